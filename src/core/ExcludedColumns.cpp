@@ -1,0 +1,93 @@
+#include "core/ExcludedColumns.h"
+
+#include "core/Format.h"
+
+#include <charconv>
+
+namespace quintora {
+
+std::string excludedColumnText(const Column& column) {
+    std::string text;
+    for (auto n : column) {
+        text += twoDigits(n);
+        text += "    ";
+    }
+    return text;
+}
+
+std::optional<Column> parseExcludedColumnText(std::string_view text) {
+    Column column{};
+    std::size_t found = 0;
+    std::size_t pos = 0;
+    while (found < column.size()) {
+        pos = text.find_first_not_of(" \t\r\n", pos);
+        if (pos == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const auto end = std::min(text.find_first_of(" \t\r\n", pos), text.size());
+        const auto piece = text.substr(pos, end - pos);
+        int value = 0;
+        const auto [ptr, ec] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
+        if (ec != std::errc{} || ptr != piece.data() + piece.size() || !isMainNumber(value)) {
+            return std::nullopt;
+        }
+        column[found++] = static_cast<std::uint8_t>(value);
+        pos = end;
+    }
+    return column;
+}
+
+ExcludedStoreResult storeExcludedColumns(ExcludedSet& excluded,
+                                         std::span<const std::string> items) {
+    excluded.excludedColumns.fill(Column{});
+    ExcludedStoreResult result;
+    for (const auto& item : items) {
+        const auto column = parseExcludedColumnText(item);
+        if (!column) {
+            ++result.unreadable;
+            continue;
+        }
+        if (result.stored >= MaxExcluded) {
+            ++result.overLimit;
+            continue;
+        }
+        excluded.excludedColumns[static_cast<std::size_t>(result.stored++)] = *column;
+    }
+    excluded.excludedCount = result.stored;
+    return result;
+}
+
+namespace {
+
+std::string columnsWord(int n) {
+    return formatCount(n) + (n == 1 ? " colonna" : " colonne");
+}
+
+} // namespace
+
+std::string excludedLimitText(int notAdded) {
+    return "Le colonne escluse possono essere al massimo " + formatCount(MaxExcluded) + ": " +
+           columnsWord(notAdded) +
+           (notAdded == 1 ? " non è stata aggiunta." : " non sono state aggiunte.");
+}
+
+std::string excludedRefusedText(const ExcludedStoreResult& result) {
+    std::string text;
+    if (result.overLimit > 0) {
+        text = "Le colonne escluse possono essere al massimo " + formatCount(MaxExcluded) +
+               ": sono state tenute le prime " + formatCount(MaxExcluded) + ", " +
+               columnsWord(result.overLimit) +
+               (result.overLimit == 1 ? " è stata scartata." : " sono state scartate.");
+    }
+    if (result.unreadable > 0) {
+        if (!text.empty()) {
+            text += "\r\n";
+        }
+        text += columnsWord(result.unreadable) + (result.unreadable == 1
+                                                      ? " non valida è stata scartata."
+                                                      : " non valide sono state scartate.");
+    }
+    return text;
+}
+
+} // namespace quintora
