@@ -1,4 +1,5 @@
 // export-txt, import-txt and filters, run through the built quintora-cli.
+#include "cli/CliRunner.h"
 #include "files/ColumnText.h"
 #include "files/SystemFile.h"
 
@@ -6,19 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <sys/wait.h>
 
 namespace quintora {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 class CliTextFilters : public ::testing::Test {
 protected:
@@ -31,24 +24,17 @@ protected:
 
     std::string path(const char* name) const { return (dir_ / name).string(); }
 
-    static std::string contents(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    static std::string contents(const std::string& p) { return readText(p); }
     void write(const std::string& p, const std::string& text) const {
         std::ofstream(p, std::ios::binary) << text;
     }
 
-    CliRun cli(const std::vector<std::string>& args) const {
-        std::string command = "'" QUINTORA_CLI "'";
+    static CliRun cli(const std::vector<std::string>& args) {
+        std::string arguments;
         for (const auto& a : args) {
-            command += " '" + a + "'";
+            arguments += " " + ::quoted(fs::path(a));
         }
-        const auto out = path("stdout");
-        const auto err = path("stderr");
-        command += " >'" + out + "' 2>'" + err + "'";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contents(out), contents(err)};
+        return runCli(arguments);
     }
 
     // A stored system with two columns, some numbers in play and a filter column.
