@@ -1,0 +1,21 @@
+# quintora_add_test(NAME name SOURCES ... LIBS ... LABELS ... [QT])
+# One test program per area. GoogleTest programs link gtest_main; Qt Test programs
+# (QT) bring their own main and run on the offscreen platform.
+function(quintora_add_test)
+  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  if(T_QT)
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  else()
+    target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main GTest::gmock)
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  endif()
+  target_compile_definitions(${T_NAME} PRIVATE
+    QUINTORA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  if(T_LABELS)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()

@@ -1,0 +1,95 @@
+// quintora-cli: the program's batch work without a window.
+#include "cli/CliCommands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+namespace quintora::cli {
+
+namespace {
+
+const Command commands[] = {
+    {"develop", "quintora-cli develop IN.qsy -o OUT.qsy",
+     "develops the system stored in IN and saves the developed system to OUT", runDevelop},
+    {"info", "quintora-cli info FILE.qsy",
+     "prints the numbers, Euro numbers, conditions, columns and type of a system", runInfo},
+    {"export-txt", "quintora-cli export-txt IN.qsy OUT.txt",
+     "writes the columns of the system stored in IN as a column text file", runExportTxt},
+    {"import-txt", "quintora-cli import-txt IN.txt --euro A,B -o OUT.qsy",
+     "makes a system of the columns in a text file with the Euro numbers A and B", runImportTxt},
+    {"filters", "quintora-cli filters IN.qsy --import FILE.txt --hits 0,1,2 -o OUT.qsy",
+     "replaces the filter columns of a system by those of a text file", runFilters},
+};
+
+void printHelp(std::ostream& out) {
+    out << "quintora-cli " << QUINTORA_VERSION << ": Quintora's batch tool for Eurojackpot systems\n\n"
+        << "Usage:\n";
+    for (const auto& c : commands) {
+        out << "  " << c.synopsis << "\n      " << c.summary << "\n";
+    }
+    out << "\nOptions everywhere: --help, --version\n"
+        << "Exit status: 0 success, 1 failure (reason on standard error), 2 wrong usage.\n";
+}
+
+} // namespace
+
+int fail(const std::string& message) {
+    std::cerr << "quintora-cli: " << message << "\n";
+    return ExitFailure;
+}
+
+int usageError(const Command& command, const std::string& message) {
+    std::cerr << "quintora-cli " << command.name << ": " << message << "\nUsage: " << command.synopsis
+              << "\n";
+    return ExitUsage;
+}
+
+const Command& commandNamed(const char* name) {
+    for (const auto& c : commands) {
+        if (std::strcmp(c.name, name) == 0) {
+            return c;
+        }
+    }
+    return commands[0];
+}
+
+bool wantsHelp(const Args& args) {
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace quintora::cli
+
+int main(int argc, char** argv) {
+    using namespace quintora::cli;
+    Args all(argv + 1, argv + argc);
+    for (const auto& a : all) {
+        if (a == "--version") {
+            std::cout << "quintora-cli " << QUINTORA_VERSION << "\n";
+            return ExitSuccess;
+        }
+    }
+    if (all.empty() || all[0] == "--help" || all[0] == "-h" || all[0] == "help") {
+        printHelp(all.empty() ? std::cerr : std::cout);
+        return all.empty() ? ExitUsage : ExitSuccess;
+    }
+    for (const auto& c : commands) {
+        if (all[0] == c.name) {
+            Args rest(all.begin() + 1, all.end());
+            if (wantsHelp(rest)) {
+                std::cout << "Usage: " << c.synopsis << "\n" << c.summary << "\n";
+                return ExitSuccess;
+            }
+            return c.run(rest);
+        }
+    }
+    std::cerr << "quintora-cli: unknown command \"" << all[0] << "\"\n";
+    printHelp(std::cerr);
+    return ExitUsage;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Result.h"
+#include "core/SystemState.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quintora {
+
+// The system file (".qsy"): identifier "quintsys002", the header and condition groups, the
+// column table, then an optional conditions section of typed blocks.
+namespace systemfile {
+inline constexpr char Identifier[] = "quintsys002";
+inline constexpr std::int32_t ConditionsMarker = 12345;
+inline constexpr std::int32_t BlockMinimumDistance = 8;
+inline constexpr std::int32_t BlockFilterColumn = 1;
+inline constexpr std::int32_t BlockConsecutive = 2;
+inline constexpr std::int32_t BlockExcluded = 4;
+inline constexpr std::int32_t BlockSecondFilterList = 16; // read over, never written
+inline constexpr std::int32_t BlockEnd1 = 100;
+inline constexpr std::int32_t BlockEnd2 = 200;
+} // namespace systemfile
+
+inline constexpr const char* UnreadableFileText = "Questo file non puo' essere letto";
+inline constexpr const char* ErrorTitle = "E R R O R E";
+
+// The bytes of a system file for `state`.
+std::vector<std::uint8_t> encodeSystemFile(const SystemState& state);
+
+struct LoadedSystem {
+    SystemState state;                 // the stored groups; run-time fields at their defaults
+    std::vector<std::string> warnings; // "Condizione non riconosciuta\r\nID : n", one per block
+};
+
+// Reads the bytes of a system file. A wrong identifier, a file cut inside the head or the
+// column table, or counts beyond the tables are refused with a message.
+Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes);
+
+// SalvaFile: writes `state` to `path` atomically.
+Status saveSystemFile(const std::string& path, const SystemState& state);
+// ApriFile's reading: double quotes are removed from the path first.
+Result<LoadedSystem> readSystemFile(const std::string& path);
+
+// Moves a loaded system into `state`, keeping the run-time fields of `state`
+// (guiLocked is cleared as ClearSystem does).
+void adoptLoadedSystem(SystemState& state, SystemState&& loaded);
+
+} // namespace quintora

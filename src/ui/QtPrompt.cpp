@@ -1,0 +1,80 @@
+#include "ui/Prompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace quintora {
+
+namespace {
+
+QMessageBox::Icon boxIcon(Prompt::Icon icon) {
+    switch (icon) {
+    case Prompt::Icon::Information:
+        return QMessageBox::Information;
+    case Prompt::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Prompt::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompt::Icon::Question:
+        return QMessageBox::Question;
+    case Prompt::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOrApplication(const QString& title) {
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+} // namespace
+
+QString qtFileFilter(const QString& programFilter) {
+    const auto bar = programFilter.indexOf(u'|');
+    return bar < 0 ? programFilter : programFilter.left(bar);
+}
+
+void QtPrompt::message(QWidget* parent, const QString& title, const QString& text, Icon icon) {
+    QMessageBox box(boxIcon(icon), titleOrApplication(title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtPrompt::question(QWidget* parent, const QString& title, const QString& text, Icon icon) {
+    QMessageBox box(boxIcon(icon), titleOrApplication(title), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompt::inputText(QWidget* parent, const QString& title,
+                                           const QString& label, const QString& initial) {
+    bool ok = false;
+    const auto text = QInputDialog::getText(parent, titleOrApplication(title), label,
+                                            QLineEdit::Normal, initial, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+QString QtPrompt::openFileName(QWidget* parent, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, {}, folder, qtFileFilter(filter));
+}
+
+QString QtPrompt::saveFileName(QWidget* parent, const QString& folder, const QString& proposedName,
+                               const QString& filter, const QString& defaultSuffix) {
+    QFileDialog dialog(parent, {}, folder, qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPrompt::beep() { QApplication::beep(); }
+
+} // namespace quintora

@@ -1,0 +1,78 @@
+#include "ui/widgets/ToggleCell.h"
+
+#include <QMouseEvent>
+
+namespace quintora {
+
+CellLook CellLook::red() { return {QColor(Qt::red), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)}; }
+CellLook CellLook::blue() { return {QColor(Qt::blue), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)}; }
+CellLook CellLook::teal() {
+    const QColor teal(0, 128, 128);
+    return {teal, QColor(Qt::white), QColor(Qt::white), teal, true};
+}
+CellLook CellLook::olive() {
+    const QColor olive(192, 192, 0);
+    return {olive, QColor(Qt::white), QColor(Qt::white), olive, true};
+}
+CellLook CellLook::yellow() {
+    return {QColor(Qt::yellow), QColor(Qt::black), QColor(Qt::white), QColor(Qt::black)};
+}
+
+ToggleCell::ToggleCell(const QString& caption, const CellLook& look, QWidget* parent)
+    : QLabel(caption, parent)
+    , look_(look) {
+    setAlignment(Qt::AlignCenter);
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    setMinimumSize(28, 24);
+    setCursor(Qt::PointingHandCursor);
+    refresh();
+}
+
+void ToggleCell::setMarked(bool marked) {
+    marked_ = marked;
+    refresh();
+}
+
+void ToggleCell::setSelectable(bool selectable) {
+    selectable_ = selectable;
+    if (!selectable) {
+        marked_ = false;
+    }
+    setCursor(selectable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    refresh();
+}
+
+void ToggleCell::setLook(const CellLook& look) {
+    look_ = look;
+    refresh();
+}
+
+void ToggleCell::mousePressEvent(QMouseEvent* event) {
+    // A drag is handled by the grid; a plain press on a lone cell is a click.
+    if (event->button() == Qt::LeftButton && selectable_ && isEnabled()) {
+        emit clicked();
+    }
+    event->ignore(); // let a CellGrid see the press to start its drag
+}
+
+void ToggleCell::refresh() {
+    setProperty("Tag", marked_ ? QStringLiteral("1") : QStringLiteral("0"));
+    QPalette pal = palette();
+    QFont f = font();
+    if (!selectable_) {
+        pal.setColor(QPalette::Window, look_.unmarkedBackground);
+        pal.setColor(QPalette::WindowText, QColor(192, 192, 192));
+        f.setItalic(true);
+        f.setBold(false);
+    } else {
+        pal.setColor(QPalette::Window, marked_ ? look_.markedBackground : look_.unmarkedBackground);
+        pal.setColor(QPalette::WindowText, marked_ ? look_.markedText : look_.unmarkedText);
+        f.setItalic(false);
+        f.setBold(marked_ && look_.markedBold);
+    }
+    setPalette(pal);
+    setFont(f);
+}
+
+} // namespace quintora

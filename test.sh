@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quintora and runs every test.
+# A second build of the core with AddressSanitizer and UndefinedBehaviorSanitizer
+# runs the core tests again.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$jobs"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE bench)
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DQUINTORA_BUILD_GUI=OFF -DQUINTORA_BUILD_BENCH=OFF -DQUINTORA_SANITIZE=ON
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ctest --output-on-failure -j "$jobs" -L core)

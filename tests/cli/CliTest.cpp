@@ -1,0 +1,139 @@
+#include "cli/CliRunner.h"
+#include "core/Development.h"
+#include "files/FileIo.h"
+#include "files/SystemFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace quintora;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("quintora-cli-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path file(const char* name) const { return dir_ / name; }
+
+    fs::path save(const char* name, const SystemState& s) const {
+        const auto p = file(name);
+        EXPECT_TRUE(saveSystemFile(p.string(), s).ok());
+        return p;
+    }
+
+    fs::path dir_;
+};
+
+SystemState conditioned() {
+    SystemState s;
+    for (int i = 0; i < 14; ++i) {
+        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(2 * i + 3);
+    }
+    s.header.numbersInPlayCount = 14;
+    s.header.euroNumbers = {3, 8};
+    s.header.euroCount = 2;
+    s.conditions.sumActive = FlagOn;
+    s.conditions.sumFrom = 60;
+    s.conditions.sumTo = 120;
+    s.conditions.fixedActive = FlagOn;
+    s.conditions.fixedNumbers[5 - 1] = 1;
+    s.conditions.fixedNumbers[50 - 1] = 1; // not in play: dropped before developing
+    s.conditions.fixedCount = 2;
+    s.minimumDistance = {2, FlagOn};
+    s.consecutive = {0b111110, FlagOn};
+    s.filters[0].members = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    s.filters[0].acceptedHits = 0b0111;
+    s.filters[0].active = FlagOn;
+    s.filterCount = 1;
+    s.columns.assign(3, Column{1, 2, 3, 4, 5}); // old columns are ignored
+    return s;
+}
+
+} // namespace
+
+TEST_F(Cli, DevelopWritesExactlyTheDevelopedSystem) {
+    const auto in = save("in.qsy", conditioned());
+    const auto out = file("out.qsy");
+    const auto r = runCli("develop " + quoted(in) + " -o " + quoted(out));
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    SystemState expected = conditioned();
+    dropFixedNumbersNotInPlay(expected.conditions, numbersInPlay(expected.header));
+    DevelopmentControl control;
+    adoptDevelopment(expected, develop(expected, {}, control));
+    const auto bytes = readWholeFile(out.string(), 1 << 24);
+    ASSERT_TRUE(bytes.ok());
+    EXPECT_EQ(bytes.value(), encodeSystemFile(expected));
+    EXPECT_NE(r.out.find(std::to_string(expected.columnCount()) + " colonne | Distanza Minima [2] - Condizionato | 0 Days 00:00:0"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST_F(Cli, DevelopAtTheLimitMarksTheSystemAndWarns) {
+    SystemState s;
+    for (int i = 0; i < 50; ++i) {
+        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(i + 1);
+    }
+    s.header.numbersInPlayCount = 50;
+    s.header.euroNumbers = {1, 2};
+    s.header.euroCount = 2;
+    const auto in = save("all.qsy", s);
+    const auto r = runCli("develop " + quoted(in) + " -o " + quoted(file("all-out.qsy")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Capienza memoria 200.000 colonne"), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("200.000 colonne | Integrale - ***"), std::string::npos) << r.out;
+}
+
+TEST_F(Cli, DevelopRefusesWhatTheWindowRefuses) {
+    struct Case {
+        const char* name;
+        void (*change)(SystemState&);
+        const char* containing;
+    };
+    const Case cases[] = {
+        {"four numbers", [](SystemState& s) { s.header.numbersInPlayCount = 4; }, "almeno 5"},
+        {"one Euro number", [](SystemState& s) { s.header.euroCount = 1; }, "esattamente 2"},
+        {"same Euro numbers", [](SystemState& s) { s.header.euroNumbers = {3, 3}; }, "ripetuto"},
+    };
+    for (const auto& c : cases) {
+        SystemState s = conditioned();
+        c.change(s);
+        const auto in = save("bad.qsy", s);
+        const auto r = runCli("develop " + quoted(in) + " -o " + quoted(file("never.qsy")));
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_NE(r.err.find(c.containing), std::string::npos) << c.name << ": " << r.err;
+        EXPECT_FALSE(fs::exists(file("never.qsy"))) << c.name;
+    }
+    const auto missing = runCli("develop " + quoted(file("nope.qsy")) + " -o " + quoted(file("x.qsy")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("nope.qsy"), std::string::npos);
+}
+
+TEST_F(Cli, InfoDescribesTheSystem) {
+    const auto in = save("info.qsy", conditioned());
+    const auto r = runCli("info " + quoted(in));
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* line : {"Numeri in gioco [14]: 03 05 07", "Euro numeri: 03 08",
+                             "Somma: ON (60..120)", "Distanza Minima: ON (2)", "Colonne: 3",
+                             "Colonne Integrali: 2.002", "Colonne Filtro: 1"}) {
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+    }
+}
+
+TEST_F(Cli, UsageHelpAndVersion) {
+    EXPECT_EQ(runCli("").status, 2);
+    EXPECT_EQ(runCli("frobnicate").status, 2);
+    EXPECT_EQ(runCli("develop only-input.qsy").status, 2);
+    EXPECT_EQ(runCli("info").status, 2);
+    const auto help = runCli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("develop IN.qsy -o OUT.qsy"), std::string::npos);
+    EXPECT_EQ(runCli("develop --help").status, 0);
+    const auto version = runCli("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("quintora-cli ") + QUINTORA_VERSION + "\n");
+}

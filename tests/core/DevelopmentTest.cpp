@@ -1,0 +1,268 @@
+#include "core/Development.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <thread>
+
+using namespace quintora;
+
+namespace {
+
+SystemState systemOf(std::initializer_list<int> numbers) {
+    SystemState s;
+    for (int n : numbers) {
+        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(n);
+    }
+    s.header.euroNumbers[0] = 3;
+    s.header.euroNumbers[1] = 7;
+    s.header.euroCount = 2;
+    return s;
+}
+
+SystemState firstNumbers(int n) {
+    SystemState s = systemOf({});
+    for (int i = 1; i <= n; ++i) {
+        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(i);
+    }
+    return s;
+}
+
+DevelopmentResult run(const SystemState& s) {
+    DevelopmentControl control;
+    return develop(s, {}, control);
+}
+
+} // namespace
+
+TEST(Development, SixNumbersGiveTheIntegralInEnumerationOrder) {
+    const auto r = run(firstNumbers(6));
+    const std::vector<Column> expected = {
+        {1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 5, 6},
+        {1, 2, 4, 5, 6}, {1, 3, 4, 5, 6}, {2, 3, 4, 5, 6}};
+    EXPECT_EQ(r.columns, expected);
+    EXPECT_EQ(r.systemType, "Integrale");
+    EXPECT_FALSE(r.stopped);
+}
+
+TEST(Development, ReductionsFollowTheirThresholds) {
+    auto distance5 = firstNumbers(7);
+    distance5.minimumDistance = {5, FlagOn};
+    EXPECT_EQ(run(distance5).columns, (std::vector<Column>{{1, 2, 3, 4, 5}}));
+    EXPECT_EQ(run(distance5).systemType, "Distanza Minima [5]");
+
+    auto reduced4 = firstNumbers(10);
+    reduced4.conditions.reducedActive = FlagOn;
+    reduced4.conditions.reducedN = 4;
+    EXPECT_EQ(run(reduced4).columns, (std::vector<Column>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}));
+    EXPECT_EQ(run(reduced4).systemType, "Ridotto N-4");
+
+    auto reduced0 = firstNumbers(12);
+    reduced0.conditions.reducedActive = FlagOn;
+    EXPECT_EQ(run(reduced0).columns.size(), 792u);
+
+    auto reduced5 = firstNumbers(12);
+    reduced5.conditions.reducedActive = FlagOn;
+    reduced5.conditions.reducedN = 5;
+    EXPECT_EQ(run(reduced5).columns.size(), 1u);
+}
+
+TEST(Development, FourFixedNumbersKeepOnlyColumnsHoldingAllFour) {
+    auto s = firstNumbers(10);
+    s.conditions.fixedActive = FlagOn;
+    for (int n : {2, 4, 6, 8}) {
+        s.conditions.fixedNumbers[n - 1] = 1;
+    }
+    s.conditions.fixedCount = 4;
+    const auto r = run(s);
+    ASSERT_EQ(r.columns.size(), 6u); // the fifth number is any of the other six
+    for (const auto& c : r.columns) {
+        const auto m = maskOf(c);
+        EXPECT_EQ(m & 0b101010100, 0b101010100u);
+    }
+    EXPECT_EQ(r.systemType, "Condizionato");
+}
+
+TEST(Development, SystemNames) {
+    struct Case {
+        const char* name;
+        void (*set)(SystemState&);
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"nothing", [](SystemState&) {}, "Integrale"},
+        {"excluded only", [](SystemState& s) { s.excluded.excludedActive = FlagOn; }, "Integrale"},
+        {"sum", [](SystemState& s) { s.conditions.sumActive = FlagOn; }, "Condizionato"},
+        {"filter", [](SystemState& s) { s.filterCount = 1; }, "Condizionato"},
+        {"distance", [](SystemState& s) { s.minimumDistance = {3, FlagOn}; }, "Distanza Minima [3]"},
+        {"distance+sum",
+         [](SystemState& s) {
+             s.minimumDistance = {2, FlagOn};
+             s.conditions.sumActive = FlagOn;
+         },
+         "Distanza Minima [2] - Condizionato"},
+        {"reduced", [](SystemState& s) { s.conditions = {.reducedActive = FlagOn, .reducedN = 2}; },
+         "Ridotto N-2"},
+        {"both reductions and a condition",
+         [](SystemState& s) {
+             s.conditions = {.evenOddActive = FlagOn, .reducedActive = FlagOn, .reducedN = 1};
+             s.minimumDistance = {3, FlagOn};
+         },
+         "Ridotto N-1 Condizionato"},
+    };
+    for (const auto& c : cases) {
+        SystemState s;
+        c.set(s);
+        EXPECT_EQ(developedSystemType(s, false), c.expected) << c.name;
+        EXPECT_EQ(developedSystemType(s, true), std::string(c.expected) + " - ***") << c.name;
+    }
+}
+
+TEST(Development, StopsAtTheColumnLimitWithTheMark) {
+    std::vector<DevelopmentProgress> reports;
+    DevelopmentControl control;
+    const auto r = develop(firstNumbers(50), [&](const DevelopmentProgress& p) { reports.push_back(p); },
+                           control);
+    EXPECT_EQ(r.columns.size(), static_cast<std::size_t>(MaxColumns));
+    EXPECT_TRUE(r.limitReached);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.systemType, "Integrale - ***");
+    ASSERT_FALSE(reports.empty());
+    EXPECT_TRUE(reports.back().limitReached);
+    EXPECT_EQ(reports.back().accepted, MaxColumns);
+    EXPECT_EQ(reports.back().total, 2118760.0);
+    EXPECT_EQ(limitWarningText(MaxColumns),
+              "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 200.000 colonne");
+}
+
+TEST(Development, LimitReachedOnTheLastCombinationStillWarnsAndMarks) {
+    // 32 numbers: 201,376 combinations. A filter drops the 406 holding 1, 2 and 3 together and
+    // 970 excluded columns drop as many more, leaving exactly 200,000, the last one included.
+    auto s = firstNumbers(32);
+    s.filterCount = 1;
+    s.filters[0].members[0] = s.filters[0].members[1] = s.filters[0].members[2] = 1;
+    s.filters[0].acceptedHits = 0b0111;
+    s.filters[0].active = FlagOn;
+    s.excluded.excludedActive = FlagOn;
+    // Excluded columns hold 1 and 2 but not 3, stored out of order on purpose.
+    int e = 0;
+    for (int third = 4; third <= 6; ++third) {
+        for (int a = third + 1; a <= 32; ++a) {
+            for (int b = a + 1; b <= 32 && e < 970; ++b) {
+                s.excluded.excludedColumns[e++] = {static_cast<std::uint8_t>(third), 1,
+                                                   static_cast<std::uint8_t>(a), 2,
+                                                   static_cast<std::uint8_t>(b)};
+            }
+        }
+    }
+    s.excluded.excludedCount = e;
+    const auto r = run(s);
+    ASSERT_EQ(r.columns.size(), static_cast<std::size_t>(MaxColumns));
+    EXPECT_EQ(r.columns.back(), (Column{28, 29, 30, 31, 32}));
+    EXPECT_TRUE(r.limitReached);
+    EXPECT_EQ(r.systemType, "Condizionato - ***");
+}
+
+TEST(Development, ProgressIsReportedAbout250TimesAndEndsAt100) {
+    for (int n : {7, 20, 30}) {
+        std::vector<DevelopmentProgress> reports;
+        DevelopmentControl control;
+        (void)develop(firstNumbers(n), [&](const DevelopmentProgress& p) { reports.push_back(p); },
+                      control);
+        const double total = integralSize(n);
+        ASSERT_FALSE(reports.empty());
+        EXPECT_EQ(reports.back().processed, total) << n;
+        EXPECT_EQ(reports.back().percent, 100) << n;
+        if (total < 250) {
+            EXPECT_EQ(reports.size(), static_cast<std::size_t>(total)) << n;
+        } else {
+            EXPECT_GE(reports.size(), 249u) << n;
+            EXPECT_LE(reports.size(), 252u) << n;
+        }
+        for (std::size_t i = 1; i < reports.size(); ++i) {
+            EXPECT_GT(reports[i].processed, reports[i - 1].processed);
+            EXPECT_GE(reports[i].percent, reports[i - 1].percent);
+        }
+    }
+}
+
+TEST(Development, AStopKeepsTheColumnsAcceptedBeforeIt) {
+    DevelopmentControl control;
+    std::int32_t acceptedAtStop = -1;
+    const auto r = develop(
+        firstNumbers(25),
+        [&](const DevelopmentProgress& p) {
+            if (p.processed > 20000 && acceptedAtStop < 0) {
+                acceptedAtStop = p.accepted;
+                control.requestStop();
+            }
+        },
+        control);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_FALSE(r.limitReached);
+    EXPECT_EQ(r.systemType, "Integrale - ***");
+    EXPECT_EQ(static_cast<std::int32_t>(r.columns.size()), acceptedAtStop);
+    const auto whole = run(firstNumbers(25));
+    EXPECT_TRUE(std::equal(r.columns.begin(), r.columns.end(), whole.columns.begin()));
+}
+
+TEST(Development, APausedDevelopmentWaitsAndResumesOnAnotherThread) {
+    DevelopmentControl control;
+    std::atomic<bool> paused{false};
+    DevelopmentResult r;
+    std::thread worker([&] {
+        r = develop(firstNumbers(30),
+                    [&](const DevelopmentProgress& p) {
+                        if (p.percent == 50 && !paused.exchange(true)) {
+                            control.pause();
+                        }
+                    },
+                    control);
+    });
+    while (!paused.load()) {
+        std::this_thread::yield();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    control.resume();
+    worker.join();
+    EXPECT_FALSE(r.stopped);
+    EXPECT_EQ(r.columns.size(), 142506u);
+}
+
+TEST(Development, InputErrors) {
+    struct Case {
+        SystemState state;
+        const char* containing;
+    };
+    auto noEuro = firstNumbers(6);
+    noEuro.header.euroCount = 1;
+    auto sameEuro = firstNumbers(6);
+    sameEuro.header.euroNumbers = {4, 4};
+    auto bigEuro = firstNumbers(6);
+    bigEuro.header.euroNumbers = {4, 11};
+    const Case cases[] = {
+        {firstNumbers(4), "almeno 5"},
+        {noEuro, "esattamente 2"},
+        {sameEuro, "ripetuto"},
+        {bigEuro, "1..10"},
+        {systemOf({1, 2, 3, 4, 51}), "1..50"},
+        {systemOf({1, 2, 3, 3, 4}), "ripetuto"},
+    };
+    for (const auto& c : cases) {
+        const auto error = developmentInputError(c.state.header);
+        ASSERT_TRUE(error.has_value()) << c.containing;
+        EXPECT_NE(error->find(c.containing), std::string::npos) << *error;
+    }
+    EXPECT_FALSE(developmentInputError(firstNumbers(5).header).has_value());
+}
+
+TEST(Development, FixedNumbersNotInPlayAreDroppedBeforeDeveloping) {
+    ConditionSet c;
+    c.fixedNumbers[2 - 1] = c.fixedNumbers[9 - 1] = c.fixedNumbers[40 - 1] = 1;
+    c.fixedCount = 3;
+    const std::array<std::uint8_t, 6> inPlay{1, 2, 3, 4, 5, 9};
+    dropFixedNumbersNotInPlay(c, inPlay);
+    EXPECT_EQ(c.fixedCount, 2);
+    EXPECT_EQ(c.fixedNumbers[40 - 1], 0);
+    EXPECT_EQ(c.fixedNumbers[9 - 1], 1);
+}

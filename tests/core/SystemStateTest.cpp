@@ -1,0 +1,89 @@
+#include "core/SystemState.h"
+
+#include <gtest/gtest.h>
+
+using namespace quintora;
+
+namespace {
+
+SystemState busySystem() {
+    SystemState s;
+    s.header.numbersInPlayCount = 7;
+    s.header.euroCount = 2;
+    s.header.systemType = "Integrale";
+    s.columns.assign(21, Column{1, 2, 3, 4, 5});
+    s.conditions.sumActive = FlagOn;
+    s.conditions.sumFrom = 40;
+    s.conditions.fixedCount = 2;
+    s.filters[3].active = FlagOn;
+    s.filterCount = 1;
+    s.consecutive = {0b110, FlagOn};
+    s.minimumDistance = {3, FlagOn};
+    s.excluded.excludedActive = FlagOn;
+    s.excluded.excludedCount = 1;
+    s.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    s.guiLocked = -1;
+    s.systemPath = "sistemi/x.qsy";
+    return s;
+}
+
+} // namespace
+
+TEST(SystemState, ClearEmptiesEverythingButWhatItKeeps) {
+    for (bool keepNumbers : {false, true}) {
+        SystemState s = busySystem();
+        clearSystemData(s, keepNumbers);
+        EXPECT_EQ(s.header.numbersInPlayCount, keepNumbers ? 7 : 0);
+        EXPECT_EQ(s.header.euroCount, keepNumbers ? 2 : 0);
+        EXPECT_EQ(s.columnCount(), 0);
+        EXPECT_TRUE(s.header.systemType.empty());
+        EXPECT_FALSE(isOn(s.conditions.sumActive));
+        EXPECT_EQ(s.conditions.sumFrom, 0);
+        EXPECT_EQ(s.filterCount, 0);
+        EXPECT_EQ(s.filters[3], FilterColumn{});
+        EXPECT_FALSE(isOn(s.consecutive.consecutiveActive));
+        EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
+        EXPECT_EQ(s.excluded.excludedCount, 0);
+        EXPECT_EQ(s.excluded.excludedColumns[0], Column{});
+        EXPECT_EQ(s.guiLocked, 0);
+        EXPECT_EQ(s.systemPath, "sistemi/x.qsy");
+        EXPECT_EQ(systemCost(s), 0.0);
+    }
+}
+
+TEST(SystemState, IntegralSizeAndCost) {
+    EXPECT_EQ(integralSize(4), 0);
+    EXPECT_EQ(integralSize(5), 1);
+    EXPECT_EQ(integralSize(10), 252);
+    EXPECT_EQ(integralSize(50), 2118760);
+    SystemState s;
+    s.columns.resize(252);
+    s.costPerColumn = 2.5f;
+    EXPECT_DOUBLE_EQ(systemCost(s), 630.0);
+}
+
+TEST(SystemState, NumberListsFollowTheMarks) {
+    SystemHeader h;
+    h.numbersInPlay.fill(99); // stale entries behind the count stay as they were
+    std::array<bool, 50> marks{};
+    marks[2] = marks[9] = marks[49] = true;
+    setNumbersInPlay(h, marks);
+    ASSERT_EQ(h.numbersInPlayCount, 3);
+    EXPECT_EQ((std::vector<int>(numbersInPlay(h).begin(), numbersInPlay(h).end())),
+              (std::vector<int>{3, 10, 50}));
+    EXPECT_EQ(h.numbersInPlay[3], 99);
+}
+
+TEST(SystemState, RearrangingPutsSwitchedOnFiltersFirstInTheirOrder) {
+    std::array<FilterColumn, MaxFilterColumns> table{};
+    table[1].members[0] = 1; // panel 2
+    table[1].active = FlagOn;
+    table[4].members[4] = 1; // panel 5
+    table[4].active = FlagOn;
+    table[0].members[9] = 1; // panel 1, off
+    EXPECT_EQ(rearrangeFilters(table), 2);
+    EXPECT_EQ(table[0].members[0], 1);
+    EXPECT_EQ(table[1].members[4], 1);
+    EXPECT_EQ(table[2].members[9], 1);
+    EXPECT_FALSE(isOn(table[2].active));
+}

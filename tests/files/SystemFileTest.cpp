@@ -1,0 +1,225 @@
+#include "files/FileIo.h"
+#include "files/SystemFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace quintora;
+namespace fs = std::filesystem;
+
+namespace {
+
+SystemState tenNumbersDeveloped() {
+    SystemState s;
+    for (int i = 0; i < 10; ++i) {
+        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(3 * i + 1);
+    }
+    s.header.numbersInPlayCount = 10;
+    s.header.euroNumbers[0] = 4;
+    s.header.euroNumbers[1] = 9;
+    s.header.euroCount = 2;
+    s.header.systemType = "Integrale";
+    for (int i = 0; i < 252; ++i) {
+        s.columns.push_back({1, 4, 7, 10, static_cast<std::uint8_t>(i % 50 + 1)});
+    }
+    return s;
+}
+
+SystemState withEveryCondition() {
+    SystemState s = tenNumbersDeveloped();
+    s.header.systemType = "Distanza Minima [2] - Condizionato - ***";
+    auto& c = s.conditions;
+    c.evenOddActive = FlagOn;
+    c.sumActive = FlagOn;
+    c.fixedActive = FlagOn;
+    c.evenCountAllowed = {FlagOff, FlagOn, FlagOn, FlagOn, FlagOff, FlagOff};
+    c.sumFrom = 60;
+    c.sumTo = 180;
+    c.fixedNumbers[3] = 1;
+    c.fixedCount = 1;
+    c.reducedN = 2;
+    s.minimumDistance = {2, FlagOn};
+    s.consecutive = {0b1110, FlagOn};
+    s.excluded.excludedActive = FlagOn;
+    s.excluded.excludedCount = 2;
+    s.excluded.excludedColumns[0] = {1, 4, 7, 10, 13};
+    s.excluded.excludedColumns[1] = {28, 25, 22, 19, 16};
+    for (int i = 0; i < 3; ++i) {
+        s.filters[i].members[i * 3] = 1;
+        s.filters[i].members[i * 3 + 1] = 1;
+        s.filters[i].acceptedHits = 0b011 << i;
+        s.filters[i].active = FlagOn;
+    }
+    s.filterCount = 3;
+    return s;
+}
+
+// The stored groups of two systems are equal (run-time fields aside).
+void expectSameStoredSystem(const SystemState& a, const SystemState& b) {
+    EXPECT_EQ(encodeSystemFile(a), encodeSystemFile(b));
+    EXPECT_EQ(a.header.systemType, b.header.systemType);
+    EXPECT_EQ(a.columns, b.columns);
+    EXPECT_EQ(a.filterCount, b.filterCount);
+    EXPECT_EQ(a.excluded.excludedCount, b.excluded.excludedCount);
+    EXPECT_EQ(a.consecutive.allowedRuns, b.consecutive.allowedRuns);
+    EXPECT_EQ(a.minimumDistance.minDistance, b.minimumDistance.minDistance);
+}
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("quintora-files-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+    fs::path dir_;
+};
+
+} // namespace
+
+TEST(SystemFile, EmptySystemIs155Bytes) {
+    const auto bytes = encodeSystemFile(SystemState{});
+    ASSERT_EQ(bytes.size(), 155u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 11), "quintsys002");
+    EXPECT_TRUE(std::all_of(bytes.begin() + 11, bytes.end(), [](auto b) { return b == 0; }));
+}
+
+TEST(SystemFile, LayoutOfADevelopedSystem) {
+    const auto s = tenNumbersDeveloped();
+    const auto b = encodeSystemFile(s);
+    ASSERT_EQ(b.size(), 155u + 9 + 1260);
+    EXPECT_EQ(b[11], 10);                                 // numbers in play
+    EXPECT_EQ(b[12], 2);                                  // Euro numbers
+    EXPECT_EQ(b[13] | b[14] << 8, 252);                   // column count
+    EXPECT_EQ(b[17], 9);                                  // length of "Integrale"
+    EXPECT_EQ(std::string(b.begin() + 19, b.begin() + 28), "Integrale");
+    EXPECT_EQ(b[19 + 9], 1);                              // first number in play
+    EXPECT_EQ(b[69 + 9], 4);                              // first Euro number
+    EXPECT_EQ(b[155 + 9], 1);                             // first column, position 1
+    EXPECT_EQ(b.back(), 251 % 50 + 1);                    // last column, position 5
+}
+
+TEST(SystemFile, ConditionsSectionInTheWritersOrder) {
+    auto s = withEveryCondition();
+    s.filters[1].active = FlagOff; // switched-off filter columns are not saved
+    const auto b = encodeSystemFile(s);
+    const std::size_t head = 155 + s.header.systemType.size() + 5 * 252;
+    auto i32 = [&](std::size_t at) {
+        return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
+    };
+    std::size_t at = head;
+    EXPECT_EQ(i32(at), 12345);
+    EXPECT_EQ(i32(at += 4), 8);
+    EXPECT_EQ(b[at += 4], 2);
+    EXPECT_EQ(i32(at += 3), 1);
+    EXPECT_EQ(i32(at += 4 + 56), 1);
+    EXPECT_EQ(i32(at += 4 + 56), 2);
+    EXPECT_EQ(i32(at += 4), 0b1110);
+    EXPECT_EQ(i32(at += 6), 4);
+    EXPECT_EQ(i32(at += 4), 2);
+    EXPECT_EQ(i32(at += 4 + 10), 100);
+    EXPECT_EQ(i32(at += 4), 200);
+    EXPECT_EQ(at + 4, b.size());
+
+    auto loaded = decodeSystemFile(b);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().state.filterCount, 2);
+    EXPECT_EQ(loaded.value().state.filters[1], s.filters[2]);
+}
+
+TEST(SystemFile, RoundTripKeepsEverything) {
+    const auto s = withEveryCondition();
+    auto loaded = decodeSystemFile(encodeSystemFile(s));
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+    EXPECT_TRUE(loaded.value().warnings.empty());
+    expectSameStoredSystem(loaded.value().state, s);
+}
+
+TEST(SystemFile, OnlyExcludedColumnsComeBackSwitchedOn) {
+    SystemState s;
+    s.excluded.excludedActive = FlagOn;
+    s.excluded.excludedCount = 1;
+    s.excluded.excludedColumns[0] = {5, 4, 3, 2, 1};
+    const auto b = encodeSystemFile(s);
+    EXPECT_EQ(b.size(), 155u + 4 + 4 + 4 + 5 + 8);
+    const auto loaded = decodeSystemFile(b);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_TRUE(isOn(loaded.value().state.excluded.excludedActive));
+    EXPECT_EQ(loaded.value().state.excluded.excludedColumns[0], (Column{5, 4, 3, 2, 1}));
+}
+
+TEST(SystemFile, BlocksInAnyOrderAndWithoutEndValues) {
+    const auto s = withEveryCondition();
+    auto b = encodeSystemFile(SystemState{});
+    auto put32 = [&](std::int32_t v) {
+        for (int k = 0; k < 4; ++k) {
+            b.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * k)));
+        }
+    };
+    put32(12345);
+    put32(2); // consecutive before minimum distance
+    put32(0b1110);
+    b.push_back(0xFF);
+    b.push_back(0xFF);
+    put32(16); // a second-list filter record is read over
+    b.insert(b.end(), 56, 1);
+    put32(8);
+    b.push_back(2);
+    b.push_back(0xFF);
+    b.push_back(0xFF);
+    // no 100 / 200: the file just ends
+    const auto loaded = decodeSystemFile(b);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_TRUE(loaded.value().warnings.empty());
+    const auto& r = loaded.value().state;
+    EXPECT_EQ(r.consecutive.allowedRuns, s.consecutive.allowedRuns);
+    EXPECT_TRUE(isOn(r.consecutive.consecutiveActive));
+    EXPECT_EQ(r.minimumDistance.minDistance, 2);
+    EXPECT_TRUE(isOn(r.minimumDistance.minDistanceActive));
+    EXPECT_EQ(r.filterCount, 0);
+}
+
+TEST_F(TempFolder, SavingOverALongerFileLeavesNoTrailingBytes) {
+    const auto target = path("sistema.qsy");
+    ASSERT_TRUE(saveSystemFile(target, withEveryCondition()).ok());
+    ASSERT_TRUE(saveSystemFile(target, SystemState{}).ok());
+    EXPECT_EQ(fs::file_size(target), 155u);
+    auto loaded = readSystemFile("\"" + target + "\""); // quotes of a command line are removed
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value().state.columnCount(), 0);
+}
+
+TEST_F(TempFolder, AFailedSaveKeepsThePreviousFile) {
+    const auto target = path("sistema.qsy");
+    ASSERT_TRUE(saveSystemFile(target, tenNumbersDeveloped()).ok());
+    const auto before = fs::file_size(target);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto saved = saveSystemFile(target, SystemState{});
+    fs::permissions(dir_, fs::perms::owner_all);
+    if (::geteuid() != 0) { // root writes anywhere
+        EXPECT_FALSE(saved.ok());
+    }
+    EXPECT_TRUE(fs::file_size(target) == before || fs::file_size(target) == 155u);
+    EXPECT_EQ(std::count_if(fs::directory_iterator(dir_), fs::directory_iterator{},
+                            [](const auto&) { return true; }),
+              1); // no temporary file left behind
+    const auto intoMissingFolder = saveSystemFile(path("missing/x.qsy"), SystemState{});
+    EXPECT_FALSE(intoMissingFolder.ok());
+}
+
+TEST(SystemFile, AdoptingKeepsTheRunTimeFields) {
+    SystemState current;
+    current.systemPath = "a/b.qsy";
+    current.systemFileName = "b.qsy";
+    current.costPerColumn = 2.5f;
+    current.guiLocked = -1;
+    adoptLoadedSystem(current, withEveryCondition());
+    EXPECT_EQ(current.systemPath, "a/b.qsy");
+    EXPECT_EQ(current.costPerColumn, 2.5f);
+    EXPECT_EQ(current.guiLocked, 0);
+    EXPECT_EQ(current.columnCount(), 252);
+}

@@ -1,0 +1,130 @@
+#include "support/ReferenceDevelopment.h"
+
+#include "core/Development.h"
+
+#include <array>
+
+namespace quintora::reference {
+
+ReferenceResult develop(const SystemState& state) {
+    const int n = state.header.numbersInPlayCount;
+    const auto& list = state.header.numbersInPlay;
+    const auto& cond = state.conditions;
+    std::array<bool, 6> runAllowed{};
+    for (int k = 1; k <= 5; ++k) {
+        runAllowed[k] = (state.consecutive.allowedRuns & (1 << k)) != 0;
+    }
+    std::array<bool, MainNumberCount + 1> present{};
+    ReferenceResult result;
+    auto& accepted = result.columns;
+    bool stop = false;
+
+    const double total = integralSize(n);
+    std::array<int, 6> c{};
+    for (double counter = 1; counter <= total; counter += 1) {
+        if (counter == 1) {
+            for (int i = 1; i <= 5; ++i) {
+                c[i] = i;
+            }
+        } else {
+            int i = 5;
+            while (c[i] >= n - 5 + i) {
+                --i;
+            }
+            c[i] += 1;
+            for (int j = i + 1; j <= 5; ++j) {
+                c[j] = c[j - 1] + 1;
+            }
+        }
+        Column cand{};
+        for (int p = 0; p < 5; ++p) {
+            cand[p] = list[c[p + 1] - 1];
+            present[cand[p]] = true;
+        }
+        const auto isPresent = [&](std::uint8_t v) { return v >= 1 && v <= 50 && present[v]; };
+
+        bool pass = static_cast<int>(accepted.size()) < MaxColumns;
+        if (pass && isOn(cond.fixedActive)) {
+            int count = 0;
+            for (auto v : cand) {
+                count += cond.fixedNumbers[v - 1] == 1 ? 1 : 0;
+            }
+            pass = count == cond.fixedCount;
+        }
+        if (pass && isOn(cond.sumActive)) {
+            int sum = 0;
+            for (auto v : cand) {
+                sum += v;
+            }
+            pass = cond.sumFrom <= sum && sum <= cond.sumTo;
+        }
+        if (pass && isOn(cond.evenOddActive)) {
+            int even = 0;
+            for (auto v : cand) {
+                even += v % 2 == 0 ? 1 : 0;
+            }
+            pass = isOn(cond.evenCountAllowed[even]);
+        }
+        if (pass && isOn(state.excluded.excludedActive)) {
+            for (int e = 0; e < state.excluded.excludedCount && pass; ++e) {
+                int count = 0;
+                for (auto v : state.excluded.excludedColumns[e]) {
+                    count += isPresent(v) ? 1 : 0;
+                }
+                pass = count != 5;
+            }
+        }
+        for (int f = 0; pass && f < state.filterCount; ++f) {
+            int hits = 0;
+            for (auto v : cand) {
+                hits += state.filters[f].members[v - 1] == 1 ? 1 : 0;
+            }
+            pass = (state.filters[f].acceptedHits & (1 << hits)) != 0;
+        }
+        if (pass && isOn(state.consecutive.consecutiveActive)) {
+            int longest = 1;
+            int run = 1;
+            for (int p = 1; p < 5; ++p) {
+                run = cand[p] == cand[p - 1] + 1 ? run + 1 : 1;
+                longest = std::max(longest, run);
+            }
+            pass = runAllowed[longest];
+        }
+        if (pass && isOn(cond.reducedActive)) {
+            const auto limit = static_cast<std::int16_t>(5 - cond.reducedN);
+            for (auto j = accepted.size(); pass && j-- > 0;) {
+                std::int16_t count = 0;
+                for (auto v : accepted[j]) {
+                    count += isPresent(v) ? 1 : 0;
+                }
+                pass = count < limit;
+            }
+        }
+        if (pass && isOn(state.minimumDistance.minDistanceActive)) {
+            const auto limit = static_cast<std::uint8_t>(5 - state.minimumDistance.minDistance);
+            for (auto j = accepted.size(); pass && j-- > 0;) {
+                std::uint8_t count = 0;
+                for (auto v : accepted[j]) {
+                    count += isPresent(v) ? 1 : 0;
+                }
+                pass = count <= limit;
+            }
+        }
+        if (pass) {
+            accepted.push_back(cand);
+        }
+        for (auto v : cand) {
+            present[v] = false;
+        }
+        if (static_cast<int>(accepted.size()) >= MaxColumns) {
+            stop = true;
+        }
+        if (stop) {
+            break;
+        }
+    }
+    result.systemType = developedSystemType(state, stop);
+    return result;
+}
+
+} // namespace quintora::reference
