@@ -1,0 +1,55 @@
+#include "settings/Language.h"
+
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace quintora {
+
+namespace {
+
+// A bare file name: a language may not point outside the data folder.
+bool plainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+std::string settingsPath(const std::string& dataFolder) {
+    std::string path = dataFolder;
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    return path + SettingsFileName;
+}
+
+} // namespace
+
+bool Language::select(const std::string& name) {
+    if (!plainName(name)) {
+        return false;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(languageFilePath(dataFolder_, name), ec)) {
+        return false;
+    }
+    name_ = name;
+    return true;
+}
+
+LanguageFile Language::load() const {
+    return plainName(name_) ? LanguageFile::load(filePath()) : LanguageFile{};
+}
+
+std::string Language::getLangString(std::string_view id) {
+    if (name_.empty()) {
+        name_ = readConfiguration(IniFile(settingsPath(dataFolder_))).language;
+    }
+    if (!plainName(name_)) {
+        return {};
+    }
+    return readIniValue(filePath(), "Strings", std::string(id));
+}
+
+} // namespace quintora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/LanguageFile.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quintora {
+
+// The current language: its name (a language file's name without ".lng") and the data folder
+// that holds the files and the settings file.
+class Language {
+public:
+    explicit Language(std::string dataFolder, std::string name = {})
+        : dataFolder_(std::move(dataFolder))
+        , name_(std::move(name)) {}
+
+    const std::string& dataFolder() const { return dataFolder_; }
+    const std::string& name() const { return name_; }
+
+    // Makes the language current when its file exists in the data folder; otherwise the
+    // current language stays and the answer is false. Names with '/' are refused.
+    bool select(const std::string& name);
+
+    std::string filePath() const { return languageFilePath(dataFolder_, name_); }
+    // The current file, read once for a window; empty when there is none.
+    LanguageFile load() const;
+
+    // Message text id ("0001") of the section [Strings]; empty when missing. While the name is
+    // still empty it is first taken from LINGUA in the settings file of the data folder.
+    std::string getLangString(std::string_view id);
+
+private:
+    std::string dataFolder_;
+    std::string name_;
+};
+
+} // namespace quintora

@@ -1,0 +1,133 @@
+#include "settings/Settings.h"
+
+#include "settings/IniSyntax.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace quintora {
+
+namespace {
+
+// Digits with at most one decimal mark ('.' or ','), nothing else but blanks around.
+std::optional<double> parseDecimal(std::string_view text) {
+    text = ini::trim(text);
+    std::string normal;
+    bool mark = false;
+    bool digit = false;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            normal += c;
+        } else if ((c == '.' || c == ',') && !mark) {
+            mark = true;
+            normal += '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (ec != std::errc{} || end != normal.data() + normal.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool validPrice(float euros) {
+    return std::isfinite(euros) && euros >= 0 && euros <= MaxPrice;
+}
+
+// How each type of field is kept as text. The only integer is the recalculation source
+// (1 or 2), the only flag the recalculation mode, the only float the price (whole cents).
+void fromText(std::string& field, const std::string& text) {
+    field = text;
+}
+void fromText(int& source, const std::string& text) {
+    source = text == "1" ? 1 : 2;
+}
+void fromText(bool& mode, const std::string& text) {
+    mode = text == "TRUE";
+}
+void fromText(float& euros, const std::string& text) {
+    const auto cents = parseDecimal(text);
+    if (cents && *cents <= std::numeric_limits<std::int32_t>::max()) {
+        euros = static_cast<float>(*cents / 100.0);
+    }
+}
+
+std::string toText(const std::string& field) {
+    return field;
+}
+std::string toText(int source) {
+    return source == 2 ? "2" : "1";
+}
+std::string toText(bool mode) {
+    return mode ? "TRUE" : "FALSE";
+}
+std::string toText(float euros) {
+    return std::to_string(std::llround(static_cast<double>(euros) * 100.0));
+}
+
+// Every key of the settings section and the field it fills; the member's type says how it is
+// stored. A missing key leaves the field at the default that Settings declares.
+struct Field {
+    const char* key;
+    std::variant<std::string Settings::*, int Settings::*, bool Settings::*, float Settings::*>
+        member;
+};
+
+constexpr std::array<Field, 7> fields{{
+    {"INTESTAZIONE", &Settings::header},
+    {"STAMPANTE TABULATO", &Settings::listingPrinter},
+    {"SORGENTE RICALCOLO", &Settings::recalcSource},
+    {"MODALITA' RICALCOLO", &Settings::recalcMode},
+    {"LINGUA", &Settings::language},
+    {"COSTO_COLONNA", &Settings::costPerColumn},
+    {"SERVER", &Settings::server},
+}};
+
+} // namespace
+
+Settings readConfiguration(const IniFile& ini) {
+    Settings settings;
+    for (const Field& field : fields) {
+        if (const auto value = ini.find(SettingsSection, field.key)) {
+            std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
+        }
+    }
+    return settings;
+}
+
+Status writeConfiguration(IniFile& ini, const Settings& settings) {
+    if (!validPrice(settings.costPerColumn)) {
+        return Error{"ATTENZIONE", "Il costo della colonna non è valido."};
+    }
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const Field& field : fields) {
+        values.emplace_back(
+            field.key,
+            std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    }
+    return ini.setProperties(SettingsSection, values);
+}
+
+float parsePrice(std::string_view text) {
+    const auto euros = parseDecimal(text);
+    if (!euros || *euros > MaxPrice) {
+        return std::numeric_limits<float>::quiet_NaN();
+    }
+    return static_cast<float>(*euros);
+}
+
+} // namespace quintora

@@ -1,0 +1,133 @@
+#include "settings/LanguageFile.h"
+
+#include "ScratchFolder.h"
+#include "settings/Language.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace quintora;
+
+namespace {
+
+const std::string smallFile = "[frmSpoglio]\r\n"
+                              "frmSpoglio.Caption=\"Check\"\r\n"
+                              "lblCategoria(3).Caption=Third\r\n"
+                              "cmdOk.Caption=\r\n"
+                              "long.Tag=" +
+                              std::string(600, 'x') +
+                              "\r\n"
+                              "[FRMSPOGLIO]\r\n"
+                              "later.Caption=never\r\n"
+                              "[Strings]\r\n"
+                              "0001=Caff\xE8\r\n";
+
+// Over the size limit of the INI reader, so every value is quoted and keys are found by a
+// line scan whatever their section.
+std::string largeFile() {
+    std::string text = "[frmA]\r\n"
+                       "shared.Caption=\"from A\"\r\n"
+                       "lblX.CaptionLong=\"long first\"\r\n"
+                       "lblX.Caption=\"short\"\r\n"
+                       "bare.Tag=abc\r\n"
+                       "empty.Caption=\r\n";
+    for (int i = 0; text.size() <= LanguageFile::SmallFileBytes; ++i) {
+        text += "lbl(" + std::to_string(i) + ").Caption=\"Label " + std::to_string(i) + "\"\r\n";
+    }
+    text += "[frmB]\r\nshared.Caption=\"from B\"\r\nonlyB.Caption=\"B \xE8\"\r\n";
+    return text;
+}
+
+struct ValueCase {
+    const char* section;
+    const char* key;
+    std::string expected;
+};
+
+void expectValues(const std::string& path, const std::vector<ValueCase>& cases) {
+    const LanguageFile loaded = LanguageFile::load(path);
+    for (const ValueCase& c : cases) {
+        EXPECT_EQ(readIniValue(path, c.section, c.key), c.expected) << c.section << " " << c.key;
+        EXPECT_EQ(loaded.value(c.section, c.key), c.expected) << c.section << " " << c.key;
+    }
+}
+
+TEST(LanguageFile, SmallFileFollowsTheIniRules) {
+    ScratchFolder folder;
+    expectValues(folder.write("it.lng", smallFile),
+                 {{"frmSpoglio", "frmSpoglio.Caption", "Check"},
+                  {"FRMspoglio", "LBLcategoria(3).caption", "Third"},
+                  {"frmSpoglio", "lblCategoria(2).Caption", ""},
+                  {"frmSpoglio", "cmdOk.Caption", ""},
+                  {"frmSpoglio", "long.Tag", std::string(511, 'x')},
+                  {"frmSpoglio", "later.Caption", ""},
+                  {"frmAltro", "frmSpoglio.Caption", ""},
+                  {"Strings", "0001", "Caff\xC3\xA8"}});
+}
+
+TEST(LanguageFile, LargeFileIsScannedLineByLine) {
+    ScratchFolder folder;
+    const std::string text = largeFile();
+    ASSERT_GT(text.size(), LanguageFile::SmallFileBytes);
+    expectValues(folder.write("big.lng", text),
+                 {{"frmB", "shared.Caption", "from A"}, // the first line wins, any section
+                  {"frmA", "onlyB.Caption", "B \xC3\xA8"},
+                  {"frmA", "lbl(123).Caption", "Label 123"},
+                  {"frmA", "lblX.Caption", "short"}, // not the line of lblX.CaptionLong
+                  {"frmA", "bare.Tag", "b"},         // unquoted values lose two characters
+                  {"frmA", "empty.Caption", ""},
+                  {"frmA", "missing.Caption", ""},
+                  {"frmA", "", ""}});
+}
+
+TEST(LanguageFile, MissingOrUnreadableFileAnswersEmpty) {
+    ScratchFolder folder;
+    EXPECT_EQ(readIniValue(folder.file("none.lng"), "Strings", "0001"), "");
+    EXPECT_TRUE(LanguageFile::load(folder.file("none.lng")).empty());
+    EXPECT_TRUE(LanguageFile::load(folder.path()).empty()); // a folder, not a file
+    EXPECT_TRUE(LanguageFile::fromBytes("").empty());
+    EXPECT_EQ(LanguageFile::fromBytes(std::string("\0\xFF[\n=\"", 6)).value("", ""), "");
+}
+
+TEST(LanguageFile, PathsAndTheListOfLanguages) {
+    EXPECT_EQ(languageFilePath("/data", "english"), "/data/english.lng");
+    EXPECT_EQ(languageFilePath("/data/", "english"), "/data/english.lng");
+
+    ScratchFolder folder;
+    for (const char* name : {"italiano.lng", "english.lng", "notes.txt", "upper.LNG", ".lng"}) {
+        folder.write(name, "");
+    }
+    std::filesystem::create_directory(folder.file("dir.lng"));
+    EXPECT_EQ(availableLanguages(folder.path()), (std::vector<std::string>{"english", "italiano"}));
+    EXPECT_TRUE(availableLanguages(folder.file("missing")).empty());
+}
+
+TEST(Language, SelectNeedsAnExistingFile) {
+    ScratchFolder folder;
+    folder.write("english.lng", "");
+    Language language(folder.path());
+    EXPECT_TRUE(language.select("english"));
+    EXPECT_FALSE(language.select("deutsch"));
+    EXPECT_FALSE(language.select("../english"));
+    EXPECT_FALSE(language.select(""));
+    EXPECT_EQ(language.name(), "english");
+    EXPECT_EQ(language.filePath(), folder.file("english.lng"));
+}
+
+TEST(Language, GetLangStringTakesTheNameFromTheSettingsFile) {
+    ScratchFolder folder;
+    folder.write("quintora.ini", "[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
+    folder.write("english.lng", "[Strings]\r\n0001=\"Hello\"\r\n0021=Bye\r\n");
+    Language language(folder.path());
+    EXPECT_EQ(language.getLangString("0001"), "Hello");
+    EXPECT_EQ(language.name(), "english");
+    EXPECT_EQ(language.getLangString("0021"), "Bye");
+    EXPECT_EQ(language.getLangString("0099"), "");
+    EXPECT_EQ(language.load().value("strings", "0001"), "Hello");
+
+    Language unnamed(folder.file("elsewhere"));
+    EXPECT_EQ(unnamed.getLangString("0001"), "");
+}
+
+} // namespace
