@@ -1,0 +1,33 @@
+#include "ui/conditions/ConditionDialog.h"
+
+#include "ui/widgets/OnOffSwitch.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace quintora {
+
+ConditionDialog::ConditionDialog(const QString& formName, const QString& title,
+                                 const QString& switchName, Flag& flag, bool editable,
+                                 QWidget* parent)
+    : QDialog(parent)
+    , switch_(new OnOffSwitch(switchName, this))
+    , panel_(new QGroupBox(this))
+    , panelLayout_(new QVBoxLayout(panel_))
+    , editable_(editable) {
+    setObjectName(formName);
+    setWindowTitle(title);
+    panel_->setObjectName(QStringLiteral("framePanel"));
+
+    switch_->setOn(isOn(flag));
+    connect(switch_, &OnOffSwitch::toggled, this, [&flag](bool on) { flag = toFlag(on); });
+    switch_->setEnabled(editable);
+    panel_->setEnabled(editable);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(switch_);
+    layout->addWidget(panel_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace quintora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/conditions/ReductionDialog.h"
+
+namespace quintora {
+
+// frmDistanzaMinima: the minimum distance 1..5 between kept columns. Closing with it on
+// switches the reduced-N guarantee off (language string "0005").
+class MinimumDistanceDialog : public ReductionDialog {
+    Q_OBJECT
+public:
+    MinimumDistanceDialog(SystemState& state, Prompt& prompt, Language& language, QWidget* parent);
+};
+
+} // namespace quintora

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/conditions/ConditionDialog.h"
+
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QScrollBar;
+
+namespace quintora {
+
+class Language;
+class Prompt;
+struct SystemState;
+
+// What the two reduction dialogs share: a scroll bar with a label that follows it, inside a
+// titled frame. Closing an editable dialog stores the value; when that leaves both
+// reductions on, the other one is switched off and the language string `warningId` says so.
+class ReductionDialog : public ConditionDialog {
+    Q_OBJECT
+public:
+    QScrollBar* scrollBar() const { return scrollBar_; }
+
+    void done(int result) override;
+
+protected:
+    struct Spec {
+        QString formName;
+        QString title;
+        QString switchName;
+        QString frameName;
+        QString frameTitle;
+        QString scrollBarName;
+        QString labelName;
+        int minimum;
+        int maximum;
+        int value;
+        const char* warningId;
+        QString fallbackWarning; // when the language file has no text for warningId
+        // Stores the value; true when the other reduction had to be switched off.
+        std::function<bool(SystemState&, int)> close;
+    };
+    ReductionDialog(SystemState& state, Prompt& prompt, Language& language, Flag& flag, Spec spec,
+                    QWidget* parent);
+
+private:
+    SystemState& state_;
+    Prompt& prompt_;
+    Language& language_;
+    Spec spec_;
+    QScrollBar* scrollBar_;
+    QLabel* valueLabel_;
+};
+
+} // namespace quintora

@@ -1,0 +1,687 @@
+#include "ConditionTestPrompt.h"
+#include "core/Development.h"
+#include "core/SystemState.h"
+#include "settings/Language.h"
+#include "ui/conditions/ConsecutiveDialog.h"
+#include "ui/conditions/EvenOddDialog.h"
+#include "ui/conditions/ExcludedColumnsDialog.h"
+#include "ui/conditions/FixedDialog.h"
+#include "ui/conditions/MinimumDistanceDialog.h"
+#include "ui/conditions/ReducedDialog.h"
+#include "ui/conditions/ShuffleCommand.h"
+#include "ui/conditions/SumDialog.h"
+#include "ui/widgets/CellGrid.h"
+#include "ui/widgets/OnOffSwitch.h"
+
+#include <algorithm>
+#include <memory>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quintora;
+using test::ConditionTestPrompt;
+
+namespace {
+
+std::unique_ptr<SystemState> stateWith(std::initializer_list<int> numbers) {
+    auto state = std::make_unique<SystemState>();
+    std::array<bool, MainNumberCount> marks{};
+    for (int n : numbers) {
+        marks[static_cast<std::size_t>(n - 1)] = true;
+    }
+    setNumbersInPlay(state->header, marks);
+    const std::array<bool, EuroNumberCount> euro{true, true};
+    setEuroNumbers(state->header, euro);
+    return state;
+}
+
+std::unique_ptr<SystemState> stateOneTo(int last) {
+    auto state = stateWith({});
+    std::array<bool, MainNumberCount> marks{};
+    std::fill_n(marks.begin(), last, true);
+    setNumbersInPlay(state->header, marks);
+    return state;
+}
+
+std::vector<Column> developed(const SystemState& state) {
+    DevelopmentControl control;
+    return develop(state, {}, control).columns;
+}
+
+template <typename T = QWidget> T* child(const QWidget& parent, const QString& name) {
+    auto* w = parent.findChild<T*>(name);
+    if (!w) {
+        qFatal("no child %s", qPrintable(name));
+    }
+    return w;
+}
+
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+void clickCell(const QWidget& dialog, const QString& name) {
+    click(child(dialog, name));
+}
+
+} // namespace
+
+class ConditionsUiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void sumOpeningShowsRangeAndDefaults();
+    void sumChecksOnClosing_data();
+    void sumChecksOnClosing();
+    void sumSwitchWritesTheFlagAtOnce();
+    void lockedDialogsAreReadOnly();
+
+    void evenOddCellsWriteAtOnceAndDrag();
+    void fixedNumbersAtMostFourAmongNumbersInPlay();
+    void consecutiveShowsMaxAndStoresRuns();
+
+    void reductionsFirstOpenDefaults();
+    void reductionsExcludeEachOther_data();
+    void reductionsExcludeEachOther();
+
+    void excludedAddMovesSelectedInOrder();
+    void excludedRemoveThenClose();
+    void excludedNeverPassesTheLimit();
+
+    void shuffleAsksAndMovesWholeColumns();
+
+    void endToEndSumEvenOdd();
+    void endToEndFixedConsecutive();
+    void endToEndReductions();
+    void endToEndExcluded();
+
+private:
+    QTemporaryDir home_;
+    std::unique_ptr<Language> language_;
+};
+
+void ConditionsUiTest::initTestCase() {
+    QVERIFY(home_.isValid());
+    qputenv("XDG_DATA_HOME", home_.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral("config")).toUtf8());
+    language_ = std::make_unique<Language>(home_.path().toStdString());
+}
+
+void ConditionsUiTest::sumOpeningShowsRangeAndDefaults() {
+    auto state = stateWith({3, 8, 12, 20, 33, 41, 47});
+    ConditionTestPrompt prompt;
+    SumDialog dialog(*state, prompt, *language_, nullptr);
+    QCOMPARE(dialog.objectName(), QStringLiteral("frmSomma"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("  Somma"));
+    QCOMPARE(child<QLabel>(dialog, QStringLiteral("labMin"))->text(), QStringLiteral("76"));
+    QCOMPARE(child<QLabel>(dialog, QStringLiteral("labMax"))->text(), QStringLiteral("153"));
+    QCOMPARE(child<QLineEdit>(dialog, QStringLiteral("meDa"))->text(), QStringLiteral("76"));
+    QCOMPARE(child<QLineEdit>(dialog, QStringLiteral("meA"))->text(), QStringLiteral("153"));
+    dialog.show();
+    QVERIFY(dialog.close());
+    QCOMPARE(state->conditions.sumFrom, 76);
+    QCOMPARE(state->conditions.sumTo, 153);
+    QVERIFY(prompt.shown.isEmpty());
+
+    // Stored bounds inside the range are shown; outside it the range's ends.
+    state->conditions.sumFrom = 80;
+    state->conditions.sumTo = 500;
+    SumDialog again(*state, prompt, *language_, nullptr);
+    QCOMPARE(child<QLineEdit>(again, QStringLiteral("meDa"))->text(), QStringLiteral("80"));
+    QCOMPARE(child<QLineEdit>(again, QStringLiteral("meA"))->text(), QStringLiteral("153"));
+}
+
+void ConditionsUiTest::sumChecksOnClosing_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("focus"); // empty: the dialog closed
+    QTest::addColumn<int>("storedFrom");
+    QTest::addColumn<int>("storedTo");
+
+    const QString greater = QStringLiteral("'DA' è maggiore di 'A'");
+    const QString belowMin = QStringLiteral("'DA' è minore del minimo");
+    const QString aboveMax = QStringLiteral("'A' è maggiore del massimo");
+    // Range of 1..10 in play: 15..40. Earlier stored values are 1 and 2.
+    QTest::newRow("valid") << "20"
+                           << "30" << QStringList{} << QString() << 20 << 30;
+    QTest::newRow("from above to") << "35"
+                                   << "20" << QStringList{greater} << "meA" << 35 << 20;
+    QTest::newRow("below minimum") << "9"
+                                   << "30" << QStringList{belowMin} << "meDa" << 9 << 30;
+    QTest::newRow("above maximum") << "20"
+                                   << "45" << QStringList{aboveMax} << "meA" << 20 << 45;
+    QTest::newRow("two boxes, last focus wins")
+        << "12"
+        << "5" << QStringList{greater, belowMin} << "meDa" << 12 << 5;
+    QTest::newRow("empty to reads 0") << "20"
+                                      << "" << QStringList{greater} << "meA" << 20 << 2;
+    QTest::newRow("both empty") << ""
+                                << "" << QStringList{} << QString() << 1 << 2;
+}
+
+void ConditionsUiTest::sumChecksOnClosing() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, focus);
+    QFETCH(int, storedFrom);
+    QFETCH(int, storedTo);
+
+    auto state = stateOneTo(10);
+    state->conditions.sumFrom = 1;
+    state->conditions.sumTo = 2;
+    ConditionTestPrompt prompt;
+    SumDialog dialog(*state, prompt, *language_, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    child<QLineEdit>(dialog, QStringLiteral("meDa"))->setText(from);
+    child<QLineEdit>(dialog, QStringLiteral("meA"))->setText(to);
+    child(dialog, QStringLiteral("meDa"))->setFocus();
+    child(dialog, QStringLiteral("meA"))->setFocus();
+
+    const bool closed = dialog.close();
+    QCOMPARE(closed, focus.isEmpty());
+    QCOMPARE(dialog.isVisible(), !closed);
+    QCOMPARE(prompt.texts(), boxes);
+    QCOMPARE(prompt.beeps, boxes.size());
+    for (const auto& box : prompt.shown) {
+        QCOMPARE(box.icon, Prompt::Icon::Exclamation);
+        QCOMPARE(box.title, box.text == QStringLiteral("'DA' è maggiore di 'A'")
+                                ? QStringLiteral(" !!! E R R O R E !!! ")
+                                : QStringLiteral("!!! E R R O R E !!!"));
+    }
+    if (!focus.isEmpty()) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+    QCOMPARE(state->conditions.sumFrom, storedFrom);
+    QCOMPARE(state->conditions.sumTo, storedTo);
+}
+
+void ConditionsUiTest::sumSwitchWritesTheFlagAtOnce() {
+    auto state = stateOneTo(10);
+    ConditionTestPrompt prompt;
+    SumDialog dialog(*state, prompt, *language_, nullptr);
+    auto* sw = dialog.conditionSwitch();
+    QVERIFY(!sw->isOn());
+    click(child(dialog, QStringLiteral("optCondSomma(0)")));
+    QCOMPARE(state->conditions.sumActive, FlagOn);
+    click(child(dialog, QStringLiteral("optCondSomma(1)")));
+    QCOMPARE(state->conditions.sumActive, FlagOff);
+}
+
+void ConditionsUiTest::lockedDialogsAreReadOnly() {
+    auto state = stateOneTo(10);
+    state->guiLocked = -1;
+    state->conditions.sumActive = FlagOn;
+    state->conditions.sumFrom = 20;
+    state->conditions.sumTo = 30;
+    state->conditions.fixedNumbers[2] = 1;
+    state->conditions.fixedCount = 1;
+    state->consecutive.allowedRuns = 4;
+    const auto before = *state;
+    ConditionTestPrompt prompt;
+
+    SumDialog sum(*state, prompt, *language_, nullptr);
+    QVERIFY(!sum.panel()->isEnabled());
+    QVERIFY(!sum.conditionSwitch()->isEnabled());
+    QVERIFY(sum.conditionSwitch()->isOn());
+    child<QLineEdit>(sum, QStringLiteral("meDa"))->setText(QStringLiteral("999"));
+    sum.show();
+    QVERIFY(sum.close());
+
+    EvenOddDialog evenOdd(*state, *language_, nullptr);
+    evenOdd.show();
+    clickCell(evenOdd, QStringLiteral("labPariDispari(2)"));
+    click(child(evenOdd, QStringLiteral("optCondizione(0)")));
+    QVERIFY(evenOdd.close());
+
+    FixedDialog fixed(*state, *language_, nullptr);
+    fixed.show();
+    QVERIFY(fixed.grid()->marked(2));
+    clickCell(fixed, QStringLiteral("labGriglia(2)"));
+    clickCell(fixed, QStringLiteral("labGriglia(5)"));
+    QVERIFY(fixed.close());
+
+    ConsecutiveDialog consecutive(*state, *language_, nullptr);
+    consecutive.show();
+    QVERIFY(consecutive.grid()->marked(2));
+    clickCell(consecutive, QStringLiteral("lbPresenze(3)"));
+    QVERIFY(consecutive.close());
+
+    ReducedDialog reduced(*state, prompt, *language_, nullptr);
+    reduced.show();
+    QVERIFY(!reduced.scrollBar()->isEnabled());
+    reduced.scrollBar()->setValue(4);
+    QVERIFY(reduced.close());
+
+    QVERIFY(prompt.shown.isEmpty());
+    QCOMPARE(state->conditions.sumFrom, before.conditions.sumFrom);
+    QCOMPARE(state->conditions.sumTo, before.conditions.sumTo);
+    QVERIFY(state->conditions.evenCountAllowed == before.conditions.evenCountAllowed);
+    QCOMPARE(state->conditions.evenOddActive, FlagOff);
+    QVERIFY(state->conditions.fixedNumbers == before.conditions.fixedNumbers);
+    QCOMPARE(state->conditions.fixedCount, 1);
+    QCOMPARE(state->consecutive.allowedRuns, 4);
+    QCOMPARE(state->conditions.reducedN, 0);
+}
+
+void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
+    auto state = stateOneTo(10);
+    state->conditions.evenCountAllowed[4] = FlagOn;
+    EvenOddDialog dialog(*state, *language_, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Pari e Dispari"));
+    QCOMPARE(dialog.grid()->cell(1)->text(), QStringLiteral("  1                 4"));
+    QVERIFY(dialog.grid()->marked(4));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    clickCell(dialog, QStringLiteral("labPariDispari(0)"));
+    QCOMPARE(state->conditions.evenCountAllowed[0], FlagOn);
+    QCOMPARE(dialog.grid()->cell(0)->property("Tag").toString(), QStringLiteral("1"));
+    QCOMPARE(dialog.grid()->cell(0)->palette().color(QPalette::Window), QColor(Qt::red));
+
+    // Drag from cell 2 down to cell 4: every cell entered toggles once.
+    auto* first = dialog.grid()->cell(2);
+    QTest::mousePress(first, Qt::LeftButton, {}, first->rect().center());
+    for (int k = 3; k <= 4; ++k) {
+        auto* cell = dialog.grid()->cell(k);
+        const auto pos = first->mapFromGlobal(cell->mapToGlobal(cell->rect().center()));
+        QTest::mouseMove(first, pos);
+        QTest::mouseMove(first, pos + QPoint(1, 0)); // still inside: no second toggle
+    }
+    QTest::mouseRelease(first, Qt::LeftButton, {}, first->rect().center());
+    QCOMPARE(state->conditions.evenCountAllowed[2], FlagOn);
+    QCOMPARE(state->conditions.evenCountAllowed[3], FlagOn);
+    QCOMPARE(state->conditions.evenCountAllowed[4], FlagOff);
+    QCOMPARE(state->conditions.evenCountAllowed[1], FlagOff);
+}
+
+void ConditionsUiTest::fixedNumbersAtMostFourAmongNumbersInPlay() {
+    auto state = stateWith({1, 2, 3, 4, 5, 6, 7, 40});
+    state->conditions.fixedNumbers[1] = 1;  // 2, in play
+    state->conditions.fixedNumbers[29] = 1; // 30, no longer in play
+    state->conditions.fixedCount = 2;
+    FixedDialog dialog(*state, *language_, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral(" Fisse"));
+    QCOMPARE(dialog.grid()->cell(39)->text(), QStringLiteral("40"));
+    QVERIFY(dialog.grid()->marked(1));
+    QVERIFY(!dialog.grid()->marked(29));
+    QVERIFY(!dialog.grid()->cell(29)->selectable());
+    auto* count = child<QLabel>(dialog, QStringLiteral("l1"));
+    QCOMPARE(count->text(), QStringLiteral("1"));
+    dialog.show();
+
+    clickCell(dialog, QStringLiteral("labGriglia(20)")); // 21 is not in play
+    for (int i : {0, 2, 3}) {
+        clickCell(dialog, QStringLiteral("labGriglia(%1)").arg(i));
+    }
+    QCOMPARE(count->text(), QStringLiteral("4"));
+    clickCell(dialog, QStringLiteral("labGriglia(39)")); // a fifth: nothing happens
+    QVERIFY(!dialog.grid()->marked(39));
+    QCOMPARE(count->text(), QStringLiteral("4"));
+    clickCell(dialog, QStringLiteral("labGriglia(1)")); // deselecting makes room
+    clickCell(dialog, QStringLiteral("labGriglia(39)"));
+    QVERIFY(dialog.grid()->marked(39));
+    QVERIFY(dialog.close());
+
+    std::array<std::uint8_t, MainNumberCount> want{};
+    for (int n : {1, 3, 4, 40}) {
+        want[static_cast<std::size_t>(n - 1)] = 1;
+    }
+    QVERIFY(state->conditions.fixedNumbers == want);
+    QCOMPARE(state->conditions.fixedCount, 4);
+}
+
+void ConditionsUiTest::consecutiveShowsMaxAndStoresRuns() {
+    auto state = stateWith({1, 2, 3, 10, 11, 20});
+    state->consecutive.allowedRuns = 2 + 32; // lengths 1 and 5
+    ConsecutiveDialog dialog(*state, *language_, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Numeri Consecutivi"));
+    QCOMPARE(child<QLabel>(dialog, QStringLiteral("l1"))->text(), QStringLiteral("03"));
+    QVERIFY(dialog.grid()->marked(1));
+    QVERIFY(dialog.grid()->marked(5));
+    QVERIFY(!dialog.grid()->cell(0)->isVisible());
+    QCOMPARE(dialog.grid()->cell(3)->text(), QStringLiteral("3"));
+    dialog.show();
+    clickCell(dialog, QStringLiteral("lbPresenze(5)"));
+    clickCell(dialog, QStringLiteral("lbPresenze(3)"));
+    QCOMPARE(state->consecutive.allowedRuns, 2 + 32); // stored on closing
+    QVERIFY(dialog.close());
+    QCOMPARE(state->consecutive.allowedRuns, 2 + 8);
+
+    auto wide = stateOneTo(12);
+    ConsecutiveDialog capped(*wide, *language_, nullptr);
+    QCOMPARE(child<QLabel>(capped, QStringLiteral("l1"))->text(), QStringLiteral("05"));
+}
+
+void ConditionsUiTest::reductionsFirstOpenDefaults() {
+    auto state = stateOneTo(10);
+    ConditionTestPrompt prompt;
+    MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
+    QCOMPARE(distance.windowTitle(), QStringLiteral(" Ridotto Distanza Minima"));
+    QCOMPARE(distance.scrollBar()->objectName(), QStringLiteral("hsDistanzaMinima"));
+    QCOMPARE(distance.scrollBar()->minimum(), 1);
+    QCOMPARE(distance.scrollBar()->maximum(), 5);
+    auto* label = child<QLabel>(distance, QStringLiteral("lblDistanzaMinima"));
+    QCOMPARE(label->text(), QStringLiteral("1"));
+    distance.show();
+    QVERIFY(distance.close());
+    QCOMPARE(state->minimumDistance.minDistance, 1);
+
+    state->conditions.reducedN = 9;
+    ReducedDialog reduced(*state, prompt, *language_, nullptr);
+    QCOMPARE(reduced.windowTitle(), QStringLiteral("Ridotto a Garanzia"));
+    QCOMPARE(reduced.scrollBar()->value(), 5);
+    auto* level = child<QLabel>(reduced, QStringLiteral("lblRidottoNx"));
+    QCOMPARE(level->text(), QStringLiteral("5"));
+    reduced.scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(level->text(), QStringLiteral("4"));
+    reduced.show();
+    QVERIFY(reduced.close());
+    QCOMPARE(state->conditions.reducedN, 4);
+    QVERIFY(prompt.shown.isEmpty());
+}
+
+void ConditionsUiTest::reductionsExcludeEachOther_data() {
+    QTest::addColumn<bool>("openReduced"); // else the minimum distance
+    QTest::addColumn<bool>("reducedOn");
+    QTest::addColumn<bool>("distanceOn");
+    QTest::addColumn<bool>("wantReduced");
+    QTest::addColumn<bool>("wantDistance");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("reduced over distance") << true << true << true << true << false << true;
+    QTest::newRow("distance over reduced") << false << true << true << false << true << true;
+    QTest::newRow("reduced alone") << true << true << false << true << false << false;
+    QTest::newRow("reduced off keeps distance") << true << false << true << false << true << false;
+    QTest::newRow("distance off keeps reduced") << false << true << false << true << false << false;
+}
+
+void ConditionsUiTest::reductionsExcludeEachOther() {
+    QFETCH(bool, openReduced);
+    QFETCH(bool, reducedOn);
+    QFETCH(bool, distanceOn);
+    QFETCH(bool, wantReduced);
+    QFETCH(bool, wantDistance);
+    QFETCH(bool, warned);
+
+    auto state = stateOneTo(10);
+    state->conditions.reducedActive = toFlag(reducedOn);
+    state->minimumDistance.minDistanceActive = toFlag(distanceOn);
+    ConditionTestPrompt prompt;
+    std::unique_ptr<ReductionDialog> dialog;
+    if (openReduced) {
+        dialog = std::make_unique<ReducedDialog>(*state, prompt, *language_, nullptr);
+    } else {
+        dialog = std::make_unique<MinimumDistanceDialog>(*state, prompt, *language_, nullptr);
+    }
+    QCOMPARE(dialog->conditionSwitch()->isOn(), openReduced ? reducedOn : distanceOn);
+    dialog->show();
+    QVERIFY(dialog->close());
+    QCOMPARE(isOn(state->conditions.reducedActive), wantReduced);
+    QCOMPARE(isOn(state->minimumDistance.minDistanceActive), wantDistance);
+    QCOMPARE(prompt.shown.size(), warned ? 1 : 0);
+    if (warned) {
+        // No language file here: the program's own text stands in, never an empty box.
+        QCOMPARE(prompt.shown.front().icon, Prompt::Icon::Exclamation);
+        QVERIFY(prompt.shown.front().text.contains(
+            openReduced ? QStringLiteral("Distanza Minima è stato disattivato")
+                        : QStringLiteral("Garanzia è stato disattivato")));
+    }
+}
+
+namespace {
+
+std::unique_ptr<SystemState> developedState() {
+    auto state = stateOneTo(7);
+    state->columns = developed(*state);
+    state->guiLocked = -1;
+    return state;
+}
+
+QStringList itemTexts(const QListWidget* list) {
+    QStringList t;
+    for (int i = 0; i < list->count(); ++i) {
+        t << list->item(i)->text();
+    }
+    return t;
+}
+
+} // namespace
+
+void ConditionsUiTest::excludedAddMovesSelectedInOrder() {
+    auto state = developedState(); // 21 columns
+    state->excluded.excludedColumns[0] = Column{3, 7, 12, 25, 44};
+    state->excluded.excludedCount = 1;
+    ConditionTestPrompt prompt;
+    ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral(" Escludi Colonne"));
+    auto* system = dialog.systemList();
+    auto* excluded = dialog.excludedList();
+    QCOMPARE(system->count(), 21);
+    QCOMPARE(system->item(0)->text(), QStringLiteral("01    02    03    04    05    "));
+    QCOMPARE(itemTexts(excluded), QStringList{QStringLiteral("03    07    12    25    44    ")});
+    auto* systemCount = child<QLabel>(dialog, QStringLiteral("lblSistema"));
+    auto* excludedCount = child<QLabel>(dialog, QStringLiteral("lblColonneEscluse"));
+    QCOMPARE(systemCount->text(), QStringLiteral("21"));
+    QCOMPARE(excludedCount->text(), QStringLiteral("1"));
+
+    // Picked bottom first: they still arrive in list order.
+    const QStringList picked{system->item(2)->text(), system->item(9)->text(),
+                             system->item(20)->text()};
+    for (int row : {20, 2, 9}) {
+        system->item(row)->setSelected(true);
+    }
+    click(child(dialog, QStringLiteral("cmdAdd")));
+    QCOMPARE(itemTexts(excluded).mid(1), picked);
+    QCOMPARE(system->count(), 18);
+    QVERIFY(!itemTexts(system).contains(picked[1]));
+    QCOMPARE(systemCount->text(), QStringLiteral("18"));
+    QCOMPARE(excludedCount->text(), QStringLiteral("4"));
+
+    click(child(dialog, QStringLiteral("optCondizione(0)")));
+    QCOMPARE(state->excluded.excludedActive, FlagOn);
+    dialog.show();
+    QVERIFY(dialog.close());
+    QCOMPARE(state->excluded.excludedCount, 4);
+    QCOMPARE(state->excluded.excludedColumns[0], (Column{3, 7, 12, 25, 44}));
+    QCOMPARE(state->excluded.excludedColumns[1], state->columns[2]);
+    QCOMPARE(state->excluded.excludedColumns[2], state->columns[9]);
+    QCOMPARE(state->excluded.excludedColumns[3], state->columns[20]);
+    QVERIFY(prompt.shown.isEmpty());
+}
+
+void ConditionsUiTest::excludedRemoveThenClose() {
+    auto state = developedState();
+    ConditionTestPrompt prompt;
+    ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+    dialog.systemList()->item(0)->setSelected(true);
+    dialog.systemList()->item(1)->setSelected(true);
+    click(child(dialog, QStringLiteral("cmdAdd")));
+    click(child(dialog, QStringLiteral("cmdRemove")));
+    QCOMPARE(dialog.excludedList()->count(), 0);
+    QCOMPARE(dialog.systemList()->count(), 19); // the moved columns do not come back
+    QCOMPARE(child<QLabel>(dialog, QStringLiteral("lblColonneEscluse"))->text(),
+             QStringLiteral("0"));
+    dialog.show();
+    QVERIFY(dialog.close());
+    QCOMPARE(state->excluded.excludedCount, 0);
+    QCOMPARE(state->excluded.excludedColumns[0], Column{});
+}
+
+void ConditionsUiTest::excludedNeverPassesTheLimit() {
+    auto state = stateOneTo(16); // 4,368 columns
+    state->columns = developed(*state);
+    state->guiLocked = -1;
+    state->excluded.excludedCount = 990;
+    for (int i = 0; i < 990; ++i) {
+        state->excluded.excludedColumns[static_cast<std::size_t>(i)] =
+            state->columns[static_cast<std::size_t>(4000 + i % 300)];
+    }
+    ConditionTestPrompt prompt;
+    ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+    for (int row = 0; row < 25; ++row) {
+        dialog.systemList()->item(row)->setSelected(true);
+    }
+    click(child(dialog, QStringLiteral("cmdAdd")));
+    QCOMPARE(dialog.excludedList()->count(), MaxExcluded);
+    QCOMPARE(dialog.systemList()->count(), 4368 - 10);
+    QCOMPARE(dialog.systemList()->selectedItems().size(), 15); // the rest stay picked
+    QCOMPARE(prompt.shown.size(), 1);
+    QVERIFY(prompt.shown.front().text.contains(QStringLiteral("15 colonne")));
+    dialog.show();
+    QVERIFY(dialog.close());
+    QCOMPARE(state->excluded.excludedCount, MaxExcluded);
+    QCOMPARE(state->excluded.excludedColumns[999], state->columns[9]);
+}
+
+void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
+    auto state = developedState();
+    const auto before = state->columns;
+    QAction entry(QStringLiteral("&Mescola Colonne"));
+    ConditionTestPrompt prompt;
+    prompt.answers = {false};
+    QVERIFY(!runShuffleCommand(*state, prompt, &entry, nullptr));
+    QVERIFY(state->columns == before);
+    QCOMPARE(prompt.shown.front().text, QStringLiteral("Vuoi mescolare le colonne"));
+    QCOMPARE(prompt.shown.front().title, QString());
+    QCOMPARE(prompt.shown.front().icon, Prompt::Icon::None);
+
+    // Shuffle until the order changes (21 columns: one try nearly always does).
+    bool changed = false;
+    for (int i = 0; i < 5 && !changed; ++i) {
+        prompt.answers = {true};
+        QVERIFY(runShuffleCommand(*state, prompt, &entry, nullptr));
+        changed = state->columns != before;
+    }
+    QVERIFY(changed);
+    QVERIFY(entry.isEnabled());
+    auto sorted = state->columns;
+    std::sort(sorted.begin(), sorted.end());
+    QVERIFY(sorted == before); // same columns, each still ascending inside
+}
+
+// End to end: conditions set through the dialogs develop exactly like the same conditions
+// set directly on the engine's input.
+
+void ConditionsUiTest::endToEndSumEvenOdd() {
+    auto state = stateOneTo(14);
+    ConditionTestPrompt prompt;
+    {
+        SumDialog sum(*state, prompt, *language_, nullptr);
+        sum.show();
+        click(child(sum, QStringLiteral("optCondSomma(0)")));
+        child<QLineEdit>(sum, QStringLiteral("meDa"))->setText(QStringLiteral("30"));
+        child<QLineEdit>(sum, QStringLiteral("meA"))->setText(QStringLiteral("45"));
+        QVERIFY(sum.close());
+    }
+    {
+        EvenOddDialog evenOdd(*state, *language_, nullptr);
+        evenOdd.show();
+        click(child(evenOdd, QStringLiteral("optCondizione(0)")));
+        clickCell(evenOdd, QStringLiteral("labPariDispari(2)"));
+        clickCell(evenOdd, QStringLiteral("labPariDispari(3)"));
+        QVERIFY(evenOdd.close());
+    }
+    auto direct = stateOneTo(14);
+    direct->conditions.sumActive = FlagOn;
+    direct->conditions.sumFrom = 30;
+    direct->conditions.sumTo = 45;
+    direct->conditions.evenOddActive = FlagOn;
+    direct->conditions.evenCountAllowed[2] = FlagOn;
+    direct->conditions.evenCountAllowed[3] = FlagOn;
+    const auto want = developed(*direct);
+    QVERIFY(!want.empty() && want.size() < 2002u);
+    QVERIFY(developed(*state) == want);
+}
+
+void ConditionsUiTest::endToEndFixedConsecutive() {
+    auto state = stateOneTo(12);
+    {
+        FixedDialog fixed(*state, *language_, nullptr);
+        fixed.show();
+        click(child(fixed, QStringLiteral("optCondFisse(0)")));
+        clickCell(fixed, QStringLiteral("labGriglia(4)"));
+        clickCell(fixed, QStringLiteral("labGriglia(8)"));
+        QVERIFY(fixed.close());
+    }
+    {
+        ConsecutiveDialog consecutive(*state, *language_, nullptr);
+        consecutive.show();
+        click(child(consecutive, QStringLiteral("optCond(0)")));
+        clickCell(consecutive, QStringLiteral("lbPresenze(1)"));
+        clickCell(consecutive, QStringLiteral("lbPresenze(2)"));
+        QVERIFY(consecutive.close());
+    }
+    auto direct = stateOneTo(12);
+    direct->conditions.fixedActive = FlagOn;
+    direct->conditions.fixedNumbers[4] = 1;
+    direct->conditions.fixedNumbers[8] = 1;
+    direct->conditions.fixedCount = 2;
+    direct->consecutive.consecutiveActive = FlagOn;
+    direct->consecutive.allowedRuns = 4 + 2;
+    const auto want = developed(*direct);
+    QVERIFY(!want.empty() && want.size() < 120u);
+    QVERIFY(developed(*state) == want);
+}
+
+void ConditionsUiTest::endToEndReductions() {
+    ConditionTestPrompt prompt;
+    auto state = stateOneTo(7);
+    {
+        MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
+        distance.show();
+        click(child(distance, QStringLiteral("optCond(0)")));
+        distance.scrollBar()->setValue(5);
+        QVERIFY(distance.close());
+    }
+    auto direct = stateOneTo(7);
+    direct->minimumDistance = MinimumDistance{5, FlagOn};
+    QCOMPARE(developed(*state).size(), 1u);
+    QVERIFY(developed(*state) == developed(*direct));
+
+    auto reducedState = stateOneTo(10);
+    {
+        ReducedDialog reduced(*reducedState, prompt, *language_, nullptr);
+        reduced.show();
+        click(child(reduced, QStringLiteral("optCondizione(0)")));
+        reduced.scrollBar()->setValue(4);
+        QVERIFY(reduced.close());
+    }
+    const std::vector<Column> want{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+    QVERIFY(developed(*reducedState) == want);
+}
+
+void ConditionsUiTest::endToEndExcluded() {
+    auto state = developedState();
+    ConditionTestPrompt prompt;
+    {
+        ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+        dialog.show();
+        click(child(dialog, QStringLiteral("optCondizione(0)")));
+        dialog.systemList()->item(0)->setSelected(true);
+        dialog.systemList()->item(5)->setSelected(true);
+        click(child(dialog, QStringLiteral("cmdAdd")));
+        QVERIFY(dialog.close());
+    }
+    auto direct = stateOneTo(7);
+    direct->excluded.excludedActive = FlagOn;
+    direct->excluded.excludedColumns[0] = state->columns[0];
+    direct->excluded.excludedColumns[1] = state->columns[5];
+    direct->excluded.excludedCount = 2;
+    const auto want = developed(*direct);
+    QCOMPARE(want.size(), 19u);
+    QVERIFY(developed(*state) == want);
+}
+
+QTEST_MAIN(ConditionsUiTest)
+#include "ConditionsUiTest.moc"
