@@ -1,0 +1,98 @@
+#include "ui/DevelopmentSession.h"
+
+#include "core/Development.h"
+#include "core/ElapsedTime.h"
+#include "ui/DevelopmentRunner.h"
+#include "ui/ProgressDialog.h"
+#include "ui/Prompt.h"
+
+#include <QTimer>
+
+namespace quintora {
+
+DevelopmentSession::DevelopmentSession(SystemState& state, Prompt& prompt, Language& language,
+                                       QWidget* owner)
+    : QObject(owner)
+    , state_(state)
+    , prompt_(prompt)
+    , dialog_(new ProgressDialog(language, owner))
+    , runner_(new DevelopmentRunner(this)) {
+    connect(runner_, &DevelopmentRunner::progress, this, &DevelopmentSession::onProgress);
+    connect(runner_, &DevelopmentRunner::finished, this, &DevelopmentSession::onEngineFinished);
+    connect(dialog_, &ProgressDialog::cancelClicked, this, &DevelopmentSession::onCancelClicked);
+}
+
+DevelopmentSession::~DevelopmentSession() {
+    delete runner_; // stop and join the worker before the dialog and the state go
+    runner_ = nullptr;
+    delete dialog_;
+}
+
+void DevelopmentSession::start() {
+    dialog_->setColonneIntegrale(integralSize(state_.header.numbersInPlayCount));
+    dialog_->show();
+    // A child window of a disabled main window is disabled with it; this one must answer.
+    dialog_->setEnabled(true);
+    QTimer::singleShot(0, this, [this] { runner_->start(state_); });
+}
+
+void DevelopmentSession::closeDialog() {
+    if (dialog_ != nullptr) {
+        dialog_->hide();
+    }
+}
+
+void DevelopmentSession::onProgress(const DevelopmentProgress& progress) {
+    if (dialog_ != nullptr) {
+        dialog_->showProgress(progress);
+    }
+}
+
+void DevelopmentSession::onCancelClicked() {
+    if (asking_ || completed_ || finishPending_) {
+        return;
+    }
+    prompt_.beep();
+    runner_->pause();
+    asking_ = true;
+    const bool stop = prompt_.question(dialog_, dialog_->windowTitle(),
+                                       dialog_->cancelQuestionText(), Prompt::Icon::Question);
+    asking_ = false;
+    if (stop) {
+        runner_->requestStop();
+    } else {
+        runner_->resume();
+    }
+    if (finishPending_) {
+        complete();
+    }
+}
+
+void DevelopmentSession::onEngineFinished() {
+    if (asking_) {
+        finishPending_ = true; // finish once the question is answered
+        return;
+    }
+    complete();
+}
+
+void DevelopmentSession::complete() {
+    if (completed_) {
+        return;
+    }
+    completed_ = true;
+    auto result = runner_->takeResult();
+    const bool limitReached = result.limitReached;
+    adoptDevelopment(state_, std::move(result));
+    if (limitReached) {
+        prompt_.message(dialog_, QString::fromUtf8(LimitWarningTitle),
+                        QString::fromStdString(limitWarningText(MaxColumns)),
+                        Prompt::Icon::Critical);
+    }
+    prompt_.message(dialog_, {},
+                    QString::fromStdString(elapsedTimeText(secondsSince(state_.developmentStart))),
+                    Prompt::Icon::None);
+    emit developed();
+}
+
+} // namespace quintora
