@@ -1,0 +1,205 @@
+#include "app/MainWindow.h"
+
+#include "app/AppContext.h"
+#include "core/Format.h"
+#include "core/SystemState.h"
+#include "ui/DevelopmentSession.h"
+#include "ui/LanguageApplier.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ProgramInfo.h"
+#include "ui/widgets/CellGrid.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace quintora {
+
+namespace {
+
+QStringList gridCaptions(int count) {
+    QStringList captions;
+    for (int i = 1; i <= count; ++i) {
+        captions << QString::fromStdString(twoDigits(i));
+    }
+    return captions;
+}
+
+void enlargeCells(CellGrid* grid, int width, int height, int pointSize) {
+    for (int i = 0; i < grid->count(); ++i) {
+        auto* cell = grid->cell(i);
+        cell->setMinimumSize(width, height);
+        cell->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        QFont f = cell->font();
+        f.setPointSize(pointSize);
+        cell->setFont(f);
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent)
+    : QMainWindow(parent)
+    , context_(context) {
+    setObjectName(QStringLiteral("frmMAIN"));
+    setWindowIcon(programIcon());
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    auto* left = new QVBoxLayout;
+    buildGrids(central);
+    left->addWidget(numbersFrame_, 1);
+
+    auto* counts = new QHBoxLayout;
+    numbersLabel_ = new QLabel(QStringLiteral("Numeri in gioco [00]"), central);
+    numbersLabel_->setObjectName(QStringLiteral("labnumeri"));
+    auto* integralCaption = new QLabel(QStringLiteral("Colonne Integrali"), central);
+    integralCaption->setObjectName(QStringLiteral("lblCaptionColonneIntegrali"));
+    integralLabel_ = new QLabel(QStringLiteral("0"), central);
+    integralLabel_->setObjectName(QStringLiteral("lblIntegrale"));
+    integralLabel_->setFrameShape(QFrame::StyledPanel);
+    integralLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    integralLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("2.118.760")) +
+                                    16);
+    for (auto* label : {numbersLabel_, integralCaption, integralLabel_}) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    counts->addWidget(numbersLabel_);
+    counts->addStretch();
+    counts->addWidget(integralCaption);
+    counts->addWidget(integralLabel_);
+    left->addLayout(counts);
+
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(left, 1);
+    layout->addWidget(buildOperations(central));
+    setCentralWidget(central);
+
+    buildMenus();
+    buildStatusBar();
+
+    // The window's load, in the program's order.
+    setWindowTitle(programTitle() + QStringLiteral(" - Ver. ") + programVersion() +
+                   QStringLiteral(" - ") + context_.editionText);
+    readConfiguration();
+    // With no language chosen yet the settings dialog would be offered here; until it
+    // exists the start goes on with the program's own texts.
+    applyLanguage(this, context_.language.load());
+    clearSystem(false);
+    writeGridCaptions();
+    auto& s = state();
+    s.systemPath = context_.dataFolder.newSystemPath().toStdString();
+    s.systemFileName =
+        QFileInfo(context_.dataFolder.newSystemPath()).fileName().toLower().toStdString();
+    viewStatusBar();
+
+    resize(sizeHint().expandedTo(QSize(760, 480)));
+    centerForm(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+SystemState& MainWindow::state() const {
+    return context_.state;
+}
+
+void MainWindow::buildGrids(QWidget* parent) {
+    numbersFrame_ = new QGroupBox(QStringLiteral("Numeri"), parent);
+    numbersFrame_->setObjectName(QStringLiteral("frameNumeri"));
+
+    numberGrid_ = new CellGrid(QStringLiteral("grnum"), gridCaptions(50), 10, CellLook::teal(),
+                               true, numbersFrame_);
+    enlargeCells(numberGrid_, 40, 32, 12);
+    connect(numberGrid_, &CellGrid::cellActivated, this, &MainWindow::clickNumber);
+
+    auto* jackpot = new QLabel(QStringLiteral("Jackpot"), numbersFrame_);
+    jackpot->setObjectName(QStringLiteral("lbJackpot"));
+    QFont f = jackpot->font();
+    f.setBold(true);
+    jackpot->setFont(f);
+
+    euroGrid_ = new CellGrid(QStringLiteral("grJkt"), gridCaptions(10), 10, CellLook::olive(),
+                             false, numbersFrame_);
+    enlargeCells(euroGrid_, 40, 32, 12);
+    connect(euroGrid_, &CellGrid::cellActivated, this, &MainWindow::clickEuro);
+
+    auto* layout = new QVBoxLayout(numbersFrame_);
+    layout->addWidget(numberGrid_, 5);
+    layout->addSpacing(6);
+    layout->addWidget(jackpot);
+    layout->addWidget(euroGrid_, 1);
+}
+
+QWidget* MainWindow::buildOperations(QWidget* parent) {
+    auto* frame = new QGroupBox(QStringLiteral("Operazioni"), parent);
+    frame->setObjectName(QStringLiteral("frameOperazioni"));
+    auto* layout = new QVBoxLayout(frame);
+    struct Entry {
+        QPushButton* Buttons::*button;
+        const char* name;
+        const char* caption;
+        void (MainWindow::*slot)();
+    };
+    const Entry entries[] = {
+        {&Buttons::archivio, "cmdArchivio", "Archivio Estrazioni", &MainWindow::openArchive},
+        {&Buttons::modifiche, "cmdModifiche", "Modifica Sistema", &MainWindow::reopenForChanges},
+        {&Buttons::adatta, "cmdAdatta", "Adatta Matrice", &MainWindow::adaptMatrix},
+        {&Buttons::spoglio, "cmdSpoglio", "Spoglio Sistema", &MainWindow::checkDraw},
+        {&Buttons::visualizza, "cmdVisualizza", "Visualizza Sistema",
+         &MainWindow::openViewerIfLocked},
+        {&Buttons::cancella, "cmdCancella", "Cancella Sistema", &MainWindow::clearAll},
+        {&Buttons::calcolo, "cmdCalcolo", "Elabora Sistema", &MainWindow::develop},
+        {&Buttons::tabulato, "cmdTabulato", "Stampa Tabulato", &MainWindow::printListing},
+        {&Buttons::schedine, "cmdSchedine", "Stampa Schedine", &MainWindow::printSlips},
+    };
+    for (const auto& e : entries) {
+        auto* button = new QPushButton(QString::fromUtf8(e.caption), frame);
+        button->setObjectName(QString::fromUtf8(e.name));
+        button->setMinimumHeight(30);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, e.slot);
+        buttons_.*e.button = button;
+        layout->addWidget(button);
+    }
+    frame->setMinimumWidth(190);
+    return frame;
+}
+
+void MainWindow::buildStatusBar() {
+    auto* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StBar"));
+    bar->setSizeGripEnabled(true);
+    const char* names[] = {"Nome Sistema", "Numero Combinazioni", "Costo Sistema", "Tipo Sistema"};
+    const int widths[] = {150, 110, 130, 220};
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StBarPanel(%1)").arg(i + 1));
+        panel->setToolTip(QString::fromUtf8(names[i]));
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setMinimumWidth(widths[i]);
+        panel->setContentsMargins(4, 0, 4, 0);
+        if (i == 1 || i == 2) {
+            panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        bar->addPermanentWidget(panel, i == 3 ? 1 : 0);
+        statusPanels_[i] = panel;
+    }
+}
+
+void MainWindow::writeGridCaptions() {
+    for (auto* grid : {numberGrid_, euroGrid_}) {
+        for (int i = 0; i < grid->count(); ++i) {
+            grid->cell(i)->setText(QString::fromStdString(twoDigits(i + 1)));
+        }
+    }
+}
+
+} // namespace quintora

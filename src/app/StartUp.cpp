@@ -1,0 +1,101 @@
+#include "app/StartUp.h"
+
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/VersionCheck.h"
+#include "ui/SplashWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+#include <QTimer>
+#include <utility>
+
+namespace quintora {
+
+void waitProcessingEvents(double milliseconds) {
+    // A monotonic clock, so midnight or a clock change cannot stretch the wait.
+    QElapsedTimer timer;
+    timer.start();
+    while (static_cast<double>(timer.elapsed()) < milliseconds) {
+        QThread::msleep(4);
+        QApplication::processEvents();
+    }
+}
+
+QString commandLineFile(const QStringList& arguments) {
+    QString path = arguments.join(u' ');
+    path.remove(u'"');
+    if (path.isEmpty()) {
+        return {};
+    }
+    return QFileInfo(path).absoluteFilePath();
+}
+
+StartUp::StartUp(SystemState& state, Prompt& prompt, VersionCheck& versionCheck,
+                 const QString& dataRoot)
+    : context_(std::make_unique<AppContext>(state, prompt, DataFolder(dataRoot)))
+    , versionCheck_(versionCheck) {}
+
+StartUp::~StartUp() = default;
+
+bool StartUp::run(const QStringList& arguments) {
+    context_->closing = false;
+    context_->dataFolder.createTree();
+    const QString systemFile = commandLineFile(arguments);
+
+    instance_ = std::make_unique<SingleInstance>(
+        SingleInstance::serverName(context_->dataFolder.root()), nullptr);
+    if (!instance_->claim(systemFile)) {
+        return false; // the running copy comes to the front and opens the file
+    }
+    QObject::connect(instance_.get(), &SingleInstance::activationRequested, instance_.get(),
+                     [this](const QString& file) { onActivationRequested(file); });
+
+    SplashWindow splash;
+    splash.show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::processEvents();
+
+    if (!versionCheck_.run(*context_)) {
+        QApplication::restoreOverrideCursor();
+        return false;
+    }
+
+    window_ = std::make_unique<MainWindow>(*context_);
+    // The archive and statistics windows load here, hidden for the whole run, once they exist.
+    window_->clearSystem(false);
+
+    waitProcessingEvents(SplashMilliseconds);
+    splash.close();
+    QApplication::restoreOverrideCursor();
+    window_->show();
+    shown_ = true;
+
+    if (!systemFile.isEmpty()) {
+        pendingFiles_.prepend(systemFile);
+    }
+    if (!pendingFiles_.isEmpty()) {
+        QTimer::singleShot(0, window_.get(), [this] {
+            const auto files = std::exchange(pendingFiles_, {});
+            for (const auto& file : files) {
+                window_->openSystemFile(file);
+            }
+        });
+    }
+    return true;
+}
+
+void StartUp::onActivationRequested(const QString& systemFile) {
+    if (!shown_) {
+        if (!systemFile.isEmpty()) {
+            pendingFiles_.append(systemFile);
+        }
+        return;
+    }
+    window_->activateFromOtherCopy(systemFile);
+}
+
+} // namespace quintora

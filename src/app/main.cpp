@@ -1,0 +1,28 @@
+// Quintora: systems for the Eurojackpot game.
+#include "app/DataFolder.h"
+#include "app/StartUp.h"
+#include "app/VersionCheck.h"
+#include "core/SystemState.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ProgramInfo.h"
+#include "ui/Prompt.h"
+
+#include <memory>
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(quintora::programTitle());
+    QApplication::setApplicationVersion(quintora::programVersion());
+    QApplication::setDesktopFileName(QStringLiteral("quintora"));
+    QApplication::setWindowIcon(quintora::programIcon());
+
+    auto state = std::make_unique<quintora::SystemState>();
+    quintora::QtPrompt prompt;
+    quintora::VersionCheck versionCheck;
+    quintora::StartUp startUp(*state, prompt, versionCheck, quintora::DataFolder::standardRoot());
+    if (!startUp.run(QApplication::arguments().mid(1))) {
+        return 0;
+    }
+    return QApplication::exec();
+}
