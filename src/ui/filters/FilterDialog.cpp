@@ -1,0 +1,260 @@
+#include "ui/filters/FilterDialog.h"
+
+#include "core/Conditions.h"
+#include "core/FilterPanels.h"
+#include "core/SystemState.h"
+#include "ui/conditions/WindowLoad.h"
+#include "ui/filters/FilterImportDialog.h"
+#include "ui/Prompt.h"
+#include "ui/widgets/CellGrid.h"
+#include "ui/widgets/OnOffSwitch.h"
+
+#include <array>
+#include <limits>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quintora {
+
+namespace {
+
+constexpr int Last = std::numeric_limits<int>::max() / 2; // any move beyond the last panel
+
+QStringList numberCaptions() {
+    QStringList captions;
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        captions << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    }
+    return captions;
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent, bool sunken = false) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (sunken) {
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        l->setAlignment(Qt::AlignCenter);
+        l->setMinimumWidth(56);
+    }
+    return l;
+}
+
+QString count(int value) {
+    return QString::fromStdString(formatFilterCount(value));
+}
+
+} // namespace
+
+FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& language,
+                           QString textFolder, QWidget* parent)
+    : QDialog(parent)
+    , state_(state)
+    , prompt_(prompt)
+    , language_(language)
+    , textFolder_(std::move(textFolder))
+    , editable_(conditionsEditable(state))
+    , frame_(new QFrame(this))
+    , grid_(new CellGrid(QStringLiteral("labGriglia"), numberCaptions(), 10, CellLook::blue(),
+                         false, frame_))
+    , presences_(new CellGrid(QStringLiteral("lbPresenze"),
+                              {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                               QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")},
+                              6, CellLook::yellow(), false, frame_))
+    , switch_(new OnOffSwitch(QStringLiteral("optCond"), frame_))
+    , selected_(label(QStringLiteral("lblNumSelezionati"), QString(), frame_, true))
+    , panelLabel_(label(QStringLiteral("lblPannello"), QString(), this, true))
+    , onCount_(label(QStringLiteral("lblTotFiltriON"), QString(), this, true))
+    , offCount_(label(QStringLiteral("lblTotFiltriOFF"), QString(), this, true)) {
+    setObjectName(QStringLiteral("frmFiltri"));
+    setWindowTitle(QStringLiteral(" Colonne Filtro"));
+    frame_->setObjectName(QStringLiteral("frameFiltro"));
+    frame_->setFrameShape(QFrame::StyledPanel);
+    frame_->setEnabled(editable_);
+
+    std::array<bool, MainNumberCount + 1> playing{};
+    for (auto n : numbersInPlay(state.header)) {
+        if (isMainNumber(n)) {
+            playing[n] = true;
+        }
+    }
+    for (int i = 0; i < MainNumberCount; ++i) {
+        grid_->cell(i)->setSelectable(playing[static_cast<std::size_t>(i + 1)]);
+    }
+    connect(grid_, &CellGrid::cellActivated, this, [this](int i) {
+        grid_->setMarked(i, !grid_->marked(i));
+        showSelectedCount();
+    });
+    connect(presences_, &CellGrid::cellActivated, this,
+            [this](int k) { presences_->setMarked(k, !presences_->marked(k)); });
+    connect(switch_, &OnOffSwitch::toggled, this, &FilterDialog::showCounters);
+
+    // The editing frame: numbers, hit counts, switch and the commands that change slots.
+    auto* clear = new QPushButton(QStringLiteral("Cancella Pannello"), frame_);
+    clear->setObjectName(QStringLiteral("cmdCancella"));
+    auto* clearAll = new QPushButton(QStringLiteral("Cancella Tutto"), frame_);
+    clearAll->setObjectName(QStringLiteral("cmdCancellaTutto"));
+    auto* load = new QPushButton(QStringLiteral("Importa Filtri..."), frame_);
+    load->setObjectName(QStringLiteral("cmdLoadFiltri"));
+    connect(clear, &QPushButton::clicked, this, &FilterDialog::clearPanel);
+    connect(clearAll, &QPushButton::clicked, this, &FilterDialog::clearAll);
+    connect(load, &QPushButton::clicked, this, &FilterDialog::importFilters);
+
+    auto* selectedRow = new QHBoxLayout;
+    selectedRow->addWidget(label(QStringLiteral("lblCaptionSelezionati"),
+                                 QStringLiteral("Numeri selezionati"), frame_));
+    selectedRow->addWidget(selected_);
+    selectedRow->addStretch();
+    auto* presenceRow = new QHBoxLayout;
+    presenceRow->addWidget(
+        label(QStringLiteral("lblPresenze"), QStringLiteral("Presenze"), frame_));
+    presenceRow->addWidget(presences_);
+    presenceRow->addStretch();
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(switch_);
+    commandRow->addStretch();
+    commandRow->addWidget(clear, 0, Qt::AlignBottom);
+    commandRow->addWidget(clearAll, 0, Qt::AlignBottom);
+    commandRow->addWidget(load, 0, Qt::AlignBottom);
+    auto* frameLayout = new QVBoxLayout(frame_);
+    frameLayout->addWidget(grid_);
+    frameLayout->addLayout(selectedRow);
+    frameLayout->addLayout(presenceRow);
+    frameLayout->addLayout(commandRow);
+
+    // Paging, always available.
+    auto* moves = new QHBoxLayout;
+    moves->addWidget(moveButton(QStringLiteral("cmdBOTTOM"), QStringLiteral("|<"),
+                                QStringLiteral("Primo Pannello"), -Last, false));
+    moves->addWidget(moveButton(QStringLiteral("cmdPrev2"), QStringLiteral("<<"),
+                                QStringLiteral("Indietro di 10 pannelli"), -10, true));
+    moves->addWidget(moveButton(QStringLiteral("cmdPrev1"), QStringLiteral("<"),
+                                QStringLiteral("Indietro di 1 pannello"), -1, true));
+    moves->addWidget(label(QStringLiteral("lblCaptionPannello"), QStringLiteral("Pannello"), this));
+    moves->addWidget(panelLabel_);
+    moves->addWidget(moveButton(QStringLiteral("cmdNext1"), QStringLiteral(">"),
+                                QStringLiteral("Avanti di 1 pannello"), 1, true));
+    moves->addWidget(moveButton(QStringLiteral("cmdNext2"), QStringLiteral(">>"),
+                                QStringLiteral("Avanti di 10 pannelli"), 10, true));
+    moves->addWidget(moveButton(QStringLiteral("cmdTOP"), QStringLiteral(">|"),
+                                QStringLiteral("Ultimo Pannello"), Last, false));
+
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(label(QStringLiteral("lblCaptionTotFiltri"), QStringLiteral("Totale"), this));
+    totals->addWidget(label(QStringLiteral("lblTotFiltri"), count(MaxFilterColumns), this, true));
+    totals->addSpacing(16);
+    totals->addWidget(label(QStringLiteral("lblCaptionON"), QStringLiteral("ON"), this));
+    totals->addWidget(onCount_);
+    totals->addSpacing(16);
+    totals->addWidget(label(QStringLiteral("lblCaptionOFF"), QStringLiteral("OFF"), this));
+    totals->addWidget(offCount_);
+    totals->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_);
+    layout->addLayout(moves);
+    layout->addLayout(totals);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    showPanel(1);
+    loadWindowTexts(this, language);
+}
+
+QPushButton* FilterDialog::moveButton(const QString& name, const QString& caption,
+                                      const QString& tip, int delta, bool repeat) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setAutoRepeat(repeat); // a held key or button keeps stepping
+    b->setFixedWidth(40);
+    connect(b, &QPushButton::clicked, this, [this, delta] { move(delta); });
+    return b;
+}
+
+void FilterDialog::showPanel(int panel) {
+    panel_ = movePanel(panel, 0);
+    const auto& slot = state_.filters[static_cast<std::size_t>(panel_ - 1)];
+    for (int i = 0; i < MainNumberCount; ++i) {
+        grid_->setMarked(i, slot.members[static_cast<std::size_t>(i)] == 1);
+    }
+    for (int k = 0; k <= 5; ++k) {
+        presences_->setMarked(k, hitAccepted(slot.acceptedHits, k));
+    }
+    switch_->setOn(isOn(slot.active));
+    panelLabel_->setText(QString::number(panel_));
+    showSelectedCount();
+    showCounters();
+}
+
+void FilterDialog::storePanel() {
+    if (!editable_) {
+        return;
+    }
+    auto& slot = state_.filters[static_cast<std::size_t>(panel_ - 1)];
+    for (int i = 0; i < MainNumberCount; ++i) {
+        slot.members[static_cast<std::size_t>(i)] = grid_->marked(i) ? 1 : 0;
+    }
+    std::array<bool, 6> hits{};
+    for (int k = 0; k <= 5; ++k) {
+        hits[static_cast<std::size_t>(k)] = presences_->marked(k);
+    }
+    slot.acceptedHits = hitsMask(hits);
+    slot.active = toFlag(switch_->isOn());
+}
+
+void FilterDialog::move(int delta) {
+    storePanel();
+    showPanel(movePanel(panel_, delta));
+}
+
+void FilterDialog::showSelectedCount() {
+    selected_->setText(count(grid_->markedCount()));
+}
+
+void FilterDialog::showCounters() {
+    // The shown panel counts with its switch as it stands, not as last stored.
+    const auto& slot = state_.filters[static_cast<std::size_t>(panel_ - 1)];
+    const int on =
+        activeFilterCount(state_.filters) - (isOn(slot.active) ? 1 : 0) + (switch_->isOn() ? 1 : 0);
+    onCount_->setText(count(on));
+    offCount_->setText(count(MaxFilterColumns - on));
+}
+
+void FilterDialog::clearPanel() {
+    grid_->clearMarks();
+    presences_->clearMarks();
+    switch_->setOn(false);
+    showSelectedCount();
+    showCounters();
+}
+
+void FilterDialog::clearAll() {
+    if (!prompt_.question(this, QString(),
+                          QStringLiteral("Questa funzione cancellera' tutte le colonne filtro "
+                                         "presenti\r\nVuoi procedere ?"))) {
+        return;
+    }
+    state_.filters.fill(FilterColumn{});
+    state_.filterCount = 0;
+    showPanel(1);
+}
+
+void FilterDialog::importFilters() {
+    storePanel(); // a cancelled import keeps the edits of the shown panel
+    FilterImportDialog dialog(state_, prompt_, language_, textFolder_, this);
+    dialog.exec();
+    showPanel(1);
+}
+
+void FilterDialog::done(int result) {
+    if (editable_) {
+        storePanel();
+        state_.filterCount = rearrangeFilters(state_.filters);
+    }
+    QDialog::done(result);
+}
+
+} // namespace quintora

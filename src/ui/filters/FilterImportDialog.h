@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+namespace quintora {
+
+class CellGrid;
+class Language;
+class Prompt;
+struct SystemState;
+
+// frmImportFiltri: replaces every filter column with the lines of a text file, all switched
+// on with the hit counts chosen on the presence labels. Closes after a finished import.
+class FilterImportDialog : public QDialog {
+    Q_OBJECT
+public:
+    FilterImportDialog(SystemState& state, Prompt& prompt, Language& language, QString textFolder,
+                       QWidget* parent);
+
+    CellGrid* presenceGrid() const { return presences_; }
+    const QString& chosenFile() const { return path_; }
+
+private:
+    void chooseFile();
+    void runImport();
+
+    SystemState& state_;
+    Prompt& prompt_;
+    QString textFolder_;
+    QString path_;
+    CellGrid* presences_;
+    QLabel* fileLabel_;
+    QPushButton* process_;
+};
+
+} // namespace quintora
