@@ -1,6 +1,6 @@
 // The development engine beside the straightforward development (the tests' reference).
-#include "RatioReporter.h"
 #include "core/Development.h"
+#include "RatioReporter.h"
 #include "support/ReferenceDevelopment.h"
 
 #include <random>
@@ -110,10 +110,18 @@ void bareEnumeration(benchmark::State& st) {
     }
 }
 
-SystemState reduced1() { return reduced(1); }
-SystemState reduced0() { return reduced(0); }
-SystemState reduced2() { return reduced(2); }
-SystemState distance3() { return minimumDistance(3); }
+SystemState reduced1() {
+    return reduced(1);
+}
+SystemState reduced0() {
+    return reduced(0);
+}
+SystemState reduced2() {
+    return reduced(2);
+}
+SystemState distance3() {
+    return minimumDistance(3);
+}
 
 } // namespace
 
@@ -132,6 +140,10 @@ QUINTORA_PAIR(filters_1000_40_numbers, thousandFilters, 2);
 BENCHMARK_CAPTURE(engine, integral_50_cheap_conditions, cheapConditions)
     ->Name("integral_50_cheap_conditions/engine")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(bareEnumeration)->Name("integral_50_cheap_conditions/baseline")->Unit(benchmark::kMillisecond);
+BENCHMARK(bareEnumeration)
+    ->Name("integral_50_cheap_conditions/baseline")
+    ->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) { return quintora::bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return quintora::bench::runBenchmarks(argc, argv);
+}

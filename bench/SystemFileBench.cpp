@@ -1,7 +1,7 @@
 // Reading and writing a system of 200,000 columns, beside a byte-at-a-time stream.
-#include "RatioReporter.h"
 #include "files/FileIo.h"
 #include "files/SystemFile.h"
+#include "RatioReporter.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -91,4 +91,6 @@ BENCHMARK(writeBaseline)->Name("write_200000_columns/baseline")->Unit(benchmark:
 BENCHMARK(readEngine)->Name("read_200000_columns/engine")->Unit(benchmark::kMillisecond);
 BENCHMARK(readBaseline)->Name("read_200000_columns/baseline")->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) { return quintora::bench::runBenchmarks(argc, argv); }
+int main(int argc, char** argv) {
+    return quintora::bench::runBenchmarks(argc, argv);
+}

@@ -65,7 +65,8 @@ int runDevelop(const Args& args) {
     TerminalProgress bar;
     activeControl = &control;
     auto previous = std::signal(SIGINT, stopOnInterrupt);
-    auto result = develop(state, [&bar](const DevelopmentProgress& p) { bar.show(p); }, control);
+    auto result = develop(
+        state, [&bar](const DevelopmentProgress& p) { bar.show(p); }, control);
     std::signal(SIGINT, previous);
     activeControl = nullptr;
     bar.finish();

@@ -18,7 +18,9 @@ std::string numberList(std::span<const std::uint8_t> numbers) {
     return out.empty() ? "-" : out;
 }
 
-std::string onOff(Flag f) { return isOn(f) ? "ON" : "OFF"; }
+std::string onOff(Flag f) {
+    return isOn(f) ? "ON" : "OFF";
+}
 
 void printConditions(std::ostream& out, const SystemState& s) {
     const auto& c = s.conditions;

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <string>
-
 #include <unistd.h>
 
 namespace quintora::cli {

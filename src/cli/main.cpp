@@ -24,7 +24,8 @@ const Command commands[] = {
 };
 
 void printHelp(std::ostream& out) {
-    out << "quintora-cli " << QUINTORA_VERSION << ": Quintora's batch tool for Eurojackpot systems\n\n"
+    out << "quintora-cli " << QUINTORA_VERSION
+        << ": Quintora's batch tool for Eurojackpot systems\n\n"
         << "Usage:\n";
     for (const auto& c : commands) {
         out << "  " << c.synopsis << "\n      " << c.summary << "\n";
@@ -41,8 +42,8 @@ int fail(const std::string& message) {
 }
 
 int usageError(const Command& command, const std::string& message) {
-    std::cerr << "quintora-cli " << command.name << ": " << message << "\nUsage: " << command.synopsis
-              << "\n";
+    std::cerr << "quintora-cli " << command.name << ": " << message
+              << "\nUsage: " << command.synopsis << "\n";
     return ExitUsage;
 }
 

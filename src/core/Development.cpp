@@ -62,8 +62,8 @@ std::optional<std::string> developmentInputError(const SystemHeader& header) {
         return "Troppi numeri in gioco: " + std::to_string(header.numbersInPlayCount);
     }
     if (header.euroCount != EuroNumbersPerSystem) {
-        return "Servono esattamente 2 Euro numeri (ce ne sono " +
-               std::to_string(header.euroCount) + ")";
+        return "Servono esattamente 2 Euro numeri (ce ne sono " + std::to_string(header.euroCount) +
+               ")";
     }
     std::array<bool, MainNumberCount + 1> seen{};
     for (auto n : numbersInPlay(header)) {
@@ -116,7 +116,18 @@ void adoptDevelopment(SystemState& state, DevelopmentResult&& result) {
 
 namespace {
 
-constexpr NumberMask bit(int n) { return NumberMask{1} << n; }
+constexpr NumberMask bit(int n) {
+    return NumberMask{1} << n;
+}
+
+// C(x, k) for the small k of a prefix's completions.
+double binomial(int x, int k) {
+    double r = 1;
+    for (int i = 0; i < k; ++i) {
+        r = r * (x - i) / (i + 1);
+    }
+    return x < k ? 0 : r;
+}
 
 constexpr NumberMask evenNumbers() {
     NumberMask m = 0;
@@ -141,12 +152,17 @@ struct FilterTest {
     std::int32_t acceptedHits;
 };
 
-// The filter condition: every filter column must accept the column. The result does not
-// depend on the order, so the filter that rejected last is moved to the front: candidates
-// that follow each other are alike and tend to fail on the same filter.
-class FilterChain {
+// The filter condition: every filter column must accept the column. The test is a pure
+// conjunction, so it is decided for whole families of candidates at once. With k numbers of a
+// candidate chosen, a filter column's hit count can still grow by 5 - k: a filter that accepts
+// none of the counts it can reach rejects every candidate with that prefix (the prefix is
+// skipped), one that accepts all of them is dropped for the deeper levels. Going one level down
+// only looks at the filters whose verdict can change: those holding the new number, and the
+// undecided ones that do not hold it.
+class FilterTree {
 public:
-    FilterChain(const SystemState& state, NumberMask inPlay, int inPlayCount) {
+    FilterTree(const SystemState& state, NumberMask inPlay, int inPlayCount) {
+        active_ = state.filterCount > 0;
         const int count = std::clamp(state.filterCount, 0, MaxFilterColumns);
         for (int i = 0; i < count; ++i) {
             const auto& f = state.filters[i];
@@ -157,46 +173,151 @@ public:
                 }
             }
             m &= inPlay; // a member that is not in play can never be hit
-            // Hit counts a candidate can have: at least 5 - (numbers outside), at most 5.
+            const FilterTest t{m, f.acceptedHits & 0b111111};
             const int inside = std::popcount(m);
             const int low = std::max(0, 5 - (inPlayCount - inside));
             const int high = std::min(5, inside);
-            bool acceptsAll = true;
-            for (int h = low; h <= high; ++h) {
-                acceptsAll = acceptsAll && (f.acceptedHits & (1 << h)) != 0;
+            const int reachable = ((1 << (high + 1)) - 1) & ~((1 << low) - 1);
+            if ((t.acceptedHits & reachable) == reachable) {
+                continue; // accepts every candidate
             }
-            if (acceptsAll) {
-                continue;
-            }
-            const FilterTest t{m, f.acceptedHits};
-            const bool duplicate = std::any_of(tests_.begin(), tests_.end(), [&](const FilterTest& o) {
-                return o.members == t.members && o.acceptedHits == t.acceptedHits;
-            });
+            const bool duplicate =
+                std::any_of(tests_.begin(), tests_.end(), [&](const FilterTest& o) {
+                    return o.members == t.members && o.acceptedHits == t.acceptedHits;
+                });
             if (!duplicate) {
                 tests_.push_back(t);
             }
         }
-        active_ = state.filterCount > 0;
+        const auto size = tests_.size();
+        for (std::size_t i = 0; i < size; ++i) {
+            for (int v = 1; v <= MainNumberCount; ++v) {
+                if (tests_[i].members & bit(v)) {
+                    containing_[static_cast<std::size_t>(v)].push_back(static_cast<Id>(i));
+                }
+            }
+        }
+        for (auto& level : levels_) {
+            level.kept.reserve(size);
+            level.keepWithout.reserve(size);
+            level.hits.assign(size, 0);
+            level.stamp.assign(size, 0);
+        }
+        auto& root = levels_[0];
+        root.generation = 1;
+        for (std::size_t i = 0; i < size; ++i) {
+            root.kept.push_back(static_cast<Id>(i));
+            root.stamp[i] = 1;
+        }
+        prepareChildren(0);
     }
 
     bool active() const { return active_; }
 
-    bool accepts(NumberMask candidate) {
-        const std::size_t n = tests_.size();
-        for (std::size_t i = 0; i < n; ++i) {
-            const auto& t = tests_[i];
-            if ((t.acceptedHits >> std::popcount(candidate & t.members) & 1) == 0) {
-                if (i != 0) {
-                    std::swap(tests_[i], tests_[0]);
-                }
+    // Chooses `number` as the k-th number (1..4) below the level k - 1 chosen before;
+    // false when some filter column rejects every candidate that starts this way.
+    bool choose(int k, int number) {
+        const auto& parent = levels_[static_cast<std::size_t>(k - 1)];
+        const NumberMask b = bit(number);
+        if ((parent.allowedChildren & b) == 0) {
+            return false;
+        }
+        auto& level = levels_[static_cast<std::size_t>(k)];
+        level.kept.clear();
+        ++level.generation;
+        const int remaining = 5 - k;
+        for (const auto i : parent.keepWithout) {
+            if ((tests_[i].members & b) == 0) {
+                keep(level, i, parent.hits[i]);
+            }
+        }
+        for (const auto i : containing_[static_cast<std::size_t>(number)]) {
+            if (parent.stamp[i] != parent.generation) {
+                continue; // decided above this level
+            }
+            const int h = parent.hits[i] + 1;
+            switch (status(tests_[i], h, remaining)) {
+            case Status::Rejects:
                 return false;
+            case Status::Undecided:
+                keep(level, i, static_cast<std::uint8_t>(h));
+                break;
+            case Status::Accepts:
+                break;
+            }
+        }
+        if (k < 4) {
+            prepareChildren(static_cast<std::size_t>(k));
+        } else {
+            fifth_ = ~NumberMask{0};
+            for (const auto i : level.kept) {
+                fifth_ &= verdictOnFifth(tests_[i], level.hits[i]);
             }
         }
         return true;
     }
 
+    // After choose(4, ...): the fifth numbers that every filter column accepts.
+    NumberMask allowedFifth() const { return fifth_; }
+
 private:
+    using Id = std::uint16_t;
+    enum class Status { Rejects, Undecided, Accepts };
+
+    struct Level {
+        std::vector<Id> kept; // undecided filters, with their hits and stamp
+        std::vector<std::uint8_t> hits;
+        std::vector<std::uint32_t> stamp; // == generation: the filter is in `kept`
+        std::uint32_t generation = 0;
+        std::vector<Id>
+            keepWithout; // undecided one level down when the next number is not a member
+        NumberMask allowedChildren = ~NumberMask{0};
+    };
+
+    static Status status(const FilterTest& t, int hits, int remaining) {
+        const int possible = (((1 << (remaining + 1)) - 1) << hits) & 0b111111;
+        const int accepted = t.acceptedHits & possible;
+        return accepted == 0 ? Status::Rejects
+                             : (accepted == possible ? Status::Accepts : Status::Undecided);
+    }
+
+    // The fifth numbers a filter column accepts when the first four hold h of its members.
+    static NumberMask verdictOnFifth(const FilterTest& t, int h) {
+        const bool without = (t.acceptedHits >> h) & 1;
+        const bool with = (t.acceptedHits >> (h + 1)) & 1;
+        return (without ? ~t.members : 0) | (with ? t.members : 0);
+    }
+
+    void keep(Level& level, Id i, std::uint8_t hits) {
+        level.kept.push_back(i);
+        level.hits[i] = hits;
+        level.stamp[i] = level.generation;
+    }
+
+    // What the filters of level k decide for a next number that is not one of their members.
+    void prepareChildren(std::size_t k) {
+        auto& level = levels_[k];
+        level.keepWithout.clear();
+        level.allowedChildren = ~NumberMask{0};
+        const int remaining = 5 - static_cast<int>(k) - 1;
+        for (const auto i : level.kept) {
+            switch (status(tests_[i], level.hits[i], remaining)) {
+            case Status::Rejects:
+                level.allowedChildren &= tests_[i].members; // only a member can save it
+                break;
+            case Status::Undecided:
+                level.keepWithout.push_back(i);
+                break;
+            case Status::Accepts:
+                break;
+            }
+        }
+    }
+
     std::vector<FilterTest> tests_;
+    std::array<std::vector<Id>, MainNumberCount + 1> containing_;
+    std::array<Level, 5> levels_;
+    NumberMask fifth_ = ~NumberMask{0};
     bool active_ = false;
 };
 
@@ -303,7 +424,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         evenAllowed |= isOn(cond.evenCountAllowed[e]) ? 1 << e : 0;
     }
     ExcludedTest excluded(state.excluded);
-    FilterChain filters(state, inPlay, n);
+    FilterTree filters(state, inPlay, n);
     const bool consecutiveOn = isOn(state.consecutive.consecutiveActive);
     const std::int32_t allowedRuns = state.consecutive.allowedRuns;
     const bool reducedOn = isOn(cond.reducedActive);
@@ -318,7 +439,8 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
     auto emit = [&](double counter, std::int32_t accepted) {
         report.processed = counter;
         report.accepted = accepted;
-        report.percent = static_cast<int>(roundHalfEven(static_cast<double>(steps.lastStep()) * 0.4));
+        report.percent =
+            static_cast<int>(roundHalfEven(static_cast<double>(steps.lastStep()) * 0.4));
         if (progress) {
             progress(report);
         }
@@ -328,15 +450,22 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
     bool stop = false;
     double counter = 0;
 
-    auto handle = [&](const Column& candidate, NumberMask m, int sum) {
+    auto reportIfDue = [&] {
+        if (steps.due(counter)) {
+            steps.advance(counter);
+            emit(counter, static_cast<std::int32_t>(out.size()));
+        }
+    };
+
+    // One combination through the chain; false once the development must end.
+    auto handle = [&](const Column& candidate, NumberMask m, int sum, bool filtersPass) {
         counter += 1;
         stop = stop || !control.proceed();
         if (!stop && static_cast<int>(out.size()) < MaxColumns) {
             bool pass = !(fixedOn && std::popcount(m & fixedMask) != fixedCount) &&
                         !(sumOn && (sum < sumFrom || sum > sumTo)) &&
                         !(evenOn && ((evenAllowed >> std::popcount(m & evenMask)) & 1) == 0) &&
-                        !(excluded.active() && excluded.rejects(m)) &&
-                        !(filters.active() && !filters.accepts(m)) &&
+                        !(excluded.active() && excluded.rejects(m)) && filtersPass &&
                         !(consecutiveOn && ((allowedRuns >> longestRun(m)) & 1) == 0);
             if (pass && (reducedOn || distanceOn)) {
                 Column sorted = candidate;
@@ -358,10 +487,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
                 out.push_back(candidate);
             }
         }
-        if (steps.due(counter)) {
-            steps.advance(counter);
-            emit(counter, static_cast<std::int32_t>(out.size()));
-        }
+        reportIfDue();
         if (static_cast<int>(out.size()) >= MaxColumns) {
             result.limitReached = true;
             report.limitReached = true;
@@ -371,30 +497,56 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         return !stop;
     };
 
+    // A prefix whose every completion a filter column rejects: count its combinations as
+    // processed without building them. `position` is the index of the prefix's last number.
+    auto prune = [&](int chosen, int number, int position) {
+        if (!filters.active() || filters.choose(chosen, number)) {
+            return false;
+        }
+        counter += binomial(n - 1 - position, 5 - chosen);
+        stop = stop || !control.proceed();
+        reportIfDue();
+        return true;
+    };
+
     if (usable) {
         out.reserve(static_cast<std::size_t>(std::min<double>(total, MaxColumns)));
         // Combinations in lexicographic order of their positions, the last moving fastest.
         Column c{};
-        for (int i1 = 0; i1 <= n - 5; ++i1) {
+        for (int i1 = 0; i1 <= n - 5 && !stop; ++i1) {
             c[0] = numbers[i1];
             const NumberMask m1 = bit(c[0]);
             const int s1 = c[0];
-            for (int i2 = i1 + 1; i2 <= n - 4; ++i2) {
+            if (prune(1, c[0], i1)) {
+                continue;
+            }
+            for (int i2 = i1 + 1; i2 <= n - 4 && !stop; ++i2) {
                 c[1] = numbers[i2];
                 const NumberMask m2 = m1 | bit(c[1]);
                 const int s2 = s1 + c[1];
-                for (int i3 = i2 + 1; i3 <= n - 3; ++i3) {
+                if (prune(2, c[1], i2)) {
+                    continue;
+                }
+                for (int i3 = i2 + 1; i3 <= n - 3 && !stop; ++i3) {
                     c[2] = numbers[i3];
                     const NumberMask m3 = m2 | bit(c[2]);
                     const int s3 = s2 + c[2];
-                    for (int i4 = i3 + 1; i4 <= n - 2; ++i4) {
+                    if (prune(3, c[2], i3)) {
+                        continue;
+                    }
+                    for (int i4 = i3 + 1; i4 <= n - 2 && !stop; ++i4) {
                         c[3] = numbers[i4];
                         const NumberMask m4 = m3 | bit(c[3]);
                         const int s4 = s3 + c[3];
+                        if (prune(4, c[3], i4)) {
+                            continue;
+                        }
+                        const NumberMask fifth =
+                            filters.active() ? filters.allowedFifth() : ~NumberMask{0};
                         for (int i5 = i4 + 1; i5 <= n - 1; ++i5) {
                             c[4] = numbers[i5];
-                            if (!handle(c, m4 | bit(c[4]), s4 + c[4])) {
-                                goto finished;
+                            if (!handle(c, m4 | bit(c[4]), s4 + c[4], ((fifth >> c[4]) & 1) != 0)) {
+                                break;
                             }
                         }
                     }
@@ -402,7 +554,6 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
             }
         }
     }
-finished:
     // The last step can come before the last combination: end on the exact count.
     if (!stop && counter > 0 && report.processed != counter) {
         emit(counter, static_cast<std::int32_t>(out.size()));

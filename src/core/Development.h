@@ -16,10 +16,10 @@ namespace quintora {
 // What the progress dialog shows; reported about 250 times per development and once more
 // when the column limit is reached.
 struct DevelopmentProgress {
-    double total = 0;      // the integral size, C(n, 5)
-    double processed = 0;  // combinations processed so far
+    double total = 0;     // the integral size, C(n, 5)
+    double processed = 0; // combinations processed so far
     std::int32_t accepted = 0;
-    int percent = 0;       // 0..100, the progress bar
+    int percent = 0; // 0..100, the progress bar
     bool limitReached = false;
 };
 
@@ -37,9 +37,7 @@ public:
     bool stopRequested() const { return state_.load(std::memory_order_relaxed) == Stop; }
 
     // Called by the engine: false when it must stop; blocks while paused.
-    bool proceed() {
-        return state_.load(std::memory_order_relaxed) == Run || waitWhilePaused();
-    }
+    bool proceed() { return state_.load(std::memory_order_relaxed) == Run || waitWhilePaused(); }
 
 private:
     enum : int { Run, Pause, Stop };

@@ -48,7 +48,9 @@ std::string elapsedTimeText(std::int64_t seconds, ElapsedFormat format) {
     const std::int64_t totalHours = s / 3600;
     const std::int64_t totalMinutes = s / 60;
     const auto d = counted(days, "Day", "Days");
-    const auto two = [](std::int64_t v) { return twoDigits(static_cast<int>(v)); };
+    const auto two = [](std::int64_t v) {
+        return twoDigits(static_cast<int>(v));
+    };
 
     switch (format) {
     case ElapsedFormat::DaysHMS:

@@ -8,17 +8,17 @@ namespace quintora {
 
 // The elapsed-time formats the program knows; the development uses DaysHMS.
 enum class ElapsedFormat {
-    DaysHMS,      // "D HH:MM:SS"  -> "0 Days 00:00:12"
-    DaysH,        // "D H"
-    DaysHM,       // "D H M"
-    DaysHMSWords, // "D H M S"
-    DaysHColonMM, // "D H:MM"
-    DaysHHColonMM,// "D HH:MM"
-    HM,           // "H M"
-    HColonMM,     // "H:MM"
-    HColonMMSS,   // "H:MM:SS"
-    MS,           // "M S"
-    MColonSS,     // "M:SS"
+    DaysHMS,       // "D HH:MM:SS"  -> "0 Days 00:00:12"
+    DaysH,         // "D H"
+    DaysHM,        // "D H M"
+    DaysHMSWords,  // "D H M S"
+    DaysHColonMM,  // "D H:MM"
+    DaysHHColonMM, // "D HH:MM"
+    HM,            // "H M"
+    HColonMM,      // "H:MM"
+    HColonMMSS,    // "H:MM:SS"
+    MS,            // "M S"
+    MColonSS,      // "M:SS"
 };
 
 // Parses one of the format names above ("D HH:MM:SS", ...); DaysHMS for an unknown name.

@@ -32,15 +32,25 @@ std::string decimal2(double value, bool group) {
 
 } // namespace
 
-std::int64_t roundHalfEven(double value) { return static_cast<std::int64_t>(std::nearbyint(value)); }
+std::int64_t roundHalfEven(double value) {
+    return static_cast<std::int64_t>(std::nearbyint(value));
+}
 
-std::string formatCount(double value) { return grouped(roundHalfEven(value)); }
+std::string formatCount(double value) {
+    return grouped(roundHalfEven(value));
+}
 
-std::string formatDevelopmentCount(double value) { return " " + formatCount(value); }
+std::string formatDevelopmentCount(double value) {
+    return " " + formatCount(value);
+}
 
-std::string formatDecimal2(double value) { return decimal2(value, false); }
+std::string formatDecimal2(double value) {
+    return decimal2(value, false);
+}
 
-std::string formatEuro(double value) { return "\xE2\x82\xAC " + decimal2(value, true); }
+std::string formatEuro(double value) {
+    return "\xE2\x82\xAC " + decimal2(value, true);
+}
 
 std::string twoDigits(int value) {
     char buf[16];

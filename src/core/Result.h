@@ -16,8 +16,10 @@ struct Error {
 // A value or an Error. Core functions return these instead of throwing or showing anything.
 template <typename T> class [[nodiscard]] Result {
 public:
-    Result(T value) : data_(std::move(value)) {}
-    Result(Error error) : data_(std::move(error)) {}
+    Result(T value)
+        : data_(std::move(value)) {}
+    Result(Error error)
+        : data_(std::move(error)) {}
 
     bool ok() const { return std::holds_alternative<T>(data_); }
     explicit operator bool() const { return ok(); }
@@ -32,6 +34,8 @@ private:
 
 struct Done {};
 using Status = Result<Done>;
-inline Status success() { return Done{}; }
+inline Status success() {
+    return Done{};
+}
 
 } // namespace quintora

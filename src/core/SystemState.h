@@ -14,9 +14,9 @@ namespace quintora {
 // numbersInPlay[0] is the first (smallest) number in play, fixedNumbers[n - 1] is number n.
 
 struct SystemHeader {
-    std::uint8_t numbersInPlayCount = 0; // 0..50
-    std::uint8_t euroCount = 0;          // 0..2
-    std::string systemType;              // UTF-8 inside the program
+    std::uint8_t numbersInPlayCount = 0;                       // 0..50
+    std::uint8_t euroCount = 0;                                // 0..2
+    std::string systemType;                                    // UTF-8 inside the program
     std::array<std::uint8_t, MainNumberCount> numbersInPlay{}; // ascending; stale behind the count
     std::array<std::uint8_t, EuroNumberCount> euroNumbers{};
 };

@@ -4,19 +4,20 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <random>
-#include <system_error>
-
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace quintora {
 
 namespace {
 
-std::string systemReason() { return std::strerror(errno); }
+std::string systemReason() {
+    return std::strerror(errno);
+}
 
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');

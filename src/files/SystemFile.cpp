@@ -31,7 +31,9 @@ public:
             u8(static_cast<std::uint8_t>((u >> shift) & 0xFF));
         }
     }
-    template <typename Range> void raw(const Range& r) { bytes_.insert(bytes_.end(), r.begin(), r.end()); }
+    template <typename Range> void raw(const Range& r) {
+        bytes_.insert(bytes_.end(), r.begin(), r.end());
+    }
     void reserve(std::size_t n) { bytes_.reserve(n); }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
@@ -92,8 +94,8 @@ FilterColumn readFilter(ByteReader& r) {
 }
 
 constexpr std::size_t FilterRecordBytes = MainNumberCount + 4 + 2;
-constexpr std::size_t HeadBytesAfterType = MainNumberCount + EuroNumberCount + 3 * 2 + 6 * 2 +
-                                           2 * 2 + MainNumberCount + 1 + 2 + 1;
+constexpr std::size_t HeadBytesAfterType =
+    MainNumberCount + EuroNumberCount + 3 * 2 + 6 * 2 + 2 * 2 + MainNumberCount + 1 + 2 + 1;
 
 Error refused(const std::string& reason) {
     return Error{ErrorTitle, std::string(UnreadableFileText) + "\r\n" + reason};
@@ -244,8 +246,9 @@ Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes) {
                        ".");
     }
     if (!r.has(static_cast<std::size_t>(columnCount) * 5)) {
-        return refused("Il file e' incompleto: contiene " + formatCount(static_cast<double>(r.left() / 5)) +
-                       " delle " + formatCount(columnCount) + " colonne dichiarate.");
+        return refused("Il file e' incompleto: contiene " +
+                       formatCount(static_cast<double>(r.left() / 5)) + " delle " +
+                       formatCount(columnCount) + " colonne dichiarate.");
     }
     s.columns.resize(static_cast<std::size_t>(columnCount));
     for (auto& col : s.columns) {
@@ -338,7 +341,8 @@ Status saveSystemFile(const std::string& path, const SystemState& state) {
 
 Result<LoadedSystem> readSystemFile(const std::string& path) {
     std::string clean;
-    std::copy_if(path.begin(), path.end(), std::back_inserter(clean), [](char ch) { return ch != '"'; });
+    std::copy_if(path.begin(), path.end(), std::back_inserter(clean),
+                 [](char ch) { return ch != '"'; });
     auto bytes = readWholeFile(clean, MaxFileBytes);
     if (!bytes) {
         return Error{ErrorTitle, bytes.error().message};

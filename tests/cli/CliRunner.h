@@ -39,4 +39,6 @@ inline CliRun runCli(const std::string& arguments) {
     return r;
 }
 
-inline std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+inline std::string quoted(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}

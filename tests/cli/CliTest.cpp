@@ -68,7 +68,8 @@ TEST_F(Cli, DevelopWritesExactlyTheDevelopedSystem) {
     const auto bytes = readWholeFile(out.string(), 1 << 24);
     ASSERT_TRUE(bytes.ok());
     EXPECT_EQ(bytes.value(), encodeSystemFile(expected));
-    EXPECT_NE(r.out.find(std::to_string(expected.columnCount()) + " colonne | Distanza Minima [2] - Condizionato | 0 Days 00:00:0"),
+    EXPECT_NE(r.out.find(std::to_string(expected.columnCount()) +
+                         " colonne | Distanza Minima [2] - Condizionato | 0 Days 00:00:0"),
               std::string::npos)
         << r.out;
 }
@@ -97,7 +98,11 @@ TEST_F(Cli, DevelopRefusesWhatTheWindowRefuses) {
     const Case cases[] = {
         {"four numbers", [](SystemState& s) { s.header.numbersInPlayCount = 4; }, "almeno 5"},
         {"one Euro number", [](SystemState& s) { s.header.euroCount = 1; }, "esattamente 2"},
-        {"same Euro numbers", [](SystemState& s) { s.header.euroNumbers = {3, 3}; }, "ripetuto"},
+        {"same Euro numbers",
+         [](SystemState& s) {
+             s.header.euroNumbers = {3, 3};
+         },
+         "ripetuto"},
     };
     for (const auto& c : cases) {
         SystemState s = conditioned();
@@ -108,7 +113,8 @@ TEST_F(Cli, DevelopRefusesWhatTheWindowRefuses) {
         EXPECT_NE(r.err.find(c.containing), std::string::npos) << c.name << ": " << r.err;
         EXPECT_FALSE(fs::exists(file("never.qsy"))) << c.name;
     }
-    const auto missing = runCli("develop " + quoted(file("nope.qsy")) + " -o " + quoted(file("x.qsy")));
+    const auto missing =
+        runCli("develop " + quoted(file("nope.qsy")) + " -o " + quoted(file("x.qsy")));
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("nope.qsy"), std::string::npos);
 }

@@ -2,9 +2,8 @@
 #include "core/Development.h"
 #include "support/ReferenceDevelopment.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <numeric>
 #include <random>
 
@@ -36,7 +35,8 @@ public:
     }
 
     std::uint8_t inPlay(const SystemState& s) {
-        return s.header.numbersInPlay[static_cast<std::size_t>(between(0, s.header.numbersInPlayCount - 1))];
+        return s.header
+            .numbersInPlay[static_cast<std::size_t>(between(0, s.header.numbersInPlayCount - 1))];
     }
 
     void fixed(SystemState& s) {
@@ -46,7 +46,8 @@ public:
         for (int i = 0; i < count; ++i) {
             c.fixedNumbers[inPlay(s) - 1] = 1;
         }
-        c.fixedCount = static_cast<std::uint8_t>(std::count(c.fixedNumbers.begin(), c.fixedNumbers.end(), 1));
+        c.fixedCount =
+            static_cast<std::uint8_t>(std::count(c.fixedNumbers.begin(), c.fixedNumbers.end(), 1));
     }
     void sum(SystemState& s) {
         s.conditions.sumActive = FlagOn;
@@ -87,11 +88,13 @@ public:
     }
     void reduced(SystemState& s) {
         s.conditions.reducedActive = FlagOn;
-        s.conditions.reducedN = static_cast<std::uint8_t>(chance(95) ? between(0, 5) : between(6, 255));
+        s.conditions.reducedN =
+            static_cast<std::uint8_t>(chance(95) ? between(0, 5) : between(6, 255));
     }
     void distance(SystemState& s) {
         s.minimumDistance.minDistanceActive = FlagOn;
-        s.minimumDistance.minDistance = static_cast<std::uint8_t>(chance(95) ? between(1, 5) : between(0, 9));
+        s.minimumDistance.minDistance =
+            static_cast<std::uint8_t>(chance(95) ? between(1, 5) : between(0, 9));
     }
 
 private:
@@ -111,10 +114,10 @@ void expectSameAsReference(const SystemState& s, unsigned seed) {
 
 TEST(DevelopmentAgainstReference, SeededRandomSystems) {
     using Setter = void (RandomSystems::*)(SystemState&);
-    const Setter conditions[] = {&RandomSystems::fixed,    &RandomSystems::sum,
-                                 &RandomSystems::evenOdd,  &RandomSystems::excluded,
-                                 &RandomSystems::filters,  &RandomSystems::consecutive,
-                                 &RandomSystems::reduced,  &RandomSystems::distance};
+    const Setter conditions[] = {&RandomSystems::fixed,   &RandomSystems::sum,
+                                 &RandomSystems::evenOdd, &RandomSystems::excluded,
+                                 &RandomSystems::filters, &RandomSystems::consecutive,
+                                 &RandomSystems::reduced, &RandomSystems::distance};
     for (unsigned seed = 1; seed <= 320; ++seed) {
         RandomSystems r(seed);
         const bool reducing = seed % 4 != 0;

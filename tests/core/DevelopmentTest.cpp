@@ -1,7 +1,6 @@
 #include "core/Development.h"
 
 #include <gtest/gtest.h>
-
 #include <numeric>
 #include <thread>
 
@@ -37,9 +36,8 @@ DevelopmentResult run(const SystemState& s) {
 
 TEST(Development, SixNumbersGiveTheIntegralInEnumerationOrder) {
     const auto r = run(firstNumbers(6));
-    const std::vector<Column> expected = {
-        {1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 5, 6},
-        {1, 2, 4, 5, 6}, {1, 3, 4, 5, 6}, {2, 3, 4, 5, 6}};
+    const std::vector<Column> expected = {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 5, 6},
+                                          {1, 2, 4, 5, 6}, {1, 3, 4, 5, 6}, {2, 3, 4, 5, 6}};
     EXPECT_EQ(r.columns, expected);
     EXPECT_EQ(r.systemType, "Integrale");
     EXPECT_FALSE(r.stopped);
@@ -94,7 +92,11 @@ TEST(Development, SystemNames) {
         {"excluded only", [](SystemState& s) { s.excluded.excludedActive = FlagOn; }, "Integrale"},
         {"sum", [](SystemState& s) { s.conditions.sumActive = FlagOn; }, "Condizionato"},
         {"filter", [](SystemState& s) { s.filterCount = 1; }, "Condizionato"},
-        {"distance", [](SystemState& s) { s.minimumDistance = {3, FlagOn}; }, "Distanza Minima [3]"},
+        {"distance",
+         [](SystemState& s) {
+             s.minimumDistance = {3, FlagOn};
+         },
+         "Distanza Minima [3]"},
         {"distance+sum",
          [](SystemState& s) {
              s.minimumDistance = {2, FlagOn};
@@ -121,8 +123,8 @@ TEST(Development, SystemNames) {
 TEST(Development, StopsAtTheColumnLimitWithTheMark) {
     std::vector<DevelopmentProgress> reports;
     DevelopmentControl control;
-    const auto r = develop(firstNumbers(50), [&](const DevelopmentProgress& p) { reports.push_back(p); },
-                           control);
+    const auto r = develop(
+        firstNumbers(50), [&](const DevelopmentProgress& p) { reports.push_back(p); }, control);
     EXPECT_EQ(r.columns.size(), static_cast<std::size_t>(MaxColumns));
     EXPECT_TRUE(r.limitReached);
     EXPECT_TRUE(r.stopped);
@@ -131,8 +133,9 @@ TEST(Development, StopsAtTheColumnLimitWithTheMark) {
     EXPECT_TRUE(reports.back().limitReached);
     EXPECT_EQ(reports.back().accepted, MaxColumns);
     EXPECT_EQ(reports.back().total, 2118760.0);
-    EXPECT_EQ(limitWarningText(MaxColumns),
-              "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 200.000 colonne");
+    EXPECT_EQ(
+        limitWarningText(MaxColumns),
+        "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 200.000 colonne");
 }
 
 TEST(Development, LimitReachedOnTheLastCombinationStillWarnsAndMarks) {
@@ -167,8 +170,8 @@ TEST(Development, ProgressIsReportedAbout250TimesAndEndsAt100) {
     for (int n : {7, 20, 30}) {
         std::vector<DevelopmentProgress> reports;
         DevelopmentControl control;
-        (void)develop(firstNumbers(n), [&](const DevelopmentProgress& p) { reports.push_back(p); },
-                      control);
+        (void)develop(
+            firstNumbers(n), [&](const DevelopmentProgress& p) { reports.push_back(p); }, control);
         const double total = integralSize(n);
         ASSERT_FALSE(reports.empty());
         EXPECT_EQ(reports.back().processed, total) << n;
@@ -211,13 +214,14 @@ TEST(Development, APausedDevelopmentWaitsAndResumesOnAnotherThread) {
     std::atomic<bool> paused{false};
     DevelopmentResult r;
     std::thread worker([&] {
-        r = develop(firstNumbers(30),
-                    [&](const DevelopmentProgress& p) {
-                        if (p.percent == 50 && !paused.exchange(true)) {
-                            control.pause();
-                        }
-                    },
-                    control);
+        r = develop(
+            firstNumbers(30),
+            [&](const DevelopmentProgress& p) {
+                if (p.percent == 50 && !paused.exchange(true)) {
+                    control.pause();
+                }
+            },
+            control);
     });
     while (!paused.load()) {
         std::this_thread::yield();

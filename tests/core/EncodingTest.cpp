@@ -12,8 +12,8 @@ TEST(Encoding, Windows1252RoundTrip) {
 }
 
 TEST(Encoding, UnmappableAndBrokenInputBecomeQuestionMarks) {
-    EXPECT_EQ(windows1252FromUtf8("\xE4\xB8\xAD"), "?");      // a CJK character
-    EXPECT_EQ(windows1252FromUtf8("a\x80z"), "a?z");          // stray continuation byte
-    EXPECT_EQ(windows1252FromUtf8("a\xC3"), "a?");            // cut sequence
-    EXPECT_EQ(utf8FromWindows1252("\x81"), "\xC2\x81");       // undefined byte kept as U+0081
+    EXPECT_EQ(windows1252FromUtf8("\xE4\xB8\xAD"), "?"); // a CJK character
+    EXPECT_EQ(windows1252FromUtf8("a\x80z"), "a?z");     // stray continuation byte
+    EXPECT_EQ(windows1252FromUtf8("a\xC3"), "a?");       // cut sequence
+    EXPECT_EQ(utf8FromWindows1252("\x81"), "\xC2\x81");  // undefined byte kept as U+0081
 }

@@ -1,8 +1,7 @@
 #include "core/Shuffle.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 using namespace quintora;
@@ -12,7 +11,8 @@ namespace {
 std::vector<Column> numberedColumns(int n) {
     std::vector<Column> cols;
     for (int i = 0; i < n; ++i) {
-        cols.push_back({static_cast<std::uint8_t>(i % 50 + 1), 2, 3, 4, static_cast<std::uint8_t>(i / 50 + 5)});
+        cols.push_back({static_cast<std::uint8_t>(i % 50 + 1), 2, 3, 4,
+                        static_cast<std::uint8_t>(i / 50 + 5)});
     }
     return cols;
 }

@@ -2,7 +2,6 @@
 #include "files/SystemFile.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 using namespace quintora;
@@ -58,12 +57,14 @@ TEST(SystemFileBadInput, RefusedWithAMessage) {
     };
     std::vector<Case> cases;
     cases.push_back({"empty", {}, "Questo file non puo' essere letto"});
-    cases.push_back({"text file", Bytes{'c', 'i', 'a', 'o', '\n'}, "Questo file non puo' essere letto"});
+    cases.push_back(
+        {"text file", Bytes{'c', 'i', 'a', 'o', '\n'}, "Questo file non puo' essere letto"});
     Bytes older = good;
     older[10] = '1'; // "quintsys001"
     cases.push_back({"other identifier", older, "Questo file non puo' essere letto"});
     cases.push_back({"cut in the head", Bytes(good.begin(), good.begin() + 40), "intestazione"});
-    cases.push_back({"cut in the columns", Bytes(good.begin(), good.begin() + 164 + 100), "colonne dichiarate"});
+    cases.push_back({"cut in the columns", Bytes(good.begin(), good.begin() + 164 + 100),
+                     "colonne dichiarate"});
     Bytes huge = good;
     put32(huge, 13, MaxColumns + 1);
     cases.push_back({"too many columns", huge, "200.000"});

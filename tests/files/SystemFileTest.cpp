@@ -1,10 +1,10 @@
-#include "files/FileIo.h"
 #include "files/SystemFile.h"
 
-#include <gtest/gtest.h>
+#include "files/FileIo.h"
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 using namespace quintora;
 namespace fs = std::filesystem;
@@ -70,8 +70,9 @@ void expectSameStoredSystem(const SystemState& a, const SystemState& b) {
 class TempFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("quintora-files-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("quintora-files-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -92,15 +93,15 @@ TEST(SystemFile, LayoutOfADevelopedSystem) {
     const auto s = tenNumbersDeveloped();
     const auto b = encodeSystemFile(s);
     ASSERT_EQ(b.size(), 155u + 9 + 1260);
-    EXPECT_EQ(b[11], 10);                                 // numbers in play
-    EXPECT_EQ(b[12], 2);                                  // Euro numbers
-    EXPECT_EQ(b[13] | b[14] << 8, 252);                   // column count
-    EXPECT_EQ(b[17], 9);                                  // length of "Integrale"
+    EXPECT_EQ(b[11], 10);               // numbers in play
+    EXPECT_EQ(b[12], 2);                // Euro numbers
+    EXPECT_EQ(b[13] | b[14] << 8, 252); // column count
+    EXPECT_EQ(b[17], 9);                // length of "Integrale"
     EXPECT_EQ(std::string(b.begin() + 19, b.begin() + 28), "Integrale");
-    EXPECT_EQ(b[19 + 9], 1);                              // first number in play
-    EXPECT_EQ(b[69 + 9], 4);                              // first Euro number
-    EXPECT_EQ(b[155 + 9], 1);                             // first column, position 1
-    EXPECT_EQ(b.back(), 251 % 50 + 1);                    // last column, position 5
+    EXPECT_EQ(b[19 + 9], 1);           // first number in play
+    EXPECT_EQ(b[69 + 9], 4);           // first Euro number
+    EXPECT_EQ(b[155 + 9], 1);          // first column, position 1
+    EXPECT_EQ(b.back(), 251 % 50 + 1); // last column, position 5
 }
 
 TEST(SystemFile, ConditionsSectionInTheWritersOrder) {
@@ -109,7 +110,8 @@ TEST(SystemFile, ConditionsSectionInTheWritersOrder) {
     const auto b = encodeSystemFile(s);
     const std::size_t head = 155 + s.header.systemType.size() + 5 * 252;
     auto i32 = [&](std::size_t at) {
-        return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | b[at + 3] << 24);
+        return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                                         b[at + 3] << 24);
     };
     std::size_t at = head;
     EXPECT_EQ(i32(at), 12345);

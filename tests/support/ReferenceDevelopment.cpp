@@ -41,7 +41,9 @@ ReferenceResult develop(const SystemState& state) {
             cand[p] = list[c[p + 1] - 1];
             present[cand[p]] = true;
         }
-        const auto isPresent = [&](std::uint8_t v) { return v >= 1 && v <= 50 && present[v]; };
+        const auto isPresent = [&](std::uint8_t v) {
+            return v >= 1 && v <= 50 && present[v];
+        };
 
         bool pass = static_cast<int>(accepted.size()) < MaxColumns;
         if (pass && isOn(cond.fixedActive)) {
