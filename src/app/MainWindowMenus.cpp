@@ -2,6 +2,15 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/SystemState.h"
+#include "ui/conditions/ConsecutiveDialog.h"
+#include "ui/conditions/EvenOddDialog.h"
+#include "ui/conditions/ExcludedColumnsDialog.h"
+#include "ui/conditions/FixedDialog.h"
+#include "ui/conditions/MinimumDistanceDialog.h"
+#include "ui/conditions/ReducedDialog.h"
+#include "ui/conditions/ShuffleCommand.h"
+#include "ui/conditions/SumDialog.h"
+#include "ui/filters/FilterDialog.h"
 #include "ui/Prompt.h"
 
 #include <QMenu>
@@ -123,43 +132,52 @@ void MainWindow::openSettings() {
 
 // --- Conditions: each entry shows its dialog, then takes its check mark from the flag ---
 void MainWindow::openFilterColumns() {
-    notAvailable();
+    rebuildNumberLists();
+    FilterDialog(state(), context_.prompt, context_.language, context_.dataFolder.textFolder(),
+                 this)
+        .exec();
     actions_.colonnaFiltro->setChecked(state().filterCount >= 1);
 }
 
 void MainWindow::openExcludedColumns() {
-    notAvailable();
+    ExcludedColumnsDialog(state(), context_.prompt, context_.language, this).exec();
     actions_.escludiColonne->setChecked(isOn(state().excluded.excludedActive));
 }
 
 void MainWindow::openConsecutive() {
-    notAvailable();
+    rebuildNumberLists();
+    ConsecutiveDialog(state(), context_.language, this).exec();
     actions_.consecutivi->setChecked(isOn(state().consecutive.consecutiveActive));
 }
 
 void MainWindow::openFixedNumbers() {
-    notAvailable();
+    rebuildNumberLists();
+    FixedDialog(state(), context_.language, this).exec();
     actions_.fisse->setChecked(isOn(state().conditions.fixedActive));
 }
 
 void MainWindow::openEvenOdd() {
-    notAvailable();
+    rebuildNumberLists();
+    EvenOddDialog(state(), context_.language, this).exec();
     actions_.pariDispari->setChecked(isOn(state().conditions.evenOddActive));
 }
 
 void MainWindow::openSum() {
-    notAvailable();
+    rebuildNumberLists();
+    SumDialog(state(), context_.prompt, context_.language, this).exec();
     actions_.somma->setChecked(isOn(state().conditions.sumActive));
 }
 
 void MainWindow::openReduced() {
-    notAvailable();
+    rebuildNumberLists();
+    ReducedDialog(state(), context_.prompt, context_.language, this).exec();
     actions_.ridotto->setChecked(isOn(state().conditions.reducedActive));
     actions_.distanzaMinima->setChecked(isOn(state().minimumDistance.minDistanceActive));
 }
 
 void MainWindow::openMinimumDistance() {
-    notAvailable();
+    rebuildNumberLists();
+    MinimumDistanceDialog(state(), context_.prompt, context_.language, this).exec();
     actions_.ridotto->setChecked(isOn(state().conditions.reducedActive));
     actions_.distanzaMinima->setChecked(isOn(state().minimumDistance.minDistanceActive));
 }
@@ -169,7 +187,7 @@ void MainWindow::adaptMatrix() {
     notAvailable();
 }
 void MainWindow::shuffleColumns() {
-    notAvailable();
+    runShuffleCommand(state(), context_.prompt, actions_.mescola, this);
 }
 // The checks work on developed systems only.
 void MainWindow::checkDraw() {

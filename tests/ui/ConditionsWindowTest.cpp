@@ -1,0 +1,348 @@
+// The condition, filter and shuffle commands as the main window runs them: each dialog opens
+// from its menu entry, the entry's check mark follows the condition, and a development from
+// the window gives what the engine gives for the same conditions.
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "ConditionTestPrompt.h"
+#include "core/Development.h"
+#include "core/SystemState.h"
+#include "ui/widgets/CellGrid.h"
+
+#include <functional>
+#include <memory>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace quintora;
+using test::ConditionTestPrompt;
+
+namespace {
+
+template <typename T = QWidget> T* child(const QWidget& parent, const QString& name) {
+    auto* w = parent.findChild<T*>(name);
+    if (!w) {
+        qFatal("no child %s", qPrintable(name));
+    }
+    return w;
+}
+
+void press(const QWidget& dialog, const QString& name) {
+    auto* w = child(dialog, name);
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+QAction* entry(const QWidget& window, const QString& name) {
+    return child<QAction>(window, name);
+}
+
+std::vector<Column> engine(const SystemState& state) {
+    DevelopmentControl control;
+    return develop(state, {}, control).columns;
+}
+
+using DialogScript = std::function<void(QDialog&)>;
+using DirectSetup = std::function<void(SystemState&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(DialogScript)
+Q_DECLARE_METATYPE(DirectSetup)
+
+class ConditionsWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void entriesOpenTheirDialogsAndTickTheirMarks_data();
+    void entriesOpenTheirDialogsAndTickTheirMarks();
+    void reductionMarksFollowBothFlags();
+    void shuffleFromTheMenu();
+
+    void developsLikeTheEngine_data();
+    void developsLikeTheEngine();
+    void excludedColumnsTakeEffectInTheNextDevelopment();
+
+private:
+    // Runs the entry; `script` drives the dialog it opens, which is then closed. Returns the
+    // name of the dialog that opened.
+    QString runEntry(const QString& entryName, const DialogScript& script);
+    void playNumbers(int last);
+    void developFromWindow();
+
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<SystemState> state_;
+    ConditionTestPrompt prompt_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void ConditionsWindowTest::init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(home_->isValid());
+    qputenv("XDG_DATA_HOME", home_->filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home_->filePath(QStringLiteral("config")).toUtf8());
+    state_ = std::make_unique<SystemState>();
+    prompt_ = ConditionTestPrompt{};
+    context_ = std::make_unique<AppContext>(
+        *state_, prompt_, DataFolder(home_->filePath(QStringLiteral("Quintora"))));
+    window_ = std::make_unique<MainWindow>(*context_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void ConditionsWindowTest::cleanup() {
+    window_.reset();
+    context_.reset();
+    state_.reset();
+    home_.reset();
+}
+
+QString ConditionsWindowTest::runEntry(const QString& entryName, const DialogScript& script) {
+    QString opened;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        opened = dialog->objectName();
+        if (script) {
+            script(*dialog);
+        }
+        dialog->close();
+        if (dialog->isVisible()) { // refused to close: give up rather than hang
+            opened += QStringLiteral(" (stayed open)");
+            dialog->QDialog::done(QDialog::Rejected);
+        }
+    });
+    entry(*window_, entryName)->trigger();
+    return opened;
+}
+
+void ConditionsWindowTest::playNumbers(int last) {
+    for (int i = 0; i < last; ++i) {
+        window_->clickNumber(i);
+    }
+    window_->clickEuro(0);
+    window_->clickEuro(1);
+}
+
+void ConditionsWindowTest::developFromWindow() {
+    entry(*window_, QStringLiteral("menucalcolo"))->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 20000);
+}
+
+void ConditionsWindowTest::entriesOpenTheirDialogsAndTickTheirMarks_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("switchOn"); // the option that switches the condition on
+    QTest::newRow("sum") << "menuSomma"
+                         << "frmSomma"
+                         << "optCondSomma(0)";
+    QTest::newRow("even/odd") << "menuPariDispari"
+                              << "frmPari"
+                              << "optCondizione(0)";
+    QTest::newRow("fixed") << "menuFisse"
+                           << "frmFisse"
+                           << "optCondFisse(0)";
+    QTest::newRow("consecutive") << "menuConsecutivi"
+                                 << "frmConsecutivi"
+                                 << "optCond(0)";
+    QTest::newRow("excluded") << "menuEscludiColonne"
+                              << "frmEscludiColonne"
+                              << "optCondizione(0)";
+    QTest::newRow("filters") << "menuColonnaFiltro"
+                             << "frmFiltri"
+                             << "optCond(0)";
+}
+
+void ConditionsWindowTest::entriesOpenTheirDialogsAndTickTheirMarks() {
+    QFETCH(QString, entry);
+    QFETCH(QString, dialog);
+    QFETCH(QString, switchOn);
+    playNumbers(10);
+    auto* action = ::entry(*window_, entry);
+    QCOMPARE(runEntry(entry, {}), dialog);
+    QVERIFY(!action->isChecked());
+    QCOMPARE(runEntry(entry, [&](QDialog& d) { press(d, switchOn); }), dialog);
+    QVERIFY(action->isChecked());
+    const auto off = QString(switchOn).replace(QStringLiteral("(0)"), QStringLiteral("(1)"));
+    QCOMPARE(runEntry(entry, [&](QDialog& d) { press(d, off); }), dialog);
+    QVERIFY(!action->isChecked());
+}
+
+void ConditionsWindowTest::reductionMarksFollowBothFlags() {
+    playNumbers(10);
+    auto* reduced = entry(*window_, QStringLiteral("menuRidotto"));
+    auto* distance = entry(*window_, QStringLiteral("menuDistanzaMinima"));
+    const auto switchOn = [](const QString& option) {
+        return [option](QDialog& d) {
+            press(d, option);
+        };
+    };
+    QCOMPARE(runEntry(QStringLiteral("menuDistanzaMinima"), switchOn(QStringLiteral("optCond(0)"))),
+             QStringLiteral("frmDistanzaMinima"));
+    QVERIFY(distance->isChecked());
+    QVERIFY(!reduced->isChecked());
+    QVERIFY(prompt_.shown.isEmpty());
+
+    QCOMPARE(runEntry(QStringLiteral("menuRidotto"), switchOn(QStringLiteral("optCondizione(0)"))),
+             QStringLiteral("frmRidotto"));
+    QVERIFY(reduced->isChecked());
+    QVERIFY(!distance->isChecked());
+    QCOMPARE(prompt_.shown.size(), 1);
+    QCOMPARE(prompt_.shown.front().icon, Prompt::Icon::Exclamation);
+
+    QCOMPARE(runEntry(QStringLiteral("menuDistanzaMinima"), switchOn(QStringLiteral("optCond(0)"))),
+             QStringLiteral("frmDistanzaMinima"));
+    QVERIFY(distance->isChecked());
+    QVERIFY(!reduced->isChecked());
+    QCOMPARE(prompt_.shown.size(), 2);
+}
+
+void ConditionsWindowTest::shuffleFromTheMenu() {
+    playNumbers(9);
+    developFromWindow();
+    auto* shuffle = entry(*window_, QStringLiteral("menuMescola"));
+    QVERIFY(shuffle->isEnabled());
+    const auto before = state_->columns;
+    bool changed = false;
+    for (int i = 0; i < 5 && !changed; ++i) {
+        prompt_.answers = {true};
+        shuffle->trigger();
+        changed = state_->columns != before;
+    }
+    QVERIFY(changed);
+    QVERIFY(shuffle->isEnabled());
+    auto sorted = state_->columns;
+    std::sort(sorted.begin(), sorted.end());
+    QVERIFY(sorted == before);
+}
+
+void ConditionsWindowTest::developsLikeTheEngine_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<DialogScript>("script");
+    QTest::addColumn<DirectSetup>("direct");
+
+    QTest::newRow("sum") << "menuSomma" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("optCondSomma(0)"));
+        child<QLineEdit>(d, QStringLiteral("meDa"))->setText(QStringLiteral("25"));
+        child<QLineEdit>(d, QStringLiteral("meA"))->setText(QStringLiteral("40"));
+    }) << DirectSetup([](SystemState& s) {
+        s.conditions.sumActive = FlagOn;
+        s.conditions.sumFrom = 25;
+        s.conditions.sumTo = 40;
+    });
+    QTest::newRow("even/odd") << "menuPariDispari" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("optCondizione(0)"));
+        press(d, QStringLiteral("labPariDispari(1)"));
+        press(d, QStringLiteral("labPariDispari(4)"));
+    }) << DirectSetup([](SystemState& s) {
+        s.conditions.evenOddActive = FlagOn;
+        s.conditions.evenCountAllowed[1] = FlagOn;
+        s.conditions.evenCountAllowed[4] = FlagOn;
+    });
+    QTest::newRow("fixed") << "menuFisse" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("optCondFisse(0)"));
+        press(d, QStringLiteral("labGriglia(6)"));
+    }) << DirectSetup([](SystemState& s) {
+        s.conditions.fixedActive = FlagOn;
+        s.conditions.fixedNumbers[6] = 1;
+        s.conditions.fixedCount = 1;
+    });
+    QTest::newRow("consecutive") << "menuConsecutivi" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("optCond(0)"));
+        press(d, QStringLiteral("lbPresenze(2)"));
+    }) << DirectSetup([](SystemState& s) {
+        s.consecutive.consecutiveActive = FlagOn;
+        s.consecutive.allowedRuns = 4;
+    });
+    QTest::newRow("minimum distance") << "menuDistanzaMinima" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("optCond(0)"));
+        child<QScrollBar>(d, QStringLiteral("hsDistanzaMinima"))->setValue(3);
+    }) << DirectSetup([](SystemState& s) {
+        s.minimumDistance = MinimumDistance{3, FlagOn};
+    });
+    QTest::newRow("reduced") << "menuRidotto" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("optCondizione(0)"));
+        child<QScrollBar>(d, QStringLiteral("hsRidottoNx"))->setValue(3);
+    }) << DirectSetup([](SystemState& s) {
+        s.conditions.reducedActive = FlagOn;
+        s.conditions.reducedN = 3;
+    });
+    QTest::newRow("filters") << "menuColonnaFiltro" << DialogScript([](QDialog& d) {
+        press(d, QStringLiteral("cmdNext1"));
+        press(d, QStringLiteral("labGriglia(0)"));
+        press(d, QStringLiteral("labGriglia(1)"));
+        press(d, QStringLiteral("lbPresenze(1)"));
+        press(d, QStringLiteral("optCond(0)"));
+    }) << DirectSetup([](SystemState& s) {
+        s.filters[0].members[0] = s.filters[0].members[1] = 1;
+        s.filters[0].acceptedHits = 2;
+        s.filters[0].active = FlagOn;
+        s.filterCount = 1;
+    });
+}
+
+void ConditionsWindowTest::developsLikeTheEngine() {
+    QFETCH(QString, entry);
+    QFETCH(DialogScript, script);
+    QFETCH(DirectSetup, direct);
+
+    playNumbers(11);
+    QVERIFY(!runEntry(entry, script).contains(QStringLiteral("stayed open")));
+    QVERIFY(::entry(*window_, entry)->isChecked());
+    developFromWindow();
+
+    SystemState expected;
+    expected.header = state_->header;
+    direct(expected);
+    const auto want = engine(expected);
+    QVERIFY(!want.empty());
+    QVERIFY(want.size() < 462u); // the condition did thin the integral
+    QCOMPARE(state_->columns.size(), want.size());
+    QVERIFY(state_->columns == want);
+    QCOMPARE(state_->guiLocked, -1);
+}
+
+void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
+    playNumbers(7);
+    developFromWindow();
+    QCOMPARE(state_->columnCount(), 21);
+    const auto first = state_->columns[0];
+    const auto sixth = state_->columns[5];
+    runEntry(QStringLiteral("menuEscludiColonne"), [](QDialog& d) {
+        press(d, QStringLiteral("optCondizione(0)"));
+        auto* list = child<QListWidget>(d, QStringLiteral("lstColonneSistema"));
+        list->item(0)->setSelected(true);
+        list->item(5)->setSelected(true);
+        press(d, QStringLiteral("cmdAdd"));
+    });
+    QVERIFY(entry(*window_, QStringLiteral("menuEscludiColonne"))->isChecked());
+
+    prompt_.answers = {true}; // "Continuare ?"
+    entry(*window_, QStringLiteral("menumodifiche"))->trigger();
+    QCOMPARE(state_->guiLocked, 0);
+    developFromWindow();
+
+    SystemState expected;
+    expected.header = state_->header;
+    expected.excluded.excludedActive = FlagOn;
+    expected.excluded.excludedColumns[0] = first;
+    expected.excluded.excludedColumns[1] = sixth;
+    expected.excluded.excludedCount = 2;
+    const auto want = engine(expected);
+    QCOMPARE(want.size(), 19u);
+    QVERIFY(state_->columns == want);
+}
+
+QTEST_MAIN(ConditionsWindowTest)
+#include "ConditionsWindowTest.moc"
