@@ -34,7 +34,7 @@ void MainWindow::unlockGui() {
     numbersFrame_->setEnabled(on);
     actions_.adattaMatrice->setEnabled(on);
     actions_.calcolo->setEnabled(on);
-    menus_.conditions->menuAction()->setEnabled(on);
+    menus_.conditions->setEnabled(on);
     for (auto* b : {buttons_.modifiche, buttons_.schedine, buttons_.spoglio, buttons_.tabulato,
                     buttons_.visualizza}) {
         b->setEnabled(!on);
@@ -42,7 +42,7 @@ void MainWindow::unlockGui() {
     for (auto* a : {actions_.mescola, actions_.modifiche, actions_.spoglio, actions_.visualizza}) {
         a->setEnabled(!on);
     }
-    menus_.print->menuAction()->setEnabled(!on);
+    menus_.print->setEnabled(!on);
     state().guiLocked = 0;
 }
 
@@ -63,7 +63,7 @@ void MainWindow::lockGui() {
     for (auto* a : {actions_.mescola, actions_.modifiche, actions_.spoglio, actions_.visualizza}) {
         a->setEnabled(!on);
     }
-    menus_.print->menuAction()->setEnabled(!on);
+    menus_.print->setEnabled(!on);
 }
 
 void MainWindow::unlockMenuConditions() {
@@ -93,7 +93,7 @@ void MainWindow::cancellaPronostico() {
     showNumbersInPlayCount(QString::number(header.numbersInPlayCount));
     header.euroCount = 0;
     euroGrid_->clearMarks();
-    menus_.conditions->menuAction()->setEnabled(false);
+    menus_.conditions->setEnabled(false);
     buttons_.adatta->setEnabled(false);
     buttons_.calcolo->setEnabled(false);
     // The Operations menu holds the develop entry too; with no numbers it must go as well.
@@ -123,8 +123,8 @@ void MainWindow::applyCommandRule() {
     const auto& header = state().header;
     const bool ready =
         header.numbersInPlayCount >= NumbersPerColumn && header.euroCount >= EuroNumbersPerSystem;
-    menus_.operations->menuAction()->setEnabled(ready);
-    menus_.conditions->menuAction()->setEnabled(ready);
+    menus_.operations->setEnabled(ready);
+    menus_.conditions->setEnabled(ready);
     buttons_.adatta->setEnabled(ready);
     buttons_.calcolo->setEnabled(ready);
 }

@@ -1,0 +1,429 @@
+// frmMAIN driven through its widgets: enable rules, the counts, dragging, developing (small,
+// at the limit, cancelled), reopening for changes, clearing, opening a file and closing.
+#include "app/MainWindow.h"
+
+#include "app/AppContext.h"
+#include "core/Development.h"
+#include "core/Format.h"
+#include "core/SystemState.h"
+#include "files/SystemFile.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TemporaryXdg.h"
+#include "ui/DevelopmentRunner.h"
+#include "ui/ProgressDialog.h"
+#include "ui/widgets/CellGrid.h"
+
+#include <atomic>
+#include <memory>
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace quintora;
+using quintora::test::ScriptedPrompt;
+
+namespace {
+
+QString count(double value) {
+    return QString::fromStdString(formatDevelopmentCount(value));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { xdg_ = std::make_unique<test::TemporaryXdg>(); }
+    void init();
+    void cleanup();
+
+    void developNeedsFiveNumbersAndTwoEuroNumbers();
+    void numbersLabelAndIntegral();
+    void dragTogglesEachEnteredCellOnce();
+    void developLocksAndModificheReopens();
+    void developWithoutColumnsStaysUnlocked();
+    void developStopsAtTheLimit();
+    void cancelQuestion_data();
+    void cancelQuestion();
+    void openSystemFileMarksGridsAndLocks();
+    void refusedSystemFileChangesNothing();
+    void closeAsksFirst();
+
+private:
+    QPushButton* button(const char* name) const {
+        return window_->findChild<QPushButton*>(QString::fromUtf8(name));
+    }
+    ToggleCell* number(int n) const { return window_->numberGrid()->cell(n - 1); }
+    ToggleCell* euro(int n) const { return window_->euroGrid()->cell(n - 1); }
+    void clickNumbers(std::initializer_list<int> numbers) {
+        for (int n : numbers) {
+            QTest::mouseClick(number(n), Qt::LeftButton);
+        }
+    }
+    void clickAllNumbersAndTwoEuros() {
+        for (int n = 1; n <= MainNumberCount; ++n) {
+            QTest::mouseClick(number(n), Qt::LeftButton);
+        }
+        QTest::mouseClick(euro(1), Qt::LeftButton);
+        QTest::mouseClick(euro(2), Qt::LeftButton);
+    }
+    QString panel(int i) const {
+        return window_->findChild<QLabel*>(QStringLiteral("StBarPanel(%1)").arg(i))->text();
+    }
+    QString numbersLabel() const {
+        return window_->findChild<QLabel*>(QStringLiteral("labnumeri"))->text();
+    }
+    void verifyLocked(bool locked) const;
+    void verifyDevelopEnabled(bool enabled) const {
+        QCOMPARE(button("cmdCalcolo")->isEnabled(), enabled);
+        QCOMPARE(button("cmdAdatta")->isEnabled(), enabled);
+        QCOMPARE(window_->menus().operations->menuAction()->isEnabled(), enabled);
+        QCOMPARE(window_->menus().conditions->menuAction()->isEnabled(), enabled);
+    }
+
+    std::unique_ptr<test::TemporaryXdg> xdg_;
+    std::unique_ptr<SystemState> state_;
+    std::unique_ptr<ScriptedPrompt> prompt_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void MainWindowTest::init() {
+    state_ = std::make_unique<SystemState>();
+    prompt_ = std::make_unique<ScriptedPrompt>();
+    context_ =
+        std::make_unique<AppContext>(*state_, *prompt_, DataFolder(DataFolder::standardRoot()));
+    context_->dataFolder.createTree();
+    window_ = std::make_unique<MainWindow>(*context_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void MainWindowTest::cleanup() {
+    QCOMPARE(prompt_->pending(), 0);
+    window_.reset();
+    context_.reset();
+    prompt_.reset();
+    state_.reset();
+}
+
+void MainWindowTest::verifyLocked(bool locked) const {
+    QCOMPARE(state_->guiLocked, locked ? -1 : 0);
+    for (const char* name : {"cmdAdatta", "cmdCalcolo", "cmdCancella"}) {
+        QVERIFY2(button(name)->isEnabled() == !locked, name);
+    }
+    for (const char* name :
+         {"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza"}) {
+        QVERIFY2(button(name)->isEnabled() == locked, name);
+    }
+    const auto& a = window_->actions();
+    QCOMPARE(window_->findChild<QGroupBox*>(QStringLiteral("frameNumeri"))->isEnabled(), !locked);
+    QCOMPARE(a.calcolo->isEnabled(), !locked);
+    QCOMPARE(a.adattaMatrice->isEnabled(), !locked);
+    for (auto* action : {a.mescola, a.modifiche, a.spoglio, a.visualizza}) {
+        QCOMPARE(action->isEnabled(), locked);
+    }
+    QCOMPARE(window_->menus().print->menuAction()->isEnabled(), locked);
+    QVERIFY(window_->menus().conditions->menuAction()->isEnabled()); // both ways
+}
+
+void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
+    verifyDevelopEnabled(false);
+    clickNumbers({4, 17, 23, 50});
+    QTest::mouseClick(euro(3), Qt::LeftButton);
+    QTest::mouseClick(euro(10), Qt::LeftButton);
+    verifyDevelopEnabled(false);
+
+    clickNumbers({1});
+    verifyDevelopEnabled(true);
+
+    // A third Euro number is refused without a word.
+    QTest::mouseClick(euro(5), Qt::LeftButton);
+    QVERIFY(!euro(5)->marked());
+    QCOMPARE(state_->header.euroCount, 2);
+    QCOMPARE(euro(5)->property("Tag").toString(), QStringLiteral("0"));
+    QCOMPARE(euro(3)->property("Tag").toString(), QStringLiteral("1"));
+
+    QTest::mouseClick(euro(3), Qt::LeftButton);
+    QCOMPARE(state_->header.euroCount, 1);
+    verifyDevelopEnabled(false);
+    QTest::mouseClick(euro(5), Qt::LeftButton);
+    verifyDevelopEnabled(true);
+}
+
+void MainWindowTest::numbersLabelAndIntegral() {
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [0]"));
+    clickNumbers({9, 9});
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [00]"));
+    clickNumbers({1, 2, 3, 4, 5, 6, 7, 8, 10, 11});
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [10]"));
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblIntegrale"))->text(),
+             QStringLiteral("252"));
+
+    QTest::mouseClick(button("cmdCancella"), Qt::LeftButton);
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [0]"));
+    QCOMPARE(window_->numberGrid()->markedCount(), 0);
+    QCOMPARE(state_->header.numbersInPlayCount, 0);
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblIntegrale"))->text(),
+             QStringLiteral("0"));
+}
+
+void MainWindowTest::dragTogglesEachEnteredCellOnce() {
+    auto centre = [](QWidget* w) {
+        return w->rect().center();
+    };
+    // Press on 11, wander inside it, cross 12 and 13, come back to 12, release there.
+    QTest::mousePress(number(11), Qt::LeftButton, {}, centre(number(11)));
+    QTest::mouseMove(number(11), centre(number(11)) + QPoint(3, 2));
+    QTest::mouseMove(number(12), centre(number(12)));
+    QTest::mouseMove(number(12), centre(number(12)) + QPoint(2, 0));
+    QTest::mouseMove(number(13), centre(number(13)));
+    QTest::mouseMove(number(12), centre(number(12)));
+    QTest::mouseRelease(number(12), Qt::LeftButton, {}, centre(number(12)));
+
+    QVERIFY(number(11)->marked());
+    QVERIFY(!number(12)->marked()); // entered twice
+    QVERIFY(number(13)->marked());
+    QCOMPARE(window_->numberGrid()->markedCount(), 2);
+    QCOMPARE(state_->header.numbersInPlayCount, 2);
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [02]"));
+}
+
+void MainWindowTest::developLocksAndModificheReopens() {
+    clickNumbers({2, 4, 6, 8, 10, 12});
+    QTest::mouseClick(euro(1), Qt::LeftButton);
+    QTest::mouseClick(euro(7), Qt::LeftButton);
+    prompt_->acceptMessage(); // the elapsed time
+
+    QTest::mouseClick(button("cmdCalcolo"), Qt::LeftButton);
+    // While it runs the main window is disabled and the progress dialog answers.
+    auto* dialog = window_->findChild<ProgressDialog*>();
+    QVERIFY(dialog != nullptr);
+    QVERIFY(!window_->isEnabled());
+    QVERIFY(dialog->isVisible() && dialog->isEnabled());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Elaborazione in corso..."));
+
+    QTRY_VERIFY(!window_->isDeveloping());
+    QVERIFY(window_->isEnabled());
+    QCOMPARE(state_->columnCount(), 6);
+    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Integrale"));
+    const auto elapsed = prompt_->callsOf(ScriptedPrompt::Kind::Message).at(0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+ Days? \\d\\d:\\d\\d:\\d\\d$"))
+                 .match(elapsed.text)
+                 .hasMatch(),
+             qPrintable(elapsed.text));
+    QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
+    QCOMPARE(panel(2), QStringLiteral("6"));
+    QCOMPARE(panel(3), QStringLiteral("€ 12,00"));
+    QCOMPARE(panel(4), QStringLiteral("Integrale"));
+    verifyLocked(true);
+
+    // "Modifiche" asks first; No keeps the columns.
+    state_->conditions.sumActive = FlagOn;
+    prompt_->answerQuestion(false);
+    QTest::mouseClick(button("cmdModifiche"), Qt::LeftButton);
+    QCOMPARE(state_->columnCount(), 6);
+    verifyLocked(true);
+    const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
+    QCOMPARE(question.title, QStringLiteral("Attenzione"));
+    QCOMPARE(question.text, QStringLiteral("Questa operazione comporta la perdita \r"
+                                           "     di tutte le combinazioni del sistema\r\r"
+                                           "                    Continuare ?"));
+
+    prompt_->answerQuestion(true);
+    window_->actions().modifiche->trigger();
+    verifyLocked(false);
+    QCOMPARE(state_->columnCount(), 0);
+    QVERIFY(state_->header.systemType.empty());
+    QCOMPARE(panel(2), QStringLiteral("0"));
+    QCOMPARE(panel(4), QString());
+    QCOMPARE(state_->header.numbersInPlayCount, 6);
+    QCOMPARE(window_->numberGrid()->markedCount(), 6);
+    QCOMPARE(state_->header.euroCount, 2);
+    QVERIFY(isOn(state_->conditions.sumActive));
+    QVERIFY(button("cmdCalcolo")->isEnabled());
+}
+
+void MainWindowTest::developWithoutColumnsStaysUnlocked() {
+    clickNumbers({20, 21, 22, 23, 24});
+    QTest::mouseClick(euro(1), Qt::LeftButton);
+    QTest::mouseClick(euro(2), Qt::LeftButton);
+    state_->conditions.sumActive = FlagOn; // 20+21+22+23+24 = 110: nothing passes
+    state_->conditions.sumFrom = 15;
+    state_->conditions.sumTo = 20;
+    prompt_->acceptMessage();
+    window_->actions().calcolo->trigger();
+    QTRY_VERIFY(!window_->isDeveloping());
+    QCOMPARE(state_->columnCount(), 0);
+    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Condizionato"));
+    verifyLocked(false);
+}
+
+void MainWindowTest::developStopsAtTheLimit() {
+    clickAllNumbersAndTwoEuros();
+    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblIntegrale"))->text(),
+             QStringLiteral("2.118.760"));
+    QString alarmWhenWarned;
+    prompt_->setObserver([&](const ScriptedPrompt::Call& call) {
+        if (call.title == QStringLiteral("ATTENZIONE")) {
+            alarmWhenWarned = window_->findChild<QLabel*>(QStringLiteral("labAllarm"))->text();
+        }
+    });
+    prompt_->acceptMessage(); // the limit warning
+    prompt_->acceptMessage(); // the elapsed time
+    QTest::mouseClick(button("cmdCalcolo"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 30000);
+
+    QCOMPARE(state_->columnCount(), MaxColumns);
+    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Integrale - ***"));
+    const auto messages = prompt_->callsOf(ScriptedPrompt::Kind::Message);
+    QCOMPARE(messages.at(0).title, QStringLiteral("ATTENZIONE"));
+    QCOMPARE(messages.at(0).icon, Prompt::Icon::Critical);
+    QCOMPARE(messages.at(0).text,
+             QStringLiteral("!!! Colonne superiori alla capienza della memoria\r"
+                            "Capienza memoria 200.000 colonne"));
+    QCOMPARE(alarmWhenWarned, QStringLiteral("Colonne superiori alla capienza della memoria"));
+    QCOMPARE(panel(2), QStringLiteral("200.000"));
+    QCOMPARE(panel(3), QStringLiteral("€ 400.000,00"));
+    verifyLocked(true);
+}
+
+void MainWindowTest::cancelQuestion_data() {
+    QTest::addColumn<bool>("stop");
+    QTest::newRow("Yes stops") << true;
+    QTest::newRow("No goes on") << false;
+}
+
+void MainWindowTest::cancelQuestion() {
+    QFETCH(bool, stop);
+    clickAllNumbersAndTwoEuros();
+    prompt_->answerQuestion(stop);
+    if (!stop) {
+        prompt_->acceptMessage(); // it runs on to the limit
+    }
+    prompt_->acceptMessage();
+    QTest::mouseClick(button("cmdCalcolo"), Qt::LeftButton);
+
+    // Hold the engine at its first report, so the question comes mid-run.
+    auto* runner = window_->findChild<DevelopmentRunner*>();
+    QVERIFY(runner != nullptr);
+    std::atomic<bool> held{false};
+    connect(
+        runner, &DevelopmentRunner::progress, runner,
+        [&held, runner](const DevelopmentProgress&) {
+            if (!held.exchange(true)) {
+                runner->pause();
+            }
+        },
+        Qt::DirectConnection);
+    auto* dialog = window_->findChild<ProgressDialog*>();
+    QTRY_VERIFY(dialog->colonneElaborate() > 0);
+    const double processed = dialog->colonneElaborate();
+    const double accepted = dialog->colonneSistema();
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdSvilAnnulla")),
+                      Qt::LeftButton);
+    QCOMPARE(prompt_->beeps(), 1);
+    const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
+    QCOMPARE(question.title, QStringLiteral("Elaborazione in corso..."));
+    // The language strings are empty without a language file: only the counts remain.
+    QCOMPARE(question.text, count(2118760) + QStringLiteral("\r\n") + count(processed) +
+                                QStringLiteral("\r\n") + count(accepted) + QStringLiteral("\r\n"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 30000);
+    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Integrale - ***"));
+    if (stop) {
+        QVERIFY(state_->columnCount() >= 1);
+        QVERIFY(state_->columnCount() <= static_cast<int>(processed) + 1);
+    } else {
+        QCOMPARE(state_->columnCount(), MaxColumns);
+    }
+    verifyLocked(true);
+}
+
+void MainWindowTest::openSystemFileMarksGridsAndLocks() {
+    SystemState saved;
+    const std::uint8_t numbers[] = {3, 7, 12, 25, 33, 41};
+    saved.header.numbersInPlayCount = 6;
+    std::copy(std::begin(numbers), std::end(numbers), saved.header.numbersInPlay.begin());
+    saved.header.euroCount = 2;
+    saved.header.euroNumbers[0] = 2;
+    saved.header.euroNumbers[1] = 9;
+    saved.header.systemType = "Integrale";
+    saved.columns = {{3, 7, 12, 25, 33}, {3, 7, 12, 25, 41}, {7, 12, 25, 33, 41}};
+    saved.conditions.sumActive = FlagOn;
+    saved.conditions.sumFrom = 50;
+    saved.conditions.sumTo = 150;
+    saved.excluded.excludedActive = FlagOn;
+    saved.excluded.excludedCount = 1;
+    saved.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    const QString path = context_->dataFolder.path(QStringLiteral("Mio Sistema.QSY"));
+    QVERIFY(saveSystemFile(path.toStdString(), saved).ok());
+
+    clickNumbers({49, 50}); // replaced by the file's numbers
+    QVERIFY(window_->openSystemFile(u'"' + path + u'"'));
+
+    QCOMPARE(window_->numberGrid()->markedCount(), 6);
+    for (int n : numbers) {
+        QVERIFY(number(n)->marked());
+    }
+    QVERIFY(euro(2)->marked() && euro(9)->marked());
+    QCOMPARE(state_->header.numbersInPlayCount, 6);
+    QCOMPARE(state_->header.euroCount, 2);
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [06]"));
+    const auto& a = window_->actions();
+    QVERIFY(a.somma->isChecked() && a.escludiColonne->isChecked());
+    QVERIFY(!a.fisse->isChecked() && !a.ridotto->isChecked() && !a.colonnaFiltro->isChecked());
+    verifyLocked(true);
+    QCOMPARE(QString::fromStdString(state_->systemPath), path);
+    QCOMPARE(panel(1), QStringLiteral("mio sistema.qsy"));
+    QCOMPARE(panel(2), QStringLiteral("3"));
+    QCOMPARE(panel(3), QStringLiteral("€ 6,00"));
+    QCOMPARE(panel(4), QStringLiteral("Integrale"));
+}
+
+void MainWindowTest::refusedSystemFileChangesNothing() {
+    const QString path = context_->dataFolder.path(QStringLiteral("note.qsy"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("quintsys001 an older file");
+    file.close();
+    clickNumbers({5, 6, 7});
+
+    prompt_->acceptMessage();
+    QVERIFY(!window_->openSystemFile(path));
+    const auto message = prompt_->callsOf(ScriptedPrompt::Kind::Message).at(0);
+    QCOMPARE(message.title, QStringLiteral("E R R O R E"));
+    QCOMPARE(message.text, QStringLiteral("Questo file non puo' essere letto"));
+    QCOMPARE(message.icon, Prompt::Icon::Critical);
+    QCOMPARE(state_->header.numbersInPlayCount, 3);
+    QCOMPARE(window_->numberGrid()->markedCount(), 3);
+    QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
+    QVERIFY(
+        QString::fromStdString(state_->systemPath).endsWith(QStringLiteral("/sistemi/nuovo.qsy")));
+}
+
+void MainWindowTest::closeAsksFirst() {
+    prompt_->answerQuestion(false);
+    window_->close();
+    QVERIFY(window_->isVisible());
+    QVERIFY(!context_->closing);
+    const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
+    QCOMPARE(question.title, window_->windowTitle());
+    QCOMPARE(question.text, QStringLiteral("Uscire dall'applicazione?"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Quintora - Ver. 1.0.0 - Freeware"));
+
+    prompt_->answerQuestion(true);
+    window_->actions().esci->trigger();
+    QVERIFY(!window_->isVisible());
+    QVERIFY(context_->closing);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
