@@ -1,0 +1,131 @@
+// The program's start: data folders, the splash time, the command-line file, the version
+// check's verdict and one running copy (a real second process of the program).
+#include "app/StartUp.h"
+
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/VersionCheck.h"
+#include "core/SystemState.h"
+#include "files/SystemFile.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TemporaryXdg.h"
+#include "ui/widgets/CellGrid.h"
+
+#include <memory>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+
+using namespace quintora;
+using quintora::test::ScriptedPrompt;
+
+namespace {
+
+// A developed system of three columns, saved under `path`.
+void saveSmallSystem(const QString& path) {
+    SystemState s;
+    s.header.numbersInPlayCount = 6;
+    for (int i = 0; i < 6; ++i) {
+        s.header.numbersInPlay[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(10 + i);
+    }
+    s.header.euroCount = 2;
+    s.header.euroNumbers[0] = 4;
+    s.header.euroNumbers[1] = 5;
+    s.header.systemType = "Integrale";
+    s.columns = {{10, 11, 12, 13, 14}, {10, 11, 12, 13, 15}, {11, 12, 13, 14, 15}};
+    QVERIFY(saveSystemFile(path.toStdString(), s).ok());
+}
+
+class EndingVersionCheck final : public VersionCheck {
+public:
+    bool run(AppContext&) override { return false; }
+};
+
+} // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { xdg_ = std::make_unique<test::TemporaryXdg>(); }
+
+    void startCreatesFoldersShowsSplashAndOpensTheCommandLineFile();
+    void aNewerVersionEndsTheStart();
+    void secondCopyHandsItsFileToTheRunningCopy();
+
+private:
+    std::unique_ptr<test::TemporaryXdg> xdg_;
+};
+
+void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
+    // Missing parents of the data folder are made too.
+    const QString root = xdg_->dataHome() + QStringLiteral("/not/yet/Quintora");
+    const QString file = xdg_->dataHome() + QStringLiteral("/Sistema Prova.qsy");
+    saveSmallSystem(file);
+
+    SystemState state;
+    ScriptedPrompt prompt;
+    VersionCheck noCheck;
+    StartUp startUp(state, prompt, noCheck, root);
+    QElapsedTimer timer;
+    timer.start();
+    // A command line split at its blank still names one file.
+    QVERIFY(startUp.run(QString(u'"' + file + u'"').split(u' ')));
+    QVERIFY(timer.elapsed() >= 500); // the splash stays at least half a second
+
+    for (const auto& name : DataFolder::subfolderNames()) {
+        QVERIFY2(QDir(root + u'/' + name).exists(), qPrintable(name));
+    }
+    auto* window = startUp.mainWindow();
+    QVERIFY(window != nullptr && window->isVisible());
+    QTRY_COMPARE(state.columnCount(), 3);
+    QCOMPARE(state.systemFileName, std::string("sistema prova.qsy"));
+    QCOMPARE(state.guiLocked, -1);
+    QCOMPARE(window->numberGrid()->markedCount(), 6);
+    QCOMPARE(prompt.calls().size(), std::size_t{0});
+}
+
+void StartUpTest::aNewerVersionEndsTheStart() {
+    SystemState state;
+    ScriptedPrompt prompt;
+    EndingVersionCheck check;
+    StartUp startUp(state, prompt, check, xdg_->dataHome() + QStringLiteral("/ending/Quintora"));
+    QVERIFY(!startUp.run({}));
+    QVERIFY(startUp.mainWindow() == nullptr);
+}
+
+void StartUpTest::secondCopyHandsItsFileToTheRunningCopy() {
+    SystemState state;
+    ScriptedPrompt prompt;
+    VersionCheck noCheck;
+    StartUp first(state, prompt, noCheck, DataFolder::standardRoot());
+    QVERIFY(first.run({}));
+    auto* window = first.mainWindow();
+    window->showMinimized();
+
+    const QString file = xdg_->dataHome() + QStringLiteral("/second.qsy");
+    saveSmallSystem(file);
+    QProcess second;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), xdg_->dataHome());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), xdg_->configHome());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.setWorkingDirectory(xdg_->dataHome());
+    second.start(QStringLiteral(QUINTORA_APP_PATH), {QStringLiteral("second.qsy")});
+    QVERIFY(second.waitForStarted());
+    // The second copy ends by itself at once; the first one stays the only copy.
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 15000);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+
+    QTRY_COMPARE(state.columnCount(), 3);
+    QCOMPARE(QString::fromStdString(state.systemPath), file);
+    QVERIFY(!window->isMinimized());
+    QVERIFY(window->isVisible());
+}
+
+QTEST_MAIN(StartUpTest)
+#include "StartUpTest.moc"
