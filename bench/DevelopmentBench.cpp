@@ -56,8 +56,8 @@ SystemState thousandFilters() {
 SystemState cheapConditions() {
     auto s = firstNumbers(50);
     s.conditions.sumActive = FlagOn;
-    s.conditions.sumFrom = 110;
-    s.conditions.sumTo = 125;
+    s.conditions.sumFrom = 118;
+    s.conditions.sumTo = 124;
     s.conditions.evenOddActive = FlagOn;
     s.conditions.evenCountAllowed = {FlagOff, FlagOn, FlagOn, FlagOn, FlagOn, FlagOff};
     s.consecutive = {0b000110, FlagOn};

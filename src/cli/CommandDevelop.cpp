@@ -57,7 +57,11 @@ int runDevelop(const Args& args) {
     if (auto problem = developmentInputError(state.header)) {
         return fail(in + ": " + *problem);
     }
-    // As the window's develop command: fixed numbers no longer in play are dropped first.
+    // As the window does: the lists come back from its grids in ascending order, and fixed
+    // numbers no longer in play are dropped before developing.
+    auto& h = state.header;
+    std::sort(h.numbersInPlay.begin(), h.numbersInPlay.begin() + h.numbersInPlayCount);
+    std::sort(h.euroNumbers.begin(), h.euroNumbers.begin() + h.euroCount);
     dropFixedNumbersNotInPlay(state.conditions, numbersInPlay(state.header));
     state.columns.clear();
 

@@ -137,13 +137,23 @@ constexpr NumberMask evenNumbers() {
     return m;
 }
 
+// The longest run of consecutive numbers in a column (1..5), without a data-dependent loop.
 int longestRun(NumberMask m) {
-    int length = 0;
-    while (m != 0) {
-        m &= m >> 1;
-        ++length;
+    const NumberMask two = m & (m >> 1);
+    const NumberMask three = two & (m >> 2);
+    const NumberMask four = three & (m >> 3);
+    const NumberMask five = four & (m >> 4);
+    return (m != 0) + (two != 0) + (three != 0) + (four != 0) + (five != 0);
+}
+
+// The numbers lo..hi that lie in 1..50, as a mask.
+NumberMask numbersBetween(int lo, int hi) {
+    lo = std::max(lo, 1);
+    hi = std::min(hi, MainNumberCount);
+    if (lo > hi) {
+        return 0;
     }
-    return length;
+    return ((bit(hi) << 1) - 1) & ~(bit(lo) - 1);
 }
 
 // One switched-on filter column, reduced to what the test needs.
@@ -395,15 +405,17 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
     DevelopmentResult result;
     result.developmentStart = secondsSinceEpoch();
 
-    const auto numbers = numbersInPlay(state.header);
-    const int n = static_cast<int>(numbers.size());
+    // The list as the window rebuilds it from its grid: ascending.
+    const auto listed = numbersInPlay(state.header);
+    std::array<std::uint8_t, MainNumberCount> numbers{};
+    std::copy(listed.begin(), listed.end(), numbers.begin());
+    const int n = static_cast<int>(listed.size());
+    std::sort(numbers.begin(), numbers.begin() + n);
     const auto& cond = state.conditions;
 
     NumberMask inPlay = 0;
-    bool ascending = true;
     for (int i = 0; i < n; ++i) {
         inPlay |= isMainNumber(numbers[i]) ? bit(numbers[i]) : 0;
-        ascending = ascending && (i == 0 || numbers[i] > numbers[i - 1]);
     }
     const bool usable = n >= 5 && std::popcount(inPlay) == n;
 
@@ -457,29 +469,25 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         }
     };
 
-    // One combination through the chain; false once the development must end.
-    auto handle = [&](const Column& candidate, NumberMask m, int sum, bool filtersPass) {
-        counter += 1;
+    // One combination through the chain; false once the development must end. The fixed,
+    // sum, even/odd and filter tests were decided for the fifth number of every 4-number prefix
+    // and only the fifth numbers that pass them get here; the rest of the chain runs here. `number`
+    // is the combination's position in the enumeration, 1..total.
+    auto handle = [&](const Column& candidate, NumberMask m, double number) {
+        counter = number;
         stop = stop || !control.proceed();
         if (!stop && static_cast<int>(out.size()) < MaxColumns) {
-            bool pass = !(fixedOn && std::popcount(m & fixedMask) != fixedCount) &&
-                        !(sumOn && (sum < sumFrom || sum > sumTo)) &&
-                        !(evenOn && ((evenAllowed >> std::popcount(m & evenMask)) & 1) == 0) &&
-                        !(excluded.active() && excluded.rejects(m)) && filtersPass &&
+            bool pass = !(excluded.active() && excluded.rejects(m)) &&
                         !(consecutiveOn && ((allowedRuns >> longestRun(m)) & 1) == 0);
             if (pass && (reducedOn || distanceOn)) {
-                Column sorted = candidate;
-                if (!ascending) {
-                    std::sort(sorted.begin(), sorted.end());
-                }
-                pass = !(reducedOn && reduced.conflicts(sorted)) &&
-                       !(distanceOn && distance.conflicts(sorted));
+                pass = !(reducedOn && reduced.conflicts(candidate)) &&
+                       !(distanceOn && distance.conflicts(candidate));
                 if (pass) {
                     if (reducedOn) {
-                        reduced.add(sorted);
+                        reduced.add(candidate);
                     }
                     if (distanceOn) {
-                        distance.add(sorted);
+                        distance.add(candidate);
                     }
                 }
             }
@@ -497,6 +505,25 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         return !stop;
     };
 
+    // The fifth numbers that pass the fixed, sum, even/odd and filter tests after the prefix
+    // m4 (sum s4), as a mask.
+    auto fifthNumbersAllowed = [&](NumberMask m4, int s4) {
+        NumberMask allowed = filters.active() ? filters.allowedFifth() : ~NumberMask{0};
+        if (fixedOn) {
+            const int f = std::popcount(m4 & fixedMask);
+            allowed &= (f == fixedCount ? ~fixedMask : 0) | (f + 1 == fixedCount ? fixedMask : 0);
+        }
+        if (sumOn) {
+            allowed &= numbersBetween(sumFrom - s4, sumTo - s4);
+        }
+        if (evenOn) {
+            const int e = std::popcount(m4 & evenMask);
+            allowed &= (((evenAllowed >> e) & 1) != 0 ? ~evenMask : 0) |
+                       (((evenAllowed >> (e + 1)) & 1) != 0 ? evenMask : 0);
+        }
+        return allowed;
+    };
+
     // A prefix whose every completion a filter column rejects: count its combinations as
     // processed without building them. `position` is the index of the prefix's last number.
     auto prune = [&](int chosen, int number, int position) {
@@ -508,6 +535,11 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         reportIfDue();
         return true;
     };
+
+    std::array<int, MainNumberCount + 1> position{};
+    for (int i = 0; i < n; ++i) {
+        position[isMainNumber(numbers[i]) ? numbers[i] : 0] = i;
+    }
 
     if (usable) {
         out.reserve(static_cast<std::size_t>(std::min<double>(total, MaxColumns)));
@@ -541,13 +573,20 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
                         if (prune(4, c[3], i4)) {
                             continue;
                         }
-                        const NumberMask fifth =
-                            filters.active() ? filters.allowedFifth() : ~NumberMask{0};
-                        for (int i5 = i4 + 1; i5 <= n - 1; ++i5) {
-                            c[4] = numbers[i5];
-                            if (!handle(c, m4 | bit(c[4]), s4 + c[4], ((fifth >> c[4]) & 1) != 0)) {
-                                break;
-                            }
+                        const NumberMask fifth = fifthNumbersAllowed(m4, s4);
+                        // Only the fifth numbers that pass are visited; the others are counted
+                        // by their position.
+                        const double before = counter;
+                        NumberMask todo = fifth & inPlay & ~((bit(c[3]) << 1) - 1);
+                        while (todo != 0 && !stop) {
+                            c[4] = static_cast<std::uint8_t>(std::countr_zero(todo));
+                            todo &= todo - 1;
+                            handle(c, m4 | bit(c[4]), before + position[c[4]] - i4);
+                        }
+                        if (!stop) {
+                            counter = before + (n - 1 - i4);
+                            stop = !control.proceed();
+                            reportIfDue();
                         }
                     }
                 }

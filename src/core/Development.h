@@ -64,9 +64,9 @@ std::optional<std::string> developmentInputError(const SystemHeader& header);
 std::int64_t secondsSince(double start);
 double secondsSinceEpoch();
 
-// Develops the numbers in play of `state` (header.numbersInPlay, ascending, the first
-// numbersInPlayCount entries) through every condition of `state`. Reads state only, so it
-// may run on any thread; the result is the same on any thread.
+// Develops the numbers in play of `state` (header.numbersInPlay, taken in ascending order, the
+// first numbersInPlayCount entries) through every condition of `state`. Reads state only, so it may
+// run on any thread; the result is the same on any thread.
 DevelopmentResult develop(const SystemState& state, const ProgressCallback& progress,
                           DevelopmentControl& control);
 
