@@ -13,9 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -71,7 +74,13 @@ private slots:
     void developsLikeTheEngine();
     void excludedColumnsTakeEffectInTheNextDevelopment();
 
+    // Not a check: with QUINTORA_SCREENSHOTS naming a folder, saves a picture of every
+    // dialog of these commands, opened over a real system (scripts/screenshots-conditions.sh).
+    void screenshots();
+
 private:
+    void capture(QWidget& dialog, const QString& name);
+
     // Runs the entry; `script` drives the dialog it opens, which is then closed. Returns the
     // name of the dialog that opened.
     QString runEntry(const QString& entryName, const DialogScript& script);
@@ -342,6 +351,89 @@ void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
     const auto want = engine(expected);
     QCOMPARE(want.size(), 19u);
     QVERIFY(state_->columns == want);
+}
+
+void ConditionsWindowTest::capture(QWidget& dialog, const QString& name) {
+    const QDir folder(qEnvironmentVariable("QUINTORA_SCREENSHOTS"));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::qWait(150);
+    QVERIFY(dialog.grab().save(folder.filePath(name + QStringLiteral(".png"))));
+    // On a real X server also take what the screen shows, window system and all.
+    const auto import = QStandardPaths::findExecutable(QStringLiteral("import"));
+    if (QGuiApplication::platformName() == QStringLiteral("xcb") && !import.isEmpty()) {
+        QProcess::execute(import, {QStringLiteral("-window"), QStringLiteral("root"),
+                                   folder.filePath(name + QStringLiteral("-screen.png"))});
+    }
+}
+
+void ConditionsWindowTest::screenshots() {
+    if (qEnvironmentVariableIsEmpty("QUINTORA_SCREENSHOTS")) {
+        QSKIP("set QUINTORA_SCREENSHOTS to a folder to take the pictures");
+    }
+    QVERIFY(QDir().mkpath(qEnvironmentVariable("QUINTORA_SCREENSHOTS")));
+    for (int n : {3, 5, 8, 9, 10, 17, 21, 26, 30, 34, 41, 45}) {
+        window_->clickNumber(n - 1);
+    }
+    window_->clickEuro(2);
+    window_->clickEuro(7);
+    auto& s = *state_;
+    s.conditions.evenCountAllowed[2] = s.conditions.evenCountAllowed[3] = FlagOn;
+    s.conditions.fixedNumbers[7] = s.conditions.fixedNumbers[20] = 1;
+    s.conditions.fixedCount = 2;
+    s.consecutive.allowedRuns = 2 + 4;
+    s.filters[0].members[2] = s.filters[0].members[4] = s.filters[0].members[7] = 1;
+    s.filters[0].acceptedHits = 1 + 2;
+    s.filters[0].active = FlagOn;
+    s.filterCount = 1;
+
+    const auto shoot = [this](const QString& name) {
+        return [this, name](QDialog& d) {
+            capture(d, name);
+        };
+    };
+    runEntry(QStringLiteral("menuSomma"), [&](QDialog& d) {
+        press(d, QStringLiteral("optCondSomma(0)"));
+        capture(d, QStringLiteral("frmSomma"));
+    });
+    runEntry(QStringLiteral("menuPariDispari"), [&](QDialog& d) {
+        press(d, QStringLiteral("optCondizione(0)"));
+        capture(d, QStringLiteral("frmPari"));
+    });
+    runEntry(QStringLiteral("menuFisse"), shoot(QStringLiteral("frmFisse")));
+    runEntry(QStringLiteral("menuConsecutivi"), shoot(QStringLiteral("frmConsecutivi")));
+    runEntry(QStringLiteral("menuDistanzaMinima"), shoot(QStringLiteral("frmDistanzaMinima")));
+    runEntry(QStringLiteral("menuRidotto"), [&](QDialog& d) {
+        press(d, QStringLiteral("optCondizione(0)"));
+        child<QScrollBar>(d, QStringLiteral("hsRidottoNx"))->setValue(2);
+        capture(d, QStringLiteral("frmRidotto"));
+        press(d, QStringLiteral("optCondizione(1)")); // a bigger system for the excluded list
+    });
+    runEntry(QStringLiteral("menuColonnaFiltro"), [&](QDialog& d) {
+        capture(d, QStringLiteral("frmFiltri"));
+        QTimer::singleShot(0, this, [&] {
+            if (auto* import = QApplication::activeModalWidget()) {
+                press(*import, QStringLiteral("lbPresenze(0)"));
+                press(*import, QStringLiteral("lbPresenze(1)"));
+                capture(*import, QStringLiteral("frmImportFiltri"));
+                import->close();
+            }
+        });
+        press(d, QStringLiteral("cmdLoadFiltri"));
+    });
+
+    developFromWindow();
+    runEntry(QStringLiteral("menuEscludiColonne"), [&](QDialog& d) {
+        press(d, QStringLiteral("optCondizione(0)"));
+        auto* list = child<QListWidget>(d, QStringLiteral("lstColonneSistema"));
+        for (int row : {1, 4, 6}) {
+            list->item(row)->setSelected(true);
+        }
+        press(d, QStringLiteral("cmdAdd"));
+        list->item(10)->setSelected(true);
+        capture(d, QStringLiteral("frmEscludiColonne"));
+    });
+    runEntry(QStringLiteral("menuSomma"), shoot(QStringLiteral("frmSomma-locked")));
+    runEntry(QStringLiteral("menuColonnaFiltro"), shoot(QStringLiteral("frmFiltri-locked")));
 }
 
 QTEST_MAIN(ConditionsWindowTest)

@@ -4,6 +4,8 @@
 #include "ui/conditions/WindowLoad.h"
 #include "ui/widgets/CellGrid.h"
 
+#include <algorithm>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -29,14 +31,29 @@ EvenOddDialog::EvenOddDialog(SystemState& state, Language& language, QWidget* pa
     , state_(state)
     , grid_(new CellGrid(QStringLiteral("labPariDispari"), evenOddCaptions(), 1, CellLook::red(),
                          true, panel())) {
-    auto* headings = new QHBoxLayout;
+    // Centre each heading over its column of digits in the cells' captions.
     auto* even = new QLabel(QStringLiteral("Pari"), panel());
     even->setObjectName(QStringLiteral("lblPari"));
     auto* odd = new QLabel(QStringLiteral("Dispari"), panel());
     odd->setObjectName(QStringLiteral("lblDispari"));
+    const QFontMetrics cellFont(grid_->cell(0)->font());
+    const int textStart =
+        grid_->cell(0)->frameWidth() + cellFont.horizontalAdvance(QLatin1Char('x')) / 2;
+    const int digit = cellFont.horizontalAdvance(QLatin1Char('0'));
+    const int evenCentre = textStart + cellFont.horizontalAdvance(QStringLiteral("  ")) + digit / 2;
+    const int oddCentre =
+        textStart + cellFont.horizontalAdvance(QStringLiteral("  0                 ")) + digit / 2;
+    const QFontMetrics headingFont(even->font());
+    const int evenLeft = std::max(0, evenCentre - headingFont.horizontalAdvance(even->text()) / 2);
+    const int oddLeft = std::max(evenLeft + headingFont.horizontalAdvance(even->text()) + 4,
+                                 oddCentre - headingFont.horizontalAdvance(odd->text()) / 2);
+    auto* headings = new QHBoxLayout;
+    headings->setSpacing(0);
+    headings->addSpacing(evenLeft);
     headings->addWidget(even);
-    headings->addStretch();
+    headings->addSpacing(oddLeft - evenLeft - headingFont.horizontalAdvance(even->text()));
     headings->addWidget(odd);
+    headings->addStretch();
     panelLayout()->addLayout(headings);
     panelLayout()->addWidget(grid_);
 

@@ -127,6 +127,7 @@ FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& languag
 
     // Paging, always available.
     auto* moves = new QHBoxLayout;
+    moves->addStretch();
     moves->addWidget(moveButton(QStringLiteral("cmdBOTTOM"), QStringLiteral("|<"),
                                 QStringLiteral("Primo Pannello"), -Last, false));
     moves->addWidget(moveButton(QStringLiteral("cmdPrev2"), QStringLiteral("<<"),
@@ -141,6 +142,8 @@ FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& languag
                                 QStringLiteral("Avanti di 10 pannelli"), 10, true));
     moves->addWidget(moveButton(QStringLiteral("cmdTOP"), QStringLiteral(">|"),
                                 QStringLiteral("Ultimo Pannello"), Last, false));
+    moves->addStretch();
+    panelLabel_->setFixedWidth(64);
 
     auto* totals = new QHBoxLayout;
     totals->addWidget(label(QStringLiteral("lblCaptionTotFiltri"), QStringLiteral("Totale"), this));
