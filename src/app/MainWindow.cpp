@@ -4,10 +4,10 @@
 #include "core/Format.h"
 #include "core/SystemState.h"
 #include "ui/DevelopmentSession.h"
-#include "ui/LanguageApplier.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/WindowLoad.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -91,7 +91,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     readConfiguration();
     // With no language chosen yet the settings dialog would be offered here; until it
     // exists the start goes on with the program's own texts.
-    applyLanguage(this, context_.language.load());
+    loadWindowTexts(this, context_.language, QSize(760, 480));
     clearSystem(false);
     writeGridCaptions();
     auto& s = state();
@@ -99,9 +99,6 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     s.systemFileName =
         QFileInfo(context_.dataFolder.newSystemPath()).fileName().toLower().toStdString();
     viewStatusBar();
-
-    resize(sizeHint().expandedTo(QSize(760, 480)));
-    centerForm(this);
 }
 
 MainWindow::~MainWindow() = default;

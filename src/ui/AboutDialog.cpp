@@ -1,9 +1,9 @@
 #include "ui/AboutDialog.h"
 
 #include "settings/Language.h"
-#include "ui/LanguageApplier.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
+#include "ui/WindowLoad.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -65,10 +65,8 @@ AboutDialog::AboutDialog(const QUrl& programPage, Language& language, QWidget* p
     layout->addSpacing(12);
     layout->addLayout(buttons);
 
-    applyLanguage(this, language.load());
-    adjustSize();
     setMinimumWidth(360);
-    centerForm(this);
+    loadWindowTexts(this, language);
 }
 
 } // namespace quintora

@@ -3,7 +3,7 @@
 #include "core/Format.h"
 #include "core/SystemState.h"
 #include "settings/Language.h"
-#include "ui/LanguageApplier.h"
+#include "ui/WindowLoad.h"
 
 #include <algorithm>
 #include <QHBoxLayout>
@@ -91,9 +91,7 @@ ColumnViewer::ColumnViewer(const SystemState& state, Language& language, QWidget
     layout->addLayout(panelLine);
     layout->addLayout(buttons);
 
-    applyLanguage(this, language.load());
-    resize(420, 420);
-    centerForm(this);
+    loadWindowTexts(this, language, QSize(420, 420));
 
     const int count = state_.columnCount();
     last_ = (count + RowsPerPanel - 1) / RowsPerPanel;

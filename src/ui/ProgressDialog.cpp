@@ -2,7 +2,7 @@
 
 #include "core/Format.h"
 #include "settings/Language.h"
-#include "ui/LanguageApplier.h"
+#include "ui/WindowLoad.h"
 
 #include <algorithm>
 #include <QCloseEvent>
@@ -101,9 +101,7 @@ ProgressDialog::ProgressDialog(Language& language, QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &ProgressDialog::cancelClicked);
     refreshNumbers();
 
-    applyLanguage(this, language_.load());
-    adjustSize();
-    centerForm(this);
+    loadWindowTexts(this, language_);
 }
 
 void ProgressDialog::showProgress(const DevelopmentProgress& progress) {

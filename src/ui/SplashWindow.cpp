@@ -1,8 +1,9 @@
 #include "ui/SplashWindow.h"
 
-#include "ui/LanguageApplier.h"
+#include "settings/Language.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
+#include "ui/WindowLoad.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -10,6 +11,9 @@
 namespace quintora {
 
 SplashWindow::SplashWindow(QWidget* parent)
+    : SplashWindow(Language({}), parent) {}
+
+SplashWindow::SplashWindow(const Language& language, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(programTitle());
@@ -47,8 +51,8 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addWidget(game);
     layout->addSpacing(12);
     layout->addWidget(version);
-    setFixedSize(sizeHint().expandedTo(QSize(380, 260)));
-    centerForm(this);
+    loadWindowTexts(this, language, QSize(380, 260));
+    setFixedSize(size());
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) {

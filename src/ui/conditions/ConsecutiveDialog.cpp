@@ -2,8 +2,8 @@
 
 #include "core/Conditions.h"
 #include "core/Format.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/WindowLoad.h"
 
 #include <array>
 #include <QHBoxLayout>

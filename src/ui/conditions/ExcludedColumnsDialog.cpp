@@ -2,9 +2,9 @@
 
 #include "core/ExcludedColumns.h"
 #include "core/Format.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/OnOffSwitch.h"
+#include "ui/WindowLoad.h"
 
 #include <algorithm>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
 #include "ui/conditions/FixedDialog.h"
 
 #include "core/Conditions.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/WindowLoad.h"
 
 #include <array>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "core/Conditions.h"
 #include "settings/Language.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

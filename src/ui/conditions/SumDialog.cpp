@@ -1,8 +1,8 @@
 #include "ui/conditions/SumDialog.h"
 
 #include "core/SystemState.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -3,11 +3,11 @@
 #include "core/Conditions.h"
 #include "core/FilterPanels.h"
 #include "core/SystemState.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/OnOffSwitch.h"
+#include "ui/WindowLoad.h"
 
 #include <array>
 #include <limits>

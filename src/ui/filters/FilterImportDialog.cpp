@@ -4,9 +4,9 @@
 #include "core/FilterPanels.h"
 #include "core/Format.h"
 #include "filters/FilterImport.h"
-#include "ui/conditions/WindowLoad.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/WindowLoad.h"
 
 #include <array>
 #include <QApplication>

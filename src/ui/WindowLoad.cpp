@@ -1,4 +1,4 @@
-#include "ui/conditions/WindowLoad.h"
+#include "ui/WindowLoad.h"
 
 #include "settings/Language.h"
 #include "ui/LanguageApplier.h"
@@ -7,9 +7,10 @@
 
 namespace quintora {
 
-void loadWindowTexts(QWidget* window, const Language& language) {
+void loadWindowTexts(QWidget* window, const Language& language, QSize minimumSize) {
     applyLanguage(window, language.load());
     window->adjustSize();
+    window->resize(window->size().expandedTo(minimumSize));
     centerForm(window);
 }
 
