@@ -1,7 +1,8 @@
-#include "ConditionTestPrompt.h"
 #include "core/Development.h"
 #include "core/SystemState.h"
 #include "settings/Language.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TemporaryXdg.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
 #include "ui/conditions/ExcludedColumnsDialog.h"
@@ -22,11 +23,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quintora;
-using test::ConditionTestPrompt;
+using test::ScriptedPrompt;
 
 namespace {
 
@@ -105,20 +105,18 @@ private slots:
     void endToEndExcluded();
 
 private:
-    QTemporaryDir home_;
+    std::unique_ptr<test::TemporaryXdg> xdg_;
     std::unique_ptr<Language> language_;
 };
 
 void ConditionsUiTest::initTestCase() {
-    QVERIFY(home_.isValid());
-    qputenv("XDG_DATA_HOME", home_.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral("config")).toUtf8());
-    language_ = std::make_unique<Language>(home_.path().toStdString());
+    xdg_ = std::make_unique<test::TemporaryXdg>();
+    language_ = std::make_unique<Language>(xdg_->dataFolder().toStdString());
 }
 
 void ConditionsUiTest::sumOpeningShowsRangeAndDefaults() {
     auto state = stateWith({3, 8, 12, 20, 33, 41, 47});
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     SumDialog dialog(*state, prompt, *language_, nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSomma"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("  Somma"));
@@ -130,7 +128,7 @@ void ConditionsUiTest::sumOpeningShowsRangeAndDefaults() {
     QVERIFY(dialog.close());
     QCOMPARE(state->conditions.sumFrom, 76);
     QCOMPARE(state->conditions.sumTo, 153);
-    QVERIFY(prompt.shown.isEmpty());
+    QVERIFY(prompt.calls().empty());
 
     // Stored bounds inside the range are shown; outside it the range's ends.
     state->conditions.sumFrom = 80;
@@ -180,7 +178,10 @@ void ConditionsUiTest::sumChecksOnClosing() {
     auto state = stateOneTo(10);
     state->conditions.sumFrom = 1;
     state->conditions.sumTo = 2;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        prompt.acceptMessage();
+    }
     SumDialog dialog(*state, prompt, *language_, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -192,9 +193,13 @@ void ConditionsUiTest::sumChecksOnClosing() {
     const bool closed = dialog.close();
     QCOMPARE(closed, focus.isEmpty());
     QCOMPARE(dialog.isVisible(), !closed);
-    QCOMPARE(prompt.texts(), boxes);
-    QCOMPARE(prompt.beeps, boxes.size());
-    for (const auto& box : prompt.shown) {
+    QStringList shown;
+    for (const auto& box : prompt.calls()) {
+        shown << box.text;
+    }
+    QCOMPARE(shown, boxes);
+    QCOMPARE(prompt.beeps(), boxes.size());
+    for (const auto& box : prompt.calls()) {
         QCOMPARE(box.icon, Prompt::Icon::Exclamation);
         QCOMPARE(box.title, box.text == QStringLiteral("'DA' è maggiore di 'A'")
                                 ? QStringLiteral(" !!! E R R O R E !!! ")
@@ -209,7 +214,7 @@ void ConditionsUiTest::sumChecksOnClosing() {
 
 void ConditionsUiTest::sumSwitchWritesTheFlagAtOnce() {
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     SumDialog dialog(*state, prompt, *language_, nullptr);
     auto* sw = dialog.conditionSwitch();
     QVERIFY(!sw->isOn());
@@ -229,7 +234,7 @@ void ConditionsUiTest::lockedDialogsAreReadOnly() {
     state->conditions.fixedCount = 1;
     state->consecutive.allowedRuns = 4;
     const auto before = *state;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
 
     SumDialog sum(*state, prompt, *language_, nullptr);
     QVERIFY(!sum.panel()->isEnabled());
@@ -264,7 +269,7 @@ void ConditionsUiTest::lockedDialogsAreReadOnly() {
     reduced.scrollBar()->setValue(4);
     QVERIFY(reduced.close());
 
-    QVERIFY(prompt.shown.isEmpty());
+    QVERIFY(prompt.calls().empty());
     QCOMPARE(state->conditions.sumFrom, before.conditions.sumFrom);
     QCOMPARE(state->conditions.sumTo, before.conditions.sumTo);
     QVERIFY(state->conditions.evenCountAllowed == before.conditions.evenCountAllowed);
@@ -366,7 +371,7 @@ void ConditionsUiTest::consecutiveShowsMaxAndStoresRuns() {
 
 void ConditionsUiTest::reductionsFirstOpenDefaults() {
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
     QCOMPARE(distance.windowTitle(), QStringLiteral(" Ridotto Distanza Minima"));
     QCOMPARE(distance.scrollBar()->objectName(), QStringLiteral("hsDistanzaMinima"));
@@ -389,7 +394,7 @@ void ConditionsUiTest::reductionsFirstOpenDefaults() {
     reduced.show();
     QVERIFY(reduced.close());
     QCOMPARE(state->conditions.reducedN, 4);
-    QVERIFY(prompt.shown.isEmpty());
+    QVERIFY(prompt.calls().empty());
 }
 
 void ConditionsUiTest::reductionsExcludeEachOther_data() {
@@ -417,7 +422,10 @@ void ConditionsUiTest::reductionsExcludeEachOther() {
     auto state = stateOneTo(10);
     state->conditions.reducedActive = toFlag(reducedOn);
     state->minimumDistance.minDistanceActive = toFlag(distanceOn);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
+    if (warned) {
+        prompt.acceptMessage();
+    }
     std::unique_ptr<ReductionDialog> dialog;
     if (openReduced) {
         dialog = std::make_unique<ReducedDialog>(*state, prompt, *language_, nullptr);
@@ -429,11 +437,11 @@ void ConditionsUiTest::reductionsExcludeEachOther() {
     QVERIFY(dialog->close());
     QCOMPARE(isOn(state->conditions.reducedActive), wantReduced);
     QCOMPARE(isOn(state->minimumDistance.minDistanceActive), wantDistance);
-    QCOMPARE(prompt.shown.size(), warned ? 1 : 0);
+    QCOMPARE(prompt.calls().size(), warned ? 1u : 0u);
     if (warned) {
         // No language file here: the program's own text stands in, never an empty box.
-        QCOMPARE(prompt.shown.front().icon, Prompt::Icon::Exclamation);
-        QVERIFY(prompt.shown.front().text.contains(
+        QCOMPARE(prompt.calls().front().icon, Prompt::Icon::Exclamation);
+        QVERIFY(prompt.calls().front().text.contains(
             openReduced ? QStringLiteral("Distanza Minima è stato disattivato")
                         : QStringLiteral("Garanzia è stato disattivato")));
     }
@@ -462,7 +470,7 @@ void ConditionsUiTest::excludedAddMovesSelectedInOrder() {
     auto state = developedState(); // 21 columns
     state->excluded.excludedColumns[0] = Column{3, 7, 12, 25, 44};
     state->excluded.excludedCount = 1;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Escludi Colonne"));
     auto* system = dialog.systemList();
@@ -497,12 +505,12 @@ void ConditionsUiTest::excludedAddMovesSelectedInOrder() {
     QCOMPARE(state->excluded.excludedColumns[1], state->columns[2]);
     QCOMPARE(state->excluded.excludedColumns[2], state->columns[9]);
     QCOMPARE(state->excluded.excludedColumns[3], state->columns[20]);
-    QVERIFY(prompt.shown.isEmpty());
+    QVERIFY(prompt.calls().empty());
 }
 
 void ConditionsUiTest::excludedRemoveThenClose() {
     auto state = developedState();
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
     dialog.systemList()->item(0)->setSelected(true);
     dialog.systemList()->item(1)->setSelected(true);
@@ -527,7 +535,8 @@ void ConditionsUiTest::excludedNeverPassesTheLimit() {
         state->excluded.excludedColumns[static_cast<std::size_t>(i)] =
             state->columns[static_cast<std::size_t>(4000 + i % 300)];
     }
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
+    prompt.acceptMessage();
     ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
     for (int row = 0; row < 25; ++row) {
         dialog.systemList()->item(row)->setSelected(true);
@@ -536,8 +545,8 @@ void ConditionsUiTest::excludedNeverPassesTheLimit() {
     QCOMPARE(dialog.excludedList()->count(), MaxExcluded);
     QCOMPARE(dialog.systemList()->count(), 4368 - 10);
     QCOMPARE(dialog.systemList()->selectedItems().size(), 15); // the rest stay picked
-    QCOMPARE(prompt.shown.size(), 1);
-    QVERIFY(prompt.shown.front().text.contains(QStringLiteral("15 colonne")));
+    QCOMPARE(prompt.calls().size(), 1u);
+    QVERIFY(prompt.calls().front().text.contains(QStringLiteral("15 colonne")));
     dialog.show();
     QVERIFY(dialog.close());
     QCOMPARE(state->excluded.excludedCount, MaxExcluded);
@@ -548,18 +557,18 @@ void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
     auto state = developedState();
     const auto before = state->columns;
     QAction entry(QStringLiteral("&Mescola Colonne"));
-    ConditionTestPrompt prompt;
-    prompt.answers = {false};
+    ScriptedPrompt prompt;
+    prompt.answerQuestion(false);
     QVERIFY(!runShuffleCommand(*state, prompt, &entry, nullptr));
     QVERIFY(state->columns == before);
-    QCOMPARE(prompt.shown.front().text, QStringLiteral("Vuoi mescolare le colonne"));
-    QCOMPARE(prompt.shown.front().title, QString());
-    QCOMPARE(prompt.shown.front().icon, Prompt::Icon::None);
+    QCOMPARE(prompt.calls().front().text, QStringLiteral("Vuoi mescolare le colonne"));
+    QCOMPARE(prompt.calls().front().title, QString());
+    QCOMPARE(prompt.calls().front().icon, Prompt::Icon::None);
 
     // Shuffle until the order changes (21 columns: one try nearly always does).
     bool changed = false;
     for (int i = 0; i < 5 && !changed; ++i) {
-        prompt.answers = {true};
+        prompt.answerQuestion(true);
         QVERIFY(runShuffleCommand(*state, prompt, &entry, nullptr));
         changed = state->columns != before;
     }
@@ -575,7 +584,7 @@ void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
 
 void ConditionsUiTest::endToEndSumEvenOdd() {
     auto state = stateOneTo(14);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     {
         SumDialog sum(*state, prompt, *language_, nullptr);
         sum.show();
@@ -635,7 +644,7 @@ void ConditionsUiTest::endToEndFixedConsecutive() {
 }
 
 void ConditionsUiTest::endToEndReductions() {
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     auto state = stateOneTo(7);
     {
         MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
@@ -663,7 +672,7 @@ void ConditionsUiTest::endToEndReductions() {
 
 void ConditionsUiTest::endToEndExcluded() {
     auto state = developedState();
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     {
         ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
         dialog.show();

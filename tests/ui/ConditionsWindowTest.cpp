@@ -3,9 +3,10 @@
 // the window gives what the engine gives for the same conditions.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "ConditionTestPrompt.h"
 #include "core/Development.h"
 #include "core/SystemState.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TemporaryXdg.h"
 #include "ui/widgets/CellGrid.h"
 
 #include <functional>
@@ -19,12 +20,11 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace quintora;
-using test::ConditionTestPrompt;
+using test::ScriptedPrompt;
 
 namespace {
 
@@ -87,32 +87,29 @@ private:
     void playNumbers(int last);
     void developFromWindow();
 
-    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<test::TemporaryXdg> xdg_;
     std::unique_ptr<SystemState> state_;
-    ConditionTestPrompt prompt_;
+    ScriptedPrompt prompt_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<MainWindow> window_;
 };
 
 void ConditionsWindowTest::init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(home_->isValid());
-    qputenv("XDG_DATA_HOME", home_->filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", home_->filePath(QStringLiteral("config")).toUtf8());
+    xdg_ = std::make_unique<test::TemporaryXdg>();
     state_ = std::make_unique<SystemState>();
-    prompt_ = ConditionTestPrompt{};
-    context_ = std::make_unique<AppContext>(
-        *state_, prompt_, DataFolder(home_->filePath(QStringLiteral("Quintora"))));
+    prompt_.reset();
+    context_ = std::make_unique<AppContext>(*state_, prompt_, DataFolder(xdg_->dataFolder()));
     window_ = std::make_unique<MainWindow>(*context_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
 
 void ConditionsWindowTest::cleanup() {
+    QCOMPARE(prompt_.pending(), 0); // every scripted answer was asked for
     window_.reset();
     context_.reset();
     state_.reset();
-    home_.reset();
+    xdg_.reset();
 }
 
 QString ConditionsWindowTest::runEntry(const QString& entryName, const DialogScript& script) {
@@ -145,6 +142,7 @@ void ConditionsWindowTest::playNumbers(int last) {
 }
 
 void ConditionsWindowTest::developFromWindow() {
+    prompt_.acceptMessage(); // the elapsed time
     entry(*window_, QStringLiteral("menucalcolo"))->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 20000);
 }
@@ -201,20 +199,22 @@ void ConditionsWindowTest::reductionMarksFollowBothFlags() {
              QStringLiteral("frmDistanzaMinima"));
     QVERIFY(distance->isChecked());
     QVERIFY(!reduced->isChecked());
-    QVERIFY(prompt_.shown.isEmpty());
+    QVERIFY(prompt_.calls().empty());
+    prompt_.acceptMessage(); // "0021"
 
     QCOMPARE(runEntry(QStringLiteral("menuRidotto"), switchOn(QStringLiteral("optCondizione(0)"))),
              QStringLiteral("frmRidotto"));
     QVERIFY(reduced->isChecked());
     QVERIFY(!distance->isChecked());
-    QCOMPARE(prompt_.shown.size(), 1);
-    QCOMPARE(prompt_.shown.front().icon, Prompt::Icon::Exclamation);
+    QCOMPARE(prompt_.calls().size(), 1u);
+    QCOMPARE(prompt_.calls().front().icon, Prompt::Icon::Exclamation);
+    prompt_.acceptMessage(); // "0005"
 
     QCOMPARE(runEntry(QStringLiteral("menuDistanzaMinima"), switchOn(QStringLiteral("optCond(0)"))),
              QStringLiteral("frmDistanzaMinima"));
     QVERIFY(distance->isChecked());
     QVERIFY(!reduced->isChecked());
-    QCOMPARE(prompt_.shown.size(), 2);
+    QCOMPARE(prompt_.calls().size(), 2u);
 }
 
 void ConditionsWindowTest::shuffleFromTheMenu() {
@@ -225,7 +225,7 @@ void ConditionsWindowTest::shuffleFromTheMenu() {
     const auto before = state_->columns;
     bool changed = false;
     for (int i = 0; i < 5 && !changed; ++i) {
-        prompt_.answers = {true};
+        prompt_.answerQuestion(true);
         shuffle->trigger();
         changed = state_->columns != before;
     }
@@ -337,7 +337,7 @@ void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
     });
     QVERIFY(entry(*window_, QStringLiteral("menuEscludiColonne"))->isChecked());
 
-    prompt_.answers = {true}; // "Continuare ?"
+    prompt_.answerQuestion(true); // "Continuare ?"
     entry(*window_, QStringLiteral("menumodifiche"))->trigger();
     QCOMPARE(state_->guiLocked, 0);
     developFromWindow();

@@ -1,7 +1,8 @@
-#include "ConditionTestPrompt.h"
 #include "core/Development.h"
 #include "core/SystemState.h"
 #include "settings/Language.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TemporaryXdg.h"
 #include "ui/filters/FilterDialog.h"
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/widgets/CellGrid.h"
@@ -9,15 +10,15 @@
 
 #include <memory>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace quintora;
-using test::ConditionTestPrompt;
+using test::ScriptedPrompt;
 
 namespace {
 
@@ -92,19 +93,18 @@ private slots:
 private:
     QString writeFile(const QString& name, const QByteArray& bytes);
 
-    QTemporaryDir home_;
+    std::unique_ptr<test::TemporaryXdg> xdg_;
     std::unique_ptr<Language> language_;
 };
 
 void FiltersUiTest::initTestCase() {
-    QVERIFY(home_.isValid());
-    qputenv("XDG_DATA_HOME", home_.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral("config")).toUtf8());
-    language_ = std::make_unique<Language>(home_.path().toStdString());
+    xdg_ = std::make_unique<test::TemporaryXdg>();
+    QVERIFY(QDir().mkpath(xdg_->dataFolder()));
+    language_ = std::make_unique<Language>(xdg_->dataFolder().toStdString());
 }
 
 QString FiltersUiTest::writeFile(const QString& name, const QByteArray& bytes) {
-    QFile f(home_.filePath(name));
+    QFile f(QDir(xdg_->dataFolder()).filePath(name));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
         qFatal("cannot write %s", qPrintable(name));
     }
@@ -116,7 +116,7 @@ void FiltersUiTest::opensOnPanelOneWithTotals() {
     state->filters[0] = filterOf({1, 2, 3}, 1 + 2, true);
     state->filters[1] = filterOf({4}, 0, true);
     state->filterCount = 2;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmFiltri"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Colonne Filtro"));
@@ -153,7 +153,7 @@ void FiltersUiTest::movesAreClamped() {
     QFETCH(QString, button);
     QFETCH(int, panel);
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     // Reach the start: jump to an end, then step.
     if (start > 500) {
@@ -180,7 +180,7 @@ void FiltersUiTest::movesAreClamped() {
 
 void FiltersUiTest::moveButtonsHaveTipsAndRepeat() {
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     struct Button {
         const char* name;
@@ -212,7 +212,7 @@ void FiltersUiTest::moveButtonsHaveTipsAndRepeat() {
 
 void FiltersUiTest::leavingAPanelStoresIt() {
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -236,7 +236,7 @@ void FiltersUiTest::leavingAPanelStoresIt() {
 void FiltersUiTest::onlyNumbersInPlayCanBeChosen() {
     auto state = stateOneTo(10);
     state->filters[0] = filterOf({1, 30}, 1, false); // 30 is not in play: kept, not choosable
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(!dialog.numberGrid()->cell(29)->selectable());
@@ -251,7 +251,7 @@ void FiltersUiTest::onlyNumbersInPlayCanBeChosen() {
 void FiltersUiTest::counterFollowsTheSwitch() {
     auto state = stateOneTo(10);
     state->filters[3] = filterOf({1}, 2, true);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("optCond(0)"));
@@ -267,7 +267,7 @@ void FiltersUiTest::clearPanelAndClearAll() {
     state->filters[0] = filterOf({1, 2}, 3, true);
     state->filters[1] = filterOf({3}, 3, true);
     state->filterCount = 2;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     press(dialog, QStringLiteral("cmdCancella"));
     QCOMPARE(dialog.numberGrid()->markedCount(), 0);
@@ -277,13 +277,13 @@ void FiltersUiTest::clearPanelAndClearAll() {
     press(dialog, QStringLiteral("cmdNext1"));
     QVERIFY(state->filters[0] == FilterColumn{});
 
-    prompt.answers = {false};
+    prompt.answerQuestion(false);
     press(dialog, QStringLiteral("cmdCancellaTutto"));
-    QCOMPARE(prompt.shown.back().text, ClearAllQuestion);
+    QCOMPARE(prompt.calls().back().text, ClearAllQuestion);
     QCOMPARE(dialog.panelNumber(), 2);
     QVERIFY(state->filters[1] == filterOf({3}, 3, true));
 
-    prompt.answers = {true};
+    prompt.answerQuestion(true);
     press(dialog, QStringLiteral("cmdCancellaTutto"));
     QCOMPARE(dialog.panelNumber(), 1);
     QCOMPARE(state->filterCount, 0);
@@ -298,7 +298,7 @@ void FiltersUiTest::closingPutsSwitchedOnPanelsFirst() {
     }
     const auto old2 = filterOf({2}, 2, true);
     const auto old5 = filterOf({5}, 16, true);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
     for (int i = 0; i < 4; ++i) {
@@ -326,7 +326,7 @@ void FiltersUiTest::lockedPanelsAreViewOnly() {
     state->filters[2] = filterOf({3}, 4, true);
     state->filterCount = 1;
     const auto before = state->filters;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(!child(dialog, QStringLiteral("frameFiltro"))->isEnabled());
@@ -337,7 +337,7 @@ void FiltersUiTest::lockedPanelsAreViewOnly() {
     QCOMPARE(dialog.panelNumber(), 2);
     QVERIFY(dialog.numberGrid()->marked(1));
     QVERIFY(dialog.close());
-    QVERIFY(prompt.shown.isEmpty());
+    QVERIFY(prompt.calls().empty());
     QVERIFY(state->filters == before);
     QCOMPARE(state->filterCount, 1);
 }
@@ -347,25 +347,26 @@ void FiltersUiTest::importNeedsAFileAndAsksFirst() {
     state->filters[0] = filterOf({9}, 1, true);
     state->filterCount = 1;
     const auto path = writeFile(QStringLiteral("one.txt"), "1 2 3\n");
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterImportDialog dialog(*state, prompt, *language_, QStringLiteral("/data/txt"), nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmImportFiltri"));
     auto* process = child<QPushButton>(dialog, QStringLiteral("cmdProcess"));
     QVERIFY(!process->isEnabled());
-    prompt.files = {path};
+    prompt.answerOpenFile(path);
     press(dialog, QStringLiteral("cmdImportaFiltri"));
-    QCOMPARE(prompt.shown.back().title, QStringLiteral("/data/txt"));
-    QCOMPARE(prompt.shown.back().text, QStringLiteral("File TXT (*.txt)|*.txt"));
+    QCOMPARE(prompt.calls().back().text, QStringLiteral("/data/txt")); // the folder
+    QCOMPARE(prompt.calls().back().title, QStringLiteral("File TXT (*.txt)|*.txt"));
     QVERIFY(process->isEnabled());
-    press(dialog, QStringLiteral("cmdImportaFiltri")); // cancelled
+    prompt.answerOpenFile(QString()); // cancelled
+    press(dialog, QStringLiteral("cmdImportaFiltri"));
     QVERIFY(!process->isEnabled());
-    prompt.files = {path};
+    prompt.answerOpenFile(path);
     press(dialog, QStringLiteral("cmdImportaFiltri"));
 
     dialog.show();
-    prompt.answers = {false};
+    prompt.answerQuestion(false);
     click(process);
-    QCOMPARE(prompt.shown.back().text, ClearAllQuestion);
+    QCOMPARE(prompt.calls().back().text, ClearAllQuestion);
     QVERIFY(dialog.isVisible());
     QCOMPARE(state->filterCount, 1);
     QVERIFY(state->filters[0] == filterOf({9}, 1, true));
@@ -375,15 +376,15 @@ void FiltersUiTest::importLoadsLinesWithChosenHits() {
     auto state = stateOneTo(10);
     state->filters[7] = filterOf({9}, 1, true);
     const auto path = writeFile(QStringLiteral("three.txt"), "1-2-3\n\n  \t\n4;5.6\r\n7 \t8\n");
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterImportDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     press(dialog, QStringLiteral("lbPresenze(0)"));
     press(dialog, QStringLiteral("lbPresenze(3)"));
-    prompt.files = {path};
+    prompt.answerOpenFile(path);
     press(dialog, QStringLiteral("cmdImportaFiltri"));
-    prompt.answers = {true};
+    prompt.answerQuestion(true);
     press(dialog, QStringLiteral("cmdProcess"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -392,7 +393,7 @@ void FiltersUiTest::importLoadsLinesWithChosenHits() {
     QVERIFY(state->filters[1] == filterOf({4, 5, 6}, 1 + 8, true));
     QVERIFY(state->filters[2] == filterOf({7, 8}, 1 + 8, true));
     QVERIFY(state->filters[7] == FilterColumn{});
-    QCOMPARE(prompt.shown.size(), 2); // file, question; no warning
+    QCOMPARE(prompt.calls().size(), 2u); // file, question; no warning
 }
 
 void FiltersUiTest::importWarnsAtTheLimitAndAboutSkippedPieces() {
@@ -402,22 +403,24 @@ void FiltersUiTest::importWarnsAtTheLimitAndAboutSkippedPieces() {
     }
     const auto path = writeFile(QStringLiteral("many.txt"), many);
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterImportDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
-    prompt.files = {path};
+    prompt.answerOpenFile(path);
     press(dialog, QStringLiteral("cmdImportaFiltri"));
-    prompt.answers = {true};
+    prompt.answerQuestion(true);
+    prompt.acceptMessage();
+    prompt.acceptMessage();
     press(dialog, QStringLiteral("cmdProcess"));
     QCOMPARE(state->filterCount, MaxFilterColumns);
     QVERIFY(state->filters[0] == filterOf({1, 2, 3}, 0, true));
-    QCOMPARE(prompt.shown.size(), 4);
-    QCOMPARE(prompt.shown[2].title, QStringLiteral("ATTENZIONE"));
-    QCOMPARE(prompt.shown[2].icon, Prompt::Icon::Critical);
-    QVERIFY(prompt.shown[2].text.startsWith(
+    QCOMPARE(prompt.calls().size(), 4u);
+    QCOMPARE(prompt.calls()[2].title, QStringLiteral("ATTENZIONE"));
+    QCOMPARE(prompt.calls()[2].icon, Prompt::Icon::Critical);
+    QVERIFY(prompt.calls()[2].text.startsWith(
         QStringLiteral("!!! Colonne superiori alla capienza della memoria")));
-    QVERIFY(prompt.shown[2].text.contains(QStringLiteral("1.000")));
-    QVERIFY(prompt.shown[3].text.startsWith(QStringLiteral("2 valori")));
+    QVERIFY(prompt.calls()[2].text.contains(QStringLiteral("1.000")));
+    QVERIFY(prompt.calls()[3].text.startsWith(QStringLiteral("2 valori")));
 }
 
 void FiltersUiTest::importOfAnUnreadableFileChangesNothing() {
@@ -425,16 +428,17 @@ void FiltersUiTest::importOfAnUnreadableFileChangesNothing() {
     state->filters[0] = filterOf({9}, 1, true);
     state->filterCount = 1;
     const auto before = state->filters;
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterImportDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
-    prompt.files = {home_.filePath(QStringLiteral("missing.txt"))};
+    prompt.answerOpenFile(QDir(xdg_->dataFolder()).filePath(QStringLiteral("missing.txt")));
     press(dialog, QStringLiteral("cmdImportaFiltri"));
-    prompt.answers = {true};
+    prompt.answerQuestion(true);
+    prompt.acceptMessage();
     press(dialog, QStringLiteral("cmdProcess"));
     QVERIFY(dialog.isVisible());
-    QCOMPARE(prompt.shown.back().icon, Prompt::Icon::Critical);
-    QVERIFY(!prompt.shown.back().text.isEmpty());
+    QCOMPARE(prompt.calls().back().icon, Prompt::Icon::Critical);
+    QVERIFY(!prompt.calls().back().text.isEmpty());
     QVERIFY(state->filters == before);
     QCOMPARE(state->filterCount, 1);
 }
@@ -442,12 +446,12 @@ void FiltersUiTest::importOfAnUnreadableFileChangesNothing() {
 void FiltersUiTest::importFromTheFilterDialog() {
     const auto path = writeFile(QStringLiteral("two.txt"), "1 2\n3 4\n");
     auto state = stateOneTo(10);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
     dialog.show();
     press(dialog, QStringLiteral("cmdNext2"));
-    prompt.files = {path};
-    prompt.answers = {true};
+    prompt.answerOpenFile(path);
+    prompt.answerQuestion(true);
     bool drove = false;
     QTimer::singleShot(0, this, [&] {
         auto* import = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -472,7 +476,7 @@ void FiltersUiTest::importFromTheFilterDialog() {
 
 void FiltersUiTest::endToEndFilters() {
     auto state = stateOneTo(12);
-    ConditionTestPrompt prompt;
+    ScriptedPrompt prompt;
     {
         FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
         dialog.show();
