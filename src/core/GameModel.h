@@ -32,6 +32,9 @@ using Column = std::array<std::uint8_t, NumbersPerColumn>;
 
 // A set of main numbers as bits: bit n stands for number n (1..50).
 using NumberMask = std::uint64_t;
+constexpr NumberMask numberBit(int n) {
+    return NumberMask{1} << n;
+}
 
 constexpr bool isMainNumber(int n) {
     return n >= 1 && n <= MainNumberCount;
