@@ -1,5 +1,6 @@
 #include "core/Development.h"
 #include "core/SystemState.h"
+#include "files/SystemFile.h"
 #include "settings/Language.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
@@ -103,6 +104,7 @@ private slots:
     void endToEndFixedConsecutive();
     void endToEndReductions();
     void endToEndExcluded();
+    void conditionsSurviveTheSystemFile();
 
 private:
     std::unique_ptr<test::TemporaryXdg> xdg_;
@@ -690,6 +692,76 @@ void ConditionsUiTest::endToEndExcluded() {
     const auto want = developed(*direct);
     QCOMPARE(want.size(), 19u);
     QVERIFY(developed(*state) == want);
+}
+
+void ConditionsUiTest::conditionsSurviveTheSystemFile() {
+    auto state = stateOneTo(9);
+    ScriptedPrompt prompt;
+    {
+        SumDialog sum(*state, prompt, *language_, nullptr);
+        sum.show();
+        click(child(sum, QStringLiteral("optCondSomma(0)")));
+        child<QLineEdit>(sum, QStringLiteral("meDa"))->setText(QStringLiteral("20"));
+        QVERIFY(sum.close());
+        EvenOddDialog evenOdd(*state, *language_, nullptr);
+        evenOdd.show();
+        click(child(evenOdd, QStringLiteral("optCondizione(0)")));
+        for (int k : {1, 2, 3}) {
+            clickCell(evenOdd, QStringLiteral("labPariDispari(%1)").arg(k));
+        }
+        QVERIFY(evenOdd.close());
+        FixedDialog fixed(*state, *language_, nullptr);
+        fixed.show();
+        click(child(fixed, QStringLiteral("optCondFisse(0)")));
+        clickCell(fixed, QStringLiteral("labGriglia(3)"));
+        QVERIFY(fixed.close());
+        ConsecutiveDialog consecutive(*state, *language_, nullptr);
+        consecutive.show();
+        click(child(consecutive, QStringLiteral("optCond(0)")));
+        clickCell(consecutive, QStringLiteral("lbPresenze(1)"));
+        clickCell(consecutive, QStringLiteral("lbPresenze(2)"));
+        QVERIFY(consecutive.close());
+        MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
+        distance.show();
+        click(child(distance, QStringLiteral("optCond(0)")));
+        distance.scrollBar()->setValue(2);
+        QVERIFY(distance.close());
+    }
+    state->excluded.excludedActive = FlagOn;
+    state->excluded.excludedColumns[0] = Column{1, 4, 5, 6, 7};
+    state->excluded.excludedCount = 1;
+    state->filters[0].members = {1, 1, 1};
+    state->filters[0].acceptedHits = 1 + 2;
+    state->filters[0].active = FlagOn;
+    state->filterCount = 1;
+
+    auto loaded = decodeSystemFile(encodeSystemFile(*state));
+    QVERIFY(loaded.ok());
+    const auto& back = loaded.value().state;
+    const auto& c = state->conditions;
+    const auto& b = back.conditions;
+    QCOMPARE(b.sumActive, c.sumActive);
+    QCOMPARE(b.sumFrom, c.sumFrom);
+    QCOMPARE(b.sumTo, c.sumTo);
+    QCOMPARE(b.evenOddActive, c.evenOddActive);
+    QVERIFY(b.evenCountAllowed == c.evenCountAllowed);
+    QCOMPARE(b.fixedActive, c.fixedActive);
+    QVERIFY(b.fixedNumbers == c.fixedNumbers);
+    QCOMPARE(b.fixedCount, c.fixedCount);
+    QCOMPARE(b.reducedActive, c.reducedActive);
+    QCOMPARE(b.reducedN, c.reducedN);
+    QCOMPARE(back.consecutive.consecutiveActive, state->consecutive.consecutiveActive);
+    QCOMPARE(back.consecutive.allowedRuns, state->consecutive.allowedRuns);
+    QCOMPARE(back.minimumDistance.minDistance, 2);
+    QCOMPARE(back.minimumDistance.minDistanceActive, FlagOn);
+    QCOMPARE(back.excluded.excludedCount, 1);
+    QCOMPARE(back.excluded.excludedColumns[0], state->excluded.excludedColumns[0]);
+    QCOMPARE(back.filterCount, 1);
+    QVERIFY(back.filters[0] == state->filters[0]);
+
+    const auto want = developed(*state);
+    QVERIFY(!want.empty());
+    QVERIFY(developed(back) == want);
 }
 
 QTEST_MAIN(ConditionsUiTest)
