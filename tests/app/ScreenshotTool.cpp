@@ -1,0 +1,202 @@
+// quintora_screenshots OUTDIR: drives the real windows through a typical run and saves a PNG
+// of each state (scripts/screenshots.sh runs it under a virtual X server). Message boxes are
+// the real ones, shown, captured and answered Yes/OK without waiting for a user.
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "core/Development.h"
+#include "core/SystemState.h"
+#include "files/SystemFile.h"
+#include "support/TemporaryXdg.h"
+#include "ui/AboutDialog.h"
+#include "ui/ColumnViewer.h"
+#include "ui/DevelopmentRunner.h"
+#include "ui/ProgressDialog.h"
+#include "ui/Prompt.h"
+#include "ui/SplashWindow.h"
+
+#include <atomic>
+#include <cstdio>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+using namespace quintora;
+
+namespace {
+
+QString outDir;
+
+void settle(int ms = 150) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+void save(QWidget* w, const char* name) {
+    settle();
+    const QString path = outDir + u'/' + QString::fromUtf8(name);
+    if (!w->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+template <typename Pred> bool waitFor(Pred done, int ms = 30000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) {
+        QApplication::processEvents();
+        QThread::msleep(2);
+    }
+    return done();
+}
+
+// Real boxes, captured under the next name given, answered at once.
+class CapturingPrompt final : public Prompt {
+public:
+    const char* nextName = nullptr;
+    std::function<void()> beforeAnswer;
+
+    void message(QWidget* parent, const QString& title, const QString& text, Icon icon) override {
+        show(parent, title, text, icon, QMessageBox::Ok);
+    }
+    bool question(QWidget* parent, const QString& title, const QString& text, Icon icon) override {
+        show(parent, title, text, icon, QMessageBox::Yes | QMessageBox::No);
+        return true;
+    }
+    std::optional<QString> inputText(QWidget*, const QString&, const QString&,
+                                     const QString&) override {
+        return std::nullopt;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override {
+        return {};
+    }
+    void beep() override {}
+
+private:
+    void show(QWidget* parent, const QString& title, const QString& text, Icon icon,
+              QMessageBox::StandardButtons buttons) {
+        const auto boxIcon = icon == Icon::Critical      ? QMessageBox::Critical
+                             : icon == Icon::Question    ? QMessageBox::Question
+                             : icon == Icon::Exclamation ? QMessageBox::Warning
+                             : icon == Icon::Information ? QMessageBox::Information
+                                                         : QMessageBox::NoIcon;
+        QMessageBox box(boxIcon, title.isEmpty() ? QStringLiteral("Quintora") : title, text,
+                        buttons, parent);
+        box.show();
+        if (beforeAnswer) {
+            std::exchange(beforeAnswer, nullptr)();
+        }
+        if (nextName != nullptr) {
+            save(&box, std::exchange(nextName, nullptr));
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quintora_screenshots OUTDIR\n");
+        return 2;
+    }
+    outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(outDir);
+    test::TemporaryXdg xdg;
+
+    SystemState state;
+    CapturingPrompt prompt;
+    AppContext context(state, prompt, DataFolder(DataFolder::standardRoot()));
+    context.dataFolder.createTree();
+
+    {
+        SplashWindow splash;
+        splash.show();
+        save(&splash, "splash.png");
+    }
+
+    MainWindow window(context);
+    window.show();
+    save(&window, "main-empty.png");
+
+    for (int n : {3, 8, 15, 22, 30, 37, 41, 44, 49, 50}) {
+        window.clickNumber(n - 1);
+    }
+    window.clickEuro(2);
+    window.clickEuro(6);
+    save(&window, "main-marked.png");
+
+    // A development of all 50 numbers: held mid-run for the progress dialog, then to the limit.
+    window.clearAll();
+    for (int i = 0; i < 50; ++i) {
+        window.clickNumber(i);
+    }
+    window.clickEuro(0);
+    window.clickEuro(1);
+    window.develop();
+    auto* runner = window.findChild<DevelopmentRunner*>();
+    auto* dialog = window.findChild<ProgressDialog*>();
+    std::atomic<bool> held{false};
+    QObject::connect(
+        runner, &DevelopmentRunner::progress, runner,
+        [&](const DevelopmentProgress& p) {
+            if (p.percent >= 5 && !held.exchange(true)) {
+                runner->pause();
+            }
+        },
+        Qt::DirectConnection);
+    waitFor([&] { return held.load() && dialog->colonneElaborate() > 0; });
+    save(dialog, "progress.png");
+    prompt.nextName = "limit-warning.png";
+    prompt.beforeAnswer = [&] {
+        save(dialog, "progress-limit.png");
+    };
+    runner->resume();
+    waitFor([&] { return !window.isDeveloping(); });
+    save(&window, "main-limit.png");
+
+    prompt.nextName = "question-modifiche.png";
+    window.reopenForChanges();
+    window.clearAll();
+    for (int n : {3, 8, 15, 22, 30, 37, 41, 44, 49, 50}) {
+        window.clickNumber(n - 1);
+    }
+    window.clickEuro(2);
+    window.clickEuro(6);
+    prompt.nextName = "elapsed-time.png";
+    window.develop();
+    waitFor([&] { return !window.isDeveloping(); });
+    save(&window, "main-developed.png");
+    if (!saveSystemFile((outDir + QStringLiteral("/developed.qsy")).toStdString(), state)) {
+        std::fprintf(stderr, "cannot save developed.qsy\n");
+    }
+
+    window.openViewer();
+    if (auto* viewer = window.findChild<ColumnViewer*>()) {
+        save(viewer, "viewer.png");
+        viewer->findChild<QPushButton*>(QStringLiteral("cmdTOP"))->click();
+        viewer->resize(640, 560);
+        save(viewer, "viewer-last-large.png");
+        viewer->close();
+    }
+
+    window.showAbout();
+    if (auto* about = window.findChild<AboutDialog*>()) {
+        save(about, "about.png");
+        about->close();
+    }
+
+    window.resize(1200, 820);
+    save(&window, "main-large.png");
+    window.resize(window.minimumSizeHint());
+    save(&window, "main-small.png");
+    return 0;
+}
