@@ -7,6 +7,7 @@
 #include "core/Format.h"
 #include "core/SystemState.h"
 #include "files/SystemFile.h"
+#include "settings/IniFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/DevelopmentRunner.h"
@@ -53,6 +54,8 @@ private slots:
     void cancelQuestion();
     void openSystemFileMarksGridsAndLocks();
     void refusedSystemFileChangesNothing();
+    void reopeningColumnsWithoutNumbersKeepsDevelopOff();
+    void columnPriceFollowsTheSettings();
     void closeAsksFirst();
 
 private:
@@ -130,7 +133,6 @@ void MainWindowTest::verifyLocked(bool locked) const {
         QCOMPARE(action->isEnabled(), locked);
     }
     QCOMPARE(window_->menus().print->menuAction()->isEnabled(), locked);
-    QVERIFY(window_->menus().conditions->menuAction()->isEnabled()); // both ways
 }
 
 void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
@@ -407,6 +409,34 @@ void MainWindowTest::refusedSystemFileChangesNothing() {
     QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
     QVERIFY(
         QString::fromStdString(state_->systemPath).endsWith(QStringLiteral("/sistemi/nuovo.qsy")));
+}
+
+void MainWindowTest::reopeningColumnsWithoutNumbersKeepsDevelopOff() {
+    // Columns imported from text carry no numbers in play.
+    SystemState saved;
+    saved.columns = {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
+    const QString path = context_->dataFolder.path(QStringLiteral("importato.qsy"));
+    QVERIFY(saveSystemFile(path.toStdString(), saved).ok());
+    QVERIFY(window_->openSystemFile(path));
+    verifyLocked(true);
+
+    prompt_->answerQuestion(true);
+    window_->reopenForChanges();
+    QCOMPARE(state_->columnCount(), 0);
+    verifyDevelopEnabled(false);
+}
+
+void MainWindowTest::columnPriceFollowsTheSettings() {
+    IniFile ini(context_->dataFolder.settingsPath().toStdString());
+    QVERIFY(ini.setProperty("IMPOSTAZIONI", "COSTO_COLONNA", "250").ok());
+    window_->readConfiguration();
+    clickNumbers({1, 2, 3, 4, 5, 6});
+    QTest::mouseClick(euro(1), Qt::LeftButton);
+    QTest::mouseClick(euro(2), Qt::LeftButton);
+    prompt_->acceptMessage();
+    QTest::mouseClick(button("cmdCalcolo"), Qt::LeftButton);
+    QTRY_VERIFY(!window_->isDeveloping());
+    QCOMPARE(panel(3), QStringLiteral("€ 15,00"));
 }
 
 void MainWindowTest::closeAsksFirst() {
