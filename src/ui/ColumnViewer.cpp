@@ -36,8 +36,7 @@ ColumnViewer::ColumnViewer(const SystemState& state, Language& language, QWidget
         auto* row = new QLabel(this);
         row->setObjectName(QStringLiteral("labVisualizza(%1)").arg(r));
         row->setFont(rowFont);
-        row->setFrameShape(QFrame::Panel);
-        row->setFrameShadow(QFrame::Sunken);
+        row->setFrameShape(QFrame::StyledPanel);
         row->setAutoFillBackground(true);
         QPalette pal = row->palette();
         pal.setColor(QPalette::Window, Qt::white);
@@ -116,6 +115,21 @@ QString ColumnViewer::rowText(const Column& column) {
         }
     }
     return text;
+}
+
+void ColumnViewer::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The rows' numbers grow with the window, up to what fits the row's width.
+    const int byHeight = rows_[0]->height() * 13 / 34;
+    const int byWidth = rows_[0]->width() * 13 / 400;
+    const int points = std::clamp(std::min(byHeight, byWidth), 13, 28);
+    for (auto* row : rows_) {
+        if (row->font().pointSize() != points) {
+            QFont f = row->font();
+            f.setPointSize(points);
+            row->setFont(f);
+        }
+    }
 }
 
 void ColumnViewer::movePanels(int delta) {
