@@ -1,5 +1,6 @@
 // quintora-cli develop IN.qsy -o OUT.qsy
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "cli/TerminalProgress.h"
 #include "core/Development.h"
 #include "core/ElapsedTime.h"
@@ -26,34 +27,22 @@ extern "C" void stopOnInterrupt(int) {
 
 int runDevelop(const Args& args) {
     const auto& self = commandNamed("develop");
-    std::string in;
-    std::string out;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" || args[i] == "--output") {
-            if (i + 1 >= args.size()) {
-                return usageError(self, "-o needs a file name");
-            }
-            out = args[++i];
-        } else if (!args[i].empty() && args[i][0] == '-') {
-            return usageError(self, "unknown option " + args[i]);
-        } else if (in.empty()) {
-            in = args[i];
-        } else {
-            return usageError(self, "more than one input file");
-        }
+    const auto parsed = parseArgs(args, {"-o"});
+    if (!parsed) {
+        return usageError(self, parsed.error().message);
     }
-    if (in.empty() || out.empty()) {
-        return usageError(self, "an input file and -o OUT are needed");
+    const auto& p = parsed.value();
+    if (p.files.size() != 1 || !p.has("-o")) {
+        return usageError(self, "one input file and -o OUT are needed");
     }
+    const std::string& in = p.files[0];
+    const std::string& out = p.option("-o");
 
-    auto loaded = readSystemFile(in);
-    if (!loaded) {
-        return fail(in + ": " + loaded.error().message);
+    auto read = readSystemOrReport(in);
+    if (!read) {
+        return ExitFailure;
     }
-    for (const auto& w : loaded.value().warnings) {
-        std::cerr << "quintora-cli: " << in << ": " << w << "\n";
-    }
-    SystemState state = std::move(loaded.value().state);
+    SystemState state = std::move(*read);
     if (auto problem = developmentInputError(state.header)) {
         return fail(in + ": " + *problem);
     }
@@ -76,9 +65,7 @@ int runDevelop(const Args& args) {
     bar.finish();
 
     if (result.limitReached) {
-        auto text = limitWarningText(MaxColumns);
-        std::replace(text.begin(), text.end(), '\r', ' ');
-        std::cerr << "quintora-cli: " << LimitWarningTitle << ": " << text << "\n";
+        warnLimit(MaxColumns);
     }
     adoptDevelopment(state, std::move(result));
     if (auto saved = saveSystemFile(out, state); !saved) {

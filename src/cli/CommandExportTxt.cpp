@@ -1,5 +1,6 @@
 // quintora-cli export-txt IN.qsy OUT.txt
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "files/ColumnText.h"
 #include "files/SystemFile.h"
@@ -17,14 +18,11 @@ int runExportTxt(const Args& args) {
     const std::string& in = args[0];
     const std::string& out = args[1];
 
-    auto loaded = readSystemFile(in);
-    if (!loaded) {
-        return fail(in + ": " + loaded.error().message);
+    const auto read = readSystemOrReport(in);
+    if (!read) {
+        return ExitFailure;
     }
-    for (const auto& w : loaded.value().warnings) {
-        std::cerr << "quintora-cli: " << in << ": " << w << "\n";
-    }
-    const auto& columns = loaded.value().state.columns;
+    const auto& columns = read->columns;
     // An empty text file could never be imported again.
     if (columns.empty()) {
         return fail(in + ": il sistema non contiene colonne");

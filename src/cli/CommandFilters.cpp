@@ -1,5 +1,6 @@
 // quintora-cli filters IN.qsy --import FILE.txt --hits 0,1,2 -o OUT.qsy
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "core/Development.h"
 #include "core/Format.h"
 #include "files/SystemFile.h"
@@ -12,50 +13,27 @@ namespace quintora::cli {
 
 int runFilters(const Args& args) {
     const auto& self = commandNamed("filters");
-    std::string in;
-    std::string out;
-    std::string importPath;
-    std::string hitsText;
-    bool hitsGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output" || a == "--import" || a == "--hits") {
-            if (i + 1 >= args.size()) {
-                return usageError(self, a + " needs a value");
-            }
-            const std::string& value = args[++i];
-            if (a == "--import") {
-                importPath = value;
-            } else if (a == "--hits") {
-                hitsText = value;
-                hitsGiven = true;
-            } else {
-                out = value;
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            return usageError(self, "unknown option " + a);
-        } else if (in.empty()) {
-            in = a;
-        } else {
-            return usageError(self, "more than one input file");
-        }
+    const auto parsed = parseArgs(args, {"-o", "--import", "--hits"});
+    if (!parsed) {
+        return usageError(self, parsed.error().message);
     }
-    if (in.empty() || out.empty() || importPath.empty() || !hitsGiven) {
+    const auto& p = parsed.value();
+    if (p.files.size() != 1 || !p.has("-o") || !p.has("--import") || !p.has("--hits")) {
         return usageError(self, "an input file, --import FILE, --hits LIST and -o OUT are needed");
     }
-    const auto hits = parseAcceptedHits(hitsText);
+    const std::string& in = p.files[0];
+    const std::string& out = p.option("-o");
+    const std::string& importPath = p.option("--import");
+    const auto hits = parseAcceptedHits(p.option("--hits"));
     if (!hits) {
         return usageError(self, "--hits: " + hits.error().message);
     }
 
-    auto loaded = readSystemFile(in);
-    if (!loaded) {
-        return fail(in + ": " + loaded.error().message);
+    auto read = readSystemOrReport(in);
+    if (!read) {
+        return ExitFailure;
     }
-    for (const auto& w : loaded.value().warnings) {
-        std::cerr << "quintora-cli: " << in << ": " << w << "\n";
-    }
-    SystemState state = std::move(loaded.value().state);
+    SystemState state = std::move(*read);
 
     auto imported = loadFileToFilters(state.filters, importPath, hits.value());
     if (!imported) {
@@ -64,9 +42,7 @@ int runFilters(const Args& args) {
     const auto& result = imported.value();
     state.filterCount = result.loaded;
     if (result.limitReached) {
-        auto text = limitWarningText(MaxFilterColumns);
-        std::replace(text.begin(), text.end(), '\r', ' ');
-        std::cerr << "quintora-cli: " << LimitWarningTitle << ": " << text << "\n";
+        warnLimit(MaxFilterColumns);
     }
     if (result.skippedPieces > 0) {
         std::cerr << "quintora-cli: " << importPath << ": " << result.skippedPieces

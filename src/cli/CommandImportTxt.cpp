@@ -1,5 +1,6 @@
 // quintora-cli import-txt IN.txt --euro A,B -o OUT.qsy
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "files/ColumnText.h"
 #include "files/SystemFile.h"
@@ -10,32 +11,17 @@ namespace quintora::cli {
 
 int runImportTxt(const Args& args) {
     const auto& self = commandNamed("import-txt");
-    std::string in;
-    std::string out;
-    std::string euroText;
-    bool euroGiven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" || args[i] == "--output" || args[i] == "--euro") {
-            if (i + 1 >= args.size()) {
-                return usageError(self, args[i] + " needs a value");
-            }
-            if (args[i] == "--euro") {
-                euroText = args[++i];
-                euroGiven = true;
-            } else {
-                out = args[++i];
-            }
-        } else if (!args[i].empty() && args[i][0] == '-') {
-            return usageError(self, "unknown option " + args[i]);
-        } else if (in.empty()) {
-            in = args[i];
-        } else {
-            return usageError(self, "more than one input file");
-        }
+    const auto parsed = parseArgs(args, {"-o", "--euro"});
+    if (!parsed) {
+        return usageError(self, parsed.error().message);
     }
-    if (in.empty() || out.empty() || !euroGiven) {
+    const auto& p = parsed.value();
+    if (p.files.size() != 1 || !p.has("-o") || !p.has("--euro")) {
         return usageError(self, "an input file, --euro A,B and -o OUT are needed");
     }
+    const std::string& in = p.files[0];
+    const std::string& out = p.option("-o");
+    const std::string& euroText = p.option("--euro");
     const auto comma = euroText.find(',');
     if (comma == std::string::npos || euroText.find(',', comma + 1) != std::string::npos) {
         return usageError(self, "--euro needs two numbers, e.g. --euro 3,8");

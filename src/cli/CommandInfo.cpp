@@ -1,5 +1,6 @@
 // quintora-cli info FILE.qsy
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "files/SystemFile.h"
 
@@ -62,14 +63,11 @@ int runInfo(const Args& args) {
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
         return usageError(self, "one system file is needed");
     }
-    auto loaded = readSystemFile(args[0]);
-    if (!loaded) {
-        return fail(args[0] + ": " + loaded.error().message);
+    const auto read = readSystemOrReport(args[0]);
+    if (!read) {
+        return ExitFailure;
     }
-    for (const auto& w : loaded.value().warnings) {
-        std::cerr << "quintora-cli: " << args[0] << ": " << w << "\n";
-    }
-    const SystemState& s = loaded.value().state;
+    const SystemState& s = *read;
     std::ostringstream out;
     out << "Numeri in gioco [" << int{s.header.numbersInPlayCount}
         << "]: " << numberList(numbersInPlay(s.header)) << "\n";
