@@ -4,7 +4,9 @@
 #include "settings/Language.h"
 #include "settings/Settings.h"
 
+#include <functional>
 #include <QString>
+#include <QStringList>
 
 namespace quintora {
 
@@ -28,6 +30,11 @@ struct AppContext {
     QString editionText = QStringLiteral("Freeware");
     // Set once the user confirmed leaving; windows that keep running work read it.
     bool closing = false;
+    // The program's start turns this on: with no language chosen yet, the main window's load
+    // shows the settings dialog first. Windows built elsewhere (tests) never block on it.
+    bool askSettingsWithoutLanguage = false;
+    // The printers the settings dialog offers; empty means the installed ones.
+    std::function<QStringList()> printerNames;
 };
 
 } // namespace quintora

@@ -89,8 +89,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     setWindowTitle(programTitle() + QStringLiteral(" - Ver. ") + programVersion() +
                    QStringLiteral(" - ") + context_.editionText);
     readConfiguration();
-    // With no language chosen yet the settings dialog would be offered here; until it
-    // exists the start goes on with the program's own texts.
+    if (context_.askSettingsWithoutLanguage && context_.settings.language.empty()) {
+        openSettings(); // a first start: let the user choose a language
+        readConfiguration();
+    }
     loadWindowTexts(this, context_.language, QSize(760, 480));
     clearSystem(false);
     writeGridCaptions();

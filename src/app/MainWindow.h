@@ -126,14 +126,16 @@ public slots:
     void openViewerIfLocked(); // cmdVisualizza
     void showAbout();          // menuinfo
 
+    // --- File menu (MainWindowFiles.cpp) ---
+    void openSystem();    // menuapri
+    void importColumns(); // menuimportacolonne
+    void saveSystem();    // menusalva
+    void saveSystemAs();  // menusalvacome
+    void exportColumns(); // menuEsportaColonne
+    void openSettings();  // menuImpostazioni
+
     // --- Commands whose windows come later: each says it is not available yet ---
-    void openSystem();
-    void importColumns();
-    void saveSystem();
-    void saveSystemAs();
-    void exportColumns();
     void openMatrixList();
-    void openSettings();
     void openFilterColumns();
     void openExcludedColumns();
     void openConsecutive();
@@ -163,6 +165,12 @@ private:
     void showNumbersInPlayCount(const QString& count);
     void onDeveloped();
     void notAvailable();
+    // Marks the grid cells of numbersInPlay and euroNumbers as the user's clicks would.
+    void markGridsFromNumberLists();
+    // SalvaFile: writes the system to `path` and shows its name; false after a reported error.
+    bool writeSystemFile(const QString& path);
+    // ImportaColonneTxt: false when nothing was imported (refused file or cancelled).
+    bool importColumnsText(const QString& path);
 
     AppContext& context_;
     Menus menus_;

@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QUrl>
-#include <vector>
 
 namespace quintora {
 
@@ -124,24 +123,7 @@ bool MainWindow::openSystemFile(const QString& argument) {
                                 QString::fromStdString(warning), Prompt::Icon::Critical);
     }
 
-    // Mark the grids as the user's clicks would; each click counts its number again.
-    auto& header = state().header;
-    const auto mainList = numbersInPlay(header);
-    const auto euroList = euroNumbers(header);
-    const std::vector<std::uint8_t> mainNumbers(mainList.begin(), mainList.end());
-    const std::vector<std::uint8_t> euros(euroList.begin(), euroList.end());
-    header.numbersInPlayCount = 0;
-    header.euroCount = 0;
-    for (const auto n : mainNumbers) {
-        if (isMainNumber(n) && !numberGrid_->marked(n - 1)) {
-            clickNumber(n - 1);
-        }
-    }
-    for (const auto n : euros) {
-        if (isEuroNumber(n) && !euroGrid_->marked(n - 1)) {
-            clickEuro(n - 1);
-        }
-    }
+    markGridsFromNumberLists();
     refreshConditionMarks();
     if (state().columnCount() > 0) {
         lockGui();

@@ -108,25 +108,7 @@ void MainWindow::notAvailable() {
 }
 
 // --- File ---
-void MainWindow::openSystem() {
-    notAvailable();
-}
-void MainWindow::importColumns() {
-    notAvailable();
-}
-void MainWindow::saveSystem() {
-    notAvailable();
-}
-void MainWindow::saveSystemAs() {
-    notAvailable();
-}
-void MainWindow::exportColumns() {
-    notAvailable();
-}
 void MainWindow::openMatrixList() {
-    notAvailable();
-}
-void MainWindow::openSettings() {
     notAvailable();
 }
 

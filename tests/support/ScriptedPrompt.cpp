@@ -78,26 +78,27 @@ ScriptedPrompt::Answer ScriptedPrompt::take(const Call& call) {
 }
 
 void ScriptedPrompt::message(QWidget*, const QString& title, const QString& text, Icon icon) {
-    take({Kind::Message, title, text, icon});
+    take({Kind::Message, title, text, icon, {}});
 }
 
 bool ScriptedPrompt::question(QWidget*, const QString& title, const QString& text, Icon icon) {
-    return take({Kind::Question, title, text, icon}).yes;
+    return take({Kind::Question, title, text, icon, {}}).yes;
 }
 
 std::optional<QString> ScriptedPrompt::inputText(QWidget*, const QString& title,
                                                  const QString& label, const QString&) {
-    auto answer = take({Kind::Input, title, label});
+    auto answer = take({Kind::Input, title, label, Icon::None, {}});
     return answer.yes ? std::optional<QString>(answer.text) : std::nullopt;
 }
 
 QString ScriptedPrompt::openFileName(QWidget*, const QString& folder, const QString& filter) {
-    return take({Kind::OpenFile, filter, folder}).text;
+    return take({Kind::OpenFile, filter, folder, Icon::None, {}}).text;
 }
 
 QString ScriptedPrompt::saveFileName(QWidget*, const QString& folder, const QString& proposedName,
-                                     const QString& filter, const QString&) {
-    return take({Kind::SaveFile, filter, folder + u'/' + proposedName}).text;
+                                     const QString& filter, const QString& defaultSuffix) {
+    return take({Kind::SaveFile, filter, folder + u'/' + proposedName, Icon::None, defaultSuffix})
+        .text;
 }
 
 } // namespace quintora::test

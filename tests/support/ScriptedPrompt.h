@@ -23,6 +23,7 @@ public:
         QString title;
         QString text; // message, question or input label; the folder for file dialogs
         Icon icon = Icon::None;
+        QString defaultSuffix; // save-file dialogs
     };
 
     // Queue the answers in the order the program will ask.

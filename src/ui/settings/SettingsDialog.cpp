@@ -1,0 +1,226 @@
+#include "ui/settings/SettingsDialog.h"
+
+#include "core/Format.h"
+#include "settings/IniFile.h"
+#include "settings/Language.h"
+#include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
+
+#include <cmath>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace quintora {
+
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* caption(const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+QPushButton* button(const char* name, const char* text, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Language& language,
+                               Prompt& prompt, QStringList printers, QWidget* parent)
+    : QDialog(parent)
+    , settings_(std::move(settings))
+    , settingsPath_(std::move(settingsPath))
+    , language_(language)
+    , prompt_(prompt)
+    , header_(new QLineEdit(this))
+    , price_(new QLineEdit(this))
+    , server_(new QLineEdit(this))
+    , recalcMode_(nullptr)
+    , source_{}
+    , languages_(new QComboBox(this))
+    , printers_(new QComboBox(this)) {
+    setObjectName(QStringLiteral("frmImpostazioni"));
+    setWindowTitle(QStringLiteral("Impostazioni"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    header_->setObjectName(QStringLiteral("mskIntestazione"));
+    // The settings file keeps at most this many characters of a value.
+    header_->setMaxLength(static_cast<int>(IniFile::ValueLimit));
+    header_->setText(fromStd(settings_.header));
+    header_->setMinimumWidth(header_->fontMetrics().horizontalAdvance(header_->text()) + 24);
+
+    price_->setObjectName(QStringLiteral("txtCostoCol"));
+    price_->setText(fromStd(formatDecimal2(settings_.costPerColumn)));
+    price_->setAlignment(Qt::AlignRight);
+    price_->setMaxLength(12);
+    price_->setMaximumWidth(price_->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")) +
+                            16);
+
+    server_->setObjectName(QStringLiteral("txtServer"));
+    server_->setText(fromStd(settings_.server));
+
+    languages_->setObjectName(QStringLiteral("cmbLingua"));
+    printers_->setObjectName(QStringLiteral("cmbStampante"));
+    printers_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    auto* update = button("cmdLangUpdate", "Aggiorna Lingue", this);
+    update->setToolTip(QStringLiteral("Scarica i file delle lingue dal server"));
+    connect(update, &QPushButton::clicked, this, [this] {
+        prompt_.message(this, {}, QStringLiteral("Funzione non ancora disponibile"),
+                        Prompt::Icon::Information);
+    });
+    auto* info = button("cmdInfoLanguage", "?", this);
+    info->setToolTip(QStringLiteral("Informazioni sui file delle lingue"));
+    info->setMaximumWidth(info->fontMetrics().horizontalAdvance(QStringLiteral("?")) + 24);
+    connect(info, &QPushButton::clicked, this, &SettingsDialog::showLanguageInfo);
+
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languages_, 1);
+    languageRow->addWidget(update);
+    languageRow->addWidget(info);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(caption("lblIntestazione", "Intestazione Schedine", this), 0, 0);
+    grid->addWidget(header_, 0, 1);
+    grid->addWidget(caption("lblCostoCol", "Costo Colonna (€)", this), 1, 0);
+    grid->addWidget(price_, 1, 1, Qt::AlignLeft);
+    grid->addWidget(caption("lblStampante", "Stampante Tabulato", this), 2, 0);
+    grid->addWidget(printers_, 2, 1);
+    grid->addWidget(caption("lblLingua", "Lingua", this), 3, 0);
+    grid->addLayout(languageRow, 3, 1);
+    grid->addWidget(caption("lblServer", "Server", this), 4, 0);
+    grid->addWidget(server_, 4, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto* saveButton = button("cmdSalva", "Salva", this);
+    saveButton->setDefault(true);
+    connect(saveButton, &QPushButton::clicked, this, &SettingsDialog::save);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buildRecalculation());
+    layout->addLayout(buttons);
+
+    fillLanguages();
+    fillPrinters(printers);
+    loadWindowTexts(this, language_, QSize(480, 0));
+}
+
+QWidget* SettingsDialog::buildRecalculation() {
+    auto* frame = new QGroupBox(QStringLiteral("Ricalcolo"), this);
+    frame->setObjectName(QStringLiteral("frameRicalcolo"));
+    // The chosen option in yellow, as everywhere in the program.
+    frame->setStyleSheet(
+        QStringLiteral("QRadioButton:checked { background: yellow; color: black; }"));
+    recalcMode_ = new QCheckBox(QStringLiteral("Ricalcolo automatico"), frame);
+    recalcMode_->setObjectName(QStringLiteral("chkStatoRicalcolo"));
+    recalcMode_->setChecked(settings_.recalcMode);
+    const char* captions[] = {"Sorgente 1", "Sorgente 2"};
+    auto* layout = new QHBoxLayout(frame);
+    layout->addWidget(recalcMode_);
+    layout->addStretch();
+    for (int i = 0; i < 2; ++i) {
+        source_[i] = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+        source_[i]->setObjectName(QStringLiteral("optModoRicalcolo(%1)").arg(i));
+        layout->addWidget(source_[i]);
+    }
+    source_[settings_.recalcSource == 2 ? 1 : 0]->setChecked(true);
+    return frame;
+}
+
+void SettingsDialog::fillLanguages() {
+    languages_->clear();
+    for (const auto& name : availableLanguages(language_.dataFolder())) {
+        languages_->addItem(fromStd(name));
+    }
+    // With no language chosen yet, or one whose file is gone, the program's own is offered.
+    int index = languages_->findText(fromStd(settings_.language));
+    if (index < 0) {
+        index = std::max(0, languages_->findText(QStringLiteral("italiano")));
+    }
+    languages_->setCurrentIndex(index);
+}
+
+void SettingsDialog::fillPrinters(const QStringList& printers) {
+    printers_->addItems(printers);
+    if (printers.isEmpty()) {
+        prompt_.message(this, {}, QStringLiteral("Printer not found"), Prompt::Icon::Critical);
+        return;
+    }
+    const int match = printers_->findText(fromStd(settings_.listingPrinter));
+    if (match < 0) {
+        prompt_.message(this, {}, QStringLiteral("Select Printer"), Prompt::Icon::Critical);
+    }
+    printers_->setCurrentIndex(std::max(0, match));
+}
+
+void SettingsDialog::showLanguageInfo() {
+    prompt_.message(this, {},
+                    QStringLiteral("I file delle lingue (*.lng) si trovano nella cartella\r\n") +
+                        fromStd(language_.dataFolder()) +
+                        QStringLiteral("\r\n\r\nLa lingua scelta vale dal prossimo avvio del "
+                                       "programma."),
+                    Prompt::Icon::Information);
+}
+
+QStringList SettingsDialog::installedPrinters() {
+    return QPrinterInfo::availablePrinterNames();
+}
+
+Settings SettingsDialog::editedSettings() const {
+    Settings edited = settings_;
+    edited.header = header_->text().toStdString();
+    // With no printer installed the box is empty: the printer chosen before stays.
+    if (printers_->count() > 0) {
+        edited.listingPrinter = printers_->currentText().toStdString();
+    }
+    edited.recalcMode = recalcMode_->isChecked();
+    edited.recalcSource = source_[1]->isChecked() ? 2 : 1;
+    edited.language = languages_->currentText().toStdString();
+    edited.costPerColumn = parsePrice(price_->text().toStdString());
+    edited.server = server_->text().trimmed().toStdString();
+    return edited;
+}
+
+void SettingsDialog::save() {
+    const Settings edited = editedSettings();
+    if (std::isnan(edited.costPerColumn)) {
+        prompt_.message(this, QStringLiteral("ATTENZIONE"),
+                        QStringLiteral("Il costo della colonna non è valido: scrivere un importo "
+                                       "in euro, per esempio 2,50"),
+                        Prompt::Icon::Exclamation);
+        price_->setFocus();
+        price_->selectAll();
+        return;
+    }
+    IniFile ini(settingsPath_);
+    if (const auto written = writeConfiguration(ini, edited); !written) {
+        prompt_.message(this, fromStd(written.error().title), fromStd(written.error().message),
+                        Prompt::Icon::Critical);
+        return;
+    }
+    accept();
+}
+
+} // namespace quintora

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "settings/Settings.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace quintora {
+
+class Language;
+class Prompt;
+
+// frmImpostazioni: shows the settings read last and writes every key of the settings file
+// when cmdSalva is pressed; the new values count from the next reading of the settings.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `printers` are the names of the installed printers (installedPrinters() in the program).
+    SettingsDialog(Settings settings, std::string settingsPath, Language& language, Prompt& prompt,
+                   QStringList printers, QWidget* parent);
+
+    // The printer queues the system knows.
+    static QStringList installedPrinters();
+
+    // The settings as the controls show them now (the price as typed, NaN when it is not one).
+    Settings editedSettings() const;
+    // cmdSalva: writes the file and closes; a price that is not one or a failed write is
+    // reported and the dialog stays open.
+    void save();
+
+private:
+    QWidget* buildRecalculation();
+    void fillLanguages();
+    void fillPrinters(const QStringList& printers);
+    void showLanguageInfo();
+
+    Settings settings_;
+    std::string settingsPath_;
+    Language& language_;
+    Prompt& prompt_;
+    QLineEdit* header_;       // mskIntestazione
+    QLineEdit* price_;        // txtCostoCol
+    QLineEdit* server_;       // txtServer
+    QCheckBox* recalcMode_;   // chkStatoRicalcolo
+    QRadioButton* source_[2]; // optModoRicalcolo(0) = source 1, (1) = source 2
+    QComboBox* languages_;    // cmbLingua
+    QComboBox* printers_;     // cmbStampante
+};
+
+} // namespace quintora
