@@ -2,8 +2,11 @@
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "app/ShippedLanguages.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "ui/SplashWindow.h"
 
 #include <QApplication>
@@ -44,6 +47,13 @@ StartUp::~StartUp() = default;
 bool StartUp::run(const QStringList& arguments) {
     context_->closing = false;
     context_->dataFolder.createTree();
+    copyMissingLanguageFiles(shippedLanguageFolders(), context_->dataFolder.root());
+    // The splash already speaks the chosen language.
+    const auto chosen =
+        readConfiguration(IniFile(context_->dataFolder.settingsPath().toStdString())).language;
+    if (!chosen.empty()) {
+        context_->language.select(chosen);
+    }
     const QString systemFile = commandLineFile(arguments);
 
     instance_ = std::make_unique<SingleInstance>(
@@ -54,7 +64,7 @@ bool StartUp::run(const QStringList& arguments) {
     QObject::connect(instance_.get(), &SingleInstance::activationRequested, instance_.get(),
                      [this](const QString& file) { onActivationRequested(file); });
 
-    SplashWindow splash;
+    SplashWindow splash(context_->language);
     splash.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
@@ -64,6 +74,9 @@ bool StartUp::run(const QStringList& arguments) {
         return false;
     }
 
+    if (context_->askSettingsWithoutLanguage && chosen.empty()) {
+        splash.hide(); // it stays on top: the settings dialog of a first start comes now
+    }
     window_ = std::make_unique<MainWindow>(*context_);
     // The archive and statistics windows load here, hidden for the whole run, once they exist.
     window_->clearSystem(false);

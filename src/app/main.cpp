@@ -1,4 +1,5 @@
 // Quintora: systems for the Eurojackpot game.
+#include "app/AppContext.h"
 #include "app/DataFolder.h"
 #include "app/StartUp.h"
 #include "app/VersionCheck.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     quintora::QtPrompt prompt;
     quintora::VersionCheck versionCheck;
     quintora::StartUp startUp(*state, prompt, versionCheck, quintora::DataFolder::standardRoot());
+    startUp.context().askSettingsWithoutLanguage = true;
     if (!startUp.run(QApplication::arguments().mid(1))) {
         return 0;
     }

@@ -1,0 +1,387 @@
+// The language files shipped with the program: every key names a control of its window and
+// reaches it as each window loads, italiano.lng holds exactly the program's own texts, the
+// message ids are all there, and a first start copies the files and offers a language.
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/ShippedLanguages.h"
+#include "app/StartUp.h"
+#include "app/VersionCheck.h"
+#include "core/SystemState.h"
+#include "settings/LanguageFile.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TemporaryXdg.h"
+#include "ui/AboutDialog.h"
+#include "ui/ColumnViewer.h"
+#include "ui/conditions/ConsecutiveDialog.h"
+#include "ui/conditions/EvenOddDialog.h"
+#include "ui/conditions/ExcludedColumnsDialog.h"
+#include "ui/conditions/FixedDialog.h"
+#include "ui/conditions/MinimumDistanceDialog.h"
+#include "ui/conditions/ReducedDialog.h"
+#include "ui/conditions/SumDialog.h"
+#include "ui/filters/FilterDialog.h"
+#include "ui/filters/FilterImportDialog.h"
+#include "ui/ProgressDialog.h"
+#include "ui/settings/SettingsDialog.h"
+#include "ui/SplashWindow.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <vector>
+
+using namespace quintora;
+using quintora::test::ScriptedPrompt;
+
+namespace {
+
+const QString SourceData = QStringLiteral(QUINTORA_SOURCE_DATA);
+
+// The caption of an object that has one; a null string for one that has none.
+QString captionOf(const QObject* object) {
+    if (auto* label = qobject_cast<const QLabel*>(object)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(object)) {
+        return button->text();
+    }
+    if (auto* group = qobject_cast<const QGroupBox*>(object)) {
+        return group->title();
+    }
+    if (auto* menu = qobject_cast<const QMenu*>(object)) {
+        return menu->title();
+    }
+    if (auto* action = qobject_cast<const QAction*>(object)) {
+        return action->text();
+    }
+    return {};
+}
+
+// Every text a language file can reach on the window, keyed as the file keys it.
+QMap<QString, QString> textsOf(QWidget* window) {
+    QMap<QString, QString> texts;
+    const QString name = window->objectName();
+    texts[name + QStringLiteral(".Caption")] = window->windowTitle();
+    texts[name + QStringLiteral(".ToolTipText")] = window->toolTip();
+    texts[name + QStringLiteral(".Tag")] = window->property("Tag").toString();
+    std::function<void(QObject*)> walk = [&](QObject* parent) {
+        for (QObject* object : parent->children()) {
+            auto* widget = qobject_cast<QWidget*>(object);
+            if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget)) {
+                continue;
+            }
+            const QString own = object->objectName();
+            if (!own.isEmpty() && (widget || qobject_cast<QAction*>(object))) {
+                if (const QString caption = captionOf(object); !caption.isNull()) {
+                    texts[own + QStringLiteral(".Caption")] = caption;
+                }
+                texts[own + QStringLiteral(".ToolTipText")] =
+                    object->property("toolTip").toString();
+                texts[own + QStringLiteral(".Tag")] = object->property("Tag").toString();
+                if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+                    for (int t = 0; t < tabs->count(); ++t) {
+                        texts[own + QStringLiteral(".TabCaption(%1)").arg(t)] = tabs->tabText(t);
+                    }
+                }
+            }
+            walk(object);
+        }
+    };
+    walk(window);
+    return texts;
+}
+
+// The keys of each section, in file order (section names as written).
+std::map<QString, QStringList> keysOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    std::map<QString, QStringList> keys;
+    QString section;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromLatin1(raw).trimmed();
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2);
+            keys[section];
+        } else if (!section.isEmpty() && line.contains(u'=') && !line.startsWith(u';')) {
+            keys[section] << line.left(line.indexOf(u'='));
+        }
+    }
+    return keys;
+}
+
+// Every window of the program, loaded in the language that the settings file names.
+class AllWindows {
+public:
+    explicit AllWindows(const QString& language) {
+        QDir().mkpath(xdg_.dataFolder());
+        for (const char* name : {"italiano.lng", "english.lng"}) {
+            QFile::copy(SourceData + u'/' + QString::fromUtf8(name),
+                        xdg_.dataFolder() + u'/' + QString::fromUtf8(name));
+        }
+        if (!language.isEmpty()) {
+            QFile ini(xdg_.dataFolder() + QStringLiteral("/quintora.ini"));
+            if (ini.open(QIODevice::WriteOnly)) {
+                ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
+            }
+        }
+        context_ =
+            std::make_unique<AppContext>(state_, prompt_, DataFolder(DataFolder::standardRoot()));
+        context_->dataFolder.createTree();
+        auto main = std::make_unique<MainWindow>(*context_);
+        for (int n = 1; n <= 8; ++n) {
+            main->clickNumber(n - 1);
+        }
+        main->clickEuro(0);
+        main->clickEuro(1);
+        main->rebuildNumberLists();
+        state_.columns = {{1, 2, 3, 4, 5}};
+        windows_.push_back(std::move(main));
+
+        Language& l = context_->language;
+        const QString texts = context_->dataFolder.textFolder();
+        add(std::make_unique<ProgressDialog>(l, nullptr));
+        add(std::make_unique<ColumnViewer>(state_, l, nullptr));
+        add(std::make_unique<AboutDialog>(QUrl(QStringLiteral("http://127.0.0.1/")), l, nullptr));
+        add(std::make_unique<SplashWindow>(l));
+        add(std::make_unique<SumDialog>(state_, prompt_, l, nullptr));
+        add(std::make_unique<EvenOddDialog>(state_, l, nullptr));
+        add(std::make_unique<FixedDialog>(state_, l, nullptr));
+        add(std::make_unique<ConsecutiveDialog>(state_, l, nullptr));
+        add(std::make_unique<MinimumDistanceDialog>(state_, prompt_, l, nullptr));
+        add(std::make_unique<ReducedDialog>(state_, prompt_, l, nullptr));
+        add(std::make_unique<ExcludedColumnsDialog>(state_, prompt_, l, nullptr));
+        add(std::make_unique<FilterDialog>(state_, prompt_, l, texts, nullptr));
+        add(std::make_unique<FilterImportDialog>(state_, prompt_, l, texts, nullptr));
+        Settings settings;
+        settings.listingPrinter = "Laser";
+        add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,
+                                             QStringList{QStringLiteral("Laser")}, nullptr));
+    }
+
+    QWidget* window(const QString& name) const {
+        for (const auto& w : windows_) {
+            if (w->objectName() == name) {
+                return w.get();
+            }
+        }
+        return nullptr;
+    }
+    const std::vector<std::unique_ptr<QWidget>>& windows() const { return windows_; }
+    const Language& language() const { return context_->language; }
+    int prompts() const { return static_cast<int>(prompt_.calls().size()); }
+
+private:
+    void add(std::unique_ptr<QWidget> window) { windows_.push_back(std::move(window)); }
+
+    test::TemporaryXdg xdg_;
+    SystemState state_;
+    ScriptedPrompt prompt_;
+    std::unique_ptr<AppContext> context_;
+    std::vector<std::unique_ptr<QWidget>> windows_;
+};
+
+} // namespace
+
+class LanguageFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyKeyReachesItsControl_data();
+    void everyKeyReachesItsControl();
+    void italianIsTheProgramsOwnText();
+    void englishTranslatesTheWindows();
+    void missingFilesAreCopiedAndOthersKept();
+    void firstStartCopiesTheLanguagesAndOffersThem();
+};
+
+void LanguageFilesTest::everyKeyReachesItsControl_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("italiano") << QStringLiteral("italiano");
+    QTest::newRow("english") << QStringLiteral("english");
+}
+
+void LanguageFilesTest::everyKeyReachesItsControl() {
+    QFETCH(QString, language);
+    const QString path = SourceData + u'/' + language + QStringLiteral(".lng");
+    const auto sections = keysOf(path);
+    const AllWindows windows(language);
+    QCOMPARE(QString::fromStdString(windows.language().name()), language);
+    QCOMPARE(windows.prompts(), 0);
+
+    // One section per window, and the messages.
+    QStringList expected{QStringLiteral("Strings")};
+    for (const auto& w : windows.windows()) {
+        expected << w->objectName();
+    }
+    QStringList found;
+    for (const auto& [section, keys] : sections) {
+        found << section;
+    }
+    expected.sort();
+    found.sort();
+    QCOMPARE(found, expected);
+
+    const LanguageFile file = LanguageFile::load(path.toStdString());
+    for (const auto& [section, keys] : sections) {
+        if (section == QStringLiteral("Strings")) {
+            continue;
+        }
+        QVERIFY2(!keys.isEmpty(), qPrintable(section));
+        const auto texts = textsOf(windows.window(section));
+        for (const QString& key : keys) {
+            const QString where = section + u'/' + key;
+            QVERIFY2(texts.contains(key), qPrintable(where + QStringLiteral(" names no control")));
+            const auto value =
+                QString::fromStdString(file.value(section.toStdString(), key.toStdString()));
+            QVERIFY2(!value.isEmpty(), qPrintable(where));
+            QCOMPARE(texts.value(key), value);
+        }
+    }
+
+    QStringList ids;
+    for (int id = 1; id <= 21; ++id) {
+        if (id <= 5 || (id >= 8 && id <= 18) || id == 21) {
+            ids << QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0'));
+        }
+    }
+    QCOMPARE(sections.at(QStringLiteral("Strings")), ids);
+    for (const QString& id : ids) {
+        QVERIFY2(!file.value("Strings", id.toStdString()).empty(), qPrintable(id));
+    }
+}
+
+void LanguageFilesTest::italianIsTheProgramsOwnText() {
+    const AllWindows own({});
+    const AllWindows italian(QStringLiteral("italiano"));
+    QCOMPARE(own.language().name(), std::string());
+    for (const auto& w : own.windows()) {
+        QCOMPARE(textsOf(italian.window(w->objectName())), textsOf(w.get()));
+    }
+    // The messages too, where the program has its own text for them.
+    auto language = italian.language();
+    QCOMPARE(QString::fromStdString(language.getLangString("0001")),
+             QStringLiteral("Colonne Integrali"));
+    QCOMPARE(QString::fromStdString(language.getLangString("0005")),
+             QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
+                            "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."));
+}
+
+void LanguageFilesTest::englishTranslatesTheWindows() {
+    const AllWindows english(QStringLiteral("english"));
+    auto* main = english.window(QStringLiteral("frmMAIN"));
+    QCOMPARE(main->findChild<QPushButton*>(QStringLiteral("cmdCalcolo"))->text(),
+             QStringLiteral("Generate System"));
+    QCOMPARE(main->findChild<QMenu*>(QStringLiteral("menucondizioni"))->title(),
+             QStringLiteral("&Conditions"));
+    QCOMPARE(main->findChild<QLabel*>(QStringLiteral("StBarPanel(3)"))->toolTip(),
+             QStringLiteral("System cost"));
+    QVERIFY(main->windowTitle().startsWith(QStringLiteral("Quintora - Ver. ")));
+    auto* settings = english.window(QStringLiteral("frmImpostazioni"));
+    QCOMPARE(settings->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(settings->findChild<QLabel*>(QStringLiteral("lblCostoCol"))->text(),
+             QStringLiteral("Price per Column (€)"));
+    QCOMPARE(english.window(QStringLiteral("frmCalcolo"))
+                 ->findChild<QLabel*>(QStringLiteral("lblCaptionColonne(1)"))
+                 ->text(),
+             QStringLiteral("Columns processed"));
+    auto language = english.language();
+    QCOMPARE(QString::fromStdString(language.getLangString("0004")),
+             QStringLiteral("Do you want to stop generating the system?"));
+}
+
+void LanguageFilesTest::missingFilesAreCopiedAndOthersKept() {
+    QTemporaryDir root;
+    const QString first = root.filePath(QStringLiteral("share"));
+    const QString second = root.filePath(QStringLiteral("sources"));
+    const QString data = root.filePath(QStringLiteral("data"));
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(first + QStringLiteral("/italiano.lng"), "installed");
+    write(first + QStringLiteral("/english.lng"), "installed");
+    write(first + QStringLiteral("/note.txt"), "not a language");
+    write(second + QStringLiteral("/english.lng"), "sources");
+    write(second + QStringLiteral("/deutsch.lng"), "sources");
+    write(data + QStringLiteral("/italiano.lng"), "downloaded");
+
+    const QStringList copied =
+        copyMissingLanguageFiles({root.filePath(QStringLiteral("missing")), first, second}, data);
+
+    QCOMPARE(QSet<QString>(copied.begin(), copied.end()),
+             (QSet<QString>{QStringLiteral("english.lng"), QStringLiteral("deutsch.lng")}));
+    auto read = [&data](const char* name) {
+        QFile file(data + u'/' + QString::fromUtf8(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QCOMPARE(read("italiano.lng"), QByteArray("downloaded"));
+    QCOMPARE(read("english.lng"), QByteArray("installed"));
+    QCOMPARE(read("deutsch.lng"), QByteArray("sources"));
+    QVERIFY(!QFile::exists(data + QStringLiteral("/note.txt")));
+    QVERIFY(copyMissingLanguageFiles({first, second}, data).isEmpty());
+}
+
+void LanguageFilesTest::firstStartCopiesTheLanguagesAndOffersThem() {
+    test::TemporaryXdg xdg;
+    SystemState state;
+    ScriptedPrompt prompt;
+    VersionCheck noCheck;
+    StartUp startUp(state, prompt, noCheck, xdg.dataFolder());
+    startUp.context().askSettingsWithoutLanguage = true;
+    startUp.context().printerNames = [] {
+        return QStringList{QStringLiteral("Laser")};
+    };
+    prompt.acceptMessage(); // "Select Printer": the setting names no printer yet
+
+    QStringList offered;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        poll.stop();
+        auto* box = dialog->findChild<QComboBox*>(QStringLiteral("cmbLingua"));
+        for (int i = 0; i < box->count(); ++i) {
+            offered << box->itemText(i);
+        }
+        offered << box->currentText();
+        box->setCurrentText(QStringLiteral("english"));
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdSalva"))->click();
+    });
+    poll.start();
+    QVERIFY(startUp.run({}));
+
+    QCOMPARE(offered, (QStringList{QStringLiteral("english"), QStringLiteral("italiano"),
+                                   QStringLiteral("italiano")}));
+    QCOMPARE(startUp.context().language.name(), std::string("english"));
+    QCOMPARE(startUp.mainWindow()->buttons().cancella->text(), QStringLiteral("Clear System"));
+    startUp.mainWindow()->hide();
+}
+
+QTEST_MAIN(LanguageFilesTest)
+#include "LanguageFilesTest.moc"
