@@ -20,6 +20,10 @@ export XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config"
 
 xvfb-run -a -s "$screen" "$build/tests/app/quintora_screenshots" "$out"
 
+# A language already chosen, so the real program goes straight to its window.
+mkdir -p "$XDG_DATA_HOME/Quintora"
+printf '[IMPOSTAZIONI]\r\nLINGUA=italiano\r\n' >"$XDG_DATA_HOME/Quintora/quintora.ini"
+
 xvfb-run -a -s "$screen" bash -c '
   "$1" "$2" &
   pid=$!

@@ -1,0 +1,157 @@
+// quintora_language_screenshots OUTDIR LANGUAGE: every window loaded with one of the shipped
+// language files and saved as a PNG, to look for texts cut off or overlapping
+// (scripts/screenshots-languages.sh runs it for each language under a virtual X server).
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "core/SystemState.h"
+#include "support/TemporaryXdg.h"
+#include "ui/AboutDialog.h"
+#include "ui/ColumnViewer.h"
+#include "ui/conditions/ConsecutiveDialog.h"
+#include "ui/conditions/EvenOddDialog.h"
+#include "ui/conditions/ExcludedColumnsDialog.h"
+#include "ui/conditions/FixedDialog.h"
+#include "ui/conditions/MinimumDistanceDialog.h"
+#include "ui/conditions/ReducedDialog.h"
+#include "ui/conditions/SumDialog.h"
+#include "ui/filters/FilterDialog.h"
+#include "ui/filters/FilterImportDialog.h"
+#include "ui/ProgressDialog.h"
+#include "ui/Prompt.h"
+#include "ui/settings/SettingsDialog.h"
+#include "ui/SplashWindow.h"
+
+#include <cstdio>
+#include <memory>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QThread>
+#include <QUrl>
+
+using namespace quintora;
+
+namespace {
+
+// No box is wanted here: every prompt answers at once.
+class SilentPrompt final : public Prompt {
+public:
+    void message(QWidget*, const QString&, const QString&, Icon) override {}
+    bool question(QWidget*, const QString&, const QString&, Icon) override { return false; }
+    std::optional<QString> inputText(QWidget*, const QString&, const QString&,
+                                     const QString&) override {
+        return std::nullopt;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString&) override {
+        return {};
+    }
+    void beep() override {}
+};
+
+void settle() {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 150) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
+void save(QWidget* w, const QString& path) {
+    w->show();
+    settle();
+    if (!w->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: quintora_language_screenshots OUTDIR LANGUAGE\n");
+        return 2;
+    }
+    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString language = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(out);
+    test::TemporaryXdg xdg;
+    QDir().mkpath(xdg.dataFolder());
+    const QString file = language + QStringLiteral(".lng");
+    if (!QFile::copy(QStringLiteral(QUINTORA_SOURCE_DATA) + u'/' + file,
+                     xdg.dataFolder() + u'/' + file)) {
+        std::fprintf(stderr, "no language file %s\n", qPrintable(file));
+        return 1;
+    }
+    QFile ini(xdg.dataFolder() + QStringLiteral("/quintora.ini"));
+    if (!ini.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
+    ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
+    ini.close();
+
+    SystemState state;
+    SilentPrompt prompt;
+    AppContext context(state, prompt, DataFolder(DataFolder::standardRoot()));
+    context.dataFolder.createTree();
+    const auto name = [&](const char* what) {
+        return out + QStringLiteral("/lang-%1-%2.png").arg(language, QString::fromUtf8(what));
+    };
+
+    MainWindow main(context);
+    for (int n : {3, 8, 15, 22, 30, 37, 41, 44}) {
+        main.clickNumber(n - 1);
+    }
+    main.clickEuro(1);
+    main.clickEuro(6);
+    main.rebuildNumberLists();
+    save(&main, name("main"));
+    // The widest menu, open, over the window.
+    main.menus().conditions->popup(main.mapToGlobal(
+        main.menuBar()->actionGeometry(main.menus().conditions->menuAction()).bottomLeft()));
+    settle();
+    main.menus().conditions->grab().save(name("menu-conditions"));
+    main.menus().conditions->hide();
+
+    state.columns = {{3, 8, 15, 22, 30}, {8, 15, 22, 30, 37}};
+    Language& l = context.language;
+    const QString texts = context.dataFolder.textFolder();
+    Settings settings;
+    settings.listingPrinter = "Laser";
+    SettingsDialog settingsDialog(settings, std::string(), l, prompt,
+                                  {QStringLiteral("Laser"), QStringLiteral("Ufficio")}, &main);
+    save(&settingsDialog, name("settings"));
+    FilterDialog filters(state, prompt, l, texts, &main);
+    save(&filters, name("filters"));
+    FilterImportDialog filterImport(state, prompt, l, texts, &main);
+    save(&filterImport, name("filter-import"));
+    SumDialog sum(state, prompt, l, &main);
+    save(&sum, name("sum"));
+    EvenOddDialog evenOdd(state, l, &main);
+    save(&evenOdd, name("even-odd"));
+    FixedDialog fixed(state, l, &main);
+    save(&fixed, name("fixed"));
+    ConsecutiveDialog consecutive(state, l, &main);
+    save(&consecutive, name("consecutive"));
+    MinimumDistanceDialog distance(state, prompt, l, &main);
+    save(&distance, name("minimum-distance"));
+    ReducedDialog reduced(state, prompt, l, &main);
+    save(&reduced, name("reduced"));
+    ExcludedColumnsDialog excluded(state, prompt, l, &main);
+    save(&excluded, name("excluded"));
+    ProgressDialog progress(l, &main);
+    save(&progress, name("progress"));
+    ColumnViewer viewer(state, l, &main);
+    save(&viewer, name("viewer"));
+    AboutDialog about(QUrl(QStringLiteral("http://127.0.0.1:8642/")), l, &main);
+    save(&about, name("about"));
+    SplashWindow splash(l);
+    save(&splash, name("splash"));
+    return 0;
+}
