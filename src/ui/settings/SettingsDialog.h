@@ -28,13 +28,12 @@ public:
     // The printer queues the system knows.
     static QStringList installedPrinters();
 
+private:
     // The settings as the controls show them now (the price as typed, NaN when it is not one).
     Settings editedSettings() const;
     // cmdSalva: writes the file and closes; a price that is not one or a failed write is
     // reported and the dialog stays open.
     void save();
-
-private:
     QWidget* buildRecalculation();
     void fillLanguages();
     void fillPrinters(const QStringList& printers);
