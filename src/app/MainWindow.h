@@ -164,6 +164,8 @@ private:
     void writeGridCaptions();
     void showNumbersInPlayCount(const QString& count);
     void onDeveloped();
+    // The editing commands on and the commands of a developed system off, or the reverse.
+    void enableForEditing(bool editable);
     void notAvailable();
     // Marks the grid cells of numbersInPlay and euroNumbers as the user's clicks would.
     void markGridsFromNumberLists();

@@ -27,43 +27,33 @@ template <std::size_t N> std::array<bool, N> marksOf(const CellGrid* grid) {
 } // namespace
 
 void MainWindow::unlockGui() {
-    const bool on = true;
-    for (auto* b : {buttons_.adatta, buttons_.calcolo, buttons_.cancella}) {
-        b->setEnabled(on);
-    }
-    numbersFrame_->setEnabled(on);
-    actions_.adattaMatrice->setEnabled(on);
-    actions_.calcolo->setEnabled(on);
-    menus_.conditions->setEnabled(on);
-    for (auto* b : {buttons_.modifiche, buttons_.schedine, buttons_.spoglio, buttons_.tabulato,
-                    buttons_.visualizza}) {
-        b->setEnabled(!on);
-    }
-    for (auto* a : {actions_.mescola, actions_.modifiche, actions_.spoglio, actions_.visualizza}) {
-        a->setEnabled(!on);
-    }
-    menus_.print->setEnabled(!on);
+    enableForEditing(true);
+    menus_.conditions->setEnabled(true);
     state().guiLocked = 0;
 }
 
 void MainWindow::lockGui() {
     state().guiLocked = -1;
-    const bool on = false;
+    // The condition menu stays as it is: its dialogs open read-only on a developed system.
+    enableForEditing(false);
+}
+
+// The commands that edit the numbers against those that use a developed system.
+void MainWindow::enableForEditing(bool editable) {
     for (auto* b : {buttons_.adatta, buttons_.calcolo, buttons_.cancella}) {
-        b->setEnabled(on);
+        b->setEnabled(editable);
     }
-    numbersFrame_->setEnabled(on);
-    actions_.adattaMatrice->setEnabled(on);
-    actions_.calcolo->setEnabled(on);
-    // The condition menu stays: its dialogs open read-only on a developed system.
+    numbersFrame_->setEnabled(editable);
+    actions_.adattaMatrice->setEnabled(editable);
+    actions_.calcolo->setEnabled(editable);
     for (auto* b : {buttons_.modifiche, buttons_.schedine, buttons_.spoglio, buttons_.tabulato,
                     buttons_.visualizza}) {
-        b->setEnabled(!on);
+        b->setEnabled(!editable);
     }
     for (auto* a : {actions_.mescola, actions_.modifiche, actions_.spoglio, actions_.visualizza}) {
-        a->setEnabled(!on);
+        a->setEnabled(!editable);
     }
-    menus_.print->setEnabled(!on);
+    menus_.print->setEnabled(!editable);
 }
 
 void MainWindow::unlockMenuConditions() {
