@@ -174,10 +174,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
     std::sort(numbers.begin(), numbers.begin() + n);
     const auto& cond = state.conditions;
 
-    NumberMask inPlay = 0;
-    for (int i = 0; i < n; ++i) {
-        inPlay |= isMainNumber(numbers[i]) ? bit(numbers[i]) : 0;
-    }
+    const NumberMask inPlay = numbersInPlayMask(state.header);
     const bool usable = n >= 5 && std::popcount(inPlay) == n;
 
     // The test chain, prepared once.

@@ -67,15 +67,21 @@ std::span<const std::uint8_t> euroNumbers(const SystemHeader& header) {
         .first(std::min<std::size_t>(header.euroCount, EuroNumberCount));
 }
 
+NumberMask numbersInPlayMask(const SystemHeader& header) {
+    NumberMask m = 0;
+    for (auto n : numbersInPlay(header)) {
+        m |= isMainNumber(n) ? numberBit(n) : 0;
+    }
+    return m;
+}
+
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay) {
-    std::array<bool, MainNumberCount + 1> playing{};
+    NumberMask playing = 0;
     for (auto n : inPlay) {
-        if (isMainNumber(n)) {
-            playing[n] = true;
-        }
+        playing |= isMainNumber(n) ? numberBit(n) : 0;
     }
     for (int n = 1; n <= MainNumberCount; ++n) {
-        if (conditions.fixedNumbers[n - 1] == 1 && !playing[n]) {
+        if (conditions.fixedNumbers[n - 1] == 1 && (playing & numberBit(n)) == 0) {
             conditions.fixedNumbers[n - 1] = 0;
             if (conditions.fixedCount > 0) {
                 --conditions.fixedCount;

@@ -99,6 +99,8 @@ void setEuroNumbers(SystemHeader& header, std::span<const bool> euroMarks);
 // The numbers in play as a list (the first numbersInPlayCount entries).
 std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header);
 std::span<const std::uint8_t> euroNumbers(const SystemHeader& header);
+// The numbers in play (those of 1..50) as a mask.
+NumberMask numbersInPlayMask(const SystemHeader& header);
 
 // Before a development: fixed numbers that are no longer in play are dropped and
 // fixedCount is lowered by one for each (never below 0).

@@ -6,6 +6,7 @@
 #include "files/ColumnText.h"
 #include "files/SystemFile.h"
 #include "settings/IniFile.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/widgets/CellGrid.h"
@@ -108,11 +109,10 @@ struct Snapshot {
 
 } // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { xdg_ = std::make_unique<test::TemporaryXdg>(); }
     void init();
     void cleanup();
 
@@ -147,31 +147,15 @@ private:
                 window_->numberGrid()->markedCount() + window_->euroGrid()->markedCount(),
                 panel(1)};
     }
-
-    std::unique_ptr<test::TemporaryXdg> xdg_;
-    std::unique_ptr<SystemState> state_;
-    std::unique_ptr<ScriptedPrompt> prompt_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 void FileCommandsTest::init() {
-    state_ = std::make_unique<SystemState>();
-    prompt_ = std::make_unique<ScriptedPrompt>();
-    context_ =
-        std::make_unique<AppContext>(*state_, *prompt_, DataFolder(DataFolder::standardRoot()));
-    context_->dataFolder.createTree();
-    window_ = std::make_unique<MainWindow>(*context_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(openWindow());
 }
 
 void FileCommandsTest::cleanup() {
     QCOMPARE(prompt_->pending(), 0);
-    window_.reset();
-    context_.reset();
-    prompt_.reset();
-    state_.reset();
+    closeWindow();
 }
 
 void FileCommandsTest::openThroughMenu(const SystemState& s, const QString& path) {

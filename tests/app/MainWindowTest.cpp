@@ -8,6 +8,7 @@
 #include "core/SystemState.h"
 #include "files/SystemFile.h"
 #include "settings/IniFile.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/DevelopmentRunner.h"
@@ -36,11 +37,10 @@ QString count(double value) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { xdg_ = std::make_unique<test::TemporaryXdg>(); }
     void init();
     void cleanup();
 
@@ -89,31 +89,15 @@ private:
         QCOMPARE(window_->menus().operations->menuAction()->isEnabled(), enabled);
         QCOMPARE(window_->menus().conditions->menuAction()->isEnabled(), enabled);
     }
-
-    std::unique_ptr<test::TemporaryXdg> xdg_;
-    std::unique_ptr<SystemState> state_;
-    std::unique_ptr<ScriptedPrompt> prompt_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 void MainWindowTest::init() {
-    state_ = std::make_unique<SystemState>();
-    prompt_ = std::make_unique<ScriptedPrompt>();
-    context_ =
-        std::make_unique<AppContext>(*state_, *prompt_, DataFolder(DataFolder::standardRoot()));
-    context_->dataFolder.createTree();
-    window_ = std::make_unique<MainWindow>(*context_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(openWindow());
 }
 
 void MainWindowTest::cleanup() {
     QCOMPARE(prompt_->pending(), 0);
-    window_.reset();
-    context_.reset();
-    prompt_.reset();
-    state_.reset();
+    closeWindow();
 }
 
 void MainWindowTest::verifyLocked(bool locked) const {

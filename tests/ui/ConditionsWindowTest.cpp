@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "core/Development.h"
 #include "core/SystemState.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/widgets/CellGrid.h"
@@ -58,7 +59,7 @@ using DirectSetup = std::function<void(SystemState&)>;
 Q_DECLARE_METATYPE(DialogScript)
 Q_DECLARE_METATYPE(DirectSetup)
 
-class ConditionsWindowTest : public QObject {
+class ConditionsWindowTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
@@ -86,30 +87,16 @@ private:
     QString runEntry(const QString& entryName, const DialogScript& script);
     void playNumbers(int last);
     void developFromWindow();
-
-    std::unique_ptr<test::TemporaryXdg> xdg_;
-    std::unique_ptr<SystemState> state_;
-    ScriptedPrompt prompt_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 void ConditionsWindowTest::init() {
-    xdg_ = std::make_unique<test::TemporaryXdg>();
-    state_ = std::make_unique<SystemState>();
-    prompt_.reset();
-    context_ = std::make_unique<AppContext>(*state_, prompt_, DataFolder(xdg_->dataFolder()));
-    window_ = std::make_unique<MainWindow>(*context_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(openWindow());
 }
 
 void ConditionsWindowTest::cleanup() {
-    QCOMPARE(prompt_.pending(), 0); // every scripted answer was asked for
-    window_.reset();
-    context_.reset();
-    state_.reset();
-    xdg_.reset();
+    QCOMPARE(prompt_->pending(), 0); // every scripted answer was asked for
+    closeWindow();
+    xdg_.reset(); // each test starts from empty folders
 }
 
 QString ConditionsWindowTest::runEntry(const QString& entryName, const DialogScript& script) {
@@ -142,7 +129,7 @@ void ConditionsWindowTest::playNumbers(int last) {
 }
 
 void ConditionsWindowTest::developFromWindow() {
-    prompt_.acceptMessage(); // the elapsed time
+    prompt_->acceptMessage(); // the elapsed time
     entry(*window_, QStringLiteral("menucalcolo"))->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 20000);
 }
@@ -199,22 +186,22 @@ void ConditionsWindowTest::reductionMarksFollowBothFlags() {
              QStringLiteral("frmDistanzaMinima"));
     QVERIFY(distance->isChecked());
     QVERIFY(!reduced->isChecked());
-    QVERIFY(prompt_.calls().empty());
-    prompt_.acceptMessage(); // "0021"
+    QVERIFY(prompt_->calls().empty());
+    prompt_->acceptMessage(); // "0021"
 
     QCOMPARE(runEntry(QStringLiteral("menuRidotto"), switchOn(QStringLiteral("optCondizione(0)"))),
              QStringLiteral("frmRidotto"));
     QVERIFY(reduced->isChecked());
     QVERIFY(!distance->isChecked());
-    QCOMPARE(prompt_.calls().size(), 1u);
-    QCOMPARE(prompt_.calls().front().icon, Prompt::Icon::Exclamation);
-    prompt_.acceptMessage(); // "0005"
+    QCOMPARE(prompt_->calls().size(), 1u);
+    QCOMPARE(prompt_->calls().front().icon, Prompt::Icon::Exclamation);
+    prompt_->acceptMessage(); // "0005"
 
     QCOMPARE(runEntry(QStringLiteral("menuDistanzaMinima"), switchOn(QStringLiteral("optCond(0)"))),
              QStringLiteral("frmDistanzaMinima"));
     QVERIFY(distance->isChecked());
     QVERIFY(!reduced->isChecked());
-    QCOMPARE(prompt_.calls().size(), 2u);
+    QCOMPARE(prompt_->calls().size(), 2u);
 }
 
 void ConditionsWindowTest::shuffleFromTheMenu() {
@@ -225,7 +212,7 @@ void ConditionsWindowTest::shuffleFromTheMenu() {
     const auto before = state_->columns;
     bool changed = false;
     for (int i = 0; i < 5 && !changed; ++i) {
-        prompt_.answerQuestion(true);
+        prompt_->answerQuestion(true);
         shuffle->trigger();
         changed = state_->columns != before;
     }
@@ -337,7 +324,7 @@ void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
     });
     QVERIFY(entry(*window_, QStringLiteral("menuEscludiColonne"))->isChecked());
 
-    prompt_.answerQuestion(true); // "Continuare ?"
+    prompt_->answerQuestion(true); // "Continuare ?"
     entry(*window_, QStringLiteral("menumodifiche"))->trigger();
     QCOMPARE(state_->guiLocked, 0);
     developFromWindow();

@@ -31,15 +31,10 @@ FixedDialog::FixedDialog(SystemState& state, Language& language, QWidget* parent
     , grid_(new CellGrid(QStringLiteral("labGriglia"), numberCaptions(), 10, CellLook::red(), true,
                          panel()))
     , count_(new QLabel(panel())) {
-    std::array<bool, MainNumberCount + 1> playing{};
-    for (auto n : numbersInPlay(state.header)) {
-        if (isMainNumber(n)) {
-            playing[n] = true;
-        }
-    }
+    const NumberMask playing = numbersInPlayMask(state.header);
     for (int i = 0; i < MainNumberCount; ++i) {
-        grid_->cell(i)->setSelectable(playing[static_cast<std::size_t>(i + 1)]);
-        grid_->setMarked(i, playing[static_cast<std::size_t>(i + 1)] &&
+        grid_->cell(i)->setSelectable((playing & numberBit(i + 1)) != 0);
+        grid_->setMarked(i, (playing & numberBit(i + 1)) != 0 &&
                                 state.conditions.fixedNumbers[static_cast<std::size_t>(i)] == 1);
     }
     connect(grid_, &CellGrid::cellActivated, this, &FixedDialog::toggle);

@@ -75,14 +75,9 @@ FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& languag
     frame_->setFrameShape(QFrame::StyledPanel);
     frame_->setEnabled(editable_);
 
-    std::array<bool, MainNumberCount + 1> playing{};
-    for (auto n : numbersInPlay(state.header)) {
-        if (isMainNumber(n)) {
-            playing[n] = true;
-        }
-    }
+    const NumberMask playing = numbersInPlayMask(state.header);
     for (int i = 0; i < MainNumberCount; ++i) {
-        grid_->cell(i)->setSelectable(playing[static_cast<std::size_t>(i + 1)]);
+        grid_->cell(i)->setSelectable((playing & numberBit(i + 1)) != 0);
     }
     connect(grid_, &CellGrid::cellActivated, this, [this](int i) {
         grid_->setMarked(i, !grid_->marked(i));

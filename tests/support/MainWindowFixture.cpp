@@ -1,0 +1,27 @@
+#include "support/MainWindowFixture.h"
+
+#include <QTest>
+
+namespace quintora::test {
+
+bool MainWindowFixture::openWindow() {
+    if (!xdg_) {
+        xdg_ = std::make_unique<TemporaryXdg>();
+    }
+    state_ = std::make_unique<SystemState>();
+    prompt_ = std::make_unique<ScriptedPrompt>();
+    context_ = std::make_unique<AppContext>(*state_, *prompt_, DataFolder(xdg_->dataFolder()));
+    context_->dataFolder.createTree();
+    window_ = std::make_unique<MainWindow>(*context_);
+    window_->show();
+    return QTest::qWaitForWindowExposed(window_.get());
+}
+
+void MainWindowFixture::closeWindow() {
+    window_.reset();
+    context_.reset();
+    prompt_.reset();
+    state_.reset();
+}
+
+} // namespace quintora::test
