@@ -289,6 +289,9 @@ void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pari e Dispari"));
     QCOMPARE(dialog.grid()->cell(1)->text(), QStringLiteral("  1                 4"));
     QVERIFY(dialog.grid()->marked(4));
+    clickCell(dialog, QStringLiteral("labPariDispari(5)")); // before the dialog is on screen
+    QCOMPARE(state->conditions.evenCountAllowed[5], FlagOn);
+    QCOMPARE(state->conditions.evenCountAllowed[0], FlagOff);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 

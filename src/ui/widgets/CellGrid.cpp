@@ -40,10 +40,9 @@ void CellGrid::clearMarks() {
     }
 }
 
-int CellGrid::cellAt(const QPoint& globalPos) const {
+int CellGrid::cellAt(const QPoint& gridPos) const {
     for (int i = 0; i < cells_.size(); ++i) {
-        const auto* c = cells_.at(i);
-        if (c->rect().contains(c->mapFromGlobal(globalPos))) {
+        if (cells_.at(i)->geometry().contains(gridPos)) {
             return i;
         }
     }
@@ -61,8 +60,9 @@ bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress: {
         auto* me = static_cast<QMouseEvent*>(event);
         if (me->button() == Qt::LeftButton) {
+            // The press lands on the watched cell itself, wherever the grid is on screen.
             dragging_ = true;
-            lastCell_ = cellAt(me->globalPosition().toPoint());
+            lastCell_ = static_cast<int>(cells_.indexOf(qobject_cast<ToggleCell*>(watched)));
             activate(lastCell_);
         }
         return true;
@@ -70,7 +70,8 @@ bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: {
         if (dragging_) {
             auto* me = static_cast<QMouseEvent*>(event);
-            const int now = cellAt(me->globalPosition().toPoint());
+            const auto* grabber = static_cast<QWidget*>(watched);
+            const int now = cellAt(grabber->mapTo(this, me->position().toPoint()));
             if (now != lastCell_) {
                 lastCell_ = now;
                 activate(now);

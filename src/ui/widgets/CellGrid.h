@@ -32,7 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int cellAt(const QPoint& globalPos) const;
+    int cellAt(const QPoint& gridPos) const; // in the grid's own coordinates
 
     QVector<ToggleCell*> cells_;
     bool dragToggles_;
