@@ -241,6 +241,10 @@ void FiltersUiTest::onlyNumbersInPlayCanBeChosen() {
     dialog.show();
     QVERIFY(!dialog.numberGrid()->cell(29)->selectable());
     QVERIFY(dialog.numberGrid()->cell(29)->font().italic());
+    // A member that is not in play still shows as chosen, so the count beside the grid adds up.
+    QCOMPARE(dialog.numberGrid()->cell(29)->palette().color(QPalette::Window), QColor(Qt::blue));
+    QCOMPARE(dialog.numberGrid()->cell(28)->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(text(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("02"));
     press(dialog, QStringLiteral("labGriglia(29)"));
     press(dialog, QStringLiteral("labGriglia(39)"));
     QVERIFY(!dialog.numberGrid()->marked(39));

@@ -61,7 +61,8 @@ void ToggleCell::refresh() {
     QPalette pal = palette();
     QFont f = font();
     if (!selectable_) {
-        pal.setColor(QPalette::Window, look_.unmarkedBackground);
+        // A mark on a number not in play (a filter member) stays visible, in the grey text.
+        pal.setColor(QPalette::Window, marked_ ? look_.markedBackground : look_.unmarkedBackground);
         pal.setColor(QPalette::WindowText, QColor(192, 192, 192));
         f.setItalic(true);
         f.setBold(false);

@@ -22,7 +22,8 @@ struct CellLook {
 
 // A clickable label with a mark (its "Tag" property is "1" or "0"). It never toggles
 // itself: the owner decides on clicked() whether the mark changes. A cell that is not
-// selectable (a number not in play) is drawn light grey and italic and emits nothing.
+// selectable (a number not in play) is drawn light grey and italic and emits nothing; if it
+// is marked all the same, it keeps the marked background.
 class ToggleCell : public QLabel {
     Q_OBJECT
 public:
