@@ -79,6 +79,11 @@ FilterImportResult loadTextToFilters(std::array<FilterColumn, MaxFilterColumns>&
     table.fill(FilterColumn{});
     FilterImportResult result;
     std::string_view rest = text;
+    // Editors that save UTF-8 may put a byte-order mark before the first number.
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (rest.substr(0, bom.size()) == bom) {
+        rest.remove_prefix(bom.size());
+    }
     while (!rest.empty() && result.loaded < MaxFilterColumns) {
         const std::string_view line = takeLine(rest);
         if (isEmptyLine(line)) {

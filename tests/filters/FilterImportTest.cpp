@@ -50,7 +50,11 @@ INSTANTIATE_TEST_SUITE_P(Separators, FilterLine,
                                            LineCase{"3 3 2 1", {1, 2, 3}, 0},
                                            LineCase{"1 x 51 0 2 50 999999999", {1, 2, 50}, 4},
                                            LineCase{"1 +2 3e1 4", {1, 4}, 2},
-                                           LineCase{"---", {}, 0}, LineCase{"abc", {}, 1}));
+                                           LineCase{"---", {}, 0}, LineCase{"abc", {}, 1},
+                                           LineCase{"\xEF\xBB\xBF"
+                                                    "1 2 3",
+                                                    {1, 2, 3},
+                                                    0}));
 
 TEST(FilterImport, EmptyLinesDoNotCountAndEveryLineEndIsALineEnd) {
     auto table = std::make_unique<Table>();
