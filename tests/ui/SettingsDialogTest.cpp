@@ -8,12 +8,14 @@
 #include "support/ScriptedPrompt.h"
 
 #include <memory>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -146,12 +148,24 @@ void SettingsDialogTest::printers() {
     QFETCH(QString, message);
     QFETCH(QString, selected);
     writeSettings("[IMPOSTAZIONI]\r\nSTAMPANTE TABULATO=" + setting + "\r\n");
+    // The box stands over the dialog, so the dialog must have its place by then.
+    bool centredWhenSaid = false;
+    prompt_->setObserver([&centredWhenSaid](const ScriptedPrompt::Call&) {
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("frmImpostazioni")) {
+                const QPoint offset =
+                    w->frameGeometry().center() - w->screen()->geometry().center();
+                centredWhenSaid = offset.manhattanLength() <= 2;
+            }
+        }
+    });
     const auto dialog = open(installed);
     const auto messages = prompt_->callsOf(ScriptedPrompt::Kind::Message);
     QCOMPARE(messages.size(), message.isEmpty() ? 0u : 1u);
     if (!message.isEmpty()) {
         QCOMPARE(messages[0].text, message);
         QCOMPARE(messages[0].icon, Prompt::Icon::Critical);
+        QVERIFY(centredWhenSaid);
     }
     QCOMPARE(child<QComboBox>(*dialog, "cmbStampante")->currentText(), selected);
 

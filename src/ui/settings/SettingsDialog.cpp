@@ -123,8 +123,12 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     layout->addLayout(buttons);
 
     fillLanguages();
-    fillPrinters(printers);
+    const QString printerProblem = fillPrinters(printers);
     loadWindowTexts(this, language_, QSize(480, 0));
+    // Said once the dialog is centred, so the box stands over it and not in a screen corner.
+    if (!printerProblem.isEmpty()) {
+        prompt_.message(this, {}, printerProblem, Prompt::Icon::Critical);
+    }
 }
 
 QWidget* SettingsDialog::buildRecalculation() {
@@ -162,17 +166,14 @@ void SettingsDialog::fillLanguages() {
     languages_->setCurrentIndex(index);
 }
 
-void SettingsDialog::fillPrinters(const QStringList& printers) {
+QString SettingsDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        prompt_.message(this, {}, QStringLiteral("Printer not found"), Prompt::Icon::Critical);
-        return;
+        return QStringLiteral("Printer not found");
     }
     const int match = printers_->findText(fromStd(settings_.listingPrinter));
-    if (match < 0) {
-        prompt_.message(this, {}, QStringLiteral("Select Printer"), Prompt::Icon::Critical);
-    }
     printers_->setCurrentIndex(std::max(0, match));
+    return match < 0 ? QStringLiteral("Select Printer") : QString();
 }
 
 void SettingsDialog::showLanguageInfo() {

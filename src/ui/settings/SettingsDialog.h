@@ -36,7 +36,8 @@ private:
     void save();
     QWidget* buildRecalculation();
     void fillLanguages();
-    void fillPrinters(const QStringList& printers);
+    // Fills the printer box; the message to show when no printer or none of the setting's.
+    QString fillPrinters(const QStringList& printers);
     void showLanguageInfo();
 
     Settings settings_;
