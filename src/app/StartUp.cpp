@@ -74,10 +74,17 @@ bool StartUp::run(const QStringList& arguments) {
         return false;
     }
 
-    if (context_->askSettingsWithoutLanguage && chosen.empty()) {
-        splash.hide(); // it stays on top: the settings dialog of a first start comes now
+    const bool firstStart = context_->askSettingsWithoutLanguage && chosen.empty();
+    if (firstStart) {
+        // The settings dialog of a first start comes now and waits for the user: no splash
+        // on top of it and no busy pointer over it.
+        splash.hide();
+        QApplication::restoreOverrideCursor();
     }
     window_ = std::make_unique<MainWindow>(*context_);
+    if (firstStart) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
     // The archive and statistics windows load here, hidden for the whole run, once they exist.
     window_->clearSystem(false);
 

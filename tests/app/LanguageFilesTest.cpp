@@ -357,6 +357,7 @@ void LanguageFilesTest::firstStartCopiesTheLanguagesAndOffersThem() {
     prompt.acceptMessage(); // "Select Printer": the setting names no printer yet
 
     QStringList offered;
+    bool busyWhileAsked = true;
     QTimer poll;
     poll.setInterval(10);
     connect(&poll, &QTimer::timeout, this, [&] {
@@ -365,6 +366,7 @@ void LanguageFilesTest::firstStartCopiesTheLanguagesAndOffersThem() {
             return;
         }
         poll.stop();
+        busyWhileAsked = QApplication::overrideCursor() != nullptr;
         auto* box = dialog->findChild<QComboBox*>(QStringLiteral("cmbLingua"));
         for (int i = 0; i < box->count(); ++i) {
             offered << box->itemText(i);
@@ -376,6 +378,8 @@ void LanguageFilesTest::firstStartCopiesTheLanguagesAndOffersThem() {
     poll.start();
     QVERIFY(startUp.run({}));
 
+    QVERIFY(!busyWhileAsked);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
     QCOMPARE(offered, (QStringList{QStringLiteral("english"), QStringLiteral("italiano"),
                                    QStringLiteral("italiano")}));
     QCOMPARE(startUp.context().language.name(), std::string("english"));
