@@ -36,9 +36,28 @@ void DevelopmentControl::resume() {
     changed_.notify_all();
 }
 
-bool DevelopmentControl::waitWhilePaused() {
+std::optional<DevelopmentControl::Counts> DevelopmentControl::pauseAndWait() {
     std::unique_lock lock(mutex_);
+    int expected = Run;
+    state_.compare_exchange_strong(expected, Pause);
+    changed_.wait(lock, [this] { return pausedAt_ || finished_ || state_.load() != Pause; });
+    return state_.load() == Pause ? pausedAt_ : std::nullopt;
+}
+
+void DevelopmentControl::finished() {
+    {
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+    }
+    changed_.notify_all();
+}
+
+bool DevelopmentControl::waitWhilePaused(Counts counts) {
+    std::unique_lock lock(mutex_);
+    pausedAt_ = counts;
+    changed_.notify_all();
     changed_.wait(lock, [this] { return state_.load() != Pause; });
+    pausedAt_.reset();
     return state_.load() == Run;
 }
 
@@ -163,6 +182,12 @@ NumberMask numbersBetween(int lo, int hi) {
 
 DevelopmentResult develop(const SystemState& state, const ProgressCallback& progress,
                           DevelopmentControl& control) {
+    // However it returns, a controller waiting for a pause must learn that it ended.
+    struct Finished {
+        DevelopmentControl& control;
+        ~Finished() { control.finished(); }
+    } finished{control};
+
     DevelopmentResult result;
     result.developmentStart = secondsSinceEpoch();
 
@@ -233,7 +258,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
     // is the combination's position in the enumeration, 1..total.
     auto handle = [&](const Column& candidate, NumberMask m, double number) {
         counter = number;
-        stop = stop || !control.proceed();
+        stop = stop || !control.proceed(number - 1, static_cast<std::int32_t>(out.size()));
         if (!stop && static_cast<int>(out.size()) < MaxColumns) {
             bool pass = !(excluded.active() && excluded.rejects(m)) &&
                         !(consecutiveOn && ((allowedRuns >> longestRun(m)) & 1) == 0);
@@ -289,7 +314,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
             return false;
         }
         counter += binomial(n - 1 - position, 5 - chosen);
-        stop = stop || !control.proceed();
+        stop = stop || !control.proceed(counter, static_cast<std::int32_t>(out.size()));
         reportIfDue();
         return true;
     };
@@ -343,7 +368,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
                         }
                         if (!stop) {
                             counter = before + (n - 1 - i4);
-                            stop = !control.proceed();
+                            stop = !control.proceed(counter, static_cast<std::int32_t>(out.size()));
                             reportIfDue();
                         }
                     }

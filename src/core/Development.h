@@ -25,27 +25,44 @@ struct DevelopmentProgress {
 
 using ProgressCallback = std::function<void(const DevelopmentProgress&)>;
 
-// Lets another thread stop or pause a running development. The engine reads it once per
-// combination; a paused engine waits until resumed or stopped.
+// Lets another thread stop or pause a running development. The engine reads it between two
+// combinations; a paused engine waits there until resumed or stopped.
 class DevelopmentControl {
 public:
+    // The counts where a paused engine waits.
+    struct Counts {
+        double processed = 0;
+        std::int32_t accepted = 0;
+    };
+
     void requestStop();
     // Safe inside a signal handler: sets the flag only (never used while paused).
     void requestStopFromSignal() { state_.store(Stop, std::memory_order_relaxed); }
     void pause();
     void resume();
     bool stopRequested() const { return state_.load(std::memory_order_relaxed) == Stop; }
+    // Pauses and waits until the engine stands still; its counts then, or nullopt when the
+    // development ended (or was stopped) first.
+    std::optional<Counts> pauseAndWait();
 
-    // Called by the engine: false when it must stop; blocks while paused.
-    bool proceed() { return state_.load(std::memory_order_relaxed) == Run || waitWhilePaused(); }
+    // Called by the engine between combinations with the counts so far: false when it must
+    // stop; blocks while paused.
+    bool proceed(double processed, std::int32_t accepted) {
+        return state_.load(std::memory_order_relaxed) == Run ||
+               waitWhilePaused({processed, accepted});
+    }
+    // Called by the engine when it returns.
+    void finished();
 
 private:
     enum : int { Run, Pause, Stop };
-    bool waitWhilePaused();
+    bool waitWhilePaused(Counts counts);
 
     std::atomic<int> state_{Run};
     std::mutex mutex_;
     std::condition_variable changed_;
+    std::optional<Counts> pausedAt_; // set while the engine waits
+    bool finished_ = false;
 };
 
 struct DevelopmentResult {

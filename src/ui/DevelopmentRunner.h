@@ -24,6 +24,8 @@ public:
     // Thread-safe; a paused engine waits before its next combination.
     void pause() { control_.pause(); }
     void resume() { control_.resume(); }
+    // Pauses and waits until the engine stands between two combinations: its counts then.
+    std::optional<DevelopmentControl::Counts> pauseAndWait() { return control_.pauseAndWait(); }
     void requestStop() { control_.requestStop(); }
 
     // Valid after finished(); taken once.

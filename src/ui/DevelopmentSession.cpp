@@ -53,7 +53,11 @@ void DevelopmentSession::onCancelClicked() {
         return;
     }
     prompt_.beep();
-    runner_->pause();
+    // The question shows the counts where the engine stopped, not those of its last report.
+    if (const auto counts = runner_->pauseAndWait()) {
+        dialog_->setColonneElaborate(counts->processed);
+        dialog_->setColonneSistema(counts->accepted);
+    }
     asking_ = true;
     const bool stop = prompt_.question(dialog_, dialog_->windowTitle(),
                                        dialog_->cancelQuestionText(), Prompt::Icon::Question);

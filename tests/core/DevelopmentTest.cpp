@@ -233,6 +233,29 @@ TEST(Development, APausedDevelopmentWaitsAndResumesOnAnotherThread) {
     EXPECT_EQ(r.columns.size(), 142506u);
 }
 
+TEST(Development, APauseFromAnotherThreadShowsTheCountsAStopKeeps) {
+    auto s = firstNumbers(50);
+    s.conditions.reducedActive = FlagOn;
+    s.conditions.reducedN = 1; // long enough to be caught running
+    DevelopmentControl control;
+    DevelopmentResult r;
+    std::thread worker([&] { r = develop(s, {}, control); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    const auto counts = control.pauseAndWait();
+    if (counts) {
+        EXPECT_GT(counts->processed, 0);
+        EXPECT_LT(counts->processed, integralSize(50));
+        EXPECT_LE(counts->accepted, counts->processed);
+        control.requestStop();
+    }
+    worker.join();
+    if (counts) {
+        EXPECT_TRUE(r.stopped);
+        EXPECT_EQ(static_cast<std::int32_t>(r.columns.size()), counts->accepted);
+    }
+    EXPECT_FALSE(control.pauseAndWait().has_value()); // ended: nothing to wait for
+}
+
 TEST(Development, InputErrors) {
     struct Case {
         SystemState state;
