@@ -166,7 +166,11 @@ void MainWindow::clickEuro(int index) {
 }
 
 void MainWindow::showNumbersInPlayCount(const QString& count) {
-    numbersLabel_->setText(QStringLiteral("Numeri in gioco [") + count + u']');
+    // The words come from the label's caption, which the language file may have replaced.
+    const QString caption = numbersLabel_->text();
+    const auto bracket = caption.indexOf(u'[');
+    const QString words = bracket > 0 ? caption.left(bracket) : QStringLiteral("Numeri in gioco ");
+    numbersLabel_->setText(words + u'[' + count + u']');
 }
 
 } // namespace quintora

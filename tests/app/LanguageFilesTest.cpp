@@ -24,6 +24,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
+#include "ui/widgets/CellGrid.h"
 
 #include <functional>
 #include <map>
@@ -255,7 +256,11 @@ void LanguageFilesTest::everyKeyReachesItsControl() {
             const auto value =
                 QString::fromStdString(file.value(section.toStdString(), key.toStdString()));
             QVERIFY2(!value.isEmpty(), qPrintable(where));
-            QCOMPARE(texts.value(key), value);
+            // The count in "labnumeri" is the window's own; its words come from the file.
+            const auto words = [](const QString& t) {
+                return t.left(t.indexOf(u'['));
+            };
+            QCOMPARE(words(texts.value(key)), words(value));
         }
     }
 
@@ -297,6 +302,12 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
     QCOMPARE(main->findChild<QLabel*>(QStringLiteral("StBarPanel(3)"))->toolTip(),
              QStringLiteral("System cost"));
     QVERIFY(main->windowTitle().startsWith(QStringLiteral("Quintora - Ver. ")));
+    // A new count of numbers in play keeps the translated words.
+    auto* numbers = main->findChild<QLabel*>(QStringLiteral("labnumeri"));
+    const QString before = numbers->text();
+    QTest::mouseClick(static_cast<MainWindow*>(main)->numberGrid()->cell(49), Qt::LeftButton);
+    QVERIFY(numbers->text() != before);
+    QVERIFY(numbers->text().startsWith(QStringLiteral("Numbers in play [")));
     auto* settings = english.window(QStringLiteral("frmImpostazioni"));
     QCOMPARE(settings->windowTitle(), QStringLiteral("Settings"));
     QCOMPARE(settings->findChild<QLabel*>(QStringLiteral("lblCostoCol"))->text(),
