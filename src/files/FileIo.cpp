@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sys/stat.h>
@@ -27,6 +28,11 @@ std::string folderOf(const std::string& path) {
 } // namespace
 
 Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) && std::filesystem::is_directory(status)) {
+        return Error{"", "Impossibile aprire " + path + ": e' una cartella, non un file"};
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return Error{"", "Impossibile aprire il file " + path + ": " + systemReason()};

@@ -213,6 +213,15 @@ TEST_F(TempFolder, AFailedSaveKeepsThePreviousFile) {
     EXPECT_FALSE(intoMissingFolder.ok());
 }
 
+TEST_F(TempFolder, AFolderOrAMissingFileIsRefusedWithItsReason) {
+    const auto folder = readSystemFile(dir_.string());
+    ASSERT_FALSE(folder.ok());
+    EXPECT_NE(folder.error().message.find("cartella"), std::string::npos) << folder.error().message;
+    const auto missing = readSystemFile(path("assente.qsy"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().message.find("assente.qsy"), std::string::npos);
+}
+
 TEST(SystemFile, AdoptingKeepsTheRunTimeFields) {
     SystemState current;
     current.systemPath = "a/b.qsy";
