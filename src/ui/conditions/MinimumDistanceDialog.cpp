@@ -8,14 +8,14 @@ MinimumDistanceDialog::MinimumDistanceDialog(SystemState& state, Prompt& prompt,
                                              QWidget* parent)
     : ReductionDialog(
           state, prompt, language, state.minimumDistance.minDistanceActive,
-          Spec{QStringLiteral("frmDistanzaMinima"), QStringLiteral(" Ridotto Distanza Minima"),
-               QStringLiteral("optCond"), QStringLiteral("frameDistanza"),
-               QStringLiteral("Distanza"), QStringLiteral("hsDistanzaMinima"),
-               QStringLiteral("lblDistanzaMinima"), 1, 5,
-               minimumDistanceOnOpening(state.minimumDistance.minDistance), "0005",
-               QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
-                              "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."),
-               &closeMinimumDistance},
+          Setup{QStringLiteral("frmDistanzaMinima"), QStringLiteral(" Ridotto Distanza Minima"),
+                QStringLiteral("optCond"), QStringLiteral("frameDistanza"),
+                QStringLiteral("Distanza"), QStringLiteral("hsDistanzaMinima"),
+                QStringLiteral("lblDistanzaMinima"), 1, 5,
+                minimumDistanceOnOpening(state.minimumDistance.minDistance), "0005",
+                QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
+                               "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."),
+                &closeMinimumDistance},
           parent) {}
 
 } // namespace quintora

@@ -14,24 +14,24 @@
 namespace quintora {
 
 ReductionDialog::ReductionDialog(SystemState& state, Prompt& prompt, Language& language, Flag& flag,
-                                 Spec spec, QWidget* parent)
-    : ConditionDialog(spec.formName, spec.title, spec.switchName, flag, conditionsEditable(state),
-                      parent)
+                                 Setup setup, QWidget* parent)
+    : ConditionDialog(setup.formName, setup.title, setup.switchName, flag,
+                      conditionsEditable(state), parent)
     , state_(state)
     , prompt_(prompt)
     , language_(language)
-    , spec_(std::move(spec))
+    , setup_(std::move(setup))
     , scrollBar_(new QScrollBar(Qt::Horizontal, panel()))
     , valueLabel_(new QLabel(panel())) {
-    panel()->setObjectName(spec_.frameName);
-    panel()->setTitle(spec_.frameTitle);
+    panel()->setObjectName(setup_.frameName);
+    panel()->setTitle(setup_.frameTitle);
 
-    scrollBar_->setObjectName(spec_.scrollBarName);
-    scrollBar_->setRange(spec_.minimum, spec_.maximum);
+    scrollBar_->setObjectName(setup_.scrollBarName);
+    scrollBar_->setRange(setup_.minimum, setup_.maximum);
     scrollBar_->setPageStep(1);
-    scrollBar_->setValue(spec_.value);
+    scrollBar_->setValue(setup_.value);
     scrollBar_->setMinimumWidth(200);
-    valueLabel_->setObjectName(spec_.labelName);
+    valueLabel_->setObjectName(setup_.labelName);
     valueLabel_->setNum(scrollBar_->value());
     valueLabel_->setAlignment(Qt::AlignCenter);
     valueLabel_->setMinimumWidth(32);
@@ -47,10 +47,10 @@ ReductionDialog::ReductionDialog(SystemState& state, Prompt& prompt, Language& l
 }
 
 void ReductionDialog::done(int result) {
-    if (editable() && spec_.close(state_, scrollBar_->value())) {
-        auto text = QString::fromStdString(language_.getLangString(spec_.warningId));
+    if (editable() && setup_.close(state_, scrollBar_->value())) {
+        auto text = QString::fromStdString(language_.getLangString(setup_.warningId));
         if (text.isEmpty()) {
-            text = spec_.fallbackWarning;
+            text = setup_.fallbackWarning;
         }
         prompt_.message(this, QString(), text, Prompt::Icon::Exclamation);
     }

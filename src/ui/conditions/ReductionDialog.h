@@ -25,7 +25,7 @@ public:
     void done(int result) override;
 
 protected:
-    struct Spec {
+    struct Setup {
         QString formName;
         QString title;
         QString switchName;
@@ -41,14 +41,14 @@ protected:
         // Stores the value; true when the other reduction had to be switched off.
         std::function<bool(SystemState&, int)> close;
     };
-    ReductionDialog(SystemState& state, Prompt& prompt, Language& language, Flag& flag, Spec spec,
+    ReductionDialog(SystemState& state, Prompt& prompt, Language& language, Flag& flag, Setup setup,
                     QWidget* parent);
 
 private:
     SystemState& state_;
     Prompt& prompt_;
     Language& language_;
-    Spec spec_;
+    Setup setup_;
     QScrollBar* scrollBar_;
     QLabel* valueLabel_;
 };
