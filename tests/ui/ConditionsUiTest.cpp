@@ -4,6 +4,7 @@
 #include "settings/Language.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
+#include "support/WidgetLookup.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
 #include "ui/conditions/ExcludedColumnsDialog.h"
@@ -56,17 +57,8 @@ std::vector<Column> developed(const SystemState& state) {
     return develop(state, {}, control).columns;
 }
 
-template <typename T = QWidget> T* child(const QWidget& parent, const QString& name) {
-    auto* w = parent.findChild<T*>(name);
-    if (!w) {
-        qFatal("no child %s", qPrintable(name));
-    }
-    return w;
-}
-
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using test::child;
+using test::click;
 
 void clickCell(const QWidget& dialog, const QString& name) {
     click(child(dialog, name));

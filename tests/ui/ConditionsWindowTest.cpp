@@ -8,6 +8,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
+#include "support/WidgetLookup.h"
 #include "ui/widgets/CellGrid.h"
 
 #include <functional>
@@ -29,17 +30,10 @@ using test::ScriptedPrompt;
 
 namespace {
 
-template <typename T = QWidget> T* child(const QWidget& parent, const QString& name) {
-    auto* w = parent.findChild<T*>(name);
-    if (!w) {
-        qFatal("no child %s", qPrintable(name));
-    }
-    return w;
-}
+using test::child;
 
 void press(const QWidget& dialog, const QString& name) {
-    auto* w = child(dialog, name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    test::click(child(dialog, name));
 }
 
 QAction* entry(const QWidget& window, const QString& name) {

@@ -3,6 +3,7 @@
 #include "settings/Language.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
+#include "support/WidgetLookup.h"
 #include "ui/filters/FilterDialog.h"
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/widgets/CellGrid.h"
@@ -45,17 +46,9 @@ FilterColumn filterOf(std::initializer_list<int> members, std::int32_t hits, boo
     return f;
 }
 
-template <typename T = QWidget> T* child(const QWidget& parent, const QString& name) {
-    auto* w = parent.findChild<T*>(name);
-    if (!w) {
-        qFatal("no child %s", qPrintable(name));
-    }
-    return w;
-}
+using test::child;
+using test::click;
 
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
 void press(const QWidget& dialog, const QString& name) {
     click(child(dialog, name));
 }

@@ -6,6 +6,7 @@
 #include "settings/Language.h"
 #include "settings/Settings.h"
 #include "support/ScriptedPrompt.h"
+#include "support/WidgetLookup.h"
 
 #include <memory>
 #include <QApplication>
@@ -24,13 +25,7 @@ using quintora::test::ScriptedPrompt;
 
 namespace {
 
-template <typename T> T* child(const QWidget& parent, const char* name) {
-    auto* w = parent.findChild<T*>(QString::fromUtf8(name));
-    if (!w) {
-        qFatal("no child %s", name);
-    }
-    return w;
-}
+using test::child;
 
 } // namespace
 
