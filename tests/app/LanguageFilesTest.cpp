@@ -10,6 +10,7 @@
 #include "settings/LanguageFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
+#include "support/WidgetLookup.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/conditions/ConsecutiveDialog.h"
@@ -57,25 +58,7 @@ namespace {
 
 const QString SourceData = QStringLiteral(QUINTORA_SOURCE_DATA);
 
-// The caption of an object that has one; a null string for one that has none.
-QString captionOf(const QObject* object) {
-    if (auto* label = qobject_cast<const QLabel*>(object)) {
-        return label->text();
-    }
-    if (auto* button = qobject_cast<const QAbstractButton*>(object)) {
-        return button->text();
-    }
-    if (auto* group = qobject_cast<const QGroupBox*>(object)) {
-        return group->title();
-    }
-    if (auto* menu = qobject_cast<const QMenu*>(object)) {
-        return menu->title();
-    }
-    if (auto* action = qobject_cast<const QAction*>(object)) {
-        return action->text();
-    }
-    return {};
-}
+using test::captionOf;
 
 // Every text a language file can reach on the window, keyed as the file keys it.
 QMap<QString, QString> textsOf(QWidget* window) {

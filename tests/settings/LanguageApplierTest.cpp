@@ -1,6 +1,7 @@
 #include "ui/LanguageApplier.h"
 
 #include "settings/LanguageFile.h"
+#include "support/WidgetLookup.h"
 
 #include <memory>
 #include <QDialog>
@@ -59,24 +60,7 @@ std::unique_ptr<QWidget> makeWindow() {
     return window;
 }
 
-QString captionOf(QObject* object) {
-    if (auto* label = qobject_cast<QLabel*>(object)) {
-        return label->text();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(object)) {
-        return button->text();
-    }
-    if (auto* group = qobject_cast<QGroupBox*>(object)) {
-        return group->title();
-    }
-    if (auto* menu = qobject_cast<QMenu*>(object)) {
-        return menu->title();
-    }
-    if (auto* action = qobject_cast<QAction*>(object)) {
-        return action->text();
-    }
-    return {};
-}
+using quintora::test::captionOf;
 
 // Every text the language file can reach, keyed like the file's keys.
 QMap<QString, QString> textsOf(QWidget* window) {

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -22,6 +27,27 @@ template <typename T = QWidget> T* child(const QWidget& parent, const char* name
 // A left click in the middle of a widget.
 inline void click(QWidget* w) {
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// The caption a language file reaches on an object (label and button text, frame and menu
+// title, menu entry text); a null string for an object that has none.
+inline QString captionOf(const QObject* object) {
+    if (auto* label = qobject_cast<const QLabel*>(object)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(object)) {
+        return button->text();
+    }
+    if (auto* group = qobject_cast<const QGroupBox*>(object)) {
+        return group->title();
+    }
+    if (auto* menu = qobject_cast<const QMenu*>(object)) {
+        return menu->title();
+    }
+    if (auto* action = qobject_cast<const QAction*>(object)) {
+        return action->text();
+    }
+    return {};
 }
 
 } // namespace quintora::test
