@@ -22,14 +22,6 @@ namespace quintora {
 
 namespace {
 
-QStringList gridCaptions(int count) {
-    QStringList captions;
-    for (int i = 1; i <= count; ++i) {
-        captions << QString::fromStdString(twoDigits(i));
-    }
-    return captions;
-}
-
 void enlargeCells(CellGrid* grid, int width, int height, int pointSize) {
     for (int i = 0; i < grid->count(); ++i) {
         auto* cell = grid->cell(i);
@@ -113,8 +105,8 @@ void MainWindow::buildGrids(QWidget* parent) {
     numbersFrame_ = new QGroupBox(QStringLiteral("Numeri"), parent);
     numbersFrame_->setObjectName(QStringLiteral("frameNumeri"));
 
-    numberGrid_ = new CellGrid(QStringLiteral("grnum"), gridCaptions(50), 10, CellLook::teal(),
-                               true, numbersFrame_);
+    numberGrid_ = new CellGrid(QStringLiteral("grnum"), CellGrid::numberCaptions(MainNumberCount),
+                               10, CellLook::teal(), true, numbersFrame_);
     enlargeCells(numberGrid_, 40, 32, 12);
     connect(numberGrid_, &CellGrid::cellActivated, this, &MainWindow::clickNumber);
 
@@ -124,8 +116,8 @@ void MainWindow::buildGrids(QWidget* parent) {
     f.setBold(true);
     jackpot->setFont(f);
 
-    euroGrid_ = new CellGrid(QStringLiteral("grJkt"), gridCaptions(10), 10, CellLook::olive(),
-                             false, numbersFrame_);
+    euroGrid_ = new CellGrid(QStringLiteral("grJkt"), CellGrid::numberCaptions(EuroNumberCount), 10,
+                             CellLook::olive(), false, numbersFrame_);
     enlargeCells(euroGrid_, 40, 32, 12);
     connect(euroGrid_, &CellGrid::cellActivated, this, &MainWindow::clickEuro);
 

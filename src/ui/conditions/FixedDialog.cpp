@@ -11,25 +11,13 @@
 
 namespace quintora {
 
-namespace {
-
-QStringList numberCaptions() {
-    QStringList captions;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        captions << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    }
-    return captions;
-}
-
-} // namespace
-
 FixedDialog::FixedDialog(SystemState& state, Language& language, QWidget* parent)
     : ConditionDialog(QStringLiteral("frmFisse"), QStringLiteral(" Fisse"),
                       QStringLiteral("optCondFisse"), state.conditions.fixedActive,
                       conditionsEditable(state), parent)
     , state_(state)
-    , grid_(new CellGrid(QStringLiteral("labGriglia"), numberCaptions(), 10, CellLook::red(), true,
-                         panel()))
+    , grid_(new CellGrid(QStringLiteral("labGriglia"), CellGrid::numberCaptions(MainNumberCount),
+                         10, CellLook::red(), true, panel()))
     , count_(new QLabel(panel())) {
     const NumberMask playing = numbersInPlayMask(state.header);
     for (int i = 0; i < MainNumberCount; ++i) {

@@ -23,14 +23,6 @@ namespace {
 
 constexpr int Last = std::numeric_limits<int>::max() / 2; // any move beyond the last panel
 
-QStringList numberCaptions() {
-    QStringList captions;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        captions << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    }
-    return captions;
-}
-
 QLabel* label(const QString& name, const QString& text, QWidget* parent, bool sunken = false) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -58,8 +50,8 @@ FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& languag
     , textFolder_(std::move(textFolder))
     , editable_(conditionsEditable(state))
     , frame_(new QFrame(this))
-    , grid_(new CellGrid(QStringLiteral("labGriglia"), numberCaptions(), 10, CellLook::blue(),
-                         false, frame_))
+    , grid_(new CellGrid(QStringLiteral("labGriglia"), CellGrid::numberCaptions(MainNumberCount),
+                         10, CellLook::blue(), false, frame_))
     , presences_(new CellGrid(QStringLiteral("lbPresenze"),
                               {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                                QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")},

@@ -26,6 +26,14 @@ CellGrid::CellGrid(const QString& name, const QStringList& captions, int columns
     }
 }
 
+QStringList CellGrid::numberCaptions(int count) {
+    QStringList captions;
+    for (int n = 1; n <= count; ++n) {
+        captions << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    }
+    return captions;
+}
+
 int CellGrid::markedCount() const {
     int n = 0;
     for (const auto* c : cells_) {

@@ -18,6 +18,9 @@ public:
     CellGrid(const QString& name, const QStringList& captions, int columns, const CellLook& look,
              bool dragToggles, QWidget* parent);
 
+    // The captions "01", "02", ... of a grid of numbers 1..count.
+    static QStringList numberCaptions(int count);
+
     int count() const { return static_cast<int>(cells_.size()); }
     ToggleCell* cell(int index) const { return cells_.at(index); }
     bool marked(int index) const { return cells_.at(index)->marked(); }
