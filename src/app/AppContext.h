@@ -11,18 +11,18 @@
 namespace quintora {
 
 class Prompt;
-struct SystemState;
+class SystemDocument;
 
-// What the windows of one run share: the system, the prompts, the data folder, the settings
-// and the current language. Created once at start-up and passed by reference.
+// What the windows of one run share: the system's document, the prompts, the data folder, the
+// settings and the current language. Created once at start-up and passed by reference.
 struct AppContext {
-    AppContext(SystemState& systemState, Prompt& prompts, DataFolder folder)
-        : state(systemState)
+    AppContext(SystemDocument& systemDocument, Prompt& prompts, DataFolder folder)
+        : document(systemDocument)
         , prompt(prompts)
         , dataFolder(std::move(folder))
         , language(dataFolder.root().toStdString()) {}
 
-    SystemState& state;
+    SystemDocument& document;
     Prompt& prompt;
     DataFolder dataFolder;
     Language language;

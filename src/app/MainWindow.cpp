@@ -2,8 +2,9 @@
 
 #include "app/AppContext.h"
 #include "core/Format.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "ui/DevelopmentSession.h"
+#include "ui/DocumentSignals.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/widgets/CellGrid.h"
@@ -76,6 +77,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
     buildMenus();
     buildStatusBar();
+    documentSignals_ = new DocumentSignals(context_.document, this);
+    connect(documentSignals_, &DocumentSignals::changed, this, &MainWindow::refresh);
 
     // The window's load, in the program's order.
     setWindowTitle(programTitle() + QStringLiteral(" - Ver. ") + programVersion() +
@@ -86,19 +89,20 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         readConfiguration();
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
-    clearSystem(false);
+    document().clear(false);
     writeGridCaptions();
-    auto& s = state();
-    s.systemPath = context_.dataFolder.newSystemPath().toStdString();
-    s.systemFileName =
-        QFileInfo(context_.dataFolder.newSystemPath()).fileName().toLower().toStdString();
-    viewStatusBar();
+    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    refresh(Changes::all());
 }
 
 MainWindow::~MainWindow() = default;
 
-SystemState& MainWindow::state() const {
-    return context_.state;
+SystemDocument& MainWindow::document() const {
+    return context_.document;
+}
+
+const SystemState& MainWindow::state() const {
+    return context_.document.state();
 }
 
 void MainWindow::buildGrids(QWidget* parent) {
@@ -139,16 +143,16 @@ QWidget* MainWindow::buildOperations(QWidget* parent) {
         void (MainWindow::*slot)();
     };
     const Entry entries[] = {
-        {&Buttons::archivio, "cmdArchivio", "Archivio Estrazioni", &MainWindow::openArchive},
-        {&Buttons::modifiche, "cmdModifiche", "Modifica Sistema", &MainWindow::reopenForChanges},
-        {&Buttons::adatta, "cmdAdatta", "Adatta Matrice", &MainWindow::adaptMatrix},
-        {&Buttons::spoglio, "cmdSpoglio", "Spoglio Sistema", &MainWindow::checkDraw},
-        {&Buttons::visualizza, "cmdVisualizza", "Visualizza Sistema",
-         &MainWindow::openViewerIfLocked},
-        {&Buttons::cancella, "cmdCancella", "Cancella Sistema", &MainWindow::clearAll},
-        {&Buttons::calcolo, "cmdCalcolo", "Elabora Sistema", &MainWindow::develop},
-        {&Buttons::tabulato, "cmdTabulato", "Stampa Tabulato", &MainWindow::printListing},
-        {&Buttons::schedine, "cmdSchedine", "Stampa Schedine", &MainWindow::printSlips},
+        {&Buttons::archive, "cmdArchivio", "Archivio Estrazioni", &MainWindow::openArchive},
+        {&Buttons::reopenForChanges, "cmdModifiche", "Modifica Sistema",
+         &MainWindow::reopenForChanges},
+        {&Buttons::adaptMatrix, "cmdAdatta", "Adatta Matrice", &MainWindow::adaptMatrix},
+        {&Buttons::checkDraw, "cmdSpoglio", "Spoglio Sistema", &MainWindow::checkDraw},
+        {&Buttons::view, "cmdVisualizza", "Visualizza Sistema", &MainWindow::openViewerIfLocked},
+        {&Buttons::clear, "cmdCancella", "Cancella Sistema", &MainWindow::clearAll},
+        {&Buttons::develop, "cmdCalcolo", "Elabora Sistema", &MainWindow::develop},
+        {&Buttons::printListing, "cmdTabulato", "Stampa Tabulato", &MainWindow::printListing},
+        {&Buttons::printSlips, "cmdSchedine", "Stampa Schedine", &MainWindow::printSlips},
     };
     for (const auto& e : entries) {
         auto* button = new QPushButton(QString::fromUtf8(e.caption), frame);

@@ -14,11 +14,15 @@ namespace quintora {
 struct AppContext;
 class CellGrid;
 class DevelopmentSession;
+class DocumentSignals;
+class SystemDocument;
+class Changes;
+struct Error;
 struct SystemState;
 
-// frmMAIN: the two number grids, the command buttons, the menus and the status bar. It keeps
-// the window in line with the system (editable or developed and locked) and drives the
-// development. Other windows call its public steps after they change the system.
+// frmMAIN: the two number grids, the command buttons, the menus and the status bar. It shows
+// the system of the document and turns the user's commands into the document's; whatever
+// changes the system, the window redraws from the document's notification.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -30,49 +34,49 @@ public:
     };
     struct Actions {
         // menufile
-        QAction* apri = nullptr;
-        QAction* importaColonne = nullptr;
-        QAction* salva = nullptr;
-        QAction* salvaCome = nullptr;
-        QAction* esportaColonne = nullptr;
-        QAction* elencoSistemi = nullptr;
-        QAction* impostazioni = nullptr;
-        QAction* esci = nullptr;
+        QAction* open = nullptr;          // menuapri
+        QAction* importColumns = nullptr; // menuimportacolonne
+        QAction* save = nullptr;          // menusalva
+        QAction* saveAs = nullptr;        // menusalvacome
+        QAction* exportColumns = nullptr; // menuEsportaColonne
+        QAction* matrixList = nullptr;    // mnu_Elenco
+        QAction* settings = nullptr;      // menuImpostazioni
+        QAction* exit = nullptr;          // menuesci
         // menucondizioni: each carries the check mark of its condition
-        QAction* colonnaFiltro = nullptr;
-        QAction* escludiColonne = nullptr;
-        QAction* consecutivi = nullptr;
-        QAction* fisse = nullptr;
-        QAction* pariDispari = nullptr;
-        QAction* somma = nullptr;
-        QAction* ridotto = nullptr;
-        QAction* distanzaMinima = nullptr;
+        QAction* filterColumns = nullptr;   // menuColonnaFiltro
+        QAction* excludedColumns = nullptr; // menuEscludiColonne
+        QAction* consecutive = nullptr;     // menuConsecutivi
+        QAction* fixedNumbers = nullptr;    // menuFisse
+        QAction* evenOdd = nullptr;         // menuPariDispari
+        QAction* sum = nullptr;             // menuSomma
+        QAction* reduced = nullptr;         // menuRidotto
+        QAction* minimumDistance = nullptr; // menuDistanzaMinima
         // menuoperazioni
-        QAction* adattaMatrice = nullptr;
-        QAction* mescola = nullptr;
-        QAction* calcolo = nullptr;
-        QAction* spoglio = nullptr;
-        QAction* spoglioEstrazioni = nullptr;
-        QAction* visualizza = nullptr;
-        QAction* estrazioni = nullptr;
-        QAction* statistiche = nullptr;
-        QAction* modifiche = nullptr;
+        QAction* adaptMatrix = nullptr;      // menuadattamatrice
+        QAction* shuffle = nullptr;          // menuMescola
+        QAction* develop = nullptr;          // menucalcolo
+        QAction* checkDraw = nullptr;        // menuSpoglio
+        QAction* checkArchive = nullptr;     // menuSpoglioEstrazioni
+        QAction* view = nullptr;             // menuvisualizza
+        QAction* archive = nullptr;          // menuEstrazioni
+        QAction* statistics = nullptr;       // menuStatistiche
+        QAction* reopenForChanges = nullptr; // menumodifiche
         // menustampa
-        QAction* tabulato = nullptr;
-        QAction* schedine = nullptr;
+        QAction* printListing = nullptr; // menutabulato
+        QAction* printSlips = nullptr;   // menuschedine
         // menuinfo
-        QAction* info = nullptr;
+        QAction* about = nullptr;
     };
     struct Buttons {
-        QPushButton* archivio = nullptr;
-        QPushButton* modifiche = nullptr;
-        QPushButton* adatta = nullptr;
-        QPushButton* spoglio = nullptr;
-        QPushButton* visualizza = nullptr;
-        QPushButton* cancella = nullptr;
-        QPushButton* calcolo = nullptr;
-        QPushButton* tabulato = nullptr;
-        QPushButton* schedine = nullptr;
+        QPushButton* archive = nullptr;          // cmdArchivio
+        QPushButton* reopenForChanges = nullptr; // cmdModifiche
+        QPushButton* adaptMatrix = nullptr;      // cmdAdatta
+        QPushButton* checkDraw = nullptr;        // cmdSpoglio
+        QPushButton* view = nullptr;             // cmdVisualizza
+        QPushButton* clear = nullptr;            // cmdCancella
+        QPushButton* develop = nullptr;          // cmdCalcolo
+        QPushButton* printListing = nullptr;     // cmdTabulato
+        QPushButton* printSlips = nullptr;       // cmdSchedine
     };
 
     // The window's load: caption, settings, language, an empty system, the default path.
@@ -80,39 +84,25 @@ public:
     ~MainWindow() override;
 
     AppContext& context() const { return context_; }
-    SystemState& state() const;
+    SystemDocument& document() const;
+    const SystemState& state() const;
     const Menus& menus() const { return menus_; }
     const Actions& actions() const { return actions_; }
     const Buttons& buttons() const { return buttons_; }
     CellGrid* numberGrid() const { return numberGrid_; }
     CellGrid* euroGrid() const { return euroGrid_; }
 
-    // --- The window's side of the system's lifecycle ---
-    void unlockGui();            // UnlockGUI: numbers and develop editable, results off
-    void lockGui();              // LockGUI: the opposite, conditions stay reachable
-    void unlockMenuConditions(); // removes every condition check mark
-    void cancellaPronostico();   // no numbers in play, no Euro numbers
-    void viewStatusBar();        // the four panels from the system
-    // ClearSystem: the window steps around clearing the system's data.
-    void clearSystem(bool keepNumbers);
-    // Enables the development commands only with 5+ numbers and 2 Euro numbers.
-    void applyCommandRule();
-    void refreshIntegral(); // lblIntegrale
-    // Ticks every condition entry from the system's flags.
-    void refreshConditionMarks();
-    // numbersInPlay and euroNumbers from the marked cells.
-    void rebuildNumberLists();
     // A click on grnum(index) / grJkt(index), as the user would make it.
     void clickNumber(int index);
     void clickEuro(int index);
 
-    // ApriFile: reads a system file and brings the window in line with it. A refused file is
-    // reported and changes nothing. False when nothing was opened.
+    // Opens a system file and reports a refused one. False when nothing was opened.
     bool openSystemFile(const QString& path);
-    // ReadConfiguration: settings, language and the column price.
+    // Settings, language and the column price from the settings file.
     void readConfiguration();
     // Shows the window in front (restored when minimised); another copy of the program asked
-    // for it, optionally with a system file to open.
+    // for it, optionally with a system file to open (asking first when the current system
+    // holds work).
     void activateFromOtherCopy(const QString& systemFile);
     // True while a development runs (the window is disabled then).
     bool isDeveloping() const;
@@ -134,7 +124,7 @@ public slots:
     void exportColumns(); // menuEsportaColonne
     void openSettings();  // menuImpostazioni
 
-    // --- Commands whose windows come later: each says it is not available yet ---
+    // --- Conditions, operations and printing (MainWindowMenus.cpp) ---
     void openMatrixList();
     void openFilterColumns();
     void openExcludedColumns();
@@ -162,16 +152,20 @@ private:
     void buildMenus();
     void buildStatusBar();
     void writeGridCaptions();
-    void showNumbersInPlayCount(const QString& count);
+    // Redraws what `what` touched from the document.
+    void refresh(quintora::Changes what);
+    void showNumbers();
+    void showConditionMarks();
+    void showStatusBar();
+    // Enables every command by the document's rules.
+    void enableCommands();
     void onDeveloped();
-    // The editing commands on and the commands of a developed system off, or the reverse.
-    void enableForEditing(bool editable);
     void notAvailable();
-    // Marks the grid cells of numbersInPlay and euroNumbers as the user's clicks would.
-    void markGridsFromNumberLists();
-    // SalvaFile: writes the system to `path` and shows its name; false after a reported error.
+    void showError(const Error& error);
+    // Writes the system to `path`; false after a reported error.
     bool writeSystemFile(const QString& path);
-    // ImportaColonneTxt: false when nothing was imported (refused file or cancelled).
+    // Reads a column text and asks the Euro numbers; false when nothing was imported
+    // (refused file or cancelled).
     bool importColumnsText(const QString& path);
 
     AppContext& context_;
@@ -184,6 +178,7 @@ private:
     QLabel* numbersLabel_ = nullptr;  // labnumeri
     QLabel* integralLabel_ = nullptr; // lblIntegrale
     QLabel* statusPanels_[4] = {};
+    DocumentSignals* documentSignals_ = nullptr;
     QPointer<DevelopmentSession> session_;
 };
 

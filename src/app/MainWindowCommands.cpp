@@ -3,14 +3,14 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "settings/IniFile.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/DevelopmentSession.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
-#include "ui/widgets/CellGrid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,61 +23,58 @@ bool MainWindow::isDeveloping() const {
     return session_ != nullptr;
 }
 
+void MainWindow::showError(const Error& error) {
+    context_.prompt.message(this, QString::fromStdString(error.title),
+                            QString::fromStdString(error.message), Prompt::Icon::Critical);
+}
+
 void MainWindow::develop() {
-    if (isDeveloping() || state().guiLocked != 0) {
+    if (isDeveloping() || !document().canDevelop()) {
         return;
     }
-    rebuildNumberLists();
-    auto& header = state().header;
-    if (const auto problem = developmentInputError(header)) {
+    auto snapshot = document().startDevelopment();
+    if (!snapshot) {
         // The command is disabled in this case; this only guards the engine.
-        context_.prompt.message(this, {}, QString::fromStdString(*problem),
+        context_.prompt.message(this, {}, QString::fromStdString(snapshot.error().message),
                                 Prompt::Icon::Exclamation);
         return;
     }
-    dropFixedNumbersNotInPlay(state().conditions, numbersInPlay(header));
-
     setEnabled(false);
     setCursor(Qt::BusyCursor);
-    session_ = new DevelopmentSession(state(), context_.prompt, context_.language, this);
+    session_ = new DevelopmentSession(document(), std::move(snapshot.value()), context_.prompt,
+                                      context_.language, this);
     connect(session_, &DevelopmentSession::developed, this, &MainWindow::onDeveloped);
     session_->start();
 }
 
 void MainWindow::onDeveloped() {
-    viewStatusBar();
     session_->closeDialog();
     session_->deleteLater();
     session_ = nullptr;
     unsetCursor();
     setEnabled(true);
-    if (state().columnCount() > 0) {
-        lockGui();
-    }
 }
 
 void MainWindow::reopenForChanges() {
-    const QString text = QStringLiteral("Questa operazione comporta la perdita \r"
-                                        "     di tutte le combinazioni del sistema\r\r"
-                                        "                    Continuare ?");
-    if (!context_.prompt.question(this, QStringLiteral("Attenzione"), text,
+    const QString text = languageText(context_.language, "0101",
+                                      "Questa operazione comporta la perdita \r"
+                                      "     di tutte le combinazioni del sistema\r\r"
+                                      "                    Continuare ?");
+    if (!context_.prompt.question(this, languageText(context_.language, "0100", "Attenzione"), text,
                                   Prompt::Icon::Question)) {
         return;
     }
-    unlockGui();
-    state().columns.clear();
-    state().header.systemType.clear();
-    viewStatusBar();
-    // A system opened with columns but too few numbers must not be developable.
-    applyCommandRule();
+    if (const auto reopened = document().reopenForChanges(); !reopened) {
+        showError(reopened.error());
+    }
 }
 
 void MainWindow::clearAll() {
-    clearSystem(false);
+    document().clear(false);
 }
 
 void MainWindow::openViewer() {
-    if (state().columnCount() <= 0) {
+    if (!document().canView()) {
         return;
     }
     auto* viewer = new ColumnViewer(state(), context_.language, this);
@@ -86,9 +83,7 @@ void MainWindow::openViewer() {
 }
 
 void MainWindow::openViewerIfLocked() {
-    if (state().guiLocked != 0) {
-        openViewer();
-    }
+    openViewer();
 }
 
 void MainWindow::showAbout() {
@@ -98,38 +93,21 @@ void MainWindow::showAbout() {
     about->open();
 }
 
-bool MainWindow::openSystemFile(const QString& argument) {
-    QString path = argument;
-    path.remove(u'"');
+bool MainWindow::openSystemFile(const QString& path) {
     if (path.isEmpty() || isDeveloping()) {
         return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto loaded = readSystemFile(path.toStdString());
+    auto opened = document().open(path.toStdString());
     QApplication::restoreOverrideCursor();
-    if (!loaded) {
-        context_.prompt.message(this, QString::fromStdString(loaded.error().title),
-                                QString::fromStdString(loaded.error().message),
-                                Prompt::Icon::Critical);
+    if (!opened) {
+        showError(opened.error());
         return false;
     }
-
-    clearSystem(false);
-    const auto warnings = std::move(loaded.value().warnings);
-    adoptLoadedSystem(state(), std::move(loaded.value().state));
-    state().systemPath = path.toStdString();
-    for (const auto& warning : warnings) {
+    for (const auto& warning : opened.value()) {
         context_.prompt.message(this, QString::fromUtf8(ErrorTitle),
                                 QString::fromStdString(warning), Prompt::Icon::Critical);
     }
-
-    markGridsFromNumberLists();
-    refreshConditionMarks();
-    if (state().columnCount() > 0) {
-        lockGui();
-    }
-    state().systemFileName = QFileInfo(path).fileName().toLower().toStdString();
-    viewStatusBar();
     return true;
 }
 
@@ -139,8 +117,7 @@ void MainWindow::readConfiguration() {
     if (!context_.settings.language.empty()) {
         context_.language.select(context_.settings.language);
     }
-    state().costPerColumn = context_.settings.costPerColumn;
-    viewStatusBar();
+    document().setPricePerColumn(context_.settings.pricePerColumn);
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {
@@ -151,16 +128,28 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
     }
     raise();
     activateWindow();
-    // Never swap the system under a running development or an open dialog.
-    if (!systemFile.isEmpty() && !isDeveloping() && QApplication::activeModalWidget() == nullptr) {
-        openSystemFile(systemFile);
+    // Never swap the system under a running development or an open dialog, and never
+    // drop the user's work without asking.
+    if (systemFile.isEmpty() || isDeveloping() || QApplication::activeModalWidget() != nullptr) {
+        return;
     }
+    if (document().hasWork()) {
+        const QString question =
+            languageText(context_.language, "0102",
+                         "Aprire il file %1 ?\r\rIl sistema attuale sara' sostituito.")
+                .arg(QFileInfo(systemFile).fileName());
+        if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {
+            return;
+        }
+    }
+    openSystemFile(systemFile);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (isDeveloping() ||
-        !context_.prompt.question(this, windowTitle(), QStringLiteral("Uscire dall'applicazione?"),
-                                  Prompt::Icon::Question)) {
+    if (isDeveloping() || !context_.prompt.question(
+                              this, windowTitle(),
+                              languageText(context_.language, "0103", "Uscire dall'applicazione?"),
+                              Prompt::Icon::Question)) {
         event->ignore();
         return;
     }

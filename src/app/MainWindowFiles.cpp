@@ -1,13 +1,11 @@
 // frmMAIN's File menu: system files, the columns as text, and the settings.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "files/ColumnText.h"
 #include "files/FileIo.h"
-#include "files/SystemFile.h"
 #include "ui/Prompt.h"
 #include "ui/settings/SettingsDialog.h"
-#include "ui/widgets/CellGrid.h"
 
 #include <array>
 #include <optional>
@@ -27,11 +25,6 @@ QString fileNameOf(const std::string& path) {
     return QString::fromStdString(fileNamePart(path));
 }
 
-void showError(Prompt& prompt, QWidget* parent, const Error& error) {
-    prompt.message(parent, QString::fromStdString(error.title),
-                   QString::fromStdString(error.message), Prompt::Icon::Critical);
-}
-
 // The wait cursor for the life of the object.
 class WaitCursor {
 public:
@@ -43,27 +36,6 @@ public:
 
 } // namespace
 
-void MainWindow::markGridsFromNumberLists() {
-    // Each click counts its number again, so the counts start from zero.
-    auto& header = state().header;
-    const auto mainList = numbersInPlay(header);
-    const auto euroList = euroNumbers(header);
-    const std::vector<std::uint8_t> mainNumbers(mainList.begin(), mainList.end());
-    const std::vector<std::uint8_t> euros(euroList.begin(), euroList.end());
-    header.numbersInPlayCount = 0;
-    header.euroCount = 0;
-    for (const auto n : mainNumbers) {
-        if (isMainNumber(n) && !numberGrid_->marked(n - 1)) {
-            clickNumber(n - 1);
-        }
-    }
-    for (const auto n : euros) {
-        if (isEuroNumber(n) && !euroGrid_->marked(n - 1)) {
-            clickEuro(n - 1);
-        }
-    }
-}
-
 void MainWindow::openSystem() {
     const QString path =
         context_.prompt.openFileName(this, context_.dataFolder.systemsFolder(), SystemFilter);
@@ -74,11 +46,8 @@ void MainWindow::openSystem() {
 
 void MainWindow::saveSystem() {
     // A plain save always writes into the systems folder; an imported text becomes a .qsy.
-    QString name = fileNameOf(state().systemPath);
-    name.replace(QStringLiteral(".txt"), QStringLiteral(".qsy"));
-    const QString path = context_.dataFolder.systemsFolder() + u'/' + name;
-    state().systemPath = path.toStdString();
-    writeSystemFile(path);
+    writeSystemFile(QString::fromStdString(
+        document().plainSavePath(context_.dataFolder.systemsFolder().toStdString())));
 }
 
 void MainWindow::saveSystemAs() {
@@ -89,7 +58,6 @@ void MainWindow::saveSystemAs() {
     if (path.isEmpty()) {
         return;
     }
-    state().systemPath = path.toStdString();
     writeSystemFile(path);
 }
 
@@ -97,18 +65,15 @@ bool MainWindow::writeSystemFile(const QString& path) {
     if (path.isEmpty()) {
         return false;
     }
-    rebuildNumberLists();
     Status saved = success();
     {
         const WaitCursor wait;
-        saved = saveSystemFile(path.toStdString(), state());
+        saved = document().saveAs(path.toStdString());
     }
     if (!saved) {
-        showError(context_.prompt, this, saved.error());
+        showError(saved.error());
         return false;
     }
-    // Only the panel changes: the system keeps its file name.
-    statusPanels_[0]->setText(QFileInfo(path).fileName().toLower());
     return true;
 }
 
@@ -120,9 +85,9 @@ void MainWindow::exportColumns() {
     if (path.isEmpty()) {
         return;
     }
-    const Status saved = saveColumnsText(path.toStdString(), state().columns);
+    const Status saved = document().exportColumns(path.toStdString());
     if (!saved) {
-        showError(context_.prompt, this, saved.error());
+        showError(saved.error());
         return;
     }
     context_.prompt.message(this, {}, QStringLiteral("File ") + path + QStringLiteral(" ok "),
@@ -146,7 +111,7 @@ bool MainWindow::importColumnsText(const QString& path) {
         return readColumnsText(path.toStdString());
     }();
     if (!columns) {
-        showError(context_.prompt, this, columns.error());
+        showError(columns.error());
         return false;
     }
     std::array<std::uint8_t, EuroNumbersPerSystem> euro{};
@@ -167,17 +132,16 @@ bool MainWindow::importColumnsText(const QString& path) {
                 euro[i] = number.value();
                 break;
             }
-            showError(context_.prompt, this, number.error());
+            showError(number.error());
         }
     }
 
-    clearSystem(false);
-    applyImportedColumns(state(), std::move(columns.value()), euro);
-    markGridsFromNumberLists();
-    state().systemPath = path.toStdString();
-    state().systemFileName = path.toStdString();
-    lockGui();
-    viewStatusBar();
+    if (const auto adopted =
+            document().adoptImportedColumns(std::move(columns.value()), euro, path.toStdString());
+        !adopted) {
+        showError(adopted.error());
+        return false;
+    }
     return true;
 }
 

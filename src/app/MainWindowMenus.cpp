@@ -1,16 +1,17 @@
 // The menu bar of frmMAIN and the entries whose windows are not built yet.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemState.h"
+#include "core/Shuffle.h"
+#include "core/SystemDocument.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
 #include "ui/conditions/ExcludedColumnsDialog.h"
 #include "ui/conditions/FixedDialog.h"
 #include "ui/conditions/MinimumDistanceDialog.h"
 #include "ui/conditions/ReducedDialog.h"
-#include "ui/conditions/ShuffleCommand.h"
 #include "ui/conditions/SumDialog.h"
 #include "ui/filters/FilterDialog.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 
 #include <QMenu>
@@ -51,60 +52,62 @@ void MainWindow::buildMenus() {
     menus_.file = addMenu("menufile", "&File");
     addEntries(
         menus_.file,
-        {{&A::apri, "menuapri", "&Apri", &W::openSystem, false},
-         {&A::importaColonne, "menuimportacolonne", "I&mporta Colonne", &W::importColumns, false},
-         {&A::salva, "menusalva", "&Salva", &W::saveSystem, false},
-         {&A::salvaCome, "menusalvacome", "Salva &come...", &W::saveSystemAs, false},
-         {&A::esportaColonne, "menuEsportaColonne", "Esporta Colonne", &W::exportColumns, false},
-         {&A::elencoSistemi, "mnu_Elenco", "&Elenco Sistemi Immediati", &W::openMatrixList, false},
-         {&A::impostazioni, "menuImpostazioni", "&Impostazioni", &W::openSettings, false}});
+        {{&A::open, "menuapri", "&Apri", &W::openSystem, false},
+         {&A::importColumns, "menuimportacolonne", "I&mporta Colonne", &W::importColumns, false},
+         {&A::save, "menusalva", "&Salva", &W::saveSystem, false},
+         {&A::saveAs, "menusalvacome", "Salva &come...", &W::saveSystemAs, false},
+         {&A::exportColumns, "menuEsportaColonne", "Esporta Colonne", &W::exportColumns, false},
+         {&A::matrixList, "mnu_Elenco", "&Elenco Sistemi Immediati", &W::openMatrixList, false},
+         {&A::settings, "menuImpostazioni", "&Impostazioni", &W::openSettings, false}});
     menus_.file->addSeparator();
     auto* exit = menus_.file->addAction(QStringLiteral("E&sci"));
     exit->setObjectName(QStringLiteral("menuesci"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    actions_.esci = exit;
+    actions_.exit = exit;
 
     menus_.conditions = addMenu("menucondizioni", "&Condizioni");
     addEntries(
         menus_.conditions,
-        {{&A::colonnaFiltro, "menuColonnaFiltro", "&Colonne Filtro", &W::openFilterColumns, true},
-         {&A::escludiColonne, "menuEscludiColonne", "&Escludi Colonne", &W::openExcludedColumns,
+        {{&A::filterColumns, "menuColonnaFiltro", "&Colonne Filtro", &W::openFilterColumns, true},
+         {&A::excludedColumns, "menuEscludiColonne", "&Escludi Colonne", &W::openExcludedColumns,
           true},
-         {&A::consecutivi, "menuConsecutivi", "C&onsecutivi", &W::openConsecutive, true},
-         {&A::fisse, "menuFisse", "&Fisse", &W::openFixedNumbers, true},
-         {&A::pariDispari, "menuPariDispari", "&Pari e Dispari", &W::openEvenOdd, true},
-         {&A::somma, "menuSomma", "&Somma", &W::openSum, true},
-         {&A::ridotto, "menuRidotto", "&Ridotto", &W::openReduced, true},
-         {&A::distanzaMinima, "menuDistanzaMinima", "Ridotto a &Distanza Minima",
+         {&A::consecutive, "menuConsecutivi", "C&onsecutivi", &W::openConsecutive, true},
+         {&A::fixedNumbers, "menuFisse", "&Fisse", &W::openFixedNumbers, true},
+         {&A::evenOdd, "menuPariDispari", "&Pari e Dispari", &W::openEvenOdd, true},
+         {&A::sum, "menuSomma", "&Somma", &W::openSum, true},
+         {&A::reduced, "menuRidotto", "&Ridotto", &W::openReduced, true},
+         {&A::minimumDistance, "menuDistanzaMinima", "Ridotto a &Distanza Minima",
           &W::openMinimumDistance, true}});
 
     menus_.operations = addMenu("menuoperazioni", "&Operazioni");
-    addEntries(menus_.operations,
-               {{&A::adattaMatrice, "menuadattamatrice", "&Adatta matrice", &W::adaptMatrix, false},
-                {&A::mescola, "menuMescola", "&Mescola Colonne", &W::shuffleColumns, false},
-                {&A::calcolo, "menucalcolo", "&Elabora", &W::develop, false},
-                {&A::spoglio, "menuSpoglio", "&Spoglio", &W::checkDraw, false},
-                {&A::spoglioEstrazioni, "menuSpoglioEstrazioni", "Spoglio Est&razioni",
-                 &W::checkArchive, false},
-                {&A::visualizza, "menuvisualizza", "&Visualizza", &W::openViewer, false},
-                {&A::estrazioni, "menuEstrazioni", "&Archivio Estrazioni", &W::openArchive, false},
-                {&A::statistiche, "menuStatistiche", "S&tatistiche", &W::openStatistics, false},
-                {&A::modifiche, "menumodifiche", "&Modifiche", &W::reopenForChanges, false}});
+    addEntries(
+        menus_.operations,
+        {{&A::adaptMatrix, "menuadattamatrice", "&Adatta matrice", &W::adaptMatrix, false},
+         {&A::shuffle, "menuMescola", "&Mescola Colonne", &W::shuffleColumns, false},
+         {&A::develop, "menucalcolo", "&Elabora", &W::develop, false},
+         {&A::checkDraw, "menuSpoglio", "&Spoglio", &W::checkDraw, false},
+         {&A::checkArchive, "menuSpoglioEstrazioni", "Spoglio Est&razioni", &W::checkArchive,
+          false},
+         {&A::view, "menuvisualizza", "&Visualizza", &W::openViewer, false},
+         {&A::archive, "menuEstrazioni", "&Archivio Estrazioni", &W::openArchive, false},
+         {&A::statistics, "menuStatistiche", "S&tatistiche", &W::openStatistics, false},
+         {&A::reopenForChanges, "menumodifiche", "&Modifiche", &W::reopenForChanges, false}});
 
     menus_.print = addMenu("menustampa", "&Stampa");
     addEntries(menus_.print,
-               {{&A::tabulato, "menutabulato", "Stampa &Tabulato", &W::printListing, false},
-                {&A::schedine, "menuschedine", "Stampa &Schedine", &W::printSlips, false}});
+               {{&A::printListing, "menutabulato", "Stampa &Tabulato", &W::printListing, false},
+                {&A::printSlips, "menuschedine", "Stampa &Schedine", &W::printSlips, false}});
 
     // "&Info" has no entries: choosing it opens the about box.
-    actions_.info = menuBar()->addAction(QStringLiteral("&Info"));
-    actions_.info->setObjectName(QStringLiteral("menuinfo"));
-    connect(actions_.info, &QAction::triggered, this, &MainWindow::showAbout);
+    actions_.about = menuBar()->addAction(QStringLiteral("&Info"));
+    actions_.about->setObjectName(QStringLiteral("menuinfo"));
+    connect(actions_.about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::notAvailable() {
-    context_.prompt.message(this, {}, QStringLiteral("Funzione non ancora disponibile"),
-                            Prompt::Icon::Information);
+    context_.prompt.message(
+        this, {}, languageText(context_.language, "0105", "Funzione non ancora disponibile"),
+        Prompt::Icon::Information);
 }
 
 // --- File ---
@@ -112,74 +115,67 @@ void MainWindow::openMatrixList() {
     notAvailable();
 }
 
-// --- Conditions: each entry shows its dialog, then takes its check mark from the flag ---
+// --- Conditions: each entry shows its dialog; the check marks follow the document ---
 void MainWindow::openFilterColumns() {
-    rebuildNumberLists();
-    FilterDialog(state(), context_.prompt, context_.language, context_.dataFolder.textFolder(),
+    FilterDialog(document(), context_.prompt, context_.language, context_.dataFolder.textFolder(),
                  this)
         .exec();
-    actions_.colonnaFiltro->setChecked(state().filterCount >= 1);
 }
 
 void MainWindow::openExcludedColumns() {
-    ExcludedColumnsDialog(state(), context_.prompt, context_.language, this).exec();
-    actions_.escludiColonne->setChecked(isOn(state().excluded.excludedActive));
+    ExcludedColumnsDialog(document(), context_.prompt, context_.language, this).exec();
 }
 
 void MainWindow::openConsecutive() {
-    rebuildNumberLists();
-    ConsecutiveDialog(state(), context_.language, this).exec();
-    actions_.consecutivi->setChecked(isOn(state().consecutive.consecutiveActive));
+    ConsecutiveDialog(document(), context_.language, this).exec();
 }
 
 void MainWindow::openFixedNumbers() {
-    rebuildNumberLists();
-    FixedDialog(state(), context_.language, this).exec();
-    actions_.fisse->setChecked(isOn(state().conditions.fixedActive));
+    FixedDialog(document(), context_.language, this).exec();
 }
 
 void MainWindow::openEvenOdd() {
-    rebuildNumberLists();
-    EvenOddDialog(state(), context_.language, this).exec();
-    actions_.pariDispari->setChecked(isOn(state().conditions.evenOddActive));
+    EvenOddDialog(document(), context_.language, this).exec();
 }
 
 void MainWindow::openSum() {
-    rebuildNumberLists();
-    SumDialog(state(), context_.prompt, context_.language, this).exec();
-    actions_.somma->setChecked(isOn(state().conditions.sumActive));
+    SumDialog(document(), context_.prompt, context_.language, this).exec();
 }
 
 void MainWindow::openReduced() {
-    rebuildNumberLists();
-    ReducedDialog(state(), context_.prompt, context_.language, this).exec();
-    actions_.ridotto->setChecked(isOn(state().conditions.reducedActive));
-    actions_.distanzaMinima->setChecked(isOn(state().minimumDistance.minDistanceActive));
+    ReducedDialog(document(), context_.prompt, context_.language, this).exec();
 }
 
 void MainWindow::openMinimumDistance() {
-    rebuildNumberLists();
-    MinimumDistanceDialog(state(), context_.prompt, context_.language, this).exec();
-    actions_.ridotto->setChecked(isOn(state().conditions.reducedActive));
-    actions_.distanzaMinima->setChecked(isOn(state().minimumDistance.minDistanceActive));
+    MinimumDistanceDialog(document(), context_.prompt, context_.language, this).exec();
 }
 
 // --- Operations, archive and printing ---
 void MainWindow::adaptMatrix() {
     notAvailable();
 }
+
 void MainWindow::shuffleColumns() {
-    runShuffleCommand(state(), context_.prompt, actions_.mescola, this);
+    if (!document().canShuffle() ||
+        !context_.prompt.question(
+            this, QString(), languageText(context_.language, "0104", "Vuoi mescolare le colonne"),
+            Prompt::Icon::None)) {
+        return;
+    }
+    if (const auto shuffled = document().shuffle(seedFromClock()); !shuffled) {
+        showError(shuffled.error());
+    }
 }
+
 // The checks work on developed systems only.
 void MainWindow::checkDraw() {
-    if (state().guiLocked != 0) {
+    if (document().canCheck()) {
         notAvailable();
     }
 }
 
 void MainWindow::checkArchive() {
-    if (state().guiLocked != 0) {
+    if (document().canCheck()) {
         notAvailable();
     }
 }

@@ -5,6 +5,7 @@
 #include "app/ShippedLanguages.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
+#include "core/SystemDocument.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "ui/SplashWindow.h"
@@ -37,9 +38,9 @@ QString commandLineFile(const QStringList& arguments) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-StartUp::StartUp(SystemState& state, Prompt& prompt, VersionCheck& versionCheck,
+StartUp::StartUp(SystemDocument& document, Prompt& prompt, VersionCheck& versionCheck,
                  const QString& dataRoot)
-    : context_(std::make_unique<AppContext>(state, prompt, DataFolder(dataRoot)))
+    : context_(std::make_unique<AppContext>(document, prompt, DataFolder(dataRoot)))
     , versionCheck_(versionCheck) {}
 
 StartUp::~StartUp() = default;
@@ -86,7 +87,7 @@ bool StartUp::run(const QStringList& arguments) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     // The archive and statistics windows load here, hidden for the whole run, once they exist.
-    window_->clearSystem(false);
+    context_->document.clear(false);
 
     waitProcessingEvents(SplashMilliseconds);
     splash.close();

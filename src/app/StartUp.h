@@ -12,7 +12,7 @@ struct AppContext;
 class MainWindow;
 class Prompt;
 class SingleInstance;
-struct SystemState;
+class SystemDocument;
 class VersionCheck;
 
 // Entry k is 2^k: the filter-column test looks bits up here.
@@ -35,7 +35,7 @@ QString commandLineFile(const QStringList& arguments);
 // the main window with an empty system, and a system file named on the command line.
 class StartUp {
 public:
-    StartUp(SystemState& state, Prompt& prompt, VersionCheck& versionCheck,
+    StartUp(SystemDocument& document, Prompt& prompt, VersionCheck& versionCheck,
             const QString& dataRoot);
     ~StartUp();
 

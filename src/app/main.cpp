@@ -3,7 +3,7 @@
 #include "app/DataFolder.h"
 #include "app/StartUp.h"
 #include "app/VersionCheck.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/Prompt.h"
@@ -18,10 +18,11 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("quintora"));
     QApplication::setWindowIcon(quintora::programIcon());
 
-    auto state = std::make_unique<quintora::SystemState>();
+    auto document = std::make_unique<quintora::SystemDocument>();
     quintora::QtPrompt prompt;
     quintora::VersionCheck versionCheck;
-    quintora::StartUp startUp(*state, prompt, versionCheck, quintora::DataFolder::standardRoot());
+    quintora::StartUp startUp(*document, prompt, versionCheck,
+                              quintora::DataFolder::standardRoot());
     startUp.context().askSettingsWithoutLanguage = true;
     if (!startUp.run(QApplication::arguments().mid(1))) {
         return 0;

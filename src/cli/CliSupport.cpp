@@ -27,16 +27,24 @@ Result<ParsedArgs> parseArgs(const Args& args, std::initializer_list<const char*
     return parsed;
 }
 
-std::optional<SystemState> readSystemOrReport(const std::string& path) {
-    auto loaded = readSystemFile(path);
-    if (!loaded) {
-        fail(path + ": " + loaded.error().message);
-        return std::nullopt;
+bool openOrReport(SystemDocument& document, const std::string& path) {
+    const auto opened = document.open(path);
+    if (!opened) {
+        fail(path + ": " + opened.error().message);
+        return false;
     }
-    for (const auto& w : loaded.value().warnings) {
+    for (const auto& w : opened.value()) {
         std::cerr << "quintora-cli: " << path << ": " << w << "\n";
     }
-    return std::move(loaded.value().state);
+    return true;
+}
+
+bool saveOrReport(SystemDocument& document, const std::string& out) {
+    if (const auto saved = document.saveAs(out); !saved) {
+        fail((out.empty() ? std::string("-o") : out) + ": " + saved.error().message);
+        return false;
+    }
+    return true;
 }
 
 void warnLimit(double limit) {

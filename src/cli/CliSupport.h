@@ -2,7 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "core/Result.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 
 #include <initializer_list>
 #include <map>
@@ -25,8 +25,11 @@ struct ParsedArgs {
 // or lacks its value.
 Result<ParsedArgs> parseArgs(const Args& args, std::initializer_list<const char*> valued);
 
-// Reads a system file; its warnings go to standard error. nullopt after reporting a failure.
-std::optional<SystemState> readSystemOrReport(const std::string& path);
+// Opens a system file into the document; its warnings go to standard error. False after
+// reporting a failure.
+bool openOrReport(SystemDocument& document, const std::string& path);
+// Saves the document to `out`; false after reporting a failure.
+bool saveOrReport(SystemDocument& document, const std::string& out);
 
 // The limit warning on standard error, on one line.
 void warnLimit(double limit);

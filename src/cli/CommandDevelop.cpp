@@ -38,28 +38,26 @@ int runDevelop(const Args& args) {
     const std::string& in = p.files[0];
     const std::string& out = p.option("-o");
 
-    auto read = readSystemOrReport(in);
-    if (!read) {
+    if (out.empty()) {
+        return fail("-o: nessun file indicato");
+    }
+    SystemDocument document;
+    if (!openOrReport(document, in)) {
         return ExitFailure;
     }
-    SystemState state = std::move(*read);
-    if (auto problem = developmentInputError(state.header)) {
-        return fail(in + ": " + *problem);
+    // The stored columns are ignored: the system is developed again from its numbers.
+    (void)document.reopenForChanges();
+    auto snapshot = document.startDevelopment();
+    if (!snapshot) {
+        return fail(in + ": " + snapshot.error().message);
     }
-    // As the window does: the lists come back from its grids in ascending order, and fixed
-    // numbers no longer in play are dropped before developing.
-    auto& h = state.header;
-    std::sort(h.numbersInPlay.begin(), h.numbersInPlay.begin() + h.numbersInPlayCount);
-    std::sort(h.euroNumbers.begin(), h.euroNumbers.begin() + h.euroCount);
-    dropFixedNumbersNotInPlay(state.conditions, numbersInPlay(state.header));
-    state.columns.clear();
 
     DevelopmentControl control;
     TerminalProgress bar;
     activeControl = &control;
     auto previous = std::signal(SIGINT, stopOnInterrupt);
     auto result = develop(
-        state, [&bar](const DevelopmentProgress& p) { bar.show(p); }, control);
+        snapshot.value(), [&bar](const DevelopmentProgress& p) { bar.show(p); }, control);
     std::signal(SIGINT, previous);
     activeControl = nullptr;
     bar.finish();
@@ -67,10 +65,11 @@ int runDevelop(const Args& args) {
     if (result.limitReached) {
         warnLimit(MaxColumns);
     }
-    adoptDevelopment(state, std::move(result));
-    if (auto saved = saveSystemFile(out, state); !saved) {
-        return fail(out + ": " + saved.error().message);
+    document.finishDevelopment(std::move(result));
+    if (!saveOrReport(document, out)) {
+        return ExitFailure;
     }
+    const SystemState& state = document.state();
     std::cout << formatCount(state.columnCount()) << " colonne | " << state.header.systemType
               << " | " << elapsedTimeText(secondsSince(state.developmentStart)) << "\n";
     return ExitSuccess;

@@ -18,16 +18,16 @@ int runExportTxt(const Args& args) {
     const std::string& in = args[0];
     const std::string& out = args[1];
 
-    const auto read = readSystemOrReport(in);
-    if (!read) {
+    SystemDocument document;
+    if (!openOrReport(document, in)) {
         return ExitFailure;
     }
-    const auto& columns = read->columns;
+    const auto& columns = document.state().columns;
     // An empty text file could never be imported again.
     if (columns.empty()) {
         return fail(in + ": il sistema non contiene colonne");
     }
-    if (auto saved = saveColumnsText(out, columns); !saved) {
+    if (auto saved = document.exportColumns(out); !saved) {
         return fail(out + ": " + saved.error().message);
     }
     std::cout << formatCount(static_cast<double>(columns.size())) << " colonne | " << out << "\n";

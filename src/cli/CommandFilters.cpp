@@ -7,7 +7,9 @@
 #include "filters/FilterImport.h"
 
 #include <algorithm>
+#include <array>
 #include <iostream>
+#include <memory>
 
 namespace quintora::cli {
 
@@ -29,18 +31,16 @@ int runFilters(const Args& args) {
         return usageError(self, "--hits: " + hits.error().message);
     }
 
-    auto read = readSystemOrReport(in);
-    if (!read) {
+    SystemDocument document;
+    if (!openOrReport(document, in)) {
         return ExitFailure;
     }
-    SystemState state = std::move(*read);
-
-    auto imported = loadFileToFilters(state.filters, importPath, hits.value());
+    auto table = std::make_unique<std::array<FilterColumn, MaxFilterColumns>>();
+    auto imported = loadFileToFilters(*table, importPath, hits.value());
     if (!imported) {
         return fail(importPath + ": " + imported.error().message);
     }
     const auto& result = imported.value();
-    state.filterCount = result.loaded;
     if (result.limitReached) {
         warnLimit(MaxFilterColumns);
     }
@@ -51,14 +51,16 @@ int runFilters(const Args& args) {
     }
     // The window changes filters only on an editable system: columns developed under the
     // old filters go, as when the system is reopened for changes.
-    if (!state.columns.empty()) {
-        std::cerr << "quintora-cli: " << formatCount(state.columnCount())
+    if (document.hasColumns()) {
+        std::cerr << "quintora-cli: " << formatCount(document.state().columnCount())
                   << " colonne sviluppate rimosse: sviluppare di nuovo il sistema\n";
-        state.columns.clear();
-        state.header.systemType.clear();
+        (void)document.reopenForChanges();
     }
-    if (auto saved = saveSystemFile(out, state); !saved) {
-        return fail(out + ": " + saved.error().message);
+    if (const auto set = document.setFilters(*table); !set) {
+        return fail(in + ": " + set.error().message);
+    }
+    if (!saveOrReport(document, out)) {
+        return ExitFailure;
     }
     std::cout << formatCount(result.loaded) << " colonne filtro\n";
     return ExitSuccess;

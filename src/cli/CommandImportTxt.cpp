@@ -36,11 +36,15 @@ int runImportTxt(const Args& args) {
     if (!columns) {
         return fail(in + ": " + columns.error().message);
     }
-    SystemState state;
-    applyImportedColumns(state, std::move(columns.value()), euro.value());
-    if (auto saved = saveSystemFile(out, state); !saved) {
-        return fail(out + ": " + saved.error().message);
+    SystemDocument document;
+    if (auto adopted = document.adoptImportedColumns(std::move(columns.value()), euro.value(), in);
+        !adopted) {
+        return fail(in + ": " + adopted.error().message);
     }
+    if (!saveOrReport(document, out)) {
+        return ExitFailure;
+    }
+    const SystemState& state = document.state();
     std::cout << formatCount(state.columnCount()) << " colonne | " << state.header.systemType
               << " | numeri in gioco " << int{state.header.numbersInPlayCount} << "\n";
     return ExitSuccess;

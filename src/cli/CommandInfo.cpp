@@ -1,8 +1,10 @@
-// quintora-cli info FILE.qsy
+// quintora-cli info FILE.qsy [--price EUROS]
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "core/Format.h"
-#include "files/SystemFile.h"
+#include "core/Money.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 #include <iostream>
 #include <sstream>
@@ -11,48 +13,41 @@ namespace quintora::cli {
 
 namespace {
 
-std::string numberList(std::span<const std::uint8_t> numbers) {
+std::string numberList(NumberSet numbers) {
     std::string out;
-    for (auto n : numbers) {
+    for (const int n : numbers.ascending()) {
         out += (out.empty() ? "" : " ") + twoDigits(n);
     }
     return out.empty() ? "-" : out;
 }
 
-std::string onOff(Flag f) {
-    return isOn(f) ? "ON" : "OFF";
+std::string countList(CountSet counts) {
+    std::string out;
+    for (int k = 0; k < CountSet::Limit; ++k) {
+        if (counts.contains(k)) {
+            out += " " + std::to_string(k);
+        }
+    }
+    return out;
+}
+
+std::string onOff(bool on) {
+    return on ? "ON" : "OFF";
 }
 
 void printConditions(std::ostream& out, const SystemState& s) {
     const auto& c = s.conditions;
-    out << "Somma: " << onOff(c.sumActive) << " (" << c.sumFrom << ".." << c.sumTo << ")\n";
-    out << "Pari e Dispari: " << onOff(c.evenOddActive) << " (pari ammessi:";
-    for (int e = 0; e < 6; ++e) {
-        if (isOn(c.evenCountAllowed[e])) {
-            out << " " << e;
-        }
-    }
-    out << ")\n";
-    out << "Fisse: " << onOff(c.fixedActive) << " (";
-    std::string fixed;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (c.fixedNumbers[n - 1] == 1) {
-            fixed += (fixed.empty() ? "" : " ") + twoDigits(n);
-        }
-    }
-    out << (fixed.empty() ? "-" : fixed) << ")\n";
-    out << "Consecutivi: " << onOff(s.consecutive.consecutiveActive) << " (lunghezze:";
-    for (int k = 1; k <= 5; ++k) {
-        if (s.consecutive.allowedRuns & (1 << k)) {
-            out << " " << k;
-        }
-    }
-    out << ")\n";
-    out << "Ridotto: " << onOff(c.reducedActive) << " (N-" << int{c.reducedN} << ")\n";
-    out << "Distanza Minima: " << onOff(s.minimumDistance.minDistanceActive) << " ("
+    out << "Somma: " << onOff(c.sumOn()) << " (" << c.sumFrom << ".." << c.sumTo << ")\n";
+    out << "Pari e Dispari: " << onOff(c.evenOddOn())
+        << " (pari ammessi:" << countList(c.evenCounts()) << ")\n";
+    out << "Fisse: " << onOff(c.fixedOn()) << " (" << numberList(c.fixed()) << ")\n";
+    out << "Consecutivi: " << onOff(s.consecutive.on())
+        << " (lunghezze:" << countList(s.consecutive.runs()) << ")\n";
+    out << "Ridotto: " << onOff(c.reducedOn()) << " (N-" << int{c.reducedN} << ")\n";
+    out << "Distanza Minima: " << onOff(s.minimumDistance.on()) << " ("
         << int{s.minimumDistance.minDistance} << ")\n";
-    out << "Colonne Escluse: " << onOff(s.excluded.excludedActive) << " ("
-        << s.excluded.excludedCount << ")\n";
+    out << "Colonne Escluse: " << onOff(s.excluded.on()) << " (" << s.excluded.columns().size()
+        << ")\n";
     out << "Colonne Filtro: " << s.filterCount << "\n";
 }
 
@@ -60,20 +55,36 @@ void printConditions(std::ostream& out, const SystemState& s) {
 
 int runInfo(const Args& args) {
     const auto& self = commandNamed("info");
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
+    const auto parsed = parseArgs(args, {"--price"});
+    if (!parsed) {
+        return usageError(self, parsed.error().message);
+    }
+    const auto& p = parsed.value();
+    if (p.files.size() != 1) {
         return usageError(self, "one system file is needed");
     }
-    const auto read = readSystemOrReport(args[0]);
-    if (!read) {
+    // The price of a column: --price, else the settings file's, else the default.
+    Cents price = readConfiguration(IniFile(standardSettingsPath())).pricePerColumn;
+    if (p.has("--price")) {
+        const auto given = parseEuros(p.option("--price"));
+        if (!given) {
+            return usageError(self, "--price: not a price in euros, e.g. --price 2,10");
+        }
+        price = *given;
+    }
+    SystemDocument document;
+    document.setPricePerColumn(price);
+    if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }
-    const SystemState& s = *read;
+    const SystemState& s = document.state();
     std::ostringstream out;
     out << "Numeri in gioco [" << int{s.header.numbersInPlayCount}
-        << "]: " << numberList(numbersInPlay(s.header)) << "\n";
-    out << "Euro numeri: " << numberList(euroNumbers(s.header)) << "\n";
+        << "]: " << numberList(s.header.numbers()) << "\n";
+    out << "Euro numeri: " << numberList(s.header.euros()) << "\n";
     printConditions(out, s);
     out << "Colonne: " << formatCount(s.columnCount()) << "\n";
+    out << "Importo: " << formatEuro(document.cost()) << "\n";
     out << "Tipo Sistema: " << (s.header.systemType.empty() ? "-" : s.header.systemType) << "\n";
     out << "Colonne Integrali: " << formatCount(integralSize(s.header.numbersInPlayCount)) << "\n";
     std::cout << out.str();

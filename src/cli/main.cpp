@@ -13,8 +13,10 @@ namespace {
 const Command commands[] = {
     {"develop", "quintora-cli develop IN.qsy -o OUT.qsy",
      "develops the system stored in IN and saves the developed system to OUT", runDevelop},
-    {"info", "quintora-cli info FILE.qsy",
-     "prints the numbers, Euro numbers, conditions, columns and type of a system", runInfo},
+    {"info", "quintora-cli info FILE.qsy [--price EUROS]",
+     "prints the numbers, Euro numbers, conditions, columns, amount and type of a system "
+     "(the amount at the settings file's column price, or at --price, e.g. 2,10)",
+     runInfo},
     {"export-txt", "quintora-cli export-txt IN.qsy OUT.txt",
      "writes the columns of the system stored in IN as a column text file", runExportTxt},
     {"import-txt", "quintora-cli import-txt IN.txt --euro A,B -o OUT.qsy",

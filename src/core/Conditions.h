@@ -16,7 +16,7 @@ namespace quintora {
 
 // Conditions may change only while the system holds no developed (locked) columns.
 inline bool conditionsEditable(const SystemState& state) {
-    return state.guiLocked == 0;
+    return !state.locked;
 }
 
 // Lowest and highest sum of a column made of the numbers in play: the five smallest and the

@@ -132,7 +132,6 @@ std::string developedSystemType(const SystemState& state, bool stopped) {
 void adoptDevelopment(SystemState& state, DevelopmentResult&& result) {
     state.columns = std::move(result.columns);
     state.header.systemType = std::move(result.systemType);
-    state.stopRequested = toFlag(result.stopped);
     state.developmentStart = result.developmentStart;
 }
 

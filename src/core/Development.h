@@ -90,7 +90,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
 // The system's name for the conditions of `state`.
 std::string developedSystemType(const SystemState& state, bool stopped);
 
-// Stores a result in the system: columns, systemType, stopRequested.
+// Stores a result in the system: columns, systemType and when it began.
 void adoptDevelopment(SystemState& state, DevelopmentResult&& result);
 
 // The texts shown when the column limit is reached.

@@ -21,15 +21,6 @@ std::string grouped(std::int64_t value) {
     return out;
 }
 
-std::string decimal2(double value, bool group) {
-    const std::int64_t cents = roundHalfEven(value * 100.0);
-    const std::int64_t magnitude = cents < 0 ? -cents : cents;
-    const std::int64_t whole = magnitude / 100;
-    char frac[8];
-    std::snprintf(frac, sizeof frac, ",%02d", static_cast<int>(magnitude % 100));
-    return (cents < 0 ? "-" : "") + (group ? grouped(whole) : std::to_string(whole)) + frac;
-}
-
 } // namespace
 
 std::int64_t roundHalfEven(double value) {
@@ -42,14 +33,6 @@ std::string formatCount(double value) {
 
 std::string formatDevelopmentCount(double value) {
     return " " + formatCount(value);
-}
-
-std::string formatDecimal2(double value) {
-    return decimal2(value, false);
-}
-
-std::string formatEuro(double value) {
-    return "\xE2\x82\xAC " + decimal2(value, true);
 }
 
 std::string twoDigits(int value) {

@@ -12,12 +12,8 @@ namespace quintora {
 std::string formatCount(double value);
 // " #,###,###,###,##0": the development counts, with a leading blank.
 std::string formatDevelopmentCount(double value);
-// "€ ###,###,##0.00": 1234.5 -> "€ 1.234,50".
-std::string formatEuro(double value);
 // "00" / "0#": 7 -> "07", 42 -> "42".
 std::string twoDigits(int value);
-// "0.00": 2.5 -> "2,50".
-std::string formatDecimal2(double value);
 
 // Rounds half to even, as the program's progress and money arithmetic does.
 std::int64_t roundHalfEven(double value);

@@ -19,7 +19,7 @@ void clearSystemData(SystemState& state, bool keepNumbers) {
     state.excluded.excludedColumns.fill(Column{});
     state.excluded.excludedActive = FlagOff;
     state.excluded.excludedCount = 0;
-    state.guiLocked = 0;
+    state.locked = false;
 }
 
 double integralSize(int n) {
@@ -30,8 +30,103 @@ double integralSize(int n) {
     return x * (x - 1) * (x - 2) * (x - 3) * (x - 4) / 120.0;
 }
 
-double systemCost(const SystemState& state) {
-    return static_cast<double>(state.costPerColumn) * state.columnCount();
+Cents systemCost(const SystemState& state) {
+    return state.pricePerColumn * state.columnCount();
+}
+
+NumberSet SystemHeader::numbers() const {
+    return NumberSet::of(quintora::numbersInPlay(*this));
+}
+
+NumberSet SystemHeader::euros() const {
+    return NumberSet::of(quintora::euroNumbers(*this));
+}
+
+namespace {
+
+template <std::size_t N>
+std::uint8_t fillAscending(std::array<std::uint8_t, N>& list, NumberSet numbers, int high) {
+    std::size_t count = 0;
+    for (const int n : numbers.ascending()) {
+        if (n >= 1 && n <= high && count < N) {
+            list[count++] = static_cast<std::uint8_t>(n);
+        }
+    }
+    std::fill(list.begin() + static_cast<std::ptrdiff_t>(count), list.end(), std::uint8_t{0});
+    return static_cast<std::uint8_t>(count);
+}
+
+} // namespace
+
+void SystemHeader::setNumbers(NumberSet numbers) {
+    numbersInPlayCount = fillAscending(numbersInPlay, numbers, MainNumberCount);
+}
+
+void SystemHeader::setEuros(NumberSet euros) {
+    euroCount = fillAscending(euroNumbers, euros, EuroNumberCount);
+}
+
+CountSet ConditionSet::evenCounts() const {
+    CountSet counts;
+    for (int k = 0; k < static_cast<int>(evenCountAllowed.size()); ++k) {
+        counts.set(k, isOn(evenCountAllowed[static_cast<std::size_t>(k)]));
+    }
+    return counts;
+}
+
+void ConditionSet::setEvenCounts(CountSet counts) {
+    for (int k = 0; k < static_cast<int>(evenCountAllowed.size()); ++k) {
+        evenCountAllowed[static_cast<std::size_t>(k)] = toFlag(counts.contains(k));
+    }
+}
+
+NumberSet ConditionSet::fixed() const {
+    NumberSet set;
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        if (fixedNumbers[static_cast<std::size_t>(n - 1)] != 0) {
+            set.insert(n);
+        }
+    }
+    return set;
+}
+
+void ConditionSet::setFixed(NumberSet numbers) {
+    int count = 0;
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        const bool member = numbers.contains(n);
+        fixedNumbers[static_cast<std::size_t>(n - 1)] = member ? 1 : 0;
+        count += member ? 1 : 0;
+    }
+    fixedCount = static_cast<std::uint8_t>(count);
+}
+
+std::span<const Column> ExcludedSet::columns() const {
+    return std::span(excludedColumns)
+        .first(static_cast<std::size_t>(std::clamp(excludedCount, 0, MaxExcluded)));
+}
+
+std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
+    const auto kept = std::min<std::size_t>(columns.size(), MaxExcluded);
+    excludedColumns.fill(Column{});
+    std::copy_n(columns.begin(), kept, excludedColumns.begin());
+    excludedCount = static_cast<std::int32_t>(kept);
+    return kept;
+}
+
+NumberSet FilterColumn::memberSet() const {
+    NumberSet set;
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        if (members[static_cast<std::size_t>(n - 1)] != 0) {
+            set.insert(n);
+        }
+    }
+    return set;
+}
+
+void FilterColumn::setMembers(NumberSet numbers) {
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        members[static_cast<std::size_t>(n - 1)] = numbers.contains(n) ? 1 : 0;
+    }
 }
 
 namespace {

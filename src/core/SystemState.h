@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/GameModel.h"
+#include "core/Money.h"
+#include "core/NumberSet.h"
 
 #include <array>
 #include <cstdint>
@@ -10,6 +12,9 @@
 
 namespace quintora {
 
+// The groups below keep the fields in the form a system file stores them (-1/0 flags, 0/1
+// byte arrays with their counts beside them, bit masks), so the file reader and writer copy
+// them field by field. Everything else reads and changes them through the typed accessors.
 // Arrays that the program numbers from 1 are stored from index 0 here:
 // numbersInPlay[0] is the first (smallest) number in play, fixedNumbers[n - 1] is number n.
 
@@ -19,6 +24,12 @@ struct SystemHeader {
     std::string systemType;                                    // UTF-8 inside the program
     std::array<std::uint8_t, MainNumberCount> numbersInPlay{}; // ascending; stale behind the count
     std::array<std::uint8_t, EuroNumberCount> euroNumbers{};
+
+    NumberSet numbers() const;
+    NumberSet euros() const;
+    // Fills the ascending list and its count (at most the table's size).
+    void setNumbers(NumberSet numbers);
+    void setEuros(NumberSet euros);
 };
 
 struct ConditionSet {
@@ -32,28 +43,66 @@ struct ConditionSet {
     std::uint8_t fixedCount = 0;
     Flag reducedActive = FlagOff;
     std::uint8_t reducedN = 0;
+
+    bool evenOddOn() const { return isOn(evenOddActive); }
+    bool sumOn() const { return isOn(sumActive); }
+    bool fixedOn() const { return isOn(fixedActive); }
+    bool reducedOn() const { return isOn(reducedActive); }
+    void setEvenOddOn(bool on) { evenOddActive = toFlag(on); }
+    void setSumOn(bool on) { sumActive = toFlag(on); }
+    void setFixedOn(bool on) { fixedActive = toFlag(on); }
+    void setReducedOn(bool on) { reducedActive = toFlag(on); }
+    CountSet evenCounts() const;
+    void setEvenCounts(CountSet counts);
+    NumberSet fixed() const;
+    // Marks exactly these numbers (1..50) as fixed and sets the count to match.
+    void setFixed(NumberSet numbers);
 };
 
 struct ExcludedSet {
     Flag excludedActive = FlagOff;
     std::array<Column, MaxExcluded> excludedColumns{};
     std::int32_t excludedCount = 0; // 0..MaxExcluded
+
+    bool on() const { return isOn(excludedActive); }
+    void setOn(bool on) { excludedActive = toFlag(on); }
+    std::span<const Column> columns() const;
+    // Keeps at most MaxExcluded columns; returns how many were kept.
+    std::size_t setColumns(std::span<const Column> columns);
 };
 
 struct ConsecutiveCondition {
     std::int32_t allowedRuns = 0; // bit k set: longest run of length k passes (k = 1..5)
     Flag consecutiveActive = FlagOff;
+
+    bool on() const { return isOn(consecutiveActive); }
+    void setOn(bool on) { consecutiveActive = toFlag(on); }
+    // The accepted lengths 1..5 of a column's longest run.
+    CountSet runs() const {
+        return CountSet::fromBits(static_cast<std::uint32_t>(allowedRuns) & 0x3EU);
+    }
+    void setRuns(CountSet runs) { allowedRuns = static_cast<std::int32_t>(runs.bits() & 0x3EU); }
 };
 
 struct MinimumDistance {
     std::uint8_t minDistance = 0; // 1..5; 0 before the dialog was first opened
     Flag minDistanceActive = FlagOff;
+
+    bool on() const { return isOn(minDistanceActive); }
+    void setOn(bool on) { minDistanceActive = toFlag(on); }
 };
 
 struct FilterColumn {
     std::array<std::uint8_t, MainNumberCount> members{}; // entry n-1 is 1 when n is a member
     std::int32_t acceptedHits = 0; // bit k set: exactly k hits among the members pass
     Flag active = FlagOff;
+
+    bool on() const { return isOn(active); }
+    void setOn(bool on) { active = toFlag(on); }
+    NumberSet memberSet() const;
+    void setMembers(NumberSet numbers); // numbers outside 1..50 are left out
+    CountSet hits() const { return CountSet::fromBits(static_cast<std::uint32_t>(acceptedHits)); }
+    void setHits(CountSet hits) { acceptedHits = static_cast<std::int32_t>(hits.bits()); }
 
     bool operator==(const FilterColumn&) const = default;
 };
@@ -70,14 +119,14 @@ struct SystemState {
     std::vector<Column> columns;  // the developed system, at most MaxColumns
 
     // Run-time fields, never saved.
-    std::int32_t guiLocked = 0;
-    Flag stopRequested = FlagOff;
+    bool locked = false; // developed columns: numbers and conditions are read-only
     std::string systemPath;
     std::string systemFileName;
-    float costPerColumn = 2.0f;
+    Cents pricePerColumn = 200;
     double developmentStart = 0; // seconds since the epoch
 
     std::int32_t columnCount() const { return static_cast<std::int32_t>(columns.size()); }
+    bool filtersOn() const { return filterCount >= 1; }
 };
 
 // Empties the system's data: columns, type, conditions, filters, excluded table and the lock.
@@ -88,8 +137,8 @@ void clearSystemData(SystemState& state, bool keepNumbers);
 // C(n, 5) computed as the program always has: n(n-1)(n-2)(n-3)(n-4)/120, 0 below 5.
 double integralSize(int numbersInPlay);
 
-// costPerColumn x columnCount, in euros.
-double systemCost(const SystemState& state);
+// pricePerColumn x columnCount.
+Cents systemCost(const SystemState& state);
 
 // Rebuilds numbersInPlay / euroNumbers from marks (one bool per grid cell, in grid order).
 // The counts are set to the number of marks (at most the table sizes).

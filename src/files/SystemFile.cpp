@@ -350,15 +350,4 @@ Result<LoadedSystem> readSystemFile(const std::string& path) {
     return decodeSystemFile(bytes.value());
 }
 
-void adoptLoadedSystem(SystemState& state, SystemState&& loaded) {
-    SystemState& s = loaded;
-    s.guiLocked = 0;
-    s.stopRequested = state.stopRequested;
-    s.systemPath = std::move(state.systemPath);
-    s.systemFileName = std::move(state.systemFileName);
-    s.costPerColumn = state.costPerColumn;
-    s.developmentStart = state.developmentStart;
-    state = std::move(s);
-}
-
 } // namespace quintora

@@ -44,8 +44,4 @@ Status saveSystemFile(const std::string& path, const SystemState& state);
 // ApriFile's reading: double quotes are removed from the path first.
 Result<LoadedSystem> readSystemFile(const std::string& path);
 
-// Moves a loaded system into `state`, keeping the run-time fields of `state`
-// (guiLocked is cleared as ClearSystem does).
-void adoptLoadedSystem(SystemState& state, SystemState&& loaded);
-
 } // namespace quintora

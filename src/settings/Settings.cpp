@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -44,12 +45,12 @@ std::optional<double> parseDecimal(std::string_view text) {
     return value;
 }
 
-bool validPrice(float euros) {
-    return std::isfinite(euros) && euros >= 0 && euros <= MaxPrice;
+bool validPrice(Cents cents) {
+    return cents >= 0 && cents <= MaxPricePerColumn;
 }
 
 // How each type of field is kept as text. The only integer is the recalculation source
-// (1 or 2), the only flag the recalculation mode, the only float the price (whole cents).
+// (1 or 2), the only flag the recalculation mode, the only amount the price (whole cents).
 void fromText(std::string& field, const std::string& text) {
     field = text;
 }
@@ -59,10 +60,10 @@ void fromText(int& source, const std::string& text) {
 void fromText(bool& mode, const std::string& text) {
     mode = text == "TRUE";
 }
-void fromText(float& euros, const std::string& text) {
+void fromText(Cents& price, const std::string& text) {
     const auto cents = parseDecimal(text);
-    if (cents && *cents <= std::numeric_limits<std::int32_t>::max()) {
-        euros = static_cast<float>(*cents / 100.0);
+    if (cents && *cents <= static_cast<double>(MaxPricePerColumn)) {
+        price = static_cast<Cents>(std::llround(*cents));
     }
 }
 
@@ -75,15 +76,15 @@ std::string toText(int source) {
 std::string toText(bool mode) {
     return mode ? "TRUE" : "FALSE";
 }
-std::string toText(float euros) {
-    return std::to_string(std::llround(static_cast<double>(euros) * 100.0));
+std::string toText(Cents price) {
+    return std::to_string(price);
 }
 
 // Every key of the settings section and the field it fills; the member's type says how it is
 // stored. A missing key leaves the field at the default that Settings declares.
 struct Field {
     const char* key;
-    std::variant<std::string Settings::*, int Settings::*, bool Settings::*, float Settings::*>
+    std::variant<std::string Settings::*, int Settings::*, bool Settings::*, Cents Settings::*>
         member;
 };
 
@@ -93,7 +94,7 @@ constexpr std::array<Field, 7> fields{{
     {"SORGENTE RICALCOLO", &Settings::recalcSource},
     {"MODALITA' RICALCOLO", &Settings::recalcMode},
     {"LINGUA", &Settings::language},
-    {"COSTO_COLONNA", &Settings::costPerColumn},
+    {"COSTO_COLONNA", &Settings::pricePerColumn},
     {"SERVER", &Settings::server},
 }};
 
@@ -110,7 +111,7 @@ Settings readConfiguration(const IniFile& ini) {
 }
 
 Status writeConfiguration(IniFile& ini, const Settings& settings) {
-    if (!validPrice(settings.costPerColumn)) {
+    if (!validPrice(settings.pricePerColumn)) {
         return Error{"ATTENZIONE", "Il costo della colonna non è valido."};
     }
     std::vector<std::pair<std::string, std::string>> values;
@@ -122,12 +123,15 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
     return ini.setProperties(SettingsSection, values);
 }
 
-float parsePrice(std::string_view text) {
-    const auto euros = parseDecimal(text);
-    if (!euros || *euros > MaxPrice) {
-        return std::numeric_limits<float>::quiet_NaN();
+std::string standardSettingsPath() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    std::string base;
+    if (dataHome != nullptr && dataHome[0] == '/') {
+        base = dataHome;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr) {
+        base = std::string(home) + "/.local/share";
     }
-    return static_cast<float>(*euros);
+    return base + "/Quintora/" + SettingsFileName;
 }
 
 } // namespace quintora

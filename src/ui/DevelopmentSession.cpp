@@ -2,6 +2,7 @@
 
 #include "core/Development.h"
 #include "core/ElapsedTime.h"
+#include "core/SystemDocument.h"
 #include "ui/DevelopmentRunner.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompt.h"
@@ -10,10 +11,11 @@
 
 namespace quintora {
 
-DevelopmentSession::DevelopmentSession(SystemState& state, Prompt& prompt, Language& language,
-                                       QWidget* owner)
+DevelopmentSession::DevelopmentSession(SystemDocument& document, SystemState snapshot,
+                                       Prompt& prompt, Language& language, QWidget* owner)
     : QObject(owner)
-    , state_(state)
+    , document_(document)
+    , snapshot_(std::move(snapshot))
     , prompt_(prompt)
     , dialog_(new ProgressDialog(language, owner))
     , runner_(new DevelopmentRunner(this)) {
@@ -23,17 +25,21 @@ DevelopmentSession::DevelopmentSession(SystemState& state, Prompt& prompt, Langu
 }
 
 DevelopmentSession::~DevelopmentSession() {
-    delete runner_; // stop and join the worker before the dialog and the state go
+    const bool running = runner_->isRunning();
+    delete runner_; // stop and join the worker before the dialog and the snapshot go
     runner_ = nullptr;
+    if (running || !completed_) {
+        document_.abandonDevelopment();
+    }
     delete dialog_;
 }
 
 void DevelopmentSession::start() {
-    dialog_->setColonneIntegrale(integralSize(state_.header.numbersInPlayCount));
+    dialog_->setColonneIntegrale(integralSize(snapshot_.header.numbersInPlayCount));
     dialog_->show();
     // A child window of a disabled main window is disabled with it; this one must answer.
     dialog_->setEnabled(true);
-    QTimer::singleShot(0, this, [this] { runner_->start(state_); });
+    QTimer::singleShot(0, this, [this] { runner_->start(snapshot_); });
 }
 
 void DevelopmentSession::closeDialog() {
@@ -87,15 +93,16 @@ void DevelopmentSession::complete() {
     completed_ = true;
     auto result = runner_->takeResult();
     const bool limitReached = result.limitReached;
-    adoptDevelopment(state_, std::move(result));
+    document_.finishDevelopment(std::move(result));
     if (limitReached) {
         prompt_.message(dialog_, QString::fromUtf8(LimitWarningTitle),
                         QString::fromStdString(limitWarningText(MaxColumns)),
                         Prompt::Icon::Critical);
     }
-    prompt_.message(dialog_, {},
-                    QString::fromStdString(elapsedTimeText(secondsSince(state_.developmentStart))),
-                    Prompt::Icon::None);
+    prompt_.message(
+        dialog_, {},
+        QString::fromStdString(elapsedTimeText(secondsSince(document_.state().developmentStart))),
+        Prompt::Icon::None);
     emit developed();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SystemState.h"
 #include "ui/ProgressDialog.h"
 
 #include <QObject>
@@ -12,19 +13,21 @@ namespace quintora {
 class DevelopmentRunner;
 class Language;
 class Prompt;
+class SystemDocument;
 struct DevelopmentProgress;
-struct SystemState;
 
 // One development as the user sees it: frmCalcolo with the engine's progress, the cancel
 // question (the engine pauses while it is open), then the limit warning and the elapsed time.
-// developed() is emitted when the result is in the state and those boxes are closed; the
-// owner then closes the dialog and deletes the session.
+// The worker develops `snapshot`, the document's copy of the system; developed() is emitted
+// when the document has taken the result and those boxes are closed; the owner then closes
+// the dialog and deletes the session.
 class DevelopmentSession : public QObject {
     Q_OBJECT
 public:
     // `owner` is the main window: it stays disabled while the session runs, the dialog
     // (its child) stays usable.
-    DevelopmentSession(SystemState& state, Prompt& prompt, Language& language, QWidget* owner);
+    DevelopmentSession(SystemDocument& document, SystemState snapshot, Prompt& prompt,
+                       Language& language, QWidget* owner);
     ~DevelopmentSession() override;
 
     // Shows the dialog; the engine starts once the event loop has drawn it.
@@ -43,7 +46,8 @@ private:
     void onEngineFinished();
     void complete();
 
-    SystemState& state_;
+    SystemDocument& document_;
+    const SystemState snapshot_;
     Prompt& prompt_;
     QPointer<ProgressDialog> dialog_;
     DevelopmentRunner* runner_;

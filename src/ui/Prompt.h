@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <optional>
+#include <QString>
 
 class QWidget;
 
@@ -17,19 +16,16 @@ public:
     virtual ~Prompt() = default;
 
     // A box with an OK button. An empty title means the application's title.
-    virtual void message(QWidget* parent, const QString& title, const QString& text,
-                         Icon icon) = 0;
+    virtual void message(QWidget* parent, const QString& title, const QString& text, Icon icon) = 0;
     // A Yes/No box; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text,
                           Icon icon = Icon::Question) = 0;
     // An input box; nullopt when cancelled.
     virtual std::optional<QString> inputText(QWidget* parent, const QString& title,
-                                             const QString& label,
-                                             const QString& initial = {}) = 0;
+                                             const QString& label, const QString& initial = {}) = 0;
     // File dialogs; an empty result when cancelled. `filter` uses the program's form
     // "File Quintora (*.qsy)|*.qsy" (description|pattern).
-    virtual QString openFileName(QWidget* parent, const QString& folder,
-                                 const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& folder,
                                  const QString& proposedName, const QString& filter,
                                  const QString& defaultSuffix) = 0;
@@ -40,8 +36,7 @@ public:
 class QtPrompt final : public Prompt {
 public:
     void message(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
-    bool question(QWidget* parent, const QString& title, const QString& text,
-                  Icon icon) override;
+    bool question(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& label,
                                      const QString& initial) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;

@@ -75,6 +75,8 @@ QString QtPrompt::saveFileName(QWidget* parent, const QString& folder, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPrompt::beep() { QApplication::beep(); }
+void QtPrompt::beep() {
+    QApplication::beep();
+}
 
 } // namespace quintora

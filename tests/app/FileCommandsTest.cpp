@@ -137,13 +137,13 @@ private:
     // Saves `s` to `path` and opens it through the menu.
     void openThroughMenu(const SystemState& s, const QString& path);
     Snapshot snapshot() const {
-        return {state_->columns,
-                state_->header.systemType,
-                state_->systemPath,
-                state_->systemFileName,
-                state_->header.numbersInPlayCount,
-                state_->header.euroCount,
-                state_->guiLocked,
+        return {state().columns,
+                state().header.systemType,
+                state().systemPath,
+                state().systemFileName,
+                state().header.numbersInPlayCount,
+                state().header.euroCount,
+                state().locked,
                 window_->numberGrid()->markedCount() + window_->euroGrid()->markedCount(),
                 panel(1)};
     }
@@ -162,7 +162,7 @@ void FileCommandsTest::openThroughMenu(const SystemState& s, const QString& path
     QDir().mkpath(QFileInfo(path).absolutePath());
     QVERIFY(saveSystemFile(path.toStdString(), s).ok());
     prompt_->answerOpenFile(path);
-    window_->actions().apri->trigger();
+    window_->actions().open->trigger();
 }
 
 void FileCommandsTest::openFromTheMenu_data() {
@@ -174,7 +174,7 @@ void FileCommandsTest::openFromTheMenu_data() {
 void FileCommandsTest::openFromTheMenu() {
     QFETCH(bool, withColumns);
     prompt_->answerOpenFile({}); // cancelled: nothing happens
-    window_->actions().apri->trigger();
+    window_->actions().open->trigger();
     QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
 
     const QString path = xdg_->dataHome() + QStringLiteral("/altrove/Mio Sistema.QSY");
@@ -191,20 +191,20 @@ void FileCommandsTest::openFromTheMenu() {
     QCOMPARE(window_->numberGrid()->markedCount(), 10);
     QVERIFY(window_->euroGrid()->marked(3) && window_->euroGrid()->marked(9));
     QCOMPARE(window_->euroGrid()->markedCount(), 2);
-    QCOMPARE(state_->header.numbersInPlayCount, 10);
-    QCOMPARE(state_->header.euroCount, 2);
+    QCOMPARE(state().header.numbersInPlayCount, 10);
+    QCOMPARE(state().header.euroCount, 2);
 
     const auto& a = window_->actions();
-    for (auto* ticked : {a.somma, a.pariDispari, a.fisse, a.distanzaMinima, a.colonnaFiltro,
-                         a.consecutivi, a.escludiColonne}) {
+    for (auto* ticked : {a.sum, a.evenOdd, a.fixedNumbers, a.minimumDistance, a.filterColumns,
+                         a.consecutive, a.excludedColumns}) {
         QVERIFY2(ticked->isChecked(), qPrintable(ticked->objectName()));
     }
-    QVERIFY(!a.ridotto->isChecked());
+    QVERIFY(!a.reduced->isChecked());
 
-    QCOMPARE(state_->guiLocked, withColumns ? -1 : 0);
-    QCOMPARE(window_->buttons().calcolo->isEnabled(), !withColumns);
-    QCOMPARE(window_->buttons().visualizza->isEnabled(), withColumns);
-    QCOMPARE(QString::fromStdString(state_->systemPath), path);
+    QCOMPARE(state().locked, withColumns);
+    QCOMPARE(window_->buttons().develop->isEnabled(), !withColumns);
+    QCOMPARE(window_->buttons().view->isEnabled(), withColumns);
+    QCOMPARE(QString::fromStdString(state().systemPath), path);
     QCOMPARE(panel(1), QStringLiteral("mio sistema.qsy"));
     QCOMPARE(panel(2), withColumns ? QStringLiteral("3") : QStringLiteral("0"));
 }
@@ -234,7 +234,7 @@ void FileCommandsTest::refusedFileKeepsEverything() {
     writeFile(bad, bytes);
     prompt_->answerOpenFile(bad);
     prompt_->acceptMessage();
-    window_->actions().apri->trigger();
+    window_->actions().open->trigger();
 
     const auto message = prompt_->callsOf(Kind::Message).at(0);
     QCOMPARE(message.icon, Prompt::Icon::Critical);
@@ -245,7 +245,7 @@ void FileCommandsTest::refusedFileKeepsEverything() {
         QCOMPARE(message.text, text);
     }
     QVERIFY(snapshot() == before);
-    QVERIFY(window_->actions().somma->isChecked());
+    QVERIFY(window_->actions().sum->isChecked());
 }
 
 void FileCommandsTest::plainSaveWritesIntoTheSystemsFolder() {
@@ -253,10 +253,10 @@ void FileCommandsTest::plainSaveWritesIntoTheSystemsFolder() {
     openThroughMenu(sampleSystem(true), elsewhere);
     const QByteArray original = contents(elsewhere);
 
-    window_->actions().salva->trigger();
+    window_->actions().save->trigger();
 
     const QString target = systems() + QStringLiteral("/Mio Sistema.qsy");
-    QCOMPARE(QString::fromStdString(state_->systemPath), target);
+    QCOMPARE(QString::fromStdString(state().systemPath), target);
     QCOMPARE(contents(target), original);
     QCOMPARE(contents(elsewhere), original);
     QCOMPARE(panel(1), QStringLiteral("mio sistema.qsy"));
@@ -266,12 +266,12 @@ void FileCommandsTest::saveAsProposesTheNameInTheSystemsFolder() {
     openThroughMenu(sampleSystem(true), systems() + QStringLiteral("/Primo.qsy"));
     const QStringList files = QDir(systems()).entryList(QDir::Files);
     prompt_->answerSaveFile({}); // cancelled: nothing is written
-    window_->actions().salvaCome->trigger();
+    window_->actions().saveAs->trigger();
     QCOMPARE(QDir(systems()).entryList(QDir::Files), files);
 
     const QString chosen = xdg_->dataHome() + QStringLiteral("/Secondo.QSY");
     prompt_->answerSaveFile(chosen);
-    window_->actions().salvaCome->trigger();
+    window_->actions().saveAs->trigger();
 
     const auto dialogs = prompt_->callsOf(Kind::SaveFile);
     QCOMPARE(dialogs.size(), 2u);
@@ -281,10 +281,10 @@ void FileCommandsTest::saveAsProposesTheNameInTheSystemsFolder() {
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("qsy"));
     }
     QCOMPARE(contents(chosen), contents(systems() + QStringLiteral("/Primo.qsy")));
-    QCOMPARE(QString::fromStdString(state_->systemPath), chosen);
+    QCOMPARE(QString::fromStdString(state().systemPath), chosen);
     QCOMPARE(panel(1), QStringLiteral("secondo.qsy"));
     // The system keeps its name; only the panel shows where it went.
-    QCOMPARE(QString::fromStdString(state_->systemFileName), QStringLiteral("primo.qsy"));
+    QCOMPARE(QString::fromStdString(state().systemFileName), QStringLiteral("primo.qsy"));
 }
 
 void FileCommandsTest::exportAndImportColumns() {
@@ -294,7 +294,7 @@ void FileCommandsTest::exportAndImportColumns() {
     const QString exported = texts() + QStringLiteral("/colonne.txt");
     prompt_->answerSaveFile(exported);
     prompt_->acceptMessage();
-    window_->actions().esportaColonne->trigger();
+    window_->actions().exportColumns->trigger();
     const auto dialog = prompt_->callsOf(Kind::SaveFile).at(0);
     QCOMPARE(dialog.title, TextFilter);
     QCOMPARE(dialog.text, texts() + QStringLiteral("/colonne.txt"));
@@ -310,7 +310,7 @@ void FileCommandsTest::exportAndImportColumns() {
     prompt_->answerOpenFile(exported);
     prompt_->answerInput(QStringLiteral("9"));
     prompt_->answerInput(QStringLiteral(" 1 "));
-    window_->actions().importaColonne->trigger();
+    window_->actions().importColumns->trigger();
 
     QCOMPARE(prompt_->callsOf(Kind::OpenFile).at(0).text, texts());
     QCOMPARE(prompt_->callsOf(Kind::OpenFile).at(0).title, TextFilter);
@@ -320,24 +320,24 @@ void FileCommandsTest::exportAndImportColumns() {
     QCOMPARE(inputs[0].text, QStringLiteral("Valore N. 1 ?"));
     QCOMPARE(inputs[1].text, QStringLiteral("Valore N. 2 ?"));
 
-    QCOMPARE(state_->columns, saved.columns);
-    QCOMPARE(state_->header.systemType, std::string(SystemTypeTextFile));
+    QCOMPARE(state().columns, saved.columns);
+    QCOMPARE(state().header.systemType, std::string(SystemTypeTextFile));
     // The numbers in play are those the columns hold; conditions are gone.
     QCOMPARE(window_->numberGrid()->markedCount(), 10);
-    QCOMPARE(state_->header.numbersInPlayCount, 10);
+    QCOMPARE(state().header.numbersInPlayCount, 10);
     QVERIFY(window_->euroGrid()->marked(0) && window_->euroGrid()->marked(8));
-    QCOMPARE(state_->header.euroCount, 2);
-    QCOMPARE(state_->header.euroNumbers[0], 1);
-    QCOMPARE(state_->header.euroNumbers[1], 9);
-    QVERIFY(!window_->actions().somma->isChecked());
-    QCOMPARE(state_->guiLocked, -1);
+    QCOMPARE(state().header.euroCount, 2);
+    QCOMPARE(state().header.euroNumbers[0], 1);
+    QCOMPARE(state().header.euroNumbers[1], 9);
+    QVERIFY(!window_->actions().sum->isChecked());
+    QVERIFY(state().locked);
     QCOMPARE(panel(1), exported);
     QCOMPARE(panel(2), QStringLiteral("3"));
     QCOMPARE(panel(3), QStringLiteral("€ 6,00"));
     QCOMPARE(panel(4), QStringLiteral("FILE TXT"));
 
     // A plain save turns the text's name into a system file of the same name.
-    window_->actions().salva->trigger();
+    window_->actions().save->trigger();
     QCOMPARE(contents(systems() + QStringLiteral("/colonne.qsy")).size(), 155 + 8 + 15);
 }
 
@@ -420,7 +420,7 @@ void FileCommandsTest::refusedImports() {
             prompt_->answerInput(text);
         }
     }
-    window_->actions().importaColonne->trigger();
+    window_->actions().importColumns->trigger();
 
     QStringList shown;
     for (const auto& call : prompt_->callsOf(Kind::Message)) {
@@ -428,13 +428,13 @@ void FileCommandsTest::refusedImports() {
     }
     QCOMPARE(shown, expected);
     if (imported) {
-        QCOMPARE(state_->columns.size(), 2u);
-        QCOMPARE(state_->header.euroNumbers[0], 2);
-        QCOMPARE(state_->header.euroNumbers[1], 10);
-        QCOMPARE(state_->guiLocked, -1);
+        QCOMPARE(state().columns.size(), 2u);
+        QCOMPARE(state().header.euroNumbers[0], 2);
+        QCOMPARE(state().header.euroNumbers[1], 10);
+        QVERIFY(state().locked);
     } else {
         QVERIFY(snapshot() == before);
-        QVERIFY(window_->actions().somma->isChecked());
+        QVERIFY(window_->actions().sum->isChecked());
     }
 }
 
@@ -445,7 +445,7 @@ void FileCommandsTest::settingsFromTheMenu() {
         return QStringList{QStringLiteral("Laser")};
     };
     const QString opened =
-        withModalDialog([this] { window_->actions().impostazioni->trigger(); },
+        withModalDialog([this] { window_->actions().settings->trigger(); },
                         [](QDialog& dialog) {
                             auto* price =
                                 dialog.findChild<QLineEdit*>(QStringLiteral("txtCostoCol"));
@@ -457,7 +457,7 @@ void FileCommandsTest::settingsFromTheMenu() {
     QCOMPARE(IniFile(ini.toStdString()).getProperty("IMPOSTAZIONI", "COSTO_COLONNA"),
              std::string("150"));
     // Opening read the settings: the price shown follows the file as it was then.
-    QCOMPARE(state_->costPerColumn, 1.0f);
+    QCOMPARE(state().pricePerColumn, Cents{100});
     QFile::remove(ini);
 }
 
@@ -485,7 +485,7 @@ void FileCommandsTest::firstStartAsksForTheLanguage() {
     QCOMPARE(opened, QStringLiteral("frmImpostazioni"));
     QCOMPARE(offered, QStringLiteral("italiano"));
     QCOMPARE(context_->language.name(), std::string("english"));
-    QCOMPARE(window_->buttons().cancella->text(), QStringLiteral("Clear System"));
+    QCOMPARE(window_->buttons().clear->text(), QStringLiteral("Clear System"));
 
     // With a language chosen the next start goes straight to the window.
     window_.reset();

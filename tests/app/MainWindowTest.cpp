@@ -57,6 +57,7 @@ private slots:
     void reopeningColumnsWithoutNumbersKeepsDevelopOff();
     void columnPriceFollowsTheSettings();
     void closeAsksFirst();
+    void fileFromAnotherCopyAsksBeforeReplacingWork();
 
 private:
     QPushButton* button(const char* name) const {
@@ -86,8 +87,12 @@ private:
     void verifyDevelopEnabled(bool enabled) const {
         QCOMPARE(button("cmdCalcolo")->isEnabled(), enabled);
         QCOMPARE(button("cmdAdatta")->isEnabled(), enabled);
-        QCOMPARE(window_->menus().operations->menuAction()->isEnabled(), enabled);
+        QCOMPARE(window_->actions().develop->isEnabled(), enabled);
         QCOMPARE(window_->menus().conditions->menuAction()->isEnabled(), enabled);
+        // The archive and the statistics are always within reach.
+        QVERIFY(window_->menus().operations->menuAction()->isEnabled());
+        QVERIFY(window_->actions().archive->isEnabled());
+        QVERIFY(window_->actions().statistics->isEnabled());
     }
 };
 
@@ -101,7 +106,7 @@ void MainWindowTest::cleanup() {
 }
 
 void MainWindowTest::verifyLocked(bool locked) const {
-    QCOMPARE(state_->guiLocked, locked ? -1 : 0);
+    QCOMPARE(state().locked, locked);
     for (const char* name : {"cmdAdatta", "cmdCalcolo", "cmdCancella"}) {
         QVERIFY2(button(name)->isEnabled() == !locked, name);
     }
@@ -111,9 +116,9 @@ void MainWindowTest::verifyLocked(bool locked) const {
     }
     const auto& a = window_->actions();
     QCOMPARE(window_->findChild<QGroupBox*>(QStringLiteral("frameNumeri"))->isEnabled(), !locked);
-    QCOMPARE(a.calcolo->isEnabled(), !locked);
-    QCOMPARE(a.adattaMatrice->isEnabled(), !locked);
-    for (auto* action : {a.mescola, a.modifiche, a.spoglio, a.visualizza}) {
+    QCOMPARE(a.develop->isEnabled(), !locked);
+    QCOMPARE(a.adaptMatrix->isEnabled(), !locked);
+    for (auto* action : {a.shuffle, a.reopenForChanges, a.checkDraw, a.view}) {
         QCOMPARE(action->isEnabled(), locked);
     }
     QCOMPARE(window_->menus().print->menuAction()->isEnabled(), locked);
@@ -132,19 +137,19 @@ void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
     // A third Euro number is refused without a word.
     QTest::mouseClick(euro(5), Qt::LeftButton);
     QVERIFY(!euro(5)->marked());
-    QCOMPARE(state_->header.euroCount, 2);
+    QCOMPARE(state().header.euroCount, 2);
     QCOMPARE(euro(5)->property("Tag").toString(), QStringLiteral("0"));
     QCOMPARE(euro(3)->property("Tag").toString(), QStringLiteral("1"));
 
     QTest::mouseClick(euro(3), Qt::LeftButton);
-    QCOMPARE(state_->header.euroCount, 1);
+    QCOMPARE(state().header.euroCount, 1);
     verifyDevelopEnabled(false);
     QTest::mouseClick(euro(5), Qt::LeftButton);
     verifyDevelopEnabled(true);
 }
 
 void MainWindowTest::numbersLabelAndIntegral() {
-    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [0]"));
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [00]"));
     clickNumbers({9, 9});
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [00]"));
     clickNumbers({1, 2, 3, 4, 5, 6, 7, 8, 10, 11});
@@ -153,9 +158,9 @@ void MainWindowTest::numbersLabelAndIntegral() {
              QStringLiteral("252"));
 
     QTest::mouseClick(button("cmdCancella"), Qt::LeftButton);
-    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [0]"));
+    QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [00]"));
     QCOMPARE(window_->numberGrid()->markedCount(), 0);
-    QCOMPARE(state_->header.numbersInPlayCount, 0);
+    QCOMPARE(state().header.numbersInPlayCount, 0);
     QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblIntegrale"))->text(),
              QStringLiteral("0"));
 }
@@ -177,7 +182,7 @@ void MainWindowTest::dragTogglesEachEnteredCellOnce() {
     QVERIFY(!number(12)->marked()); // entered twice
     QVERIFY(number(13)->marked());
     QCOMPARE(window_->numberGrid()->markedCount(), 2);
-    QCOMPARE(state_->header.numbersInPlayCount, 2);
+    QCOMPARE(state().header.numbersInPlayCount, 2);
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [02]"));
 }
 
@@ -197,8 +202,8 @@ void MainWindowTest::developLocksAndModificheReopens() {
 
     QTRY_VERIFY(!window_->isDeveloping());
     QVERIFY(window_->isEnabled());
-    QCOMPARE(state_->columnCount(), 6);
-    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Integrale"));
+    QCOMPARE(state().columnCount(), 6);
+    QCOMPARE(QString::fromStdString(state().header.systemType), QStringLiteral("Integrale"));
     const auto elapsed = prompt_->callsOf(ScriptedPrompt::Kind::Message).at(0);
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d+ Days? \\d\\d:\\d\\d:\\d\\d$"))
                  .match(elapsed.text)
@@ -211,10 +216,13 @@ void MainWindowTest::developLocksAndModificheReopens() {
     verifyLocked(true);
 
     // "Modifiche" asks first; No keeps the columns.
-    state_->conditions.sumActive = FlagOn;
+    // Excluded columns are picked on the developed system and survive the reopening.
+    const std::vector<Column> excluded{{2, 4, 6, 8, 10}};
+    QVERIFY(document_->setExcluded(true, excluded).ok());
+    QVERIFY(!document_->setSumOn(true).ok()); // other conditions wait for "Modifiche"
     prompt_->answerQuestion(false);
     QTest::mouseClick(button("cmdModifiche"), Qt::LeftButton);
-    QCOMPARE(state_->columnCount(), 6);
+    QCOMPARE(state().columnCount(), 6);
     verifyLocked(true);
     const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
     QCOMPARE(question.title, QStringLiteral("Attenzione"));
@@ -223,16 +231,18 @@ void MainWindowTest::developLocksAndModificheReopens() {
                                            "                    Continuare ?"));
 
     prompt_->answerQuestion(true);
-    window_->actions().modifiche->trigger();
+    window_->actions().reopenForChanges->trigger();
     verifyLocked(false);
-    QCOMPARE(state_->columnCount(), 0);
-    QVERIFY(state_->header.systemType.empty());
+    QCOMPARE(state().columnCount(), 0);
+    QVERIFY(state().header.systemType.empty());
     QCOMPARE(panel(2), QStringLiteral("0"));
     QCOMPARE(panel(4), QString());
-    QCOMPARE(state_->header.numbersInPlayCount, 6);
+    QCOMPARE(state().header.numbersInPlayCount, 6);
     QCOMPARE(window_->numberGrid()->markedCount(), 6);
-    QCOMPARE(state_->header.euroCount, 2);
-    QVERIFY(isOn(state_->conditions.sumActive));
+    QCOMPARE(state().header.euroCount, 2);
+    QVERIFY(state().excluded.on());
+    QCOMPARE(state().excluded.columns().size(), std::size_t{1});
+    QVERIFY(document_->setSumOn(true).ok());
     QVERIFY(button("cmdCalcolo")->isEnabled());
 }
 
@@ -240,14 +250,14 @@ void MainWindowTest::developWithoutColumnsStaysUnlocked() {
     clickNumbers({20, 21, 22, 23, 24});
     QTest::mouseClick(euro(1), Qt::LeftButton);
     QTest::mouseClick(euro(2), Qt::LeftButton);
-    state_->conditions.sumActive = FlagOn; // 20+21+22+23+24 = 110: nothing passes
-    state_->conditions.sumFrom = 15;
-    state_->conditions.sumTo = 20;
+    // 20+21+22+23+24 = 110: nothing passes
+    QVERIFY(document_->setSumOn(true).ok());
+    QVERIFY(document_->setSumBounds(15, 20).ok());
     prompt_->acceptMessage();
-    window_->actions().calcolo->trigger();
+    window_->actions().develop->trigger();
     QTRY_VERIFY(!window_->isDeveloping());
-    QCOMPARE(state_->columnCount(), 0);
-    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Condizionato"));
+    QCOMPARE(state().columnCount(), 0);
+    QCOMPARE(QString::fromStdString(state().header.systemType), QStringLiteral("Condizionato"));
     verifyLocked(false);
 }
 
@@ -266,8 +276,8 @@ void MainWindowTest::developStopsAtTheLimit() {
     QTest::mouseClick(button("cmdCalcolo"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 30000);
 
-    QCOMPARE(state_->columnCount(), MaxColumns);
-    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Integrale - ***"));
+    QCOMPARE(state().columnCount(), MaxColumns);
+    QCOMPARE(QString::fromStdString(state().header.systemType), QStringLiteral("Integrale - ***"));
     const auto messages = prompt_->callsOf(ScriptedPrompt::Kind::Message);
     QCOMPARE(messages.at(0).title, QStringLiteral("ATTENZIONE"));
     QCOMPARE(messages.at(0).icon, Prompt::Icon::Critical);
@@ -323,12 +333,12 @@ void MainWindowTest::cancelQuestion() {
                                 QStringLiteral("\r\n") + count(accepted) + QStringLiteral("\r\n"));
 
     QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 30000);
-    QCOMPARE(QString::fromStdString(state_->header.systemType), QStringLiteral("Integrale - ***"));
+    QCOMPARE(QString::fromStdString(state().header.systemType), QStringLiteral("Integrale - ***"));
     if (stop) {
-        QVERIFY(state_->columnCount() >= 1);
-        QVERIFY(state_->columnCount() <= static_cast<int>(processed) + 1);
+        QVERIFY(state().columnCount() >= 1);
+        QVERIFY(state().columnCount() <= static_cast<int>(processed) + 1);
     } else {
-        QCOMPARE(state_->columnCount(), MaxColumns);
+        QCOMPARE(state().columnCount(), MaxColumns);
     }
     verifyLocked(true);
 }
@@ -360,14 +370,15 @@ void MainWindowTest::openSystemFileMarksGridsAndLocks() {
         QVERIFY(number(n)->marked());
     }
     QVERIFY(euro(2)->marked() && euro(9)->marked());
-    QCOMPARE(state_->header.numbersInPlayCount, 6);
-    QCOMPARE(state_->header.euroCount, 2);
+    QCOMPARE(state().header.numbersInPlayCount, 6);
+    QCOMPARE(state().header.euroCount, 2);
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [06]"));
     const auto& a = window_->actions();
-    QVERIFY(a.somma->isChecked() && a.escludiColonne->isChecked());
-    QVERIFY(!a.fisse->isChecked() && !a.ridotto->isChecked() && !a.colonnaFiltro->isChecked());
+    QVERIFY(a.sum->isChecked() && a.excludedColumns->isChecked());
+    QVERIFY(!a.fixedNumbers->isChecked() && !a.reduced->isChecked() &&
+            !a.filterColumns->isChecked());
     verifyLocked(true);
-    QCOMPARE(QString::fromStdString(state_->systemPath), path);
+    QCOMPARE(QString::fromStdString(state().systemPath), path);
     QCOMPARE(panel(1), QStringLiteral("mio sistema.qsy"));
     QCOMPARE(panel(2), QStringLiteral("3"));
     QCOMPARE(panel(3), QStringLiteral("€ 6,00"));
@@ -388,11 +399,11 @@ void MainWindowTest::refusedSystemFileChangesNothing() {
     QCOMPARE(message.title, QStringLiteral("E R R O R E"));
     QCOMPARE(message.text, QStringLiteral("Questo file non puo' essere letto"));
     QCOMPARE(message.icon, Prompt::Icon::Critical);
-    QCOMPARE(state_->header.numbersInPlayCount, 3);
+    QCOMPARE(state().header.numbersInPlayCount, 3);
     QCOMPARE(window_->numberGrid()->markedCount(), 3);
     QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
     QVERIFY(
-        QString::fromStdString(state_->systemPath).endsWith(QStringLiteral("/sistemi/nuovo.qsy")));
+        QString::fromStdString(state().systemPath).endsWith(QStringLiteral("/sistemi/nuovo.qsy")));
 }
 
 void MainWindowTest::reopeningColumnsWithoutNumbersKeepsDevelopOff() {
@@ -406,7 +417,7 @@ void MainWindowTest::reopeningColumnsWithoutNumbersKeepsDevelopOff() {
 
     prompt_->answerQuestion(true);
     window_->reopenForChanges();
-    QCOMPARE(state_->columnCount(), 0);
+    QCOMPARE(state().columnCount(), 0);
     verifyDevelopEnabled(false);
 }
 
@@ -434,9 +445,35 @@ void MainWindowTest::closeAsksFirst() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Quintora - Ver. 1.0.0 - Freeware"));
 
     prompt_->answerQuestion(true);
-    window_->actions().esci->trigger();
+    window_->actions().exit->trigger();
     QVERIFY(!window_->isVisible());
     QVERIFY(context_->closing);
+}
+
+void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
+    SystemState saved;
+    saved.header.setNumbers({1, 2, 3, 4, 5, 6});
+    saved.header.setEuros({1, 2});
+    const QString path = context_->dataFolder.path(QStringLiteral("altro.qsy"));
+    QVERIFY(saveSystemFile(path.toStdString(), saved).ok());
+
+    // Nothing to lose: the file opens at once.
+    window_->activateFromOtherCopy(path);
+    QCOMPARE(state().header.numbersInPlayCount, 6);
+
+    // Work in hand: a question naming the file; No keeps the system.
+    QVERIFY(document_->setSumOn(true).ok());
+    clickNumbers({40});
+    prompt_->answerQuestion(false);
+    window_->activateFromOtherCopy(path);
+    const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
+    QVERIFY2(question.text.contains(QStringLiteral("altro.qsy")), qPrintable(question.text));
+    QCOMPARE(state().header.numbersInPlayCount, 7);
+
+    prompt_->answerQuestion(true);
+    window_->activateFromOtherCopy(path);
+    QCOMPARE(state().header.numbersInPlayCount, 6);
+    QVERIFY(!state().conditions.sumOn());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -6,7 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
@@ -65,10 +65,11 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
     const QString file = xdg_->dataHome() + QStringLiteral("/Sistema Prova.qsy");
     saveSmallSystem(file);
 
-    SystemState state;
+    SystemDocument document;
+    const SystemState& state = document.state();
     ScriptedPrompt prompt;
     VersionCheck noCheck;
-    StartUp startUp(state, prompt, noCheck, root);
+    StartUp startUp(document, prompt, noCheck, root);
     QElapsedTimer timer;
     timer.start();
     // A command line split at its blank still names one file.
@@ -82,25 +83,26 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
     QVERIFY(window != nullptr && window->isVisible());
     QTRY_COMPARE(state.columnCount(), 3);
     QCOMPARE(state.systemFileName, std::string("sistema prova.qsy"));
-    QCOMPARE(state.guiLocked, -1);
+    QVERIFY(state.locked);
     QCOMPARE(window->numberGrid()->markedCount(), 6);
     QCOMPARE(prompt.calls().size(), std::size_t{0});
 }
 
 void StartUpTest::aNewerVersionEndsTheStart() {
-    SystemState state;
+    SystemDocument document;
     ScriptedPrompt prompt;
     EndingVersionCheck check;
-    StartUp startUp(state, prompt, check, xdg_->dataHome() + QStringLiteral("/ending/Quintora"));
+    StartUp startUp(document, prompt, check, xdg_->dataHome() + QStringLiteral("/ending/Quintora"));
     QVERIFY(!startUp.run({}));
     QVERIFY(startUp.mainWindow() == nullptr);
 }
 
 void StartUpTest::secondCopyHandsItsFileToTheRunningCopy() {
-    SystemState state;
+    SystemDocument document;
+    const SystemState& state = document.state();
     ScriptedPrompt prompt;
     VersionCheck noCheck;
-    StartUp first(state, prompt, noCheck, DataFolder::standardRoot());
+    StartUp first(document, prompt, noCheck, DataFolder::standardRoot());
     QVERIFY(first.run({}));
     auto* window = first.mainWindow();
     window->showMinimized();

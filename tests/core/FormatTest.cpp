@@ -1,5 +1,7 @@
 #include "core/Format.h"
 
+#include "core/Money.h"
+
 #include <gtest/gtest.h>
 
 using namespace quintora;
@@ -9,13 +11,42 @@ TEST(Format, ProgramFormats) {
     EXPECT_EQ(formatCount(999), "999");
     EXPECT_EQ(formatCount(2118760), "2.118.760");
     EXPECT_EQ(formatDevelopmentCount(200000), " 200.000");
-    EXPECT_EQ(formatEuro(0), "€ 0,00");
-    EXPECT_EQ(formatEuro(2.5 * 1234), "€ 3.085,00");
-    EXPECT_EQ(formatEuro(1234567.891), "€ 1.234.567,89");
-    EXPECT_EQ(formatDecimal2(2.5), "2,50");
-    EXPECT_EQ(formatDecimal2(1234.5), "1234,50");
     EXPECT_EQ(twoDigits(7), "07");
     EXPECT_EQ(twoDigits(50), "50");
     EXPECT_EQ(roundHalfEven(2.5), 2);
     EXPECT_EQ(roundHalfEven(3.5), 4);
+}
+
+TEST(Money, WholeCentsNeverRound) {
+    EXPECT_EQ(formatEuro(0), "€ 0,00");
+    EXPECT_EQ(formatEuro(250 * 1234), "€ 3.085,00");
+    EXPECT_EQ(formatEuro(123456789), "€ 1.234.567,89");
+    // 200,000 columns at 2,10 cost exactly 420.000,00, not 419.999,98 as in float arithmetic.
+    EXPECT_EQ(formatEuro(Cents{210} * 200000), "€ 420.000,00");
+    EXPECT_EQ(formatCentsAsDecimal(250), "2,50");
+    EXPECT_EQ(formatCentsAsDecimal(123450), "1234,50");
+}
+
+TEST(Money, PricesTypedInEuros) {
+    const struct {
+        const char* text;
+        std::optional<Cents> cents;
+    } cases[] = {
+        {"2", 200},
+        {"2.5", 250},
+        {" 2,10 ", 210},
+        {"0,05", 5},
+        {",5", 50},
+        {"21474836,47", 2147483647},
+        {"21474836,48", std::nullopt},
+        {"", std::nullopt},
+        {",", std::nullopt},
+        {"2,105", std::nullopt},
+        {"-1", std::nullopt},
+        {"2.5.1", std::nullopt},
+        {"abc", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parseEuros(c.text), c.cents) << c.text;
+    }
 }

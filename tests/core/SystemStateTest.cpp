@@ -22,7 +22,7 @@ SystemState busySystem() {
     s.excluded.excludedActive = FlagOn;
     s.excluded.excludedCount = 1;
     s.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
-    s.guiLocked = -1;
+    s.locked = true;
     s.systemPath = "sistemi/x.qsy";
     return s;
 }
@@ -45,9 +45,9 @@ TEST(SystemState, ClearEmptiesEverythingButWhatItKeeps) {
         EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
         EXPECT_EQ(s.excluded.excludedCount, 0);
         EXPECT_EQ(s.excluded.excludedColumns[0], Column{});
-        EXPECT_EQ(s.guiLocked, 0);
+        EXPECT_FALSE(s.locked);
         EXPECT_EQ(s.systemPath, "sistemi/x.qsy");
-        EXPECT_EQ(systemCost(s), 0.0);
+        EXPECT_EQ(systemCost(s), 0);
     }
 }
 
@@ -58,8 +58,8 @@ TEST(SystemState, IntegralSizeAndCost) {
     EXPECT_EQ(integralSize(50), 2118760);
     SystemState s;
     s.columns.resize(252);
-    s.costPerColumn = 2.5f;
-    EXPECT_DOUBLE_EQ(systemCost(s), 630.0);
+    s.pricePerColumn = 250;
+    EXPECT_EQ(systemCost(s), 63000);
 }
 
 TEST(SystemState, NumberListsFollowTheMarks) {

@@ -137,7 +137,7 @@ TEST(ColumnText, ApplyImportReplacesTheSystem) {
     state.filterCount = 3;
     state.filters[0].active = FlagOn;
     state.columns = {Column{1, 2, 3, 4, 5}};
-    state.guiLocked = -1;
+    state.locked = true;
     state.header.systemType = "Integrale";
 
     applyImportedColumns(state, {{12, 3, 40, 7, 9}, {3, 7, 9, 12, 41}}, {8, 2});

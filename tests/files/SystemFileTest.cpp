@@ -221,16 +221,3 @@ TEST_F(TempFolder, AFolderOrAMissingFileIsRefusedWithItsReason) {
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().message.find("assente.qsy"), std::string::npos);
 }
-
-TEST(SystemFile, AdoptingKeepsTheRunTimeFields) {
-    SystemState current;
-    current.systemPath = "a/b.qsy";
-    current.systemFileName = "b.qsy";
-    current.costPerColumn = 2.5f;
-    current.guiLocked = -1;
-    adoptLoadedSystem(current, withEveryCondition());
-    EXPECT_EQ(current.systemPath, "a/b.qsy");
-    EXPECT_EQ(current.costPerColumn, 2.5f);
-    EXPECT_EQ(current.guiLocked, 0);
-    EXPECT_EQ(current.columnCount(), 252);
-}

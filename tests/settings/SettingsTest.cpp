@@ -19,7 +19,7 @@ TEST(Settings, DefaultsWithoutAFile) {
     const Settings s = readConfiguration(IniFile(folder.file(SettingsFileName)));
     EXPECT_EQ(s.header, "RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE");
     EXPECT_EQ(s.listingPrinter, "NESSUNA");
-    EXPECT_FLOAT_EQ(s.costPerColumn, 2.0f);
+    EXPECT_EQ(s.pricePerColumn, 200);
     EXPECT_EQ(s.recalcSource, 1);
     EXPECT_FALSE(s.recalcMode);
     EXPECT_EQ(s.language, "");
@@ -41,7 +41,7 @@ TEST(Settings, ReadsEveryKey) {
     EXPECT_EQ(s.recalcSource, 2);
     EXPECT_TRUE(s.recalcMode);
     EXPECT_EQ(s.language, "english");
-    EXPECT_FLOAT_EQ(s.costPerColumn, 2.5f);
+    EXPECT_EQ(s.pricePerColumn, 250);
     EXPECT_EQ(s.server, "https://example.org/");
 }
 
@@ -50,28 +50,28 @@ TEST(Settings, ValueRules) {
         const char* line;
         int source;
         bool mode;
-        float cost;
+        Cents cost;
     } cases[] = {
-        {"MODALITA' RICALCOLO=true", 1, false, 2.0f},
-        {"MODALITA' RICALCOLO=\"TRUE\"", 1, true, 2.0f},
-        {"MODALITA' RICALCOLO=FALSE", 1, false, 2.0f},
-        {"SORGENTE RICALCOLO=1", 1, false, 2.0f},
-        {"SORGENTE RICALCOLO=x", 2, false, 2.0f},
-        {"SORGENTE RICALCOLO=", 2, false, 2.0f},
-        {"COSTO_COLONNA=0", 1, false, 0.0f},
-        {"COSTO_COLONNA=150", 1, false, 1.5f},
-        {"COSTO_COLONNA=abc", 1, false, 2.0f},
-        {"COSTO_COLONNA=", 1, false, 2.0f},
-        {"COSTO_COLONNA=-100", 1, false, 2.0f},
-        {"COSTO_COLONNA=1e5", 1, false, 2.0f},
-        {"COSTO_COLONNA=99999999999", 1, false, 2.0f},
+        {"MODALITA' RICALCOLO=true", 1, false, 200},
+        {"MODALITA' RICALCOLO=\"TRUE\"", 1, true, 200},
+        {"MODALITA' RICALCOLO=FALSE", 1, false, 200},
+        {"SORGENTE RICALCOLO=1", 1, false, 200},
+        {"SORGENTE RICALCOLO=x", 2, false, 200},
+        {"SORGENTE RICALCOLO=", 2, false, 200},
+        {"COSTO_COLONNA=0", 1, false, 0},
+        {"COSTO_COLONNA=150", 1, false, 150},
+        {"COSTO_COLONNA=abc", 1, false, 200},
+        {"COSTO_COLONNA=", 1, false, 200},
+        {"COSTO_COLONNA=-100", 1, false, 200},
+        {"COSTO_COLONNA=1e5", 1, false, 200},
+        {"COSTO_COLONNA=99999999999", 1, false, 200},
     };
     ScratchFolder folder;
     for (const auto& c : cases) {
         const Settings s = readFrom(folder, std::string("[IMPOSTAZIONI]\n") + c.line + "\n");
         EXPECT_EQ(s.recalcSource, c.source) << c.line;
         EXPECT_EQ(s.recalcMode, c.mode) << c.line;
-        EXPECT_FLOAT_EQ(s.costPerColumn, c.cost) << c.line;
+        EXPECT_EQ(s.pricePerColumn, c.cost) << c.line;
     }
 }
 
@@ -85,7 +85,7 @@ TEST(Settings, WritesEveryKeyAndKeepsTheRestOfTheFile) {
     s.recalcSource = 2;
     s.recalcMode = true;
     s.language = "english";
-    s.costPerColumn = parsePrice("2.5");
+    s.pricePerColumn = 250;
     ASSERT_TRUE(writeConfiguration(ini, s).ok());
     EXPECT_EQ(folder.read(SettingsFileName), "; mine\r\n[ALTRO]\r\nx=1\r\n[IMPOSTAZIONI]\r\n"
                                              "LINGUA=english\r\n"
@@ -99,47 +99,34 @@ TEST(Settings, WritesEveryKeyAndKeepsTheRestOfTheFile) {
     EXPECT_EQ(back.header, s.header);
     EXPECT_EQ(back.recalcSource, 2);
     EXPECT_TRUE(back.recalcMode);
-    EXPECT_FLOAT_EQ(back.costPerColumn, 2.5f);
+    EXPECT_EQ(back.pricePerColumn, 250);
 }
 
 TEST(Settings, PriceIsStoredInWholeCents) {
-    const std::pair<float, const char*> cases[] = {
-        {2.5f, "250"}, {2.3f, "230"}, {0.0f, "0"}, {1.005f, "100"}, {19.99f, "1999"}};
+    const std::pair<Cents, const char*> cases[] = {
+        {250, "250"}, {230, "230"}, {0, "0"}, {1999, "1999"}, {MaxPricePerColumn, "2147483647"}};
     ScratchFolder folder;
     IniFile ini(folder.file(SettingsFileName));
-    for (const auto& [euros, stored] : cases) {
+    for (const auto& [cents, stored] : cases) {
         Settings s;
-        s.costPerColumn = euros;
+        s.pricePerColumn = cents;
         ASSERT_TRUE(writeConfiguration(ini, s).ok());
-        EXPECT_EQ(ini.getProperty(SettingsSection, "COSTO_COLONNA"), stored) << euros;
+        EXPECT_EQ(ini.getProperty(SettingsSection, "COSTO_COLONNA"), stored) << cents;
+        EXPECT_EQ(readConfiguration(ini).pricePerColumn, cents);
     }
 }
 
 TEST(Settings, RefusesABadPriceAndWritesNothing) {
     ScratchFolder folder;
     IniFile ini(folder.file(SettingsFileName));
-    for (const float bad : {parsePrice("abc"), -1.0f, MaxPrice * 2, INFINITY}) {
+    for (const Cents bad : {Cents{-1}, MaxPricePerColumn + 1}) {
         Settings s;
-        s.costPerColumn = bad;
+        s.pricePerColumn = bad;
         const Status status = writeConfiguration(ini, s);
         ASSERT_FALSE(status.ok()) << bad;
         EXPECT_FALSE(status.error().message.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(ini.path()));
-}
-
-TEST(Settings, ParsePrice) {
-    const std::pair<const char*, float> numbers[] = {
-        {"2.5", 2.5f}, {"2,50", 2.5f}, {" 3 ", 3.0f},         {"0", 0.0f},
-        {",5", 0.5f},  {"2.", 2.0f},   {"21474836", MaxPrice}};
-    for (const auto& [text, euros] : numbers) {
-        EXPECT_FLOAT_EQ(parsePrice(text), euros) << text;
-    }
-    for (const char* garbage :
-         {"", " ", "abc", "2.5.1", "2,5.1", "-1", "+1", "1e3", "\xE2\x82\xAC 2", "2 5", ".",
-          "21474837", "99999999999999999999999999"}) {
-        EXPECT_TRUE(std::isnan(parsePrice(garbage))) << garbage;
-    }
 }
 
 } // namespace

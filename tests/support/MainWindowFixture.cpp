@@ -1,5 +1,7 @@
 #include "support/MainWindowFixture.h"
 
+#include "core/SystemDocument.h"
+
 #include <QTest>
 
 namespace quintora::test {
@@ -8,9 +10,9 @@ bool MainWindowFixture::openWindow() {
     if (!xdg_) {
         xdg_ = std::make_unique<TemporaryXdg>();
     }
-    state_ = std::make_unique<SystemState>();
+    document_ = std::make_unique<SystemDocument>();
     prompt_ = std::make_unique<ScriptedPrompt>();
-    context_ = std::make_unique<AppContext>(*state_, *prompt_, DataFolder(xdg_->dataFolder()));
+    context_ = std::make_unique<AppContext>(*document_, *prompt_, DataFolder(xdg_->dataFolder()));
     context_->dataFolder.createTree();
     window_ = std::make_unique<MainWindow>(*context_);
     window_->show();
@@ -21,7 +23,7 @@ void MainWindowFixture::closeWindow() {
     window_.reset();
     context_.reset();
     prompt_.reset();
-    state_.reset();
+    document_.reset();
 }
 
 } // namespace quintora::test

@@ -8,8 +8,8 @@
 namespace quintora {
 
 ConditionDialog::ConditionDialog(const QString& formName, const QString& title,
-                                 const QString& switchName, Flag& flag, bool editable,
-                                 QWidget* parent)
+                                 const QString& switchName, bool on, bool editable,
+                                 std::function<void(bool)> switchCondition, QWidget* parent)
     : QDialog(parent)
     , switch_(new OnOffSwitch(switchName, this))
     , panel_(new QGroupBox(this))
@@ -19,8 +19,8 @@ ConditionDialog::ConditionDialog(const QString& formName, const QString& title,
     setWindowTitle(title);
     panel_->setObjectName(QStringLiteral("framePanel"));
 
-    switch_->setOn(isOn(flag));
-    connect(switch_, &OnOffSwitch::toggled, this, [&flag](bool on) { flag = toFlag(on); });
+    switch_->setOn(on);
+    connect(switch_, &OnOffSwitch::toggled, this, std::move(switchCondition));
     switch_->setEnabled(editable);
     panel_->setEnabled(editable);
 

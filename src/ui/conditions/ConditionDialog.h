@@ -2,6 +2,7 @@
 
 #include "core/GameModel.h"
 
+#include <functional>
 #include <QDialog>
 #include <QGroupBox>
 
@@ -11,9 +12,9 @@ namespace quintora {
 
 class OnOffSwitch;
 
-// The frame every condition dialog shares: the "Condizione" ON/OFF switch, which writes its
-// flag at once, above a settings panel. Unless `editable`, switch and panel are read-only.
-// The dialog holds a reference to the flag, so the system must outlive it.
+// The frame every condition dialog shares: the "Condizione" ON/OFF switch, which switches its
+// condition at once through `switchCondition`, above a settings panel. Unless `editable`,
+// switch and panel are read-only.
 class ConditionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +24,8 @@ public:
 
 protected:
     ConditionDialog(const QString& formName, const QString& title, const QString& switchName,
-                    Flag& flag, bool editable, QWidget* parent);
+                    bool on, bool editable, std::function<void(bool)> switchCondition,
+                    QWidget* parent);
 
     // Where subclasses put their controls (a layout of the panel).
     QVBoxLayout* panelLayout() const { return panelLayout_; }

@@ -2,7 +2,9 @@
 
 #include "core/Conditions.h"
 #include "core/Format.h"
+#include "core/SystemDocument.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
 
 #include <array>
@@ -12,11 +14,13 @@
 
 namespace quintora {
 
-ConsecutiveDialog::ConsecutiveDialog(SystemState& state, Language& language, QWidget* parent)
-    : ConditionDialog(QStringLiteral("frmConsecutivi"), QStringLiteral("Numeri Consecutivi"),
-                      QStringLiteral("optCond"), state.consecutive.consecutiveActive,
-                      conditionsEditable(state), parent)
-    , state_(state)
+ConsecutiveDialog::ConsecutiveDialog(SystemDocument& document, Language& language, QWidget* parent)
+    : ConditionDialog(
+          QStringLiteral("frmConsecutivi"), QStringLiteral("Numeri Consecutivi"),
+          QStringLiteral("optCond"), document.state().consecutive.on(),
+          document.canEditConditions(),
+          [&document](bool on) { (void)document.setConsecutiveOn(on); }, parent)
+    , document_(document)
     // Cell k is run length k; cell 0 only keeps the numbering and stays hidden.
     , grid_(new CellGrid(QStringLiteral("lbPresenze"),
                          {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -27,7 +31,7 @@ ConsecutiveDialog::ConsecutiveDialog(SystemState& state, Language& language, QWi
     grid_->cell(0)->setFixedSize(0, 0); // so that a drag never finds it under the pointer
     for (int k = 1; k <= 5; ++k) {
         grid_->cell(k)->setMinimumWidth(36);
-        grid_->setMarked(k, runAllowed(state.consecutive.allowedRuns, k));
+        grid_->setMarked(k, document.state().consecutive.runs().contains(k));
     }
     connect(grid_, &CellGrid::cellActivated, this,
             [this](int k) { grid_->setMarked(k, !grid_->marked(k)); });
@@ -40,7 +44,8 @@ ConsecutiveDialog::ConsecutiveDialog(SystemState& state, Language& language, QWi
     auto* maxCaption = new QLabel(QStringLiteral("Max"), panel());
     maxCaption->setObjectName(QStringLiteral("lblMax"));
     auto* maxValue = new QLabel(
-        QString::fromStdString(twoDigits(longestRun(numbersInPlay(state.header)))), panel());
+        QString::fromStdString(twoDigits(longestRun(numbersInPlay(document.state().header)))),
+        panel());
     maxValue->setObjectName(QStringLiteral("l1"));
     maxValue->setFrameShape(QFrame::Panel);
     maxValue->setFrameShadow(QFrame::Sunken);
@@ -56,11 +61,11 @@ ConsecutiveDialog::ConsecutiveDialog(SystemState& state, Language& language, QWi
 
 void ConsecutiveDialog::done(int result) {
     if (editable()) {
-        std::array<bool, 5> runs{};
+        CountSet runs;
         for (int k = 1; k <= 5; ++k) {
-            runs[static_cast<std::size_t>(k - 1)] = grid_->marked(k);
+            runs.set(k, grid_->marked(k));
         }
-        state_.consecutive.allowedRuns = runsMask(runs);
+        (void)document_.setConsecutive(conditionSwitch()->isOn(), runs);
     }
     ConditionDialog::done(result);
 }

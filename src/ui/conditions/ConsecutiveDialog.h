@@ -6,7 +6,7 @@ namespace quintora {
 
 class CellGrid;
 class Language;
-struct SystemState;
+class SystemDocument;
 
 // frmConsecutivi: which lengths of the longest run of consecutive numbers a column may
 // have. Cells lbPresenze(1..5) stand for the lengths; "Max" shows the longest run among the
@@ -14,13 +14,13 @@ struct SystemState;
 class ConsecutiveDialog : public ConditionDialog {
     Q_OBJECT
 public:
-    ConsecutiveDialog(SystemState& state, Language& language, QWidget* parent);
+    ConsecutiveDialog(SystemDocument& document, Language& language, QWidget* parent);
 
     void done(int result) override;
     CellGrid* grid() const { return grid_; }
 
 private:
-    SystemState& state_;
+    SystemDocument& document_;
     CellGrid* grid_;
 };
 

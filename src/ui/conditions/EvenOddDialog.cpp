@@ -1,6 +1,7 @@
 #include "ui/conditions/EvenOddDialog.h"
 
 #include "core/Conditions.h"
+#include "core/SystemDocument.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/WindowLoad.h"
 
@@ -24,11 +25,13 @@ QStringList evenOddCaptions() {
 
 } // namespace
 
-EvenOddDialog::EvenOddDialog(SystemState& state, Language& language, QWidget* parent)
-    : ConditionDialog(QStringLiteral("frmPari"), QStringLiteral("Pari e Dispari"),
-                      QStringLiteral("optCondizione"), state.conditions.evenOddActive,
-                      conditionsEditable(state), parent)
-    , state_(state)
+EvenOddDialog::EvenOddDialog(SystemDocument& document, Language& language, QWidget* parent)
+    : ConditionDialog(
+          QStringLiteral("frmPari"), QStringLiteral("Pari e Dispari"),
+          QStringLiteral("optCondizione"), document.state().conditions.evenOddOn(),
+          document.canEditConditions(), [&document](bool on) { (void)document.setEvenOddOn(on); },
+          parent)
+    , document_(document)
     , grid_(new CellGrid(QStringLiteral("labPariDispari"), evenOddCaptions(), 1, CellLook::red(),
                          true, panel())) {
     // Centre each heading over its column of digits in the cells' captions.
@@ -59,7 +62,7 @@ EvenOddDialog::EvenOddDialog(SystemState& state, Language& language, QWidget* pa
 
     for (int k = 0; k < grid_->count(); ++k) {
         grid_->cell(k)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        grid_->setMarked(k, isOn(state.conditions.evenCountAllowed[static_cast<std::size_t>(k)]));
+        grid_->setMarked(k, document.state().conditions.evenCounts().contains(k));
     }
     connect(grid_, &CellGrid::cellActivated, this, &EvenOddDialog::toggle);
     loadWindowTexts(this, language);
@@ -68,7 +71,9 @@ EvenOddDialog::EvenOddDialog(SystemState& state, Language& language, QWidget* pa
 void EvenOddDialog::toggle(int index) {
     const bool marked = !grid_->marked(index);
     grid_->setMarked(index, marked);
-    state_.conditions.evenCountAllowed[static_cast<std::size_t>(index)] = toFlag(marked);
+    auto counts = document_.state().conditions.evenCounts();
+    counts.set(index, marked);
+    (void)document_.setEvenOdd(document_.state().conditions.evenOddOn(), counts);
 }
 
 } // namespace quintora

@@ -6,21 +6,21 @@ namespace quintora {
 
 class CellGrid;
 class Language;
-struct SystemState;
+class SystemDocument;
 
 // frmPari: which counts of even numbers a column may have. Each cell writes its
 // evenCountAllowed flag at once; closing stores nothing more.
 class EvenOddDialog : public ConditionDialog {
     Q_OBJECT
 public:
-    EvenOddDialog(SystemState& state, Language& language, QWidget* parent);
+    EvenOddDialog(SystemDocument& document, Language& language, QWidget* parent);
 
     CellGrid* grid() const { return grid_; }
 
 private:
     void toggle(int index);
 
-    SystemState& state_;
+    SystemDocument& document_;
     CellGrid* grid_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/ExcludedColumns.h"
 #include "core/Format.h"
+#include "core/SystemDocument.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
@@ -49,10 +50,10 @@ QLabel* countLabel(const QString& name, QWidget* parent) {
 
 } // namespace
 
-ExcludedColumnsDialog::ExcludedColumnsDialog(SystemState& state, Prompt& prompt, Language& language,
-                                             QWidget* parent)
+ExcludedColumnsDialog::ExcludedColumnsDialog(SystemDocument& document, Prompt& prompt,
+                                             Language& language, QWidget* parent)
     : QDialog(parent)
-    , state_(state)
+    , document_(document)
     , prompt_(prompt)
     , switch_(new OnOffSwitch(QStringLiteral("optCondizione"), this))
     , system_(columnList(QStringLiteral("lstColonneSistema"), this))
@@ -62,15 +63,14 @@ ExcludedColumnsDialog::ExcludedColumnsDialog(SystemState& state, Prompt& prompt,
     setObjectName(QStringLiteral("frmEscludiColonne"));
     setWindowTitle(QStringLiteral(" Escludi Colonne"));
 
-    switch_->setOn(isOn(state.excluded.excludedActive));
+    const auto& state = document.state();
+    switch_->setOn(state.excluded.on());
     connect(switch_, &OnOffSwitch::toggled, this,
-            [this](bool on) { state_.excluded.excludedActive = toFlag(on); });
+            [this](bool on) { (void)document_.setExcludedOn(on); });
 
     system_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fill(system_, state.columns);
-    const auto count = std::clamp(state.excluded.excludedCount, 0, MaxExcluded);
-    fill(excluded_,
-         std::span(state.excluded.excludedColumns).first(static_cast<std::size_t>(count)));
+    fill(excluded_, state.excluded.columns());
 
     auto* add = new QPushButton(QStringLiteral("Aggiungi a Colonne Escluse"), this);
     add->setObjectName(QStringLiteral("cmdAdd"));
@@ -143,7 +143,9 @@ void ExcludedColumnsDialog::done(int result) {
     for (int i = 0; i < excluded_->count(); ++i) {
         items.push_back(excluded_->item(i)->text().toStdString());
     }
-    const auto stored = storeExcludedColumns(state_.excluded, items);
+    ExcludedSet edited;
+    const auto stored = storeExcludedColumns(edited, items);
+    (void)document_.setExcluded(switch_->isOn(), edited.columns());
     const auto refused = excludedRefusedText(stored);
     if (!refused.empty()) {
         prompt_.message(this, QStringLiteral("ATTENZIONE"), QString::fromStdString(refused),

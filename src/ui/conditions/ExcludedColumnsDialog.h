@@ -11,7 +11,7 @@ namespace quintora {
 class Language;
 class OnOffSwitch;
 class Prompt;
-struct SystemState;
+class SystemDocument;
 
 // frmEscludiColonne: moves columns of the system onto the excluded list, which the next
 // development leaves out. Editable whether or not the system is locked: the columns to
@@ -19,7 +19,8 @@ struct SystemState;
 class ExcludedColumnsDialog : public QDialog {
     Q_OBJECT
 public:
-    ExcludedColumnsDialog(SystemState& state, Prompt& prompt, Language& language, QWidget* parent);
+    ExcludedColumnsDialog(SystemDocument& document, Prompt& prompt, Language& language,
+                          QWidget* parent);
 
     void done(int result) override;
 
@@ -31,7 +32,7 @@ private:
     void clearExcluded();
     void showCounts();
 
-    SystemState& state_;
+    SystemDocument& document_;
     Prompt& prompt_;
     OnOffSwitch* switch_;
     QListWidget* system_;

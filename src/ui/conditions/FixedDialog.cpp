@@ -1,7 +1,9 @@
 #include "ui/conditions/FixedDialog.h"
 
 #include "core/Conditions.h"
+#include "core/SystemDocument.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
 
 #include <array>
@@ -11,19 +13,20 @@
 
 namespace quintora {
 
-FixedDialog::FixedDialog(SystemState& state, Language& language, QWidget* parent)
-    : ConditionDialog(QStringLiteral("frmFisse"), QStringLiteral(" Fisse"),
-                      QStringLiteral("optCondFisse"), state.conditions.fixedActive,
-                      conditionsEditable(state), parent)
-    , state_(state)
+FixedDialog::FixedDialog(SystemDocument& document, Language& language, QWidget* parent)
+    : ConditionDialog(
+          QStringLiteral("frmFisse"), QStringLiteral(" Fisse"), QStringLiteral("optCondFisse"),
+          document.state().conditions.fixedOn(), document.canEditConditions(),
+          [&document](bool on) { (void)document.setFixedOn(on); }, parent)
+    , document_(document)
     , grid_(new CellGrid(QStringLiteral("labGriglia"), CellGrid::numberCaptions(MainNumberCount),
                          10, CellLook::red(), true, panel()))
     , count_(new QLabel(panel())) {
-    const NumberMask playing = numbersInPlayMask(state.header);
+    const auto playing = document.state().header.numbers();
+    const auto fixed = document.state().conditions.fixed();
     for (int i = 0; i < MainNumberCount; ++i) {
-        grid_->cell(i)->setSelectable((playing & numberBit(i + 1)) != 0);
-        grid_->setMarked(i, (playing & numberBit(i + 1)) != 0 &&
-                                state.conditions.fixedNumbers[static_cast<std::size_t>(i)] == 1);
+        grid_->cell(i)->setSelectable(playing.contains(i + 1));
+        grid_->setMarked(i, playing.contains(i + 1) && fixed.contains(i + 1));
     }
     connect(grid_, &CellGrid::cellActivated, this, &FixedDialog::toggle);
 
@@ -55,11 +58,13 @@ void FixedDialog::showCount() {
 
 void FixedDialog::done(int result) {
     if (editable()) {
-        std::array<bool, MainNumberCount> marks{};
+        NumberSet fixed;
         for (int i = 0; i < MainNumberCount; ++i) {
-            marks[static_cast<std::size_t>(i)] = grid_->marked(i);
+            if (grid_->marked(i)) {
+                fixed.insert(i + 1);
+            }
         }
-        storeFixedNumbers(state_.conditions, marks);
+        (void)document_.setFixed(conditionSwitch()->isOn(), fixed);
     }
     ConditionDialog::done(result);
 }

@@ -8,14 +8,14 @@ namespace quintora {
 
 class CellGrid;
 class Language;
-struct SystemState;
+class SystemDocument;
 
 // frmFisse: up to four fixed numbers chosen among the numbers in play (the header's number
 // list must be up to date). Closing an editable dialog stores the marks and their count.
 class FixedDialog : public ConditionDialog {
     Q_OBJECT
 public:
-    FixedDialog(SystemState& state, Language& language, QWidget* parent);
+    FixedDialog(SystemDocument& document, Language& language, QWidget* parent);
 
     void done(int result) override;
     CellGrid* grid() const { return grid_; }
@@ -24,7 +24,7 @@ private:
     void toggle(int index);
     void showCount();
 
-    SystemState& state_;
+    SystemDocument& document_;
     CellGrid* grid_;
     QLabel* count_;
 };

@@ -1,21 +1,26 @@
 #include "ui/conditions/MinimumDistanceDialog.h"
 
 #include "core/Conditions.h"
+#include "core/SystemDocument.h"
 
 namespace quintora {
 
-MinimumDistanceDialog::MinimumDistanceDialog(SystemState& state, Prompt& prompt, Language& language,
-                                             QWidget* parent)
+MinimumDistanceDialog::MinimumDistanceDialog(SystemDocument& document, Prompt& prompt,
+                                             Language& language, QWidget* parent)
     : ReductionDialog(
-          state, prompt, language, state.minimumDistance.minDistanceActive,
+          document, prompt, language,
           Setup{QStringLiteral("frmDistanzaMinima"), QStringLiteral(" Ridotto Distanza Minima"),
                 QStringLiteral("optCond"), QStringLiteral("frameDistanza"),
                 QStringLiteral("Distanza"), QStringLiteral("hsDistanzaMinima"),
                 QStringLiteral("lblDistanzaMinima"), 1, 5,
-                minimumDistanceOnOpening(state.minimumDistance.minDistance), "0005",
+                minimumDistanceOnOpening(document.state().minimumDistance.minDistance), "0005",
                 QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
                                "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."),
-                &closeMinimumDistance},
+                document.state().minimumDistance.on(),
+                [&document](bool on) { (void)document.setMinimumDistanceOn(on); },
+                [&document](bool on, int value) {
+                    return document.setMinimumDistance(on, value);
+                }},
           parent) {}
 
 } // namespace quintora

@@ -9,7 +9,8 @@ namespace quintora {
 class MinimumDistanceDialog : public ReductionDialog {
     Q_OBJECT
 public:
-    MinimumDistanceDialog(SystemState& state, Prompt& prompt, Language& language, QWidget* parent);
+    MinimumDistanceDialog(SystemDocument& document, Prompt& prompt, Language& language,
+                          QWidget* parent);
 };
 
 } // namespace quintora

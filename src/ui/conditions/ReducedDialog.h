@@ -9,7 +9,7 @@ namespace quintora {
 class ReducedDialog : public ReductionDialog {
     Q_OBJECT
 public:
-    ReducedDialog(SystemState& state, Prompt& prompt, Language& language, QWidget* parent);
+    ReducedDialog(SystemDocument& document, Prompt& prompt, Language& language, QWidget* parent);
 };
 
 } // namespace quintora

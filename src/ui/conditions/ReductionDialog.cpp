@@ -1,8 +1,10 @@
 #include "ui/conditions/ReductionDialog.h"
 
 #include "core/Conditions.h"
+#include "core/SystemDocument.h"
 #include "settings/Language.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
 
 #include <QGroupBox>
@@ -13,11 +15,10 @@
 
 namespace quintora {
 
-ReductionDialog::ReductionDialog(SystemState& state, Prompt& prompt, Language& language, Flag& flag,
+ReductionDialog::ReductionDialog(SystemDocument& document, Prompt& prompt, Language& language,
                                  Setup setup, QWidget* parent)
-    : ConditionDialog(setup.formName, setup.title, setup.switchName, flag,
-                      conditionsEditable(state), parent)
-    , state_(state)
+    : ConditionDialog(setup.formName, setup.title, setup.switchName, setup.on,
+                      document.canEditConditions(), setup.switchCondition, parent)
     , prompt_(prompt)
     , language_(language)
     , setup_(std::move(setup))
@@ -47,7 +48,9 @@ ReductionDialog::ReductionDialog(SystemState& state, Prompt& prompt, Language& l
 }
 
 void ReductionDialog::done(int result) {
-    if (editable() && setup_.close(state_, scrollBar_->value())) {
+    const auto switchedOther =
+        editable() ? setup_.close(conditionSwitch()->isOn(), scrollBar_->value()) : false;
+    if (switchedOther && switchedOther.value()) {
         auto text = QString::fromStdString(language_.getLangString(setup_.warningId));
         if (text.isEmpty()) {
             text = setup_.fallbackWarning;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "ui/conditions/ConditionDialog.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace quintora {
 
 class Language;
 class Prompt;
-struct SystemState;
+class SystemDocument;
 
 // What the two reduction dialogs share: a scroll bar with a label that follows it, inside a
 // titled frame. Closing an editable dialog stores the value; when that leaves both
@@ -38,14 +39,15 @@ protected:
         int value;
         const char* warningId;
         QString fallbackWarning; // when the language file has no text for warningId
-        // Stores the value; true when the other reduction had to be switched off.
-        std::function<bool(SystemState&, int)> close;
+        bool on;
+        std::function<void(bool)> switchCondition;
+        // Stores the switch and the value; true when the other reduction had to be switched off.
+        std::function<Result<bool>(bool, int)> close;
     };
-    ReductionDialog(SystemState& state, Prompt& prompt, Language& language, Flag& flag, Setup setup,
+    ReductionDialog(SystemDocument& document, Prompt& prompt, Language& language, Setup setup,
                     QWidget* parent);
 
 private:
-    SystemState& state_;
     Prompt& prompt_;
     Language& language_;
     Setup setup_;

@@ -1,5 +1,6 @@
 #include "ui/conditions/SumDialog.h"
 
+#include "core/SystemDocument.h"
 #include "core/SystemState.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
@@ -23,13 +24,14 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-SumDialog::SumDialog(SystemState& state, Prompt& prompt, Language& language, QWidget* parent)
-    : ConditionDialog(QStringLiteral("frmSomma"), QStringLiteral("  Somma"),
-                      QStringLiteral("optCondSomma"), state.conditions.sumActive,
-                      conditionsEditable(state), parent)
-    , state_(state)
+SumDialog::SumDialog(SystemDocument& document, Prompt& prompt, Language& language, QWidget* parent)
+    : ConditionDialog(
+          QStringLiteral("frmSomma"), QStringLiteral("  Somma"), QStringLiteral("optCondSomma"),
+          document.state().conditions.sumOn(), document.canEditConditions(),
+          [&document](bool on) { (void)document.setSumOn(on); }, parent)
+    , document_(document)
     , prompt_(prompt)
-    , range_(sumRangeOf(numbersInPlay(state.header))) {
+    , range_(sumRangeOf(numbersInPlay(document.state().header))) {
     auto* grid = new QGridLayout;
     panelLayout()->addLayout(grid);
 
@@ -48,7 +50,7 @@ SumDialog::SumDialog(SystemState& state, Prompt& prompt, Language& language, QWi
                     2);
     grid->addWidget(labMax, 0, 3);
 
-    const auto& c = state.conditions;
+    const auto& c = document.state().conditions;
     from_ = makeField(QStringLiteral("meDa"), sumFieldValue(c.sumFrom, range_, range_.minimum));
     to_ = makeField(QStringLiteral("meA"), sumFieldValue(c.sumTo, range_, range_.maximum));
     grid->addWidget(namedLabel(QStringLiteral("lblDa"), QStringLiteral("DA"), panel()), 1, 0);
@@ -99,7 +101,7 @@ void SumDialog::done(int result) {
                         Prompt::Icon::Exclamation);
         (f.focus == SumField::From ? from_ : to_)->setFocus();
     }
-    storeSumFields(state_.conditions, from, to);
+    (void)document_.setSumBounds(from, to);
     if (failures.empty()) {
         ConditionDialog::done(result);
     }

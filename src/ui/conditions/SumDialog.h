@@ -12,7 +12,7 @@ namespace quintora {
 
 class Language;
 class Prompt;
-struct SystemState;
+class SystemDocument;
 
 // frmSomma: the sum condition. Shows the lowest and highest sum the numbers in play allow
 // (the header's number list must be up to date) and edits sumFrom / sumTo. Closing an
@@ -21,7 +21,7 @@ struct SystemState;
 class SumDialog : public ConditionDialog {
     Q_OBJECT
 public:
-    SumDialog(SystemState& state, Prompt& prompt, Language& language, QWidget* parent);
+    SumDialog(SystemDocument& document, Prompt& prompt, Language& language, QWidget* parent);
 
     void done(int result) override;
 
@@ -32,7 +32,7 @@ private:
     static std::optional<int> fieldValue(const QLineEdit* field);
     QLineEdit* makeField(const QString& name, int value);
 
-    SystemState& state_;
+    SystemDocument& document_;
     Prompt& prompt_;
     SumRange range_;
     QLineEdit* from_ = nullptr;

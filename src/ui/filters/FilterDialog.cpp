@@ -2,7 +2,7 @@
 
 #include "core/Conditions.h"
 #include "core/FilterPanels.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
@@ -41,14 +41,15 @@ QString count(int value) {
 
 } // namespace
 
-FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& language,
+FilterDialog::FilterDialog(SystemDocument& document, Prompt& prompt, Language& language,
                            QString textFolder, QWidget* parent)
     : QDialog(parent)
-    , state_(state)
+    , document_(document)
+    , table_(document.state().filters)
     , prompt_(prompt)
     , language_(language)
     , textFolder_(std::move(textFolder))
-    , editable_(conditionsEditable(state))
+    , editable_(document.canEditConditions())
     , frame_(new QFrame(this))
     , grid_(new CellGrid(QStringLiteral("labGriglia"), CellGrid::numberCaptions(MainNumberCount),
                          10, CellLook::blue(), false, frame_))
@@ -67,9 +68,9 @@ FilterDialog::FilterDialog(SystemState& state, Prompt& prompt, Language& languag
     frame_->setFrameShape(QFrame::StyledPanel);
     frame_->setEnabled(editable_);
 
-    const NumberMask playing = numbersInPlayMask(state.header);
+    const auto playing = document.state().header.numbers();
     for (int i = 0; i < MainNumberCount; ++i) {
-        grid_->cell(i)->setSelectable((playing & numberBit(i + 1)) != 0);
+        grid_->cell(i)->setSelectable(playing.contains(i + 1));
     }
     connect(grid_, &CellGrid::cellActivated, this, [this](int i) {
         grid_->setMarked(i, !grid_->marked(i));
@@ -166,14 +167,15 @@ QPushButton* FilterDialog::moveButton(const QString& name, const QString& captio
 
 void FilterDialog::showPanel(int panel) {
     panel_ = movePanel(panel, 0);
-    const auto& slot = state_.filters[static_cast<std::size_t>(panel_ - 1)];
+    const auto& slot = table_[static_cast<std::size_t>(panel_ - 1)];
+    const auto members = slot.memberSet();
     for (int i = 0; i < MainNumberCount; ++i) {
-        grid_->setMarked(i, slot.members[static_cast<std::size_t>(i)] == 1);
+        grid_->setMarked(i, members.contains(i + 1));
     }
     for (int k = 0; k <= 5; ++k) {
-        presences_->setMarked(k, hitAccepted(slot.acceptedHits, k));
+        presences_->setMarked(k, slot.hits().contains(k));
     }
-    switch_->setOn(isOn(slot.active));
+    switch_->setOn(slot.on());
     panelLabel_->setText(QString::number(panel_));
     showSelectedCount();
     showCounters();
@@ -183,16 +185,20 @@ void FilterDialog::storePanel() {
     if (!editable_) {
         return;
     }
-    auto& slot = state_.filters[static_cast<std::size_t>(panel_ - 1)];
+    auto& slot = table_[static_cast<std::size_t>(panel_ - 1)];
+    NumberSet members;
     for (int i = 0; i < MainNumberCount; ++i) {
-        slot.members[static_cast<std::size_t>(i)] = grid_->marked(i) ? 1 : 0;
+        if (grid_->marked(i)) {
+            members.insert(i + 1);
+        }
     }
-    std::array<bool, 6> hits{};
+    CountSet hits;
     for (int k = 0; k <= 5; ++k) {
-        hits[static_cast<std::size_t>(k)] = presences_->marked(k);
+        hits.set(k, presences_->marked(k));
     }
-    slot.acceptedHits = hitsMask(hits);
-    slot.active = toFlag(switch_->isOn());
+    slot.setMembers(members);
+    slot.setHits(hits);
+    slot.setOn(switch_->isOn());
 }
 
 void FilterDialog::move(int delta) {
@@ -206,9 +212,8 @@ void FilterDialog::showSelectedCount() {
 
 void FilterDialog::showCounters() {
     // The shown panel counts with its switch as it stands, not as last stored.
-    const auto& slot = state_.filters[static_cast<std::size_t>(panel_ - 1)];
-    const int on =
-        activeFilterCount(state_.filters) - (isOn(slot.active) ? 1 : 0) + (switch_->isOn() ? 1 : 0);
+    const auto& slot = table_[static_cast<std::size_t>(panel_ - 1)];
+    const int on = activeFilterCount(table_) - (slot.on() ? 1 : 0) + (switch_->isOn() ? 1 : 0);
     onCount_->setText(count(on));
     offCount_->setText(count(MaxFilterColumns - on));
 }
@@ -227,14 +232,13 @@ void FilterDialog::clearAll() {
                                          "presenti\r\nVuoi procedere ?"))) {
         return;
     }
-    state_.filters.fill(FilterColumn{});
-    state_.filterCount = 0;
+    table_.fill(FilterColumn{});
     showPanel(1);
 }
 
 void FilterDialog::importFilters() {
     storePanel(); // a cancelled import keeps the edits of the shown panel
-    FilterImportDialog dialog(state_, prompt_, language_, textFolder_, this);
+    FilterImportDialog dialog(table_, prompt_, language_, textFolder_, this);
     dialog.exec();
     showPanel(1);
 }
@@ -242,7 +246,7 @@ void FilterDialog::importFilters() {
 void FilterDialog::done(int result) {
     if (editable_) {
         storePanel();
-        state_.filterCount = rearrangeFilters(state_.filters);
+        (void)document_.setFilters(table_);
     }
     QDialog::done(result);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/SystemState.h"
+
+#include <array>
 #include <functional>
 #include <QDialog>
 #include <QString>
@@ -14,7 +17,7 @@ class CellGrid;
 class Language;
 class OnOffSwitch;
 class Prompt;
-struct SystemState;
+class SystemDocument;
 
 // frmFiltri: pages through the 1000 filter-column slots one panel at a time. The shown
 // panel is written back to its slot whenever it is left; closing rearranges the table so
@@ -24,7 +27,7 @@ class FilterDialog : public QDialog {
     Q_OBJECT
 public:
     // `textFolder` is where the import dialog starts looking for files.
-    FilterDialog(SystemState& state, Prompt& prompt, Language& language, QString textFolder,
+    FilterDialog(SystemDocument& document, Prompt& prompt, Language& language, QString textFolder,
                  QWidget* parent);
 
     void done(int result) override;
@@ -46,7 +49,9 @@ private:
     QPushButton* moveButton(const QString& name, const QString& caption, const QString& tip,
                             int delta, bool repeat);
 
-    SystemState& state_;
+    SystemDocument& document_;
+    // The table being edited; the document takes it when the dialog closes.
+    std::array<FilterColumn, MaxFilterColumns> table_;
     Prompt& prompt_;
     Language& language_;
     QString textFolder_;

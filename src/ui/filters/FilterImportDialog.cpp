@@ -19,10 +19,11 @@
 
 namespace quintora {
 
-FilterImportDialog::FilterImportDialog(SystemState& state, Prompt& prompt, Language& language,
-                                       QString textFolder, QWidget* parent)
+FilterImportDialog::FilterImportDialog(std::array<FilterColumn, MaxFilterColumns>& table,
+                                       Prompt& prompt, Language& language, QString textFolder,
+                                       QWidget* parent)
     : QDialog(parent)
-    , state_(state)
+    , table_(table)
     , prompt_(prompt)
     , textFolder_(std::move(textFolder))
     , presences_(new CellGrid(QStringLiteral("lbPresenze"),
@@ -85,7 +86,7 @@ void FilterImportDialog::runImport() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto loaded = loadFileToFilters(state_.filters, path_.toStdString(), acceptedHits);
+    auto loaded = loadFileToFilters(table_, path_.toStdString(), acceptedHits);
     QApplication::restoreOverrideCursor();
     if (!loaded) {
         // The table is as it was: stay open so that another file can be chosen.
@@ -95,7 +96,6 @@ void FilterImportDialog::runImport() {
         return;
     }
     const auto& r = loaded.value();
-    state_.filterCount = r.loaded;
     if (r.limitReached) {
         prompt_.message(this, QString::fromUtf8(LimitWarningTitle),
                         QString::fromStdString(limitWarningText(MaxFilterColumns)),

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/GameModel.h"
+
+#include <array>
 #include <QDialog>
 #include <QString>
 
@@ -11,15 +14,15 @@ namespace quintora {
 class CellGrid;
 class Language;
 class Prompt;
-struct SystemState;
+struct FilterColumn;
 
 // frmImportFiltri: replaces every filter column with the lines of a text file, all switched
 // on with the hit counts chosen on the presence labels. Closes after a finished import.
 class FilterImportDialog : public QDialog {
     Q_OBJECT
 public:
-    FilterImportDialog(SystemState& state, Prompt& prompt, Language& language, QString textFolder,
-                       QWidget* parent);
+    FilterImportDialog(std::array<FilterColumn, MaxFilterColumns>& table, Prompt& prompt,
+                       Language& language, QString textFolder, QWidget* parent);
 
     CellGrid* presenceGrid() const { return presences_; }
     const QString& chosenFile() const { return path_; }
@@ -28,7 +31,7 @@ private:
     void chooseFile();
     void runImport();
 
-    SystemState& state_;
+    std::array<FilterColumn, MaxFilterColumns>& table_;
     Prompt& prompt_;
     QString textFolder_;
     QString path_;

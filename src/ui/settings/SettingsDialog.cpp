@@ -68,7 +68,7 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     header_->setMinimumWidth(header_->fontMetrics().horizontalAdvance(header_->text()) + 24);
 
     price_->setObjectName(QStringLiteral("txtCostoCol"));
-    price_->setText(fromStd(formatDecimal2(settings_.costPerColumn)));
+    price_->setText(fromStd(formatCentsAsDecimal(settings_.pricePerColumn)));
     price_->setAlignment(Qt::AlignRight);
     price_->setMaxLength(12);
     price_->setMaximumWidth(price_->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")) +
@@ -199,14 +199,14 @@ Settings SettingsDialog::editedSettings() const {
     edited.recalcMode = recalcMode_->isChecked();
     edited.recalcSource = source_[1]->isChecked() ? 2 : 1;
     edited.language = languages_->currentText().toStdString();
-    edited.costPerColumn = parsePrice(price_->text().toStdString());
+    edited.pricePerColumn = parseEuros(price_->text().toStdString()).value_or(-1);
     edited.server = server_->text().trimmed().toStdString();
     return edited;
 }
 
 void SettingsDialog::save() {
     const Settings edited = editedSettings();
-    if (std::isnan(edited.costPerColumn)) {
+    if (edited.pricePerColumn < 0) {
         prompt_.message(this, QStringLiteral("ATTENZIONE"),
                         QStringLiteral("Il costo della colonna non è valido: scrivere un importo "
                                        "in euro, per esempio 2,50"),

@@ -12,7 +12,8 @@ namespace quintora {
 class OnOffSwitch : public QGroupBox {
     Q_OBJECT
 public:
-    OnOffSwitch(const QString& optionName, QWidget* parent, const QString& title = QStringLiteral("Condizione"));
+    OnOffSwitch(const QString& optionName, QWidget* parent,
+                const QString& title = QStringLiteral("Condizione"));
 
     bool isOn() const { return on_; }
     void setOn(bool on); // no signal

@@ -4,8 +4,12 @@
 
 namespace quintora {
 
-CellLook CellLook::red() { return {QColor(Qt::red), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)}; }
-CellLook CellLook::blue() { return {QColor(Qt::blue), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)}; }
+CellLook CellLook::red() {
+    return {QColor(Qt::red), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)};
+}
+CellLook CellLook::blue() {
+    return {QColor(Qt::blue), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)};
+}
 CellLook CellLook::teal() {
     const QColor teal(0, 128, 128);
     return {teal, QColor(Qt::white), QColor(Qt::white), teal, true};

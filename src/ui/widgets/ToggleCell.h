@@ -13,10 +13,10 @@ struct CellLook {
     QColor unmarkedText;
     bool markedBold = false;
 
-    static CellLook red();   // condition dialogs: red/white marked, white/black unmarked
-    static CellLook blue();  // filter grid: blue/white marked, white/black unmarked
-    static CellLook teal();  // main grid of numbers in play
-    static CellLook olive(); // Euro grid
+    static CellLook red();    // condition dialogs: red/white marked, white/black unmarked
+    static CellLook blue();   // filter grid: blue/white marked, white/black unmarked
+    static CellLook teal();   // main grid of numbers in play
+    static CellLook olive();  // Euro grid
     static CellLook yellow(); // a chosen option: yellow background, black text
 };
 

@@ -1,0 +1,175 @@
+#pragma once
+
+#include "core/Development.h"
+#include "core/Money.h"
+#include "core/NumberSet.h"
+#include "core/Result.h"
+#include "core/SystemState.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quintora {
+
+// What a change touched, so a view redraws only that.
+enum class Change : unsigned {
+    Numbers = 1U << 0,    // numbers in play, Euro numbers
+    Conditions = 1U << 1, // condition groups, filters, exclusions
+    Columns = 1U << 2,    // the developed columns and the system type
+    Lock = 1U << 3,       // locked or editable, developing or not
+    File = 1U << 4,       // path, file name, the name the status bar shows
+    Price = 1U << 5,      // the price of a column
+};
+
+class Changes {
+public:
+    constexpr Changes() = default;
+    constexpr Changes(Change c)
+        : bits_(static_cast<unsigned>(c)) {}
+    static constexpr Changes all() { return fromBits(0x3FU); }
+    constexpr Changes operator|(Changes other) const { return fromBits(bits_ | other.bits_); }
+    constexpr bool has(Change c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
+    constexpr bool empty() const { return bits_ == 0; }
+
+private:
+    static constexpr Changes fromBits(unsigned bits) {
+        Changes c;
+        c.bits_ = bits;
+        return c;
+    }
+    unsigned bits_ = 0;
+};
+constexpr Changes operator|(Change a, Change b) {
+    return Changes(a) | Changes(b);
+}
+
+// The one system of the run and every command that changes it. The window, the dialogs and
+// quintora-cli change the system only through here, so the number lists, the lock and the
+// enable rules can never disagree. Commands that can fail return the program's message;
+// listeners hear what changed after each command. Not thread-safe: a development works on a
+// snapshot and its result comes back through finishDevelopment.
+class SystemDocument {
+public:
+    using Listener = std::function<void(Changes)>;
+
+    SystemDocument() = default;
+    SystemDocument(const SystemDocument&) = delete;
+    SystemDocument& operator=(const SystemDocument&) = delete;
+
+    const SystemState& state() const { return state_; }
+
+    // Returns an id for removeListener.
+    int addListener(Listener listener);
+    void removeListener(int id);
+
+    // --- What may be done now ---
+    bool locked() const { return state_.locked; }
+    bool developing() const { return developing_; }
+    bool hasNumbersToDevelop() const; // 5+ numbers in play and both Euro numbers
+    bool canEditNumbers() const { return !locked() && !developing_; }
+    bool canEditConditions() const { return canEditNumbers(); }
+    bool canOpenConditions() const; // read-only on a locked system
+    bool canDevelop() const { return canEditNumbers() && hasNumbersToDevelop(); }
+    bool canAdaptMatrix() const { return canDevelop(); }
+    bool hasColumns() const { return !state_.columns.empty(); }
+    bool canView() const { return locked() && hasColumns() && !developing_; }
+    bool canShuffle() const { return canView(); }
+    bool canCheck() const { return canView(); }
+    bool canPrint() const { return canView(); }
+    bool canReopen() const { return locked() && !developing_; }
+    bool canReplace() const { return !developing_; } // open, import, clear
+    // Worth a question before it is replaced: columns or conditions the user would lose.
+    bool hasWork() const;
+
+    // --- Numbers ---
+    // A click on number n (1..50): marks or unmarks it. False when nothing changed.
+    bool toggleNumber(int n);
+    // Euro number n (1..10): at most two are marked; a third click does nothing.
+    bool toggleEuro(int n);
+    bool setNumbers(NumberSet numbers);
+    bool setEuros(NumberSet euros);
+    // No numbers in play and no Euro numbers; conditions and columns stay.
+    void clearNumbers();
+
+    // Empties the system: columns, type, conditions, filters, exclusions and the lock; the
+    // numbers too unless keepNumbers. Path and file name stay.
+    void clear(bool keepNumbers);
+    void lock();
+    void unlock();
+    // Drops the columns and the type and unlocks, keeping numbers and conditions.
+    Status reopenForChanges();
+
+    // --- Development ---
+    // Prepares the development (lists ascending, fixed numbers not in play dropped) and
+    // returns what the worker develops. Until finish/abandon the document refuses changes.
+    Result<SystemState> startDevelopment();
+    void finishDevelopment(DevelopmentResult&& result);
+    void abandonDevelopment();
+
+    // --- Conditions (refused on a locked system) ---
+    Status setSumOn(bool on);
+    // The sum dialog's fields: an empty field (nullopt) keeps the stored bound.
+    Status setSumBounds(std::optional<int> from, std::optional<int> to);
+    Status setEvenOdd(bool on, CountSet evenCounts);
+    Status setEvenOddOn(bool on);
+    Status setFixed(bool on, NumberSet fixed);
+    Status setFixedOn(bool on);
+    Status setConsecutive(bool on, CountSet runLengths);
+    Status setConsecutiveOn(bool on);
+    // Closing the minimum-distance or the reduced dialog: stores the value and, with both
+    // reductions on, switches the other one off; true then, so the caller can warn.
+    Result<bool> setMinimumDistance(bool on, int distance);
+    Status setMinimumDistanceOn(bool on);
+    Result<bool> setReduced(bool on, int level);
+    Status setReducedOn(bool on);
+    Status setExcluded(bool on, std::span<const Column> columns);
+    Status setExcludedOn(bool on);
+    // The whole filter table; the switched-on columns move to the front in their order.
+    Status setFilters(const std::array<FilterColumn, MaxFilterColumns>& table);
+    // Only the switched-on filter columns, for a batch import (the table is replaced).
+    Status setFilterColumns(std::span<const FilterColumn> switchedOn);
+
+    // --- Columns ---
+    Status shuffle(std::uint64_t seed);
+    // Replaces the system by imported columns with the two Euro numbers, locked.
+    Status adoptImportedColumns(std::vector<Column> columns,
+                                std::array<std::uint8_t, EuroNumbersPerSystem> euro,
+                                const std::string& path);
+
+    // --- Files ---
+    // Opens a system file; a refused file leaves everything as it was. The warnings of
+    // blocks that could not be read come back for the caller to show.
+    Result<std::vector<std::string>> open(const std::string& path);
+    // Writes the system to `path` and sets the system's path; the file name the status bar
+    // shows becomes that of `path` while the system keeps its own file name.
+    Status saveAs(const std::string& path);
+    // The path a plain save writes: the file name of the system's path (an imported ".txt"
+    // becomes ".qsy") inside `systemsFolder`.
+    std::string plainSavePath(const std::string& systemsFolder) const;
+    Status exportColumns(const std::string& path) const;
+    // Names a new, unsaved system: path and file name.
+    void nameNewSystem(const std::string& path);
+    // The name the status bar shows.
+    const std::string& shownFileName() const { return shownFileName_; }
+
+    // --- Money ---
+    void setPricePerColumn(Cents price);
+    Cents cost() const { return systemCost(state_); }
+
+private:
+    Status refuseUnlessEditable() const;
+    void notify(Changes what);
+
+    SystemState state_;
+    std::string shownFileName_;
+    bool developing_ = false;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListenerId_ = 1;
+};
+
+} // namespace quintora
