@@ -136,7 +136,7 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
     if (document().hasWork()) {
         const QString question =
             languageText(context_.language, "0102",
-                         "Aprire il file %1 ?\r\rIl sistema attuale sara' sostituito.")
+                         "Aprire il file %1 al posto del sistema attuale?")
                 .arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {
             return;

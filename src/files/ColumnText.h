@@ -25,7 +25,7 @@ inline constexpr std::size_t MaxColumnTextBytes = 64u * 1024u * 1024u;
 // The export text: per column a blank, then each nonzero number as two digits and a blank.
 std::string columnTextLines(std::span<const Column> columns);
 
-// SalvaColonneTxt: writes the export text to `path` atomically.
+// Writes the export text to `path` atomically.
 Status saveColumnsText(const std::string& path, std::span<const Column> columns);
 
 // Reads columns from text (LF or CR LF). Every non-empty line must hold exactly five

@@ -39,9 +39,9 @@ struct LoadedSystem {
 // column table, or counts beyond the tables are refused with a message.
 Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes);
 
-// SalvaFile: writes `state` to `path` atomically.
+// Writes `state` to `path` atomically.
 Status saveSystemFile(const std::string& path, const SystemState& state);
-// ApriFile's reading: double quotes are removed from the path first.
+// Reads a system file; double quotes are removed from the path first.
 Result<LoadedSystem> readSystemFile(const std::string& path);
 
 } // namespace quintora

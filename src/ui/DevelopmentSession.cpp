@@ -35,7 +35,7 @@ DevelopmentSession::~DevelopmentSession() {
 }
 
 void DevelopmentSession::start() {
-    dialog_->setColonneIntegrale(integralSize(snapshot_.header.numbersInPlayCount));
+    dialog_->setIntegralCount(integralSize(snapshot_.header.numbersInPlayCount));
     dialog_->show();
     // A child window of a disabled main window is disabled with it; this one must answer.
     dialog_->setEnabled(true);
@@ -61,8 +61,8 @@ void DevelopmentSession::onCancelClicked() {
     prompt_.beep();
     // The question shows the counts where the engine stopped, not those of its last report.
     if (const auto counts = runner_->pauseAndWait()) {
-        dialog_->setColonneElaborate(counts->processed);
-        dialog_->setColonneSistema(counts->accepted);
+        dialog_->setProcessedCount(counts->processed);
+        dialog_->setAcceptedCount(counts->accepted);
     }
     asking_ = true;
     const bool stop = prompt_.question(dialog_, dialog_->windowTitle(),

@@ -17,18 +17,19 @@ class Language;
 // decides what happens.
 class ProgressDialog : public QDialog {
     Q_OBJECT
-    Q_PROPERTY(double colonneIntegrale READ colonneIntegrale WRITE setColonneIntegrale)
-    Q_PROPERTY(double colonneElaborate READ colonneElaborate WRITE setColonneElaborate)
-    Q_PROPERTY(double colonneSistema READ colonneSistema WRITE setColonneSistema)
+    Q_PROPERTY(double integralCount READ integralCount WRITE setIntegralCount)
+    Q_PROPERTY(double processedCount READ processedCount WRITE setProcessedCount)
+    Q_PROPERTY(double acceptedCount READ acceptedCount WRITE setAcceptedCount)
 public:
     ProgressDialog(Language& language, QWidget* parent);
 
-    double colonneIntegrale() const { return integral_; }
-    double colonneElaborate() const { return processed_; }
-    double colonneSistema() const { return accepted_; }
-    void setColonneIntegrale(double value) { integral_ = value; }
-    void setColonneElaborate(double value) { processed_ = value; }
-    void setColonneSistema(double value) { accepted_ = value; }
+    // The integral size, the combinations processed and the columns accepted.
+    double integralCount() const { return integral_; }
+    double processedCount() const { return processed_; }
+    double acceptedCount() const { return accepted_; }
+    void setIntegralCount(double value) { integral_ = value; }
+    void setProcessedCount(double value) { processed_ = value; }
+    void setAcceptedCount(double value) { accepted_ = value; }
 
     // One report of the engine: the three values, the bar and the number labels; at the
     // limit also the alarm text.

@@ -319,9 +319,9 @@ void MainWindowTest::cancelQuestion() {
         },
         Qt::DirectConnection);
     auto* dialog = window_->findChild<ProgressDialog*>();
-    QTRY_VERIFY(dialog->colonneElaborate() > 0);
-    const double processed = dialog->colonneElaborate();
-    const double accepted = dialog->colonneSistema();
+    QTRY_VERIFY(dialog->processedCount() > 0);
+    const double processed = dialog->processedCount();
+    const double accepted = dialog->acceptedCount();
 
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdSvilAnnulla")),
                       Qt::LeftButton);
