@@ -25,6 +25,11 @@ int runInfo(const Args& args);
 int runExportTxt(const Args& args);
 int runImportTxt(const Args& args);
 int runFilters(const Args& args);
+int runArchiveImport(const Args& args);
+int runArchiveList(const Args& args);
+int runCheck(const Args& args);
+int runArchiveCheck(const Args& args);
+int runStats(const Args& args);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);

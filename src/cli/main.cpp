@@ -23,6 +23,20 @@ const Command commands[] = {
      "makes a system of the columns in a text file with the Euro numbers A and B", runImportTxt},
     {"filters", "quintora-cli filters IN.qsy --import FILE.txt --hits 0,1,2 -o OUT.qsy",
      "replaces the filter columns of a system by those of a text file", runFilters},
+    {"archive-import", "quintora-cli archive-import TEXT -o ARCHIVE.dat",
+     "makes an archive file of a downloaded archive text", runArchiveImport},
+    {"archive-list", "quintora-cli archive-list ARCHIVE.dat",
+     "prints the draws of an archive file, latest first, as the archive window lists them",
+     runArchiveList},
+    {"check", "quintora-cli check IN.qsy --draw 1,2,3,4,5+6,7",
+     "checks the columns of a system against one draw: the winning columns of each category",
+     runCheck},
+    {"archive-check",
+     "quintora-cli archive-check IN.qsy --archive ARCHIVE.dat [--from DD/MM/YYYY --to DD/MM/YYYY]",
+     "checks a system against every draw of an archive (or of the dates given), one row a draw",
+     runArchiveCheck},
+    {"stats", "quintora-cli stats --archive ARCHIVE.dat --csv OUT.csv",
+     "writes the statistics CSV of an archive and prints its six tables", runStats},
 };
 
 void printHelp(std::ostream& out) {

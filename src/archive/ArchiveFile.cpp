@@ -1,0 +1,93 @@
+#include "archive/ArchiveFile.h"
+
+#include "core/Encoding.h"
+#include "files/BinaryIo.h"
+#include "files/FileIo.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace quintora {
+
+namespace {
+
+std::string damaged(const std::string& reason) {
+    return "Il file dell'archivio estrazioni e' danneggiato: " + reason;
+}
+
+Draw readRecord(ByteReader& in) {
+    Draw d;
+    d.contest = in.i16();
+    d.drawDate = utf8FromWindows1252(in.text(DrawDateWidth));
+    in.take(d.numbers);
+    in.take(d.euro);
+    return d;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodeArchive(const DrawArchive& archive) {
+    ByteWriter out;
+    out.reserve(archive.draws.size() * DrawRecordSize);
+    for (const auto& d : archive.draws) {
+        out.i16(d.contest);
+        out.fixedText(windows1252FromUtf8(d.drawDate), DrawDateWidth);
+        out.bytes(d.numbers);
+        out.bytes(d.euro);
+    }
+    return out.take();
+}
+
+Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() % DrawRecordSize != 0) {
+        return Error{"", damaged(std::to_string(bytes.size()) +
+                                 " byte non sono un numero intero di record da 19 byte")};
+    }
+    if (bytes.size() > MaxArchiveFileBytes) {
+        return Error{"", damaged("piu' di " + std::to_string(MaxDraws) + " estrazioni")};
+    }
+    DrawArchive archive;
+    ByteReader in(bytes);
+    for (std::size_t record = 1; !in.atEnd(); ++record) {
+        Draw d = readRecord(in);
+        if (!in.ok()) {
+            return Error{"", damaged("record " + std::to_string(record) + " incompleto")};
+        }
+        if (d.isEmpty()) {
+            continue;
+        }
+        if (const auto problem = drawProblem(d)) {
+            return Error{"", damaged("record " + std::to_string(record) + ": " + *problem)};
+        }
+        appendDraw(archive.draws, std::move(d));
+    }
+    finishDraws(archive.draws);
+    return archive;
+}
+
+Result<DrawArchive> readArchiveFile(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return DrawArchive{};
+    }
+    if (ec || !std::filesystem::is_regular_file(status)) {
+        return Error{"", "Impossibile leggere l'archivio estrazioni " + path +
+                             ": non e' un file normale"};
+    }
+    const auto bytes = readWholeFile(path, MaxArchiveFileBytes);
+    if (!bytes) {
+        return bytes.error();
+    }
+    auto archive = decodeArchive(bytes.value());
+    if (!archive) {
+        return Error{"", archive.error().message + " (" + path + ")"};
+    }
+    return archive;
+}
+
+Status saveArchiveFile(const std::string& path, const DrawArchive& archive) {
+    return writeFileAtomically(path, encodeArchive(archive));
+}
+
+} // namespace quintora

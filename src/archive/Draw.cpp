@@ -1,0 +1,61 @@
+#include "archive/Draw.h"
+
+namespace quintora {
+
+namespace {
+
+constexpr std::size_t FirstCapacity = 2000;
+
+} // namespace
+
+std::optional<std::string> drawProblem(const Draw& draw) {
+    NumberMask seen = 0;
+    for (const int n : draw.numbers) {
+        if (!isMainNumber(n)) {
+            return "numero " + std::to_string(n) + " fuori da 1..50";
+        }
+        if (seen & numberBit(n)) {
+            return "numero " + std::to_string(n) + " ripetuto";
+        }
+        seen |= numberBit(n);
+    }
+    for (const int e : draw.euro) {
+        if (e < 1 || e > DrawnEuroMax) {
+            return "numero Euro " + std::to_string(e) + " fuori da 1.." +
+                   std::to_string(DrawnEuroMax);
+        }
+    }
+    if (draw.euro[0] == draw.euro[1]) {
+        return "numero Euro " + std::to_string(draw.euro[0]) + " ripetuto";
+    }
+    return std::nullopt;
+}
+
+NumberMask mainMaskOf(const Draw& draw) {
+    return maskOf(draw.numbers);
+}
+
+std::uint32_t euroMaskOf(const Draw& draw) {
+    std::uint32_t mask = 0;
+    for (const int e : draw.euro) {
+        if (e >= 1 && e <= DrawnEuroMax) {
+            mask |= std::uint32_t{1} << e;
+        }
+    }
+    return mask;
+}
+
+void appendDraw(std::vector<Draw>& draws, Draw draw) {
+    if (draws.capacity() < FirstCapacity) {
+        draws.reserve(FirstCapacity);
+    } else if (draws.size() == draws.capacity()) {
+        draws.reserve(2 * draws.capacity());
+    }
+    draws.push_back(std::move(draw));
+}
+
+void finishDraws(std::vector<Draw>& draws) {
+    draws.shrink_to_fit();
+}
+
+} // namespace quintora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/GameModel.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quintora {
+
+// The Euro numbers the game has drawn: 1..8 at first, 1..10 later, 1..12 since 2022. The
+// archive keeps them as drawn; a system plays 1..10, so 11 and 12 never match its numbers.
+inline constexpr int DrawnEuroMax = 12;
+// The archive's capacity: far beyond two draws a week for centuries, small enough that a
+// file claiming more is refused before it fills memory.
+inline constexpr int MaxDraws = 100000;
+// The date text of a draw is this many characters in the files.
+inline constexpr std::size_t DrawDateWidth = 10;
+
+// One archived draw.
+struct Draw {
+    std::int16_t contest = 0;
+    std::string drawDate; // UTF-8; in the files exactly 10 Windows-1252 characters
+    std::array<std::uint8_t, NumbersPerColumn> numbers{}; // in the order drawn
+    std::array<std::uint8_t, EuroNumbersPerSystem> euro{};
+
+    // A record whose first number is 0 holds no draw: never listed, never examined.
+    bool isEmpty() const { return numbers[0] == 0; }
+    bool operator==(const Draw&) const = default;
+};
+
+// Every draw, oldest first: draws.back() is the latest.
+struct DrawArchive {
+    std::vector<Draw> draws;
+
+    int count() const { return static_cast<int>(draws.size()); }
+    bool operator==(const DrawArchive&) const = default;
+};
+
+// Why a (non-empty) draw cannot be a real one: a main number outside 1..50, a Euro number
+// outside 1..12, or a number repeated. nullopt for a real draw.
+std::optional<std::string> drawProblem(const Draw& draw);
+
+// The main numbers of a draw (those in 1..50) and its Euro numbers (those in 1..12) as masks:
+// bit n stands for number n.
+NumberMask mainMaskOf(const Draw& draw);
+std::uint32_t euroMaskOf(const Draw& draw);
+
+// Both readers grow the archive the same way: room for 2000 draws first, then doubled
+// whenever it is full; finishDraws trims the spare room once reading ends.
+void appendDraw(std::vector<Draw>& draws, Draw draw);
+void finishDraws(std::vector<Draw>& draws);
+
+} // namespace quintora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "archive/Draw.h"
+#include "core/Result.h"
+
+#include <string>
+
+namespace quintora {
+
+// The statistics CSV: Windows-1252, CR LF, fields separated by ";", the latest draw first.
+inline constexpr const char* StatisticsCsvHeader =
+    "Data;Concorso;P1;P2;P3;P4;P5;jck1;jck2;Ripetuti;Pari;Dispari;Consecutivi;Somma";
+inline constexpr const char* StatisticsCsvErrorTitle = "ERRORE";
+inline constexpr const char* StatisticsCsvErrorText =
+    "Chiudere il file delle statistiche per proseguire !!!";
+
+// A local date and time, passed in so that tests fix the clock.
+struct CalendarTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// "quintora_20120323_094512.csv"
+std::string statisticsCsvFileName(const CalendarTime& now);
+
+// The whole file. The oldest draw has no previous draw: its Ripetuti field is left empty.
+std::string statisticsCsvText(const DrawArchive& archive);
+
+// Writes the file atomically; a failure is the message "Chiudere il file delle statistiche
+// per proseguire !!!" titled "ERRORE".
+Status writeStatisticsCsv(const std::string& path, const DrawArchive& archive);
+
+// Deletes every "quintora_*.csv" of the folder (files left by earlier runs); returns how many.
+int removeStaleStatisticsCsv(const std::string& folder);
+
+} // namespace quintora

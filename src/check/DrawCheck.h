@@ -1,0 +1,45 @@
+#pragma once
+
+#include "check/PrizeCategory.h"
+#include "check/WinningCombination.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quintora {
+
+// The check dialog's texts.
+inline constexpr const char* CheckResultInitialText = "Massimo punteggio raggiunto";
+inline constexpr const char* NoWinText = "Nessuna Vincita";
+
+// The system's Euro numbers that can match, as a mask (bit n for number n). Only 1..10 count,
+// each once, so a drawn 11 or 12 never matches.
+std::uint32_t systemEuroMask(std::span<const std::uint8_t> systemEuro);
+// EuroHits: the system's Euro numbers among the drawn ones (drawn: bit n for number n).
+int euroHits(std::uint32_t systemEuro, std::uint32_t drawnEuro);
+// The winning combination's Euro numbers as a mask (bit n for number n, 1..12).
+std::uint32_t drawnEuroMask(const WinningCombination& winning);
+
+// MainHits: the distinct numbers of the column (those of 1..50) among the drawn ones.
+int mainHits(const Column& column, NumberMask drawn);
+
+// One check of a system against one winning combination.
+struct DrawCheckResult {
+    // Per category 0..11, the winning columns' 1-based positions in the system, ascending.
+    std::array<std::vector<std::int32_t>, PrizeCategoryCount> winners;
+    int best = NoWinCategory;
+};
+
+DrawCheckResult checkColumns(std::span<const Column> columns,
+                             std::span<const std::uint8_t> systemEuro,
+                             const WinningCombination& winning);
+
+// A line of a category's list: "C. 17".
+std::string winnerLine(std::int32_t column);
+// The result line: "Massimo punteggio raggiunto 4+1", or "Nessuna Vincita".
+std::string checkResultText(int best);
+
+} // namespace quintora

@@ -1,0 +1,87 @@
+#include "check/DrawEntry.h"
+
+#include "core/Format.h"
+
+#include <utility>
+
+namespace quintora {
+
+namespace {
+
+std::string notAllowed(int value) {
+    return "Valore " + std::to_string(value) + " non ammesso";
+}
+
+} // namespace
+
+int entryFieldValue(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    int value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = std::min(value * 10 + (text[i] - '0'), 99999);
+    }
+    return value;
+}
+
+std::string entryFieldText(std::uint8_t value) {
+    return value == 0 ? std::string() : twoDigits(value);
+}
+
+EntryFields entryFieldsOf(const WinningCombination& combination) {
+    EntryFields fields;
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        fields[k] = entryFieldText(combination.field(k));
+    }
+    return fields;
+}
+
+void storeLeftField(WinningCombination& combination, int k, std::string_view text) {
+    const int value = entryFieldValue(text);
+    if (value > 0 && value <= 255) {
+        combination.setField(k, static_cast<std::uint8_t>(value));
+    }
+}
+
+EntryCheck checkEntry(EntryFields fields) {
+    EntryCheck result;
+    for (int i = 0; i < 4; ++i) {
+        for (int j = i + 1; j < 5; ++j) {
+            if (entryFieldValue(fields[i]) > entryFieldValue(fields[j])) {
+                std::swap(fields[i], fields[j]);
+            }
+        }
+    }
+    std::array<int, WinningCombination::FieldCount> v{};
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        v[k] = entryFieldValue(fields[k]);
+    }
+    result.fields = std::move(fields);
+
+    for (int i = 0; i < 4; ++i) {
+        if (v[i] == v[i + 1]) {
+            result.problem = EntryProblem{EntryErrorTitle, DuplicateNumbersText, i};
+            return result;
+        }
+    }
+    // The values, not the texts: "7" and "07" are the same Euro number.
+    if (v[5] == v[6]) {
+        result.problem = EntryProblem{EntryEuroErrorTitle, WrongCombinationText, 0};
+        return result;
+    }
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        const int max = k < NumbersPerColumn ? MainNumberCount : EuroNumberCount;
+        if (v[k] == 0 || v[k] > max) {
+            result.problem = EntryProblem{EntryErrorTitle, notAllowed(v[k]), k};
+            return result;
+        }
+    }
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        result.combination.setField(k, static_cast<std::uint8_t>(v[k]));
+    }
+    return result;
+}
+
+} // namespace quintora

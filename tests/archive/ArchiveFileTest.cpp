@@ -1,0 +1,212 @@
+// The archive file: its 19-byte records, the growth of both readers, hostile files.
+#include "archive/ArchiveFile.h"
+
+#include "archive/ArchiveList.h"
+#include "archive/ArchiveText.h"
+#include "settings/ScratchFolder.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quintora;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Draw draw(std::int16_t contest, const char* date, std::array<std::uint8_t, 5> numbers,
+          std::array<std::uint8_t, 2> euro) {
+    return Draw{contest, date, numbers, euro};
+}
+
+DrawArchive sample() {
+    return {{draw(1, "23/03/2012", {5, 12, 23, 34, 45}, {3, 8}),
+             draw(2, "30/03/2012", {5, 7, 12, 19, 26}, {1, 5}),
+             draw(600, "25/03/2022", {1, 2, 3, 49, 50}, {11, 12})}};
+}
+
+Bytes record(std::int16_t contest, const std::string& date, std::array<std::uint8_t, 7> numbers) {
+    Bytes b{static_cast<std::uint8_t>(contest & 0xFF),
+            static_cast<std::uint8_t>((contest >> 8) & 0xFF)};
+    for (std::size_t i = 0; i < 10; ++i) {
+        b.push_back(static_cast<std::uint8_t>(i < date.size() ? date[i] : ' '));
+    }
+    b.insert(b.end(), numbers.begin(), numbers.end());
+    return b;
+}
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+} // namespace
+
+TEST(ArchiveFile, RecordsAreNineteenBytesFieldByField) {
+    const Bytes bytes = encodeArchive(sample());
+    ASSERT_EQ(bytes.size(), 3 * DrawRecordSize);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 19),
+              record(1, "23/03/2012", {5, 12, 23, 34, 45, 3, 8}));
+    EXPECT_EQ(Bytes(bytes.begin() + 38, bytes.end()),
+              record(600, "25/03/2022", {1, 2, 3, 49, 50, 11, 12}));
+
+    const auto back = decodeArchive(bytes);
+    ASSERT_TRUE(back.ok()) << back.error().message;
+    EXPECT_EQ(back.value(), sample()); // Euro numbers 11 and 12 kept as drawn
+}
+
+TEST(ArchiveFile, SavedAndReadBackThroughTheFile) {
+    ScratchFolder dir;
+    const auto path = dir.file("quintora.dat");
+    ASSERT_TRUE(saveArchiveFile(path, sample()).ok());
+    const auto read = readArchiveFile(path);
+    ASSERT_TRUE(read.ok()) << read.error().message;
+    EXPECT_EQ(read.value(), sample());
+}
+
+TEST(ArchiveFile, DatesAreTenWindows1252CharactersPaddedWithBlanks) {
+    DrawArchive a{{draw(-3, "1/1/13", {1, 2, 3, 4, 5}, {1, 2}),
+                   draw(7, "d\xC3\xA8 1/1/2013 and more", {1, 2, 3, 4, 5}, {1, 2})}};
+    const Bytes bytes = encodeArchive(a);
+    EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 12), "1/1/13    ");
+    EXPECT_EQ(std::string(bytes.begin() + 21, bytes.begin() + 31), "d\xE8 1/1/201");
+    EXPECT_EQ(bytes[0], 0xFD); // -3, little-endian
+    EXPECT_EQ(bytes[1], 0xFF);
+    const auto back = decodeArchive(bytes);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value().draws[0].drawDate, "1/1/13    ");
+    EXPECT_EQ(back.value().draws[1].drawDate, "d\xC3\xA8 1/1/201");
+    EXPECT_EQ(back.value().draws[0].contest, -3);
+}
+
+TEST(ArchiveFile, EmptyRecordsAreDroppedWhenRead) {
+    const Bytes bytes = record(1, "23/03/2012", {5, 12, 23, 34, 45, 3, 8}) +
+                        record(2, "30/03/2012", {0, 7, 12, 19, 26, 1, 5}) +
+                        record(0, "", {0, 0, 0, 0, 0, 0, 0}) +
+                        record(3, "06/04/2012", {7, 8, 34, 36, 38, 4, 5});
+    const auto read = decodeArchive(bytes);
+    ASSERT_TRUE(read.ok()) << read.error().message;
+    ASSERT_EQ(read.value().count(), 2);
+    EXPECT_EQ(read.value().draws[1].contest, 3);
+}
+
+TEST(ArchiveFile, ZeroBytesAndAMissingFileAreAnEmptyArchive) {
+    ScratchFolder dir;
+    for (const auto& path : {dir.write("zero.dat", ""), dir.file("missing.dat")}) {
+        const auto read = readArchiveFile(path);
+        ASSERT_TRUE(read.ok()) << path;
+        EXPECT_EQ(read.value().count(), 0);
+        EXPECT_TRUE(archiveListLines(read.value()).empty());
+        EXPECT_EQ(lastDrawText(read.value()), "ultima estrazione");
+        EXPECT_EQ(drawTotalText(read.value()), "00000000");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing.dat"))); // a reader creates nothing
+}
+
+TEST(ArchiveFile, DownloadOf2500LinesGrowsOnceAndSaves47500Bytes) {
+    std::string text;
+    for (int i = 1; i <= 2500; ++i) {
+        text += std::to_string(i) + "|01/01/2013|" + std::to_string(i % 46 + 1) +
+                "|47|48|49|50|1|2\r\n";
+    }
+    auto archive = parseArchiveText(text);
+    ASSERT_TRUE(archive.ok()) << archive.error().message;
+    EXPECT_EQ(archive.value().count(), 2500);
+    EXPECT_EQ(archive.value().draws.capacity(), 2500u); // grown to 4000, then cut
+    ScratchFolder dir;
+    ASSERT_TRUE(saveArchiveFile(dir.file("a.dat"), archive.value()).ok());
+    EXPECT_EQ(std::filesystem::file_size(dir.file("a.dat")), 47500u);
+    const auto read = readArchiveFile(dir.file("a.dat"));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), archive.value());
+}
+
+TEST(ArchiveFile, GrowthStartsAt2000AndDoubles) {
+    std::vector<Draw> draws;
+    std::vector<std::size_t> capacities;
+    for (int i = 0; i < 8001; ++i) {
+        appendDraw(draws, Draw{});
+        if (capacities.empty() || capacities.back() != draws.capacity()) {
+            capacities.push_back(draws.capacity());
+        }
+    }
+    EXPECT_EQ(capacities, (std::vector<std::size_t>{2000, 4000, 8000, 16000}));
+    finishDraws(draws);
+    EXPECT_EQ(draws.capacity(), 8001u);
+}
+
+TEST(ArchiveFile, DamagedBytesAreRefused) {
+    const Bytes good = encodeArchive(sample());
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const char* containing;
+    };
+    std::mt19937 random(7);
+    Bytes noise(19 * 500);
+    for (auto& b : noise) {
+        b = static_cast<std::uint8_t>(random());
+    }
+    const Case cases[] = {
+        {"cut inside a record", Bytes(good.begin(), good.end() - 1), "non sono un numero intero"},
+        {"one byte too many", good + Bytes{0}, "non sono un numero intero"},
+        {"number 51", good + record(4, "x", {1, 2, 3, 4, 51, 1, 2}), "record 4: numero 51"},
+        {"number 255", good + record(4, "x", {255, 2, 3, 4, 5, 1, 2}), "numero 255"},
+        {"number 0 after the first", good + record(4, "x", {1, 0, 3, 4, 5, 1, 2}), "numero 0"},
+        {"Euro 13", good + record(4, "x", {1, 2, 3, 4, 5, 13, 2}), "numero Euro 13"},
+        {"Euro 0", good + record(4, "x", {1, 2, 3, 4, 5, 1, 0}), "numero Euro 0"},
+        {"repeated number", good + record(4, "x", {1, 2, 3, 4, 4, 1, 2}), "4 ripetuto"},
+        {"repeated Euro", good + record(4, "x", {1, 2, 3, 4, 5, 9, 9}), "Euro 9 ripetuto"},
+        {"random bytes", noise, "danneggiato"},
+    };
+    for (const auto& c : cases) {
+        const auto read = decodeArchive(c.bytes);
+        ASSERT_FALSE(read.ok()) << c.name;
+        EXPECT_NE(read.error().message.find(c.containing), std::string::npos)
+            << c.name << ": " << read.error().message;
+    }
+}
+
+TEST(ArchiveFile, HostileFilesAreRefusedWithoutReadingThem) {
+    ScratchFolder dir;
+    // Sparse: 2 GB long, no disk used; refused from its size alone.
+    const auto huge = dir.file("huge.dat");
+    {
+        const int fd = ::open(huge.c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t{2} << 30), 0);
+        ::close(fd);
+    }
+    const auto justTooLarge = dir.write("large.dat", std::string(MaxArchiveFileBytes + 19, '\0'));
+    const auto fifo = dir.file("fifo.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_directory(dir.file("folder.dat"));
+
+    const std::pair<std::string, const char*> cases[] = {
+        {huge, "troppo grande"},
+        {justTooLarge, "troppo grande"},
+        {fifo, "non e' un file normale"},
+        {dir.file("folder.dat"), "non e' un file normale"},
+    };
+    for (const auto& [path, containing] : cases) {
+        const auto read = readArchiveFile(path);
+        ASSERT_FALSE(read.ok()) << path;
+        EXPECT_NE(read.error().message.find(containing), std::string::npos) << read.error().message;
+    }
+}
+
+TEST(ArchiveFile, AFailedSaveKeepsTheOldFile) {
+    ScratchFolder dir;
+    const auto path = dir.file("quintora.dat");
+    ASSERT_TRUE(saveArchiveFile(path, sample()).ok());
+    const auto before = dir.read("quintora.dat");
+    // A folder in the file's place cannot be replaced by a rename.
+    std::filesystem::create_directory(dir.file("taken"));
+    std::filesystem::create_directory(dir.file("taken/x"));
+    EXPECT_FALSE(saveArchiveFile(dir.file("taken"), sample()).ok());
+    EXPECT_FALSE(saveArchiveFile(dir.file("no-folder/quintora.dat"), sample()).ok());
+    EXPECT_EQ(dir.read("quintora.dat"), before);
+}

@@ -1,0 +1,172 @@
+// The downloaded archive text, the list lines and the shipped history.
+#include "archive/ArchiveText.h"
+
+#include "archive/ArchiveFile.h"
+#include "archive/ArchiveList.h"
+#include "archive/ArchiveUpdate.h"
+#include "archive/ShippedHistory.h"
+#include "settings/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace quintora;
+
+namespace {
+
+const std::string historyPath = std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt";
+
+} // namespace
+
+TEST(ArchiveText, TheExampleLineIsListedAsTheWindowShowsIt) {
+    const auto archive = parseArchiveText("1|23/03/2012|5|12|23|34|45|3|8");
+    ASSERT_TRUE(archive.ok()) << archive.error().message;
+    ASSERT_EQ(archive.value().count(), 1);
+    const Draw& d = archive.value().draws[0];
+    EXPECT_EQ(d, (Draw{1, "23/03/2012", {5, 12, 23, 34, 45}, {3, 8}}));
+    EXPECT_EQ(archiveListLines(archive.value()),
+              std::vector<std::string>{" 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08"});
+    EXPECT_EQ(lastDrawText(archive.value()), " 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08");
+    EXPECT_EQ(drawTotalText(archive.value()), "1");
+}
+
+TEST(ArchiveText, LinesOfOtherFieldCountsAndEmptyDrawsAreSkipped) {
+    const std::string text = "\xEF\xBB\xBF"
+                             "1|23/03/2012|5|8|21|37|46|6|8\r\n"
+                             "2|30/03/2012|5|7|12|19|26|1\r\n"     // eight fields
+                             "3|06/04/2012|7|8|34|36|38|4|5|9\r\n" // ten fields
+                             "\r\n"
+                             "garbage without bars\n"
+                             "4|13/04/2012|0|0|0|0|0|0|0\n"              // an empty record
+                             " 5 | 20/04/2012 | 10 |16|30|41|45| 2 |8\r" // blanks, lone CR
+                             "6|27/04/2012|1|2|3|4|5|11|12";
+    const auto archive = parseArchiveText(text);
+    ASSERT_TRUE(archive.ok()) << archive.error().message;
+    ASSERT_EQ(archive.value().count(), 3);
+    EXPECT_EQ(archive.value().draws[0].contest, 1);
+    EXPECT_EQ(archive.value().draws[1], (Draw{5, "20/04/2012", {10, 16, 30, 41, 45}, {2, 8}}));
+    EXPECT_EQ(archive.value().draws[2].euro, (std::array<std::uint8_t, 2>{11, 12}));
+    EXPECT_EQ(archiveListLines(archive.value())[0],
+              " 27/04/2012 | 006 |  01 02 03 04 05  | 11 | 12");
+}
+
+TEST(ArchiveText, DatesArePaddedOrCutToTenCharacters) {
+    const auto archive =
+        parseArchiveText("1|1/4/13|1|2|3|4|5|1|2\n2|01/04/2013 12:00|1|2|3|4|5|1|2");
+    ASSERT_TRUE(archive.ok());
+    EXPECT_EQ(archive.value().draws[0].drawDate, "1/4/13    ");
+    EXPECT_EQ(archive.value().draws[1].drawDate, "01/04/2013");
+}
+
+TEST(ArchiveText, RefusedWithAMessageNamingTheLine) {
+    const std::string good = "1|23/03/2012|5|8|21|37|46|6|8\r\n";
+    const std::pair<std::string, const char*> cases[] = {
+        {"", "non contiene alcuna estrazione"},
+        {"\r\n\r\n", "non contiene alcuna estrazione"},
+        {"1|23/03/2012|5|8|21|37|46|6\n2|30/03/2012|5|7|12|19|26|1|5|7\n",
+         "non contiene alcuna estrazione"},
+        {"4|13/04/2012|0|0|0|0|0|0|0\n", "non contiene alcuna estrazione"},
+        {good + "x|30/03/2012|5|7|12|19|26|1|5", "riga 2: il concorso \"x\""},
+        {good + "32768|30/03/2012|5|7|12|19|26|1|5", "riga 2: il concorso \"32768\""},
+        {good + "-32769|30/03/2012|5|7|12|19|26|1|5", "-32769"},
+        {good + "2|30/03/2012|5|7||19|26|1|5", "riga 2: il campo 5 \"\""},
+        {good + "2|30/03/2012|5|7|1a|19|26|1|5", "il campo 5 \"1a\""},
+        {good + "2|30/03/2012|5|7|12|19|256|1|5", "il campo 7 \"256\" non e' un numero da 0 a 255"},
+        {good + "2|30/03/2012|5|7|12|19|26|-1|5", "il campo 8 \"-1\""},
+        {good + "2|30/03/2012|5|7|12|19|26|1|99999999999999999999", "il campo 9"},
+        {good + "2|30/03/2012|5|7|12|19|51|1|5", "riga 2: numero 51 fuori da 1..50"},
+        {good + "2|30/03/2012|5|7|12|19|26|1|13", "numero Euro 13 fuori da 1..12"},
+        {good + "2|30/03/2012|5|7|12|19|19|1|5", "numero 19 ripetuto"},
+    };
+    for (const auto& [text, containing] : cases) {
+        const auto archive = parseArchiveText(text);
+        ASSERT_FALSE(archive.ok()) << text;
+        EXPECT_NE(archive.error().message.find(containing), std::string::npos)
+            << text << ": " << archive.error().message;
+    }
+}
+
+TEST(ArchiveText, ContestsUseAllSixteenBits) {
+    const auto archive =
+        parseArchiveText("-32768|a|1|2|3|4|5|1|2\n32767|b|1|2|3|4|5|1|2\n+1234|c|1|2|3|4|5|1|2");
+    ASSERT_TRUE(archive.ok());
+    EXPECT_EQ(archive.value().draws[0].contest, -32768);
+    EXPECT_EQ(archive.value().draws[1].contest, 32767);
+    const auto lines = archiveListLines(archive.value());
+    EXPECT_EQ(lines[0].substr(0, 19), " c          | 1234 ");
+    EXPECT_EQ(lines[2].substr(0, 21), " a          | -32768 ");
+}
+
+TEST(ArchiveText, MissingOrOddFilesAreRefused) {
+    ScratchFolder dir;
+    std::filesystem::create_directory(dir.file("folder"));
+    EXPECT_FALSE(readArchiveText(dir.file("missing.txt")).ok());
+    EXPECT_FALSE(readArchiveText(dir.file("folder")).ok());
+}
+
+TEST(ArchiveList, LatestFirstAndTheDoubleClickedDraw) {
+    const DrawArchive a{{Draw{1, "23/03/2012", {5, 8, 21, 37, 46}, {6, 8}},
+                         Draw{2, "30/03/2012", {5, 7, 12, 19, 26}, {1, 5}},
+                         Draw{1000, "06/04/2012", {7, 8, 34, 36, 38}, {4, 12}}}};
+    EXPECT_EQ(archiveListLines(a), (std::vector<std::string>{
+                                       " 06/04/2012 | 1000 |  07 08 34 36 38  | 04 | 12",
+                                       " 30/03/2012 | 002 |  05 07 12 19 26  | 01 | 05",
+                                       " 23/03/2012 | 001 |  05 08 21 37 46  | 06 | 08",
+                                   }));
+    ASSERT_NE(drawAtListLine(a, 0), nullptr);
+    EXPECT_EQ(drawAtListLine(a, 0)->contest, 1000);
+    EXPECT_EQ(drawAtListLine(a, 2)->contest, 1);
+    EXPECT_EQ(drawAtListLine(a, 3), nullptr);
+    EXPECT_EQ(drawAtListLine(a, -1), nullptr);
+    EXPECT_EQ(chosenDrawMessage(a.draws[2]),
+              "La Colonna \r\n07 08 34 36 38\r\ndel 06/04/2012 "
+              "\xC3\xA8 stata imposta come nuova colonna di Spoglio");
+    EXPECT_EQ(drawTotalText(a), "3");
+}
+
+TEST(ShippedHistory, TheRealHistoryBuildsTheArchiveFile) {
+    ScratchFolder dir;
+    const auto built = buildArchiveFromHistory(historyPath, dir.file("quintora.dat"));
+    ASSERT_TRUE(built.ok()) << built.error().message;
+    const auto& draws = built.value().draws;
+    ASSERT_EQ(draws.size(), 974u);
+    EXPECT_EQ(draws.front(), (Draw{1, "23/03/2012", {5, 8, 21, 37, 46}, {6, 8}}));
+    EXPECT_EQ(draws.back(), (Draw{974, "21/07/2026", {4, 8, 10, 17, 37}, {5, 7}}));
+    EXPECT_TRUE(std::any_of(draws.begin(), draws.end(),
+                            [](const Draw& d) { return d.euro[0] > 10 || d.euro[1] > 10; }));
+    EXPECT_EQ(std::filesystem::file_size(dir.file("quintora.dat")), 974u * 19u);
+    const auto read = readArchiveFile(dir.file("quintora.dat"));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), built.value());
+}
+
+TEST(ShippedHistory, AMissingHistoryWritesNothing) {
+    ScratchFolder dir;
+    EXPECT_FALSE(buildArchiveFromHistory(dir.file("none.txt"), dir.file("quintora.dat")).ok());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("quintora.dat")));
+}
+
+TEST(ArchiveUpdate, AFailedUpdateKeepsTheArchiveInMemoryAndOnDisk) {
+    ScratchFolder dir;
+    const auto path = dir.file("quintora.dat");
+    DrawArchive archive;
+    ASSERT_TRUE(updateArchiveFromText(archive, historyPath, path).ok());
+    ASSERT_EQ(archive.count(), 974);
+    const DrawArchive before = archive;
+    const auto bytes = dir.read("quintora.dat");
+
+    const std::string bad[] = {"", "1|23/03/2012|5|8|21|37|46|6\n", "1|23/03/2012|5|8|x|37|46|6|8"};
+    for (const auto& text : bad) {
+        const auto status = updateArchiveFromText(archive, dir.write("download.dat", text), path);
+        EXPECT_FALSE(status.ok()) << text;
+        EXPECT_FALSE(status.error().message.empty());
+        EXPECT_EQ(archive, before);
+        EXPECT_EQ(dir.read("quintora.dat"), bytes);
+    }
+    const auto good = dir.write("download.dat", "1|23/03/2012|5|12|23|34|45|3|8");
+    EXPECT_FALSE(updateArchiveFromText(archive, good, dir.file("no-folder/quintora.dat")).ok());
+    EXPECT_EQ(archive, before);
+
+    ASSERT_TRUE(updateArchiveFromText(archive, good, path).ok());
+    EXPECT_EQ(archive.count(), 1);
+    EXPECT_EQ(std::filesystem::file_size(path), 19u);
+}
