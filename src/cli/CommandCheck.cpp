@@ -43,13 +43,17 @@ std::optional<EntryFields> drawFields(const std::string& text) {
     return fields;
 }
 
+// A system with columns, read through a document as the window opens it.
 std::optional<SystemState> readCheckedSystem(const std::string& path) {
-    auto system = readSystemOrReport(path);
-    if (system && system->columns.empty()) {
+    SystemDocument document;
+    if (!openOrReport(document, path)) {
+        return std::nullopt;
+    }
+    if (!document.hasColumns()) {
         fail(path + ": il sistema non contiene colonne");
         return std::nullopt;
     }
-    return system;
+    return document.state();
 }
 
 } // namespace
