@@ -3,6 +3,7 @@
 #include "app/DataFolder.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
+#include "ui/QtLanguage.h"
 
 #include <functional>
 #include <QString>
@@ -26,6 +27,7 @@ struct AppContext {
     Prompt& prompt;
     DataFolder dataFolder;
     Language language;
+    QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;
     QString editionText = QStringLiteral("Freeware");
     // Set once the user confirmed leaving; windows that keep running work read it.
