@@ -185,6 +185,15 @@ TEST(SystemFile, BlocksInAnyOrderAndWithoutEndValues) {
     EXPECT_EQ(r.filterCount, 0);
 }
 
+TEST(SystemFile, ReadingAndSavingAgainGivesTheSameBytes) {
+    for (const auto& s : {SystemState{}, tenNumbersDeveloped(), withEveryCondition()}) {
+        const auto bytes = encodeSystemFile(s);
+        auto loaded = decodeSystemFile(bytes);
+        ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+        EXPECT_EQ(encodeSystemFile(loaded.value().state), bytes);
+    }
+}
+
 TEST_F(TempFolder, SavingOverALongerFileLeavesNoTrailingBytes) {
     const auto target = path("sistema.qsy");
     ASSERT_TRUE(saveSystemFile(target, withEveryCondition()).ok());
