@@ -212,7 +212,8 @@ BlockRead readConsecutive(ByteReader& r, ConsecutiveCondition& out) {
     return BlockRead::Kept;
 }
 
-// A filter column; second-list records are read over.
+// A filter column; switched-off ones take no part in a development, so they are dropped
+// and the table holds the switched-on ones in the file's order, as a save writes them.
 Result<BlockRead> readFilterColumn(ByteReader& r, std::int32_t type, SystemState& s) {
     FilterColumn f;
     r.take(f.members);
@@ -221,7 +222,7 @@ Result<BlockRead> readFilterColumn(ByteReader& r, std::int32_t type, SystemState
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
-    if (type != BlockFilterColumn) {
+    if (type != BlockFilterColumn || !isOn(f.active)) {
         return BlockRead::Kept; // read over
     }
     if (s.filterCount >= MaxFilterColumns) {

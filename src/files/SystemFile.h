@@ -36,7 +36,8 @@ struct LoadedSystem {
 };
 
 // Reads the bytes of a system file. A wrong identifier, a file cut inside the head or the
-// column table, or counts beyond the tables are refused with a message.
+// column table, or counts beyond the tables are refused with a message. Switched-off filter
+// columns are dropped: filterCount counts the switched-on ones, in the file's order.
 Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes);
 
 // SalvaFile: writes `state` to `path` atomically.

@@ -1,5 +1,6 @@
 #include "files/SystemFile.h"
 
+#include "core/Development.h"
 #include "files/FileIo.h"
 
 #include <filesystem>
@@ -192,6 +193,42 @@ TEST(SystemFile, ReadingAndSavingAgainGivesTheSameBytes) {
         ASSERT_TRUE(loaded.ok()) << loaded.error().message;
         EXPECT_EQ(encodeSystemFile(loaded.value().state), bytes);
     }
+}
+
+// A file may hold a switched-off filter block (another writer, an older save): it takes no
+// part in a development, so the system develops the same before and after a save drops it.
+TEST(SystemFile, ASwitchedOffFilterColumnIsDroppedOnReading) {
+    SystemState s = tenNumbersDeveloped();
+    s.columns.clear();
+    s.header.systemType.clear();
+    for (int i = 0; i < 3; ++i) {
+        s.filters[i].members[0] = 1; // number 1
+        s.filters[i].members[3 * i + 3] = 1;
+        s.filters[i].acceptedHits = i == 1 ? 0b100 : 0b011; // the middle one wants both
+        s.filters[i].active = FlagOn;
+    }
+    s.filterCount = 3;
+    auto bytes = encodeSystemFile(s);
+    // Blocks start after the marker at 155 + 4, 60 bytes each; the flag is a block's last 2.
+    const std::size_t middleFlag = 155 + 4 + 60 + 58;
+    ASSERT_EQ(bytes[middleFlag], 0xFF);
+    bytes[middleFlag] = bytes[middleFlag + 1] = 0;
+
+    auto loaded = decodeSystemFile(bytes);
+    ASSERT_TRUE(loaded.ok());
+    const SystemState& read = loaded.value().state;
+    EXPECT_EQ(read.filterCount, 2);
+    EXPECT_EQ(read.filters[0], s.filters[0]);
+    EXPECT_EQ(read.filters[1], s.filters[2]);
+
+    auto saved = decodeSystemFile(encodeSystemFile(read));
+    ASSERT_TRUE(saved.ok());
+    DevelopmentControl control;
+    const auto developedRead = develop(read, {}, control).columns;
+    DevelopmentControl again;
+    const auto developedSaved = develop(saved.value().state, {}, again).columns;
+    EXPECT_EQ(developedRead, developedSaved);
+    EXPECT_FALSE(developedRead.empty());
 }
 
 TEST_F(TempFolder, SavingOverALongerFileLeavesNoTrailingBytes) {
