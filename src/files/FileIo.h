@@ -10,7 +10,8 @@
 
 namespace quintora {
 
-// Reads a whole file; refuses one larger than maxBytes with a clear message.
+// Reads a whole file. Refuses, before opening it, what is not a regular file (a folder, a
+// FIFO that would wait for a writer forever, a device), and a file larger than maxBytes.
 Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes);
 
 // Writes bytes to a temporary file in the target's folder and renames it over the target,
