@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,11 +42,6 @@ public:
 private:
     int fd_;
 };
-
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
-}
 
 } // namespace
 
@@ -117,41 +111,6 @@ Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::si
     }
     bytes.resize(got);
     return bytes;
-}
-
-Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-    // mkstemp in the target's folder, so the final rename never crosses file systems.
-    std::string temp = folderOf(path) + "/.quintora-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return Error{"", "Impossibile scrivere nella cartella di " + path + ": " + reasonOf(errno)};
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const auto n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const auto reason = reasonOf(errno);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return Error{"", "Errore di scrittura del file " + path + ": " + reason};
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    ::fchmod(fd, 0644);
-    if (::close(fd) != 0) {
-        const auto reason = reasonOf(errno);
-        ::unlink(temp.c_str());
-        return Error{"", "Errore di scrittura del file " + path + ": " + reason};
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const auto reason = reasonOf(errno);
-        ::unlink(temp.c_str());
-        return Error{"", "Impossibile salvare il file " + path + ": " + reason};
-    }
-    return success();
 }
 
 Status writeFileAtomically(const std::string& path, const std::string& text) {

@@ -339,10 +339,12 @@ Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes) {
 }
 
 Status saveSystemFile(const std::string& path, const SystemState& state) {
-    if (path.empty()) {
-        return success();
-    }
-    return writeFileAtomically(path, encodeSystemFile(state));
+    PosixSaveDevice device;
+    return saveSystemFile(path, state, device);
+}
+
+Status saveSystemFile(const std::string& path, const SystemState& state, SaveDevice& device) {
+    return writeFileAtomically(path, encodeSystemFile(state), device);
 }
 
 Result<LoadedSystem> readSystemFile(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "core/SystemState.h"
+#include "files/SaveDevice.h"
 
 #include <cstdint>
 #include <span>
@@ -40,9 +41,11 @@ struct LoadedSystem {
 // columns are dropped: filterCount counts the switched-on ones, in the file's order.
 Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes);
 
-// SalvaFile: writes `state` to `path` atomically.
+// Writes `state` to `path` through the atomic saver (an empty path is an error).
 Status saveSystemFile(const std::string& path, const SystemState& state);
-// ApriFile's reading: double quotes are removed from the path first.
+// The same through `device` (tests pass one that fails).
+Status saveSystemFile(const std::string& path, const SystemState& state, SaveDevice& device);
+// Reads a system file; double quotes around or inside the path (a command line's) are removed.
 Result<LoadedSystem> readSystemFile(const std::string& path);
 
 // Moves a loaded system into `state`, keeping the run-time fields of `state`

@@ -1,8 +1,10 @@
 #include "files/SystemFile.h"
 
 #include "core/Development.h"
+#include "files/FailingDevice.h"
 #include "files/FileIo.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -244,19 +246,18 @@ TEST_F(TempFolder, SavingOverALongerFileLeavesNoTrailingBytes) {
 TEST_F(TempFolder, AFailedSaveKeepsThePreviousFile) {
     const auto target = path("sistema.qsy");
     ASSERT_TRUE(saveSystemFile(target, tenNumbersDeveloped()).ok());
-    const auto before = fs::file_size(target);
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    const auto saved = saveSystemFile(target, SystemState{});
-    fs::permissions(dir_, fs::perms::owner_all);
-    if (::geteuid() != 0) { // root writes anywhere
-        EXPECT_FALSE(saved.ok());
-    }
-    EXPECT_TRUE(fs::file_size(target) == before || fs::file_size(target) == 155u);
-    EXPECT_EQ(std::count_if(fs::directory_iterator(dir_), fs::directory_iterator{},
-                            [](const auto&) { return true; }),
+    const auto before = readWholeFile(target, 1 << 20).value();
+    test::FailingDevice fullDisk(test::FailingDevice::Call::Write, 1, ENOSPC);
+    const auto saved = saveSystemFile(target, withEveryCondition(), fullDisk);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_NE(saved.error().message.find("Errore di scrittura del file " + target),
+              std::string::npos)
+        << saved.error().message;
+    EXPECT_EQ(readWholeFile(target, 1 << 20).value(), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}),
               1); // no temporary file left behind
-    const auto intoMissingFolder = saveSystemFile(path("missing/x.qsy"), SystemState{});
-    EXPECT_FALSE(intoMissingFolder.ok());
+    EXPECT_FALSE(saveSystemFile(path("missing/x.qsy"), SystemState{}).ok());
+    EXPECT_FALSE(saveSystemFile("", SystemState{}).ok()); // never a success that wrote nothing
 }
 
 TEST_F(TempFolder, AFolderOrAMissingFileIsRefusedWithItsReason) {
