@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "core/Development.h"
 #include "core/Format.h"
+#include "files/FileIo.h"
 #include "files/SystemFile.h"
 #include "filters/FilterImport.h"
 
@@ -29,6 +30,9 @@ int runFilters(const Args& args) {
         return usageError(self, "--hits: " + hits.error().message);
     }
 
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
     auto read = readSystemOrReport(in);
     if (!read) {
         return ExitFailure;
