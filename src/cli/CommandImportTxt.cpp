@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "files/ColumnText.h"
+#include "files/FileIo.h"
 #include "files/SystemFile.h"
 
 #include <iostream>
@@ -32,6 +33,9 @@ int runImportTxt(const Args& args) {
         return usageError(self, "--euro: " + euro.error().message);
     }
 
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
     auto columns = readColumnsText(in);
     if (!columns) {
         return fail(in + ": " + columns.error().message);
