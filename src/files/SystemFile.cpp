@@ -281,7 +281,8 @@ Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes) {
                 break;
             }
             const FilterColumn f = readFilter(r);
-            if (type == BlockFilterColumn) {
+            // A switched-off filter column takes no part in development and is not saved.
+            if (type == BlockFilterColumn && isOn(f.active)) {
                 if (s.filterCount >= MaxFilterColumns) {
                     return refused("Il file contiene piu' di " + formatCount(MaxFilterColumns) +
                                    " colonne filtro.");
