@@ -25,6 +25,9 @@ int runInfo(const Args& args);
 int runExportTxt(const Args& args);
 int runImportTxt(const Args& args);
 int runFilters(const Args& args);
+int runMatrixList(const Args& args);
+int runAdapt(const Args& args);
+int runMatrixMake(const Args& args);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);
