@@ -93,10 +93,12 @@ public:
     }
 
     CoveringResult run(const std::function<void(const SearchProgress&)>& progress) {
+        progress_ = progress;
         greedy();
         pruneRedundant();
         std::vector<Mask> best = blocks_;
-        report(progress, best.size());
+        bestSize_ = best.size();
+        report();
         while (!outOfBudget(true) && blocks_.size() > std::max<std::uint64_t>(budget_.enough, 1)) {
             removeWeakest();
             while (!uncovered_.empty() && !outOfBudget()) {
@@ -107,7 +109,8 @@ public:
             }
             pruneRedundant();
             best = blocks_;
-            report(progress, best.size());
+            bestSize_ = best.size();
+            report();
         }
         return {std::move(best), steps_, stopped_};
     }
@@ -362,15 +365,21 @@ private:
             stopped_ = true;
             return true;
         }
-        return budget_.seconds > 0 && elapsed() >= budget_.seconds;
+        const double seconds = elapsed();
+        if (seconds - lastReport_ >= reportEvery) {
+            report();
+        }
+        return budget_.seconds > 0 && seconds >= budget_.seconds;
     }
 
     double elapsed() const {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     }
 
-    void report(const std::function<void(const SearchProgress&)>& progress, std::size_t blocks) {
-        if (!progress) {
+    // The best size so far and the share of the budget used, also every reportEvery seconds.
+    void report() {
+        lastReport_ = elapsed();
+        if (!progress_) {
             return;
         }
         double fraction = 0;
@@ -380,11 +389,12 @@ private:
         if (budget_.seconds > 0) {
             fraction = std::max(fraction, elapsed() / budget_.seconds);
         }
-        progress({static_cast<int>(blocks), std::min(fraction, 1.0)});
+        progress_({static_cast<int>(bestSize_), std::min(fraction, 1.0)});
     }
 
     // Tuned on the size table of the documentation: the temperature falls from hot_ to cold_
     // and starts again; most steps move a block that already nearly reaches the draw.
+    static constexpr double reportEvery = 0.1;
     static constexpr double cooling = 0.99995;
     static constexpr double closeShare = 0.9;
     double hot_ = 0.2;
@@ -407,6 +417,9 @@ private:
     std::uint64_t steps_ = 0;
     std::uint64_t calls_ = 0;
     bool stopped_ = false;
+    std::function<void(const SearchProgress&)> progress_;
+    std::size_t bestSize_ = 0;
+    double lastReport_ = 0;
 };
 
 } // namespace
@@ -421,6 +434,47 @@ std::uint64_t binomial(int n, int r) {
         value = value * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
     }
     return value;
+}
+
+std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint64_t> blocks) {
+    if (p.t < 1 || p.t > p.k || p.k > p.v || p.m < p.t || p.m > p.v || p.v > MaxPoints ||
+        p.k > MaxSubset || p.m > MaxSubset) {
+        return 0;
+    }
+    std::array<std::array<std::uint64_t, 64>, 64> choose{};
+    for (int n = 0; n < 64; ++n) {
+        for (int r = 0; r <= MaxSubset; ++r) {
+            choose[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = binomial(n, r);
+        }
+    }
+    const auto draws = binomial(p.v, p.m);
+    std::vector<Mask> reached((draws + 63) / 64, 0);
+    const Mask all = (Mask{1} << p.v) - 1;
+    for (const Mask block : blocks) {
+        std::array<int, 64> in{};
+        std::array<int, 64> out{};
+        const int nIn = pointsOf(block & all, in);
+        const int nOut = pointsOf(~block & all, out);
+        for (int i = p.t; i <= std::min(nIn, p.m); ++i) {
+            forEachSubset(in, nIn, i, [&](Mask s) {
+                forEachSubset(out, nOut, p.m - i, [&](Mask r) {
+                    std::uint64_t rank = 0;
+                    std::size_t j = 1;
+                    for (Mask d = s | r; d != 0; d &= d - 1) {
+                        rank += choose[static_cast<std::size_t>(std::countr_zero(d))][j++];
+                    }
+                    reached[rank / 64] |= Mask{1} << (rank % 64);
+                });
+            });
+        }
+    }
+    std::uint64_t count = 0;
+    for (std::size_t w = 0; w < reached.size(); ++w) {
+        const auto valid = std::min<std::uint64_t>(64, draws - 64 * w);
+        const Mask used = valid == 64 ? ~Mask{0} : (Mask{1} << valid) - 1;
+        count += static_cast<std::uint64_t>(std::popcount(~reached[w] & used));
+    }
+    return count;
 }
 
 CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed,

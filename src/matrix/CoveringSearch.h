@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace quintora {
@@ -42,6 +43,10 @@ struct CoveringResult {
 CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed,
                               const SearchBudget& budget,
                               const std::function<void(const SearchProgress&)>& progress = {});
+
+// How many sets of m points meet no block in t points: 0 for a covering. Each block marks the
+// draws it reaches in a bit set over all C(v, m) draws, then the unmarked ones are counted.
+std::uint64_t uncoveredDraws(const CoveringProblem& problem, std::span<const std::uint64_t> blocks);
 
 // C(n, r) for small arguments, exactly (0 when r < 0 or r > n).
 std::uint64_t binomial(int n, int r);

@@ -68,6 +68,10 @@ Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options) {
     const auto found = searchCovering(
         freePart(spec), options.seed,
         {options.seconds, options.steps, options.stop, wheelLowerBound(spec)}, options.progress);
+    // The search keeps its counts step by step; a recount from the columns alone guards them.
+    if (found.blocks.empty() || uncoveredDraws(freePart(spec), found.blocks) != 0) {
+        return Error{"", "La ricerca non ha trovato una matrice completa"};
+    }
     if (found.blocks.size() > MaxColumns) {
         return Error{"", "La matrice trovata ha piu' di 200.000 colonne"};
     }
