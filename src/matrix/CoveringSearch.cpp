@@ -13,7 +13,8 @@ namespace {
 
 using Mask = std::uint64_t;
 constexpr int MaxPoints = 63;
-constexpr int MaxSubset = 7; // counts of closestBlock fit three bit planes
+constexpr int MaxSubset = 7;                 // counts of closestBlock fit three bit planes
+constexpr std::uint64_t MaxDraws = 1u << 24; // the per-draw tables stay within ~200 MB
 
 int pointsOf(Mask mask, std::array<int, 64>& out) {
     int n = 0;
@@ -66,7 +67,7 @@ public:
         , start_(std::chrono::steady_clock::now())
         , incidence_(static_cast<std::size_t>(p.v)) {
         for (int n = 0; n < 64; ++n) {
-            for (int r = 0; r < 64; ++r) {
+            for (int r = 0; r <= MaxSubset; ++r) {
                 choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = binomial(n, r);
             }
         }
@@ -404,7 +405,7 @@ private:
     SearchBudget budget_;
     std::mt19937_64 rng_;
     std::chrono::steady_clock::time_point start_;
-    std::array<std::array<std::uint64_t, 64>, 64> choose_{};
+    std::array<std::array<std::uint64_t, MaxSubset + 1>, 64> choose_{};
     std::vector<Mask> drawMask_;           // by rank (colex order of the m-sets)
     std::vector<std::uint32_t> cover_;     // blocks meeting the draw in t or more points
     std::vector<std::uint32_t> uncovered_; // draws with cover 0, in any order
@@ -422,6 +423,11 @@ private:
     double lastReport_ = 0;
 };
 
+bool searchable(const CoveringProblem& p) {
+    return p.t >= 1 && p.t <= p.k && p.k <= p.v && p.m >= p.t && p.m <= p.v && p.v <= MaxPoints &&
+           p.k <= MaxSubset && p.m <= MaxSubset && binomial(p.v, p.m) <= MaxDraws;
+}
+
 } // namespace
 
 std::uint64_t binomial(int n, int r) {
@@ -437,11 +443,10 @@ std::uint64_t binomial(int n, int r) {
 }
 
 std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint64_t> blocks) {
-    if (p.t < 1 || p.t > p.k || p.k > p.v || p.m < p.t || p.m > p.v || p.v > MaxPoints ||
-        p.k > MaxSubset || p.m > MaxSubset) {
-        return 0;
+    if (!searchable(p)) {
+        return UINT64_MAX;
     }
-    std::array<std::array<std::uint64_t, 64>, 64> choose{};
+    std::array<std::array<std::uint64_t, MaxSubset + 1>, 64> choose{};
     for (int n = 0; n < 64; ++n) {
         for (int r = 0; r <= MaxSubset; ++r) {
             choose[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = binomial(n, r);
@@ -480,9 +485,7 @@ std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint
 CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed,
                               const SearchBudget& budget,
                               const std::function<void(const SearchProgress&)>& progress) {
-    const auto& p = problem;
-    if (p.t < 1 || p.t > p.k || p.k > p.v || p.m < p.t || p.m > p.v || p.v > MaxPoints ||
-        p.k > MaxSubset || p.m > MaxSubset) {
+    if (!searchable(problem)) {
         return {};
     }
     Search search(problem, seed, budget);

@@ -37,15 +37,17 @@ struct CoveringResult {
     bool stopped = false; // by the stop flag
 };
 
-// Needs 1 <= t <= k <= v, t <= m <= v, v <= 63, k and m at most 7 (else no blocks). A greedy
-// covering first, then simulated annealing that drops one block at a time and repairs the draws
-// left without t hits; the result is always a full covering (the last one found).
+// Needs 1 <= t <= k <= v, t <= m <= v, v <= 63, k and m at most 7 and C(v, m) at most 2^24
+// (else no blocks). A greedy covering first, then simulated annealing that drops one block at a
+// time and repairs the draws left without t hits; the result is always a full covering (the
+// last one found).
 CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed,
                               const SearchBudget& budget,
                               const std::function<void(const SearchProgress&)>& progress = {});
 
 // How many sets of m points meet no block in t points: 0 for a covering. Each block marks the
 // draws it reaches in a bit set over all C(v, m) draws, then the unmarked ones are counted.
+// A problem searchCovering refuses gives UINT64_MAX.
 std::uint64_t uncoveredDraws(const CoveringProblem& problem, std::span<const std::uint64_t> blocks);
 
 // C(n, r) for small arguments, exactly (0 when r < 0 or r > n).

@@ -133,3 +133,27 @@ TEST(WheelMaker, MatrixRecordOfAWheel) {
         }
     }
 }
+
+TEST(WheelMaker, TheRecountAgreesWithTheDrawByDrawCheck) {
+    for (const auto& spec : {WheelSpec{10, 3, 3, 0}, WheelSpec{11, 3, 5, 0}}) {
+        auto columns = makeWheel(spec, quick()).value().columns;
+        const auto masks = [&] {
+            std::vector<std::uint64_t> out;
+            for (const auto& column : columns) {
+                std::uint64_t mask = 0;
+                for (const auto p : column) {
+                    mask |= std::uint64_t{1} << (p - 1);
+                }
+                out.push_back(mask);
+            }
+            return out;
+        };
+        const CoveringProblem problem{spec.v, 5, spec.t, spec.m};
+        EXPECT_EQ(uncoveredDraws(problem, masks()), 0u);
+        columns.erase(columns.begin() + 1, columns.begin() + 3);
+        const auto missing = drawsWithoutGuarantee(spec, columns);
+        EXPECT_GT(missing, 0u);
+        EXPECT_EQ(uncoveredDraws(problem, masks()), missing);
+    }
+    EXPECT_EQ(uncoveredDraws({10, 5, 6, 6}, {}), UINT64_MAX);
+}
