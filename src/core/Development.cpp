@@ -138,34 +138,12 @@ void adoptDevelopment(SystemState& state, DevelopmentResult&& result) {
 
 namespace {
 
-constexpr NumberMask bit(int n) {
-    return NumberMask{1} << n;
-}
-
-// C(x, k) for the small k of a prefix's completions.
-double binomial(int x, int k) {
-    double r = 1;
-    for (int i = 0; i < k; ++i) {
-        r = r * (x - i) / (i + 1);
-    }
-    return x < k ? 0 : r;
-}
-
 constexpr NumberMask evenNumbers() {
     NumberMask m = 0;
     for (int n = 2; n <= MainNumberCount; n += 2) {
-        m |= bit(n);
+        m |= numberBit(n);
     }
     return m;
-}
-
-// The longest run of consecutive numbers in a column (1..5), without a data-dependent loop.
-int longestRun(NumberMask m) {
-    const NumberMask two = m & (m >> 1);
-    const NumberMask three = two & (m >> 2);
-    const NumberMask four = three & (m >> 3);
-    const NumberMask five = four & (m >> 4);
-    return (m != 0) + (two != 0) + (three != 0) + (four != 0) + (five != 0);
 }
 
 // The numbers lo..hi that lie in 1..50, as a mask.
@@ -175,7 +153,7 @@ NumberMask numbersBetween(int lo, int hi) {
     if (lo > hi) {
         return 0;
     }
-    return ((bit(hi) << 1) - 1) & ~(bit(lo) - 1);
+    return ((numberBit(hi) << 1) - 1) & ~(numberBit(lo) - 1);
 }
 
 } // namespace
@@ -206,7 +184,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
     const bool fixedOn = isOn(cond.fixedActive);
     NumberMask fixedMask = 0;
     for (int v = 1; v <= MainNumberCount; ++v) {
-        fixedMask |= cond.fixedNumbers[v - 1] == 1 ? bit(v) : 0;
+        fixedMask |= cond.fixedNumbers[v - 1] == 1 ? numberBit(v) : 0;
     }
     const int fixedCount = cond.fixedCount;
     const bool sumOn = isOn(cond.sumActive);
@@ -313,7 +291,7 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         if (!filters.active() || filters.choose(chosen, number)) {
             return false;
         }
-        counter += binomial(n - 1 - position, 5 - chosen);
+        counter += static_cast<double>(binomial(n - 1 - position, 5 - chosen));
         stop = stop || !control.proceed(counter, static_cast<std::int32_t>(out.size()));
         reportIfDue();
         return true;
@@ -330,28 +308,28 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
         Column c{};
         for (int i1 = 0; i1 <= n - 5 && !stop; ++i1) {
             c[0] = numbers[i1];
-            const NumberMask m1 = bit(c[0]);
+            const NumberMask m1 = numberBit(c[0]);
             const int s1 = c[0];
             if (prune(1, c[0], i1)) {
                 continue;
             }
             for (int i2 = i1 + 1; i2 <= n - 4 && !stop; ++i2) {
                 c[1] = numbers[i2];
-                const NumberMask m2 = m1 | bit(c[1]);
+                const NumberMask m2 = m1 | numberBit(c[1]);
                 const int s2 = s1 + c[1];
                 if (prune(2, c[1], i2)) {
                     continue;
                 }
                 for (int i3 = i2 + 1; i3 <= n - 3 && !stop; ++i3) {
                     c[2] = numbers[i3];
-                    const NumberMask m3 = m2 | bit(c[2]);
+                    const NumberMask m3 = m2 | numberBit(c[2]);
                     const int s3 = s2 + c[2];
                     if (prune(3, c[2], i3)) {
                         continue;
                     }
                     for (int i4 = i3 + 1; i4 <= n - 2 && !stop; ++i4) {
                         c[3] = numbers[i4];
-                        const NumberMask m4 = m3 | bit(c[3]);
+                        const NumberMask m4 = m3 | numberBit(c[3]);
                         const int s4 = s3 + c[3];
                         if (prune(4, c[3], i4)) {
                             continue;
@@ -360,11 +338,11 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
                         // Only the fifth numbers that pass are visited; the others are counted
                         // by their position.
                         const double before = counter;
-                        NumberMask todo = fifth & inPlay & ~((bit(c[3]) << 1) - 1);
+                        NumberMask todo = fifth & inPlay & ~((numberBit(c[3]) << 1) - 1);
                         while (todo != 0 && !stop) {
                             c[4] = static_cast<std::uint8_t>(std::countr_zero(todo));
                             todo &= todo - 1;
-                            handle(c, m4 | bit(c[4]), before + position[c[4]] - i4);
+                            handle(c, m4 | numberBit(c[4]), before + position[c[4]] - i4);
                         }
                         if (!stop) {
                             counter = before + (n - 1 - i4);
