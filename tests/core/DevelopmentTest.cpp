@@ -2,9 +2,7 @@
 
 #include "support/SystemBuilders.h"
 
-#include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace quintora;
 using namespace quintora::builders;
@@ -156,72 +154,6 @@ TEST(Development, ProgressIsReportedAbout250TimesAndEndsAt100) {
             EXPECT_GE(reports[i].percent, reports[i - 1].percent);
         }
     }
-}
-
-TEST(Development, AStopKeepsTheColumnsAcceptedBeforeIt) {
-    DevelopmentControl control;
-    std::int32_t acceptedAtStop = -1;
-    const auto r = develop(
-        firstNumbers(25),
-        [&](const DevelopmentProgress& p) {
-            if (p.processed > 20000 && acceptedAtStop < 0) {
-                acceptedAtStop = p.accepted;
-                control.requestStop();
-            }
-        },
-        control);
-    EXPECT_TRUE(r.stopped);
-    EXPECT_FALSE(r.limitReached);
-    EXPECT_EQ(r.systemType, "Integrale - ***");
-    EXPECT_EQ(static_cast<std::int32_t>(r.columns.size()), acceptedAtStop);
-    const auto whole = run(firstNumbers(25));
-    EXPECT_TRUE(std::equal(r.columns.begin(), r.columns.end(), whole.columns.begin()));
-}
-
-TEST(Development, APausedDevelopmentWaitsAndResumesOnAnotherThread) {
-    DevelopmentControl control;
-    std::atomic<bool> paused{false};
-    DevelopmentResult r;
-    std::thread worker([&] {
-        r = develop(
-            firstNumbers(30),
-            [&](const DevelopmentProgress& p) {
-                if (p.percent == 50 && !paused.exchange(true)) {
-                    control.pause();
-                }
-            },
-            control);
-    });
-    while (!paused.load()) {
-        std::this_thread::yield();
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    control.resume();
-    worker.join();
-    EXPECT_FALSE(r.stopped);
-    EXPECT_EQ(r.columns.size(), 142506u);
-}
-
-TEST(Development, APauseFromAnotherThreadShowsTheCountsAStopKeeps) {
-    auto s = firstNumbers(50);
-    reduceTo(s, 1); // long enough to be caught running
-    DevelopmentControl control;
-    DevelopmentResult r;
-    std::thread worker([&] { r = develop(s, {}, control); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(3));
-    const auto counts = control.pauseAndWait();
-    if (counts) {
-        EXPECT_GT(counts->processed, 0);
-        EXPECT_LT(counts->processed, integralSize(50));
-        EXPECT_LE(counts->accepted, counts->processed);
-        control.requestStop();
-    }
-    worker.join();
-    if (counts) {
-        EXPECT_TRUE(r.stopped);
-        EXPECT_EQ(static_cast<std::int32_t>(r.columns.size()), counts->accepted);
-    }
-    EXPECT_FALSE(control.pauseAndWait().has_value()); // ended: nothing to wait for
 }
 
 TEST(Development, InputErrors) {
