@@ -28,7 +28,8 @@ double secondsSinceEpoch();
 
 // Develops the numbers in play of `state` (header.numbersInPlay, taken in ascending order, the
 // first numbersInPlayCount entries) through every condition of `state`. Reads state only, so it may
-// run on any thread; the result is the same on any thread.
+// run on any thread; the result is the same on any thread. The combinations are enumerated here;
+// the conditions live in ConditionChain, keeping and progress in ColumnAcceptance.
 DevelopmentResult develop(const SystemState& state, const ProgressCallback& progress,
                           DevelopmentControl& control);
 
