@@ -2,33 +2,25 @@
 #include "core/Development.h"
 #include "RatioReporter.h"
 #include "support/ReferenceDevelopment.h"
+#include "support/SystemBuilders.h"
 
+#include <algorithm>
 #include <random>
 
 using namespace quintora;
+using namespace quintora::builders;
 
 namespace {
 
-SystemState firstNumbers(int n) {
-    SystemState s;
-    for (int i = 1; i <= n; ++i) {
-        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(i);
-    }
-    s.header.euroNumbers = {1, 2};
-    s.header.euroCount = 2;
-    return s;
-}
-
 SystemState reduced(int level) {
     auto s = firstNumbers(50);
-    s.conditions.reducedActive = FlagOn;
-    s.conditions.reducedN = static_cast<std::uint8_t>(level);
+    reduceTo(s, level);
     return s;
 }
 
 SystemState minimumDistance(int d) {
     auto s = firstNumbers(50);
-    s.minimumDistance = {static_cast<std::uint8_t>(d), FlagOn};
+    keepMinimumDistance(s, d);
     return s;
 }
 
@@ -38,29 +30,23 @@ SystemState thousandFilters() {
     std::mt19937 rng(5);
     std::uniform_int_distribution<int> number(1, 40);
     for (int i = 0; i < MaxFilterColumns; ++i) {
-        auto& f = s.filters[i];
-        for (int k = 0; k < 5;) {
+        std::vector<int> members;
+        while (members.size() < 5) {
             const int n = number(rng);
-            if (f.members[n - 1] == 0) {
-                f.members[n - 1] = 1;
-                ++k;
+            if (std::find(members.begin(), members.end(), n) == members.end()) {
+                members.push_back(n);
             }
         }
-        f.acceptedHits = 0b111;
-        f.active = FlagOn;
+        addFilter(s, members, {0, 1, 2});
     }
-    s.filterCount = MaxFilterColumns;
     return s;
 }
 
 SystemState cheapConditions() {
     auto s = firstNumbers(50);
-    s.conditions.sumActive = FlagOn;
-    s.conditions.sumFrom = 118;
-    s.conditions.sumTo = 124;
-    s.conditions.evenOddActive = FlagOn;
-    s.conditions.evenCountAllowed = {FlagOff, FlagOn, FlagOn, FlagOn, FlagOn, FlagOff};
-    s.consecutive = {0b000110, FlagOn};
+    limitSum(s, 118, 124);
+    allowEvenCounts(s, {1, 2, 3, 4});
+    allowRunLengths(s, {1, 2});
     return s;
 }
 

@@ -2,6 +2,7 @@
 #include "files/FileIo.h"
 #include "files/SystemFile.h"
 #include "RatioReporter.h"
+#include "support/SystemBuilders.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -12,13 +13,8 @@ using namespace quintora;
 namespace {
 
 SystemState biggest() {
-    SystemState s;
-    for (int i = 0; i < 50; ++i) {
-        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(i + 1);
-    }
-    s.header.numbersInPlayCount = 50;
-    s.header.euroNumbers = {3, 4};
-    s.header.euroCount = 2;
+    SystemState s = builders::firstNumbers(50);
+    builders::setEuroNumbers(s, 3, 4);
     s.header.systemType = "Integrale - ***";
     s.columns.reserve(MaxColumns);
     for (int i = 0; i < MaxColumns; ++i) {

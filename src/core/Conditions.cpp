@@ -45,17 +45,12 @@ void storeSumFields(ConditionSet& conditions, std::optional<int> from, std::opti
     }
 }
 
-int longestRun(std::span<const std::uint8_t> ascending) {
-    if (ascending.empty()) {
-        return 0;
+int longestRun(std::span<const std::uint8_t> numbers) {
+    NumberMask m = 0;
+    for (auto n : numbers) {
+        m |= isMainNumber(n) ? numberBit(n) : 0;
     }
-    int best = 1;
-    int run = 1;
-    for (std::size_t i = 1; i < ascending.size(); ++i) {
-        run = ascending[i] == ascending[i - 1] + 1 ? run + 1 : 1;
-        best = std::max(best, run);
-    }
-    return std::min(best, NumbersPerColumn);
+    return longestRun(m);
 }
 
 void storeFixedNumbers(ConditionSet& conditions, std::span<const bool, MainNumberCount> marks) {

@@ -47,9 +47,9 @@ std::vector<SumCheckFailure> checkSumFields(std::optional<int> from, std::option
 // Stores the non-empty fields in sumFrom / sumTo, whatever the checks found.
 void storeSumFields(ConditionSet& conditions, std::optional<int> from, std::optional<int> to);
 
-// Longest run of consecutive numbers (each the previous plus one) in an ascending list,
-// capped at 5; 0 for an empty list.
-int longestRun(std::span<const std::uint8_t> ascending);
+// Longest run of consecutive numbers among the numbers of 1..50 in a list (see the mask
+// version in GameModel.h), capped at 5; 0 for an empty list.
+int longestRun(std::span<const std::uint8_t> numbers);
 
 // Fixed numbers: whether one more may be selected, and storing the 50 marks.
 inline bool canSelectAnotherFixed(int selected) {

@@ -1,65 +1,15 @@
 #include "core/Development.h"
 
-#include "core/ExcludedLookup.h"
-#include "core/FilterTree.h"
+#include "core/ColumnAcceptance.h"
+#include "core/ConditionChain.h"
 #include "core/Format.h"
-#include "core/ProgressSteps.h"
-#include "core/ReductionIndex.h"
 
-#include <algorithm>
+#include <array>
 #include <bit>
 #include <chrono>
 #include <cmath>
 
 namespace quintora {
-
-void DevelopmentControl::requestStop() {
-    {
-        std::lock_guard lock(mutex_);
-        state_.store(Stop);
-    }
-    changed_.notify_all();
-}
-
-void DevelopmentControl::pause() {
-    std::lock_guard lock(mutex_);
-    int expected = Run;
-    state_.compare_exchange_strong(expected, Pause);
-}
-
-void DevelopmentControl::resume() {
-    {
-        std::lock_guard lock(mutex_);
-        int expected = Pause;
-        state_.compare_exchange_strong(expected, Run);
-    }
-    changed_.notify_all();
-}
-
-std::optional<DevelopmentControl::Counts> DevelopmentControl::pauseAndWait() {
-    std::unique_lock lock(mutex_);
-    int expected = Run;
-    state_.compare_exchange_strong(expected, Pause);
-    changed_.wait(lock, [this] { return pausedAt_ || finished_ || state_.load() != Pause; });
-    return state_.load() == Pause ? pausedAt_ : std::nullopt;
-}
-
-void DevelopmentControl::finished() {
-    {
-        std::lock_guard lock(mutex_);
-        finished_ = true;
-    }
-    changed_.notify_all();
-}
-
-bool DevelopmentControl::waitWhilePaused(Counts counts) {
-    std::unique_lock lock(mutex_);
-    pausedAt_ = counts;
-    changed_.notify_all();
-    changed_.wait(lock, [this] { return state_.load() != Pause; });
-    pausedAt_.reset();
-    return state_.load() == Run;
-}
 
 double secondsSinceEpoch() {
     using namespace std::chrono;
@@ -137,44 +87,109 @@ void adoptDevelopment(SystemState& state, DevelopmentResult&& result) {
 
 namespace {
 
-constexpr NumberMask bit(int n) {
-    return NumberMask{1} << n;
-}
+// Enumerates the combinations of the numbers in play in lexicographic order of their
+// positions in the ascending list, the last moving fastest, and lets the condition chain decide
+// as early as it can: a prefix that no column can pass is skipped with its completions counted
+// as processed, and of a 4-number prefix only the fifth numbers that pass the fifth-number stage
+// are built and offered to the acceptance, each numbered by its place in the enumeration.
+// Every level walks a mask of the numbers still possible, lowest first.
+class Developer {
+public:
+    Developer(const SystemState& state, const ProgressCallback& progress,
+              DevelopmentControl& control);
 
-// C(x, k) for the small k of a prefix's completions.
-double binomial(int x, int k) {
-    double r = 1;
-    for (int i = 0; i < k; ++i) {
-        r = r * (x - i) / (i + 1);
+    void run(DevelopmentResult& result);
+
+private:
+    // Chooses the level-th number (1..4) of the candidate among `after`, the numbers above
+    // the one before it; `mask` and `sum` are those of the numbers before it. `processed`
+    // counts the combinations enumerated so far (kept by the caller, so that it stays in a
+    // register). False once the development ends.
+    template <int Level> bool choose(NumberMask after, NumberMask mask, int sum, double& processed);
+    // Offers the completions of the first four numbers, the fourth being `fourth`. False once
+    // the development ends.
+    bool offerFifthNumbers(NumberMask after, int fourth, NumberMask mask, int sum,
+                           double& processed);
+
+    int count_;
+    NumberMask inPlay_;
+    bool usable_; // repeated numbers or numbers outside 1..50 develop nothing
+    std::array<int, MainNumberCount + 1> position_{}; // of each number in the ascending list
+    // roomFor_[k]: the numbers that can be the k-th of a column, leaving room for the
+    // 5 - k larger ones after them.
+    std::array<NumberMask, NumbersPerColumn> roomFor_{};
+    Column candidate_{}; // filled level by level, in place
+    ConditionChain chain_;
+    ColumnAcceptance acceptance_;
+};
+
+Developer::Developer(const SystemState& state, const ProgressCallback& progress,
+                     DevelopmentControl& control)
+    : count_(static_cast<int>(numbersInPlay(state.header).size()))
+    , inPlay_(numbersInPlayMask(state.header))
+    , usable_(count_ >= NumbersPerColumn && std::popcount(inPlay_) == count_)
+    , chain_(state, inPlay_, count_)
+    , acceptance_(chain_, integralSize(count_), progress, control) {
+    int i = 0;
+    for (NumberMask rest = inPlay_; rest != 0; rest &= rest - 1, ++i) {
+        const int number = std::countr_zero(rest);
+        position_[number] = i;
+        for (int level = 1; level < NumbersPerColumn; ++level) {
+            if (i <= count_ - 1 - (NumbersPerColumn - level)) {
+                roomFor_[level] |= numberBit(number);
+            }
+        }
     }
-    return x < k ? 0 : r;
 }
 
-constexpr NumberMask evenNumbers() {
-    NumberMask m = 0;
-    for (int n = 2; n <= MainNumberCount; n += 2) {
-        m |= bit(n);
+void Developer::run(DevelopmentResult& result) {
+    if (usable_) {
+        double processed = 0;
+        (void)choose<1>(inPlay_, 0, 0, processed);
     }
-    return m;
+    acceptance_.finish(result);
 }
 
-// The longest run of consecutive numbers in a column (1..5), without a data-dependent loop.
-int longestRun(NumberMask m) {
-    const NumberMask two = m & (m >> 1);
-    const NumberMask three = two & (m >> 2);
-    const NumberMask four = three & (m >> 3);
-    const NumberMask five = four & (m >> 4);
-    return (m != 0) + (two != 0) + (three != 0) + (four != 0) + (five != 0);
-}
-
-// The numbers lo..hi that lie in 1..50, as a mask.
-NumberMask numbersBetween(int lo, int hi) {
-    lo = std::max(lo, 1);
-    hi = std::min(hi, MainNumberCount);
-    if (lo > hi) {
-        return 0;
+template <int Level>
+bool Developer::choose(NumberMask after, NumberMask mask, int sum, double& processed) {
+    bool going = true;
+    for (NumberMask rest = after & roomFor_[Level]; rest != 0 && going; rest &= rest - 1) {
+        const int number = std::countr_zero(rest);
+        if (!chain_.admitsPrefix(Level, number)) {
+            const int later = count_ - 1 - position_[number];
+            processed += static_cast<double>(binomial(later, NumbersPerColumn - Level));
+            going = acceptance_.skipTo(processed);
+            continue;
+        }
+        candidate_[Level - 1] = static_cast<std::uint8_t>(number);
+        const NumberMask above = inPlay_ & ~((numberBit(number) << 1) - 1);
+        if constexpr (Level < NumbersPerColumn - 1) {
+            going = choose<Level + 1>(above, mask | numberBit(number), sum + number, processed);
+        } else {
+            going =
+                offerFifthNumbers(above, number, mask | numberBit(number), sum + number, processed);
+        }
     }
-    return ((bit(hi) << 1) - 1) & ~(bit(lo) - 1);
+    return going;
+}
+
+bool Developer::offerFifthNumbers(NumberMask after, int fourth, NumberMask mask, int sum,
+                                  double& processed) {
+    const double before = processed;
+    const int position4 = position_[fourth];
+    NumberMask todo = chain_.allowedFifth(mask, sum) & after;
+    bool going = true;
+    while (todo != 0 && going) {
+        candidate_[4] = static_cast<std::uint8_t>(std::countr_zero(todo));
+        todo &= todo - 1;
+        going = acceptance_.offer(candidate_, mask | numberBit(candidate_[4]),
+                                  before + position_[candidate_[4]] - position4);
+    }
+    if (!going) {
+        return false;
+    }
+    processed = before + (count_ - 1 - position4);
+    return acceptance_.skipTo(processed);
 }
 
 } // namespace
@@ -189,198 +204,8 @@ DevelopmentResult develop(const SystemState& state, const ProgressCallback& prog
 
     DevelopmentResult result;
     result.developmentStart = secondsSinceEpoch();
-
-    // The list as the window rebuilds it from its grid: ascending.
-    const auto listed = numbersInPlay(state.header);
-    std::array<std::uint8_t, MainNumberCount> numbers{};
-    std::copy(listed.begin(), listed.end(), numbers.begin());
-    const int n = static_cast<int>(listed.size());
-    std::sort(numbers.begin(), numbers.begin() + n);
-    const auto& cond = state.conditions;
-
-    const NumberMask inPlay = numbersInPlayMask(state.header);
-    const bool usable = n >= 5 && std::popcount(inPlay) == n;
-
-    // The test chain, prepared once.
-    const bool fixedOn = isOn(cond.fixedActive);
-    NumberMask fixedMask = 0;
-    for (int v = 1; v <= MainNumberCount; ++v) {
-        fixedMask |= cond.fixedNumbers[v - 1] == 1 ? bit(v) : 0;
-    }
-    const int fixedCount = cond.fixedCount;
-    const bool sumOn = isOn(cond.sumActive);
-    const int sumFrom = cond.sumFrom;
-    const int sumTo = cond.sumTo;
-    const bool evenOn = isOn(cond.evenOddActive);
-    constexpr NumberMask evenMask = evenNumbers();
-    int evenAllowed = 0;
-    for (int e = 0; e < 6; ++e) {
-        evenAllowed |= isOn(cond.evenCountAllowed[e]) ? 1 << e : 0;
-    }
-    ExcludedLookup excluded(state.excluded);
-    FilterTree filters(state, inPlay, n);
-    const bool consecutiveOn = isOn(state.consecutive.consecutiveActive);
-    const std::int32_t allowedRuns = state.consecutive.allowedRuns;
-    const bool reducedOn = isOn(cond.reducedActive);
-    ReductionIndex reduced(5 - static_cast<int>(cond.reducedN));
-    const bool distanceOn = isOn(state.minimumDistance.minDistanceActive);
-    const int d = state.minimumDistance.minDistance;
-    ReductionIndex distance(d >= 1 && d <= 5 ? 6 - d : 6);
-
-    const double total = integralSize(n);
-    ProgressSteps steps(total);
-    DevelopmentProgress report{total, 0, 0, 0, false};
-    auto emit = [&](double counter, std::int32_t accepted) {
-        report.processed = counter;
-        report.accepted = accepted;
-        report.percent =
-            static_cast<int>(roundHalfEven(static_cast<double>(steps.lastStep()) * 0.4));
-        if (progress) {
-            progress(report);
-        }
-    };
-
-    std::vector<Column>& out = result.columns;
-    bool stop = false;
-    double counter = 0;
-
-    auto reportIfDue = [&] {
-        if (steps.due(counter)) {
-            steps.advance(counter);
-            emit(counter, static_cast<std::int32_t>(out.size()));
-        }
-    };
-
-    // One combination through the chain; false once the development must end. The fixed,
-    // sum, even/odd and filter tests were decided for the fifth number of every 4-number prefix
-    // and only the fifth numbers that pass them get here; the rest of the chain runs here. `number`
-    // is the combination's position in the enumeration, 1..total.
-    auto handle = [&](const Column& candidate, NumberMask m, double number) {
-        counter = number;
-        stop = stop || !control.proceed(number - 1, static_cast<std::int32_t>(out.size()));
-        if (!stop && static_cast<int>(out.size()) < MaxColumns) {
-            bool pass = !(excluded.active() && excluded.rejects(m)) &&
-                        !(consecutiveOn && ((allowedRuns >> longestRun(m)) & 1) == 0);
-            if (pass && (reducedOn || distanceOn)) {
-                pass = !(reducedOn && reduced.conflicts(candidate)) &&
-                       !(distanceOn && distance.conflicts(candidate));
-                if (pass) {
-                    if (reducedOn) {
-                        reduced.add(candidate);
-                    }
-                    if (distanceOn) {
-                        distance.add(candidate);
-                    }
-                }
-            }
-            if (pass) {
-                out.push_back(candidate);
-            }
-        }
-        reportIfDue();
-        if (static_cast<int>(out.size()) >= MaxColumns) {
-            result.limitReached = true;
-            report.limitReached = true;
-            emit(counter, static_cast<std::int32_t>(out.size()));
-            stop = true;
-        }
-        return !stop;
-    };
-
-    // The fifth numbers that pass the fixed, sum, even/odd and filter tests after the prefix
-    // m4 (sum s4), as a mask.
-    auto fifthNumbersAllowed = [&](NumberMask m4, int s4) {
-        NumberMask allowed = filters.active() ? filters.allowedFifth() : ~NumberMask{0};
-        if (fixedOn) {
-            const int f = std::popcount(m4 & fixedMask);
-            allowed &= (f == fixedCount ? ~fixedMask : 0) | (f + 1 == fixedCount ? fixedMask : 0);
-        }
-        if (sumOn) {
-            allowed &= numbersBetween(sumFrom - s4, sumTo - s4);
-        }
-        if (evenOn) {
-            const int e = std::popcount(m4 & evenMask);
-            allowed &= (((evenAllowed >> e) & 1) != 0 ? ~evenMask : 0) |
-                       (((evenAllowed >> (e + 1)) & 1) != 0 ? evenMask : 0);
-        }
-        return allowed;
-    };
-
-    // A prefix whose every completion a filter column rejects: count its combinations as
-    // processed without building them. `position` is the index of the prefix's last number.
-    auto prune = [&](int chosen, int number, int position) {
-        if (!filters.active() || filters.choose(chosen, number)) {
-            return false;
-        }
-        counter += binomial(n - 1 - position, 5 - chosen);
-        stop = stop || !control.proceed(counter, static_cast<std::int32_t>(out.size()));
-        reportIfDue();
-        return true;
-    };
-
-    std::array<int, MainNumberCount + 1> position{};
-    for (int i = 0; i < n; ++i) {
-        position[isMainNumber(numbers[i]) ? numbers[i] : 0] = i;
-    }
-
-    if (usable) {
-        out.reserve(static_cast<std::size_t>(std::min<double>(total, MaxColumns)));
-        // Combinations in lexicographic order of their positions, the last moving fastest.
-        Column c{};
-        for (int i1 = 0; i1 <= n - 5 && !stop; ++i1) {
-            c[0] = numbers[i1];
-            const NumberMask m1 = bit(c[0]);
-            const int s1 = c[0];
-            if (prune(1, c[0], i1)) {
-                continue;
-            }
-            for (int i2 = i1 + 1; i2 <= n - 4 && !stop; ++i2) {
-                c[1] = numbers[i2];
-                const NumberMask m2 = m1 | bit(c[1]);
-                const int s2 = s1 + c[1];
-                if (prune(2, c[1], i2)) {
-                    continue;
-                }
-                for (int i3 = i2 + 1; i3 <= n - 3 && !stop; ++i3) {
-                    c[2] = numbers[i3];
-                    const NumberMask m3 = m2 | bit(c[2]);
-                    const int s3 = s2 + c[2];
-                    if (prune(3, c[2], i3)) {
-                        continue;
-                    }
-                    for (int i4 = i3 + 1; i4 <= n - 2 && !stop; ++i4) {
-                        c[3] = numbers[i4];
-                        const NumberMask m4 = m3 | bit(c[3]);
-                        const int s4 = s3 + c[3];
-                        if (prune(4, c[3], i4)) {
-                            continue;
-                        }
-                        const NumberMask fifth = fifthNumbersAllowed(m4, s4);
-                        // Only the fifth numbers that pass are visited; the others are counted
-                        // by their position.
-                        const double before = counter;
-                        NumberMask todo = fifth & inPlay & ~((bit(c[3]) << 1) - 1);
-                        while (todo != 0 && !stop) {
-                            c[4] = static_cast<std::uint8_t>(std::countr_zero(todo));
-                            todo &= todo - 1;
-                            handle(c, m4 | bit(c[4]), before + position[c[4]] - i4);
-                        }
-                        if (!stop) {
-                            counter = before + (n - 1 - i4);
-                            stop = !control.proceed(counter, static_cast<std::int32_t>(out.size()));
-                            reportIfDue();
-                        }
-                    }
-                }
-            }
-        }
-    }
-    // The last step can come before the last combination: end on the exact count.
-    if (!stop && counter > 0 && report.processed != counter) {
-        emit(counter, static_cast<std::int32_t>(out.size()));
-    }
-    result.stopped = stop;
-    result.systemType = developedSystemType(state, stop);
+    Developer(state, progress, control).run(result);
+    result.systemType = developedSystemType(state, result.stopped);
     return result;
 }
 

@@ -31,7 +31,8 @@ public:
     // false when some filter column rejects every candidate that starts this way.
     bool choose(int k, int number);
 
-    // After choose(4, ...): the fifth numbers that every filter column accepts.
+    // After choose(4, ...): the fifth numbers that every filter column accepts; every number
+    // when no filter column is on.
     NumberMask allowedFifth() const { return fifth_; }
 
 private:

@@ -48,10 +48,33 @@ constexpr NumberMask maskOf(const Column& c) {
     NumberMask m = 0;
     for (auto n : c) {
         if (isMainNumber(n)) {
-            m |= NumberMask{1} << n;
+            m |= numberBit(n);
         }
     }
     return m;
+}
+
+// The longest run of consecutive numbers (each the previous plus one) in a set, capped at 5;
+// 0 for the empty set. Worked out with shifts, without a data-dependent loop.
+constexpr int longestRun(NumberMask m) {
+    const NumberMask two = m & (m >> 1);
+    const NumberMask three = two & (m >> 2);
+    const NumberMask four = three & (m >> 3);
+    const NumberMask five = four & (m >> 4);
+    return (m != 0) + (two != 0) + (three != 0) + (four != 0) + (five != 0);
+}
+
+// C(n, k), the number of ways to choose k of n; 0 when k < 0 or n < k. Exact while the
+// result fits (every count of this game does).
+constexpr std::int64_t binomial(int n, int k) {
+    if (k < 0 || n < k) {
+        return 0;
+    }
+    std::int64_t r = 1;
+    for (int i = 0; i < k; ++i) {
+        r = r * (n - i) / (i + 1); // a product of i + 1 consecutive numbers divides by (i + 1)!
+    }
+    return r;
 }
 
 } // namespace quintora

@@ -6,18 +6,17 @@ namespace quintora {
 
 namespace {
 
-// binomial[x][k] = C(x, k) for x = 0..50, k = 0..5
-constexpr auto binomialTable() {
+// choose[x][k] = C(x, k) for x = 0..50, k = 0..5, looked up for every rank.
+constexpr auto chooseTable() {
     std::array<std::array<std::uint32_t, 6>, MainNumberCount + 1> b{};
     for (int x = 0; x <= MainNumberCount; ++x) {
-        b[x][0] = 1;
-        for (int k = 1; k <= 5; ++k) {
-            b[x][k] = x == 0 ? 0 : b[x - 1][k - 1] + b[x - 1][k];
+        for (int k = 0; k <= 5; ++k) {
+            b[x][k] = static_cast<std::uint32_t>(binomial(x, k));
         }
     }
     return b;
 }
-constexpr auto binomial = binomialTable();
+constexpr auto choose = chooseTable();
 
 } // namespace
 
@@ -26,7 +25,7 @@ ReductionIndex::ReductionIndex(int threshold)
     if (threshold_ < 1 || threshold_ > 4) {
         return; // t <= 0 and t = 5 need no table; t >= 6 never conflicts
     }
-    bits_.assign((binomial[MainNumberCount][threshold_] + 63) / 64, 0);
+    bits_.assign((choose[MainNumberCount][threshold_] + 63) / 64, 0);
     // Every t-subset of the positions 0..4, as t position indexes each.
     for (unsigned set = 0; set < 32; ++set) {
         if (__builtin_popcount(set) != threshold_) {
@@ -47,7 +46,7 @@ namespace {
 inline std::uint32_t rank(const Column& c, const std::uint8_t* positions, int t) {
     std::uint32_t r = 0;
     for (int j = 0; j < t; ++j) {
-        r += binomial[c[positions[j]] - 1][j + 1];
+        r += choose[c[positions[j]] - 1][j + 1];
     }
     return r;
 }

@@ -23,11 +23,7 @@ void clearSystemData(SystemState& state, bool keepNumbers) {
 }
 
 double integralSize(int n) {
-    if (n < 5) {
-        return 0;
-    }
-    const double x = n;
-    return x * (x - 1) * (x - 2) * (x - 3) * (x - 4) / 120.0;
+    return static_cast<double>(binomial(n, NumbersPerColumn));
 }
 
 Cents systemCost(const SystemState& state) {

@@ -134,7 +134,7 @@ struct SystemState {
 // clears its grids itself. Path, file name and cost are kept.
 void clearSystemData(SystemState& state, bool keepNumbers);
 
-// C(n, 5) computed as the program always has: n(n-1)(n-2)(n-3)(n-4)/120, 0 below 5.
+// C(n, 5), the size of the integral system; 0 below 5.
 double integralSize(int numbersInPlay);
 
 // pricePerColumn x columnCount.

@@ -1,5 +1,7 @@
 #include "matrix/CoveringSearch.h"
 
+#include "core/GameModel.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -425,22 +427,11 @@ private:
 
 bool searchable(const CoveringProblem& p) {
     return p.t >= 1 && p.t <= p.k && p.k <= p.v && p.m >= p.t && p.m <= p.v && p.v <= MaxPoints &&
-           p.k <= MaxSubset && p.m <= MaxSubset && binomial(p.v, p.m) <= MaxDraws;
+           p.k <= MaxSubset && p.m <= MaxSubset &&
+           static_cast<std::uint64_t>(binomial(p.v, p.m)) <= MaxDraws;
 }
 
 } // namespace
-
-std::uint64_t binomial(int n, int r) {
-    if (r < 0 || r > n) {
-        return 0;
-    }
-    r = std::min(r, n - r);
-    std::uint64_t value = 1;
-    for (int i = 1; i <= r; ++i) {
-        value = value * static_cast<std::uint64_t>(n - r + i) / static_cast<std::uint64_t>(i);
-    }
-    return value;
-}
 
 std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint64_t> blocks) {
     if (!searchable(p)) {

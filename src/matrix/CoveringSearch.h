@@ -50,7 +50,4 @@ CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed
 // A problem searchCovering refuses gives UINT64_MAX.
 std::uint64_t uncoveredDraws(const CoveringProblem& problem, std::span<const std::uint64_t> blocks);
 
-// C(n, r) for small arguments, exactly (0 when r < 0 or r > n).
-std::uint64_t binomial(int n, int r);
-
 } // namespace quintora

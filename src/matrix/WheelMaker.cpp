@@ -1,5 +1,7 @@
 #include "matrix/WheelMaker.h"
 
+#include "core/GameModel.h"
+
 #include <algorithm>
 
 namespace quintora {

@@ -89,6 +89,20 @@ TEST(LongestRun, CountsAndCaps) {
     EXPECT_EQ(longestRun(Numbers{1, 2, 3, 10, 11}), 3);
     EXPECT_EQ(longestRun(Numbers{4, 10, 11, 12, 13}), 4);
     EXPECT_EQ(longestRun(Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), 5);
+    EXPECT_EQ(longestRun(Numbers{0, 1, 51, 52}), 1); // only numbers of 1..50 count
+    EXPECT_EQ(longestRun(maskOf({46, 47, 48, 49, 50})), 5);
+    EXPECT_EQ(longestRun(maskOf({1, 2, 48, 49, 50})), 3);
+}
+
+TEST(Binomial, SmallCountsAndOutOfRange) {
+    EXPECT_EQ(binomial(50, 5), 2118760);
+    EXPECT_EQ(binomial(50, 1), 50);
+    EXPECT_EQ(binomial(7, 0), 1);
+    EXPECT_EQ(binomial(0, 0), 1);
+    EXPECT_EQ(binomial(4, 5), 0);
+    EXPECT_EQ(binomial(-1, 2), 0);
+    EXPECT_EQ(binomial(5, -1), 0);
+    EXPECT_EQ(binomial(255, 5), 8'637'487'551); // beyond 32 bits, still exact
 }
 
 TEST(FixedNumbers, FourAtMostAndStoredWithTheirCount) {

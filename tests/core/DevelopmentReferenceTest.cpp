@@ -1,6 +1,7 @@
 // The engine against the straightforward development on seeded random systems.
 #include "core/Development.h"
 #include "support/ReferenceDevelopment.h"
+#include "support/SystemBuilders.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <random>
 
 using namespace quintora;
+using namespace quintora::builders;
 
 namespace {
 
@@ -25,76 +27,76 @@ public:
         std::shuffle(all.begin(), all.end(), rng_);
         all.resize(static_cast<std::size_t>(count));
         std::sort(all.begin(), all.end());
-        SystemState s;
-        for (int v : all) {
-            s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(v);
-        }
-        s.header.euroNumbers = {2, 9};
-        s.header.euroCount = 2;
-        return s;
+        return systemOf(all);
     }
 
-    std::uint8_t inPlay(const SystemState& s) {
+    int inPlay(const SystemState& s) {
         return s.header
             .numbersInPlay[static_cast<std::size_t>(between(0, s.header.numbersInPlayCount - 1))];
     }
 
-    void fixed(SystemState& s) {
-        auto& c = s.conditions;
-        c.fixedActive = FlagOn;
-        const int count = between(0, 4);
-        for (int i = 0; i < count; ++i) {
-            c.fixedNumbers[inPlay(s) - 1] = 1;
+    // The k whose bit k is set in a random mask: even counts, run lengths, hit counts. Bits no
+    // count reaches (a run of 0, 6 or 7 hits) come too, as a file may hold them.
+    static std::vector<int> bitsOf(int mask) {
+        std::vector<int> set;
+        for (int k = 0; k < 8; ++k) {
+            if ((mask >> k) & 1) {
+                set.push_back(k);
+            }
         }
-        c.fixedCount =
-            static_cast<std::uint8_t>(std::count(c.fixedNumbers.begin(), c.fixedNumbers.end(), 1));
+        return set;
+    }
+
+    void fixed(SystemState& s) {
+        std::vector<int> numbers(static_cast<std::size_t>(between(0, 4)));
+        for (auto& n : numbers) {
+            n = inPlay(s); // repeats allowed
+        }
+        fixNumbers(s, numbers);
     }
     void sum(SystemState& s) {
-        s.conditions.sumActive = FlagOn;
-        s.conditions.sumFrom = static_cast<std::int16_t>(between(15, 150));
-        s.conditions.sumTo = static_cast<std::int16_t>(s.conditions.sumFrom + between(-5, 100));
+        const int from = between(15, 150);
+        limitSum(s, from, from + between(-5, 100));
     }
     void evenOdd(SystemState& s) {
-        s.conditions.evenOddActive = FlagOn;
-        for (auto& f : s.conditions.evenCountAllowed) {
-            f = toFlag(chance(60));
+        std::vector<int> counts;
+        for (int k = 0; k <= 5; ++k) {
+            if (chance(60)) {
+                counts.push_back(k);
+            }
         }
+        allowEvenCounts(s, counts);
     }
     void excluded(SystemState& s) {
-        s.excluded.excludedActive = FlagOn;
-        s.excluded.excludedCount = between(0, 40);
-        for (int i = 0; i < s.excluded.excludedCount; ++i) {
-            auto& col = s.excluded.excludedColumns[i];
+        std::vector<Column> columns(static_cast<std::size_t>(between(0, 40)));
+        for (auto& col : columns) {
             for (auto& v : col) {
-                v = chance(97) ? inPlay(s) : static_cast<std::uint8_t>(between(0, 60));
+                // Now and then a number outside 1..50, as a damaged file may hold.
+                v = static_cast<std::uint8_t>(chance(97) ? inPlay(s) : between(0, 60));
             }
         }
+        excludeColumns(s, columns);
     }
     void filters(SystemState& s) {
-        s.filterCount = between(1, 25);
-        for (int i = 0; i < s.filterCount; ++i) {
-            auto& f = s.filters[i];
-            const int members = between(1, 12);
-            for (int k = 0; k < members; ++k) {
-                f.members[between(0, 49)] = chance(95) ? 1 : 2;
+        const int count = between(1, 25);
+        for (int i = 0; i < count; ++i) {
+            std::vector<int> members;
+            std::vector<int> spoiled; // marks other than 1 are not members
+            const int marks = between(1, 12);
+            for (int k = 0; k < marks; ++k) {
+                const int n = between(1, 50);
+                (chance(95) ? members : spoiled).push_back(n);
             }
-            f.acceptedHits = chance(80) ? between(1, 63) : between(0, 255);
-            f.active = FlagOn;
+            auto& f = addFilter(s, members, bitsOf(chance(80) ? between(1, 63) : between(0, 255)));
+            for (int n : spoiled) {
+                f.members[static_cast<std::size_t>(n - 1)] = 2;
+            }
         }
     }
-    void consecutive(SystemState& s) {
-        s.consecutive.consecutiveActive = FlagOn;
-        s.consecutive.allowedRuns = between(0, 63);
-    }
-    void reduced(SystemState& s) {
-        s.conditions.reducedActive = FlagOn;
-        s.conditions.reducedN =
-            static_cast<std::uint8_t>(chance(95) ? between(0, 5) : between(6, 255));
-    }
+    void consecutive(SystemState& s) { allowRunLengths(s, bitsOf(between(0, 63))); }
+    void reduced(SystemState& s) { reduceTo(s, chance(95) ? between(0, 5) : between(6, 255)); }
     void distance(SystemState& s) {
-        s.minimumDistance.minDistanceActive = FlagOn;
-        s.minimumDistance.minDistance =
-            static_cast<std::uint8_t>(chance(95) ? between(1, 5) : between(0, 9));
+        keepMinimumDistance(s, chance(95) ? between(1, 5) : between(0, 9));
     }
 
 private:
@@ -150,8 +152,7 @@ TEST(DevelopmentAgainstReference, TheColumnLimit) {
     auto whole = r.numbers(50);
     expectSameAsReference(whole, 7);
     auto filtered = r.numbers(45);
-    r.evenOdd(filtered);
-    filtered.conditions.evenCountAllowed = {FlagOn, FlagOn, FlagOn, FlagOn, FlagOn, FlagOff};
+    allowEvenCounts(filtered, {0, 1, 2, 3, 4});
     r.filters(filtered);
     for (int i = 0; i < filtered.filterCount; ++i) {
         filtered.filters[i].acceptedHits |= 0b111; // keep enough columns to reach the limit

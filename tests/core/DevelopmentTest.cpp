@@ -1,31 +1,13 @@
 #include "core/Development.h"
 
+#include "support/SystemBuilders.h"
+
 #include <gtest/gtest.h>
-#include <numeric>
-#include <thread>
 
 using namespace quintora;
+using namespace quintora::builders;
 
 namespace {
-
-SystemState systemOf(std::initializer_list<int> numbers) {
-    SystemState s;
-    for (int n : numbers) {
-        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(n);
-    }
-    s.header.euroNumbers[0] = 3;
-    s.header.euroNumbers[1] = 7;
-    s.header.euroCount = 2;
-    return s;
-}
-
-SystemState firstNumbers(int n) {
-    SystemState s = systemOf({});
-    for (int i = 1; i <= n; ++i) {
-        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(i);
-    }
-    return s;
-}
 
 DevelopmentResult run(const SystemState& s) {
     DevelopmentControl control;
@@ -45,33 +27,27 @@ TEST(Development, SixNumbersGiveTheIntegralInEnumerationOrder) {
 
 TEST(Development, ReductionsFollowTheirThresholds) {
     auto distance5 = firstNumbers(7);
-    distance5.minimumDistance = {5, FlagOn};
+    keepMinimumDistance(distance5, 5);
     EXPECT_EQ(run(distance5).columns, (std::vector<Column>{{1, 2, 3, 4, 5}}));
     EXPECT_EQ(run(distance5).systemType, "Distanza Minima [5]");
 
     auto reduced4 = firstNumbers(10);
-    reduced4.conditions.reducedActive = FlagOn;
-    reduced4.conditions.reducedN = 4;
+    reduceTo(reduced4, 4);
     EXPECT_EQ(run(reduced4).columns, (std::vector<Column>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}}));
     EXPECT_EQ(run(reduced4).systemType, "Ridotto N-4");
 
     auto reduced0 = firstNumbers(12);
-    reduced0.conditions.reducedActive = FlagOn;
+    reduceTo(reduced0, 0);
     EXPECT_EQ(run(reduced0).columns.size(), 792u);
 
     auto reduced5 = firstNumbers(12);
-    reduced5.conditions.reducedActive = FlagOn;
-    reduced5.conditions.reducedN = 5;
+    reduceTo(reduced5, 5);
     EXPECT_EQ(run(reduced5).columns.size(), 1u);
 }
 
 TEST(Development, FourFixedNumbersKeepOnlyColumnsHoldingAllFour) {
     auto s = firstNumbers(10);
-    s.conditions.fixedActive = FlagOn;
-    for (int n : {2, 4, 6, 8}) {
-        s.conditions.fixedNumbers[n - 1] = 1;
-    }
-    s.conditions.fixedCount = 4;
+    fixNumbers(s, {2, 4, 6, 8});
     const auto r = run(s);
     ASSERT_EQ(r.columns.size(), 6u); // the fifth number is any of the other six
     for (const auto& c : r.columns) {
@@ -89,26 +65,22 @@ TEST(Development, SystemNames) {
     };
     const Case cases[] = {
         {"nothing", [](SystemState&) {}, "Integrale"},
-        {"excluded only", [](SystemState& s) { s.excluded.excludedActive = FlagOn; }, "Integrale"},
-        {"sum", [](SystemState& s) { s.conditions.sumActive = FlagOn; }, "Condizionato"},
-        {"filter", [](SystemState& s) { s.filterCount = 1; }, "Condizionato"},
-        {"distance",
-         [](SystemState& s) {
-             s.minimumDistance = {3, FlagOn};
-         },
-         "Distanza Minima [3]"},
+        {"excluded only", [](SystemState& s) { excludeColumns(s, {}); }, "Integrale"},
+        {"sum", [](SystemState& s) { limitSum(s, 0, 0); }, "Condizionato"},
+        {"filter", [](SystemState& s) { addFilter(s, {}, {}); }, "Condizionato"},
+        {"distance", [](SystemState& s) { keepMinimumDistance(s, 3); }, "Distanza Minima [3]"},
         {"distance+sum",
          [](SystemState& s) {
-             s.minimumDistance = {2, FlagOn};
-             s.conditions.sumActive = FlagOn;
+             keepMinimumDistance(s, 2);
+             limitSum(s, 0, 0);
          },
          "Distanza Minima [2] - Condizionato"},
-        {"reduced", [](SystemState& s) { s.conditions = {.reducedActive = FlagOn, .reducedN = 2}; },
-         "Ridotto N-2"},
+        {"reduced", [](SystemState& s) { reduceTo(s, 2); }, "Ridotto N-2"},
         {"both reductions and a condition",
          [](SystemState& s) {
-             s.conditions = {.evenOddActive = FlagOn, .reducedActive = FlagOn, .reducedN = 1};
-             s.minimumDistance = {3, FlagOn};
+             allowEvenCounts(s, {});
+             reduceTo(s, 1);
+             keepMinimumDistance(s, 3);
          },
          "Ridotto N-1 Condizionato"},
     };
@@ -142,23 +114,18 @@ TEST(Development, LimitReachedOnTheLastCombinationStillWarnsAndMarks) {
     // 32 numbers: 201,376 combinations. A filter drops the 406 holding 1, 2 and 3 together and
     // 970 excluded columns drop as many more, leaving exactly 200,000, the last one included.
     auto s = firstNumbers(32);
-    s.filterCount = 1;
-    s.filters[0].members[0] = s.filters[0].members[1] = s.filters[0].members[2] = 1;
-    s.filters[0].acceptedHits = 0b0111;
-    s.filters[0].active = FlagOn;
-    s.excluded.excludedActive = FlagOn;
+    addFilter(s, {1, 2, 3}, {0, 1, 2});
     // Excluded columns hold 1 and 2 but not 3, stored out of order on purpose.
-    int e = 0;
+    std::vector<Column> excluded;
     for (int third = 4; third <= 6; ++third) {
         for (int a = third + 1; a <= 32; ++a) {
-            for (int b = a + 1; b <= 32 && e < 970; ++b) {
-                s.excluded.excludedColumns[e++] = {static_cast<std::uint8_t>(third), 1,
-                                                   static_cast<std::uint8_t>(a), 2,
-                                                   static_cast<std::uint8_t>(b)};
+            for (int b = a + 1; b <= 32 && excluded.size() < 970; ++b) {
+                excluded.push_back({static_cast<std::uint8_t>(third), 1,
+                                    static_cast<std::uint8_t>(a), 2, static_cast<std::uint8_t>(b)});
             }
         }
     }
-    s.excluded.excludedCount = e;
+    excludeColumns(s, excluded);
     const auto r = run(s);
     ASSERT_EQ(r.columns.size(), static_cast<std::size_t>(MaxColumns));
     EXPECT_EQ(r.columns.back(), (Column{28, 29, 30, 31, 32}));
@@ -189,73 +156,6 @@ TEST(Development, ProgressIsReportedAbout250TimesAndEndsAt100) {
     }
 }
 
-TEST(Development, AStopKeepsTheColumnsAcceptedBeforeIt) {
-    DevelopmentControl control;
-    std::int32_t acceptedAtStop = -1;
-    const auto r = develop(
-        firstNumbers(25),
-        [&](const DevelopmentProgress& p) {
-            if (p.processed > 20000 && acceptedAtStop < 0) {
-                acceptedAtStop = p.accepted;
-                control.requestStop();
-            }
-        },
-        control);
-    EXPECT_TRUE(r.stopped);
-    EXPECT_FALSE(r.limitReached);
-    EXPECT_EQ(r.systemType, "Integrale - ***");
-    EXPECT_EQ(static_cast<std::int32_t>(r.columns.size()), acceptedAtStop);
-    const auto whole = run(firstNumbers(25));
-    EXPECT_TRUE(std::equal(r.columns.begin(), r.columns.end(), whole.columns.begin()));
-}
-
-TEST(Development, APausedDevelopmentWaitsAndResumesOnAnotherThread) {
-    DevelopmentControl control;
-    std::atomic<bool> paused{false};
-    DevelopmentResult r;
-    std::thread worker([&] {
-        r = develop(
-            firstNumbers(30),
-            [&](const DevelopmentProgress& p) {
-                if (p.percent == 50 && !paused.exchange(true)) {
-                    control.pause();
-                }
-            },
-            control);
-    });
-    while (!paused.load()) {
-        std::this_thread::yield();
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    control.resume();
-    worker.join();
-    EXPECT_FALSE(r.stopped);
-    EXPECT_EQ(r.columns.size(), 142506u);
-}
-
-TEST(Development, APauseFromAnotherThreadShowsTheCountsAStopKeeps) {
-    auto s = firstNumbers(50);
-    s.conditions.reducedActive = FlagOn;
-    s.conditions.reducedN = 1; // long enough to be caught running
-    DevelopmentControl control;
-    DevelopmentResult r;
-    std::thread worker([&] { r = develop(s, {}, control); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(3));
-    const auto counts = control.pauseAndWait();
-    if (counts) {
-        EXPECT_GT(counts->processed, 0);
-        EXPECT_LT(counts->processed, integralSize(50));
-        EXPECT_LE(counts->accepted, counts->processed);
-        control.requestStop();
-    }
-    worker.join();
-    if (counts) {
-        EXPECT_TRUE(r.stopped);
-        EXPECT_EQ(static_cast<std::int32_t>(r.columns.size()), counts->accepted);
-    }
-    EXPECT_FALSE(control.pauseAndWait().has_value()); // ended: nothing to wait for
-}
-
 TEST(Development, InputErrors) {
     struct Case {
         SystemState state;
@@ -264,9 +164,9 @@ TEST(Development, InputErrors) {
     auto noEuro = firstNumbers(6);
     noEuro.header.euroCount = 1;
     auto sameEuro = firstNumbers(6);
-    sameEuro.header.euroNumbers = {4, 4};
+    setEuroNumbers(sameEuro, 4, 4);
     auto bigEuro = firstNumbers(6);
-    bigEuro.header.euroNumbers = {4, 11};
+    setEuroNumbers(bigEuro, 4, 11);
     const Case cases[] = {
         {firstNumbers(4), "almeno 5"},
         {noEuro, "esattamente 2"},

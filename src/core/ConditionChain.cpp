@@ -1,0 +1,40 @@
+#include "core/ConditionChain.h"
+
+namespace quintora {
+
+ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int inPlayCount)
+    : filters_(state, inPlay, inPlayCount)
+    , excluded_(state.excluded) {
+    const auto& c = state.conditions;
+    if (isOn(c.fixedActive)) {
+        NumberMask fixed = 0;
+        for (int v = 1; v <= MainNumberCount; ++v) {
+            fixed |= c.fixedNumbers[v - 1] == 1 ? numberBit(v) : 0;
+        }
+        fixed_ = FixedNumbers{fixed, c.fixedCount};
+    }
+    if (isOn(c.sumActive)) {
+        sum_ = SumRange{c.sumFrom, c.sumTo};
+    }
+    if (isOn(c.evenOddActive)) {
+        int allowed = 0;
+        for (int e = 0; e < 6; ++e) {
+            allowed |= isOn(c.evenCountAllowed[e]) ? 1 << e : 0;
+        }
+        evenCount_ = EvenCount{allowed};
+    }
+    if (isOn(state.consecutive.consecutiveActive)) {
+        runs_ = RunLength{state.consecutive.allowedRuns};
+    }
+    // Reduced-N: no two columns share 5 - N numbers. Minimum distance d: none share more than
+    // 5 - d (a distance outside 1..5 never conflicts).
+    if (isOn(c.reducedActive)) {
+        reduced_.emplace(NumbersPerColumn - static_cast<int>(c.reducedN));
+    }
+    if (isOn(state.minimumDistance.minDistanceActive)) {
+        const int d = state.minimumDistance.minDistance;
+        distance_.emplace(d >= 1 && d <= 5 ? NumbersPerColumn + 1 - d : NumbersPerColumn + 1);
+    }
+}
+
+} // namespace quintora

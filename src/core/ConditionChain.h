@@ -1,0 +1,128 @@
+#pragma once
+
+#include "core/ExcludedLookup.h"
+#include "core/FilterTree.h"
+#include "core/ReductionIndex.h"
+#include "core/SystemState.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <optional>
+
+namespace quintora {
+
+// Every condition of a system, prepared once for a development. A condition is decided at the
+// earliest of three stages that can decide it:
+// - prefix: the filter columns reject every column that starts with given numbers;
+// - fifth number: the fixed numbers, the sum, the even count and the filter columns decide,
+//   for a prefix of four numbers, all of its fifth numbers at once (as a mask);
+// - whole column: the excluded columns and the consecutive runs, then the reductions, which
+//   compare the column with the columns admitted before it.
+// A column that passes all three is accepted. A new condition is added here and nowhere else.
+class ConditionChain {
+public:
+    // inPlay: the numbers in play as a mask; inPlayCount: how many there are.
+    ConditionChain(const SystemState& state, NumberMask inPlay, int inPlayCount);
+
+    // Prefix stage: `number` becomes the level-th number (1..4) of the prefix, after the
+    // numbers of levels 1..level-1; false when no column that starts this way can pass.
+    bool admitsPrefix(int level, int number) {
+        return !filters_.active() || filters_.choose(level, number);
+    }
+
+    // Fifth-number stage, after admitsPrefix(4, ...): the fifth numbers that pass after the
+    // first four numbers `firstFour` whose sum is `sum`.
+    NumberMask allowedFifth(NumberMask firstFour, int sum) const {
+        NumberMask allowed = filters_.allowedFifth();
+        if (fixed_) {
+            allowed &= fixed_->allowedFifth(firstFour);
+        }
+        if (sum_) {
+            allowed &= sum_->allowedFifth(sum);
+        }
+        if (evenCount_) {
+            allowed &= evenCount_->allowedFifth(firstFour);
+        }
+        return allowed;
+    }
+
+    // Whole-column stage for an ascending column and its mask. An admitted column is accepted:
+    // the reductions compare every later column with it.
+    bool admitsColumn(const Column& column, NumberMask mask) {
+        if ((excluded_.active() && excluded_.rejects(mask)) || (runs_ && !runs_->admits(mask))) {
+            return false;
+        }
+        // The flags are read once: the calls below cannot change them.
+        const bool reduced = reduced_.has_value();
+        const bool distance = distance_.has_value();
+        if ((reduced && reduced_->conflicts(column)) ||
+            (distance && distance_->conflicts(column))) {
+            return false;
+        }
+        if (reduced) {
+            reduced_->add(column);
+        }
+        if (distance) {
+            distance_->add(column);
+        }
+        return true;
+    }
+
+private:
+    // The column holds exactly `count` of the fixed numbers.
+    struct FixedNumbers {
+        NumberMask fixed;
+        int count;
+        NumberMask allowedFifth(NumberMask firstFour) const {
+            const int f = std::popcount(firstFour & fixed);
+            return (f == count ? ~fixed : 0) | (f + 1 == count ? fixed : 0);
+        }
+    };
+    // The sum of the column lies in from..to.
+    struct SumRange {
+        int from;
+        int to;
+        NumberMask allowedFifth(int sumOfFour) const {
+            // The numbers from - sumOfFour .. to - sumOfFour that lie in 1..50.
+            const int lo = std::max(from - sumOfFour, 1);
+            const int hi = std::min(to - sumOfFour, MainNumberCount);
+            return lo > hi ? 0 : ((numberBit(hi) << 1) - 1) & ~(numberBit(lo) - 1);
+        }
+    };
+    // The column's count of even numbers is one of the allowed counts (bit k: k even numbers).
+    struct EvenCount {
+        static constexpr NumberMask even = [] {
+            NumberMask m = 0;
+            for (int n = 2; n <= MainNumberCount; n += 2) {
+                m |= numberBit(n);
+            }
+            return m;
+        }();
+
+        int allowedCounts;
+        NumberMask allowedFifth(NumberMask firstFour) const {
+            const int e = std::popcount(firstFour & even);
+            return (((allowedCounts >> e) & 1) != 0 ? ~even : 0) |
+                   (((allowedCounts >> (e + 1)) & 1) != 0 ? even : 0);
+        }
+    };
+    // The longest run of consecutive numbers has an allowed length (bit k: length k).
+    struct RunLength {
+        std::int32_t allowedRuns;
+        bool admits(NumberMask column) const {
+            return ((allowedRuns >> longestRun(column)) & 1) != 0;
+        }
+    };
+
+    FilterTree filters_;
+    std::optional<FixedNumbers> fixed_;
+    std::optional<SumRange> sum_;
+    std::optional<EvenCount> evenCount_;
+    ExcludedLookup excluded_;
+    std::optional<RunLength> runs_;
+    std::optional<ReductionIndex> reduced_;
+    std::optional<ReductionIndex> distance_;
+};
+
+} // namespace quintora

@@ -1,0 +1,98 @@
+#include "support/SystemBuilders.h"
+
+#include <algorithm>
+
+namespace quintora::builders {
+
+namespace {
+
+// Bit k for every k listed: the shape of the hit, run and even-count tables in a file.
+std::int32_t bitsOf(const std::vector<int>& values) {
+    std::int32_t bits = 0;
+    for (int v : values) {
+        bits |= std::int32_t{1} << v;
+    }
+    return bits;
+}
+
+} // namespace
+
+SystemState systemOf(const std::vector<int>& numbers) {
+    SystemState s;
+    for (int n : numbers) {
+        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(n);
+    }
+    setEuroNumbers(s, 3, 7);
+    return s;
+}
+
+SystemState firstNumbers(int n) {
+    std::vector<int> numbers(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        numbers[static_cast<std::size_t>(i)] = i + 1;
+    }
+    return systemOf(numbers);
+}
+
+void setEuroNumbers(SystemState& s, int first, int second) {
+    s.header.euroNumbers[0] = static_cast<std::uint8_t>(first);
+    s.header.euroNumbers[1] = static_cast<std::uint8_t>(second);
+    s.header.euroCount = 2;
+}
+
+void fixNumbers(SystemState& s, const std::vector<int>& numbers) {
+    auto& c = s.conditions;
+    c.fixedActive = FlagOn;
+    for (int n : numbers) {
+        c.fixedNumbers[static_cast<std::size_t>(n - 1)] = 1;
+    }
+    c.fixedCount =
+        static_cast<std::uint8_t>(std::count(c.fixedNumbers.begin(), c.fixedNumbers.end(), 1));
+}
+
+void limitSum(SystemState& s, int from, int to) {
+    s.conditions.sumActive = FlagOn;
+    s.conditions.sumFrom = static_cast<std::int16_t>(from);
+    s.conditions.sumTo = static_cast<std::int16_t>(to);
+}
+
+void allowEvenCounts(SystemState& s, const std::vector<int>& counts) {
+    s.conditions.evenOddActive = FlagOn;
+    for (int k = 0; k <= NumbersPerColumn; ++k) {
+        const bool allowed = std::find(counts.begin(), counts.end(), k) != counts.end();
+        s.conditions.evenCountAllowed[static_cast<std::size_t>(k)] = toFlag(allowed);
+    }
+}
+
+void allowRunLengths(SystemState& s, const std::vector<int>& lengths) {
+    s.consecutive = {bitsOf(lengths), FlagOn};
+}
+
+void excludeColumns(SystemState& s, const std::vector<Column>& columns) {
+    s.excluded.excludedActive = FlagOn;
+    std::copy(columns.begin(), columns.end(), s.excluded.excludedColumns.begin());
+    s.excluded.excludedCount = static_cast<std::int32_t>(columns.size());
+}
+
+FilterColumn& addFilter(SystemState& s, const std::vector<int>& members,
+                        const std::vector<int>& hits) {
+    auto& f = s.filters[static_cast<std::size_t>(s.filterCount++)];
+    f = FilterColumn{};
+    for (int n : members) {
+        f.members[static_cast<std::size_t>(n - 1)] = 1;
+    }
+    f.acceptedHits = bitsOf(hits);
+    f.active = FlagOn;
+    return f;
+}
+
+void reduceTo(SystemState& s, int level) {
+    s.conditions.reducedActive = FlagOn;
+    s.conditions.reducedN = static_cast<std::uint8_t>(level);
+}
+
+void keepMinimumDistance(SystemState& s, int distance) {
+    s.minimumDistance = {static_cast<std::uint8_t>(distance), FlagOn};
+}
+
+} // namespace quintora::builders
