@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quintora and runs every test.
 # A second build of the core with AddressSanitizer and UndefinedBehaviorSanitizer
-# runs the core tests again.
+# runs the core tests again; then every reader is fuzzed for 20 seconds (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,3 +17,5 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DQUINTORA_BUILD_GUI=OFF -DQUINTORA_BUILD_BENCH=OFF -DQUINTORA_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs" -L core)
+
+./scripts/fuzz.sh 20

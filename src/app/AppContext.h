@@ -5,6 +5,7 @@
 #include "check/WinningCombination.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
+#include "ui/QtLanguage.h"
 
 #include <functional>
 #include <QString>
@@ -28,6 +29,7 @@ struct AppContext {
     Prompt& prompt;
     DataFolder dataFolder;
     Language language;
+    QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;
     QString editionText = QStringLiteral("Freeware");
     // The draw archive, read by the archive window as it loads and held for the whole run; the

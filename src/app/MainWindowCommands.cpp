@@ -117,6 +117,7 @@ void MainWindow::readConfiguration() {
     if (!context_.settings.language.empty()) {
         context_.language.select(context_.settings.language);
     }
+    context_.qtLanguage.apply(context_.language.name());
     document().setPricePerColumn(context_.settings.pricePerColumn);
 }
 
@@ -134,10 +135,9 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
         return;
     }
     if (document().hasWork()) {
-        const QString question =
-            languageText(context_.language, "0102",
-                         "Aprire il file %1 al posto del sistema attuale?")
-                .arg(QFileInfo(systemFile).fileName());
+        const QString question = languageText(context_.language, "0102",
+                                              "Aprire il file %1 al posto del sistema attuale?")
+                                     .arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {
             return;
         }

@@ -4,6 +4,8 @@
 #include "core/SystemDocument.h"
 #include "files/ColumnText.h"
 #include "files/FileIo.h"
+#include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/settings/SettingsDialog.h"
 
@@ -106,12 +108,12 @@ bool MainWindow::importColumnsText(const QString& path) {
     }
     // Everything is read and asked before the system is touched, so a refused file or a
     // cancelled answer leaves the previous system as it was.
-    auto columns = [&path] {
+    auto imported = [&path] {
         const WaitCursor wait;
-        return readColumnsText(path.toStdString());
+        return importColumnsFile(path.toStdString());
     }();
-    if (!columns) {
-        showError(columns.error());
+    if (!imported) {
+        showError(imported.error());
         return false;
     }
     std::array<std::uint8_t, EuroNumbersPerSystem> euro{};
@@ -136,11 +138,24 @@ bool MainWindow::importColumnsText(const QString& path) {
         }
     }
 
-    if (const auto adopted =
-            document().adoptImportedColumns(std::move(columns.value()), euro, path.toStdString());
+    const auto extraLines = imported.value().linesWithExtraPieces;
+    if (const auto adopted = document().adoptImportedColumns(std::move(imported.value().columns),
+                                                             euro, path.toStdString());
         !adopted) {
         showError(adopted.error());
         return false;
+    }
+    if (extraLines > 0) {
+        const QString notice =
+            extraLines == 1
+                ? languageText(context_.language, "0106",
+                               "Una riga conteneva piu' di cinque valori: sono stati letti "
+                               "solo i primi cinque")
+                : languageText(context_.language, "0107",
+                               "%1 righe contenevano piu' di cinque valori: sono stati letti "
+                               "solo i primi cinque di ogni riga")
+                      .arg(displayCount(extraLines));
+        context_.prompt.message(this, {}, notice, Prompt::Icon::Information);
     }
     return true;
 }

@@ -115,39 +115,48 @@ void MainWindow::openMatrixList() {
     notAvailable();
 }
 
-// --- Conditions: each entry shows its dialog; the check marks follow the document ---
+// --- Conditions: each entry shows its dialog. Triggering a checkable entry flips its mark,
+// so the marks are drawn again from the system when the dialog closes. ---
 void MainWindow::openFilterColumns() {
     FilterDialog(document(), context_.prompt, context_.language, context_.dataFolder.textFolder(),
                  this)
         .exec();
+    showConditionMarks();
 }
 
 void MainWindow::openExcludedColumns() {
     ExcludedColumnsDialog(document(), context_.prompt, context_.language, this).exec();
+    showConditionMarks();
 }
 
 void MainWindow::openConsecutive() {
     ConsecutiveDialog(document(), context_.language, this).exec();
+    showConditionMarks();
 }
 
 void MainWindow::openFixedNumbers() {
     FixedDialog(document(), context_.language, this).exec();
+    showConditionMarks();
 }
 
 void MainWindow::openEvenOdd() {
     EvenOddDialog(document(), context_.language, this).exec();
+    showConditionMarks();
 }
 
 void MainWindow::openSum() {
     SumDialog(document(), context_.prompt, context_.language, this).exec();
+    showConditionMarks();
 }
 
 void MainWindow::openReduced() {
     ReducedDialog(document(), context_.prompt, context_.language, this).exec();
+    showConditionMarks();
 }
 
 void MainWindow::openMinimumDistance() {
     MinimumDistanceDialog(document(), context_.prompt, context_.language, this).exec();
+    showConditionMarks();
 }
 
 // --- Operations, archive and printing ---

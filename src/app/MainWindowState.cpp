@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "core/Format.h"
 #include "core/SystemDocument.h"
+#include "ui/DisplayFormat.h"
 #include "ui/widgets/CellGrid.h"
 
 #include <QAction>
@@ -51,8 +52,7 @@ void MainWindow::showNumbers() {
     const QString words = bracket > 0 ? caption.left(bracket) : QStringLiteral("Numeri in gioco ");
     numbersLabel_->setText(words + u'[' +
                            QString::fromStdString(twoDigits(header.numbersInPlayCount)) + u']');
-    integralLabel_->setText(
-        QString::fromStdString(formatCount(integralSize(header.numbersInPlayCount))));
+    integralLabel_->setText(displayCount(integralSize(header.numbersInPlayCount)));
 }
 
 void MainWindow::showConditionMarks() {
@@ -70,8 +70,8 @@ void MainWindow::showConditionMarks() {
 void MainWindow::showStatusBar() {
     const auto& doc = document();
     statusPanels_[0]->setText(QString::fromStdString(doc.shownFileName()));
-    statusPanels_[1]->setText(QString::fromStdString(formatCount(doc.state().columnCount())));
-    statusPanels_[2]->setText(QString::fromStdString(formatEuro(doc.cost())));
+    statusPanels_[1]->setText(displayCount(doc.state().columnCount()));
+    statusPanels_[2]->setText(displayEuro(doc.cost()));
     statusPanels_[3]->setText(QString::fromStdString(doc.state().header.systemType));
 }
 

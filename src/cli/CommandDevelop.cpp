@@ -5,6 +5,7 @@
 #include "core/Development.h"
 #include "core/ElapsedTime.h"
 #include "core/Format.h"
+#include "files/FileIo.h"
 #include "files/SystemFile.h"
 
 #include <algorithm>
@@ -38,8 +39,8 @@ int runDevelop(const Args& args) {
     const std::string& in = p.files[0];
     const std::string& out = p.option("-o");
 
-    if (out.empty()) {
-        return fail("-o: nessun file indicato");
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
     }
     SystemDocument document;
     if (!openOrReport(document, in)) {

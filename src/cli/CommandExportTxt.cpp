@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "files/ColumnText.h"
+#include "files/FileIo.h"
 #include "files/SystemFile.h"
 
 #include <iostream>
@@ -18,6 +19,9 @@ int runExportTxt(const Args& args) {
     const std::string& in = args[0];
     const std::string& out = args[1];
 
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
     SystemDocument document;
     if (!openOrReport(document, in)) {
         return ExitFailure;

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "core/Development.h"
 #include "core/Format.h"
+#include "files/FileIo.h"
 #include "files/SystemFile.h"
 #include "filters/FilterImport.h"
 
@@ -31,6 +32,9 @@ int runFilters(const Args& args) {
         return usageError(self, "--hits: " + hits.error().message);
     }
 
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
     SystemDocument document;
     if (!openOrReport(document, in)) {
         return ExitFailure;

@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "files/ColumnText.h"
+#include "files/FileIo.h"
 #include "files/SystemFile.h"
 
 #include <iostream>
@@ -32,12 +33,19 @@ int runImportTxt(const Args& args) {
         return usageError(self, "--euro: " + euro.error().message);
     }
 
-    auto columns = readColumnsText(in);
-    if (!columns) {
-        return fail(in + ": " + columns.error().message);
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
+    auto imported = importColumnsFile(in);
+    if (!imported) {
+        return fail(in + ": " + imported.error().message);
+    }
+    if (const auto notice = extraPiecesNotice(imported.value())) {
+        std::cerr << "quintora-cli: " << in << ": " << *notice << "\n";
     }
     SystemDocument document;
-    if (auto adopted = document.adoptImportedColumns(std::move(columns.value()), euro.value(), in);
+    if (auto adopted =
+            document.adoptImportedColumns(std::move(imported.value().columns), euro.value(), in);
         !adopted) {
         return fail(in + ": " + adopted.error().message);
     }

@@ -7,7 +7,9 @@ namespace quintora {
 
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined.
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined,
+// which stand for the control characters of the same value (U+0081, U+008D, U+008F, U+0090,
+// U+009D) both ways, as Windows converts them, so that every byte survives a round trip.
 constexpr std::array<char32_t, 32> high = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -39,7 +41,7 @@ char windows1252Byte(char32_t c) {
         return static_cast<char>(c);
     }
     for (std::size_t i = 0; i < high.size(); ++i) {
-        if (high[i] == c && c != 0) {
+        if (codePoint(static_cast<std::uint8_t>(0x80 + i)) == c) {
             return static_cast<char>(0x80 + i);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "core/Encoding.h"
 #include "core/Format.h"
+#include "core/TextPieces.h"
 #include "files/FileIo.h"
 #include "files/SystemFile.h"
 
@@ -11,83 +12,14 @@ namespace quintora {
 
 namespace {
 
-// Splits text into lines at LF, CR LF or a lone CR; `next` returns false at the end.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text)
-        : rest_(text) {}
-
-    bool next(std::string_view& line) {
-        if (done_) {
-            return false;
-        }
-        const auto end = rest_.find_first_of("\r\n");
-        if (end == std::string_view::npos) {
-            line = rest_;
-            done_ = true;
-            return true;
-        }
-        line = rest_.substr(0, end);
-        const bool crlf = rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n';
-        rest_.remove_prefix(end + (crlf ? 2 : 1));
-        done_ = rest_.empty();
-        return true;
+// A number written in digits, with a minus sign for those below zero (out of range, but
+// numbers all the same); nullopt for anything else.
+std::optional<int> signedValue(std::string_view piece) {
+    if (piece.size() > 1 && piece.front() == '-') {
+        const auto magnitude = text::digitsValue(piece.substr(1));
+        return magnitude ? std::optional<int>(-*magnitude) : std::nullopt;
     }
-
-private:
-    std::string_view rest_;
-    bool done_ = false;
-};
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::vector<std::string_view> blankSeparatedPieces(std::string_view line) {
-    std::vector<std::string_view> pieces;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) {
-            ++i;
-        }
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i])) {
-            ++i;
-        }
-        if (i > start) {
-            pieces.push_back(line.substr(start, i - start));
-        }
-    }
-    return pieces;
-}
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-// A piece of digits only, read without overflow: 1000 stands for anything above 999.
-std::optional<int> digitsValue(std::string_view piece) {
-    if (piece.empty() ||
-        !std::all_of(piece.begin(), piece.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    while (piece.size() > 1 && piece.front() == '0') {
-        piece.remove_prefix(1);
-    }
-    if (piece.size() > 3) {
-        return 1000;
-    }
-    int value = 0;
-    for (char c : piece) {
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return text::digitsValue(piece);
 }
 
 // A piece of a hostile file, fit to be quoted in a message.
@@ -106,35 +38,40 @@ Error lineError(std::size_t lineNumber, const std::string& what) {
     return Error{ErrorTitle, "Riga " + std::to_string(lineNumber) + ": " + what};
 }
 
-// One line's column, or the reason it is not one.
-Result<Column> parseColumnLine(std::string_view line, std::size_t lineNumber) {
-    const auto pieces = blankSeparatedPieces(line);
-    if (pieces.size() < NumbersPerColumn) {
-        return lineError(lineNumber,
-                         "servono cinque numeri, trovati " + std::to_string(pieces.size()));
-    }
-    if (pieces.size() > NumbersPerColumn) {
-        return lineError(lineNumber, "piu' di cinque numeri");
-    }
+struct ColumnLine {
     Column column{};
+    bool extraPieces = false; // pieces beyond the fifth, ignored
+};
+
+// One line's column from its first five pieces, or the reason it is not one. Reading stops
+// at the first bad piece, and pieces beyond the fifth are only looked for, never collected,
+// so a huge line costs no memory of its own.
+Result<ColumnLine> parseColumnLine(std::string_view line, std::size_t lineNumber) {
+    ColumnLine result;
+    text::PieceSplitter pieces(line);
     NumberMask seen = 0;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const auto value = digitsValue(pieces[i]);
+    for (std::size_t i = 0; i < NumbersPerColumn; ++i) {
+        const auto piece = pieces.next();
+        if (!piece) {
+            return lineError(lineNumber, "servono cinque numeri, trovati " + std::to_string(i));
+        }
+        const auto value = signedValue(*piece);
         if (!value) {
-            return lineError(lineNumber, quoted(pieces[i]) + " non e' un numero");
+            return lineError(lineNumber, quoted(*piece) + " non e' un numero");
         }
         if (!isMainNumber(*value)) {
             return lineError(lineNumber,
-                             "il numero " + quoted(pieces[i]) + " e' fuori dall'intervallo 1..50");
+                             "il numero " + quoted(*piece) + " e' fuori dall'intervallo 1..50");
         }
         const NumberMask bit = NumberMask{1} << *value;
         if (seen & bit) {
             return lineError(lineNumber, "il numero " + std::to_string(*value) + " e' ripetuto");
         }
         seen |= bit;
-        column[i] = static_cast<std::uint8_t>(*value);
+        result.column[i] = static_cast<std::uint8_t>(*value);
     }
-    return column;
+    result.extraPieces = pieces.hasMore();
+    return result;
 }
 
 } // namespace
@@ -159,52 +96,80 @@ Status saveColumnsText(const std::string& path, std::span<const Column> columns)
     return writeFileAtomically(path, columnTextLines(columns));
 }
 
-Result<std::vector<Column>> parseColumnsText(std::string_view text) {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (text.substr(0, bom.size()) == bom) {
-        text.remove_prefix(bom.size());
-    }
-    std::vector<Column> columns;
-    LineReader lines(text);
-    std::string_view line;
+Result<ColumnTextImport> importColumnsText(std::string_view content) {
+    ColumnTextImport imported;
+    text::LineSplitter lines(text::skipByteOrderMark(content));
     std::size_t lineNumber = 0;
-    while (lines.next(line)) {
+    while (const auto line = lines.next()) {
         ++lineNumber;
-        if (trimmed(line).empty()) {
+        if (text::trim(*line).empty()) {
             continue;
         }
-        if (columns.size() == MaxColumns) {
+        if (imported.columns.size() == MaxColumns) {
             return Error{ErrorTitle, "Il file contiene piu' di " + formatCount(MaxColumns) +
                                          " colonne, la capienza massima"};
         }
-        auto column = parseColumnLine(line, lineNumber);
-        if (!column) {
-            return column.error();
+        auto parsed = parseColumnLine(*line, lineNumber);
+        if (!parsed) {
+            return parsed.error();
         }
-        columns.push_back(column.value());
+        imported.columns.push_back(parsed.value().column);
+        imported.linesWithExtraPieces += parsed.value().extraPieces ? 1 : 0;
     }
-    if (columns.empty()) {
+    if (imported.columns.empty()) {
         return Error{ErrorTitle, "Il file non contiene colonne"};
     }
-    return columns;
+    return imported;
 }
 
-Result<std::vector<Column>> readColumnsText(const std::string& path) {
+Result<ColumnTextImport> importColumnsFile(const std::string& path) {
     auto bytes = readWholeFile(path, MaxColumnTextBytes);
     if (!bytes) {
         return bytes.error();
     }
     const auto& b = bytes.value();
-    return parseColumnsText(std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+    return importColumnsText(std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+}
+
+std::optional<std::string> extraPiecesNotice(const ColumnTextImport& imported) {
+    const std::int32_t lines = imported.linesWithExtraPieces;
+    if (lines <= 0) {
+        return std::nullopt;
+    }
+    if (lines == 1) {
+        return std::string("Una riga conteneva piu' di cinque valori: "
+                           "sono stati letti solo i primi cinque");
+    }
+    return formatCount(lines) + " righe contenevano piu' di cinque valori: "
+                                "sono stati letti solo i primi cinque di ogni riga";
+}
+
+namespace {
+
+Result<std::vector<Column>> columnsOnly(Result<ColumnTextImport> imported) {
+    if (!imported) {
+        return imported.error();
+    }
+    return std::move(imported.value().columns);
+}
+
+} // namespace
+
+Result<std::vector<Column>> parseColumnsText(std::string_view content) {
+    return columnsOnly(importColumnsText(content));
+}
+
+Result<std::vector<Column>> readColumnsText(const std::string& path) {
+    return columnsOnly(importColumnsFile(path));
 }
 
 Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
                                      std::span<const std::uint8_t> chosenSoFar) {
-    answer = trimmed(answer);
+    answer = text::trim(answer);
     if (answer.empty()) {
         return Error{ErrorTitle, "Inserire un numero Euro da 1 a 10"};
     }
-    const auto value = digitsValue(answer);
+    const auto value = signedValue(answer);
     if (!value) {
         return Error{ErrorTitle, quoted(answer) + " non e' un numero"};
     }

@@ -28,11 +28,25 @@ std::string columnTextLines(std::span<const Column> columns);
 // Writes the export text to `path` atomically.
 Status saveColumnsText(const std::string& path, std::span<const Column> columns);
 
-// Reads columns from text (LF or CR LF). Every non-empty line must hold exactly five
-// different numbers 1..50 separated by blanks; otherwise the whole text is refused with a
-// message naming the line. No columns, or more than MaxColumns, is refused too.
-Result<std::vector<Column>> parseColumnsText(std::string_view text);
+struct ColumnTextImport {
+    std::vector<Column> columns;
+    // Lines with more than five pieces, of which only the first five were read.
+    std::int32_t linesWithExtraPieces = 0;
+};
+
+// Reads columns from text (LF, CR LF or CR ends a line). The first five blank-separated
+// pieces of every non-empty line must be different numbers 1..50; pieces beyond the fifth
+// are ignored and the line counted. Otherwise the whole text is refused with a message
+// naming the line and the piece. No columns, or more than MaxColumns, is refused too.
+Result<ColumnTextImport> importColumnsText(std::string_view text);
 // The same for a file, refusing files larger than MaxColumnTextBytes.
+Result<ColumnTextImport> importColumnsFile(const std::string& path);
+
+// What to tell the user after an import that ignored pieces; nullopt when none were.
+std::optional<std::string> extraPiecesNotice(const ColumnTextImport& imported);
+
+// The columns alone, for callers that do not report ignored pieces.
+Result<std::vector<Column>> parseColumnsText(std::string_view text);
 Result<std::vector<Column>> readColumnsText(const std::string& path);
 
 // One answer to the "Euro Numeri" question: a number 1..10 different from those chosen

@@ -1,92 +1,116 @@
 #include "files/FileIo.h"
 
+#include "files/FileKind.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace quintora {
 
 namespace {
 
-std::string systemReason() {
-    return std::strerror(errno);
+std::string reasonOf(int error) {
+    return std::strerror(error);
 }
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+Error notAFile(const std::string& path, mode_t mode) {
+    return Error{"", "Impossibile aprire " + path + ": " + notAFileText(mode)};
 }
+
+Error tooLarge(const std::string& path, std::uint64_t size, std::size_t maxBytes) {
+    return Error{"", "Il file " + path + " e' troppo grande (" + std::to_string(size) +
+                         " byte; al massimo " + std::to_string(maxBytes) + ")"};
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 } // namespace
 
-Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!ec && std::filesystem::exists(status) && std::filesystem::is_directory(status)) {
-        return Error{"", "Impossibile aprire " + path + ": e' una cartella, non un file"};
+std::string notAFileText(mode_t mode) {
+    const char* what = "un oggetto speciale";
+    if (S_ISDIR(mode)) {
+        what = "una cartella";
+    } else if (S_ISFIFO(mode)) {
+        what = "una FIFO";
+    } else if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        what = "un dispositivo";
+    } else if (S_ISSOCK(mode)) {
+        what = "un socket";
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Error{"", "Impossibile aprire il file " + path + ": " + systemReason()};
-    }
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0) {
-        return Error{"", "Impossibile leggere il file " + path};
-    }
-    if (static_cast<std::uint64_t>(size) > maxBytes) {
-        return Error{"", "Il file " + path + " e' troppo grande (" + std::to_string(size) +
-                             " byte; al massimo " + std::to_string(maxBytes) + ")"};
-    }
-    in.seekg(0, std::ios::beg);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (!bytes.empty() && !in.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        return Error{"", "Impossibile leggere il file " + path};
-    }
-    return bytes;
+    return std::string("e' ") + what + ", non un file";
 }
 
-Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-    // mkstemp in the target's folder, so the final rename never crosses file systems.
-    std::string temp = folderOf(path) + "/.quintora-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        return Error{"", "Impossibile scrivere nella cartella di " + path + ": " + systemReason()};
+Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes) {
+    // Looked at before opening: opening a FIFO without a writer would wait forever.
+    struct stat before {};
+    if (::stat(path.c_str(), &before) != 0) {
+        return Error{"", "Impossibile aprire il file " + path + ": " + reasonOf(errno)};
     }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const auto n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (!S_ISREG(before.st_mode)) {
+        return notAFile(path, before.st_mode);
+    }
+    if (static_cast<std::uint64_t>(before.st_size) > maxBytes) {
+        return tooLarge(path, static_cast<std::uint64_t>(before.st_size), maxBytes);
+    }
+    // Non-blocking and looked at again, in case something else took the name meanwhile.
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.fd() < 0) {
+        return Error{"", "Impossibile aprire il file " + path + ": " + reasonOf(errno)};
+    }
+    struct stat opened {};
+    if (::fstat(file.fd(), &opened) != 0) {
+        return Error{"", "Impossibile leggere il file " + path + ": " + reasonOf(errno)};
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        return notAFile(path, opened.st_mode);
+    }
+    // Read to the end: a file that grows while it is read is still held to the limit.
+    std::vector<std::uint8_t> bytes(
+        std::min<std::size_t>(static_cast<std::size_t>(opened.st_size), maxBytes) + 1);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (got > maxBytes) {
+                return tooLarge(path, got, maxBytes);
+            }
+            bytes.resize(std::min(maxBytes + 1, got + std::max<std::size_t>(got / 2, 4096)));
+        }
+        const auto n = ::read(file.fd(), bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            const auto reason = systemReason();
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return Error{"", "Errore di scrittura del file " + path + ": " + reason};
+            return Error{"", "Impossibile leggere il file " + path + ": " + reasonOf(errno)};
         }
-        written += static_cast<std::size_t>(n);
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
     }
-    ::fchmod(fd, 0644);
-    if (::close(fd) != 0) {
-        const auto reason = systemReason();
-        ::unlink(temp.c_str());
-        return Error{"", "Errore di scrittura del file " + path + ": " + reason};
+    if (got > maxBytes) {
+        return tooLarge(path, got, maxBytes);
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const auto reason = systemReason();
-        ::unlink(temp.c_str());
-        return Error{"", "Impossibile salvare il file " + path + ": " + reason};
-    }
-    return success();
+    bytes.resize(got);
+    return bytes;
 }
 
 Status writeFileAtomically(const std::string& path, const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "files/SaveDevice.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,13 +11,27 @@
 
 namespace quintora {
 
-// Reads a whole file; refuses one larger than maxBytes with a clear message.
+// Reads a whole file. Refuses, before opening it, what is not a regular file (a folder, a
+// FIFO that would wait for a writer forever, a device), and a file larger than maxBytes.
 Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes);
 
-// Writes bytes to a temporary file in the target's folder and renames it over the target,
-// so a failure never leaves a half-written file nor destroys the previous one.
+// Saves bytes so that a failure never leaves a half-written file nor destroys the previous
+// one: they go to a temporary file in the target's folder, are flushed to the disk and
+// replace the target by a rename, and the folder is flushed too. A symlink is saved through
+// to the file it names and stays a link; an existing file keeps its mode (and its owner where
+// the user may give it), a new one gets 0666 less the umask. An empty path, a read-only file
+// and whatever is not a regular file (folder, device, FIFO) are refused with a message.
+// Nothing is left behind: the temporary is unnamed until complete where the file system
+// allows it, and named temporaries of ours that a killed save left are removed later.
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 Status writeFileAtomically(const std::string& path, const std::string& text);
+// The same through `device` (tests pass one that fails).
+Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                           SaveDevice& device);
+
+// Whether a save to `path` can start, with the saver's own messages: the checks of
+// writeFileAtomically on the name, the target and its folder, before any work is done.
+Status checkSaveTarget(const std::string& path);
 
 // The file name part of a path ("a/b/Nome.qsy" -> "Nome.qsy").
 std::string fileNamePart(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "core/SystemState.h"
+#include "files/SaveDevice.h"
 
 #include <cstdint>
 #include <span>
@@ -36,12 +37,15 @@ struct LoadedSystem {
 };
 
 // Reads the bytes of a system file. A wrong identifier, a file cut inside the head or the
-// column table, or counts beyond the tables are refused with a message.
+// column table, or counts beyond the tables are refused with a message. Switched-off filter
+// columns are dropped: filterCount counts the switched-on ones, in the file's order.
 Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes);
 
-// Writes `state` to `path` atomically.
+// Writes `state` to `path` through the atomic saver (an empty path is an error).
 Status saveSystemFile(const std::string& path, const SystemState& state);
-// Reads a system file; double quotes are removed from the path first.
+// The same through `device` (tests pass one that fails).
+Status saveSystemFile(const std::string& path, const SystemState& state, SaveDevice& device);
+// Reads a system file; double quotes around or inside the path (a command line's) are removed.
 Result<LoadedSystem> readSystemFile(const std::string& path);
 
 } // namespace quintora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "settings/IniDocument.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,14 +12,12 @@
 
 namespace quintora {
 
-// One INI file read and written with the Windows rules: section and key names are
-// case-insensitive, the first matching section and the first matching key in it win, values
-// are trimmed and lose one pair of surrounding quotes. The file is Windows-1252 on disk;
-// names and values are UTF-8 here. Every call reads the file afresh; a missing or unreadable
-// file reads as empty.
+// One INI file read and written with the Windows rules of IniDocument. Every call reads the
+// file afresh; a missing or unreadable file reads as empty. To read several keys, read() the
+// file once and ask the document.
 class IniFile {
 public:
-    static constexpr std::size_t ValueLimit = 255;
+    static constexpr std::size_t ValueLimit = IniDocument::ValueLimit;
     // Larger files are refused rather than loaded.
     static constexpr std::size_t MaxFileBytes = 16 * 1024 * 1024;
 
@@ -28,6 +27,9 @@ public:
 
     const std::string& path() const { return path_; }
     void setPath(std::string path) { path_ = std::move(path); }
+
+    // The whole file, parsed once.
+    IniDocument read() const;
 
     // The value (at most ValueLimit characters, cut at the first NUL); empty when missing.
     std::string getProperty(std::string_view section, std::string_view key) const;
@@ -39,8 +41,7 @@ public:
     std::optional<std::string> find(std::string_view section, std::string_view key,
                                     std::size_t maxChars = ValueLimit) const;
 
-    // Writes one key, keeping every other line of the file as it was. Names may not hold line
-    // breaks, NUL, '=' (keys) or ']' (sections); values may not hold line breaks or NUL.
+    // Writes one key, keeping every other line of the file (see IniDocument::withValues).
     Status setProperty(std::string_view section, std::string_view key, std::string_view value);
     Status setInt(std::string_view section, std::string_view key, int value);
     // Writes several keys of one section in a single atomic write: all or none.

@@ -6,10 +6,6 @@ namespace quintora::ini {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 char foldByte(char c) {
     const auto b = static_cast<std::uint8_t>(c);
     if (b >= 'a' && b <= 'z') {
@@ -34,33 +30,6 @@ char foldByte(char c) {
 }
 
 } // namespace
-
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    while (!bytes.empty()) {
-        const auto end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        if (end == std::string_view::npos) {
-            break;
-        }
-        bytes.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 Line classify(std::string_view line) {
     const std::string_view text = trim(line);

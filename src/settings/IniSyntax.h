@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/TextPieces.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The line rules of Windows INI files, shared by the INI class and the language files.
 // Everything here works on the file's own Windows-1252 bytes.
@@ -17,8 +18,8 @@ struct Line {
     std::string_view value; // raw text after the first '=' (entries only)
 };
 
-// Lines of a file; LF or CR LF ends a line, the CR is not part of it.
-std::vector<std::string_view> splitLines(std::string_view bytes);
+// Lines end at LF or CR LF (the CR not part of the line); a lone CR belongs to its line.
+inline constexpr text::LineEnds IniLineEnds = text::LineEnds::LfOrCrLf;
 
 // "[name]" is a section (text after the last ']' is ignored), "key=value" an entry;
 // blank lines, ';' comments and lines without '=' are Other.
@@ -32,6 +33,9 @@ bool sameName(std::string_view a, std::string_view b);
 // matching surrounding quotes (" or ') removed, then at most maxChars characters.
 std::string cleanValue(std::string_view raw, std::size_t maxChars);
 
-std::string_view trim(std::string_view text);
+// Blanks around names and values are not part of them.
+inline std::string_view trim(std::string_view s) {
+    return text::trim(s);
+}
 
 } // namespace quintora::ini

@@ -31,8 +31,9 @@ LanguageFile LanguageFile::fromBytes(std::string bytes) {
     if (bytes.size() <= SmallFileBytes) {
         // Only the first section of each name counts, and the first key within it.
         std::unordered_map<std::string, std::string>* current = nullptr;
-        for (const std::string_view text : ini::splitLines(bytes)) {
-            const ini::Line parsed = ini::classify(text);
+        text::LineSplitter lines(bytes, ini::IniLineEnds);
+        while (const auto line = lines.next()) {
+            const ini::Line parsed = ini::classify(*line);
             if (parsed.kind == ini::LineKind::Section) {
                 const auto [it, added] = file.sections_.try_emplace(ini::foldCase(parsed.name));
                 current = added ? &it->second : nullptr;
@@ -46,9 +47,10 @@ LanguageFile LanguageFile::fromBytes(std::string bytes) {
     }
     file.bytes_ = std::move(bytes);
     const std::string_view all = file.bytes_;
-    for (const std::string_view text : ini::splitLines(all)) {
-        file.lines_.push_back({static_cast<std::uint32_t>(text.data() - all.data()),
-                               static_cast<std::uint32_t>(text.size())});
+    text::LineSplitter lines(all, ini::IniLineEnds);
+    while (const auto line = lines.next()) {
+        file.lines_.push_back({static_cast<std::uint32_t>(line->data() - all.data()),
+                               static_cast<std::uint32_t>(line->size())});
     }
     file.sorted_.resize(file.lines_.size());
     std::iota(file.sorted_.begin(), file.sorted_.end(), 0u);

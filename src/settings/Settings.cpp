@@ -102,8 +102,9 @@ constexpr std::array<Field, 7> fields{{
 
 Settings readConfiguration(const IniFile& ini) {
     Settings settings;
+    const IniDocument document = ini.read();
     for (const Field& field : fields) {
-        if (const auto value = ini.find(SettingsSection, field.key)) {
+        if (const auto value = document.find(SettingsSection, field.key)) {
             std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "core/Format.h"
 #include "settings/Language.h"
+#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ QString langString(Language& language, const char* id) {
 }
 
 QString count(double value) {
-    return QString::fromStdString(formatDevelopmentCount(value));
+    return displayDevelopmentCount(value);
 }
 
 } // namespace

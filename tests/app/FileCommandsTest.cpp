@@ -395,6 +395,12 @@ void FileCommandsTest::refusedImports_data() {
                        QStringLiteral("!Il numero Euro deve essere compreso tra 1 e 10"),
                        QStringLiteral("?10"), QStringLiteral("?2")}
         << true;
+    QTest::newRow("pieces beyond the fifth are read over, and said")
+        << QByteArray("1 2 3 4 5 6 7\r\n6 7 8 9 10\r\n")
+        << QStringList{QStringLiteral("?10"), QStringLiteral("?2"),
+                       QStringLiteral("!Una riga conteneva piu' di cinque valori: sono stati "
+                                      "letti solo i primi cinque")}
+        << true;
 }
 
 void FileCommandsTest::refusedImports() {

@@ -6,7 +6,7 @@
 #include "app/ShippedLanguages.h"
 #include "app/StartUp.h"
 #include "app/VersionCheck.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "settings/LanguageFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
@@ -129,8 +129,8 @@ public:
                 ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
             }
         }
-        context_ =
-            std::make_unique<AppContext>(state_, prompt_, DataFolder(DataFolder::standardRoot()));
+        context_ = std::make_unique<AppContext>(document_, prompt_,
+                                                DataFolder(DataFolder::standardRoot()));
         context_->dataFolder.createTree();
         auto main = std::make_unique<MainWindow>(*context_);
         for (int n = 1; n <= 8; ++n) {
@@ -138,25 +138,28 @@ public:
         }
         main->clickEuro(0);
         main->clickEuro(1);
-        main->rebuildNumberLists();
-        state_.columns = {{1, 2, 3, 4, 5}};
         windows_.push_back(std::move(main));
+        // The viewer gets a column to show; the system itself stays editable, so the main
+        // window still takes clicks on its numbers.
+        viewed_ = document_.state();
+        viewed_.columns = {{1, 2, 3, 4, 5}};
+        filterTable_ = document_.state().filters;
 
         Language& l = context_->language;
         const QString texts = context_->dataFolder.textFolder();
         add(std::make_unique<ProgressDialog>(l, nullptr));
-        add(std::make_unique<ColumnViewer>(state_, l, nullptr));
+        add(std::make_unique<ColumnViewer>(viewed_, l, nullptr));
         add(std::make_unique<AboutDialog>(QUrl(QStringLiteral("http://127.0.0.1/")), l, nullptr));
         add(std::make_unique<SplashWindow>(l));
-        add(std::make_unique<SumDialog>(state_, prompt_, l, nullptr));
-        add(std::make_unique<EvenOddDialog>(state_, l, nullptr));
-        add(std::make_unique<FixedDialog>(state_, l, nullptr));
-        add(std::make_unique<ConsecutiveDialog>(state_, l, nullptr));
-        add(std::make_unique<MinimumDistanceDialog>(state_, prompt_, l, nullptr));
-        add(std::make_unique<ReducedDialog>(state_, prompt_, l, nullptr));
-        add(std::make_unique<ExcludedColumnsDialog>(state_, prompt_, l, nullptr));
-        add(std::make_unique<FilterDialog>(state_, prompt_, l, texts, nullptr));
-        add(std::make_unique<FilterImportDialog>(state_, prompt_, l, texts, nullptr));
+        add(std::make_unique<SumDialog>(document_, prompt_, l, nullptr));
+        add(std::make_unique<EvenOddDialog>(document_, l, nullptr));
+        add(std::make_unique<FixedDialog>(document_, l, nullptr));
+        add(std::make_unique<ConsecutiveDialog>(document_, l, nullptr));
+        add(std::make_unique<MinimumDistanceDialog>(document_, prompt_, l, nullptr));
+        add(std::make_unique<ReducedDialog>(document_, prompt_, l, nullptr));
+        add(std::make_unique<ExcludedColumnsDialog>(document_, prompt_, l, nullptr));
+        add(std::make_unique<FilterDialog>(document_, prompt_, l, texts, nullptr));
+        add(std::make_unique<FilterImportDialog>(filterTable_, prompt_, l, texts, nullptr));
         Settings settings;
         settings.listingPrinter = "Laser";
         add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,
@@ -179,7 +182,9 @@ private:
     void add(std::unique_ptr<QWidget> window) { windows_.push_back(std::move(window)); }
 
     test::TemporaryXdg xdg_;
-    SystemState state_;
+    SystemDocument document_;
+    SystemState viewed_;
+    std::array<FilterColumn, MaxFilterColumns> filterTable_{};
     ScriptedPrompt prompt_;
     std::unique_ptr<AppContext> context_;
     std::vector<std::unique_ptr<QWidget>> windows_;
@@ -247,11 +252,11 @@ void LanguageFilesTest::everyKeyReachesItsControl() {
         }
     }
 
-    QStringList ids;
-    for (int id = 1; id <= 21; ++id) {
-        if (id <= 5 || (id >= 8 && id <= 18) || id == 21) {
-            ids << QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0'));
-        }
+    // Every language has every message of the program's own language, each with a text.
+    const auto reference = keysOf(SourceData + QStringLiteral("/italiano.lng"));
+    const QStringList ids = reference.at(QStringLiteral("Strings"));
+    for (const char* id : {"0001", "0005", "0021", "0100", "0105"}) {
+        QVERIFY2(ids.contains(QString::fromUtf8(id)), id);
     }
     QCOMPARE(sections.at(QStringLiteral("Strings")), ids);
     for (const QString& id : ids) {
@@ -340,10 +345,10 @@ void LanguageFilesTest::missingFilesAreCopiedAndOthersKept() {
 
 void LanguageFilesTest::firstStartCopiesTheLanguagesAndOffersThem() {
     test::TemporaryXdg xdg;
-    SystemState state;
+    SystemDocument document;
     ScriptedPrompt prompt;
     VersionCheck noCheck;
-    StartUp startUp(state, prompt, noCheck, xdg.dataFolder());
+    StartUp startUp(document, prompt, noCheck, xdg.dataFolder());
     startUp.context().askSettingsWithoutLanguage = true;
     startUp.context().printerNames = [] {
         return QStringList{QStringLiteral("Laser")};
@@ -377,7 +382,7 @@ void LanguageFilesTest::firstStartCopiesTheLanguagesAndOffersThem() {
     QCOMPARE(offered, (QStringList{QStringLiteral("english"), QStringLiteral("italiano"),
                                    QStringLiteral("italiano")}));
     QCOMPARE(startUp.context().language.name(), std::string("english"));
-    QCOMPARE(startUp.mainWindow()->buttons().cancella->text(), QStringLiteral("Clear System"));
+    QCOMPARE(startUp.mainWindow()->buttons().clear->text(), QStringLiteral("Clear System"));
     startUp.mainWindow()->hide();
 }
 

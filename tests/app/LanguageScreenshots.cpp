@@ -3,7 +3,9 @@
 // (scripts/screenshots-languages.sh runs it for each language under a virtual X server).
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemState.h"
+#include "core/Development.h"
+#include "core/SystemDocument.h"
+#include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
@@ -17,7 +19,6 @@
 #include "ui/filters/FilterDialog.h"
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/ProgressDialog.h"
-#include "ui/Prompt.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
 
@@ -35,23 +36,6 @@
 using namespace quintora;
 
 namespace {
-
-// No box is wanted here: every prompt answers at once.
-class SilentPrompt final : public Prompt {
-public:
-    void message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool question(QWidget*, const QString&, const QString&, Icon) override { return false; }
-    std::optional<QString> inputText(QWidget*, const QString&, const QString&,
-                                     const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override {
-        return {};
-    }
-    void beep() override {}
-};
 
 void settle() {
     QElapsedTimer t;
@@ -96,9 +80,13 @@ int main(int argc, char* argv[]) {
     ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
     ini.close();
 
-    SystemState state;
-    SilentPrompt prompt;
-    AppContext context(state, prompt, DataFolder(DataFolder::standardRoot()));
+    SystemDocument document;
+    // Loading the windows asks nothing: a prompt would be answered No / cancel, and reported.
+    test::ScriptedPrompt prompt;
+    prompt.setObserver([](const test::ScriptedPrompt::Call& call) {
+        std::fprintf(stderr, "unexpected prompt: %s\n", qPrintable(call.text));
+    });
+    AppContext context(document, prompt, DataFolder(DataFolder::standardRoot()));
     context.dataFolder.createTree();
     const auto name = [&](const char* what) {
         return out + QStringLiteral("/lang-%1-%2.png").arg(language, QString::fromUtf8(what));
@@ -110,7 +98,6 @@ int main(int argc, char* argv[]) {
     }
     main.clickEuro(1);
     main.clickEuro(6);
-    main.rebuildNumberLists();
     save(&main, name("main"));
     // The widest menu, open, over the window.
     main.menus().conditions->popup(main.mapToGlobal(
@@ -119,7 +106,6 @@ int main(int argc, char* argv[]) {
     main.menus().conditions->grab().save(name("menu-conditions"));
     main.menus().conditions->hide();
 
-    state.columns = {{3, 8, 15, 22, 30}, {8, 15, 22, 30, 37}};
     Language& l = context.language;
     const QString texts = context.dataFolder.textFolder();
     Settings settings;
@@ -127,31 +113,42 @@ int main(int argc, char* argv[]) {
     SettingsDialog settingsDialog(settings, std::string(), l, prompt,
                                   {QStringLiteral("Laser"), QStringLiteral("Ufficio")}, &main);
     save(&settingsDialog, name("settings"));
-    FilterDialog filters(state, prompt, l, texts, &main);
+    // The condition dialogs over the system still being set up, so they are editable.
+    FilterDialog filters(document, prompt, l, texts, &main);
     save(&filters, name("filters"));
-    FilterImportDialog filterImport(state, prompt, l, texts, &main);
+    auto filterTable = document.state().filters;
+    FilterImportDialog filterImport(filterTable, prompt, l, texts, &main);
     save(&filterImport, name("filter-import"));
-    SumDialog sum(state, prompt, l, &main);
+    SumDialog sum(document, prompt, l, &main);
     save(&sum, name("sum"));
-    EvenOddDialog evenOdd(state, l, &main);
+    EvenOddDialog evenOdd(document, l, &main);
     save(&evenOdd, name("even-odd"));
-    FixedDialog fixed(state, l, &main);
+    FixedDialog fixed(document, l, &main);
     save(&fixed, name("fixed"));
-    ConsecutiveDialog consecutive(state, l, &main);
+    ConsecutiveDialog consecutive(document, l, &main);
     save(&consecutive, name("consecutive"));
-    MinimumDistanceDialog distance(state, prompt, l, &main);
+    MinimumDistanceDialog distance(document, prompt, l, &main);
     save(&distance, name("minimum-distance"));
-    ReducedDialog reduced(state, prompt, l, &main);
+    ReducedDialog reduced(document, prompt, l, &main);
     save(&reduced, name("reduced"));
-    ExcludedColumnsDialog excluded(state, prompt, l, &main);
+
+    // The column lists over the developed system.
+    auto input = document.startDevelopment();
+    if (!input) {
+        std::fprintf(stderr, "cannot develop: %s\n", input.error().message.c_str());
+        return 1;
+    }
+    DevelopmentControl control;
+    document.finishDevelopment(develop(input.value(), {}, control));
+    ExcludedColumnsDialog excluded(document, prompt, l, &main);
     save(&excluded, name("excluded"));
     ProgressDialog progress(l, &main);
     save(&progress, name("progress"));
-    ColumnViewer viewer(state, l, &main);
+    ColumnViewer viewer(document.state(), l, &main);
     save(&viewer, name("viewer"));
     AboutDialog about(QUrl(QStringLiteral("http://127.0.0.1:8642/")), l, &main);
     save(&about, name("about"));
     SplashWindow splash(l);
     save(&splash, name("splash"));
-    return 0;
+    return prompt.calls().empty() ? 0 : 1;
 }

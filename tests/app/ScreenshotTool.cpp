@@ -1,21 +1,22 @@
 // quintora_screenshots OUTDIR: drives the real windows through a typical run and saves a PNG
-// of each state (scripts/screenshots.sh runs it under a virtual X server). Message boxes are
-// the real ones, shown, captured and answered Yes/OK without waiting for a user.
+// of each state (scripts/screenshots.sh runs it under a virtual X server). The prompts are
+// scripted; each message box is also shown for real and captured, never waited on.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "files/SystemFile.h"
+#include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/DevelopmentRunner.h"
 #include "ui/ProgressDialog.h"
-#include "ui/Prompt.h"
 #include "ui/SplashWindow.h"
 
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -56,40 +57,31 @@ template <typename Pred> bool waitFor(Pred done, int ms = 30000) {
     return done();
 }
 
-// Real boxes, captured under the next name given, answered at once.
-class CapturingPrompt final : public Prompt {
+// Watches the scripted prompt: shows each message box or question as the real box, runs
+// what must happen while it is up, and captures it under the next name given.
+class BoxCamera {
 public:
+    using Call = test::ScriptedPrompt::Call;
+    using Kind = test::ScriptedPrompt::Kind;
+
     const char* nextName = nullptr;
     std::function<void()> beforeAnswer;
 
-    void message(QWidget* parent, const QString& title, const QString& text, Icon icon) override {
-        show(parent, title, text, icon, QMessageBox::Ok);
-    }
-    bool question(QWidget* parent, const QString& title, const QString& text, Icon icon) override {
-        show(parent, title, text, icon, QMessageBox::Yes | QMessageBox::No);
-        return true;
-    }
-    std::optional<QString> inputText(QWidget*, const QString&, const QString&,
-                                     const QString&) override {
-        return std::nullopt;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                         const QString&) override {
-        return {};
-    }
-    void beep() override {}
-
-private:
-    void show(QWidget* parent, const QString& title, const QString& text, Icon icon,
-              QMessageBox::StandardButtons buttons) {
+    void shoot(const Call& call) {
+        if (call.kind != Kind::Message && call.kind != Kind::Question) {
+            return;
+        }
+        using Icon = Prompt::Icon;
+        const auto icon = call.icon;
         const auto boxIcon = icon == Icon::Critical      ? QMessageBox::Critical
                              : icon == Icon::Question    ? QMessageBox::Question
                              : icon == Icon::Exclamation ? QMessageBox::Warning
                              : icon == Icon::Information ? QMessageBox::Information
                                                          : QMessageBox::NoIcon;
-        QMessageBox box(boxIcon, title.isEmpty() ? QStringLiteral("Quintora") : title, text,
-                        buttons, parent);
+        const QMessageBox::StandardButtons buttons =
+            call.kind == Kind::Question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+        QMessageBox box(boxIcon, call.title.isEmpty() ? QStringLiteral("Quintora") : call.title,
+                        call.text, buttons);
         box.show();
         if (beforeAnswer) {
             std::exchange(beforeAnswer, nullptr)();
@@ -112,9 +104,18 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(outDir);
     test::TemporaryXdg xdg;
 
-    SystemState state;
-    CapturingPrompt prompt;
-    AppContext context(state, prompt, DataFolder(DataFolder::standardRoot()));
+    SystemDocument document;
+    test::ScriptedPrompt prompt;
+    BoxCamera camera;
+    bool unexpected = false;
+    prompt.setObserver([&](const BoxCamera::Call& call) {
+        if (prompt.pending() == 0) {
+            std::fprintf(stderr, "unexpected prompt: %s\n", qPrintable(call.text));
+            unexpected = true;
+        }
+        camera.shoot(call);
+    });
+    AppContext context(document, prompt, DataFolder(DataFolder::standardRoot()));
     context.dataFolder.createTree();
 
     {
@@ -141,6 +142,8 @@ int main(int argc, char* argv[]) {
     }
     window.clickEuro(0);
     window.clickEuro(1);
+    prompt.acceptMessage(); // the limit warning
+    prompt.acceptMessage(); // the elapsed time
     window.develop();
     auto* runner = window.findChild<DevelopmentRunner*>();
     auto* dialog = window.findChild<ProgressDialog*>();
@@ -153,17 +156,18 @@ int main(int argc, char* argv[]) {
             }
         },
         Qt::DirectConnection);
-    waitFor([&] { return held.load() && dialog->colonneElaborate() > 0; });
+    waitFor([&] { return held.load() && dialog->processedCount() > 0; });
     save(dialog, "progress.png");
-    prompt.nextName = "limit-warning.png";
-    prompt.beforeAnswer = [&] {
+    camera.nextName = "limit-warning.png";
+    camera.beforeAnswer = [&] {
         save(dialog, "progress-limit.png");
     };
     runner->resume();
     waitFor([&] { return !window.isDeveloping(); });
     save(&window, "main-limit.png");
 
-    prompt.nextName = "question-modifiche.png";
+    camera.nextName = "question-modifiche.png";
+    prompt.answerQuestion(true);
     window.reopenForChanges();
     window.clearAll();
     for (int n : {3, 8, 15, 22, 30, 37, 41, 44, 49, 50}) {
@@ -171,11 +175,13 @@ int main(int argc, char* argv[]) {
     }
     window.clickEuro(2);
     window.clickEuro(6);
-    prompt.nextName = "elapsed-time.png";
+    camera.nextName = "elapsed-time.png";
+    prompt.acceptMessage();
     window.develop();
     waitFor([&] { return !window.isDeveloping(); });
     save(&window, "main-developed.png");
-    if (!saveSystemFile((outDir + QStringLiteral("/developed.qsy")).toStdString(), state)) {
+    if (!saveSystemFile((outDir + QStringLiteral("/developed.qsy")).toStdString(),
+                        document.state())) {
         std::fprintf(stderr, "cannot save developed.qsy\n");
     }
 
@@ -198,5 +204,8 @@ int main(int argc, char* argv[]) {
     save(&window, "main-large.png");
     window.resize(window.minimumSizeHint());
     save(&window, "main-small.png");
-    return 0;
+    if (prompt.pending() != 0) {
+        std::fprintf(stderr, "%d scripted answers were never asked for\n", prompt.pending());
+    }
+    return unexpected || prompt.pending() != 0 ? 1 : 0;
 }

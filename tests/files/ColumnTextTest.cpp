@@ -71,17 +71,58 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{" 01 02 03 04 05 \r\n 01 02 03 04 \r\n",
                 "Riga 2: servono cinque numeri, trovati 4"},
         BadText{"1 2 3 4 5\n\n1 2 x 4 5\n", "Riga 3: \"x\" non e' un numero"},
-        BadText{"1 2 3 4 -5\n", "Riga 1: \"-5\" non e' un numero"},
+        BadText{"hello world\n", "Riga 1: \"hello\" non e' un numero"},
+        BadText{"1 2 x\n", "Riga 1: \"x\" non e' un numero"},
+        BadText{"1 2 3 4 -5\n", "Riga 1: il numero \"-5\" e' fuori dall'intervallo 1..50"},
+        BadText{"-1 2 3 4 5\n", "Riga 1: il numero \"-1\" e' fuori dall'intervallo 1..50"},
+        BadText{"1 2 3 4 -\n", "Riga 1: \"-\" non e' un numero"},
+        BadText{"1 2 3 4 --5\n", "Riga 1: \"--5\" non e' un numero"},
         BadText{"1 2 3 4 5.0\n", "Riga 1: \"5.0\" non e' un numero"},
         BadText{"1 2 3 4 51\n", "Riga 1: il numero \"51\" e' fuori dall'intervallo 1..50"},
+        BadText{"1 2 3 4 51 6\n", "Riga 1: il numero \"51\" e' fuori dall'intervallo 1..50"},
         BadText{"0 2 3 4 5\n", "Riga 1: il numero \"0\" e' fuori dall'intervallo 1..50"},
         BadText{"1 2 3 4 99999999999999999999\n",
                 "Riga 1: il numero \"99999999999999999999\" e' fuori dall'intervallo 1..50"},
         BadText{"1 2 3 4 5\n1 2 3 4 5\n1 7 7 4 5\n", "Riga 3: il numero 7 e' ripetuto"},
-        BadText{"1 2 3 4 5 6\n", "Riga 1: piu' di cinque numeri"},
+        BadText{"1 1 2 3 4 5\n", "Riga 1: il numero 1 e' ripetuto"},
         BadText{"1 2 3 4 \x01\xE8\n", "Riga 1: \"?\xC3\xA8\" non e' un numero"},
+        BadText{"1 2 3 4 5\r6 7 8\n", "Riga 2: servono cinque numeri, trovati 3"},
         BadText{"", "Il file non contiene colonne"},
         BadText{"\r\n  \r\n\t\n", "Il file non contiene colonne"}));
+
+struct ExtraPiecesCase {
+    const char* text;
+    std::vector<Column> columns;
+    std::int32_t linesWithExtraPieces;
+};
+
+class ColumnTextExtraPieces : public ::testing::TestWithParam<ExtraPiecesCase> {};
+
+TEST_P(ColumnTextExtraPieces, ReadsTheFirstFivePiecesAndCountsTheLines) {
+    const auto imported = importColumnsText(GetParam().text);
+    ASSERT_TRUE(imported.ok()) << imported.error().message;
+    EXPECT_EQ(imported.value().columns, GetParam().columns);
+    EXPECT_EQ(imported.value().linesWithExtraPieces, GetParam().linesWithExtraPieces);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ColumnTextExtraPieces,
+    ::testing::Values(ExtraPiecesCase{"1 2 3 4 5 \t \r\n", {{1, 2, 3, 4, 5}}, 0},
+                      ExtraPiecesCase{"1 2 3 4 5 6\n", {{1, 2, 3, 4, 5}}, 1},
+                      ExtraPiecesCase{"1 2 3 4 5 x -1 99\n7 8 9 10 11\n10 20 30 40 50 5 5\r\n",
+                                      {{1, 2, 3, 4, 5}, {7, 8, 9, 10, 11}, {10, 20, 30, 40, 50}},
+                                      2}));
+
+TEST(ColumnText, ExtraPiecesNotice) {
+    ColumnTextImport imported;
+    EXPECT_EQ(extraPiecesNotice(imported), std::nullopt);
+    imported.linesWithExtraPieces = 1;
+    EXPECT_EQ(extraPiecesNotice(imported),
+              "Una riga conteneva piu' di cinque valori: sono stati letti solo i primi cinque");
+    imported.linesWithExtraPieces = 1234;
+    EXPECT_EQ(extraPiecesNotice(imported), "1.234 righe contenevano piu' di cinque valori: sono "
+                                           "stati letti solo i primi cinque di ogni riga");
+}
 
 TEST(ColumnText, RefusesMoreColumnsThanTheTable) {
     std::string text;

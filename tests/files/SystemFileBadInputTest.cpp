@@ -88,7 +88,8 @@ TEST(SystemFileBadInput, RefusedWithAMessage) {
     Bytes filters = emptyWithSection();
     for (int i = 0; i <= MaxFilterColumns; ++i) {
         append32(filters, 1);
-        filters.resize(filters.size() + 56);
+        filters.resize(filters.size() + 54);
+        filters.insert(filters.end(), {0xFF, 0xFF}); // switched on
     }
     cases.push_back({"1001 filter columns", filters, "colonne filtro"});
 

@@ -2,6 +2,7 @@
 
 #include "ScratchFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -27,6 +28,7 @@ TEST_P(IniRead, FollowsTheWindowsRules) {
     EXPECT_EQ(ini.find(c.section, c.key), c.expected);
     EXPECT_EQ(ini.getProperty(c.section, c.key), c.expected.value_or(""));
     EXPECT_EQ(ini.getProperty(c.section, c.key, "dflt"), c.expected.value_or("dflt"));
+    EXPECT_EQ(quintora::IniDocument(c.text).find(c.section, c.key), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"cutAtNul", std::string("[A]\nk=ab\0cd\n", 12), "A", "k", "ab"},
         ReadCase{"windows1252Value", "[A]\nk=caff\xE8 \x80\n", "A", "k",
                  "caff\xC3\xA8 \xE2\x82\xAC"},
+        ReadCase{"loneCrInValue", "[A]\r\nk=a\rb=c\r\nb=d\r\n", "A", "k", "a\rb=c"},
+        ReadCase{"loneCrEndsNoLine", "[A]\rk=1\n", "A", "k", std::nullopt},
         ReadCase{"missingKey", "[A]\nk=1\n", "A", "j", std::nullopt},
         ReadCase{"missingSection", "[A]\nk=1\n", "B", "k", std::nullopt},
         ReadCase{"keyOfOtherSection", "[B]\nk=1\n[A]\nj=2\n", "A", "k", std::nullopt},
@@ -128,6 +132,53 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"outerQuotesQuoted", "", "A", "k", "\"q\"", "[A]\r\nk=\"\"q\"\"\r\n"},
         WriteCase{"windows1252OnDisk", "", "A", "k", "caff\xC3\xA8", "[A]\r\nk=caff\xE8\r\n"}),
     [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+
+// Values as they stand in files written by the program (CR LF, stored form), which a read
+// and a save of the same value must leave as they are, byte for byte.
+class IniValueRoundTrip : public testing::TestWithParam<std::string> {};
+
+TEST_P(IniValueRoundTrip, AReadValueSavesBackUnchanged) {
+    const std::string before = "[A]\r\nk=" + GetParam() + "\r\nj=1\r\n";
+    ScratchFolder folder;
+    IniFile ini(folder.write("a.ini", before));
+    const auto value = ini.find("A", "k");
+    ASSERT_TRUE(value.has_value());
+    ASSERT_TRUE(ini.setProperty("A", "k", *value).ok());
+    EXPECT_EQ(folder.read("a.ini"), before);
+    EXPECT_EQ(ini.find("A", "k"), value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, IniValueRoundTrip,
+                         testing::Values("plain", "ab\rcd", "\"x\r\"", "\"\r\"", "\"\rx\"",
+                                         "caff\xE8 \x80", "a\x81\x8D\x8F\x90\x9Dz", "\" x \"",
+                                         "\"'q'\""));
+
+TEST(IniFile, EveryWindows1252ByteSurvivesAReadAndASave) {
+    std::string bytes = "x";
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\n') {
+            bytes += static_cast<char>(b);
+        }
+    }
+    bytes += 'x';
+    const std::string before = "[A]\r\nk=" + bytes + "\r\n";
+    ScratchFolder folder;
+    IniFile ini(folder.write("a.ini", before));
+    const auto value = ini.find("A", "k", 1000);
+    ASSERT_TRUE(value.has_value());
+    ASSERT_TRUE(ini.setProperty("A", "k", *value).ok());
+    EXPECT_EQ(folder.read("a.ini"), before);
+}
+
+TEST(IniFile, ReadOnceAnswersEveryKeyFromMemory) {
+    ScratchFolder folder;
+    const IniFile ini(folder.write("a.ini", "[A]\r\nk=1\r\n[B]\r\nk=2\r\n"));
+    const quintora::IniDocument document = ini.read();
+    std::filesystem::remove(ini.path());
+    EXPECT_EQ(document.find("a", "K"), "1");
+    EXPECT_EQ(document.find("B", "k"), "2");
+    EXPECT_EQ(ini.find("A", "k"), std::nullopt);
+}
 
 TEST(IniFile, SetIntWritesDecimalText) {
     ScratchFolder folder;

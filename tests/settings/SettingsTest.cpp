@@ -129,4 +129,20 @@ TEST(Settings, RefusesABadPriceAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(ini.path()));
 }
 
+TEST(Settings, ASavedFileStaysSavableWhateverItsValuesHold) {
+    // A header with a stray CR and the bytes Windows-1252 leaves undefined, read and saved.
+    const std::string before = "[IMPOSTAZIONI]\r\n"
+                               "INTESTAZIONE=RICEVITORIA\r12 \x81\x8D\x8F\x90\x9D\r\n";
+    ScratchFolder folder;
+    IniFile ini(folder.write(SettingsFileName, before));
+    const Settings read = readConfiguration(ini);
+    EXPECT_EQ(read.header, "RICEVITORIA\r12 \xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+    ASSERT_TRUE(writeConfiguration(ini, read).ok());
+    const std::string after = folder.read(SettingsFileName);
+    EXPECT_EQ(after.substr(0, before.size()), before);
+    EXPECT_EQ(readConfiguration(ini).header, read.header);
+    ASSERT_TRUE(writeConfiguration(ini, read).ok());
+    EXPECT_EQ(folder.read(SettingsFileName), after);
+}
+
 } // namespace

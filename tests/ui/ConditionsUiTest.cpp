@@ -1,7 +1,9 @@
+#include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "settings/Language.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "support/WidgetLookup.h"
@@ -11,7 +13,6 @@
 #include "ui/conditions/FixedDialog.h"
 #include "ui/conditions/MinimumDistanceDialog.h"
 #include "ui/conditions/ReducedDialog.h"
-#include "ui/conditions/ShuffleCommand.h"
 #include "ui/conditions/SumDialog.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/OnOffSwitch.h"
@@ -25,6 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quintora;
@@ -32,30 +34,65 @@ using test::ScriptedPrompt;
 
 namespace {
 
-std::unique_ptr<SystemState> stateWith(std::initializer_list<int> numbers) {
-    auto state = std::make_unique<SystemState>();
-    std::array<bool, MainNumberCount> marks{};
-    for (int n : numbers) {
-        marks[static_cast<std::size_t>(n - 1)] = true;
-    }
-    setNumbersInPlay(state->header, marks);
-    const std::array<bool, EuroNumberCount> euro{true, true};
-    setEuroNumbers(state->header, euro);
-    return state;
+// A system with these numbers in play and the Euro numbers 1 and 2.
+std::unique_ptr<SystemDocument> documentWith(NumberSet numbers) {
+    auto document = std::make_unique<SystemDocument>();
+    document->setNumbers(numbers);
+    document->setEuros(NumberSet{1, 2});
+    return document;
 }
 
-std::unique_ptr<SystemState> stateOneTo(int last) {
-    auto state = stateWith({});
-    std::array<bool, MainNumberCount> marks{};
-    std::fill_n(marks.begin(), last, true);
-    setNumbersInPlay(state->header, marks);
-    return state;
+std::unique_ptr<SystemDocument> documentOneTo(int last) {
+    NumberSet numbers;
+    for (int n = 1; n <= last; ++n) {
+        numbers.insert(n);
+    }
+    return documentWith(numbers);
 }
 
 std::vector<Column> developed(const SystemState& state) {
     DevelopmentControl control;
     return develop(state, {}, control).columns;
 }
+
+// Develops the system as the window does: the document prepares the input, takes the
+// columns and locks.
+void developDocument(SystemDocument& document) {
+    auto input = document.startDevelopment();
+    QVERIFY(input.ok());
+    DevelopmentControl control;
+    document.finishDevelopment(develop(input.value(), {}, control));
+    QVERIFY(document.locked());
+}
+
+// A document that opened `raw` from a system file: the way to values that only a file can
+// bring (the dialogs and the document's commands never store them).
+std::unique_ptr<SystemDocument> documentOpening(const SystemState& raw) {
+    auto document = std::make_unique<SystemDocument>();
+    const QTemporaryDir folder;
+    const auto path = folder.filePath(QStringLiteral("raw.qsy")).toStdString();
+    if (!saveSystemFile(path, raw) || !document->open(path)) {
+        qFatal("cannot open %s", path.c_str());
+    }
+    return document;
+}
+
+// The main window over a document of its own, for the commands the window runs itself.
+class WindowOverDocument : public test::MainWindowFixture {
+public:
+    WindowOverDocument() { opened_ = openWindow(); }
+    ~WindowOverDocument() { closeWindow(); }
+    WindowOverDocument(const WindowOverDocument&) = delete;
+    WindowOverDocument& operator=(const WindowOverDocument&) = delete;
+
+    bool opened() const { return opened_; }
+    SystemDocument& document() { return *document_; }
+    ScriptedPrompt& prompt() { return *prompt_; }
+    MainWindow& window() { return *window_; }
+
+private:
+    bool opened_ = false;
+};
 
 using test::child;
 using test::click;
@@ -109,9 +146,10 @@ void ConditionsUiTest::initTestCase() {
 }
 
 void ConditionsUiTest::sumOpeningShowsRangeAndDefaults() {
-    auto state = stateWith({3, 8, 12, 20, 33, 41, 47});
+    auto document = documentWith({3, 8, 12, 20, 33, 41, 47});
+    const auto& state = document->state();
     ScriptedPrompt prompt;
-    SumDialog dialog(*state, prompt, *language_, nullptr);
+    SumDialog dialog(*document, prompt, *language_, nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSomma"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("  Somma"));
     QCOMPARE(child<QLabel>(dialog, QStringLiteral("labMin"))->text(), QStringLiteral("76"));
@@ -120,14 +158,13 @@ void ConditionsUiTest::sumOpeningShowsRangeAndDefaults() {
     QCOMPARE(child<QLineEdit>(dialog, QStringLiteral("meA"))->text(), QStringLiteral("153"));
     dialog.show();
     QVERIFY(dialog.close());
-    QCOMPARE(state->conditions.sumFrom, 76);
-    QCOMPARE(state->conditions.sumTo, 153);
+    QCOMPARE(state.conditions.sumFrom, 76);
+    QCOMPARE(state.conditions.sumTo, 153);
     QVERIFY(prompt.calls().empty());
 
     // Stored bounds inside the range are shown; outside it the range's ends.
-    state->conditions.sumFrom = 80;
-    state->conditions.sumTo = 500;
-    SumDialog again(*state, prompt, *language_, nullptr);
+    QVERIFY(document->setSumBounds(80, 500));
+    SumDialog again(*document, prompt, *language_, nullptr);
     QCOMPARE(child<QLineEdit>(again, QStringLiteral("meDa"))->text(), QStringLiteral("80"));
     QCOMPARE(child<QLineEdit>(again, QStringLiteral("meA"))->text(), QStringLiteral("153"));
 }
@@ -169,14 +206,13 @@ void ConditionsUiTest::sumChecksOnClosing() {
     QFETCH(int, storedFrom);
     QFETCH(int, storedTo);
 
-    auto state = stateOneTo(10);
-    state->conditions.sumFrom = 1;
-    state->conditions.sumTo = 2;
+    auto document = documentOneTo(10);
+    QVERIFY(document->setSumBounds(1, 2));
     ScriptedPrompt prompt;
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         prompt.acceptMessage();
     }
-    SumDialog dialog(*state, prompt, *language_, nullptr);
+    SumDialog dialog(*document, prompt, *language_, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     child<QLineEdit>(dialog, QStringLiteral("meDa"))->setText(from);
@@ -202,35 +238,36 @@ void ConditionsUiTest::sumChecksOnClosing() {
     if (!focus.isEmpty()) {
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
-    QCOMPARE(state->conditions.sumFrom, storedFrom);
-    QCOMPARE(state->conditions.sumTo, storedTo);
+    QCOMPARE(document->state().conditions.sumFrom, storedFrom);
+    QCOMPARE(document->state().conditions.sumTo, storedTo);
 }
 
 void ConditionsUiTest::sumSwitchWritesTheFlagAtOnce() {
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
+    const auto& conditions = document->state().conditions;
     ScriptedPrompt prompt;
-    SumDialog dialog(*state, prompt, *language_, nullptr);
+    SumDialog dialog(*document, prompt, *language_, nullptr);
     auto* sw = dialog.conditionSwitch();
     QVERIFY(!sw->isOn());
     click(child(dialog, QStringLiteral("optCondSomma(0)")));
-    QCOMPARE(state->conditions.sumActive, FlagOn);
+    QVERIFY(conditions.sumOn());
     click(child(dialog, QStringLiteral("optCondSomma(1)")));
-    QCOMPARE(state->conditions.sumActive, FlagOff);
+    QVERIFY(!conditions.sumOn());
 }
 
 void ConditionsUiTest::lockedDialogsAreReadOnly() {
-    auto state = stateOneTo(10);
-    state->guiLocked = -1;
-    state->conditions.sumActive = FlagOn;
-    state->conditions.sumFrom = 20;
-    state->conditions.sumTo = 30;
-    state->conditions.fixedNumbers[2] = 1;
-    state->conditions.fixedCount = 1;
-    state->consecutive.allowedRuns = 4;
-    const auto before = *state;
+    auto document = documentOneTo(10);
+    QVERIFY(document->setSumOn(true));
+    QVERIFY(document->setSumBounds(20, 30));
+    QVERIFY(document->setFixed(false, NumberSet{3}));
+    QVERIFY(document->setConsecutive(false, CountSet{2}));
+    document->lock();
+    QVERIFY(!document->canEditConditions());
+    const SystemState before = document->state();
+    const auto& state = document->state();
     ScriptedPrompt prompt;
 
-    SumDialog sum(*state, prompt, *language_, nullptr);
+    SumDialog sum(*document, prompt, *language_, nullptr);
     QVERIFY(!sum.panel()->isEnabled());
     QVERIFY(!sum.conditionSwitch()->isEnabled());
     QVERIFY(sum.conditionSwitch()->isOn());
@@ -238,57 +275,58 @@ void ConditionsUiTest::lockedDialogsAreReadOnly() {
     sum.show();
     QVERIFY(sum.close());
 
-    EvenOddDialog evenOdd(*state, *language_, nullptr);
+    EvenOddDialog evenOdd(*document, *language_, nullptr);
     evenOdd.show();
     clickCell(evenOdd, QStringLiteral("labPariDispari(2)"));
     click(child(evenOdd, QStringLiteral("optCondizione(0)")));
     QVERIFY(evenOdd.close());
 
-    FixedDialog fixed(*state, *language_, nullptr);
+    FixedDialog fixed(*document, *language_, nullptr);
     fixed.show();
     QVERIFY(fixed.grid()->marked(2));
     clickCell(fixed, QStringLiteral("labGriglia(2)"));
     clickCell(fixed, QStringLiteral("labGriglia(5)"));
     QVERIFY(fixed.close());
 
-    ConsecutiveDialog consecutive(*state, *language_, nullptr);
+    ConsecutiveDialog consecutive(*document, *language_, nullptr);
     consecutive.show();
     QVERIFY(consecutive.grid()->marked(2));
     clickCell(consecutive, QStringLiteral("lbPresenze(3)"));
     QVERIFY(consecutive.close());
 
-    ReducedDialog reduced(*state, prompt, *language_, nullptr);
+    ReducedDialog reduced(*document, prompt, *language_, nullptr);
     reduced.show();
     QVERIFY(!reduced.scrollBar()->isEnabled());
     reduced.scrollBar()->setValue(4);
     QVERIFY(reduced.close());
 
     QVERIFY(prompt.calls().empty());
-    QCOMPARE(state->conditions.sumFrom, before.conditions.sumFrom);
-    QCOMPARE(state->conditions.sumTo, before.conditions.sumTo);
-    QVERIFY(state->conditions.evenCountAllowed == before.conditions.evenCountAllowed);
-    QCOMPARE(state->conditions.evenOddActive, FlagOff);
-    QVERIFY(state->conditions.fixedNumbers == before.conditions.fixedNumbers);
-    QCOMPARE(state->conditions.fixedCount, 1);
-    QCOMPARE(state->consecutive.allowedRuns, 4);
-    QCOMPARE(state->conditions.reducedN, 0);
+    QCOMPARE(state.conditions.sumFrom, before.conditions.sumFrom);
+    QCOMPARE(state.conditions.sumTo, before.conditions.sumTo);
+    QVERIFY(state.conditions.evenCounts() == before.conditions.evenCounts());
+    QVERIFY(!state.conditions.evenOddOn());
+    QVERIFY(state.conditions.fixed() == before.conditions.fixed());
+    QCOMPARE(state.conditions.fixedCount, 1);
+    QVERIFY(state.consecutive.runs() == CountSet{2});
+    QCOMPARE(state.conditions.reducedN, 0);
 }
 
 void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
-    auto state = stateOneTo(10);
-    state->conditions.evenCountAllowed[4] = FlagOn;
-    EvenOddDialog dialog(*state, *language_, nullptr);
+    auto document = documentOneTo(10);
+    QVERIFY(document->setEvenOdd(false, CountSet{4}));
+    const auto& conditions = document->state().conditions;
+    EvenOddDialog dialog(*document, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pari e Dispari"));
     QCOMPARE(dialog.grid()->cell(1)->text(), QStringLiteral("  1                 4"));
     QVERIFY(dialog.grid()->marked(4));
     clickCell(dialog, QStringLiteral("labPariDispari(5)")); // before the dialog is on screen
-    QCOMPARE(state->conditions.evenCountAllowed[5], FlagOn);
-    QCOMPARE(state->conditions.evenCountAllowed[0], FlagOff);
+    QVERIFY(conditions.evenCounts().contains(5));
+    QVERIFY(!conditions.evenCounts().contains(0));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
     clickCell(dialog, QStringLiteral("labPariDispari(0)"));
-    QCOMPARE(state->conditions.evenCountAllowed[0], FlagOn);
+    QVERIFY(conditions.evenCounts().contains(0));
     QCOMPARE(dialog.grid()->cell(0)->property("Tag").toString(), QStringLiteral("1"));
     QCOMPARE(dialog.grid()->cell(0)->palette().color(QPalette::Window), QColor(Qt::red));
 
@@ -302,18 +340,16 @@ void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
         QTest::mouseMove(first, pos + QPoint(1, 0)); // still inside: no second toggle
     }
     QTest::mouseRelease(first, Qt::LeftButton, {}, first->rect().center());
-    QCOMPARE(state->conditions.evenCountAllowed[2], FlagOn);
-    QCOMPARE(state->conditions.evenCountAllowed[3], FlagOn);
-    QCOMPARE(state->conditions.evenCountAllowed[4], FlagOff);
-    QCOMPARE(state->conditions.evenCountAllowed[1], FlagOff);
+    QVERIFY(conditions.evenCounts().contains(2));
+    QVERIFY(conditions.evenCounts().contains(3));
+    QVERIFY(!conditions.evenCounts().contains(4));
+    QVERIFY(!conditions.evenCounts().contains(1));
 }
 
 void ConditionsUiTest::fixedNumbersAtMostFourAmongNumbersInPlay() {
-    auto state = stateWith({1, 2, 3, 4, 5, 6, 7, 40});
-    state->conditions.fixedNumbers[1] = 1;  // 2, in play
-    state->conditions.fixedNumbers[29] = 1; // 30, no longer in play
-    state->conditions.fixedCount = 2;
-    FixedDialog dialog(*state, *language_, nullptr);
+    auto document = documentWith({1, 2, 3, 4, 5, 6, 7, 40});
+    QVERIFY(document->setFixed(false, NumberSet{2, 30})); // 30 is no longer in play
+    FixedDialog dialog(*document, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Fisse"));
     QCOMPARE(dialog.grid()->cell(39)->text(), QStringLiteral("40"));
     QVERIFY(dialog.grid()->marked(1));
@@ -336,18 +372,15 @@ void ConditionsUiTest::fixedNumbersAtMostFourAmongNumbersInPlay() {
     QVERIFY(dialog.grid()->marked(39));
     QVERIFY(dialog.close());
 
-    std::array<std::uint8_t, MainNumberCount> want{};
-    for (int n : {1, 3, 4, 40}) {
-        want[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    QVERIFY(state->conditions.fixedNumbers == want);
-    QCOMPARE(state->conditions.fixedCount, 4);
+    QVERIFY(document->state().conditions.fixed() == (NumberSet{1, 3, 4, 40}));
+    QCOMPARE(document->state().conditions.fixedCount, 4);
 }
 
 void ConditionsUiTest::consecutiveShowsMaxAndStoresRuns() {
-    auto state = stateWith({1, 2, 3, 10, 11, 20});
-    state->consecutive.allowedRuns = 2 + 32; // lengths 1 and 5
-    ConsecutiveDialog dialog(*state, *language_, nullptr);
+    auto document = documentWith({1, 2, 3, 10, 11, 20});
+    QVERIFY(document->setConsecutive(false, CountSet{1, 5}));
+    const auto& consecutive = document->state().consecutive;
+    ConsecutiveDialog dialog(*document, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Numeri Consecutivi"));
     QCOMPARE(child<QLabel>(dialog, QStringLiteral("l1"))->text(), QStringLiteral("03"));
     QVERIFY(dialog.grid()->marked(1));
@@ -357,19 +390,19 @@ void ConditionsUiTest::consecutiveShowsMaxAndStoresRuns() {
     dialog.show();
     clickCell(dialog, QStringLiteral("lbPresenze(5)"));
     clickCell(dialog, QStringLiteral("lbPresenze(3)"));
-    QCOMPARE(state->consecutive.allowedRuns, 2 + 32); // stored on closing
+    QVERIFY(consecutive.runs() == (CountSet{1, 5})); // stored on closing
     QVERIFY(dialog.close());
-    QCOMPARE(state->consecutive.allowedRuns, 2 + 8);
+    QVERIFY(consecutive.runs() == (CountSet{1, 3}));
 
-    auto wide = stateOneTo(12);
+    auto wide = documentOneTo(12);
     ConsecutiveDialog capped(*wide, *language_, nullptr);
     QCOMPARE(child<QLabel>(capped, QStringLiteral("l1"))->text(), QStringLiteral("05"));
 }
 
 void ConditionsUiTest::reductionsFirstOpenDefaults() {
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
     ScriptedPrompt prompt;
-    MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
+    MinimumDistanceDialog distance(*document, prompt, *language_, nullptr);
     QCOMPARE(distance.windowTitle(), QStringLiteral(" Ridotto Distanza Minima"));
     QCOMPARE(distance.scrollBar()->objectName(), QStringLiteral("hsDistanzaMinima"));
     QCOMPARE(distance.scrollBar()->minimum(), 1);
@@ -378,10 +411,14 @@ void ConditionsUiTest::reductionsFirstOpenDefaults() {
     QCOMPARE(label->text(), QStringLiteral("1"));
     distance.show();
     QVERIFY(distance.close());
-    QCOMPARE(state->minimumDistance.minDistance, 1);
+    QCOMPARE(document->state().minimumDistance.minDistance, 1);
 
-    state->conditions.reducedN = 9;
-    ReducedDialog reduced(*state, prompt, *language_, nullptr);
+    // A level beyond the scroll bar, as a system file may hold it.
+    SystemState stored = document->state();
+    stored.conditions.reducedN = 9;
+    const auto storedLevel = documentOpening(stored);
+    QCOMPARE(storedLevel->state().conditions.reducedN, 9);
+    ReducedDialog reduced(*storedLevel, prompt, *language_, nullptr);
     QCOMPARE(reduced.windowTitle(), QStringLiteral("Ridotto a Garanzia"));
     QCOMPARE(reduced.scrollBar()->value(), 5);
     auto* level = child<QLabel>(reduced, QStringLiteral("lblRidottoNx"));
@@ -390,7 +427,7 @@ void ConditionsUiTest::reductionsFirstOpenDefaults() {
     QCOMPARE(level->text(), QStringLiteral("4"));
     reduced.show();
     QVERIFY(reduced.close());
-    QCOMPARE(state->conditions.reducedN, 4);
+    QCOMPARE(storedLevel->state().conditions.reducedN, 4);
     QVERIFY(prompt.calls().empty());
 }
 
@@ -416,24 +453,24 @@ void ConditionsUiTest::reductionsExcludeEachOther() {
     QFETCH(bool, wantDistance);
     QFETCH(bool, warned);
 
-    auto state = stateOneTo(10);
-    state->conditions.reducedActive = toFlag(reducedOn);
-    state->minimumDistance.minDistanceActive = toFlag(distanceOn);
+    auto document = documentOneTo(10);
+    QVERIFY(document->setReducedOn(reducedOn));
+    QVERIFY(document->setMinimumDistanceOn(distanceOn));
     ScriptedPrompt prompt;
     if (warned) {
         prompt.acceptMessage();
     }
     std::unique_ptr<ReductionDialog> dialog;
     if (openReduced) {
-        dialog = std::make_unique<ReducedDialog>(*state, prompt, *language_, nullptr);
+        dialog = std::make_unique<ReducedDialog>(*document, prompt, *language_, nullptr);
     } else {
-        dialog = std::make_unique<MinimumDistanceDialog>(*state, prompt, *language_, nullptr);
+        dialog = std::make_unique<MinimumDistanceDialog>(*document, prompt, *language_, nullptr);
     }
     QCOMPARE(dialog->conditionSwitch()->isOn(), openReduced ? reducedOn : distanceOn);
     dialog->show();
     QVERIFY(dialog->close());
-    QCOMPARE(isOn(state->conditions.reducedActive), wantReduced);
-    QCOMPARE(isOn(state->minimumDistance.minDistanceActive), wantDistance);
+    QCOMPARE(document->state().conditions.reducedOn(), wantReduced);
+    QCOMPARE(document->state().minimumDistance.on(), wantDistance);
     QCOMPARE(prompt.calls().size(), warned ? 1u : 0u);
     if (warned) {
         // No language file here: the program's own text stands in, never an empty box.
@@ -446,11 +483,11 @@ void ConditionsUiTest::reductionsExcludeEachOther() {
 
 namespace {
 
-std::unique_ptr<SystemState> developedState() {
-    auto state = stateOneTo(7);
-    state->columns = developed(*state);
-    state->guiLocked = -1;
-    return state;
+// 1..7 developed: 21 columns, locked.
+std::unique_ptr<SystemDocument> developedDocument(int last = 7) {
+    auto document = documentOneTo(last);
+    developDocument(*document);
+    return document;
 }
 
 QStringList itemTexts(const QListWidget* list) {
@@ -464,11 +501,12 @@ QStringList itemTexts(const QListWidget* list) {
 } // namespace
 
 void ConditionsUiTest::excludedAddMovesSelectedInOrder() {
-    auto state = developedState(); // 21 columns
-    state->excluded.excludedColumns[0] = Column{3, 7, 12, 25, 44};
-    state->excluded.excludedCount = 1;
+    auto document = developedDocument(); // 21 columns
+    const std::array<Column, 1> earlier{Column{3, 7, 12, 25, 44}};
+    QVERIFY(document->setExcluded(false, earlier));
+    const auto& state = document->state();
     ScriptedPrompt prompt;
-    ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+    ExcludedColumnsDialog dialog(*document, prompt, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Escludi Colonne"));
     auto* system = dialog.systemList();
     auto* excluded = dialog.excludedList();
@@ -494,21 +532,22 @@ void ConditionsUiTest::excludedAddMovesSelectedInOrder() {
     QCOMPARE(excludedCount->text(), QStringLiteral("4"));
 
     click(child(dialog, QStringLiteral("optCondizione(0)")));
-    QCOMPARE(state->excluded.excludedActive, FlagOn);
+    QVERIFY(state.excluded.on());
     dialog.show();
     QVERIFY(dialog.close());
-    QCOMPARE(state->excluded.excludedCount, 4);
-    QCOMPARE(state->excluded.excludedColumns[0], (Column{3, 7, 12, 25, 44}));
-    QCOMPARE(state->excluded.excludedColumns[1], state->columns[2]);
-    QCOMPARE(state->excluded.excludedColumns[2], state->columns[9]);
-    QCOMPARE(state->excluded.excludedColumns[3], state->columns[20]);
+    const auto excludedColumns = state.excluded.columns();
+    QCOMPARE(excludedColumns.size(), 4u);
+    QCOMPARE(excludedColumns[0], (Column{3, 7, 12, 25, 44}));
+    QCOMPARE(excludedColumns[1], state.columns[2]);
+    QCOMPARE(excludedColumns[2], state.columns[9]);
+    QCOMPARE(excludedColumns[3], state.columns[20]);
     QVERIFY(prompt.calls().empty());
 }
 
 void ConditionsUiTest::excludedRemoveThenClose() {
-    auto state = developedState();
+    auto document = developedDocument();
     ScriptedPrompt prompt;
-    ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+    ExcludedColumnsDialog dialog(*document, prompt, *language_, nullptr);
     dialog.systemList()->item(0)->setSelected(true);
     dialog.systemList()->item(1)->setSelected(true);
     click(child(dialog, QStringLiteral("cmdAdd")));
@@ -519,22 +558,21 @@ void ConditionsUiTest::excludedRemoveThenClose() {
              QStringLiteral("0"));
     dialog.show();
     QVERIFY(dialog.close());
-    QCOMPARE(state->excluded.excludedCount, 0);
-    QCOMPARE(state->excluded.excludedColumns[0], Column{});
+    QVERIFY(document->state().excluded.columns().empty());
+    QCOMPARE(document->state().excluded.excludedColumns[0], Column{});
 }
 
 void ConditionsUiTest::excludedNeverPassesTheLimit() {
-    auto state = stateOneTo(16); // 4,368 columns
-    state->columns = developed(*state);
-    state->guiLocked = -1;
-    state->excluded.excludedCount = 990;
+    auto document = developedDocument(16); // 4,368 columns
+    const auto& state = document->state();
+    std::vector<Column> earlier;
     for (int i = 0; i < 990; ++i) {
-        state->excluded.excludedColumns[static_cast<std::size_t>(i)] =
-            state->columns[static_cast<std::size_t>(4000 + i % 300)];
+        earlier.push_back(state.columns[static_cast<std::size_t>(4000 + i % 300)]);
     }
+    QVERIFY(document->setExcluded(false, earlier));
     ScriptedPrompt prompt;
     prompt.acceptMessage();
-    ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+    ExcludedColumnsDialog dialog(*document, prompt, *language_, nullptr);
     for (int row = 0; row < 25; ++row) {
         dialog.systemList()->item(row)->setSelected(true);
     }
@@ -546,18 +584,28 @@ void ConditionsUiTest::excludedNeverPassesTheLimit() {
     QVERIFY(prompt.calls().front().text.contains(QStringLiteral("15 colonne")));
     dialog.show();
     QVERIFY(dialog.close());
-    QCOMPARE(state->excluded.excludedCount, MaxExcluded);
-    QCOMPARE(state->excluded.excludedColumns[999], state->columns[9]);
+    QCOMPARE(state.excluded.columns().size(), std::size_t{MaxExcluded});
+    QCOMPARE(state.excluded.columns()[999], state.columns[9]);
 }
 
 void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
-    auto state = developedState();
-    const auto before = state->columns;
-    QAction entry(QStringLiteral("&Mescola Colonne"));
-    ScriptedPrompt prompt;
+    WindowOverDocument fixture;
+    QVERIFY(fixture.opened());
+    auto& document = fixture.document();
+    auto& prompt = fixture.prompt();
+    auto& window = fixture.window();
+    QVERIFY(document.setNumbers(NumberSet{1, 2, 3, 4, 5, 6, 7}));
+    QVERIFY(document.setEuros(NumberSet{1, 2}));
+    developDocument(document);
+    const auto before = document.state().columns;
+    QCOMPARE(before.size(), 21u);
+    auto* entry = window.actions().shuffle;
+    QVERIFY(entry->isEnabled());
+
     prompt.answerQuestion(false);
-    QVERIFY(!runShuffleCommand(*state, prompt, &entry, nullptr));
-    QVERIFY(state->columns == before);
+    window.shuffleColumns();
+    QVERIFY(document.state().columns == before);
+    QCOMPARE(prompt.calls().size(), 1u);
     QCOMPARE(prompt.calls().front().text, QStringLiteral("Vuoi mescolare le colonne"));
     QCOMPARE(prompt.calls().front().title, QString());
     QCOMPARE(prompt.calls().front().icon, Prompt::Icon::None);
@@ -566,12 +614,14 @@ void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
     bool changed = false;
     for (int i = 0; i < 5 && !changed; ++i) {
         prompt.answerQuestion(true);
-        QVERIFY(runShuffleCommand(*state, prompt, &entry, nullptr));
-        changed = state->columns != before;
+        window.shuffleColumns();
+        changed = document.state().columns != before;
     }
     QVERIFY(changed);
-    QVERIFY(entry.isEnabled());
-    auto sorted = state->columns;
+    QCOMPARE(prompt.pending(), 0);
+    QVERIFY(entry->isEnabled());
+    QVERIFY(document.locked());
+    auto sorted = document.state().columns;
     std::sort(sorted.begin(), sorted.end());
     QVERIFY(sorted == before); // same columns, each still ascending inside
 }
@@ -580,10 +630,10 @@ void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
 // set directly on the engine's input.
 
 void ConditionsUiTest::endToEndSumEvenOdd() {
-    auto state = stateOneTo(14);
+    auto document = documentOneTo(14);
     ScriptedPrompt prompt;
     {
-        SumDialog sum(*state, prompt, *language_, nullptr);
+        SumDialog sum(*document, prompt, *language_, nullptr);
         sum.show();
         click(child(sum, QStringLiteral("optCondSomma(0)")));
         child<QLineEdit>(sum, QStringLiteral("meDa"))->setText(QStringLiteral("30"));
@@ -591,29 +641,26 @@ void ConditionsUiTest::endToEndSumEvenOdd() {
         QVERIFY(sum.close());
     }
     {
-        EvenOddDialog evenOdd(*state, *language_, nullptr);
+        EvenOddDialog evenOdd(*document, *language_, nullptr);
         evenOdd.show();
         click(child(evenOdd, QStringLiteral("optCondizione(0)")));
         clickCell(evenOdd, QStringLiteral("labPariDispari(2)"));
         clickCell(evenOdd, QStringLiteral("labPariDispari(3)"));
         QVERIFY(evenOdd.close());
     }
-    auto direct = stateOneTo(14);
-    direct->conditions.sumActive = FlagOn;
-    direct->conditions.sumFrom = 30;
-    direct->conditions.sumTo = 45;
-    direct->conditions.evenOddActive = FlagOn;
-    direct->conditions.evenCountAllowed[2] = FlagOn;
-    direct->conditions.evenCountAllowed[3] = FlagOn;
-    const auto want = developed(*direct);
+    auto direct = documentOneTo(14);
+    QVERIFY(direct->setSumOn(true));
+    QVERIFY(direct->setSumBounds(30, 45));
+    QVERIFY(direct->setEvenOdd(true, CountSet{2, 3}));
+    const auto want = developed(direct->state());
     QVERIFY(!want.empty() && want.size() < 2002u);
-    QVERIFY(developed(*state) == want);
+    QVERIFY(developed(document->state()) == want);
 }
 
 void ConditionsUiTest::endToEndFixedConsecutive() {
-    auto state = stateOneTo(12);
+    auto document = documentOneTo(12);
     {
-        FixedDialog fixed(*state, *language_, nullptr);
+        FixedDialog fixed(*document, *language_, nullptr);
         fixed.show();
         click(child(fixed, QStringLiteral("optCondFisse(0)")));
         clickCell(fixed, QStringLiteral("labGriglia(4)"));
@@ -621,57 +668,54 @@ void ConditionsUiTest::endToEndFixedConsecutive() {
         QVERIFY(fixed.close());
     }
     {
-        ConsecutiveDialog consecutive(*state, *language_, nullptr);
+        ConsecutiveDialog consecutive(*document, *language_, nullptr);
         consecutive.show();
         click(child(consecutive, QStringLiteral("optCond(0)")));
         clickCell(consecutive, QStringLiteral("lbPresenze(1)"));
         clickCell(consecutive, QStringLiteral("lbPresenze(2)"));
         QVERIFY(consecutive.close());
     }
-    auto direct = stateOneTo(12);
-    direct->conditions.fixedActive = FlagOn;
-    direct->conditions.fixedNumbers[4] = 1;
-    direct->conditions.fixedNumbers[8] = 1;
-    direct->conditions.fixedCount = 2;
-    direct->consecutive.consecutiveActive = FlagOn;
-    direct->consecutive.allowedRuns = 4 + 2;
-    const auto want = developed(*direct);
+    auto direct = documentOneTo(12);
+    QVERIFY(direct->setFixed(true, NumberSet{5, 9}));
+    QVERIFY(direct->setConsecutive(true, CountSet{1, 2}));
+    const auto want = developed(direct->state());
     QVERIFY(!want.empty() && want.size() < 120u);
-    QVERIFY(developed(*state) == want);
+    QVERIFY(developed(document->state()) == want);
 }
 
 void ConditionsUiTest::endToEndReductions() {
     ScriptedPrompt prompt;
-    auto state = stateOneTo(7);
+    auto document = documentOneTo(7);
     {
-        MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
+        MinimumDistanceDialog distance(*document, prompt, *language_, nullptr);
         distance.show();
         click(child(distance, QStringLiteral("optCond(0)")));
         distance.scrollBar()->setValue(5);
         QVERIFY(distance.close());
     }
-    auto direct = stateOneTo(7);
-    direct->minimumDistance = MinimumDistance{5, FlagOn};
-    QCOMPARE(developed(*state).size(), 1u);
-    QVERIFY(developed(*state) == developed(*direct));
+    auto direct = documentOneTo(7);
+    QVERIFY(direct->setMinimumDistance(true, 5));
+    QCOMPARE(developed(document->state()).size(), 1u);
+    QVERIFY(developed(document->state()) == developed(direct->state()));
 
-    auto reducedState = stateOneTo(10);
+    auto reducedDocument = documentOneTo(10);
     {
-        ReducedDialog reduced(*reducedState, prompt, *language_, nullptr);
+        ReducedDialog reduced(*reducedDocument, prompt, *language_, nullptr);
         reduced.show();
         click(child(reduced, QStringLiteral("optCondizione(0)")));
         reduced.scrollBar()->setValue(4);
         QVERIFY(reduced.close());
     }
     const std::vector<Column> want{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
-    QVERIFY(developed(*reducedState) == want);
+    QVERIFY(developed(reducedDocument->state()) == want);
 }
 
 void ConditionsUiTest::endToEndExcluded() {
-    auto state = developedState();
+    auto document = developedDocument();
+    const auto& state = document->state();
     ScriptedPrompt prompt;
     {
-        ExcludedColumnsDialog dialog(*state, prompt, *language_, nullptr);
+        ExcludedColumnsDialog dialog(*document, prompt, *language_, nullptr);
         dialog.show();
         click(child(dialog, QStringLiteral("optCondizione(0)")));
         dialog.systemList()->item(0)->setSelected(true);
@@ -679,82 +723,82 @@ void ConditionsUiTest::endToEndExcluded() {
         click(child(dialog, QStringLiteral("cmdAdd")));
         QVERIFY(dialog.close());
     }
-    auto direct = stateOneTo(7);
-    direct->excluded.excludedActive = FlagOn;
-    direct->excluded.excludedColumns[0] = state->columns[0];
-    direct->excluded.excludedColumns[1] = state->columns[5];
-    direct->excluded.excludedCount = 2;
-    const auto want = developed(*direct);
+    auto direct = documentOneTo(7);
+    const std::array<Column, 2> picked{state.columns[0], state.columns[5]};
+    QVERIFY(direct->setExcluded(true, picked));
+    const auto want = developed(direct->state());
     QCOMPARE(want.size(), 19u);
-    QVERIFY(developed(*state) == want);
+    QVERIFY(developed(state) == want);
 }
 
 void ConditionsUiTest::conditionsSurviveTheSystemFile() {
-    auto state = stateOneTo(9);
+    auto document = documentOneTo(9);
+    const auto& state = document->state();
     ScriptedPrompt prompt;
     {
-        SumDialog sum(*state, prompt, *language_, nullptr);
+        SumDialog sum(*document, prompt, *language_, nullptr);
         sum.show();
         click(child(sum, QStringLiteral("optCondSomma(0)")));
         child<QLineEdit>(sum, QStringLiteral("meDa"))->setText(QStringLiteral("20"));
         QVERIFY(sum.close());
-        EvenOddDialog evenOdd(*state, *language_, nullptr);
+        EvenOddDialog evenOdd(*document, *language_, nullptr);
         evenOdd.show();
         click(child(evenOdd, QStringLiteral("optCondizione(0)")));
         for (int k : {1, 2, 3}) {
             clickCell(evenOdd, QStringLiteral("labPariDispari(%1)").arg(k));
         }
         QVERIFY(evenOdd.close());
-        FixedDialog fixed(*state, *language_, nullptr);
+        FixedDialog fixed(*document, *language_, nullptr);
         fixed.show();
         click(child(fixed, QStringLiteral("optCondFisse(0)")));
         clickCell(fixed, QStringLiteral("labGriglia(3)"));
         QVERIFY(fixed.close());
-        ConsecutiveDialog consecutive(*state, *language_, nullptr);
+        ConsecutiveDialog consecutive(*document, *language_, nullptr);
         consecutive.show();
         click(child(consecutive, QStringLiteral("optCond(0)")));
         clickCell(consecutive, QStringLiteral("lbPresenze(1)"));
         clickCell(consecutive, QStringLiteral("lbPresenze(2)"));
         QVERIFY(consecutive.close());
-        MinimumDistanceDialog distance(*state, prompt, *language_, nullptr);
+        MinimumDistanceDialog distance(*document, prompt, *language_, nullptr);
         distance.show();
         click(child(distance, QStringLiteral("optCond(0)")));
         distance.scrollBar()->setValue(2);
         QVERIFY(distance.close());
     }
-    state->excluded.excludedActive = FlagOn;
-    state->excluded.excludedColumns[0] = Column{1, 4, 5, 6, 7};
-    state->excluded.excludedCount = 1;
-    state->filters[0].members = {1, 1, 1};
-    state->filters[0].acceptedHits = 1 + 2;
-    state->filters[0].active = FlagOn;
-    state->filterCount = 1;
+    const std::array<Column, 1> excluded{Column{1, 4, 5, 6, 7}};
+    QVERIFY(document->setExcluded(true, excluded));
+    FilterColumn filter;
+    filter.setMembers(NumberSet{1, 2, 3});
+    filter.setHits(CountSet{0, 1});
+    filter.setOn(true);
+    QVERIFY(document->setFilterColumns(std::span(&filter, 1)));
 
-    auto loaded = decodeSystemFile(encodeSystemFile(*state));
+    auto loaded = decodeSystemFile(encodeSystemFile(state));
     QVERIFY(loaded.ok());
     const auto& back = loaded.value().state;
-    const auto& c = state->conditions;
+    const auto& c = state.conditions;
     const auto& b = back.conditions;
-    QCOMPARE(b.sumActive, c.sumActive);
+    QCOMPARE(b.sumOn(), c.sumOn());
     QCOMPARE(b.sumFrom, c.sumFrom);
     QCOMPARE(b.sumTo, c.sumTo);
-    QCOMPARE(b.evenOddActive, c.evenOddActive);
-    QVERIFY(b.evenCountAllowed == c.evenCountAllowed);
-    QCOMPARE(b.fixedActive, c.fixedActive);
-    QVERIFY(b.fixedNumbers == c.fixedNumbers);
+    QCOMPARE(b.evenOddOn(), c.evenOddOn());
+    QVERIFY(b.evenCounts() == c.evenCounts());
+    QCOMPARE(b.fixedOn(), c.fixedOn());
+    QVERIFY(b.fixed() == c.fixed());
     QCOMPARE(b.fixedCount, c.fixedCount);
-    QCOMPARE(b.reducedActive, c.reducedActive);
+    QCOMPARE(b.reducedOn(), c.reducedOn());
     QCOMPARE(b.reducedN, c.reducedN);
-    QCOMPARE(back.consecutive.consecutiveActive, state->consecutive.consecutiveActive);
-    QCOMPARE(back.consecutive.allowedRuns, state->consecutive.allowedRuns);
+    QCOMPARE(back.consecutive.on(), state.consecutive.on());
+    QVERIFY(back.consecutive.runs() == state.consecutive.runs());
     QCOMPARE(back.minimumDistance.minDistance, 2);
-    QCOMPARE(back.minimumDistance.minDistanceActive, FlagOn);
-    QCOMPARE(back.excluded.excludedCount, 1);
-    QCOMPARE(back.excluded.excludedColumns[0], state->excluded.excludedColumns[0]);
+    QVERIFY(back.minimumDistance.on());
+    QCOMPARE(back.excluded.columns().size(), 1u);
+    QCOMPARE(back.excluded.columns()[0], state.excluded.columns()[0]);
     QCOMPARE(back.filterCount, 1);
-    QVERIFY(back.filters[0] == state->filters[0]);
+    QVERIFY(back.filters[0] == state.filters[0]);
+    QVERIFY(back.filters[0] == filter);
 
-    const auto want = developed(*state);
+    const auto want = developed(state);
     QVERIFY(!want.empty());
     QVERIFY(developed(back) == want);
 }

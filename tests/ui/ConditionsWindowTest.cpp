@@ -4,7 +4,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemState.h"
+#include "core/SystemDocument.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
@@ -46,7 +46,7 @@ std::vector<Column> engine(const SystemState& state) {
 }
 
 using DialogScript = std::function<void(QDialog&)>;
-using DirectSetup = std::function<void(SystemState&)>;
+using DirectSetup = std::function<void(SystemDocument&)>;
 
 } // namespace
 
@@ -63,6 +63,7 @@ private slots:
     void entriesOpenTheirDialogsAndTickTheirMarks_data();
     void entriesOpenTheirDialogsAndTickTheirMarks();
     void reductionMarksFollowBothFlags();
+    void marksStayOffOverALockedSystem();
     void shuffleFromTheMenu();
 
     void developsLikeTheEngine_data();
@@ -198,21 +199,36 @@ void ConditionsWindowTest::reductionMarksFollowBothFlags() {
     QCOMPARE(prompt_->calls().size(), 2u);
 }
 
+// On a developed system the dialogs only show the conditions: choosing an entry must not
+// tick a condition that stays off.
+void ConditionsWindowTest::marksStayOffOverALockedSystem() {
+    playNumbers(7);
+    developFromWindow();
+    QVERIFY(document_->locked());
+    for (const char* name :
+         {"menuSomma", "menuPariDispari", "menuFisse", "menuConsecutivi", "menuDistanzaMinima",
+          "menuRidotto", "menuColonnaFiltro", "menuEscludiColonne"}) {
+        const auto entryName = QString::fromUtf8(name);
+        QVERIFY2(!runEntry(entryName, {}).isEmpty(), name);
+        QVERIFY2(!entry(*window_, entryName)->isChecked(), name);
+    }
+}
+
 void ConditionsWindowTest::shuffleFromTheMenu() {
     playNumbers(9);
     developFromWindow();
     auto* shuffle = entry(*window_, QStringLiteral("menuMescola"));
     QVERIFY(shuffle->isEnabled());
-    const auto before = state_->columns;
+    const auto before = state().columns;
     bool changed = false;
     for (int i = 0; i < 5 && !changed; ++i) {
         prompt_->answerQuestion(true);
         shuffle->trigger();
-        changed = state_->columns != before;
+        changed = state().columns != before;
     }
     QVERIFY(changed);
     QVERIFY(shuffle->isEnabled());
-    auto sorted = state_->columns;
+    auto sorted = state().columns;
     std::sort(sorted.begin(), sorted.end());
     QVERIFY(sorted == before);
 }
@@ -226,59 +242,45 @@ void ConditionsWindowTest::developsLikeTheEngine_data() {
         press(d, QStringLiteral("optCondSomma(0)"));
         child<QLineEdit>(d, QStringLiteral("meDa"))->setText(QStringLiteral("25"));
         child<QLineEdit>(d, QStringLiteral("meA"))->setText(QStringLiteral("40"));
-    }) << DirectSetup([](SystemState& s) {
-        s.conditions.sumActive = FlagOn;
-        s.conditions.sumFrom = 25;
-        s.conditions.sumTo = 40;
+    }) << DirectSetup([](SystemDocument& d) {
+        QVERIFY(d.setSumOn(true));
+        QVERIFY(d.setSumBounds(25, 40));
     });
     QTest::newRow("even/odd") << "menuPariDispari" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCondizione(0)"));
         press(d, QStringLiteral("labPariDispari(1)"));
         press(d, QStringLiteral("labPariDispari(4)"));
-    }) << DirectSetup([](SystemState& s) {
-        s.conditions.evenOddActive = FlagOn;
-        s.conditions.evenCountAllowed[1] = FlagOn;
-        s.conditions.evenCountAllowed[4] = FlagOn;
+    }) << DirectSetup([](SystemDocument& d) {
+        QVERIFY(d.setEvenOdd(true, CountSet{1, 4}));
     });
     QTest::newRow("fixed") << "menuFisse" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCondFisse(0)"));
         press(d, QStringLiteral("labGriglia(6)"));
-    }) << DirectSetup([](SystemState& s) {
-        s.conditions.fixedActive = FlagOn;
-        s.conditions.fixedNumbers[6] = 1;
-        s.conditions.fixedCount = 1;
-    });
+    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setFixed(true, NumberSet{7})); });
     QTest::newRow("consecutive") << "menuConsecutivi" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCond(0)"));
         press(d, QStringLiteral("lbPresenze(2)"));
-    }) << DirectSetup([](SystemState& s) {
-        s.consecutive.consecutiveActive = FlagOn;
-        s.consecutive.allowedRuns = 4;
-    });
+    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setConsecutive(true, CountSet{2})); });
     QTest::newRow("minimum distance") << "menuDistanzaMinima" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCond(0)"));
         child<QScrollBar>(d, QStringLiteral("hsDistanzaMinima"))->setValue(3);
-    }) << DirectSetup([](SystemState& s) {
-        s.minimumDistance = MinimumDistance{3, FlagOn};
-    });
+    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setMinimumDistance(true, 3)); });
     QTest::newRow("reduced") << "menuRidotto" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCondizione(0)"));
         child<QScrollBar>(d, QStringLiteral("hsRidottoNx"))->setValue(3);
-    }) << DirectSetup([](SystemState& s) {
-        s.conditions.reducedActive = FlagOn;
-        s.conditions.reducedN = 3;
-    });
+    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setReduced(true, 3)); });
     QTest::newRow("filters") << "menuColonnaFiltro" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("cmdNext1"));
         press(d, QStringLiteral("labGriglia(0)"));
         press(d, QStringLiteral("labGriglia(1)"));
         press(d, QStringLiteral("lbPresenze(1)"));
         press(d, QStringLiteral("optCond(0)"));
-    }) << DirectSetup([](SystemState& s) {
-        s.filters[0].members[0] = s.filters[0].members[1] = 1;
-        s.filters[0].acceptedHits = 2;
-        s.filters[0].active = FlagOn;
-        s.filterCount = 1;
+    }) << DirectSetup([](SystemDocument& d) {
+        FilterColumn filter;
+        filter.setMembers(NumberSet{1, 2});
+        filter.setHits(CountSet{1});
+        filter.setOn(true);
+        QVERIFY(d.setFilterColumns(std::span(&filter, 1)));
     });
 }
 
@@ -292,23 +294,24 @@ void ConditionsWindowTest::developsLikeTheEngine() {
     QVERIFY(::entry(*window_, entry)->isChecked());
     developFromWindow();
 
-    SystemState expected;
-    expected.header = state_->header;
+    SystemDocument expected;
+    QVERIFY(expected.setNumbers(state().header.numbers()));
+    QVERIFY(expected.setEuros(state().header.euros()));
     direct(expected);
-    const auto want = engine(expected);
+    const auto want = engine(expected.state());
     QVERIFY(!want.empty());
     QVERIFY(want.size() < 462u); // the condition did thin the integral
-    QCOMPARE(state_->columns.size(), want.size());
-    QVERIFY(state_->columns == want);
-    QCOMPARE(state_->guiLocked, -1);
+    QCOMPARE(state().columns.size(), want.size());
+    QVERIFY(state().columns == want);
+    QVERIFY(document_->locked());
 }
 
 void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
     playNumbers(7);
     developFromWindow();
-    QCOMPARE(state_->columnCount(), 21);
-    const auto first = state_->columns[0];
-    const auto sixth = state_->columns[5];
+    QCOMPARE(state().columnCount(), 21);
+    const auto first = state().columns[0];
+    const auto sixth = state().columns[5];
     runEntry(QStringLiteral("menuEscludiColonne"), [](QDialog& d) {
         press(d, QStringLiteral("optCondizione(0)"));
         auto* list = child<QListWidget>(d, QStringLiteral("lstColonneSistema"));
@@ -320,18 +323,17 @@ void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
 
     prompt_->answerQuestion(true); // "Continuare ?"
     entry(*window_, QStringLiteral("menumodifiche"))->trigger();
-    QCOMPARE(state_->guiLocked, 0);
+    QVERIFY(!document_->locked());
     developFromWindow();
 
-    SystemState expected;
-    expected.header = state_->header;
-    expected.excluded.excludedActive = FlagOn;
-    expected.excluded.excludedColumns[0] = first;
-    expected.excluded.excludedColumns[1] = sixth;
-    expected.excluded.excludedCount = 2;
-    const auto want = engine(expected);
+    SystemDocument expected;
+    QVERIFY(expected.setNumbers(state().header.numbers()));
+    QVERIFY(expected.setEuros(state().header.euros()));
+    const std::array<Column, 2> excluded{first, sixth};
+    QVERIFY(expected.setExcluded(true, excluded));
+    const auto want = engine(expected.state());
     QCOMPARE(want.size(), 19u);
-    QVERIFY(state_->columns == want);
+    QVERIFY(state().columns == want);
 }
 
 void ConditionsWindowTest::capture(QWidget& dialog, const QString& name) {
@@ -357,15 +359,15 @@ void ConditionsWindowTest::screenshots() {
     }
     window_->clickEuro(2);
     window_->clickEuro(7);
-    auto& s = *state_;
-    s.conditions.evenCountAllowed[2] = s.conditions.evenCountAllowed[3] = FlagOn;
-    s.conditions.fixedNumbers[7] = s.conditions.fixedNumbers[20] = 1;
-    s.conditions.fixedCount = 2;
-    s.consecutive.allowedRuns = 2 + 4;
-    s.filters[0].members[2] = s.filters[0].members[4] = s.filters[0].members[7] = 1;
-    s.filters[0].acceptedHits = 1 + 2;
-    s.filters[0].active = FlagOn;
-    s.filterCount = 1;
+    auto& d = *document_;
+    QVERIFY(d.setEvenOdd(false, CountSet{2, 3}));
+    QVERIFY(d.setFixed(false, NumberSet{8, 21}));
+    QVERIFY(d.setConsecutive(false, CountSet{1, 2}));
+    FilterColumn filter;
+    filter.setMembers(NumberSet{3, 5, 8});
+    filter.setHits(CountSet{0, 1});
+    filter.setOn(true);
+    QVERIFY(d.setFilterColumns(std::span(&filter, 1)));
 
     const auto shoot = [this](const QString& name) {
         return [this, name](QDialog& d) {

@@ -1,5 +1,6 @@
 #include "core/Development.h"
-#include "core/SystemState.h"
+#include "core/FilterPanels.h"
+#include "core/SystemDocument.h"
 #include "settings/Language.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
@@ -26,23 +27,26 @@ namespace {
 const QString ClearAllQuestion = QStringLiteral(
     "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?");
 
-std::unique_ptr<SystemState> stateOneTo(int last) {
-    auto state = std::make_unique<SystemState>();
-    std::array<bool, MainNumberCount> marks{};
-    std::fill_n(marks.begin(), last, true);
-    setNumbersInPlay(state->header, marks);
-    const std::array<bool, EuroNumberCount> euro{true, true};
-    setEuroNumbers(state->header, euro);
-    return state;
+using FilterTable = std::array<FilterColumn, MaxFilterColumns>;
+
+// A system with 1..last in play and the Euro numbers 1 and 2.
+std::unique_ptr<SystemDocument> documentOneTo(int last) {
+    auto document = std::make_unique<SystemDocument>();
+    NumberSet numbers;
+    for (int n = 1; n <= last; ++n) {
+        numbers.insert(n);
+    }
+    document->setNumbers(numbers);
+    document->setEuros(NumberSet{1, 2});
+    return document;
 }
 
-FilterColumn filterOf(std::initializer_list<int> members, std::int32_t hits, bool on) {
+// `hits`: bit k set accepts exactly k hits.
+FilterColumn filterOf(NumberSet members, std::uint32_t hits, bool on) {
     FilterColumn f;
-    for (int n : members) {
-        f.members[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    f.acceptedHits = hits;
-    f.active = toFlag(on);
+    f.setMembers(members);
+    f.setHits(CountSet::fromBits(hits));
+    f.setOn(on);
     return f;
 }
 
@@ -105,12 +109,13 @@ QString FiltersUiTest::writeFile(const QString& name, const QByteArray& bytes) {
 }
 
 void FiltersUiTest::opensOnPanelOneWithTotals() {
-    auto state = stateOneTo(10);
-    state->filters[0] = filterOf({1, 2, 3}, 1 + 2, true);
-    state->filters[1] = filterOf({4}, 0, true);
-    state->filterCount = 2;
+    auto document = documentOneTo(10);
+    FilterTable table{};
+    table[0] = filterOf({1, 2, 3}, 1 + 2, true);
+    table[1] = filterOf({4}, 0, true);
+    QVERIFY(document->setFilters(table));
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmFiltri"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Colonne Filtro"));
     QCOMPARE(dialog.panelNumber(), 1);
@@ -145,9 +150,9 @@ void FiltersUiTest::movesAreClamped() {
     QFETCH(int, start);
     QFETCH(QString, button);
     QFETCH(int, panel);
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     // Reach the start: jump to an end, then step.
     if (start > 500) {
         press(dialog, QStringLiteral("cmdTOP"));
@@ -172,9 +177,9 @@ void FiltersUiTest::movesAreClamped() {
 }
 
 void FiltersUiTest::moveButtonsHaveTipsAndRepeat() {
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     struct Button {
         const char* name;
         const char* tip;
@@ -204,9 +209,10 @@ void FiltersUiTest::moveButtonsHaveTipsAndRepeat() {
 }
 
 void FiltersUiTest::leavingAPanelStoresIt() {
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
+    const auto& state = document->state();
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     press(dialog, QStringLiteral("cmdNext1"));
@@ -216,21 +222,31 @@ void FiltersUiTest::leavingAPanelStoresIt() {
     press(dialog, QStringLiteral("lbPresenze(2)"));
     press(dialog, QStringLiteral("optCond(0)"));
     QCOMPARE(text(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("02"));
-    QVERIFY(state->filters[1] == FilterColumn{}); // not stored until left
+    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("cmdNext2"));
-    QVERIFY(state->filters[1] == filterOf({5, 7}, 1 + 4, true));
+    // Panel 2 was stored when left: it counts, and it comes back as it was edited.
+    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("cmdBOTTOM"));
     press(dialog, QStringLiteral("cmdNext1"));
     QVERIFY(dialog.numberGrid()->marked(4));
     QVERIFY(dialog.presenceGrid()->marked(2));
     QVERIFY(dialog.panelSwitch()->isOn());
+    // The document takes the edited table only when the dialog closes.
+    QVERIFY(state.filters[1] == FilterColumn{});
+    QCOMPARE(state.filterCount, 0);
+    press(dialog, QStringLiteral("cmdNext1"));
+    QVERIFY(dialog.close());
+    QCOMPARE(state.filterCount, 1);
+    QVERIFY(state.filters[0] == filterOf({5, 7}, 1 + 4, true));
 }
 
 void FiltersUiTest::onlyNumbersInPlayCanBeChosen() {
-    auto state = stateOneTo(10);
-    state->filters[0] = filterOf({1, 30}, 1, false); // 30 is not in play: kept, not choosable
+    auto document = documentOneTo(10);
+    FilterTable table{};
+    table[0] = filterOf({1, 30}, 1, false); // 30 is not in play: kept, not choosable
+    QVERIFY(document->setFilters(table));
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(!dialog.numberGrid()->cell(29)->selectable());
     QVERIFY(dialog.numberGrid()->cell(29)->font().italic());
@@ -242,14 +258,19 @@ void FiltersUiTest::onlyNumbersInPlayCanBeChosen() {
     press(dialog, QStringLiteral("labGriglia(39)"));
     QVERIFY(!dialog.numberGrid()->marked(39));
     QVERIFY(dialog.close());
-    QVERIFY(state->filters[0] == filterOf({1, 30}, 1, false));
+    QVERIFY(document->state().filters[0] == filterOf({1, 30}, 1, false));
 }
 
 void FiltersUiTest::counterFollowsTheSwitch() {
-    auto state = stateOneTo(10);
-    state->filters[3] = filterOf({1}, 2, true);
+    auto document = documentOneTo(10);
+    FilterTable table{};
+    table[3] = filterOf({1}, 2, true); // the document moves it to the front: panel 1
+    QVERIFY(document->setFilters(table));
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
+    QVERIFY(dialog.panelSwitch()->isOn());
+    press(dialog, QStringLiteral("cmdNext1")); // a switched-off panel
+    QVERIFY(!dialog.panelSwitch()->isOn());
     QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("optCond(0)"));
     QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("02"));
@@ -260,43 +281,59 @@ void FiltersUiTest::counterFollowsTheSwitch() {
 }
 
 void FiltersUiTest::clearPanelAndClearAll() {
-    auto state = stateOneTo(10);
-    state->filters[0] = filterOf({1, 2}, 3, true);
-    state->filters[1] = filterOf({3}, 3, true);
-    state->filterCount = 2;
+    auto document = documentOneTo(10);
+    const auto& state = document->state();
+    FilterTable table{};
+    table[0] = filterOf({1, 2}, 3, true);
+    table[1] = filterOf({3}, 3, true);
+    QVERIFY(document->setFilters(table));
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     press(dialog, QStringLiteral("cmdCancella"));
     QCOMPARE(dialog.numberGrid()->markedCount(), 0);
     QCOMPARE(dialog.presenceGrid()->markedCount(), 0);
     QVERIFY(!dialog.panelSwitch()->isOn());
-    QVERIFY(state->filters[0] == filterOf({1, 2}, 3, true)); // stored when left
+    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("cmdNext1"));
-    QVERIFY(state->filters[0] == FilterColumn{});
+    press(dialog, QStringLiteral("cmdPrev1"));
+    QCOMPARE(dialog.numberGrid()->markedCount(), 0); // the cleared panel was stored when left
+    QVERIFY(!dialog.panelSwitch()->isOn());
+    press(dialog, QStringLiteral("cmdNext1"));
 
     prompt.answerQuestion(false);
     press(dialog, QStringLiteral("cmdCancellaTutto"));
     QCOMPARE(prompt.calls().back().text, ClearAllQuestion);
     QCOMPARE(dialog.panelNumber(), 2);
-    QVERIFY(state->filters[1] == filterOf({3}, 3, true));
+    QVERIFY(dialog.numberGrid()->marked(2));
+    QVERIFY(dialog.panelSwitch()->isOn());
+    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
 
     prompt.answerQuestion(true);
     press(dialog, QStringLiteral("cmdCancellaTutto"));
     QCOMPARE(dialog.panelNumber(), 1);
-    QCOMPARE(state->filterCount, 0);
-    QVERIFY(state->filters[1] == FilterColumn{});
     QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("00"));
+    QCOMPARE(state.filterCount, 2); // the document takes the table on closing
+    press(dialog, QStringLiteral("cmdNext1"));
+    QCOMPARE(dialog.numberGrid()->markedCount(), 0);
+    dialog.show();
+    QVERIFY(dialog.close());
+    QCOMPARE(state.filterCount, 0);
+    QVERIFY(state.filters[0] == FilterColumn{});
+    QVERIFY(state.filters[1] == FilterColumn{});
 }
 
 void FiltersUiTest::closingPutsSwitchedOnPanelsFirst() {
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
+    const auto& state = document->state();
+    FilterTable table{};
     for (int i = 0; i < 6; ++i) {
-        state->filters[static_cast<std::size_t>(i)] = filterOf({i + 1}, 1 << (i % 6), false);
+        table[static_cast<std::size_t>(i)] = filterOf({i + 1}, 1U << (i % 6), false);
     }
+    QVERIFY(document->setFilters(table));
     const auto old2 = filterOf({2}, 2, true);
     const auto old5 = filterOf({5}, 16, true);
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     dialog.show();
     for (int i = 0; i < 4; ++i) {
         press(dialog, QStringLiteral("cmdNext1"));
@@ -307,24 +344,26 @@ void FiltersUiTest::closingPutsSwitchedOnPanelsFirst() {
     QCOMPARE(dialog.panelNumber(), 5);
     press(dialog, QStringLiteral("optCond(0)")); // panel 5 is stored by closing
     QVERIFY(dialog.close());
-    QCOMPARE(state->filterCount, 2);
-    QVERIFY(state->filters[0] == old2);
-    QVERIFY(state->filters[1] == old5);
-    QVERIFY(state->filters[2] == filterOf({1}, 1, false));
-    QVERIFY(state->filters[3] == filterOf({3}, 4, false));
-    QVERIFY(state->filters[5] == filterOf({6}, 32, false));
+    QCOMPARE(state.filterCount, 2);
+    QVERIFY(state.filters[0] == old2);
+    QVERIFY(state.filters[1] == old5);
+    QVERIFY(state.filters[2] == filterOf({1}, 1, false));
+    QVERIFY(state.filters[3] == filterOf({3}, 4, false));
+    QVERIFY(state.filters[5] == filterOf({6}, 32, false));
 }
 
 void FiltersUiTest::lockedPanelsAreViewOnly() {
-    auto state = stateOneTo(10);
-    state->guiLocked = -1;
-    state->filters[0] = filterOf({1}, 1, true);
-    state->filters[1] = filterOf({2}, 2, false); // out of order: must stay as it is
-    state->filters[2] = filterOf({3}, 4, true);
-    state->filterCount = 1;
-    const auto before = state->filters;
+    auto document = documentOneTo(10);
+    const auto& state = document->state();
+    FilterTable table{};
+    table[0] = filterOf({1}, 1, true);
+    table[1] = filterOf({2}, 2, true);
+    table[2] = filterOf({3}, 4, false);
+    QVERIFY(document->setFilters(table));
+    document->lock();
+    const auto before = state.filters;
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(!child(dialog, QStringLiteral("frameFiltro"))->isEnabled());
     press(dialog, QStringLiteral("labGriglia(4)"));
@@ -335,17 +374,16 @@ void FiltersUiTest::lockedPanelsAreViewOnly() {
     QVERIFY(dialog.numberGrid()->marked(1));
     QVERIFY(dialog.close());
     QVERIFY(prompt.calls().empty());
-    QVERIFY(state->filters == before);
-    QCOMPARE(state->filterCount, 1);
+    QVERIFY(state.filters == before);
+    QCOMPARE(state.filterCount, 2);
 }
 
 void FiltersUiTest::importNeedsAFileAndAsksFirst() {
-    auto state = stateOneTo(10);
-    state->filters[0] = filterOf({9}, 1, true);
-    state->filterCount = 1;
+    FilterTable table{};
+    table[0] = filterOf({9}, 1, true);
     const auto path = writeFile(QStringLiteral("one.txt"), "1 2 3\n");
     ScriptedPrompt prompt;
-    FilterImportDialog dialog(*state, prompt, *language_, QStringLiteral("/data/txt"), nullptr);
+    FilterImportDialog dialog(table, prompt, *language_, QStringLiteral("/data/txt"), nullptr);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmImportFiltri"));
     auto* process = child<QPushButton>(dialog, QStringLiteral("cmdProcess"));
     QVERIFY(!process->isEnabled());
@@ -365,16 +403,16 @@ void FiltersUiTest::importNeedsAFileAndAsksFirst() {
     click(process);
     QCOMPARE(prompt.calls().back().text, ClearAllQuestion);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(state->filterCount, 1);
-    QVERIFY(state->filters[0] == filterOf({9}, 1, true));
+    QCOMPARE(activeFilterCount(table), 1);
+    QVERIFY(table[0] == filterOf({9}, 1, true));
 }
 
 void FiltersUiTest::importLoadsLinesWithChosenHits() {
-    auto state = stateOneTo(10);
-    state->filters[7] = filterOf({9}, 1, true);
+    FilterTable table{};
+    table[7] = filterOf({9}, 1, true);
     const auto path = writeFile(QStringLiteral("three.txt"), "1-2-3\n\n  \t\n4;5.6\r\n7 \t8\n");
     ScriptedPrompt prompt;
-    FilterImportDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterImportDialog dialog(table, prompt, *language_, QString(), nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     press(dialog, QStringLiteral("lbPresenze(0)"));
@@ -385,11 +423,11 @@ void FiltersUiTest::importLoadsLinesWithChosenHits() {
     press(dialog, QStringLiteral("cmdProcess"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(state->filterCount, 3);
-    QVERIFY(state->filters[0] == filterOf({1, 2, 3}, 1 + 8, true));
-    QVERIFY(state->filters[1] == filterOf({4, 5, 6}, 1 + 8, true));
-    QVERIFY(state->filters[2] == filterOf({7, 8}, 1 + 8, true));
-    QVERIFY(state->filters[7] == FilterColumn{});
+    QCOMPARE(activeFilterCount(table), 3);
+    QVERIFY(table[0] == filterOf({1, 2, 3}, 1 + 8, true));
+    QVERIFY(table[1] == filterOf({4, 5, 6}, 1 + 8, true));
+    QVERIFY(table[2] == filterOf({7, 8}, 1 + 8, true));
+    QVERIFY(table[7] == FilterColumn{});
     QCOMPARE(prompt.calls().size(), 2u); // file, question; no warning
 }
 
@@ -399,9 +437,9 @@ void FiltersUiTest::importWarnsAtTheLimitAndAboutSkippedPieces() {
         many += i == 0 ? "1 x 2 77,3\n" : "4 5\n";
     }
     const auto path = writeFile(QStringLiteral("many.txt"), many);
-    auto state = stateOneTo(10);
+    FilterTable table{};
     ScriptedPrompt prompt;
-    FilterImportDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterImportDialog dialog(table, prompt, *language_, QString(), nullptr);
     dialog.show();
     prompt.answerOpenFile(path);
     press(dialog, QStringLiteral("cmdImportaFiltri"));
@@ -409,8 +447,8 @@ void FiltersUiTest::importWarnsAtTheLimitAndAboutSkippedPieces() {
     prompt.acceptMessage();
     prompt.acceptMessage();
     press(dialog, QStringLiteral("cmdProcess"));
-    QCOMPARE(state->filterCount, MaxFilterColumns);
-    QVERIFY(state->filters[0] == filterOf({1, 2, 3}, 0, true));
+    QCOMPARE(activeFilterCount(table), MaxFilterColumns);
+    QVERIFY(table[0] == filterOf({1, 2, 3}, 0, true));
     QCOMPARE(prompt.calls().size(), 4u);
     QCOMPARE(prompt.calls()[2].title, QStringLiteral("ATTENZIONE"));
     QCOMPARE(prompt.calls()[2].icon, Prompt::Icon::Critical);
@@ -421,12 +459,11 @@ void FiltersUiTest::importWarnsAtTheLimitAndAboutSkippedPieces() {
 }
 
 void FiltersUiTest::importOfAnUnreadableFileChangesNothing() {
-    auto state = stateOneTo(10);
-    state->filters[0] = filterOf({9}, 1, true);
-    state->filterCount = 1;
-    const auto before = state->filters;
+    FilterTable table{};
+    table[0] = filterOf({9}, 1, true);
+    const auto before = table;
     ScriptedPrompt prompt;
-    FilterImportDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterImportDialog dialog(table, prompt, *language_, QString(), nullptr);
     dialog.show();
     prompt.answerOpenFile(QDir(xdg_->dataFolder()).filePath(QStringLiteral("missing.txt")));
     press(dialog, QStringLiteral("cmdImportaFiltri"));
@@ -436,15 +473,15 @@ void FiltersUiTest::importOfAnUnreadableFileChangesNothing() {
     QVERIFY(dialog.isVisible());
     QCOMPARE(prompt.calls().back().icon, Prompt::Icon::Critical);
     QVERIFY(!prompt.calls().back().text.isEmpty());
-    QVERIFY(state->filters == before);
-    QCOMPARE(state->filterCount, 1);
+    QVERIFY(table == before);
+    QCOMPARE(activeFilterCount(table), 1);
 }
 
 void FiltersUiTest::importFromTheFilterDialog() {
     const auto path = writeFile(QStringLiteral("two.txt"), "1 2\n3 4\n");
-    auto state = stateOneTo(10);
+    auto document = documentOneTo(10);
     ScriptedPrompt prompt;
-    FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+    FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
     dialog.show();
     press(dialog, QStringLiteral("cmdNext2"));
     prompt.answerOpenFile(path);
@@ -467,15 +504,15 @@ void FiltersUiTest::importFromTheFilterDialog() {
     QVERIFY(dialog.numberGrid()->marked(0));
     QVERIFY(dialog.panelSwitch()->isOn());
     QVERIFY(dialog.close());
-    QCOMPARE(state->filterCount, 2);
-    QVERIFY(state->filters[1] == filterOf({3, 4}, 0, true));
+    QCOMPARE(document->state().filterCount, 2);
+    QVERIFY(document->state().filters[1] == filterOf({3, 4}, 0, true));
 }
 
 void FiltersUiTest::endToEndFilters() {
-    auto state = stateOneTo(12);
+    auto document = documentOneTo(12);
     ScriptedPrompt prompt;
     {
-        FilterDialog dialog(*state, prompt, *language_, QString(), nullptr);
+        FilterDialog dialog(*document, prompt, *language_, QString(), nullptr);
         dialog.show();
         // Panel 3: {1, 2, 3}, none of them; panel 1: {10, 11, 12}, one or two of them.
         press(dialog, QStringLiteral("cmdNext1"));
@@ -494,15 +531,15 @@ void FiltersUiTest::endToEndFilters() {
         press(dialog, QStringLiteral("optCond(0)"));
         QVERIFY(dialog.close());
     }
-    auto direct = stateOneTo(12);
-    direct->filters[0] = filterOf({10, 11, 12}, 2 + 4, true);
-    direct->filters[1] = filterOf({1, 2, 3}, 1, true);
-    direct->filterCount = 2;
+    auto direct = documentOneTo(12);
+    const std::array<FilterColumn, 2> switchedOn{filterOf({10, 11, 12}, 2 + 4, true),
+                                                 filterOf({1, 2, 3}, 1, true)};
+    QVERIFY(direct->setFilterColumns(switchedOn));
     DevelopmentControl control;
-    const auto want = develop(*direct, {}, control).columns;
+    const auto want = develop(direct->state(), {}, control).columns;
     QVERIFY(!want.empty() && want.size() < 792u);
-    QCOMPARE(state->filterCount, 2);
-    QVERIFY(develop(*state, {}, control).columns == want);
+    QCOMPARE(document->state().filterCount, 2);
+    QVERIFY(develop(document->state(), {}, control).columns == want);
 }
 
 QTEST_MAIN(FiltersUiTest)

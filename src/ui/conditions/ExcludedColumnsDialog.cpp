@@ -5,6 +5,7 @@
 #include "core/SystemDocument.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/OnOffSwitch.h"
+#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <algorithm>
@@ -102,8 +103,8 @@ ExcludedColumnsDialog::ExcludedColumnsDialog(SystemDocument& document, Prompt& p
 }
 
 void ExcludedColumnsDialog::showCounts() {
-    systemCount_->setText(QString::fromStdString(formatCount(system_->count())));
-    excludedCount_->setText(QString::fromStdString(formatCount(excluded_->count())));
+    systemCount_->setText(displayCount(system_->count()));
+    excludedCount_->setText(displayCount(excluded_->count()));
 }
 
 void ExcludedColumnsDialog::addSelected() {

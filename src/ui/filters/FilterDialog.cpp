@@ -7,6 +7,7 @@
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/OnOffSwitch.h"
+#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <array>
@@ -36,7 +37,8 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent, bool su
 }
 
 QString count(int value) {
-    return QString::fromStdString(formatFilterCount(value));
+    return value >= 0 && value < 10 ? QString::fromStdString(formatFilterCount(value))
+                                    : displayCount(value);
 }
 
 } // namespace

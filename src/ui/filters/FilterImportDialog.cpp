@@ -6,6 +6,7 @@
 #include "filters/FilterImport.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <array>
@@ -102,7 +103,7 @@ void FilterImportDialog::runImport() {
                         Prompt::Icon::Critical);
     }
     if (r.skippedPieces > 0) {
-        const auto n = QString::fromStdString(formatCount(r.skippedPieces));
+        const auto n = displayCount(r.skippedPieces);
         prompt_.message(
             this, QStringLiteral("ATTENZIONE"),
             r.skippedPieces == 1

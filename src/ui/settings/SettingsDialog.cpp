@@ -4,6 +4,7 @@
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "ui/Prompt.h"
+#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <cmath>
@@ -68,7 +69,7 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     header_->setMinimumWidth(header_->fontMetrics().horizontalAdvance(header_->text()) + 24);
 
     price_->setObjectName(QStringLiteral("txtCostoCol"));
-    price_->setText(fromStd(formatCentsAsDecimal(settings_.pricePerColumn)));
+    price_->setText(displayPrice(settings_.pricePerColumn));
     price_->setAlignment(Qt::AlignRight);
     price_->setMaxLength(12);
     price_->setMaximumWidth(price_->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")) +

@@ -1,8 +1,19 @@
 #include "ui/widgets/ToggleCell.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 
 namespace quintora {
+
+namespace {
+
+// A colour halfway to light grey: a read-only cell keeps its mark recognisable but looks off.
+QColor greyed(const QColor& c) {
+    constexpr int Grey = 200;
+    return {(c.red() + Grey) / 2, (c.green() + Grey) / 2, (c.blue() + Grey) / 2};
+}
+
+} // namespace
 
 CellLook CellLook::red() {
     return {QColor(Qt::red), QColor(Qt::white), QColor(Qt::white), QColor(Qt::black)};
@@ -60,11 +71,25 @@ void ToggleCell::mousePressEvent(QMouseEvent* event) {
     event->ignore(); // let a CellGrid see the press to start its drag
 }
 
+void ToggleCell::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        refresh();
+    }
+}
+
 void ToggleCell::refresh() {
     setProperty("Tag", marked_ ? QStringLiteral("1") : QStringLiteral("0"));
     QPalette pal = palette();
     QFont f = font();
-    if (!selectable_) {
+    if (!isEnabled()) {
+        // Locked: greyed, the marked cells still set apart from the others.
+        pal.setColor(QPalette::Window,
+                     marked_ ? greyed(look_.markedBackground) : QColor(236, 236, 236));
+        pal.setColor(QPalette::WindowText, marked_ ? QColor(Qt::white) : QColor(150, 150, 150));
+        f.setItalic(false);
+        f.setBold(marked_ && look_.markedBold);
+    } else if (!selectable_) {
         // A mark on a number not in play (a filter member) stays visible, in the grey text.
         pal.setColor(QPalette::Window, marked_ ? look_.markedBackground : look_.unmarkedBackground);
         pal.setColor(QPalette::WindowText, QColor(192, 192, 192));

@@ -1,0 +1,21 @@
+// Any bytes as a system file. What decodes must encode to bytes that decode again and
+// encode to the same bytes: the reader accepts everything the writer writes.
+#include "files/SystemFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto loaded = quintora::decodeSystemFile(std::span(data, size));
+    if (!loaded) {
+        return 0;
+    }
+    const auto first = quintora::encodeSystemFile(loaded.value().state);
+    const auto again = quintora::decodeSystemFile(first);
+    if (!again || quintora::encodeSystemFile(again.value().state) != first) {
+        std::abort();
+    }
+    return 0;
+}
