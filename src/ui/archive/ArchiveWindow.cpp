@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -71,8 +72,7 @@ ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, 
 
     auto* heading =
         namedLabel("lbIntestazione", "    DATA    | N.  | Colonna Vincente | J1 | J2", this);
-    heading->setFont(monoBold);
-    heading->setContentsMargins(2, 0, 0, 0);
+    heading->setFont(mono);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lst"));
     list_->setToolTip(QStringLiteral("Doppio Click x Colonna di Spoglio"));
@@ -81,6 +81,11 @@ ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, 
     list_->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(50, u'0')) +
                            list_->verticalScrollBar()->sizeHint().width() + 8);
     list_->setMinimumHeight(QFontMetrics(mono).height() * 16);
+    // The heading's columns over the list's: the same font, starting where a line's text does.
+    heading->setContentsMargins(
+        list_->frameWidth() + style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) +
+            1,
+        0, 0, 0);
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { chooseLine(list_->row(item)); });
 

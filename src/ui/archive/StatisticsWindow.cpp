@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QBarCategoryAxis>
+#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -76,12 +77,11 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     frame->setObjectName(QStringLiteral("frameChart"));
     frame->setFrameShape(QFrame::StyledPanel);
     chart_ = new QChart;
-    chart_->legend()->hide();
-    chart_->setAnimationOptions(QChart::NoAnimation);
     view_ = new QChartView(chart_, frame);
     view_->setObjectName(QStringLiteral("MSChart1"));
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(620, 600);
+    // Wide enough that the fifty upright labels all fit, the first and the last included.
+    view_->setMinimumSize(800, 600);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(view_);
@@ -149,47 +149,63 @@ QString StatisticsWindow::tableTitle(StatTable table) {
 void StatisticsWindow::drawChart() {
     chartStale_ = false;
     const StatChart data = statisticsChart(stats_, shown_);
-    chart_->removeAllSeries();
-    for (auto* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    chart_->setTitle(tableTitle(shown_));
+    // A new chart each time: nothing of the previous table's axes can stay behind.
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setTitle(tableTitle(shown_));
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPointSize(titleFont.pointSize() + 2);
-    chart_->setTitleFont(titleFont);
+    chart->setTitleFont(titleFont);
 
-    // Bars run left to right, the first row at the top, each with its label beside it.
-    auto* set = new QBarSet(chart_->title());
+    // A few rows run left to right, the first at the top, each label beside its bar; the fifty
+    // numbers stand side by side with their labels turned upright.
+    const bool sideBySide = data.values.size() > 10;
+    auto* set = new QBarSet(chart->title());
     set->setColor(QColor(0, 128, 128));
     QStringList labels;
     int highest = 0;
-    for (std::size_t r = data.values.size(); r-- > 0;) {
+    for (std::size_t i = 0; i < data.values.size(); ++i) {
+        const std::size_t r = sideBySide ? i : data.values.size() - 1 - i;
         *set << data.values[r];
-        labels << QString::fromStdString(data.labels[r]);
+        // Chart labels are rich text: non-breaking blanks keep the counts of a column of labels
+        // lined up; an upright label reads better with the blanks shown as one.
+        QString label = QString::fromStdString(data.labels[r]);
+        labels << (sideBySide ? label : label.replace(u' ', QChar(0xA0)));
         highest = std::max(highest, static_cast<int>(data.values[r]));
     }
-    auto* series = new QHorizontalBarSeries;
+    QAbstractBarSeries* series =
+        sideBySide ? static_cast<QAbstractBarSeries*>(new QBarSeries) : new QHorizontalBarSeries;
     series->append(set);
     series->setBarWidth(0.7);
-    chart_->addSeries(series);
+    chart->addSeries(series);
 
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(data.values.size() > 10 ? 8 : 10);
+    mono.setPointSize(sideBySide ? 7 : 10);
     auto* rows = new QBarCategoryAxis;
     rows->append(labels);
     rows->setLabelsFont(mono);
     rows->setGridLineVisible(false);
+    rows->setTruncateLabels(false); // whole labels, or the counts in them are lost
+    if (sideBySide) {
+        rows->setLabelsAngle(-90);
+    }
     auto* counts = new QValueAxis;
     counts->setRange(0, std::max(highest, 1));
     counts->applyNiceNumbers();
     counts->setLabelFormat(QStringLiteral("%d"));
-    chart_->addAxis(rows, Qt::AlignLeft);
-    chart_->addAxis(counts, Qt::AlignBottom);
+    chart->addAxis(rows, sideBySide ? Qt::AlignBottom : Qt::AlignLeft);
+    chart->addAxis(counts, sideBySide ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(rows);
     series->attachAxis(counts);
+
+    QChart* old = view_->chart();
+    view_->setChart(chart);
+    delete old;
+    chart_ = chart;
 }
 
 } // namespace quintora

@@ -84,6 +84,7 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, const DrawArchi
     grid_->setWordWrap(false);
     grid_->setAlternatingRowColors(true);
     grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     QStringList header;
     header << languageText(language_, "0208", "Data ")
@@ -116,7 +117,7 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, const DrawArchi
     layout->addLayout(range);
     layout->addWidget(grid_, 1);
 
-    loadWindowTexts(this, language, QSize(640, 520));
+    loadWindowTexts(this, language, QSize(640, 600));
     autoSizeGrid();
     connect(new DocumentSignals(document, this), &DocumentSignals::changed, this,
             &ArchiveCheckDialog::followDocument);

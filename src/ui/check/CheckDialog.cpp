@@ -89,6 +89,9 @@ QWidget* CheckDialog::buildFields() {
     main->setObjectName(QStringLiteral("frameColonna"));
     auto* euro = new QGroupBox(QStringLiteral("Jackpot"), row);
     euro->setObjectName(QStringLiteral("frameJackpot"));
+    for (auto* frame : {main, euro}) {
+        frame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    }
     auto* mainLayout = new QHBoxLayout(main);
     auto* euroLayout = new QHBoxLayout(euro);
 
@@ -151,9 +154,8 @@ QWidget* CheckDialog::buildLists() {
         list->setMinimumSize(96, 110);
         auto* count = new QLabel(QStringLiteral("0"), panel);
         count->setObjectName(QStringLiteral("labVincite(%1)").arg(c));
-        count->setFrameShape(QFrame::StyledPanel);
-        count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        count->setContentsMargins(4, 0, 4, 0);
+        count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        count->setAlignment(Qt::AlignCenter);
         count->setFont(bold);
         const int row = (c / ListColumns) * 3;
         const int column = c % ListColumns;
