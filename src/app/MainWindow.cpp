@@ -8,6 +8,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/WindowLoad.h"
 
 #include <QFileInfo>
@@ -158,12 +159,14 @@ QWidget* MainWindow::buildOperations(QWidget* parent) {
         auto* button = new QPushButton(QString::fromUtf8(e.caption), frame);
         button->setObjectName(QString::fromUtf8(e.name));
         button->setMinimumHeight(30);
-        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        // A larger window grows the grids; the buttons keep their height, together at the top.
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, e.slot);
         buttons_.*e.button = button;
         layout->addWidget(button);
     }
+    layout->addStretch(1);
     frame->setMinimumWidth(190);
     return frame;
 }
@@ -175,7 +178,8 @@ void MainWindow::buildStatusBar() {
     const char* names[] = {"Nome Sistema", "Numero Combinazioni", "Costo Sistema", "Tipo Sistema"};
     const int widths[] = {150, 110, 130, 220};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(bar);
+        // The system's name may be a long path: cut in the middle, whole in the tooltip.
+        auto* panel = i == 0 ? new ElidedLabel(bar) : new QLabel(bar);
         panel->setObjectName(QStringLiteral("StBarPanel(%1)").arg(i + 1));
         panel->setToolTip(QString::fromUtf8(names[i]));
         panel->setFrameShape(QFrame::StyledPanel);

@@ -14,6 +14,7 @@
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -102,6 +103,13 @@ void MainWindow::buildMenus() {
     actions_.about = menuBar()->addAction(QStringLiteral("&Info"));
     actions_.about->setObjectName(QStringLiteral("menuinfo"));
     connect(actions_.about, &QAction::triggered, this, &MainWindow::showAbout);
+
+    // Keys of the usual desktop commands; an entry that is disabled ignores its key too.
+    actions_.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    actions_.save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions_.saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    actions_.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    actions_.develop->setShortcut(QKeySequence(Qt::Key_F5));
 }
 
 void MainWindow::notAvailable() {

@@ -6,6 +6,7 @@
 #include "core/SystemDocument.h"
 #include "ui/DisplayFormat.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/ElidedLabel.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -69,7 +70,9 @@ void MainWindow::showConditionMarks() {
 
 void MainWindow::showStatusBar() {
     const auto& doc = document();
-    statusPanels_[0]->setText(QString::fromStdString(doc.shownFileName()));
+    auto* name = static_cast<ElidedLabel*>(statusPanels_[0]);
+    name->setFullText(QString::fromStdString(doc.shownFileName()));
+    name->setCutToolTip(QString::fromStdString(doc.state().systemPath));
     statusPanels_[1]->setText(displayCount(doc.state().columnCount()));
     statusPanels_[2]->setText(displayEuro(doc.cost()));
     statusPanels_[3]->setText(QString::fromStdString(doc.state().header.systemType));

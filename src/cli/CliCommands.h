@@ -30,6 +30,9 @@ int runArchiveList(const Args& args);
 int runCheck(const Args& args);
 int runArchiveCheck(const Args& args);
 int runStats(const Args& args);
+int runMatrixList(const Args& args);
+int runAdapt(const Args& args);
+int runMatrixMake(const Args& args);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);

@@ -5,6 +5,7 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "files/FileIo.h"
 
 #include <iostream>
 
@@ -21,6 +22,9 @@ int runArchiveImport(const Args& args) {
         return usageError(self, "a downloaded archive text and -o ARCHIVE.dat are needed");
     }
     const std::string& out = p.option("-o");
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
     DrawArchive archive;
     if (auto imported = updateArchiveFromText(archive, p.files[0], out); !imported) {
         return fail(imported.error().message);

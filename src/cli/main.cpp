@@ -37,6 +37,16 @@ const Command commands[] = {
      runArchiveCheck},
     {"stats", "quintora-cli stats --archive ARCHIVE.dat --csv OUT.csv",
      "writes the statistics CSV of an archive and prints its six tables", runStats},
+    {"matrix-list", "quintora-cli matrix-list DIR [--v V] [--today DD/MM/YYYY]",
+     "lists the matrix files of a folder with their headers and flags", runMatrixList},
+    {"adapt", "quintora-cli adapt IN.qsy MATRIX.mzor [--fixed a,b] [--today DD/MM/YYYY] -o OUT.qsy",
+     "adapts a matrix to the numbers in play of the system stored in IN", runAdapt},
+    {"matrix-make",
+     "quintora-cli matrix-make V T M [--fixed F] [--author A] [--description D] "
+     "[--valid-from DD/MM/YYYY] [--valid-to DD/MM/YYYY] [--seconds S] [--steps N] [--seed N] "
+     "-o FILE.mzor",
+     "makes a matrix of 5-number columns over V numbers with T hits whenever M are drawn",
+     runMatrixMake},
 };
 
 void printHelp(std::ostream& out) {

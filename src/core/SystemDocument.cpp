@@ -5,6 +5,7 @@
 #include "files/ColumnText.h"
 #include "files/FileIo.h"
 #include "files/SystemFile.h"
+#include "matrix/MatrixAdaptation.h"
 
 #include <algorithm>
 
@@ -347,6 +348,16 @@ Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
     state_.systemPath = path;
     state_.systemFileName = path;
     shownFileName_ = path;
+    state_.locked = true;
+    notify(Changes::all());
+    return success();
+}
+
+Status SystemDocument::adoptAdaptation(Adaptation&& adaptation) {
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
+    }
+    applyAdaptation(state_, std::move(adaptation));
     state_.locked = true;
     notify(Changes::all());
     return success();

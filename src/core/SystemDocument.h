@@ -16,6 +16,8 @@
 
 namespace quintora {
 
+struct Adaptation;
+
 // What a change touched, so a view redraws only that.
 enum class Change : unsigned {
     Numbers = 1U << 0,    // numbers in play, Euro numbers
@@ -140,6 +142,10 @@ public:
     Status adoptImportedColumns(std::vector<Column> columns,
                                 std::array<std::uint8_t, EuroNumbersPerSystem> euro,
                                 const std::string& path);
+
+    // Replaces the columns by those of an adapted matrix, keeping the numbers in play, and
+    // locks the system (refused unless a matrix may be adapted now).
+    Status adoptAdaptation(Adaptation&& adaptation);
 
     // --- Files ---
     // Opens a system file; a refused file leaves everything as it was. The warnings of

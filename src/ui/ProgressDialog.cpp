@@ -45,7 +45,9 @@ ProgressDialog::ProgressDialog(Language& language, QWidget* parent)
     , cancelButton_(new QPushButton(QStringLiteral("&Annulla"), this)) {
     setObjectName(QStringLiteral("frmCalcolo"));
     setWindowTitle(QStringLiteral("Elaborazione in corso..."));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A title and nothing to minimise or maximise: the development is closed by its button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     bar_->setObjectName(QStringLiteral("prgElaborazione"));
     bar_->setRange(0, 100);

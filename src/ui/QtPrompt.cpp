@@ -25,6 +25,12 @@ QMessageBox::Icon boxIcon(Prompt::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box has a title and nothing to minimise or maximise.
+void setBoxFlags(QDialog& box) {
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
 QString titleOrApplication(const QString& title) {
     return title.isEmpty() ? QApplication::applicationDisplayName() : title;
 }
@@ -38,6 +44,7 @@ QString qtFileFilter(const QString& programFilter) {
 
 void QtPrompt::message(QWidget* parent, const QString& title, const QString& text, Icon icon) {
     QMessageBox box(boxIcon(icon), titleOrApplication(title), text, QMessageBox::Ok, parent);
+    setBoxFlags(box);
     box.exec();
 }
 
@@ -45,6 +52,7 @@ bool QtPrompt::question(QWidget* parent, const QString& title, const QString& te
     QMessageBox box(boxIcon(icon), titleOrApplication(title), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
+    setBoxFlags(box);
     return box.exec() == QMessageBox::Yes;
 }
 

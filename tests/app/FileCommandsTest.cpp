@@ -10,6 +10,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/ElidedLabel.h"
 
 #include <functional>
 #include <memory>
@@ -130,7 +131,10 @@ private slots:
 
 private:
     QString panel(int i) const {
-        return window_->findChild<QLabel*>(QStringLiteral("StBarPanel(%1)").arg(i))->text();
+        const auto* label = window_->findChild<QLabel*>(QStringLiteral("StBarPanel(%1)").arg(i));
+        // The name panel may show a long path cut in the middle; its whole text is kept.
+        const auto* name = qobject_cast<const ElidedLabel*>(label);
+        return name != nullptr ? name->fullText() : label->text();
     }
     QString systems() const { return context_->dataFolder.systemsFolder(); }
     QString texts() const { return context_->dataFolder.textFolder(); }

@@ -1,0 +1,142 @@
+// quintora-cli adapt IN.qsy MATRIX.mzor [--fixed a,b] [--today DD/MM/YYYY] -o OUT.qsy
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
+#include "cli/MatrixOptions.h"
+#include "core/Development.h"
+#include "core/Format.h"
+#include "files/FileIo.h"
+#include "files/SystemFile.h"
+#include "matrix/MatrixAdaptation.h"
+#include "matrix/MatrixCatalogue.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace quintora::cli {
+
+namespace {
+
+std::vector<std::string> commaSeparated(const std::string& text) {
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == ',') {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    return parts;
+}
+
+// Why the window's adapt command would stay disabled for this entry, or empty.
+std::string refusal(const CatalogueEntry& entry) {
+    const MatrixMessages messages;
+    const auto texts = statusTexts(entry, messages);
+    std::string reason;
+    for (const auto* text :
+         {&texts.identifier, &texts.checksum, &texts.expired, &texts.notActive}) {
+        if (!text->empty()) {
+            reason += (reason.empty() ? "" : "; ") + *text;
+        }
+    }
+    return reason;
+}
+
+} // namespace
+
+int runAdapt(const Args& args) {
+    const auto& self = commandNamed("adapt");
+    const auto parsed = parseArgs(args, {"-o", "--fixed", "--today"});
+    if (!parsed) {
+        return usageError(self, parsed.error().message);
+    }
+    const auto& p = parsed.value();
+    if (p.files.size() != 2 || !p.has("-o")) {
+        return usageError(self, "a system file, a matrix file and -o OUT are needed");
+    }
+    const auto today = todayOption(p);
+    if (!today) {
+        return usageError(self, "--today needs a date DD/MM/YYYY");
+    }
+    const std::string& systemPath = p.files[0];
+    const std::string& matrixPath = p.files[1];
+    const std::string& out = p.option("-o");
+    if (auto usable = checkSaveTarget(out); !usable) {
+        return fail(usable.error().message); // refused before any work is done
+    }
+
+    SystemDocument document;
+    if (!openOrReport(document, systemPath)) {
+        return ExitFailure;
+    }
+    // The stored columns give way to the matrix's, as a new development's would.
+    (void)document.reopenForChanges();
+    const SystemState& state = document.state();
+    if (const auto error = developmentInputError(state.header)) {
+        return fail(systemPath + ": " + *error);
+    }
+    const auto summary = inspectMatrixFile(matrixPath);
+    if (!summary) {
+        return fail(matrixPath + ": " + summary.error().message);
+    }
+    const auto entry = catalogueEntry(fileNamePart(matrixPath), summary.value(), *today);
+    if (!entry.canAdapt()) {
+        return fail(matrixPath + ": " + refusal(entry));
+    }
+    const MatrixMessages messages;
+    const auto& header = entry.header;
+    if (header.v != state.header.numbersInPlayCount) {
+        return fail(matrixPath + ": la matrice e' costruita per " + std::to_string(header.v) +
+                    " numeri, i numeri in gioco sono " +
+                    std::to_string(state.header.numbersInPlayCount));
+    }
+    if (auto limit = checkMatrixColumnLimit(header, messages); !limit) {
+        auto text = limit.error().message;
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        return fail(matrixPath + ": " + text);
+    }
+    const auto inPlay = numbersInPlay(state.header);
+    std::vector<std::uint8_t> fixed;
+    if (header.f == 0 && p.has("--fixed")) {
+        return usageError(self, "the matrix has no fixed numbers: --fixed is not asked for");
+    }
+    if (header.f > 0) {
+        if (!p.has("--fixed")) {
+            return usageError(self, "the matrix has " + std::to_string(header.f) +
+                                        " fixed numbers: --fixed is needed");
+        }
+        const auto answers = commaSeparated(p.option("--fixed"));
+        if (answers.size() != header.f) {
+            return usageError(self, "--fixed needs " + std::to_string(header.f) + " numbers");
+        }
+        for (const auto& answer : answers) {
+            const auto n = parseFixedNumberAnswer(answer, inPlay, fixed);
+            if (!n) {
+                return usageError(self, "--fixed: " + n.error().message);
+            }
+            fixed.push_back(n.value());
+        }
+    }
+    const auto matrix = readMatrixFile(matrixPath);
+    if (!matrix) {
+        return fail(matrixPath + ": " + matrix.error().message);
+    }
+    auto adapted = adaptMatrix(matrix.value(), inPlay, fixed, messages);
+    if (!adapted) {
+        return fail(matrixPath + ": " + adapted.error().message);
+    }
+    if (auto adopted = document.adoptAdaptation(std::move(adapted.value())); !adopted) {
+        return fail(systemPath + ": " + adopted.error().message);
+    }
+    if (!saveOrReport(document, out)) {
+        return ExitFailure;
+    }
+    std::cout << formatCount(state.columnCount()) << " colonne | " << state.header.systemType;
+    if (!fixed.empty()) {
+        std::cout << " | " << fixedNumbersChosenText(fixed, messages);
+    }
+    std::cout << "\n";
+    return ExitSuccess;
+}
+
+} // namespace quintora::cli

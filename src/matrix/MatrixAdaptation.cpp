@@ -1,0 +1,162 @@
+#include "matrix/MatrixAdaptation.h"
+
+#include "core/Format.h"
+
+#include <algorithm>
+
+namespace quintora {
+
+namespace {
+
+bool contains(std::span<const std::uint8_t> list, int n) {
+    return std::find(list.begin(), list.end(), n) != list.end();
+}
+
+// Positions 1..V of the matrix as numbers: index p - 1 holds the number of position p.
+Result<std::vector<std::uint8_t>> positionNumbers(const MatrixHeader& h,
+                                                  std::span<const std::uint8_t> inPlay,
+                                                  std::span<const std::uint8_t> fixed) {
+    if (inPlay.size() != h.v) {
+        return Error{"", "La matrice e' costruita per " + std::to_string(h.v) +
+                             " numeri, ma i numeri in gioco sono " + std::to_string(inPlay.size())};
+    }
+    for (std::size_t i = 0; i < inPlay.size(); ++i) {
+        if (!isMainNumber(inPlay[i]) || (i > 0 && inPlay[i] <= inPlay[i - 1])) {
+            return Error{"", "I numeri in gioco devono essere diversi, crescenti e tra 1 e 50"};
+        }
+    }
+    if (fixed.size() != h.f) {
+        return Error{"", "La matrice richiede " + std::to_string(h.f) +
+                             " numeri fissi, ne sono stati scelti " + std::to_string(fixed.size())};
+    }
+    std::vector<std::uint8_t> chosen(fixed.begin(), fixed.end());
+    std::sort(chosen.begin(), chosen.end());
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        if (!contains(inPlay, chosen[i]) || (i > 0 && chosen[i] == chosen[i - 1])) {
+            return Error{"", "I numeri fissi devono essere numeri in gioco diversi tra loro"};
+        }
+    }
+    std::vector<std::uint8_t> numbers = chosen;
+    for (const auto n : inPlay) {
+        if (!contains(chosen, n)) {
+            numbers.push_back(n);
+        }
+    }
+    return numbers;
+}
+
+} // namespace
+
+Status checkMatrixColumnLimit(const MatrixHeader& header, const MatrixMessages& messages) {
+    if (header.columnCount > MaxColumns) {
+        return Error{"ATTENZIONE", messages.tooManyColumns + " " + formatCount(header.columnCount) +
+                                       "\n" + messages.columnLimit};
+    }
+    return success();
+}
+
+Result<Adaptation> adaptMatrix(const Matrix& matrix, std::span<const std::uint8_t> numbersInPlay,
+                               std::span<const std::uint8_t> fixedNumbers,
+                               const MatrixMessages& messages) {
+    const MatrixHeader& h = matrix.header;
+    if (auto limit = checkMatrixColumnLimit(h, messages); !limit) {
+        return limit.error();
+    }
+    const auto columnCount = static_cast<std::size_t>(std::max(h.columnCount, 0));
+    if (h.k != NumbersPerColumn || h.v > MainNumberCount ||
+        matrix.body.size() != columnCount * NumbersPerColumn) {
+        return Error{"", "La matrice non ha colonne di 5 numeri"};
+    }
+    const auto numbers = positionNumbers(h, numbersInPlay, fixedNumbers);
+    if (!numbers) {
+        return numbers.error();
+    }
+    Adaptation result;
+    result.columns.reserve(columnCount);
+    for (int c = 1; c <= static_cast<int>(columnCount); ++c) {
+        Column column{};
+        std::uint64_t positions = 0;
+        for (int k = 1; k <= NumbersPerColumn; ++k) {
+            const int p = matrix.position(k, c);
+            if (p < 1 || p > h.v || (positions & (std::uint64_t{1} << p))) {
+                return Error{"", "Colonna " + std::to_string(c) +
+                                     " della matrice: posizione non valida"};
+            }
+            positions |= std::uint64_t{1} << p;
+            column[static_cast<std::size_t>(k - 1)] =
+                numbers.value()[static_cast<std::size_t>(p - 1)];
+        }
+        const std::uint64_t fixedPositions = ((std::uint64_t{1} << h.f) - 1) << 1;
+        if ((positions & fixedPositions) != fixedPositions) {
+            return Error{"", "Colonna " + std::to_string(c) + " della matrice: mancano le " +
+                                 std::to_string(h.f) + " posizioni dei numeri fissi"};
+        }
+        std::sort(column.begin(), column.end());
+        result.columns.push_back(column);
+    }
+    result.fixedNumbers.assign(numbers.value().begin(), numbers.value().begin() + h.f);
+    result.systemType = messages.matrixType;
+    if (h.t >= 1 && h.t <= 5) {
+        result.reducedN = h.t;
+        result.systemType = messages.reducedMatrixType + " N-" + std::to_string(h.t);
+    }
+    return result;
+}
+
+void applyAdaptation(SystemState& state, Adaptation&& adaptation) {
+    clearSystemData(state, true);
+    state.columns = std::move(adaptation.columns);
+    state.header.systemType = std::move(adaptation.systemType);
+    if (!adaptation.fixedNumbers.empty()) {
+        for (const auto n : adaptation.fixedNumbers) {
+            state.conditions.fixedNumbers[n - 1] = 1;
+        }
+        state.conditions.fixedCount = static_cast<std::uint8_t>(adaptation.fixedNumbers.size());
+        state.conditions.fixedActive = FlagOn;
+    }
+    if (adaptation.reducedN != 0) {
+        state.conditions.reducedActive = FlagOn;
+        state.conditions.reducedN = adaptation.reducedN;
+    }
+}
+
+std::string fixedNumberQuestion(int n, const MatrixMessages& messages) {
+    return messages.fixedQuestion + " " + std::to_string(n) + " " + messages.fixedAmong + " ?";
+}
+
+Result<std::uint8_t> parseFixedNumberAnswer(std::string_view answer,
+                                            std::span<const std::uint8_t> numbersInPlay,
+                                            std::span<const std::uint8_t> chosenSoFar) {
+    while (!answer.empty() && answer.front() == ' ') {
+        answer.remove_prefix(1);
+    }
+    while (!answer.empty() && answer.back() == ' ') {
+        answer.remove_suffix(1);
+    }
+    int value = 0;
+    if (answer.empty() || answer.size() > 2 ||
+        !std::all_of(answer.begin(), answer.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return Error{"", "Scrivere un numero in gioco"};
+    }
+    for (const char c : answer) {
+        value = value * 10 + (c - '0');
+    }
+    if (!contains(numbersInPlay, value)) {
+        return Error{"", "Il numero " + std::to_string(value) + " non e' in gioco"};
+    }
+    if (contains(chosenSoFar, value)) {
+        return Error{"", "Il numero " + std::to_string(value) + " e' gia' stato scelto"};
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+std::string fixedNumbersChosenText(std::span<const std::uint8_t> chosen,
+                                   const MatrixMessages& messages) {
+    std::string text = messages.fixedChosen;
+    for (const auto n : chosen) {
+        text += " " + twoDigits(n);
+    }
+    return text;
+}
+
+} // namespace quintora

@@ -1,0 +1,132 @@
+#include "matrix/WheelMaker.h"
+
+#include <algorithm>
+
+namespace quintora {
+
+namespace {
+
+// The search runs on the positions that are not fixed: F + 1..V become 0..V-F-1.
+CoveringProblem freePart(const WheelSpec& s) {
+    return {s.v - s.f, NumbersPerColumn - s.f, s.t - s.f, s.m - s.f};
+}
+
+} // namespace
+
+std::optional<std::string> wheelSpecError(const WheelSpec& s) {
+    if (s.v < NumbersPerColumn || s.v > MainNumberCount) {
+        return "V deve essere tra 5 e 50";
+    }
+    if (s.m < 1 || s.m > NumbersPerColumn) {
+        return "M deve essere tra 1 e 5 (i numeri estratti sono 5)";
+    }
+    if (s.t < 1 || s.t > s.m) {
+        return "T deve essere tra 1 e M";
+    }
+    if (s.f < 0 || s.f > MaxFixedNumbers) {
+        return "F deve essere tra 0 e 4";
+    }
+    if (s.f >= s.t) {
+        return "F deve essere minore di T";
+    }
+    return std::nullopt;
+}
+
+std::uint64_t schonheimBound(int v, int k, int t) {
+    std::uint64_t bound = 1;
+    for (int i = t - 1; i >= 0; --i) {
+        const auto n = static_cast<std::uint64_t>(v - i);
+        const auto d = static_cast<std::uint64_t>(k - i);
+        bound = (n * bound + d - 1) / d;
+    }
+    return bound;
+}
+
+std::uint64_t countingBound(const WheelSpec& spec) {
+    const auto p = freePart(spec);
+    std::uint64_t reached = 0;
+    for (int i = p.t; i <= std::min(p.k, p.m); ++i) {
+        reached += binomial(p.k, i) * binomial(p.v - p.k, p.m - i);
+    }
+    const auto draws = binomial(p.v, p.m);
+    return reached == 0 ? 0 : (draws + reached - 1) / reached;
+}
+
+std::uint64_t wheelLowerBound(const WheelSpec& spec) {
+    const auto p = freePart(spec);
+    const auto counting = countingBound(spec);
+    return p.m == p.t ? std::max(counting, schonheimBound(p.v, p.k, p.t)) : counting;
+}
+
+Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options) {
+    if (auto error = wheelSpecError(spec)) {
+        return Error{"", *error};
+    }
+    if (wheelLowerBound(spec) > MaxColumns) {
+        return Error{"", "Una matrice con questa garanzia ha piu' di 200.000 colonne"};
+    }
+    const auto found = searchCovering(
+        freePart(spec), options.seed,
+        {options.seconds, options.steps, options.stop, wheelLowerBound(spec)}, options.progress);
+    // The search keeps its counts step by step; a recount from the columns alone guards them.
+    if (found.blocks.empty() || uncoveredDraws(freePart(spec), found.blocks) != 0) {
+        return Error{"", "La ricerca non ha trovato una matrice completa"};
+    }
+    if (found.blocks.size() > MaxColumns) {
+        return Error{"", "La matrice trovata ha piu' di 200.000 colonne"};
+    }
+    Wheel wheel;
+    wheel.steps = found.steps;
+    wheel.stopped = found.stopped;
+    for (const auto block : found.blocks) {
+        WheelColumn column{};
+        std::size_t at = 0;
+        for (int p = 1; p <= spec.f; ++p) {
+            column[at++] = static_cast<std::uint8_t>(p);
+        }
+        for (int p = 0; p < spec.v - spec.f; ++p) {
+            if (block & (std::uint64_t{1} << p)) {
+                column[at++] = static_cast<std::uint8_t>(p + 1 + spec.f);
+            }
+        }
+        wheel.columns.push_back(column);
+    }
+    std::sort(wheel.columns.begin(), wheel.columns.end());
+    return wheel;
+}
+
+std::string defaultWheelDescription(const WheelSpec& s) {
+    std::string text = std::to_string(s.v) + " numeri, garanzia " + std::to_string(s.t) + " se " +
+                       std::to_string(s.m);
+    if (s.f > 0) {
+        text += ", " + std::to_string(s.f) + (s.f == 1 ? " fisso" : " fissi");
+    }
+    return text;
+}
+
+Matrix wheelMatrix(const WheelSpec& spec, const Wheel& wheel, const WheelLabels& labels) {
+    Matrix matrix;
+    MatrixHeader& h = matrix.header;
+    h.v = static_cast<std::uint8_t>(spec.v);
+    h.k = NumbersPerColumn;
+    h.t = static_cast<std::uint8_t>(spec.t);
+    h.m = static_cast<std::uint8_t>(spec.m);
+    h.f = static_cast<std::uint8_t>(spec.f);
+    h.columnCount = static_cast<std::int32_t>(wheel.columns.size());
+    h.percentage = "100%";
+    h.author = labels.author;
+    h.description = labels.description.empty() ? defaultWheelDescription(spec) : labels.description;
+    h.validFrom = oleFromDate(labels.validFrom);
+    h.validTo = oleFromDate(labels.validTo);
+    h.formatId = matrixfile::Identifier;
+    // Row k holds position k of every column.
+    matrix.body.reserve(wheel.columns.size() * NumbersPerColumn);
+    for (std::size_t k = 0; k < NumbersPerColumn; ++k) {
+        for (const auto& column : wheel.columns) {
+            matrix.body.push_back(column[k]);
+        }
+    }
+    return matrix;
+}
+
+} // namespace quintora

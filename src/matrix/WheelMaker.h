@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/GameModel.h"
+#include "core/Result.h"
+#include "matrix/CoveringSearch.h"
+#include "matrix/MatrixFile.h"
+#include "matrix/OleDate.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quintora {
+
+// What a wheel guarantees: columns of 5 of the positions 1..V such that whenever M of the V
+// numbers are drawn (the F fixed numbers among them) some column holds T of them. With F fixed
+// numbers every column holds positions 1..F.
+struct WheelSpec {
+    int v = 0;
+    int t = 0;
+    int m = 0;
+    int f = 0;
+};
+
+// Why a spec cannot be made (V 5..50, 1 <= T <= M <= 5, M <= V, F 0..4 and below T), or
+// nullopt.
+std::optional<std::string> wheelSpecError(const WheelSpec& spec);
+
+// Lower bounds on the columns of any wheel for `spec`: the Schönheim bound (for M = T, the
+// covering number's) and the counting bound (draws / draws one column reaches). Both count on
+// the positions that are not fixed.
+std::uint64_t schonheimBound(int v, int k, int t);
+std::uint64_t countingBound(const WheelSpec& spec);
+std::uint64_t wheelLowerBound(const WheelSpec& spec);
+
+struct WheelOptions {
+    double seconds = 5;      // time budget of the local search; 0: none
+    std::uint64_t steps = 0; // step budget; with seconds = 0 the result repeats for a seed
+    std::uint64_t seed = 1;
+    const std::atomic<bool>* stop = nullptr;
+    std::function<void(const SearchProgress&)> progress;
+};
+
+using WheelColumn = std::array<std::uint8_t, NumbersPerColumn>; // positions, ascending
+
+struct Wheel {
+    std::vector<WheelColumn> columns; // in lexicographic order
+    std::uint64_t steps = 0;
+    bool stopped = false;
+};
+
+// Makes a wheel; refused when the spec is wrong or even its lower bound exceeds MaxColumns.
+Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options);
+
+// The header texts of a made matrix.
+struct WheelLabels {
+    std::string author = "Quintora";
+    std::string description; // empty: "V numeri, garanzia T se M" (+ ", F fissi")
+    CalendarDate validFrom;
+    CalendarDate validTo{9999, 12, 31};
+};
+std::string defaultWheelDescription(const WheelSpec& spec);
+
+// The matrix file record of a wheel (K = 5, identifier, coverage "100%").
+Matrix wheelMatrix(const WheelSpec& spec, const Wheel& wheel, const WheelLabels& labels);
+
+} // namespace quintora
