@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/DataFolder.h"
+#include "archive/Draw.h"
+#include "check/WinningCombination.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
 #include "ui/QtLanguage.h"
@@ -30,6 +32,12 @@ struct AppContext {
     QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;
     QString editionText = QStringLiteral("Freeware");
+    // The draw archive, read by the archive window as it loads and held for the whole run; the
+    // archive check and the statistics read it.
+    DrawArchive archive;
+    // The check's winning combination: the check dialog shows and keeps it, a double click in
+    // the archive window replaces it.
+    WinningCombination winningCombination;
     // Set once the user confirmed leaving; windows that keep running work read it.
     bool closing = false;
     // The program's start turns this on: with no language chosen yet, the main window's load

@@ -12,9 +12,13 @@ class QPushButton;
 namespace quintora {
 
 struct AppContext;
+class ArchiveCheckDialog;
+class ArchiveWindow;
 class CellGrid;
+class CheckDialog;
 class DevelopmentSession;
 class DocumentSignals;
+class StatisticsWindow;
 class SystemDocument;
 class Changes;
 struct Error;
@@ -107,6 +111,15 @@ public:
     // True while a development runs (the window is disabled then).
     bool isDeveloping() const;
 
+    // Loads the archive window (it reads the archive file) and the statistics window (they
+    // compute the statistics), both hidden; the start does this once. Nothing when loaded.
+    void loadArchiveWindows();
+    ArchiveWindow* archiveWindow() const;
+    StatisticsWindow* statisticsWindow() const;
+    // The check dialogs while they are open; nullptr otherwise.
+    CheckDialog* checkDialog() const;
+    ArchiveCheckDialog* archiveCheckDialog() const;
+
 public slots:
     // --- Commands built here ---
     void develop();            // menucalcolo, cmdCalcolo
@@ -180,6 +193,10 @@ private:
     QLabel* statusPanels_[4] = {};
     DocumentSignals* documentSignals_ = nullptr;
     QPointer<DevelopmentSession> session_;
+    QPointer<ArchiveWindow> archiveWindow_;
+    QPointer<StatisticsWindow> statisticsWindow_;
+    QPointer<CheckDialog> checkDialog_;
+    QPointer<ArchiveCheckDialog> archiveCheckDialog_;
 };
 
 } // namespace quintora

@@ -184,25 +184,6 @@ void MainWindow::shuffleColumns() {
     }
 }
 
-// The checks work on developed systems only.
-void MainWindow::checkDraw() {
-    if (document().canCheck()) {
-        notAvailable();
-    }
-}
-
-void MainWindow::checkArchive() {
-    if (document().canCheck()) {
-        notAvailable();
-    }
-}
-
-void MainWindow::openArchive() {
-    notAvailable();
-}
-void MainWindow::openStatistics() {
-    notAvailable();
-}
 void MainWindow::printListing() {
     notAvailable();
 }

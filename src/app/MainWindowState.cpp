@@ -93,6 +93,7 @@ void MainWindow::enableCommands() {
     actions_.shuffle->setEnabled(doc.canShuffle());
     buttons_.checkDraw->setEnabled(doc.canCheck());
     actions_.checkDraw->setEnabled(doc.canCheck());
+    actions_.checkArchive->setEnabled(doc.canCheck());
     buttons_.printListing->setEnabled(doc.canPrint());
     buttons_.printSlips->setEnabled(doc.canPrint());
     menus_.print->setEnabled(doc.canPrint());

@@ -19,6 +19,16 @@ QStringList shippedLanguageFolders() {
     return folders;
 }
 
+QString findShippedFile(const QString& name) {
+    for (const QString& folder : shippedLanguageFolders()) {
+        const QFileInfo file(QDir(folder).filePath(name));
+        if (file.isFile() && file.isReadable()) {
+            return file.filePath();
+        }
+    }
+    return {};
+}
+
 QStringList copyMissingLanguageFiles(const QStringList& fromFolders, const QString& dataFolder) {
     QStringList copied;
     QStringList seen;

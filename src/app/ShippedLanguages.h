@@ -11,6 +11,9 @@ namespace quintora {
 // program's, the system's data folders, and the sources when the program runs from its build.
 QStringList shippedLanguageFolders();
 
+// The first of those folders' files of that name (the draw history, for one); empty when none.
+QString findShippedFile(const QString& name);
+
 // Copies every *.lng of `fromFolders` that `dataFolder` lacks (the first folder that has a name
 // wins). Files already there are kept: they may be newer downloads. Returns the names copied.
 QStringList copyMissingLanguageFiles(const QStringList& fromFolders, const QString& dataFolder);

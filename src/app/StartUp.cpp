@@ -5,6 +5,7 @@
 #include "app/ShippedLanguages.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
+#include "archive/ShippedHistory.h"
 #include "core/SystemDocument.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
@@ -86,7 +87,17 @@ bool StartUp::run(const QStringList& arguments) {
     if (firstStart) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    // The archive and statistics windows load here, hidden for the whole run, once they exist.
+    // A first start has no archive yet: it begins with the real history that comes with the
+    // program. Without it the archive starts empty until the user updates it.
+    const QString archivePath = context_->dataFolder.archivePath();
+    if (!QFileInfo::exists(archivePath)) {
+        if (const QString history = findShippedFile(QString::fromUtf8(ShippedHistoryFileName));
+            !history.isEmpty()) {
+            (void)buildArchiveFromHistory(history.toStdString(), archivePath.toStdString());
+        }
+    }
+    // Hidden for the whole run: the archive stays in memory, the statistics are ready.
+    window_->loadArchiveWindows();
     context_->document.clear(false);
 
     waitProcessingEvents(SplashMilliseconds);

@@ -15,7 +15,13 @@ std::string threeDigits(int value) {
     return buf;
 }
 
-std::string mainNumbers(const Draw& d) {
+const Draw* latest(const DrawArchive& archive) {
+    return drawAtListLine(archive, 0);
+}
+
+} // namespace
+
+std::string drawMainNumbersText(const Draw& d) {
     std::string out;
     for (const int n : d.numbers) {
         out += (out.empty() ? "" : " ") + twoDigits(n);
@@ -23,15 +29,9 @@ std::string mainNumbers(const Draw& d) {
     return out;
 }
 
-const Draw* latest(const DrawArchive& archive) {
-    return drawAtListLine(archive, 0);
-}
-
-} // namespace
-
 std::string drawListLine(const Draw& d) {
-    return " " + d.drawDate + " | " + threeDigits(d.contest) + " |  " + mainNumbers(d) + "  | " +
-           twoDigits(d.euro[0]) + " | " + twoDigits(d.euro[1]);
+    return " " + d.drawDate + " | " + threeDigits(d.contest) + " |  " + drawMainNumbersText(d) +
+           "  | " + twoDigits(d.euro[0]) + " | " + twoDigits(d.euro[1]);
 }
 
 std::vector<std::string> archiveListLines(const DrawArchive& archive) {
@@ -71,7 +71,7 @@ std::string drawTotalText(const DrawArchive& archive) {
 }
 
 std::string chosenDrawMessage(const Draw& d) {
-    return "La Colonna \r\n" + mainNumbers(d) + "\r\ndel " + d.drawDate +
+    return "La Colonna \r\n" + drawMainNumbersText(d) + "\r\ndel " + d.drawDate +
            " \xC3\xA8 stata imposta come nuova colonna di Spoglio";
 }
 

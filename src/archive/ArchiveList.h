@@ -15,6 +15,9 @@ inline constexpr const char* DrawTotalInitialText = "00000000";
 // One line of the list: " 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08".
 std::string drawListLine(const Draw& draw);
 
+// The five main numbers as the double click's message shows them: "05 12 23 34 45".
+std::string drawMainNumbersText(const Draw& draw);
+
 // The list, latest draw first; empty records are left out.
 std::vector<std::string> archiveListLines(const DrawArchive& archive);
 

@@ -62,19 +62,22 @@ EntryCheck checkEntry(EntryFields fields) {
 
     for (int i = 0; i < 4; ++i) {
         if (v[i] == v[i + 1]) {
-            result.problem = EntryProblem{EntryErrorTitle, DuplicateNumbersText, i};
+            result.problem = EntryProblem{EntryErrorTitle, DuplicateNumbersText, i,
+                                          EntryProblemKind::DuplicateNumbers};
             return result;
         }
     }
     // The values, not the texts: "7" and "07" are the same Euro number.
     if (v[5] == v[6]) {
-        result.problem = EntryProblem{EntryEuroErrorTitle, WrongCombinationText, 0};
+        result.problem = EntryProblem{EntryEuroErrorTitle, WrongCombinationText, 0,
+                                      EntryProblemKind::EqualEuroNumbers};
         return result;
     }
     for (int k = 0; k < WinningCombination::FieldCount; ++k) {
         const int max = k < NumbersPerColumn ? MainNumberCount : EuroNumberCount;
         if (v[k] == 0 || v[k] > max) {
-            result.problem = EntryProblem{EntryErrorTitle, notAllowed(v[k]), k};
+            result.problem = EntryProblem{EntryErrorTitle, notAllowed(v[k]), k,
+                                          EntryProblemKind::ValueNotAllowed, v[k]};
             return result;
         }
     }

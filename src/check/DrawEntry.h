@@ -29,11 +29,16 @@ EntryFields entryFieldsOf(const WinningCombination& combination);
 // Leaving field k: a value of 1..255 is stored at once; 0 (an empty field) keeps the stored one.
 void storeLeftField(WinningCombination& combination, int k, std::string_view text);
 
-// The first refused step: its message box and the field that gets the focus.
+// The first refused step: its message box and the field that gets the focus. The kind and
+// the refused value let a view say the same in another language.
+enum class EntryProblemKind { DuplicateNumbers, EqualEuroNumbers, ValueNotAllowed };
+
 struct EntryProblem {
     std::string title;
     std::string message;
     int focusField = 0; // 0..6
+    EntryProblemKind kind = EntryProblemKind::DuplicateNumbers;
+    int value = 0; // the refused value of ValueNotAllowed
 };
 
 struct EntryCheck {

@@ -12,6 +12,10 @@
 #include "support/TemporaryXdg.h"
 #include "support/WidgetLookup.h"
 #include "ui/AboutDialog.h"
+#include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/StatisticsWindow.h"
+#include "ui/check/ArchiveCheckDialog.h"
+#include "ui/check/CheckDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
@@ -44,6 +48,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,6 +169,14 @@ public:
         settings.listingPrinter = "Laser";
         add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,
                                              QStringList{QStringLiteral("Laser")}, nullptr));
+        add(std::make_unique<CheckDialog>(document_, context_->winningCombination, prompt_, l,
+                                          nullptr));
+        add(std::make_unique<ArchiveCheckDialog>(document_, context_->archive, l, nullptr));
+        add(std::make_unique<ArchiveWindow>(
+            context_->archive, context_->winningCombination, prompt_, l,
+            ArchiveWindow::Paths{context_->dataFolder.archivePath(), {}}, nullptr, nullptr));
+        add(std::make_unique<StatisticsWindow>(context_->archive, prompt_, l,
+                                               context_->dataFolder.tempFolder(), nullptr));
     }
 
     QWidget* window(const QString& name) const {
@@ -304,6 +317,16 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
                  ->findChild<QLabel*>(QStringLiteral("lblCaptionColonne(1)"))
                  ->text(),
              QStringLiteral("Columns processed"));
+    // The archive check's grid headers are messages of the file.
+    QCOMPARE(english.window(QStringLiteral("frmSpoglioEstrazioni"))
+                 ->findChild<QTableWidget*>(QStringLiteral("flexGrid"))
+                 ->horizontalHeaderItem(2)
+                 ->text(),
+             QStringLiteral("Best"));
+    QCOMPARE(english.window(QStringLiteral("frmSpoglio"))
+                 ->findChild<QLabel*>(QStringLiteral("lblCategoria(3)"))
+                 ->text(),
+             QStringLiteral("Match 4+2"));
     auto language = english.language();
     QCOMPARE(QString::fromStdString(language.getLangString("0004")),
              QStringLiteral("Do you want to stop generating the system?"));

@@ -3,6 +3,7 @@
 // (scripts/screenshots-languages.sh runs it for each language under a virtual X server).
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "ArchiveScreenshots.h"
 #include "core/Development.h"
 #include "core/SystemDocument.h"
 #include "support/ScriptedPrompt.h"
@@ -150,5 +151,8 @@ int main(int argc, char* argv[]) {
     save(&about, name("about"));
     SplashWindow splash(l);
     save(&splash, name("splash"));
+    test::saveArchiveScreenshots(
+        main, QStringLiteral(QUINTORA_SOURCE_DATA "/eurojackpot-draws.txt"),
+        [&](QWidget* w, const QString& what) { save(w, name(qPrintable(what))); });
     return prompt.calls().empty() ? 0 : 1;
 }

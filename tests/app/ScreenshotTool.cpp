@@ -3,6 +3,7 @@
 // scripted; each message box is also shown for real and captured, never waited on.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "ArchiveScreenshots.h"
 #include "core/Development.h"
 #include "core/SystemDocument.h"
 #include "files/SystemFile.h"
@@ -199,6 +200,12 @@ int main(int argc, char* argv[]) {
         save(about, "about.png");
         about->close();
     }
+
+    test::saveArchiveScreenshots(window,
+                                 QStringLiteral(QUINTORA_SOURCE_DATA "/eurojackpot-draws.txt"),
+                                 [](QWidget* w, const QString& name) {
+                                     save(w, qPrintable(name + QStringLiteral(".png")));
+                                 });
 
     window.resize(1200, 820);
     save(&window, "main-large.png");

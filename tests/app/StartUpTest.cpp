@@ -10,11 +10,14 @@
 #include "files/SystemFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
+#include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/StatisticsWindow.h"
 #include "ui/widgets/CellGrid.h"
 
 #include <memory>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -86,6 +89,13 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
     QVERIFY(state.locked);
     QCOMPARE(window->numberGrid()->markedCount(), 6);
     QCOMPARE(prompt.calls().size(), std::size_t{0});
+
+    // A first start has the real draw history at once; its windows are loaded, not shown.
+    QCOMPARE(QFileInfo(root + QStringLiteral("/archivio/quintora.dat")).size(), 974 * 19);
+    QCOMPARE(startUp.context().archive.count(), 974);
+    QVERIFY(window->archiveWindow() && !window->archiveWindow()->isVisible());
+    QVERIFY(window->statisticsWindow() && !window->statisticsWindow()->isVisible());
+    QVERIFY(QFileInfo::exists(window->statisticsWindow()->csvPath()));
 }
 
 void StartUpTest::aNewerVersionEndsTheStart() {

@@ -127,6 +127,16 @@ TEST(DrawEntry, ValidationOrderMessagesAndFocus) {
         EXPECT_EQ(check.problem->title, c.title) << c.name;
         EXPECT_EQ(check.problem->message, c.message) << c.name;
         EXPECT_EQ(check.problem->focusField, c.focus) << c.name;
+        // The kind and the value say the same as the message, for a view in another language.
+        const std::string message = c.message;
+        const auto kind = message.starts_with("Valore ")    ? EntryProblemKind::ValueNotAllowed
+                          : message == DuplicateNumbersText ? EntryProblemKind::DuplicateNumbers
+                                                            : EntryProblemKind::EqualEuroNumbers;
+        EXPECT_EQ(check.problem->kind, kind) << c.name;
+        if (kind == EntryProblemKind::ValueNotAllowed) {
+            EXPECT_EQ("Valore " + std::to_string(check.problem->value) + " non ammesso", message)
+                << c.name;
+        }
     }
 }
 

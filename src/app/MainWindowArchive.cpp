@@ -1,0 +1,106 @@
+// frmMAIN's checks, the draw archive and its statistics. These windows stay open beside the
+// main window; each is shown again, not opened twice.
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "core/SystemDocument.h"
+#include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/StatisticsWindow.h"
+#include "ui/check/ArchiveCheckDialog.h"
+#include "ui/check/CheckDialog.h"
+
+namespace quintora {
+
+namespace {
+
+void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+ArchiveWindow* MainWindow::archiveWindow() const {
+    return archiveWindow_;
+}
+
+StatisticsWindow* MainWindow::statisticsWindow() const {
+    return statisticsWindow_;
+}
+
+CheckDialog* MainWindow::checkDialog() const {
+    return checkDialog_;
+}
+
+ArchiveCheckDialog* MainWindow::archiveCheckDialog() const {
+    return archiveCheckDialog_;
+}
+
+void MainWindow::loadArchiveWindows() {
+    if (archiveWindow_) {
+        return;
+    }
+    const DataFolder& folder = context_.dataFolder;
+    archiveWindow_ = new ArchiveWindow(
+        context_.archive, context_.winningCombination, context_.prompt, context_.language,
+        {folder.archivePath(), folder.tempFolder() + QStringLiteral("/quintora_download.dat")},
+        [this] { return context_.closing; }, this);
+    statisticsWindow_ = new StatisticsWindow(context_.archive, context_.prompt, context_.language,
+                                             folder.tempFolder(), this);
+
+    connect(archiveWindow_, &ArchiveWindow::statisticsRequested, this, [this] {
+        statisticsWindow_->refreshStat();
+        bringToFront(statisticsWindow_);
+    });
+    connect(archiveWindow_, &ArchiveWindow::updateFinished, this, [this] {
+        statisticsWindow_->refreshStat();
+        if (archiveCheckDialog_) {
+            archiveCheckDialog_->populateCmbEstrazioni();
+        }
+    });
+    connect(archiveWindow_, &ArchiveWindow::drawChosen, this, [this] {
+        if (checkDialog_) {
+            checkDialog_->init();
+        }
+    });
+}
+
+// The checks work on developed systems only.
+void MainWindow::checkDraw() {
+    if (!document().canCheck()) {
+        return;
+    }
+    if (!checkDialog_) {
+        checkDialog_ = new CheckDialog(document(), context_.winningCombination, context_.prompt,
+                                       context_.language, this);
+        checkDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringToFront(checkDialog_);
+}
+
+void MainWindow::checkArchive() {
+    if (!document().canCheck()) {
+        return;
+    }
+    if (!archiveCheckDialog_) {
+        archiveCheckDialog_ =
+            new ArchiveCheckDialog(document(), context_.archive, context_.language, this);
+        archiveCheckDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        bringToFront(archiveCheckDialog_);
+        archiveCheckDialog_->populateCmbEstrazioni();
+        return;
+    }
+    bringToFront(archiveCheckDialog_);
+}
+
+void MainWindow::openArchive() {
+    loadArchiveWindows();
+    bringToFront(archiveWindow_);
+}
+
+void MainWindow::openStatistics() {
+    loadArchiveWindows();
+    bringToFront(statisticsWindow_);
+}
+
+} // namespace quintora

@@ -1,0 +1,239 @@
+#include "ui/archive/ArchiveWindow.h"
+
+#include "archive/ArchiveFile.h"
+#include "archive/ArchiveList.h"
+#include "archive/ArchiveUpdate.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace quintora {
+
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+QPushButton* namedButton(const char* name, const char* text, const char* tip, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    b->setAutoDefault(false);
+    b->setMinimumSize(110, 30);
+    return b;
+}
+
+Status noServer(const std::string&) {
+    return Error{"", "server not reachable"};
+}
+
+} // namespace
+
+ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, Prompt& prompt,
+                             Language& language, Paths paths, std::function<bool()> shuttingDown,
+                             QWidget* parent)
+    : QDialog(parent)
+    , archive_(archive)
+    , winning_(winning)
+    , prompt_(prompt)
+    , language_(language)
+    , paths_(std::move(paths))
+    , shuttingDown_(std::move(shuttingDown))
+    , download_(noServer) {
+    setObjectName(QStringLiteral("frmUpdate"));
+    setWindowTitle(QStringLiteral(" Archivio Estrazioni"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setSizeGripEnabled(true);
+
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSize(font().pointSize() + 1);
+    QFont monoBold = mono;
+    monoBold.setBold(true);
+
+    auto* heading =
+        namedLabel("lbIntestazione", "    DATA    | N.  | Colonna Vincente | J1 | J2", this);
+    heading->setFont(mono);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("lst"));
+    list_->setToolTip(QStringLiteral("Doppio Click x Colonna di Spoglio"));
+    list_->setFont(mono);
+    list_->setUniformItemSizes(true);
+    list_->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(50, u'0')) +
+                           list_->verticalScrollBar()->sizeHint().width() + 8);
+    list_->setMinimumHeight(QFontMetrics(mono).height() * 16);
+    // The heading's columns over the list's: the same font, starting where a line's text does.
+    heading->setContentsMargins(
+        list_->frameWidth() + style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) +
+            1,
+        0, 0, 0);
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { chooseLine(list_->row(item)); });
+
+    auto* lastFrame = new QGroupBox(QStringLiteral("Ultima Estrazione"), this);
+    lastFrame->setObjectName(QStringLiteral("frameUltima"));
+    last_ = namedLabel("lbLast", "ultima estrazione", lastFrame);
+    last_->setFont(monoBold);
+    last_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* lastLayout = new QVBoxLayout(lastFrame);
+    lastLayout->addWidget(last_);
+
+    auto* totalCaption = namedLabel("lbCaptionTotale", " Estrazioni Totali", this);
+    total_ = namedLabel("lbTotale", "00000000", this);
+    total_->setFrameShape(QFrame::StyledPanel);
+    total_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    total_->setContentsMargins(6, 2, 6, 2);
+    total_->setFont(monoBold);
+    progress_ = namedLabel("lbElaborazione", "", this);
+    progress_->setText(languageText(language_, "0214", "Aggiornamento in corso") + u'\n' +
+                       languageText(language_, "0213", "Attendere...."));
+    progress_->hide();
+
+    update_ = namedButton("cmdUpdate", "Aggiorna", "Click per iniziare l'aggiornamento", this);
+    connect(update_, &QPushButton::clicked, this, &ArchiveWindow::update);
+    auto* statistics =
+        namedButton("cmdStatistiche", "Statistiche", "Click per visualizzare le statistiche", this);
+    connect(statistics, &QPushButton::clicked, this, &ArchiveWindow::statisticsRequested);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(totalCaption);
+    bottom->addWidget(total_);
+    bottom->addStretch();
+    bottom->addWidget(progress_);
+    bottom->addSpacing(12);
+    bottom->addWidget(update_);
+    bottom->addWidget(statistics);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(list_, 1);
+    layout->addWidget(lastFrame);
+    layout->addLayout(bottom);
+
+    loadWindowTexts(this, language, QSize(480, 520));
+    readArchive();
+    populateList();
+}
+
+void ArchiveWindow::readArchive() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto read = readArchiveFile(paths_.archive.toStdString());
+    QApplication::restoreOverrideCursor();
+    if (read) {
+        archive_ = std::move(read).value();
+    } else {
+        prompt_.message(this, fromStd(read.error().title), fromStd(read.error().message),
+                        Prompt::Icon::Critical);
+    }
+}
+
+void ArchiveWindow::populateList() {
+    QStringList lines;
+    for (const auto& line : archiveListLines(archive_)) {
+        lines << fromStd(line);
+    }
+    list_->setUpdatesEnabled(false);
+    list_->clear();
+    list_->addItems(lines);
+    if (!lines.isEmpty()) {
+        list_->setCurrentRow(0);
+        last_->setText(lines.front());
+        total_->setText(fromStd(drawTotalText(archive_)));
+    }
+    list_->setUpdatesEnabled(true);
+}
+
+void ArchiveWindow::update() {
+    update_->setEnabled(false);
+    updating_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    list_->hide();
+    progress_->show();
+    QApplication::processEvents();
+
+    const auto downloaded = download_(paths_.download.toStdString());
+    if (downloaded) {
+        const auto replaced = updateArchiveFromText(archive_, paths_.download.toStdString(),
+                                                    paths_.archive.toStdString());
+        if (replaced) {
+            populateList();
+        } else {
+            prompt_.message(this, windowTitle(), fromStd(replaced.error().message),
+                            Prompt::Icon::Critical);
+        }
+    } else {
+        prompt_.message(
+            this, windowTitle(),
+            languageText(language_, "0218", "Errore durante il download dell'aggiornamento"),
+            Prompt::Icon::Critical);
+    }
+
+    update_->setEnabled(true);
+    updating_ = false;
+    QApplication::restoreOverrideCursor();
+    progress_->hide();
+    list_->show();
+    emit updateFinished();
+}
+
+void ArchiveWindow::chooseLine(int line) {
+    const Draw* draw = drawAtListLine(archive_, line);
+    if (draw == nullptr) {
+        return;
+    }
+    const QString text =
+        languageText(language_, "0215", "La Colonna ") + u'\n' +
+        fromStd(drawMainNumbersText(*draw)) + u'\n' +
+        languageText(language_, "0216", "del %1 è stata imposta come nuova colonna di Spoglio")
+            .arg(fromStd(draw->drawDate));
+    prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
+    winning_ = winningCombinationOf(*draw);
+    emit drawChosen();
+}
+
+bool ArchiveWindow::mayClose() {
+    if (!updating_ || (shuttingDown_ && shuttingDown_())) {
+        return true;
+    }
+    prompt_.message(this, windowTitle(),
+                    languageText(language_, "0217", "Aggiornamento Archivio in corso...attendere"),
+                    Prompt::Icon::Information);
+    return false;
+}
+
+void ArchiveWindow::closeEvent(QCloseEvent* event) {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    // Only hidden: the archive stays loaded for the run.
+    event->ignore();
+    hide();
+}
+
+void ArchiveWindow::reject() {
+    if (mayClose()) {
+        hide();
+    }
+}
+
+} // namespace quintora

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "archive/Statistics.h"
+
+#include <array>
+#include <QDialog>
+#include <QString>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QRadioButton;
+
+namespace quintora {
+
+class Language;
+class Prompt;
+
+// frmStatistiche: the six tables of the archive's statistics, one at a time as a bar chart,
+// and the statistics CSV of every draw. Loaded hidden at start-up; closing it only hides it.
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The window's load: removes the CSV files of earlier runs from `csvFolder`, then
+    // refreshStat.
+    StatisticsWindow(const DrawArchive& archive, Prompt& prompt, Language& language,
+                     QString csvFolder, QWidget* parent);
+    ~StatisticsWindow() override;
+
+    // Recomputes the tables from the archive, writes a new CSV file and shows the chart of
+    // consecutive numbers.
+    void refreshStat();
+    // An optStat choice: that table's chart.
+    void showTable(StatTable table);
+    StatTable shownTable() const { return shown_; }
+
+    const ArchiveStats& stats() const { return stats_; }
+    // The CSV file of the last refresh (written or not).
+    const QString& csvPath() const { return csvPath_; }
+    QChart* chart() const { return chart_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void drawChart();
+    QString tableTitle(StatTable table);
+
+    const DrawArchive& archive_;
+    Prompt& prompt_;
+    Language& language_;
+    QString csvFolder_;
+    QString csvPath_;
+    ArchiveStats stats_;
+    StatTable shown_ = StatTable::Consecutive;
+    bool chartStale_ = true; // drawn when the window shows, not while it is hidden
+    std::array<QRadioButton*, AllStatTables.size()> options_{};
+    QChartView* view_ = nullptr;
+    QChart* chart_ = nullptr;
+    QLabel* progress_ = nullptr;
+};
+
+} // namespace quintora

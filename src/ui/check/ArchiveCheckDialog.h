@@ -1,0 +1,67 @@
+#pragma once
+
+#include "check/ArchiveCheck.h"
+
+#include <QDialog>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace quintora {
+
+class Changes;
+class Language;
+class SystemDocument;
+
+// frmSpoglioEstrazioni: the check of the developed system against every draw of a range of the
+// archive, one grid row per draw, with a value filter over the grid's header. Reads the system
+// and the archive only; a system that can no longer be checked closes it, and changed columns
+// empty its grid.
+class ArchiveCheckDialog : public QDialog {
+    Q_OBJECT
+public:
+    ArchiveCheckDialog(SystemDocument& document, const DrawArchive& archive, Language& language,
+                       QWidget* parent);
+    ~ArchiveCheckDialog() override;
+
+    // Fills "from" and "to" with the date of every draw, the oldest and the latest chosen.
+    bool populateCmbEstrazioni();
+    // cmdSpoglioEstrazioni: the filter off, then one row per draw of the chosen range.
+    void runCheck();
+    // chkFiltri: a drop-down over every header cell, or none and every row shown.
+    void setFilterOn(bool on);
+    bool filterOn() const { return !filters_.empty(); }
+    // The value filter's drop-down of a grid column; nullptr while the filter is off.
+    QComboBox* filterBox(int column) const;
+
+    QTableWidget* grid() const { return grid_; }
+    QComboBox* fromBox() const { return from_; }
+    QComboBox* toBox() const { return to_; }
+    QCheckBox* filterSwitch() const { return filterSwitch_; }
+
+private:
+    void fillGrid();
+    void autoSizeGrid();
+    void applyFilter();
+    void placeFilterBoxes();
+    void setBusy(bool busy);
+    void followDocument(Changes what);
+
+    const SystemDocument& document_;
+    const DrawArchive& archive_;
+    Language& language_;
+    QComboBox* from_ = nullptr;
+    QComboBox* to_ = nullptr;
+    QPushButton* run_ = nullptr;
+    QCheckBox* filterSwitch_ = nullptr;
+    QLabel* progress_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    std::vector<DrawCheckRow> rows_; // what the grid shows, for the filter
+    std::vector<QComboBox*> filters_;
+};
+
+} // namespace quintora

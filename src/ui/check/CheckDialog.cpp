@@ -1,0 +1,297 @@
+#include "ui/check/CheckDialog.h"
+
+#include "check/DrawCheck.h"
+#include "core/SystemDocument.h"
+#include "ui/DocumentSignals.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quintora {
+
+namespace {
+
+constexpr int ListColumns = 6; // the twelve lists in two rows
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CheckDialog::CheckDialog(SystemDocument& document, WinningCombination& winning, Prompt& prompt,
+                         Language& language, QWidget* parent)
+    : QDialog(parent)
+    , document_(document)
+    , winning_(winning)
+    , prompt_(prompt)
+    , language_(language) {
+    setObjectName(QStringLiteral("frmSpoglio"));
+    setWindowTitle(QStringLiteral("Spoglio"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setSizeGripEnabled(true);
+
+    result_ = new QLabel(QStringLiteral("Massimo punteggio raggiunto"), this);
+    result_->setObjectName(QStringLiteral("labMaxPunti"));
+    result_->setFrameShape(QFrame::StyledPanel);
+    result_->setContentsMargins(8, 4, 8, 4);
+    QFont bold = result_->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    result_->setFont(bold);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFields());
+    layout->addWidget(buildLists(), 1);
+    layout->addWidget(result_);
+
+    loadWindowTexts(this, language, QSize(720, 480));
+    resultCaption_ = result_->text();
+    init();
+    field(0)->setFocus();
+    connect(new DocumentSignals(document, this), &DocumentSignals::changed, this,
+            &CheckDialog::followDocument);
+}
+
+CheckDialog::~CheckDialog() {
+    // The fields go after this object's members: their last focus change must not reach them.
+    for (auto* f : fields_) {
+        f->removeEventFilter(this);
+    }
+}
+
+void CheckDialog::followDocument(Changes what) {
+    if (!document_.canCheck()) {
+        close();
+    } else if (what.has(Change::Columns)) {
+        // The listed column numbers belong to the columns that were checked.
+        clearLists();
+        result_->setText(resultCaption_);
+    }
+}
+
+QWidget* CheckDialog::buildFields() {
+    auto* row = new QWidget(this);
+    auto* main = new QGroupBox(QStringLiteral("Colonna vincente"), row);
+    main->setObjectName(QStringLiteral("frameColonna"));
+    auto* euro = new QGroupBox(QStringLiteral("Jackpot"), row);
+    euro->setObjectName(QStringLiteral("frameJackpot"));
+    for (auto* frame : {main, euro}) {
+        frame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    }
+    auto* mainLayout = new QHBoxLayout(main);
+    auto* euroLayout = new QHBoxLayout(euro);
+
+    QFont digits = font();
+    digits.setPointSize(digits.pointSize() + 4);
+    digits.setBold(true);
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        const bool isMain = k < NumbersPerColumn;
+        auto* f = new QLineEdit(isMain ? main : euro);
+        f->setObjectName(QStringLiteral("meSpoglio(%1)").arg(k));
+        f->setInputMask(QStringLiteral("00;_")); // at most two digits, "__" when empty
+        f->setFont(digits);
+        f->setAlignment(Qt::AlignCenter);
+        f->setFixedWidth(QFontMetrics(digits).horizontalAdvance(QStringLiteral("000")) + 16);
+        f->installEventFilter(this);
+        (isMain ? mainLayout : euroLayout)->addWidget(f);
+        fields_[static_cast<std::size_t>(k)] = f;
+    }
+
+    check_ = new QPushButton(QStringLiteral("Spoglio"), row);
+    check_->setObjectName(QStringLiteral("cmdSpoglio"));
+    auto* clear = new QPushButton(QStringLiteral("Cancella"), row);
+    clear->setObjectName(QStringLiteral("cmdCancella"));
+    for (auto* b : {check_, clear}) {
+        b->setMinimumHeight(32);
+        b->setMinimumWidth(96);
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    }
+    connect(check_, &QPushButton::clicked, this, &CheckDialog::runCheck);
+    connect(clear, &QPushButton::clicked, this, &CheckDialog::clearAll);
+    clear->setAutoDefault(false);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(check_);
+    buttons->addWidget(clear);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(main);
+    layout->addWidget(euro);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return row;
+}
+
+QWidget* CheckDialog::buildLists() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QFont bold = font();
+    bold.setBold(true);
+    for (int c = 0; c < PrizeCategoryCount; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        auto* caption = new QLabel(QString::fromUtf8(PrizeCategories[i].caption), panel);
+        caption->setObjectName(QStringLiteral("lblCategoria(%1)").arg(c));
+        caption->setFont(bold);
+        caption->setAlignment(Qt::AlignCenter);
+        auto* list = new QListWidget(panel);
+        list->setObjectName(QStringLiteral("listVin(%1)").arg(c));
+        list->setUniformItemSizes(true); // long lists stay quick to fill and scroll
+        list->setMinimumSize(96, 110);
+        auto* count = new QLabel(QStringLiteral("0"), panel);
+        count->setObjectName(QStringLiteral("labVincite(%1)").arg(c));
+        count->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        count->setAlignment(Qt::AlignCenter);
+        count->setFont(bold);
+        const int row = (c / ListColumns) * 3;
+        const int column = c % ListColumns;
+        grid->addWidget(caption, row, column);
+        grid->addWidget(list, row + 1, column);
+        grid->addWidget(count, row + 2, column);
+        grid->setRowStretch(row + 1, 1);
+        lists_[i] = list;
+        counts_[i] = count;
+    }
+    return panel;
+}
+
+void CheckDialog::init() {
+    clearLists();
+    showFields(entryFieldsOf(winning_));
+}
+
+void CheckDialog::clearLists() {
+    for (int c = 0; c < PrizeCategoryCount; ++c) {
+        lists_[static_cast<std::size_t>(c)]->clear();
+        counts_[static_cast<std::size_t>(c)]->setText(QStringLiteral("0"));
+    }
+}
+
+void CheckDialog::clearAll() {
+    clearLists();
+    winning_ = WinningCombination{};
+    showFields(EntryFields{});
+    field(0)->setFocus();
+}
+
+EntryFields CheckDialog::fieldTexts() const {
+    EntryFields texts;
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        texts[static_cast<std::size_t>(k)] = field(k)->text().toStdString();
+    }
+    return texts;
+}
+
+void CheckDialog::showFields(const EntryFields& texts) {
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        field(k)->setText(fromStd(texts[static_cast<std::size_t>(k)]));
+    }
+}
+
+QString CheckDialog::problemText(const EntryProblem& problem) {
+    switch (problem.kind) {
+    case EntryProblemKind::DuplicateNumbers:
+        return languageText(language_, "0202", DuplicateNumbersText);
+    case EntryProblemKind::EqualEuroNumbers:
+        return languageText(language_, "0203", WrongCombinationText);
+    case EntryProblemKind::ValueNotAllowed:
+        return languageText(language_, "0204", "Valore %1 non ammesso").arg(problem.value);
+    }
+    return fromStd(problem.message);
+}
+
+void CheckDialog::runCheck() {
+    const EntryCheck entry = checkEntry(fieldTexts());
+    showFields(entry.fields); // sorted, also when a later step refuses them
+    if (entry.problem) {
+        const auto& p = *entry.problem;
+        const QString title = p.kind == EntryProblemKind::EqualEuroNumbers
+                                  ? languageText(language_, "0201", EntryEuroErrorTitle)
+                                  : languageText(language_, "0200", EntryErrorTitle);
+        prompt_.message(this, title, problemText(p), Prompt::Icon::Exclamation);
+        field(p.focusField)->setFocus();
+        return;
+    }
+    winning_ = entry.combination;
+    clearLists();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+
+    const auto& state = document_.state();
+    const DrawCheckResult result =
+        checkColumns(state.columns, euroNumbers(state.header), entry.combination);
+    const QString line = languageText(language_, "0207", "C. %1");
+    for (int c = 0; c < PrizeCategoryCount; ++c) {
+        const auto& winners = result.winners[static_cast<std::size_t>(c)];
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(winners.size()));
+        for (const auto column : winners) {
+            lines << line.arg(column);
+        }
+        winnersList(c)->addItems(lines);
+        countLabel(c)->setText(QString::number(winners.size()));
+    }
+    result_->setText(result.best == NoWinCategory
+                         ? languageText(language_, "0206", NoWinText)
+                         : languageText(language_, "0205", CheckResultInitialText) + u' ' +
+                               fromStd(prizeCategoryLabel(result.best)));
+
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+int CheckDialog::fieldIndex(const QObject* object) const {
+    for (int k = 0; k < WinningCombination::FieldCount; ++k) {
+        if (fields_[static_cast<std::size_t>(k)] == object) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+bool CheckDialog::eventFilter(QObject* watched, QEvent* event) {
+    const int k = fieldIndex(watched);
+    if (k >= 0) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                // Taken here, so the dialog does not also press the button that gets the focus.
+                if (k + 1 < WinningCombination::FieldCount) {
+                    field(k + 1)->setFocus(Qt::TabFocusReason);
+                } else {
+                    check_->setFocus(Qt::TabFocusReason);
+                }
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+            // After the focus change (and a click's cursor placement) select the whole field.
+            QTimer::singleShot(0, field(k), &QLineEdit::selectAll);
+            break;
+        case QEvent::FocusOut:
+            storeLeftField(winning_, k, field(k)->text().toStdString());
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace quintora

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "check/DrawEntry.h"
+#include "check/PrizeCategory.h"
+#include "check/WinningCombination.h"
+
+#include <array>
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quintora {
+
+class Changes;
+class Language;
+class Prompt;
+class SystemDocument;
+
+// frmSpoglio: checks the developed system against one winning combination and lists the
+// winning columns of each prize category. Reads the system only; the combination it edits is
+// the run's shared one, so it survives closing the dialog and follows the archive window.
+// It stays beside the main window: a system that can no longer be checked closes it, and
+// changed columns empty its lists.
+class CheckDialog : public QDialog {
+    Q_OBJECT
+public:
+    CheckDialog(SystemDocument& document, WinningCombination& winning, Prompt& prompt,
+                Language& language, QWidget* parent);
+    ~CheckDialog() override;
+
+    // init: empty lists, every count "0", the fields showing the shared combination.
+    void init();
+    // cmdSpoglio: validates the fields (sorting the main ones) and runs the check.
+    void runCheck();
+    // cmdCancella: empty lists and fields, counts "0", the combination cleared, focus on the
+    // first field.
+    void clearAll();
+
+    QLineEdit* field(int k) const { return fields_[static_cast<std::size_t>(k)]; }
+    QListWidget* winnersList(int category) const {
+        return lists_[static_cast<std::size_t>(category)];
+    }
+    QLabel* countLabel(int category) const { return counts_[static_cast<std::size_t>(category)]; }
+    QLabel* resultLabel() const { return result_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildFields();
+    QWidget* buildLists();
+    int fieldIndex(const QObject* object) const;
+    EntryFields fieldTexts() const;
+    void showFields(const EntryFields& texts);
+    void clearLists();
+    QString problemText(const EntryProblem& problem);
+    void followDocument(Changes what);
+
+    const SystemDocument& document_;
+    WinningCombination& winning_;
+    Prompt& prompt_;
+    Language& language_;
+    std::array<QLineEdit*, WinningCombination::FieldCount> fields_{};
+    std::array<QListWidget*, PrizeCategoryCount> lists_{};
+    std::array<QLabel*, PrizeCategoryCount> counts_{};
+    QLabel* result_ = nullptr;
+    QString resultCaption_; // as loaded, shown again when the lists are emptied
+    QPushButton* check_ = nullptr;
+};
+
+} // namespace quintora

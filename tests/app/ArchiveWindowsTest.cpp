@@ -1,0 +1,389 @@
+// The archive window, the archive check and the statistics, opened from the main window: the
+// list and its double click, the update that keeps the archive, the grid with its filter on
+// "Max", the statistics CSV and the charts.
+#include "app/MainWindow.h"
+#include "archive/ArchiveFile.h"
+#include "archive/ArchiveText.h"
+#include "archive/StatisticsCsv.h"
+#include "support/MainWindowFixture.h"
+#include "support/WidgetLookup.h"
+#include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/StatisticsWindow.h"
+#include "ui/check/ArchiveCheckDialog.h"
+#include "ui/check/CheckDialog.h"
+
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace quintora;
+using quintora::test::ScriptedPrompt;
+
+namespace {
+
+Draw draw(int contest, const char* date, std::array<std::uint8_t, 5> numbers,
+          std::array<std::uint8_t, 2> euro) {
+    return Draw{static_cast<std::int16_t>(contest), date, numbers, euro};
+}
+
+// Against the system below: best "1+2", "5+1", "5+2", "5+1".
+const DrawArchive SmallArchive{{
+    draw(1, "23/03/2012", {5, 12, 23, 34, 45}, {3, 8}),
+    draw(2, "30/03/2012", {1, 2, 3, 4, 5}, {3, 9}),
+    draw(3, "06/04/2012", {1, 2, 3, 4, 6}, {3, 8}),
+    draw(4, "13/04/2012", {1, 2, 3, 4, 5}, {3, 11}),
+}};
+
+// Played with the Euro numbers 3 and 8.
+const std::vector<Column> Columns = {
+    {1, 2, 3, 4, 5},    {1, 2, 3, 4, 6},     {1, 2, 3, 10, 11},
+    {1, 2, 20, 21, 22}, {1, 30, 31, 32, 33}, {40, 41, 42, 43, 44},
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList shownColumn(const QTableWidget* grid, int column) {
+    QStringList texts;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        if (!grid->isRowHidden(r)) {
+            texts << grid->item(r, column)->text();
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+class ArchiveWindowsTest : public QObject, protected test::MainWindowFixture {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void listShowsTheArchiveLatestFirst();
+    void doubleClickMakesTheDrawTheCheckCombination();
+    void updateWithoutServerKeepsTheArchive();
+    void updateReplacesTheArchiveAndRefusesClosing();
+    void archiveCheckRowsAndFilterOnMax();
+    void archiveCheckOfTheRealHistory();
+    void statisticsCsvWrittenAndStaleOnesRemoved();
+    void statisticsCsvThatCannotBeWritten();
+    void chartsOfTheSixTables();
+
+private:
+    // The archive file in place, then the windows loaded as the start loads them.
+    void loadWith(const DrawArchive& archive) {
+        QVERIFY(saveArchiveFile(context_->dataFolder.archivePath().toStdString(), archive));
+        window_->loadArchiveWindows();
+        QVERIFY(window_->archiveWindow() && window_->statisticsWindow());
+    }
+    QString tempFile(const QString& name) const {
+        return context_->dataFolder.tempFolder() + u'/' + name;
+    }
+};
+
+void ArchiveWindowsTest::init() {
+    QVERIFY(openWindow());
+}
+
+void ArchiveWindowsTest::cleanup() {
+    QCOMPARE(prompt_->pending(), 0);
+    closeWindow();
+}
+
+void ArchiveWindowsTest::listShowsTheArchiveLatestFirst() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    QVERIFY(!w->isVisible()); // loaded hidden
+    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(w->list()->count(), 4);
+    QCOMPARE(w->list()->item(0)->text(),
+             QStringLiteral(" 13/04/2012 | 004 |  01 02 03 04 05  | 03 | 11"));
+    QCOMPARE(w->list()->item(3)->text(),
+             QStringLiteral(" 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08"));
+    QCOMPARE(w->list()->currentRow(), 0);
+    QCOMPARE(test::child<QLabel>(*w, "lbLast")->text(), w->list()->item(0)->text());
+    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), QStringLiteral("4"));
+
+    window_->openArchive();
+    QVERIFY(w->isVisible());
+    w->close(); // only hidden: the archive stays
+    QVERIFY(!w->isVisible());
+    QCOMPARE(window_->archiveWindow(), w);
+    QCOMPARE(context_->archive, SmallArchive);
+}
+
+void ArchiveWindowsTest::doubleClickMakesTheDrawTheCheckCombination() {
+    loadWith(SmallArchive);
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    window_->checkDraw(); // open beside the archive: its fields follow the double click
+    auto* check = window_->checkDialog();
+    QVERIFY(check);
+    window_->openArchive();
+    QVERIFY(QTest::qWaitForWindowExposed(window_->archiveWindow()));
+    auto* list = window_->archiveWindow()->list();
+
+    prompt_->acceptMessage();
+    const QRect second = list->visualItemRect(list->item(1));
+    // As a user's double click arrives: a click, then the double click.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
+
+    const auto calls = prompt_->callsOf(ScriptedPrompt::Kind::Message);
+    QCOMPARE(calls.size(), std::size_t{1});
+    QCOMPARE(calls[0].title, window_->archiveWindow()->windowTitle());
+    QCOMPARE(calls[0].text, QStringLiteral("La Colonna \n01 02 03 04 06\ndel 06/04/2012 è stata "
+                                           "imposta come nuova colonna di Spoglio"));
+    QCOMPARE(calls[0].icon, Prompt::Icon::Information);
+    QCOMPARE(context_->winningCombination, (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
+    QStringList fields;
+    for (int k = 0; k < 7; ++k) {
+        fields << check->field(k)->text();
+    }
+    QCOMPARE(fields, (QStringList{"01", "02", "03", "04", "06", "03", "08"}));
+
+    // The check then runs against that draw.
+    test::click(test::child<QPushButton>(*check, "cmdSpoglio"));
+    QCOMPARE(check->resultLabel()->text(), QStringLiteral("Massimo punteggio raggiunto 5+2"));
+}
+
+void ArchiveWindowsTest::updateWithoutServerKeepsTheArchive() {
+    loadWith(SmallArchive);
+    const QString path = context_->dataFolder.archivePath();
+    const QByteArray before = fileBytes(path);
+    window_->openArchive();
+    prompt_->acceptMessage();
+    test::click(test::child<QPushButton>(*window_->archiveWindow(), "cmdUpdate"));
+
+    const auto calls = prompt_->callsOf(ScriptedPrompt::Kind::Message);
+    QCOMPARE(calls.size(), std::size_t{1});
+    QCOMPARE(calls[0].text, QStringLiteral("Errore durante il download dell'aggiornamento"));
+    QCOMPARE(calls[0].icon, Prompt::Icon::Critical);
+    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(fileBytes(path), before);
+    QCOMPARE(window_->archiveWindow()->list()->count(), 4);
+    QVERIFY(window_->archiveWindow()->list()->isVisible());
+    QVERIFY(!window_->archiveWindow()->updating());
+}
+
+void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    window_->openArchive();
+    bool closedWhileUpdating = true;
+    w->setDownload([&](const std::string& target) -> Status {
+        // The user tries to close the window while the download runs.
+        w->close();
+        closedWhileUpdating = !w->isVisible();
+        QFile text(QString::fromStdString(target));
+        if (!text.open(QIODevice::WriteOnly)) {
+            return Error{"", "cannot write"};
+        }
+        text.write("7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n");
+        return success();
+    });
+    prompt_->acceptMessage(); // "Aggiornamento Archivio in corso...attendere"
+    test::click(test::child<QPushButton>(*w, "cmdUpdate"));
+
+    QVERIFY(!closedWhileUpdating);
+    QCOMPARE(prompt_->calls().at(0).text,
+             QStringLiteral("Aggiornamento Archivio in corso...attendere"));
+    QCOMPARE(context_->archive.count(), 2);
+    QCOMPARE(w->list()->item(0)->text(),
+             QStringLiteral(" 08/01/2020 | 008 |  11 21 31 41 49  | 03 | 12"));
+    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), QStringLiteral("2"));
+    const auto reread = readArchiveFile(context_->dataFolder.archivePath().toStdString());
+    QVERIFY(reread);
+    QCOMPARE(reread.value(), context_->archive);
+    // The statistics follow the new archive.
+    QCOMPARE(window_->statisticsWindow()->stats(), computeStatistics(context_->archive));
+    QCOMPARE(fileBytes(window_->statisticsWindow()->csvPath()),
+             QByteArray::fromStdString(statisticsCsvText(context_->archive)));
+    w->close();
+    QVERIFY(!w->isVisible());
+}
+
+void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
+    context_->archive = SmallArchive;
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    window_->checkArchive();
+    auto* d = window_->archiveCheckDialog();
+    QVERIFY(d);
+    QCOMPARE(d->fromBox()->count(), 4);
+    QCOMPARE(d->fromBox()->currentIndex(), 0);
+    QCOMPARE(d->toBox()->currentIndex(), 3);
+    auto* grid = d->grid();
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Data "));
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Colonna "));
+    QCOMPARE(grid->horizontalHeaderItem(14)->text(), QStringLiteral("Pt.2+1"));
+
+    test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
+    QCOMPARE(grid->rowCount(), 4);
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("05-12-23-34-45 J 03-08"));
+    QCOMPARE(shownColumn(grid, 2), (QStringList{"1+2", "5+1", "5+2", "5+1"}));
+    QCOMPARE(grid->item(2, 3)->text(), QStringLiteral("1")); // one 5+2 in the third draw
+    // Every column wide enough for its widest text.
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        QVERIFY(grid->columnWidth(c) >
+                grid->fontMetrics().horizontalAdvance(grid->horizontalHeaderItem(c)->text()));
+    }
+
+    test::click(d->filterSwitch());
+    QVERIFY(d->filterOn());
+    auto* max = d->filterBox(2);
+    QVERIFY(max);
+    QCOMPARE(max->objectName(), QStringLiteral("cmbFilter(2)"));
+    QStringList entries;
+    for (int i = 0; i < max->count(); ++i) {
+        entries << max->itemText(i);
+    }
+    QCOMPARE(entries, (QStringList{"*", "1+2", "5+1", "5+2"}));
+    max->setCurrentIndex(2);
+    emit max->activated(2);
+    QCOMPARE(shownColumn(grid, 0), (QStringList{"30/03/2012", "13/04/2012"}));
+    // Conditions of two columns together.
+    d->filterBox(0)->setCurrentIndex(2);
+    emit d->filterBox(0)->activated(2);
+    QCOMPARE(shownColumn(grid, 0), (QStringList{"30/03/2012"}));
+    max->setCurrentIndex(0);
+    emit max->activated(0);
+    d->filterBox(0)->setCurrentIndex(0);
+    emit d->filterBox(0)->activated(0);
+    QCOMPARE(shownColumn(grid, 0).size(), 4);
+
+    // Switching off, or a new run, shows every row without drop-downs.
+    max->setCurrentIndex(3);
+    emit max->activated(3);
+    QCOMPARE(shownColumn(grid, 0).size(), 1);
+    test::click(d->filterSwitch());
+    QVERIFY(!d->filterOn());
+    QVERIFY(d->filterBox(2) == nullptr);
+    QCOMPARE(shownColumn(grid, 0).size(), 4);
+
+    // One draw, then a "from" after the "to": one row, then none.
+    d->fromBox()->setCurrentIndex(2);
+    d->toBox()->setCurrentIndex(2);
+    test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
+    QCOMPARE(shownColumn(grid, 0), (QStringList{"06/04/2012"}));
+    d->toBox()->setCurrentIndex(1);
+    test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
+    QCOMPARE(grid->rowCount(), 0);
+}
+
+void ArchiveWindowsTest::archiveCheckOfTheRealHistory() {
+    auto history = readArchiveText(std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt");
+    QVERIFY(history);
+    context_->archive = history.value();
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    window_->checkArchive();
+    auto* d = window_->archiveCheckDialog();
+    QVERIFY(d);
+    test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
+    const int draws = context_->archive.count();
+    QCOMPARE(draws, 974);
+    QCOMPARE(d->grid()->rowCount(), draws);
+    QCOMPARE(d->grid()->item(draws - 1, 0)->text(),
+             QString::fromStdString(context_->archive.draws.back().drawDate));
+    QVERIFY(d->grid()->isVisible());
+    QVERIFY(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni")->isEnabled());
+}
+
+void ArchiveWindowsTest::statisticsCsvWrittenAndStaleOnesRemoved() {
+    const QString stale = tempFile(QStringLiteral("quintora_20200101_120000.csv"));
+    const QString other = tempFile(QStringLiteral("keep.csv"));
+    for (const auto& path : {stale, other}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    loadWith(SmallArchive);
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::exists(other));
+    auto* s = window_->statisticsWindow();
+    QCOMPARE(QFileInfo(s->csvPath()).dir(), QDir(context_->dataFolder.tempFolder()));
+    QVERIFY(QFileInfo(s->csvPath()).fileName().startsWith(QStringLiteral("quintora_")));
+    QCOMPARE(fileBytes(s->csvPath()), QByteArray::fromStdString(statisticsCsvText(SmallArchive)));
+    QVERIFY(fileBytes(s->csvPath())
+                .startsWith("Data;Concorso;P1;P2;P3;P4;P5;jck1;jck2;Ripetuti;Pari;Dispari;"
+                            "Consecutivi;Somma\r\n"));
+    QCOMPARE(s->stats(), computeStatistics(SmallArchive));
+
+    // The archive's button recomputes and shows them.
+    window_->openArchive();
+    test::click(test::child<QPushButton>(*window_->archiveWindow(), "cmdStatistiche"));
+    QVERIFY(s->isVisible());
+    QVERIFY(QFile::exists(s->csvPath()));
+}
+
+void ArchiveWindowsTest::statisticsCsvThatCannotBeWritten() {
+    // A file where the folder should be: the CSV cannot be written there.
+    const QString notAFolder = tempFile(QStringLiteral("file"));
+    {
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    prompt_->acceptMessage();
+    StatisticsWindow s(SmallArchive, *prompt_, context_->language, notAFolder, window_.get());
+    const auto calls = prompt_->callsOf(ScriptedPrompt::Kind::Message);
+    QCOMPARE(calls.size(), std::size_t{1});
+    QCOMPARE(calls[0].title, QStringLiteral("ERRORE"));
+    QCOMPARE(calls[0].text,
+             QStringLiteral("Chiudere il file delle statistiche per proseguire !!!"));
+    QCOMPARE(calls[0].icon, Prompt::Icon::Critical);
+    // The tables are shown all the same.
+    QCOMPARE(s.stats(), computeStatistics(SmallArchive));
+}
+
+void ArchiveWindowsTest::chartsOfTheSixTables() {
+    loadWith(SmallArchive);
+    window_->openStatistics();
+    auto* s = window_->statisticsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    const struct {
+        const char* option;
+        const char* title;
+        int rows;
+        const char* firstLabel;
+    } tables[] = {
+        {"optStat(0)", "Consecutivi", 5, "01 -->      1"},
+        {"optStat(1)", "Ripetuti", 6, "00 -->      0"},
+        {"optStat(2)", "Pari", 6, "00 -->      0"},
+        {"optStat(3)", "Dispari", 6, "00 -->      0"},
+        {"optStat(4)", "Somma", 5, "0015-0060 -->      3"},
+        {"optStat(5)", "Frequenza Numeri", 50, "01 -->      3"}, // shown as "01 --> 3"
+    };
+    for (const auto& t : tables) {
+        auto* option = test::child<QAbstractButton>(*s, t.option);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+        QCOMPARE(s->chart()->title(), QString::fromUtf8(t.title));
+        // A few rows at the left, the first at the top; the fifty numbers along the bottom.
+        const bool sideBySide = t.rows > 10;
+        const auto axes = s->chart()->axes(sideBySide ? Qt::Horizontal : Qt::Vertical);
+        QCOMPARE(axes.size(), 1);
+        auto* rows = qobject_cast<QBarCategoryAxis*>(axes.front());
+        QVERIFY(rows);
+        QCOMPARE(rows->count(), t.rows);
+        QString first = sideBySide ? rows->categories().front() : rows->categories().back();
+        QCOMPARE(first.replace(QChar(0xA0), u' '), QString::fromUtf8(t.firstLabel));
+    }
+    // A refresh comes back to the consecutive numbers.
+    s->refreshStat();
+    QCOMPARE(s->shownTable(), StatTable::Consecutive);
+    QCOMPARE(s->chart()->title(), QStringLiteral("Consecutivi"));
+}
+
+QTEST_MAIN(ArchiveWindowsTest)
+#include "ArchiveWindowsTest.moc"
