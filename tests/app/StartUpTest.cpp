@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "app/ShippedMatrices.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
 #include "core/SystemDocument.h"
@@ -15,7 +16,9 @@
 #include <memory>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quintora;
@@ -54,6 +57,7 @@ private slots:
     void startCreatesFoldersShowsSplashAndOpensTheCommandLineFile();
     void aNewerVersionEndsTheStart();
     void secondCopyHandsItsFileToTheRunningCopy();
+    void shippedMatricesGoOnlyIntoAFolderWithoutMatrices();
 
 private:
     std::unique_ptr<test::TemporaryXdg> xdg_;
@@ -86,6 +90,19 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
     QVERIFY(state.locked);
     QCOMPARE(window->numberGrid()->markedCount(), 6);
     QCOMPARE(prompt.calls().size(), std::size_t{0});
+    // A first start brings the shipped matrices.
+    QVERIFY(QFile::exists(root + QStringLiteral("/matrici/V10T3M3.mzor")));
+}
+
+void StartUpTest::shippedMatricesGoOnlyIntoAFolderWithoutMatrices() {
+    QTemporaryDir folder;
+    const QStringList first = installMatricesOnFirstStart(shippedMatrixFolders(), folder.path());
+    QVERIFY(first.contains(QStringLiteral("V7T3M3.mzor")));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.mzor")}).size(), first.size());
+    // One the user deleted stays deleted.
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("V7T3M3.mzor"))));
+    QVERIFY(installMatricesOnFirstStart(shippedMatrixFolders(), folder.path()).isEmpty());
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("V7T3M3.mzor"))));
 }
 
 void StartUpTest::aNewerVersionEndsTheStart() {
