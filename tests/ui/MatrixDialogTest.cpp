@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -309,12 +310,15 @@ void MatrixDialogTest::newMatrixIsMadeSavedAndListed() {
     QVERIFY(!d.findChild<QPushButton*>(QStringLiteral("cmdChiudi"))->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!d.running(), 30000);
     QCOMPARE(d.result(), int(QDialog::Accepted));
-    QCOMPARE(d.savedFileName(), QStringLiteral("V07T2M2.mzor"));
+    QCOMPARE(d.savedFileName(), QStringLiteral("V7T2M2.mzor"));
+    QCOMPARE(d.findChild<QProgressBar*>(QStringLiteral("prgRicerca"))->value(), 100);
+    QVERIFY(!d.findChild<QLabel*>(QStringLiteral("labColonne"))->text().isEmpty());
 
     playSeven();
     auto list = dialog(7);
-    QCOMPARE(names(*list), QStringList{QStringLiteral("V07T2M2.mzor")});
+    QCOMPARE(names(*list), QStringList{QStringLiteral("V7T2M2.mzor")});
     QCOMPARE(text(*list, "txtAuthor"), QStringLiteral("Io"));
+    QCOMPARE(text(*list, "txtDescription"), QStringLiteral("7 numeri, garanzia 2 se 2"));
     QCOMPARE(text(*list, "txtValidFrom"), QStringLiteral("15/06/2026"));
     QVERIFY(adaptButton(*list)->isEnabled());
     QVERIFY(prompt_.calls().empty());
@@ -326,7 +330,7 @@ void MatrixDialogTest::newMatrixIsMadeSavedAndListed() {
     prompt_.answerQuestion(false);
     QTest::mouseClick(again.findChild<QPushButton*>(QStringLiteral("cmdCrea")), Qt::LeftButton);
     QVERIFY(!again.running());
-    QVERIFY(prompt_.callsOf(Kind::Question).at(0).text.contains(QStringLiteral("V07T2M2.mzor")));
+    QVERIFY(prompt_.callsOf(Kind::Question).at(0).text.contains(QStringLiteral("V7T2M2.mzor")));
 }
 
 QTEST_MAIN(MatrixDialogTest)

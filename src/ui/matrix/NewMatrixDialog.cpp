@@ -119,6 +119,15 @@ NewMatrixDialog::NewMatrixDialog(Prompt& prompt, Language& language, QString mat
     layout->addLayout(progress);
     layout->addLayout(buttons);
 
+    // An empty description gets the default one: shown while the field is empty.
+    const auto showDefaultDescription = [this] {
+        const WheelSpec spec{v_->value(), t_->value(), m_->value(), f_->value()};
+        description_->setPlaceholderText(QString::fromStdString(defaultWheelDescription(spec)));
+    };
+    for (auto* box : {v_, t_, m_, f_}) {
+        connect(box, &QSpinBox::valueChanged, this, showDefaultDescription);
+    }
+    showDefaultDescription();
     connect(create_, &QPushButton::clicked, this, &NewMatrixDialog::start);
     connect(stopButton_, &QPushButton::clicked, this, &NewMatrixDialog::stop);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
@@ -150,8 +159,9 @@ void NewMatrixDialog::start() {
         prompt_.message(this, {}, QString::fromStdString(*error), Prompt::Icon::Exclamation);
         return;
     }
+    // Named as the shipped matrices are.
     const QString name = QStringLiteral("V%1T%2M%3%4.mzor")
-                             .arg(spec_.v, 2, 10, QLatin1Char('0'))
+                             .arg(spec_.v)
                              .arg(spec_.t)
                              .arg(spec_.m)
                              .arg(spec_.f > 0 ? QStringLiteral("F%1").arg(spec_.f) : QString());
