@@ -75,6 +75,7 @@ private slots:
     void statusLabelsAndAdapt_data();
     void statusLabelsAndAdapt();
     void adaptLocksTheSystemWithTheMatrixColumns();
+    void tooManyColumnsIsRefusedBeforeAnyQuestion();
     void fixedNumbersAreAskedAndConfirmed();
     void cancelledFixedNumberChangesNothing();
     void newMatrixIsMadeSavedAndListed();
@@ -250,6 +251,24 @@ void MatrixDialogTest::adaptLocksTheSystemWithTheMatrixColumns() {
     QCOMPARE(s.header.numbersInPlayCount, std::uint8_t{7});
     QCOMPARE(s.header.euros(), (NumberSet{2, 9}));
     QVERIFY(prompt_.calls().empty());
+}
+
+void MatrixDialogTest::tooManyColumnsIsRefusedBeforeAnyQuestion() {
+    // One fixed number, so a question would come first if the limit were checked late.
+    write(QStringLiteral("big.mzor"),
+          matrixOf(7, 3, 1, std::vector<std::array<int, 5>>(MaxColumns + 1, {1, 2, 3, 4, 5})));
+    playSeven();
+    auto d = dialog(7);
+    QVERIFY(adaptButton(*d)->isEnabled());
+    prompt_.acceptMessage();
+    QTest::mouseClick(adaptButton(*d), Qt::LeftButton);
+
+    const auto messages = prompt_.callsOf(Kind::Message);
+    QCOMPARE(messages.size(), std::size_t{1});
+    QVERIFY(messages[0].text.startsWith(QStringLiteral("Questa matrice ha troppe colonne:")));
+    QVERIFY(messages[0].text.contains(QStringLiteral("200.000")));
+    QVERIFY(!document_->state().locked);
+    QVERIFY(document_->state().columns.empty());
 }
 
 void MatrixDialogTest::fixedNumbersAreAskedAndConfirmed() {
