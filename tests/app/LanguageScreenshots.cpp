@@ -35,6 +35,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QThread>
 #include <QUrl>
 
@@ -161,6 +162,17 @@ int main(int argc, char* argv[]) {
     save(&allMatrices, name("matrices-all"));
     NewMatrixDialog newMatrix(prompt, l, matrices, todayLocal(), 8, &main);
     save(&newMatrix, name("new-matrix"));
+    // A search under way: the best size so far and the share of the time used.
+    newMatrix.findChild<QSpinBox*>(QStringLiteral("spnV"))->setValue(19);
+    newMatrix.findChild<QSpinBox*>(QStringLiteral("spnSecondi"))->setValue(3);
+    newMatrix.start();
+    settle();
+    QThread::msleep(1200);
+    save(&newMatrix, name("new-matrix-running"));
+    newMatrix.stop();
+    while (newMatrix.running()) {
+        settle();
+    }
 
     // The column lists over the developed system.
     auto input = document.startDevelopment();
