@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;
@@ -67,6 +69,10 @@ Matrix sevenMatrix(CalendarDate from = Yesterday, CalendarDate to = Tomorrow) {
 class MatrixDialogTest : public QObject {
     Q_OBJECT
 
+public slots:
+    // Stands in for the desktop's file manager.
+    void openUrl(const QUrl& url) { opened_ << url; }
+
 private slots:
     void init();
     void cleanup();
@@ -79,6 +85,7 @@ private slots:
     void fixedNumbersAreAskedAndConfirmed();
     void cancelledFixedNumberChangesNothing();
     void newMatrixIsMadeSavedAndListed();
+    void openDirShowsTheMatrixFolder();
 
 private:
     void write(const QString& name, const Matrix& matrix) {
@@ -121,6 +128,7 @@ private:
     std::unique_ptr<Language> language_;
     std::unique_ptr<SystemDocument> document_;
     ScriptedPrompt prompt_;
+    QList<QUrl> opened_;
 };
 
 void MatrixDialogTest::init() {
@@ -350,6 +358,16 @@ void MatrixDialogTest::newMatrixIsMadeSavedAndListed() {
     QTest::mouseClick(again.findChild<QPushButton*>(QStringLiteral("cmdCrea")), Qt::LeftButton);
     QVERIFY(!again.running());
     QVERIFY(prompt_.callsOf(Kind::Question).at(0).text.contains(QStringLiteral("V7T2M2.mzor")));
+}
+
+void MatrixDialogTest::openDirShowsTheMatrixFolder() {
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    const QString folder = folder_->filePath(QStringLiteral("matrici"));
+    MatrixDialog d(*document_, prompt_, *language_, folder, 0, Today, nullptr);
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdOpenDir")), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(folder)});
+    QVERIFY(QDir(folder).exists()); // made when missing, so there is a folder to show
 }
 
 QTEST_MAIN(MatrixDialogTest)
