@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -174,6 +175,7 @@ private:
     void enableCommands();
     void onDeveloped();
     void notAvailable();
+    void showMatrices(std::uint8_t filterV);
     void showError(const Error& error);
     // Writes the system to `path`; false after a reported error.
     bool writeSystemFile(const QString& path);

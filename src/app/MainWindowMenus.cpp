@@ -12,6 +12,7 @@
 #include "ui/conditions/SumDialog.h"
 #include "ui/filters/FilterDialog.h"
 #include "ui/LanguageText.h"
+#include "ui/matrix/MatrixDialog.h"
 #include "ui/Prompt.h"
 
 #include <QKeySequence>
@@ -120,7 +121,15 @@ void MainWindow::notAvailable() {
 
 // --- File ---
 void MainWindow::openMatrixList() {
-    notAvailable();
+    showMatrices(0);
+}
+
+// frmMatr lists the matrices built for filterV numbers (0: every matrix).
+void MainWindow::showMatrices(std::uint8_t filterV) {
+    MatrixDialog(document(), context_.prompt, context_.language, context_.dataFolder.matrixFolder(),
+                 filterV, todayLocal(), this)
+        .exec();
+    showConditionMarks();
 }
 
 // --- Conditions: each entry shows its dialog. Triggering a checkable entry flips its mark,
@@ -169,7 +178,9 @@ void MainWindow::openMinimumDistance() {
 
 // --- Operations, archive and printing ---
 void MainWindow::adaptMatrix() {
-    notAvailable();
+    if (document().canAdaptMatrix()) {
+        showMatrices(document().state().header.numbersInPlayCount);
+    }
 }
 
 void MainWindow::shuffleColumns() {

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/ShippedLanguages.h"
+#include "app/ShippedMatrices.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
 #include "archive/ShippedHistory.h"
@@ -50,6 +51,7 @@ bool StartUp::run(const QStringList& arguments) {
     context_->closing = false;
     context_->dataFolder.createTree();
     copyMissingLanguageFiles(shippedLanguageFolders(), context_->dataFolder.root());
+    installMatricesOnFirstStart(shippedMatrixFolders(), context_->dataFolder.matrixFolder());
     // The splash already speaks the chosen language.
     const auto chosen =
         readConfiguration(IniFile(context_->dataFolder.settingsPath().toStdString())).language;

@@ -26,6 +26,8 @@
 #include "ui/conditions/SumDialog.h"
 #include "ui/filters/FilterDialog.h"
 #include "ui/filters/FilterImportDialog.h"
+#include "ui/matrix/MatrixDialog.h"
+#include "ui/matrix/NewMatrixDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
@@ -165,6 +167,10 @@ public:
         add(std::make_unique<ExcludedColumnsDialog>(document_, prompt_, l, nullptr));
         add(std::make_unique<FilterDialog>(document_, prompt_, l, texts, nullptr));
         add(std::make_unique<FilterImportDialog>(filterTable_, prompt_, l, texts, nullptr));
+        const QString matrices = context_->dataFolder.matrixFolder();
+        add(std::make_unique<MatrixDialog>(document_, prompt_, l, matrices, 8, todayLocal(),
+                                           nullptr));
+        add(std::make_unique<NewMatrixDialog>(prompt_, l, matrices, todayLocal(), 8, nullptr));
         Settings settings;
         settings.listingPrinter = "Laser";
         add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,

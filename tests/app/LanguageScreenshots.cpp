@@ -6,6 +6,8 @@
 #include "ArchiveScreenshots.h"
 #include "core/Development.h"
 #include "core/SystemDocument.h"
+#include "matrix/MatrixFile.h"
+#include "matrix/MatrixList.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/AboutDialog.h"
@@ -19,6 +21,8 @@
 #include "ui/conditions/SumDialog.h"
 #include "ui/filters/FilterDialog.h"
 #include "ui/filters/FilterImportDialog.h"
+#include "ui/matrix/MatrixDialog.h"
+#include "ui/matrix/NewMatrixDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
@@ -29,8 +33,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QThread>
 #include <QUrl>
 
@@ -132,6 +138,42 @@ int main(int argc, char* argv[]) {
     save(&distance, name("minimum-distance"));
     ReducedDialog reduced(document, prompt, l, &main);
     save(&reduced, name("reduced"));
+
+    // The shipped matrices, and one for the same numbers that is damaged and expired.
+    const QString matrices = context.dataFolder.matrixFolder();
+    installShippedMatrices({QUINTORA_SOURCE_DATA "/server/matrici"}, matrices.toStdString());
+    Matrix damaged;
+    damaged.header = MatrixHeader{
+        8, 5, 2, 2, 0, 2, "100%", "Quintora", "Matrice di prova", 0, 1, matrixfile::Identifier};
+    damaged.body = {1, 4, 2, 5, 3, 6, 4, 7, 5, 8};
+    auto bytes = encodeMatrixFile(damaged);
+    bytes[matrixfile::HeaderSize] ^= 1;
+    QFile damagedFile(matrices + QStringLiteral("/zz-danneggiata.mzor"));
+    if (damagedFile.open(QIODevice::WriteOnly)) {
+        damagedFile.write(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qint64>(bytes.size()));
+        damagedFile.close();
+    }
+    MatrixDialog matrixDialog(document, prompt, l, matrices, 8, todayLocal(), &main);
+    save(&matrixDialog, name("matrices"));
+    auto* matrixList = matrixDialog.findChild<QListWidget*>(QStringLiteral("flZOR"));
+    matrixList->setCurrentRow(matrixList->count() - 1);
+    save(&matrixDialog, name("matrices-damaged"));
+    MatrixDialog allMatrices(document, prompt, l, matrices, 0, todayLocal(), &main);
+    save(&allMatrices, name("matrices-all"));
+    NewMatrixDialog newMatrix(prompt, l, matrices, todayLocal(), 8, &main);
+    save(&newMatrix, name("new-matrix"));
+    // A search under way: the best size so far and the share of the time used.
+    newMatrix.findChild<QSpinBox*>(QStringLiteral("spnV"))->setValue(19);
+    newMatrix.findChild<QSpinBox*>(QStringLiteral("spnSecondi"))->setValue(3);
+    newMatrix.start();
+    settle();
+    QThread::msleep(1200);
+    save(&newMatrix, name("new-matrix-running"));
+    newMatrix.stop();
+    while (newMatrix.running()) {
+        settle();
+    }
 
     // The column lists over the developed system.
     auto input = document.startDevelopment();

@@ -7,24 +7,30 @@
 #include "core/Format.h"
 #include "core/SystemState.h"
 #include "files/SystemFile.h"
+#include "matrix/MatrixFile.h"
 #include "settings/IniFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/DevelopmentRunner.h"
+#include "ui/matrix/MatrixDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/widgets/CellGrid.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;
@@ -58,6 +64,7 @@ private slots:
     void columnPriceFollowsTheSettings();
     void closeAsksFirst();
     void fileFromAnotherCopyAsksBeforeReplacingWork();
+    void adaptAndMatrixListOpenTheMatrixWindow();
 
 private:
     QPushButton* button(const char* name) const {
@@ -84,6 +91,9 @@ private:
         return window_->findChild<QLabel*>(QStringLiteral("labnumeri"))->text();
     }
     void verifyLocked(bool locked) const;
+    // Runs `open`; once the matrix window shows, notes its files and runs `inside` on it.
+    QStringList withMatrixWindow(const std::function<void()>& open,
+                                 const std::function<void(MatrixDialog&)>& inside);
     void verifyDevelopEnabled(bool enabled) const {
         QCOMPARE(button("cmdCalcolo")->isEnabled(), enabled);
         QCOMPARE(button("cmdAdatta")->isEnabled(), enabled);
@@ -474,6 +484,72 @@ void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
     window_->activateFromOtherCopy(path);
     QCOMPARE(state().header.numbersInPlayCount, 6);
     QVERIFY(!state().conditions.sumOn());
+}
+
+namespace {
+
+// A valid matrix for v numbers of one column, positions 1..5, valid for every day.
+Matrix oneColumnMatrix(int v) {
+    Matrix m;
+    m.header.v = static_cast<std::uint8_t>(v);
+    m.header.k = 5;
+    m.header.t = 2;
+    m.header.m = 2;
+    m.header.columnCount = 1;
+    m.header.validFrom = 0;
+    m.header.validTo = 2958465; // 31/12/9999
+    m.header.formatId = matrixfile::Identifier;
+    m.body = {1, 2, 3, 4, 5};
+    return m;
+}
+
+} // namespace
+
+QStringList MainWindowTest::withMatrixWindow(const std::function<void()>& open,
+                                             const std::function<void(MatrixDialog&)>& inside) {
+    QStringList names;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<MatrixDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        poll.stop();
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("flZOR"));
+        for (int i = 0; i < list->count(); ++i) {
+            names << list->item(i)->text();
+        }
+        inside(*dialog);
+    });
+    poll.start();
+    open();
+    return names;
+}
+
+void MainWindowTest::adaptAndMatrixListOpenTheMatrixWindow() {
+    const QString folder = context_->dataFolder.matrixFolder();
+    for (int v : {7, 8}) {
+        QVERIFY(saveMatrixFile(QStringLiteral("%1/v%2.mzor").arg(folder).arg(v).toStdString(),
+                               oneColumnMatrix(v)));
+    }
+    // The list of every matrix, from the File menu.
+    const auto all = withMatrixWindow([this] { window_->actions().matrixList->trigger(); },
+                                      [](MatrixDialog& d) { d.reject(); });
+    QCOMPARE(all, (QStringList{QStringLiteral("v7.mzor"), QStringLiteral("v8.mzor")}));
+
+    // cmdAdatta lists the matrices for the numbers in play and adapts one.
+    clickNumbers({3, 8, 15, 22, 30, 41, 49});
+    QTest::mouseClick(euro(2), Qt::LeftButton);
+    QTest::mouseClick(euro(9), Qt::LeftButton);
+    const auto seven = withMatrixWindow(
+        [this] { button("cmdAdatta")->click(); },
+        [](MatrixDialog& d) { d.findChild<QPushButton*>(QStringLiteral("cmdAdatta"))->click(); });
+    QCOMPARE(seven, QStringList{QStringLiteral("v7.mzor")});
+    verifyLocked(true);
+    QCOMPARE(state().columns.at(0), (Column{3, 8, 15, 22, 30}));
+    QCOMPARE(panel(2), QStringLiteral("1"));
+    QVERIFY(window_->actions().reduced->isChecked());
 }
 
 QTEST_MAIN(MainWindowTest)

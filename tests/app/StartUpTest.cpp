@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "app/ShippedMatrices.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
 #include "core/SystemDocument.h"
@@ -17,8 +18,10 @@
 #include <memory>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quintora;
@@ -57,6 +60,7 @@ private slots:
     void startCreatesFoldersShowsSplashAndOpensTheCommandLineFile();
     void aNewerVersionEndsTheStart();
     void secondCopyHandsItsFileToTheRunningCopy();
+    void shippedMatricesGoOnlyIntoAFolderWithoutMatrices();
 
 private:
     std::unique_ptr<test::TemporaryXdg> xdg_;
@@ -96,6 +100,19 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
     QVERIFY(window->archiveWindow() && !window->archiveWindow()->isVisible());
     QVERIFY(window->statisticsWindow() && !window->statisticsWindow()->isVisible());
     QVERIFY(QFileInfo::exists(window->statisticsWindow()->csvPath()));
+    // A first start brings the shipped matrices.
+    QVERIFY(QFile::exists(root + QStringLiteral("/matrici/V10T3M3.mzor")));
+}
+
+void StartUpTest::shippedMatricesGoOnlyIntoAFolderWithoutMatrices() {
+    QTemporaryDir folder;
+    const QStringList first = installMatricesOnFirstStart(shippedMatrixFolders(), folder.path());
+    QVERIFY(first.contains(QStringLiteral("V7T3M3.mzor")));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.mzor")}).size(), first.size());
+    // One the user deleted stays deleted.
+    QVERIFY(QFile::remove(folder.filePath(QStringLiteral("V7T3M3.mzor"))));
+    QVERIFY(installMatricesOnFirstStart(shippedMatrixFolders(), folder.path()).isEmpty());
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("V7T3M3.mzor"))));
 }
 
 void StartUpTest::aNewerVersionEndsTheStart() {
