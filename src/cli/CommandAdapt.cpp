@@ -69,9 +69,11 @@ int runAdapt(const Args& args) {
     if (!openOrReport(document, systemPath)) {
         return ExitFailure;
     }
-    // The stored columns give way to the matrix's, as a new development's would.
-    (void)document.reopenForChanges();
     const SystemState& state = document.state();
+    // A developed system is locked: the window's adapt command is off until "Modifiche".
+    if (document.locked()) {
+        return fail(systemPath + ": il sistema e' sviluppato: premere Modifiche per cambiarlo");
+    }
     if (const auto error = developmentInputError(state.header)) {
         return fail(systemPath + ": " + *error);
     }

@@ -147,6 +147,9 @@ TEST_F(CliMatrix, AdaptRefusedWhereTheWindowWouldRefuse) {
     folder_.write("huge.mzor", hugeBytes);
     const auto in = saveSystem("in.qsy", sevenNumbers());
     const auto oneEuro = saveSystem("one.qsy", sevenNumbers(1));
+    SystemState developed = sevenNumbers();
+    developed.columns = {{1, 2, 3, 4, 5}};
+    const auto locked = saveSystem("developed.qsy", developed);
     struct Case {
         std::string system;
         const char* matrix;
@@ -161,6 +164,7 @@ TEST_F(CliMatrix, AdaptRefusedWhereTheWindowWouldRefuse) {
         {in, "huge.mzor", "15/06/2025", "troppe colonne"},
         {in, "missing.mzor", "15/06/2025", "missing.mzor"},
         {oneEuro, "good.mzor", "15/06/2025", "one.qsy"},
+        {locked, "good.mzor", "15/06/2025", "sviluppato"},
     };
     for (const auto& c : cases) {
         const auto r = runCli("adapt " + c.system + " " + arg(c.matrix) + " --today " + c.today +
