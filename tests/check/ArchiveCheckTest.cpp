@@ -4,6 +4,7 @@
 #include "check/ColumnBits.h"
 #include "check/GridFilter.h"
 #include "support/ReferenceCheck.h"
+#include "support/SystemBuilders.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -16,18 +17,6 @@ const std::array<std::uint8_t, 2> systemEuro{3, 8};
 
 Draw draw(const char* date, std::array<std::uint8_t, 5> numbers, std::array<std::uint8_t, 2> euro) {
     return Draw{1, date, numbers, euro};
-}
-
-Column randomColumn(std::mt19937& random) {
-    Column c{};
-    NumberMask used = 0;
-    for (auto& n : c) {
-        do {
-            n = static_cast<std::uint8_t>(random() % 50 + 1);
-        } while (used & numberBit(n));
-        used |= numberBit(n);
-    }
-    return c;
 }
 
 } // namespace
@@ -85,7 +74,7 @@ TEST(ArchiveCheck, SameCountsAsThePresenceTableLoop) {
     for (int round = 0; round < 30; ++round) {
         std::vector<Column> columns(random() % 700);
         for (auto& c : columns) {
-            c = randomColumn(random);
+            c = builders::randomColumn(random);
         }
         const std::array<std::uint8_t, 2> sys{static_cast<std::uint8_t>(random() % 5 + 1),
                                               static_cast<std::uint8_t>(random() % 5 + 6)};
@@ -93,7 +82,7 @@ TEST(ArchiveCheck, SameCountsAsThePresenceTableLoop) {
         for (int k = 0; k < 20; ++k) {
             const Column numbers = !columns.empty() && random() % 2
                                        ? columns[random() % columns.size()]
-                                       : randomColumn(random);
+                                       : builders::randomColumn(random);
             const std::array<std::uint8_t, 2> euro{static_cast<std::uint8_t>(random() % 12 + 1),
                                                    static_cast<std::uint8_t>(random() % 12 + 1)};
             const auto expected = reference::checkDraw(columns, sys, numbers, euro, false);
@@ -109,7 +98,7 @@ TEST(ColumnBits, HitCountsAtEveryWordBoundary) {
     for (const std::size_t size : {0, 1, 63, 64, 65, 128, 1000}) {
         std::vector<Column> columns(size);
         for (auto& c : columns) {
-            c = randomColumn(random);
+            c = builders::randomColumn(random);
         }
         if (size > 3) {
             columns[1] = {7, 7, 7, 7, 7};    // from a file: each number once

@@ -2,6 +2,7 @@
 #include "check/DrawCheck.h"
 
 #include "support/ReferenceCheck.h"
+#include "support/SystemBuilders.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -15,19 +16,6 @@ WinningCombination winning(std::array<std::uint8_t, 5> numbers, std::array<std::
 }
 
 const std::array<std::uint8_t, 2> systemEuro{3, 8};
-
-// Distinct numbers of 1..50, in random order.
-Column randomColumn(std::mt19937& random) {
-    Column c{};
-    NumberMask used = 0;
-    for (auto& n : c) {
-        do {
-            n = static_cast<std::uint8_t>(random() % 50 + 1);
-        } while (used & numberBit(n));
-        used |= numberBit(n);
-    }
-    return c;
-}
 
 } // namespace
 
@@ -124,11 +112,11 @@ TEST(DrawCheck, SameListsAsThePresenceTableLoop) {
     for (int round = 0; round < 40; ++round) {
         std::vector<Column> columns(1 + random() % 3000);
         for (auto& c : columns) {
-            c = randomColumn(random);
+            c = builders::randomColumn(random);
         }
         // Draws near the columns, so that every category turns up.
         const Column drawn =
-            random() % 2 ? columns[random() % columns.size()] : randomColumn(random);
+            random() % 2 ? columns[random() % columns.size()] : builders::randomColumn(random);
         const std::array<std::uint8_t, 2> euro{static_cast<std::uint8_t>(random() % 10 + 1),
                                                static_cast<std::uint8_t>(random() % 12 + 1)};
         const std::array<std::uint8_t, 2> sys{static_cast<std::uint8_t>(random() % 5 + 1),

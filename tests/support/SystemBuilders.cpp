@@ -95,4 +95,16 @@ void keepMinimumDistance(SystemState& s, int distance) {
     s.minimumDistance = {static_cast<std::uint8_t>(distance), FlagOn};
 }
 
+Column randomColumn(std::mt19937& random) {
+    Column c{};
+    NumberMask used = 0;
+    for (auto& n : c) {
+        do {
+            n = static_cast<std::uint8_t>(random() % 50 + 1);
+        } while ((used & numberBit(n)) != 0);
+        used |= numberBit(n);
+    }
+    return c;
+}
+
 } // namespace quintora::builders

@@ -3,6 +3,7 @@
 #include "core/SystemState.h"
 
 #include <cstdint>
+#include <random>
 #include <vector>
 
 // Systems for tests and benchmarks, built in one place. Every builder writes the fields of
@@ -37,5 +38,8 @@ FilterColumn& addFilter(SystemState& s, const std::vector<int>& members,
 void reduceTo(SystemState& s, int level);
 // Minimum distance: no two columns share more than 5 - distance numbers.
 void keepMinimumDistance(SystemState& s, int distance);
+
+// Five different numbers of 1..50 in random order, as a hand-made file might hold them.
+Column randomColumn(std::mt19937& random);
 
 } // namespace quintora::builders
