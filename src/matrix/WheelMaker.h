@@ -53,7 +53,8 @@ struct Wheel {
     bool stopped = false;
 };
 
-// Makes a wheel; refused when the spec is wrong or even its lower bound exceeds MaxColumns.
+// Makes a wheel; refused when the wheel asked for is impossible or even its lower bound
+// exceeds MaxColumns.
 Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options);
 
 // The header texts of a made matrix.
