@@ -11,7 +11,7 @@ dir=data/server/matrici
 mkdir -p "$dir"
 
 # V T M F: sensible wheels for Eurojackpot players, from 7 to 30 numbers.
-specs=(
+shapes=(
   "7 3 3 0" "8 3 3 0" "9 3 3 0" "10 3 3 0" "12 3 3 0" "14 3 3 0" "16 3 3 0" "18 3 3 0"
   "20 3 3 0"
   "8 4 4 0" "10 4 4 0" "11 4 4 0" "12 4 4 0"
@@ -20,8 +20,8 @@ specs=(
   "10 3 3 1" "12 4 4 1"
 )
 : >"$dir/lista.txt.new"
-for spec in "${specs[@]}"; do
-  read -r v t m f <<<"$spec"
+for shape in "${shapes[@]}"; do
+  read -r v t m f <<<"$shape"
   name="V${v}T${t}M${m}"
   [ "$f" -gt 0 ] && name="${name}F${f}"
   "$cli" matrix-make "$v" "$t" "$m" --fixed "$f" --author Quintora \

@@ -23,7 +23,7 @@ namespace quintora {
 
 namespace {
 
-struct EntrySpec {
+struct MenuEntry {
     QAction* MainWindow::Actions::*action;
     const char* name;
     const char* caption;
@@ -41,8 +41,8 @@ void MainWindow::buildMenus() {
         menu->setObjectName(QString::fromUtf8(name));
         return menu;
     };
-    auto addEntries = [this](QMenu* menu, std::initializer_list<EntrySpec> specs) {
-        for (const auto& e : specs) {
+    auto addEntries = [this](QMenu* menu, std::initializer_list<MenuEntry> shapes) {
+        for (const auto& e : shapes) {
             auto* action = menu->addAction(QString::fromUtf8(e.caption));
             action->setObjectName(QString::fromUtf8(e.name));
             action->setCheckable(e.checkable);

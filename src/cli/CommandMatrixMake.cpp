@@ -57,8 +57,8 @@ int runMatrixMake(const Args& args) {
     if (!v || !t || !m || !f) {
         return usageError(self, "V, T, M and F are whole numbers");
     }
-    const WheelSpec spec{*v, *t, *m, *f};
-    if (const auto error = wheelSpecError(spec)) {
+    const WheelShape shape{*v, *t, *m, *f};
+    if (const auto error = wheelShapeError(shape)) {
         return usageError(self, *error);
     }
 
@@ -125,7 +125,7 @@ int runMatrixMake(const Args& args) {
     }
     const auto started = std::chrono::steady_clock::now();
     auto previous = std::signal(SIGINT, stopMatrixMakeOnInterrupt);
-    const auto wheel = makeWheel(spec, options);
+    const auto wheel = makeWheel(shape, options);
     std::signal(SIGINT, previous);
     if (showProgress) {
         std::fputs("\n", stderr);
@@ -133,13 +133,13 @@ int runMatrixMake(const Args& args) {
     if (!wheel) {
         return fail(wheel.error().message);
     }
-    if (auto saved = saveMatrixFile(out, wheelMatrix(spec, wheel.value(), labels)); !saved) {
+    if (auto saved = saveMatrixFile(out, wheelMatrix(shape, wheel.value(), labels)); !saved) {
         return fail(out + ": " + saved.error().message);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::cout << wheel.value().columns.size() << " colonne | " << defaultWheelDescription(spec)
-              << " | limite inferiore " << wheelLowerBound(spec) << " | "
+    std::cout << wheel.value().columns.size() << " colonne | " << defaultWheelDescription(shape)
+              << " | limite inferiore " << wheelLowerBound(shape) << " | "
               << formatCentsAsDecimal(std::llround(seconds * 100)) << " s | " << wheel.value().steps
               << " passi" << (wheel.value().stopped ? " - ***" : "") << "\n";
     return ExitSuccess;

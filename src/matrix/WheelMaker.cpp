@@ -9,13 +9,13 @@ namespace quintora {
 namespace {
 
 // The search runs on the positions that are not fixed: F + 1..V become 0..V-F-1.
-CoveringProblem freePart(const WheelSpec& s) {
+CoveringProblem freePart(const WheelShape& s) {
     return {s.v - s.f, NumbersPerColumn - s.f, s.t - s.f, s.m - s.f};
 }
 
 } // namespace
 
-std::optional<std::string> wheelSpecError(const WheelSpec& s) {
+std::optional<std::string> wheelShapeError(const WheelShape& s) {
     if (s.v < NumbersPerColumn || s.v > MainNumberCount) {
         return "V deve essere tra 5 e 50";
     }
@@ -44,8 +44,8 @@ std::uint64_t schonheimBound(int v, int k, int t) {
     return bound;
 }
 
-std::uint64_t countingBound(const WheelSpec& spec) {
-    const auto p = freePart(spec);
+std::uint64_t countingBound(const WheelShape& shape) {
+    const auto p = freePart(shape);
     std::uint64_t reached = 0;
     for (int i = p.t; i <= std::min(p.k, p.m); ++i) {
         reached += binomial(p.k, i) * binomial(p.v - p.k, p.m - i);
@@ -54,24 +54,24 @@ std::uint64_t countingBound(const WheelSpec& spec) {
     return reached == 0 ? 0 : (draws + reached - 1) / reached;
 }
 
-std::uint64_t wheelLowerBound(const WheelSpec& spec) {
-    const auto p = freePart(spec);
-    const auto counting = countingBound(spec);
+std::uint64_t wheelLowerBound(const WheelShape& shape) {
+    const auto p = freePart(shape);
+    const auto counting = countingBound(shape);
     return p.m == p.t ? std::max(counting, schonheimBound(p.v, p.k, p.t)) : counting;
 }
 
-Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options) {
-    if (auto error = wheelSpecError(spec)) {
+Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
+    if (auto error = wheelShapeError(shape)) {
         return Error{"", *error};
     }
-    if (wheelLowerBound(spec) > MaxColumns) {
+    if (wheelLowerBound(shape) > MaxColumns) {
         return Error{"", "Una matrice con questa garanzia ha piu' di 200.000 colonne"};
     }
     const auto found = searchCovering(
-        freePart(spec), options.seed,
-        {options.seconds, options.steps, options.stop, wheelLowerBound(spec)}, options.progress);
+        freePart(shape), options.seed,
+        {options.seconds, options.steps, options.stop, wheelLowerBound(shape)}, options.progress);
     // The search keeps its counts step by step; a recount from the columns alone guards them.
-    if (found.blocks.empty() || uncoveredDraws(freePart(spec), found.blocks) != 0) {
+    if (found.blocks.empty() || uncoveredDraws(freePart(shape), found.blocks) != 0) {
         return Error{"", "La ricerca non ha trovato una matrice completa"};
     }
     if (found.blocks.size() > MaxColumns) {
@@ -83,12 +83,12 @@ Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options) {
     for (const auto block : found.blocks) {
         WheelColumn column{};
         std::size_t at = 0;
-        for (int p = 1; p <= spec.f; ++p) {
+        for (int p = 1; p <= shape.f; ++p) {
             column[at++] = static_cast<std::uint8_t>(p);
         }
-        for (int p = 0; p < spec.v - spec.f; ++p) {
+        for (int p = 0; p < shape.v - shape.f; ++p) {
             if (block & (std::uint64_t{1} << p)) {
-                column[at++] = static_cast<std::uint8_t>(p + 1 + spec.f);
+                column[at++] = static_cast<std::uint8_t>(p + 1 + shape.f);
             }
         }
         wheel.columns.push_back(column);
@@ -97,7 +97,7 @@ Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options) {
     return wheel;
 }
 
-std::string defaultWheelDescription(const WheelSpec& s) {
+std::string defaultWheelDescription(const WheelShape& s) {
     std::string text = std::to_string(s.v) + " numeri, garanzia " + std::to_string(s.t) + " se " +
                        std::to_string(s.m);
     if (s.f > 0) {
@@ -106,18 +106,19 @@ std::string defaultWheelDescription(const WheelSpec& s) {
     return text;
 }
 
-Matrix wheelMatrix(const WheelSpec& spec, const Wheel& wheel, const WheelLabels& labels) {
+Matrix wheelMatrix(const WheelShape& shape, const Wheel& wheel, const WheelLabels& labels) {
     Matrix matrix;
     MatrixHeader& h = matrix.header;
-    h.v = static_cast<std::uint8_t>(spec.v);
+    h.v = static_cast<std::uint8_t>(shape.v);
     h.k = NumbersPerColumn;
-    h.t = static_cast<std::uint8_t>(spec.t);
-    h.m = static_cast<std::uint8_t>(spec.m);
-    h.f = static_cast<std::uint8_t>(spec.f);
+    h.t = static_cast<std::uint8_t>(shape.t);
+    h.m = static_cast<std::uint8_t>(shape.m);
+    h.f = static_cast<std::uint8_t>(shape.f);
     h.columnCount = static_cast<std::int32_t>(wheel.columns.size());
     h.percentage = "100%";
     h.author = labels.author;
-    h.description = labels.description.empty() ? defaultWheelDescription(spec) : labels.description;
+    h.description =
+        labels.description.empty() ? defaultWheelDescription(shape) : labels.description;
     h.validFrom = oleFromDate(labels.validFrom);
     h.validTo = oleFromDate(labels.validTo);
     h.formatId = matrixfile::Identifier;

@@ -19,23 +19,23 @@ namespace quintora {
 // What a wheel guarantees: columns of 5 of the positions 1..V such that whenever M of the V
 // numbers are drawn (the F fixed numbers among them) some column holds T of them. With F fixed
 // numbers every column holds positions 1..F.
-struct WheelSpec {
+struct WheelShape {
     int v = 0;
     int t = 0;
     int m = 0;
     int f = 0;
 };
 
-// Why a spec cannot be made (V 5..50, 1 <= T <= M <= 5, M <= V, F 0..4 and below T), or
+// Why a shape cannot be made (V 5..50, 1 <= T <= M <= 5, M <= V, F 0..4 and below T), or
 // nullopt.
-std::optional<std::string> wheelSpecError(const WheelSpec& spec);
+std::optional<std::string> wheelShapeError(const WheelShape& shape);
 
-// Lower bounds on the columns of any wheel for `spec`: the Schönheim bound (for M = T, the
+// Lower bounds on the columns of any wheel for `shape`: the Schönheim bound (for M = T, the
 // covering number's) and the counting bound (draws / draws one column reaches). Both count on
 // the positions that are not fixed.
 std::uint64_t schonheimBound(int v, int k, int t);
-std::uint64_t countingBound(const WheelSpec& spec);
-std::uint64_t wheelLowerBound(const WheelSpec& spec);
+std::uint64_t countingBound(const WheelShape& shape);
+std::uint64_t wheelLowerBound(const WheelShape& shape);
 
 struct WheelOptions {
     double seconds = 5;      // time budget of the local search; 0: none
@@ -55,7 +55,7 @@ struct Wheel {
 
 // Makes a wheel; refused when the wheel asked for is impossible or even its lower bound
 // exceeds MaxColumns.
-Result<Wheel> makeWheel(const WheelSpec& spec, const WheelOptions& options);
+Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options);
 
 // The header texts of a made matrix.
 struct WheelLabels {
@@ -64,9 +64,9 @@ struct WheelLabels {
     CalendarDate validFrom;
     CalendarDate validTo{9999, 12, 31};
 };
-std::string defaultWheelDescription(const WheelSpec& spec);
+std::string defaultWheelDescription(const WheelShape& shape);
 
 // The matrix file record of a wheel (K = 5, identifier, coverage "100%").
-Matrix wheelMatrix(const WheelSpec& spec, const Wheel& wheel, const WheelLabels& labels);
+Matrix wheelMatrix(const WheelShape& shape, const Wheel& wheel, const WheelLabels& labels);
 
 } // namespace quintora

@@ -60,33 +60,33 @@ inline void reseal(std::vector<std::uint8_t>& bytes) {
 
 // Every set of M of the positions 1..V that holds the fixed positions 1..F must meet some column
 // in T positions. Counted the plain way, independent of the maker.
-inline std::size_t drawsWithoutGuarantee(const quintora::WheelSpec& spec,
+inline std::size_t drawsWithoutGuarantee(const quintora::WheelShape& shape,
                                          const std::vector<quintora::WheelColumn>& columns) {
     std::size_t missing = 0;
     std::vector<int> draw;
     const auto visit = [&](auto&& self, int next) -> void {
-        if (static_cast<int>(draw.size()) == spec.m) {
+        if (static_cast<int>(draw.size()) == shape.m) {
             bool hit = false;
             for (const auto& column : columns) {
                 int hits = 0;
                 for (const int p : draw) {
                     hits += std::count(column.begin(), column.end(), p);
                 }
-                hit = hit || hits >= spec.t;
+                hit = hit || hits >= shape.t;
             }
             missing += hit ? 0 : 1;
             return;
         }
-        for (int p = next; p <= spec.v; ++p) {
+        for (int p = next; p <= shape.v; ++p) {
             draw.push_back(p);
             self(self, p + 1);
             draw.pop_back();
         }
     };
-    for (int p = 1; p <= spec.f; ++p) {
+    for (int p = 1; p <= shape.f; ++p) {
         draw.push_back(p);
     }
-    visit(visit, spec.f + 1);
+    visit(visit, shape.f + 1);
     return missing;
 }
 

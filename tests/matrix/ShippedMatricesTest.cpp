@@ -25,8 +25,8 @@ TEST(ShippedMatrices, EveryListedMatrixKeepsItsGuarantee) {
             }
             columns.push_back(column);
         }
-        const WheelSpec spec{m.header.v, m.header.t, m.header.m, m.header.f};
-        EXPECT_EQ(drawsWithoutGuarantee(spec, columns), 0u) << name;
+        const WheelShape shape{m.header.v, m.header.t, m.header.m, m.header.f};
+        EXPECT_EQ(drawsWithoutGuarantee(shape, columns), 0u) << name;
         EXPECT_EQ(dateFromOle(m.header.validFrom), (CalendarDate{2025, 1, 1})) << name;
     }
 }

@@ -21,24 +21,24 @@ WheelOptions quick(std::uint64_t steps = 20000, std::uint64_t seed = 1) {
 } // namespace
 
 TEST(WheelMaker, EveryWheelKeepsItsGuarantee) {
-    const WheelSpec specs[] = {{7, 3, 3, 0},  {8, 2, 2, 0},  {9, 3, 4, 0},  {10, 3, 3, 0},
-                               {10, 4, 4, 0}, {11, 3, 5, 0}, {12, 4, 5, 0}, {12, 2, 3, 0},
-                               {9, 5, 5, 0},  {10, 3, 4, 1}, {11, 4, 4, 2}, {9, 1, 1, 0},
-                               {13, 2, 5, 1}, {8, 5, 5, 4}};
-    for (const auto& spec : specs) {
-        const auto wheel = makeWheel(spec, quick());
+    const WheelShape shapes[] = {{7, 3, 3, 0},  {8, 2, 2, 0},  {9, 3, 4, 0},  {10, 3, 3, 0},
+                                 {10, 4, 4, 0}, {11, 3, 5, 0}, {12, 4, 5, 0}, {12, 2, 3, 0},
+                                 {9, 5, 5, 0},  {10, 3, 4, 1}, {11, 4, 4, 2}, {9, 1, 1, 0},
+                                 {13, 2, 5, 1}, {8, 5, 5, 4}};
+    for (const auto& shape : shapes) {
+        const auto wheel = makeWheel(shape, quick());
         ASSERT_TRUE(wheel.ok()) << wheel.error().message;
         const auto& columns = wheel.value().columns;
         ASSERT_FALSE(columns.empty());
-        EXPECT_EQ(drawsWithoutGuarantee(spec, columns), 0u)
-            << spec.v << " " << spec.t << " " << spec.m << " " << spec.f;
-        EXPECT_GE(columns.size(), wheelLowerBound(spec));
+        EXPECT_EQ(drawsWithoutGuarantee(shape, columns), 0u)
+            << shape.v << " " << shape.t << " " << shape.m << " " << shape.f;
+        EXPECT_GE(columns.size(), wheelLowerBound(shape));
         for (const auto& column : columns) {
             EXPECT_TRUE(std::is_sorted(column.begin(), column.end()));
             EXPECT_EQ(std::adjacent_find(column.begin(), column.end()), column.end());
             EXPECT_GE(column.front(), 1);
-            EXPECT_LE(column.back(), spec.v);
-            for (int p = 1; p <= spec.f; ++p) {
+            EXPECT_LE(column.back(), shape.v);
+            for (int p = 1; p <= shape.f; ++p) {
                 EXPECT_EQ(column[static_cast<std::size_t>(p - 1)], p);
             }
         }
@@ -49,21 +49,21 @@ TEST(WheelMaker, ReachesKnownOptimaOfSmallCoverings) {
     // C(7,5,3) = 5 and C(11,5,4) = 66 (the Steiner system S(4,5,11)); C(9,5,5) takes every
     // 5-set. The search ends as soon as it meets the lower bound.
     struct Case {
-        WheelSpec spec;
+        WheelShape shape;
         std::size_t size;
     };
     for (const auto& c :
          {Case{{7, 3, 3, 0}, 5}, Case{{11, 4, 4, 0}, 66}, Case{{9, 5, 5, 0}, 126}}) {
-        const auto wheel = makeWheel(c.spec, quick(2000000));
+        const auto wheel = makeWheel(c.shape, quick(2000000));
         ASSERT_TRUE(wheel.ok());
-        EXPECT_EQ(wheel.value().columns.size(), c.size) << c.spec.v;
+        EXPECT_EQ(wheel.value().columns.size(), c.size) << c.shape.v;
     }
 }
 
 TEST(WheelMaker, AStepBudgetRepeatsForASeed) {
-    const WheelSpec spec{12, 3, 3, 0};
-    const auto a = makeWheel(spec, quick(30000, 5));
-    const auto b = makeWheel(spec, quick(30000, 5));
+    const WheelShape shape{12, 3, 3, 0};
+    const auto a = makeWheel(shape, quick(30000, 5));
+    const auto b = makeWheel(shape, quick(30000, 5));
     ASSERT_TRUE(a.ok() && b.ok());
     EXPECT_EQ(a.value().columns, b.value().columns);
     EXPECT_EQ(a.value().steps, b.value().steps);
@@ -74,19 +74,21 @@ TEST(WheelMaker, StopsWhenAskedAndStillKeepsTheGuarantee) {
     WheelOptions o = quick(0);
     o.seconds = 60;
     o.stop = &stop;
-    const WheelSpec spec{14, 3, 3, 0};
-    const auto wheel = makeWheel(spec, o);
+    const WheelShape shape{14, 3, 3, 0};
+    const auto wheel = makeWheel(shape, o);
     ASSERT_TRUE(wheel.ok());
     EXPECT_TRUE(wheel.value().stopped);
-    EXPECT_EQ(drawsWithoutGuarantee(spec, wheel.value().columns), 0u);
+    EXPECT_EQ(drawsWithoutGuarantee(shape, wheel.value().columns), 0u);
 }
 
-TEST(WheelMaker, WrongSpecsAreRefused) {
-    for (const auto& spec : {WheelSpec{4, 2, 2, 0}, WheelSpec{51, 2, 2, 0}, WheelSpec{10, 0, 2, 0},
-                             WheelSpec{10, 3, 2, 0}, WheelSpec{10, 3, 6, 0}, WheelSpec{10, 3, 3, 3},
-                             WheelSpec{10, 3, 3, -1}, WheelSpec{10, 5, 5, 5}}) {
-        EXPECT_TRUE(wheelSpecError(spec).has_value()) << spec.v << " " << spec.t << " " << spec.f;
-        EXPECT_FALSE(makeWheel(spec, quick()).ok());
+TEST(WheelMaker, WrongShapesAreRefused) {
+    for (const auto& shape :
+         {WheelShape{4, 2, 2, 0}, WheelShape{51, 2, 2, 0}, WheelShape{10, 0, 2, 0},
+          WheelShape{10, 3, 2, 0}, WheelShape{10, 3, 6, 0}, WheelShape{10, 3, 3, 3},
+          WheelShape{10, 3, 3, -1}, WheelShape{10, 5, 5, 5}}) {
+        EXPECT_TRUE(wheelShapeError(shape).has_value())
+            << shape.v << " " << shape.t << " " << shape.f;
+        EXPECT_FALSE(makeWheel(shape, quick()).ok());
     }
     // 2,118,760 columns: far beyond what a system holds.
     const auto huge = makeWheel({50, 5, 5, 0}, quick());
@@ -108,12 +110,12 @@ TEST(WheelMaker, LowerBounds) {
 }
 
 TEST(WheelMaker, MatrixRecordOfAWheel) {
-    const WheelSpec spec{10, 3, 4, 1};
-    const auto wheel = makeWheel(spec, quick());
+    const WheelShape shape{10, 3, 4, 1};
+    const auto wheel = makeWheel(shape, quick());
     ASSERT_TRUE(wheel.ok());
     WheelLabels labels;
     labels.validFrom = {2025, 1, 1};
-    const Matrix m = wheelMatrix(spec, wheel.value(), labels);
+    const Matrix m = wheelMatrix(shape, wheel.value(), labels);
     EXPECT_EQ(m.header.description, "10 numeri, garanzia 3 se 4, 1 fisso");
     EXPECT_EQ(m.header.author, "Quintora");
     const auto read = decodeMatrixFile(encodeMatrixFile(m));
@@ -135,8 +137,8 @@ TEST(WheelMaker, MatrixRecordOfAWheel) {
 }
 
 TEST(WheelMaker, TheRecountAgreesWithTheDrawByDrawCheck) {
-    for (const auto& spec : {WheelSpec{10, 3, 3, 0}, WheelSpec{11, 3, 5, 0}}) {
-        auto columns = makeWheel(spec, quick()).value().columns;
+    for (const auto& shape : {WheelShape{10, 3, 3, 0}, WheelShape{11, 3, 5, 0}}) {
+        auto columns = makeWheel(shape, quick()).value().columns;
         const auto masks = [&] {
             std::vector<std::uint64_t> out;
             for (const auto& column : columns) {
@@ -148,10 +150,10 @@ TEST(WheelMaker, TheRecountAgreesWithTheDrawByDrawCheck) {
             }
             return out;
         };
-        const CoveringProblem problem{spec.v, 5, spec.t, spec.m};
+        const CoveringProblem problem{shape.v, 5, shape.t, shape.m};
         EXPECT_EQ(uncoveredDraws(problem, masks()), 0u);
         columns.erase(columns.begin() + 1, columns.begin() + 3);
-        const auto missing = drawsWithoutGuarantee(spec, columns);
+        const auto missing = drawsWithoutGuarantee(shape, columns);
         EXPECT_GT(missing, 0u);
         EXPECT_EQ(uncoveredDraws(problem, masks()), missing);
     }

@@ -121,8 +121,8 @@ NewMatrixDialog::NewMatrixDialog(Prompt& prompt, Language& language, QString mat
 
     // An empty description gets the default one: shown while the field is empty.
     const auto showDefaultDescription = [this] {
-        const WheelSpec spec{v_->value(), t_->value(), m_->value(), f_->value()};
-        description_->setPlaceholderText(QString::fromStdString(defaultWheelDescription(spec)));
+        const WheelShape shape{v_->value(), t_->value(), m_->value(), f_->value()};
+        description_->setPlaceholderText(QString::fromStdString(defaultWheelDescription(shape)));
     };
     for (auto* box : {v_, t_, m_, f_}) {
         connect(box, &QSpinBox::valueChanged, this, showDefaultDescription);
@@ -154,17 +154,17 @@ void NewMatrixDialog::start() {
     if (thread_ != nullptr) {
         return;
     }
-    spec_ = WheelSpec{v_->value(), t_->value(), m_->value(), f_->value()};
-    if (const auto error = wheelSpecError(spec_)) {
+    shape_ = WheelShape{v_->value(), t_->value(), m_->value(), f_->value()};
+    if (const auto error = wheelShapeError(shape_)) {
         prompt_.message(this, {}, QString::fromStdString(*error), Prompt::Icon::Exclamation);
         return;
     }
     // Named as the shipped matrices are.
     const QString name = QStringLiteral("V%1T%2M%3%4.mzor")
-                             .arg(spec_.v)
-                             .arg(spec_.t)
-                             .arg(spec_.m)
-                             .arg(spec_.f > 0 ? QStringLiteral("F%1").arg(spec_.f) : QString());
+                             .arg(shape_.v)
+                             .arg(shape_.t)
+                             .arg(shape_.m)
+                             .arg(shape_.f > 0 ? QStringLiteral("F%1").arg(shape_.f) : QString());
     QDir().mkpath(folder_);
     target_ = QDir(folder_).filePath(name);
     if (QFileInfo::exists(target_) &&
@@ -193,7 +193,7 @@ void NewMatrixDialog::start() {
             Qt::QueuedConnection);
     };
     thread_ = QThread::create(
-        [this, spec = spec_, options] { outcome_.emplace(makeWheel(spec, options)); });
+        [this, shape = shape_, options] { outcome_.emplace(makeWheel(shape, options)); });
     thread_->setParent(this);
     connect(thread_, &QThread::finished, this, &NewMatrixDialog::finish);
     showRunning(true);
@@ -219,7 +219,7 @@ void NewMatrixDialog::finish() {
     labels.author = author_->text().trimmed().toStdString();
     labels.description = description_->text().trimmed().toStdString();
     labels.validFrom = today_;
-    const Matrix matrix = wheelMatrix(spec_, wheel, labels);
+    const Matrix matrix = wheelMatrix(shape_, wheel, labels);
     if (auto saved = saveMatrixFile(target_.toStdString(), matrix); !saved) {
         prompt_.message(this, {}, QString::fromStdString(saved.error().message),
                         Prompt::Icon::Critical);

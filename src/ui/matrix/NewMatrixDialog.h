@@ -68,7 +68,7 @@ private:
 
     std::atomic<bool> stop_{false};
     QThread* thread_ = nullptr;
-    WheelSpec spec_;
+    WheelShape shape_;
     std::optional<Result<Wheel>> outcome_; // written by the worker, read after it ended
 };
 
