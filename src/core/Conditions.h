@@ -14,11 +14,6 @@ namespace quintora {
 // Rules of the condition dialogs that are not view: what they show on opening and what
 // they store on closing. The dialogs only read and write SystemState through these.
 
-// Conditions may change only while the system holds no developed (locked) columns.
-inline bool conditionsEditable(const SystemState& state) {
-    return !state.locked;
-}
-
 // Lowest and highest sum of a column made of the numbers in play: the five smallest and the
 // five largest. With fewer than five numbers the sum of all of them.
 struct SumRange {

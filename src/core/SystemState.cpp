@@ -144,9 +144,6 @@ void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks) {
     header.numbersInPlayCount = fillFromMarks(header.numbersInPlay, mainMarks);
 }
 
-void setEuroNumbers(SystemHeader& header, std::span<const bool> euroMarks) {
-    header.euroCount = fillFromMarks(header.euroNumbers, euroMarks);
-}
 
 std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header) {
     return std::span(header.numbersInPlay)

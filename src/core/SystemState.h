@@ -140,10 +140,9 @@ double integralSize(int numbersInPlay);
 // pricePerColumn x columnCount.
 Cents systemCost(const SystemState& state);
 
-// Rebuilds numbersInPlay / euroNumbers from marks (one bool per grid cell, in grid order).
-// The counts are set to the number of marks (at most the table sizes).
+// Rebuilds numbersInPlay from marks (one bool per grid cell, in grid order).
+// The count is set to the number of marks (at most the table size).
 void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks);
-void setEuroNumbers(SystemHeader& header, std::span<const bool> euroMarks);
 
 // The numbers in play as a list (the first numbersInPlayCount entries).
 std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header);
