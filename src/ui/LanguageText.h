@@ -8,10 +8,16 @@
 namespace quintora {
 
 // A message of the language file's [Strings] section, or the program's own Italian text
-// when the file has no such entry.
+// when the file has no such entry. A language file writes a line break inside a message as
+// the two characters "\n", since each entry must stay on one line.
 inline QString languageText(Language& language, std::string_view id, const char* fallback) {
     const std::string text = language.getLangString(id);
-    return text.empty() ? QString::fromUtf8(fallback) : QString::fromStdString(text);
+    if (text.empty()) {
+        return QString::fromUtf8(fallback);
+    }
+    QString message = QString::fromStdString(text);
+    message.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    return message;
 }
 
 } // namespace quintora
