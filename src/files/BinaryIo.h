@@ -32,6 +32,13 @@ public:
             u8(static_cast<std::uint8_t>((v >> shift) & 0xFF));
         }
     }
+    void f32(float v) {
+        std::uint32_t bits = 0;
+        static_assert(sizeof bits == sizeof v);
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(&v), sizeof v,
+                    reinterpret_cast<std::uint8_t*>(&bits));
+        u32(bits);
+    }
     void f64(double v) {
         std::uint64_t bits = 0;
         static_assert(sizeof bits == sizeof v);
@@ -93,6 +100,13 @@ public:
         const std::uint64_t low = u32();
         const std::uint64_t high = u32();
         return low | high << 32;
+    }
+    float f32() {
+        const std::uint32_t bits = u32();
+        float v = 0;
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(&bits), sizeof v,
+                    reinterpret_cast<std::uint8_t*>(&v));
+        return v;
     }
     double f64() {
         const std::uint64_t bits = u64();

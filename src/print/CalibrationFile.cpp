@@ -1,0 +1,133 @@
+#include "print/CalibrationFile.h"
+
+#include "core/Encoding.h"
+#include "files/BinaryIo.h"
+#include "files/FileIo.h"
+#include "settings/Settings.h"
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace quintora {
+
+namespace {
+
+constexpr std::uint16_t IntegerTypeCode = 2;
+constexpr float LargestMeasure = 300.0F;
+
+Error damaged(const std::string& reason) {
+    return Error{"E R R O R E", "Il file di taratura e' danneggiato: " + reason};
+}
+
+void padRecord(ByteWriter& out, std::size_t record) {
+    while (out.size() < record * CalibrationRecordSize) {
+        out.u8(0);
+    }
+}
+
+std::array<float*, 8> measures(SlipLayout& l) {
+    return {&l.spacingX, &l.spacingY, &l.gridTop, &l.gridLeft,
+            &l.headerX,  &l.headerY,  &l.nameX,   &l.nameY};
+}
+
+} // namespace
+
+std::string calibrationPath(const std::string& dataFolder, SlipType type) {
+    return (std::filesystem::path(dataFolder) / calibrationFileName(type)).string();
+}
+
+std::string standardCalibrationPath(SlipType type) {
+    return calibrationPath(std::filesystem::path(standardSettingsPath()).parent_path().string(),
+                           type);
+}
+
+std::vector<std::uint8_t> encodeCalibration(const SlipLayout& layout) {
+    SlipLayout copy = layout;
+    ByteWriter out;
+    std::size_t record = 0;
+    for (const float* m : measures(copy)) {
+        padRecord(out, record++);
+        out.f32(*m);
+    }
+    padRecord(out, record++);
+    out.u16(IntegerTypeCode);
+    out.i16(layout.printQuality);
+    padRecord(out, record);
+    std::string name = windows1252FromUtf8(layout.printerName);
+    if (name.size() > 65535) {
+        name.resize(65535);
+    }
+    out.u16(static_cast<std::uint16_t>(name.size()));
+    out.bytes(std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+    return out.take();
+}
+
+Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() > MaxCalibrationFileSize) {
+        return damaged("e' troppo grande");
+    }
+    SlipLayout layout;
+    std::size_t record = 0;
+    for (float* m : measures(layout)) {
+        const std::size_t start = record++ * CalibrationRecordSize;
+        if (bytes.size() < start + 4) {
+            return layout;
+        }
+        ByteReader in(bytes.subspan(start, 4));
+        const float value = in.f32();
+        if (!std::isfinite(value) || value < 0.0F || value > LargestMeasure) {
+            return damaged("una misura e' fuori da 0 - 300 mm");
+        }
+        *m = value;
+    }
+    const std::size_t qualityAt = 8 * CalibrationRecordSize;
+    if (bytes.size() < qualityAt + 4) {
+        return layout;
+    }
+    ByteReader quality(bytes.subspan(qualityAt, 4));
+    if (quality.u16() != IntegerTypeCode) {
+        return damaged("la qualita' di stampa non e' un numero intero");
+    }
+    layout.printQuality = quality.i16();
+    const std::size_t nameAt = 9 * CalibrationRecordSize;
+    if (bytes.size() < nameAt + 2) {
+        return layout;
+    }
+    ByteReader in(bytes.subspan(nameAt));
+    const std::size_t length = in.u16();
+    if (!in.has(length)) {
+        return layout; // the name is cut short: no printer chosen
+    }
+    const std::string name = in.text(length);
+    if (!in.atEnd()) {
+        return damaged("ci sono dati dopo il nome della stampante");
+    }
+    layout.printerName = utf8FromWindows1252(name);
+    return layout;
+}
+
+Result<SlipLayout> loadSlipLayout(const std::string& path, SlipType type, bool applyDefaults) {
+    std::error_code ec;
+    SlipLayout layout;
+    // A dangling link counts as present, so the reader names what is wrong with it.
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+        auto bytes = readWholeFile(path, MaxCalibrationFileSize);
+        if (!bytes) {
+            return bytes.error();
+        }
+        auto decoded = decodeCalibration(bytes.value());
+        if (!decoded) {
+            return decoded.error();
+        }
+        layout = std::move(decoded.value());
+    }
+    return applyDefaults ? withDefaults(std::move(layout), type) : layout;
+}
+
+Status saveSlipLayout(const std::string& path, const SlipLayout& layout) {
+    return writeFileAtomically(path, encodeCalibration(layout));
+}
+
+} // namespace quintora

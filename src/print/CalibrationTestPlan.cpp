@@ -1,0 +1,42 @@
+#include "print/CalibrationTestPlan.h"
+
+#include "print/PrintTexts.h"
+#include "print/SlipGeometry.h"
+
+namespace quintora {
+
+PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std::string& header) {
+    const FontSpec small{FontFace::Arial, 8, false};
+    const FontSpec large{FontFace::Arial, 22, false};
+    PlanPage page;
+    page.items.emplace_back(TextItem{layout.headerX, layout.headerY, header, small, false});
+    if (type == SlipType::OneColumn) {
+        page.items.emplace_back(TextItem{layout.headerX,
+                                         double{layout.headerY} + lineHeightMm(small), creditLine(),
+                                         small, false});
+    }
+    for (int panel = 0; panel < panelCount(type); ++panel) {
+        for (int row = 1; row <= gridRows(type); ++row) {
+            for (int column = 1; column <= gridColumns(type); ++column) {
+                const PointMm p = cellOrigin(layout, panel, SlipCell{row, column});
+                page.items.emplace_back(MarkItem{p.x, p.y, MarkSizeMm});
+            }
+        }
+    }
+    page.items.emplace_back(
+        TextItem{layout.nameX, layout.nameY, "labelSistema -----------", small, false});
+    const double numberY = double{layout.nameY} + lineHeightMm(small);
+    page.items.emplace_back(TextItem{layout.nameX, numberY, "Scheda n. 0.000", small, false});
+    page.items.emplace_back(TextItem{layout.nameX, numberY, " \xE2\x82\xAC 0,00", large, true});
+    if (type == SlipType::FiveColumns) {
+        page.items.emplace_back(
+            TextItem{layout.nameX, numberY + lineHeightMm(large), creditLine(), small, false});
+    }
+    PagePlan plan;
+    plan.title = "Quintora - Test Taratura";
+    plan.quality = layout.printQuality;
+    plan.pages.push_back(std::move(page));
+    return plan;
+}
+
+} // namespace quintora

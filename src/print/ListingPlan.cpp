@@ -1,0 +1,237 @@
+#include "print/ListingPlan.h"
+
+#include "core/Format.h"
+#include "core/SystemState.h"
+
+#include <algorithm>
+
+namespace quintora {
+
+namespace {
+
+const std::string EmDash = "\xE2\x80\x94";
+
+std::string separator() {
+    std::string s;
+    for (int i = 0; i < ListingSeparatorLength; ++i) {
+        s += EmDash;
+    }
+    return s;
+}
+
+// A tab moves to the next stop of eight characters, as the monospaced face lines them up.
+std::string expandTabs(const std::string& text) {
+    std::string out;
+    std::size_t column = 0;
+    for (const char c : text) {
+        if (c == '\t') {
+            do {
+                out += ' ';
+                ++column;
+            } while (column % 8 != 0);
+        } else {
+            out += c;
+            // Continuation bytes of UTF-8 do not take a place of their own.
+            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+                ++column;
+            }
+        }
+    }
+    return out;
+}
+
+// Where the next line goes, in twips, as a printer's current position moves: a line end goes
+// down by the line height, a step down by 250.
+class ListingWriter {
+public:
+    explicit ListingWriter(PagePlan& plan)
+        : plan_(plan) {}
+
+    void newPage() {
+        plan_.pages.emplace_back();
+        y_ = ListingTop;
+    }
+    void setBold(bool bold) { bold_ = bold; }
+    void line(const std::string& text) {
+        place(text);
+        y_ += mmToTwips(lineHeightMm(font()));
+    }
+    void place(const std::string& text) {
+        if (!text.empty()) {
+            plan_.pages.back().items.emplace_back(
+                TextItem{twipsToMm(ListingLeft), twipsToMm(y_), expandTabs(text), font(), false});
+        }
+    }
+    void stepDown(double twips = ListingStep) { y_ += twips; }
+    double y() const { return y_; }
+    int pageNumber() const { return static_cast<int>(plan_.pages.size()); }
+    void logo(bool colour) {
+        plan_.pages.back().items.emplace_back(LogoItem{
+            twipsToMm(ListingLogoX), twipsToMm(y_), ListingLogoWidth, ListingLogoHeight, colour});
+    }
+
+private:
+    FontSpec font() const { return FontSpec{FontFace::CourierNew, 10, bold_}; }
+
+    PagePlan& plan_;
+    double y_ = ListingTop;
+    bool bold_ = false;
+};
+
+std::string numberRun(const std::vector<int>& numbers) {
+    std::string out;
+    for (const int n : numbers) {
+        out += twoDigits(n) + " ";
+    }
+    return out;
+}
+
+void writeSummary(ListingWriter& w, const SystemState& state, const std::string& systemName,
+                  const std::string& header, const ListingOptions& options,
+                  const NumberStyle& style) {
+    w.setBold(true);
+    w.line("Pag. " + std::to_string(w.pageNumber()) + " " + header + creditSuffix());
+    w.setBold(false);
+    w.line(separator());
+    w.setBold(true);
+    w.place("Nome Sistema " + systemName);
+    w.logo(options.colourLogo);
+    w.stepDown(500);
+    w.line("Colonne Sistema " + std::to_string(state.columnCount()));
+    w.stepDown();
+    w.line("Importo Sistema \xE2\x82\xAC " + groupedAmount(systemCost(state), style));
+    w.stepDown();
+    w.line("Numeri in gioco " + std::to_string(int{state.header.numbersInPlayCount}) +
+           "\tTipo Sistema " + state.header.systemType);
+    w.setBold(false);
+    w.stepDown();
+}
+
+void titled(ListingWriter& w, const std::string& title) {
+    w.line(separator());
+    w.setBold(true);
+    w.line(title);
+    w.setBold(false);
+    w.line(separator());
+}
+
+void writeForecast(ListingWriter& w, const SystemState& state) {
+    titled(w, "Pronostico Sistema");
+    const auto numbers = numbersInPlay(state.header);
+    for (std::size_t start = 0; start < numbers.size(); start += ListingNumbersPerLine) {
+        const std::size_t end = std::min(numbers.size(), start + ListingNumbersPerLine);
+        w.place(numberRun(std::vector<int>(numbers.begin() + static_cast<std::ptrdiff_t>(start),
+                                           numbers.begin() + static_cast<std::ptrdiff_t>(end))));
+        w.stepDown();
+    }
+    if (numbers.empty()) {
+        w.stepDown();
+    }
+    titled(w, "Euro Numeri -- Jackpot");
+    const auto euros = euroNumbers(state.header);
+    w.place(numberRun(std::vector<int>(euros.begin(), euros.end())));
+    w.stepDown();
+
+    w.line(separator());
+    w.setBold(true);
+    w.line("Condizioni sistema ");
+    w.setBold(false);
+    w.line(separator());
+    const ConditionSet& c = state.conditions;
+    if (c.sumOn()) {
+        w.line("Somma   : Da " + std::to_string(c.sumFrom) + " A " + std::to_string(c.sumTo));
+    } else {
+        w.line("Somma   : Da --  A --");
+    }
+    std::string even = "Pari    : ";
+    std::string odd = "Dispari : ";
+    if (c.evenOddOn()) {
+        for (int k = 0; k <= NumbersPerColumn; ++k) {
+            if (isOn(c.evenCountAllowed[static_cast<std::size_t>(k)])) {
+                even += twoDigits(k) + " ";
+                odd += twoDigits(NumbersPerColumn - k) + " ";
+            }
+        }
+    }
+    w.line(even);
+    w.line(odd);
+    std::string fixed = "Fisse   : ";
+    if (c.fixedOn()) {
+        for (int n = 1; n <= MainNumberCount; ++n) {
+            if (c.fixedNumbers[static_cast<std::size_t>(n - 1)] != 0) {
+                fixed += twoDigits(n) + " ";
+            }
+        }
+    }
+    w.line(fixed);
+    std::string runs;
+    if (state.consecutive.on()) {
+        for (int k = 0; k <= NumbersPerColumn; ++k) {
+            if ((state.consecutive.allowedRuns >> k) & 1) {
+                runs += (runs.empty() ? "" : " ") + twoDigits(k);
+            }
+        }
+    }
+    w.line("Consecutivi : " + runs);
+    w.stepDown();
+}
+
+void writeColumns(ListingWriter& w, const SystemState& state, const std::string& systemName) {
+    w.setBold(true);
+    w.line("Sviluppo");
+    w.setBold(false);
+    const std::size_t count = state.columns.size();
+    const std::size_t blocks = (count + ListingBlockColumns - 1) / ListingBlockColumns;
+    int onPage = 0;
+    for (std::size_t b = 0; b < blocks; ++b) {
+        const int pageBlocks =
+            w.pageNumber() == 1 ? ListingFirstPageBlocks : ListingLaterPageBlocks;
+        if (onPage == pageBlocks) {
+            w.newPage();
+            w.setBold(true);
+            w.line("Pag. " + std::to_string(w.pageNumber()) + " del sistema " + systemName + " - " +
+                   creditLine());
+            w.setBold(false);
+            w.line("");
+            onPage = 0;
+        }
+        w.line(separator());
+        const std::size_t begin = b * ListingBlockColumns;
+        const std::size_t end = std::min(count, begin + ListingBlockColumns);
+        for (std::size_t j = 0; j < NumbersPerColumn; ++j) {
+            std::string row;
+            for (std::size_t c = begin; c < end; ++c) {
+                row += twoDigits(state.columns[c][j]) + " | ";
+            }
+            w.place(row);
+            w.stepDown();
+        }
+        w.line(separator());
+        w.stepDown();
+        ++onPage;
+    }
+}
+
+} // namespace
+
+Result<PagePlan> listingPlan(const SystemState& state, const std::string& systemName,
+                             const std::string& header, const ListingOptions& options,
+                             const NumberStyle& style) {
+    if (!options.forecast && !options.columns) {
+        return Error{" E R R O R E ", "Nessuna scelta selezionata"};
+    }
+    PagePlan plan;
+    plan.title = "Quintora - Tabulato";
+    ListingWriter w(plan);
+    w.newPage();
+    writeSummary(w, state, systemName, header, options, style);
+    if (options.forecast) {
+        writeForecast(w, state);
+    }
+    if (options.columns) {
+        writeColumns(w, state, systemName);
+    }
+    return plan;
+}
+
+} // namespace quintora

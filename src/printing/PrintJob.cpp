@@ -1,0 +1,169 @@
+#include "printing/PrintJob.h"
+
+#include "files/FileIo.h"
+#include "printing/PlanRenderer.h"
+#include "printing/Printers.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace quintora {
+
+namespace {
+
+constexpr int PdfResolution = 1200;
+
+Error printerMissing() {
+    return Error{"!!! E R R O R E !!!", "Stampante non installata"};
+}
+
+QPageLayout wholePage(const PagePlan& plan) {
+    const QPageSize size(QSizeF(plan.pageWidth, plan.pageHeight), QPageSize::Millimeter, QString(),
+                         QPageSize::ExactMatch);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+class PdfJob final : public PrintJob {
+public:
+    PdfJob(const QString& path, const PagePlan& plan)
+        : path_(path)
+        , writer_(&buffer_) {
+        buffer_.open(QIODevice::WriteOnly);
+        writer_.setTitle(QString::fromStdString(plan.title));
+        writer_.setCreator(QStringLiteral("Quintora"));
+        writer_.setResolution(PdfResolution);
+        writer_.setPageLayout(wholePage(plan));
+    }
+    ~PdfJob() override { stopPainting(); }
+    bool open() { return beginPainting(); }
+
+protected:
+    QPagedPaintDevice& device() override { return writer_; }
+    Status complete() override {
+        buffer_.close();
+        const QByteArray& bytes = buffer_.data();
+        return writeFileAtomically(
+            path_.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                           static_cast<std::size_t>(bytes.size())));
+    }
+
+private:
+    QString path_;
+    QBuffer buffer_;
+    QPdfWriter writer_;
+};
+
+class PrinterJob final : public PrintJob {
+public:
+    PrinterJob(const QPrinterInfo& info, const PagePlan& plan)
+        : printer_(info, QPrinter::HighResolution) {
+        printer_.setDocName(QString::fromStdString(plan.title));
+        printer_.setFullPage(true);
+        printer_.setPageLayout(wholePage(plan));
+        if (plan.quality) {
+            printer_.setResolution(printerResolution(info.printerName(), *plan.quality));
+        }
+    }
+    ~PrinterJob() override { stopPainting(); }
+    bool open() { return beginPainting(); }
+
+protected:
+    QPagedPaintDevice& device() override { return printer_; }
+    Status complete() override { return success(); }
+
+private:
+    QPrinter printer_;
+};
+
+} // namespace
+
+PrintJob::~PrintJob() = default;
+
+void PrintJob::stopPainting() {
+    if (painter_ && painter_->isActive()) {
+        painter_->end();
+    }
+}
+
+bool PrintJob::beginPainting() {
+    painter_ = std::make_unique<QPainter>();
+    return painter_->begin(&device());
+}
+
+Result<std::unique_ptr<PrintJob>> PrintJob::start(const PrintTarget& target,
+                                                  const PagePlan& settings) {
+    if (target.isPdf()) {
+        const Status writable = checkSaveTarget(target.pdfPath.toStdString());
+        if (!writable) {
+            return writable.error();
+        }
+        auto job = std::make_unique<PdfJob>(target.pdfPath, settings);
+        if (!job->open()) {
+            return Error{"!!! E R R O R E !!!", "Impossibile creare il file PDF"};
+        }
+        return std::unique_ptr<PrintJob>(std::move(job));
+    }
+    const QString name = target.printerName.isEmpty() ? defaultPrinter() : target.printerName;
+    if (!printerInstalled(name)) {
+        return printerMissing();
+    }
+    auto job = std::make_unique<PrinterJob>(QPrinterInfo::printerInfo(name), settings);
+    if (!job->open()) {
+        return printerMissing();
+    }
+    return std::unique_ptr<PrintJob>(std::move(job));
+}
+
+Status PrintJob::addPage(const PlanPage& page) {
+    if (finished_) {
+        return Error{"!!! E R R O R E !!!", "La stampa e' gia' terminata"};
+    }
+    if (pages_ > 0 && !device().newPage()) {
+        return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
+    }
+    paintPlanPage(*painter_, page);
+    ++pages_;
+    return success();
+}
+
+Status PrintJob::finish() {
+    if (finished_) {
+        return success();
+    }
+    finished_ = true;
+    if (!painter_->end()) {
+        return Error{"!!! E R R O R E !!!", "La stampa non e' terminata correttamente"};
+    }
+    return complete();
+}
+
+Status printPlan(const PagePlan& plan, const PrintTarget& target, int copies) {
+    const int jobs = target.isPdf() ? 1 : std::max(copies, 1);
+    const int perJob = target.isPdf() ? std::max(copies, 1) : 1;
+    for (int j = 0; j < jobs; ++j) {
+        auto job = PrintJob::start(target, plan);
+        if (!job) {
+            return job.error();
+        }
+        for (int c = 0; c < perJob; ++c) {
+            for (const auto& page : plan.pages) {
+                const Status added = job.value()->addPage(page);
+                if (!added) {
+                    return added;
+                }
+            }
+        }
+        const Status done = job.value()->finish();
+        if (!done) {
+            return done;
+        }
+    }
+    return success();
+}
+
+} // namespace quintora

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/Result.h"
+#include "print/PagePlan.h"
+
+#include <memory>
+#include <QString>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace quintora {
+
+// Where a print goes: a PDF file (whose printable area is the whole page, so positions in
+// it are the plan's millimetres) or an installed printer by its device name.
+struct PrintTarget {
+    QString pdfPath;     // non-empty: a PDF file, saved atomically when the job ends
+    QString printerName; // otherwise this printer; empty: the system's default printer
+
+    static PrintTarget pdf(const QString& path) { return {path, {}}; }
+    static PrintTarget printer(const QString& name) { return {{}, name}; }
+    bool isPdf() const { return !pdfPath.isEmpty(); }
+};
+
+// One print job, fed a page at a time so a slip run can show progress and stop between
+// pages. Pages added before finish() come out; destroying an unfinished job ends it too
+// (on a printer the pages already sent are printed, a PDF is not saved).
+class PrintJob {
+public:
+    // Opens the job with the plan's title, page size and quality (mapped to the printer's
+    // resolution). A printer that is not installed, or a PDF path that cannot be written,
+    // is refused before anything is printed.
+    static Result<std::unique_ptr<PrintJob>> start(const PrintTarget& target,
+                                                   const PagePlan& settings);
+    virtual ~PrintJob();
+
+    Status addPage(const PlanPage& page);
+    // Ends the job; a PDF is written now.
+    Status finish();
+    int pagesAdded() const { return pages_; }
+
+protected:
+    PrintJob() = default;
+    virtual QPagedPaintDevice& device() = 0;
+    virtual Status complete() = 0;
+    bool beginPainting();
+    // Ends painting; each job's destructor calls it while its device still exists.
+    void stopPainting();
+
+private:
+    std::unique_ptr<QPainter> painter_;
+    int pages_ = 0;
+    bool finished_ = false;
+};
+
+// Prints a whole plan as `copies` jobs, each copy its own job with its own page numbers. To
+// a PDF the copies follow one another in the one file.
+Status printPlan(const PagePlan& plan, const PrintTarget& target, int copies = 1);
+
+} // namespace quintora
