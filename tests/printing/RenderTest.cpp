@@ -13,6 +13,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <QFontInfo>
+#include <QPrinter>
 
 namespace quintora {
 namespace {
@@ -132,6 +133,25 @@ TEST(PdfRender, CalibrationPagesAndAListingGoToPdf) {
     // Three copies in one file: each copy's pages, one copy after the other.
     ASSERT_TRUE(printPlan(listing.value(), PrintTarget::pdf(QString::fromStdString(pdf)), 3));
     EXPECT_EQ(probe::pdfPageCount(pdf), 6);
+}
+
+TEST(PdfRender, APreparedPrinterPaintsThePlanWhereAJobWould) {
+    // The print preview paints on a printer of its own; set up the same way, it shows the
+    // marks where they print.
+    ScratchFolder folder;
+    const SystemState s = sevenColumns();
+    SlipLayout layout = oddLayout();
+    layout.printQuality = QualityLow;
+    const PagePlan plan =
+        slipRunPlan(SlipType::FiveColumns, layout, slipContentOf(s, "sette.qsy", "R"), {1, 2});
+    const std::string pdf = folder.file("anteprima.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    setUpPrinter(printer, plan);
+    ASSERT_TRUE(paintPlan(printer, plan));
+    ASSERT_EQ(probe::pdfPageCount(pdf), 2);
+    expectMarksOnPage(plan.pages[1], probe::renderPdfPage(pdf, 2));
 }
 
 TEST(PdfRender, APdfThatCannotBeWrittenIsRefusedBeforePrinting) {
