@@ -6,6 +6,7 @@
 #include "settings/Language.h"
 #include "settings/Settings.h"
 #include "ui/QtLanguage.h"
+#include "ui/TranslatingPrompt.h"
 
 #include <functional>
 #include <QString>
@@ -13,22 +14,27 @@
 
 namespace quintora {
 
-class Prompt;
 class SystemDocument;
 
 // What the windows of one run share: the system's document, the prompts, the data folder, the
 // settings and the current language. Created once at start-up and passed by reference.
 struct AppContext {
-    AppContext(SystemDocument& systemDocument, Prompt& prompts, DataFolder folder)
+    AppContext(SystemDocument& systemDocument, Prompt& boxes, DataFolder folder)
         : document(systemDocument)
-        , prompt(prompts)
         , dataFolder(std::move(folder))
-        , language(dataFolder.root().toStdString()) {}
+        , language(dataFolder.root().toStdString())
+        , messages(language)
+        , translatedBoxes(boxes, messages)
+        , prompt(translatedBoxes) {}
 
     SystemDocument& document;
-    Prompt& prompt;
     DataFolder dataFolder;
     Language language;
+    // The core's messages in the current language; every box of the program shows its texts
+    // through it.
+    MessageCatalogue messages;
+    TranslatingPrompt translatedBoxes;
+    Prompt& prompt;
     QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;
     QString editionText = QStringLiteral("Freeware");
