@@ -1,6 +1,7 @@
 #include "ui/MessageCatalogue.h"
 
 #include "settings/LanguageFile.h"
+#include "ui/LanguageText.h"
 
 #include <cstdio>
 #include <string>
@@ -26,12 +27,6 @@ std::vector<std::string> messageIds(const LanguageFile& file) {
     return ids;
 }
 
-QString withLineBreaks(const std::string& value) {
-    QString text = QString::fromStdString(value);
-    text.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-    return text;
-}
-
 const QRegularExpression& placeholder() {
     static const QRegularExpression pattern(QStringLiteral("%([1-9])"));
     return pattern;
@@ -51,8 +46,8 @@ void MessageCatalogue::loadFor(const std::string& name) const {
         LanguageFile::load(languageFilePath(language_.dataFolder(), OwnLanguage));
     const LanguageFile current = language_.load();
     for (const std::string& id : messageIds(own)) {
-        const QString source = withLineBreaks(own.value("Strings", id));
-        const QString target = withLineBreaks(current.value("Strings", id));
+        const QString source = messageText(own.value("Strings", id), "");
+        const QString target = messageText(current.value("Strings", id), "");
         if (target.isEmpty() || target == source) {
             continue;
         }

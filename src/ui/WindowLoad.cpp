@@ -3,15 +3,42 @@
 #include "settings/Language.h"
 #include "ui/LanguageApplier.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QWidget>
 
 namespace quintora {
+
+namespace {
+
+// Room a title bar takes besides the title: the icon and the close button, with a margin.
+constexpr int TitleBarExtras = 120;
+
+// At least as wide as its title, in the title bar's bold face, so no window manager has to
+// cut the title short.
+void fitTitle(QWidget* window) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int needed = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + TitleBarExtras;
+    if (window->width() < needed) {
+        window->resize(needed, window->height());
+    }
+}
+
+} // namespace
 
 void loadWindowTexts(QWidget* window, const Language& language, QSize minimumSize) {
     applyLanguage(window, language.load());
     window->adjustSize();
     window->resize(window->size().expandedTo(minimumSize));
+    fitTitle(window);
     centerForm(window);
+}
+
+void reloadWindowTexts(QWidget* window, const Language& language) {
+    applyLanguage(window, language.load());
+    window->resize(window->size().expandedTo(window->sizeHint()));
+    fitTitle(window);
 }
 
 } // namespace quintora

@@ -13,4 +13,8 @@ class Language;
 // on the screen. Fitting after the texts keeps longer translations from being cut off.
 void loadWindowTexts(QWidget* window, const Language& language, QSize minimumSize = {});
 
+// The texts of a window that is already up, after the language changed: it grows where the
+// new texts need more room, and stays where it is.
+void reloadWindowTexts(QWidget* window, const Language& language);
+
 } // namespace quintora

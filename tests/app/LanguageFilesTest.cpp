@@ -33,6 +33,7 @@
 #include "ui/SplashWindow.h"
 #include "ui/widgets/CellGrid.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -49,6 +50,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -119,6 +121,91 @@ std::map<QString, QStringList> keysOf(const QString& path) {
         }
     }
     return keys;
+}
+
+// Every text a user can read on the window: captions, titles, tooltips, table headers, list
+// and combo entries, each with the object that shows it.
+QList<QPair<QString, QString>> shownTexts(QWidget* window) {
+    QList<QPair<QString, QString>> shown;
+    const auto add = [&shown](const QObject* object, const QString& text) {
+        if (!text.isEmpty()) {
+            shown.append({object->objectName(), text});
+        }
+    };
+    add(window, window->windowTitle());
+    std::function<void(QObject*)> walk = [&](QObject* parent) {
+        for (QObject* object : parent->children()) {
+            auto* widget = qobject_cast<QWidget*>(object);
+            if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget)) {
+                continue;
+            }
+            if (widget && !qobject_cast<QMenu*>(widget) && widget->isHidden()) {
+                continue;
+            }
+            if (widget || qobject_cast<QAction*>(object)) {
+                add(object, captionOf(object));
+                add(object, object->property("toolTip").toString());
+            }
+            if (auto* table = qobject_cast<QTableWidget*>(object)) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    if (auto* item = table->horizontalHeaderItem(c)) {
+                        add(object, item->text());
+                    }
+                }
+            }
+            if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+                for (int t = 0; t < tabs->count(); ++t) {
+                    add(object, tabs->tabText(t));
+                }
+            }
+            walk(object);
+        }
+    };
+    walk(window);
+    return shown;
+}
+
+// What is left of a text once every piece that the language file gives is taken out, with
+// mnemonics, digits, punctuation and the program's own names: letters left over were written
+// into the code instead of the file.
+QString leftOverWords(QString text, const QStringList& pieces) {
+    text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+    // Links, file names and the "..." a menu entry's tooltip drops are no words of a language.
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>|https?://\\S+|\\S+\\.[a-z]{3}\\b")));
+    text.remove(QStringLiteral("..."));
+    for (const QString& piece : pieces) {
+        text.replace(piece, QStringLiteral(" "));
+    }
+    for (const char* name : {"Quintora", "Eurojackpot", "Euro", "Laser"}) {
+        text.remove(QString::fromUtf8(name));
+    }
+    text.remove(QRegularExpression(QStringLiteral("[^\\p{L}]+")));
+    return text.size() >= 2 ? text : QString();
+}
+
+// The texts of the file, longest first, split where a message takes a value (%1), without
+// the mnemonic marks and the space around them.
+QStringList piecesOf(const QString& path) {
+    const LanguageFile file = LanguageFile::load(path.toStdString());
+    QStringList pieces;
+    for (const auto& [section, keys] : keysOf(path)) {
+        for (const QString& key : keys) {
+            QString value =
+                QString::fromStdString(file.value(section.toStdString(), key.toStdString()));
+            value.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+            value.remove(QStringLiteral("..."));
+            value.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+            for (const QString& part :
+                 value.split(QRegularExpression(QStringLiteral("%\\d|\\[\\d*\\]|\\n")))) {
+                if (const QString piece = part.trimmed(); piece.size() >= 2) {
+                    pieces << piece;
+                }
+            }
+        }
+    }
+    std::sort(pieces.begin(), pieces.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    return pieces;
 }
 
 // Every window of the program, loaded in the language that the settings file names.
@@ -219,6 +306,8 @@ private slots:
     void everyKeyReachesItsControl();
     void italianIsTheProgramsOwnText();
     void englishTranslatesTheWindows();
+    void everyShownTextComesFromTheFile_data();
+    void everyShownTextComesFromTheFile();
     void missingFilesAreCopiedAndOthersKept();
     void firstStartCopiesTheLanguagesAndOffersThem();
 };
@@ -308,7 +397,7 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
              QStringLiteral("&Conditions"));
     QCOMPARE(main->findChild<QLabel*>(QStringLiteral("StBarPanel(3)"))->toolTip(),
              QStringLiteral("System cost"));
-    QVERIFY(main->windowTitle().startsWith(QStringLiteral("Quintora - Ver. ")));
+    QVERIFY(main->windowTitle().startsWith(QStringLiteral("Quintora - Version ")));
     // A new count of numbers in play keeps the translated words.
     auto* numbers = main->findChild<QLabel*>(QStringLiteral("labnumeri"));
     const QString before = numbers->text();
@@ -336,6 +425,25 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
     auto language = english.language();
     QCOMPARE(QString::fromStdString(language.getLangString("0004")),
              QStringLiteral("Do you want to stop generating the system?"));
+}
+
+void LanguageFilesTest::everyShownTextComesFromTheFile_data() {
+    everyKeyReachesItsControl_data();
+}
+
+void LanguageFilesTest::everyShownTextComesFromTheFile() {
+    QFETCH(QString, language);
+    const QStringList pieces = piecesOf(SourceData + u'/' + language + QStringLiteral(".lng"));
+    const AllWindows windows(language);
+    QStringList foreign;
+    for (const auto& w : windows.windows()) {
+        for (const auto& [name, text] : shownTexts(w.get())) {
+            if (!leftOverWords(text, pieces).isEmpty()) {
+                foreign << w->objectName() + u'/' + name + QStringLiteral(": ") + text;
+            }
+        }
+    }
+    QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u'\n')));
 }
 
 void LanguageFilesTest::missingFilesAreCopiedAndOthersKept() {

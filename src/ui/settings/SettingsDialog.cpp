@@ -3,8 +3,9 @@
 #include "core/Format.h"
 #include "settings/IniFile.h"
 #include "settings/Language.h"
-#include "ui/Prompt.h"
 #include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
 
 #include <cmath>
@@ -85,7 +86,8 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     auto* update = button("cmdLangUpdate", "Aggiorna Lingue", this);
     update->setToolTip(QStringLiteral("Scarica i file delle lingue dal server"));
     connect(update, &QPushButton::clicked, this, [this] {
-        prompt_.message(this, {}, QStringLiteral("Funzione non ancora disponibile"),
+        prompt_.message(this, {},
+                        languageText(language_, "0105", "Funzione non ancora disponibile"),
                         Prompt::Icon::Information);
     });
     auto* info = button("cmdInfoLanguage", "?", this);
@@ -170,19 +172,20 @@ void SettingsDialog::fillLanguages() {
 QString SettingsDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        return QStringLiteral("Printer not found");
+        return languageText(language_, "0120", "Printer not found");
     }
     const int match = printers_->findText(fromStd(settings_.listingPrinter));
     printers_->setCurrentIndex(std::max(0, match));
-    return match < 0 ? QStringLiteral("Select Printer") : QString();
+    return match < 0 ? languageText(language_, "0121", "Select Printer") : QString();
 }
 
 void SettingsDialog::showLanguageInfo() {
     prompt_.message(this, {},
-                    QStringLiteral("I file delle lingue (*.lng) si trovano nella cartella\r\n") +
-                        fromStd(language_.dataFolder()) +
-                        QStringLiteral("\r\n\r\nLa lingua scelta vale dal prossimo avvio del "
-                                       "programma."),
+                    languageText(language_, "0122",
+                                 "I file delle lingue (*.lng) si trovano nella cartella\n%1\n\n"
+                                 "La lingua scelta vale per tutte le finestre appena si salvano "
+                                 "le impostazioni.")
+                        .arg(fromStd(language_.dataFolder())),
                     Prompt::Icon::Information);
 }
 
@@ -208,9 +211,10 @@ Settings SettingsDialog::editedSettings() const {
 void SettingsDialog::save() {
     const Settings edited = editedSettings();
     if (edited.pricePerColumn < 0) {
-        prompt_.message(this, QStringLiteral("ATTENZIONE"),
-                        QStringLiteral("Il costo della colonna non è valido: scrivere un importo "
-                                       "in euro, per esempio 2,50"),
+        prompt_.message(this, languageText(language_, "0116", "ATTENZIONE"),
+                        languageText(language_, "0123",
+                                     "Il costo della colonna non è valido: scrivere un importo "
+                                     "in euro, per esempio 2,50"),
                         Prompt::Icon::Exclamation);
         price_->setFocus();
         price_->selectAll();
