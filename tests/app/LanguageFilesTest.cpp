@@ -8,6 +8,7 @@
 #include "app/VersionCheck.h"
 #include "core/SystemDocument.h"
 #include "settings/LanguageFile.h"
+#include "support/LanguagePieces.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "support/WidgetLookup.h"
@@ -68,6 +69,9 @@ namespace {
 const QString SourceData = QStringLiteral(QUINTORA_SOURCE_DATA);
 
 using test::captionOf;
+using test::keysOf;
+using test::leftOverWords;
+using test::piecesOf;
 
 // Every text a language file can reach on the window, keyed as the file keys it.
 QMap<QString, QString> textsOf(QWidget* window) {
@@ -101,26 +105,6 @@ QMap<QString, QString> textsOf(QWidget* window) {
     };
     walk(window);
     return texts;
-}
-
-// The keys of each section, in file order (section names as written).
-std::map<QString, QStringList> keysOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    std::map<QString, QStringList> keys;
-    QString section;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
-        const QString line = QString::fromLatin1(raw).trimmed();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            section = line.mid(1, line.size() - 2);
-            keys[section];
-        } else if (!section.isEmpty() && line.contains(u'=') && !line.startsWith(u';')) {
-            keys[section] << line.left(line.indexOf(u'='));
-        }
-    }
-    return keys;
 }
 
 // Every text a user can read on the window: captions, titles, tooltips, table headers, list
@@ -163,49 +147,6 @@ QList<QPair<QString, QString>> shownTexts(QWidget* window) {
     };
     walk(window);
     return shown;
-}
-
-// What is left of a text once every piece that the language file gives is taken out, with
-// mnemonics, digits, punctuation and the program's own names: letters left over were written
-// into the code instead of the file.
-QString leftOverWords(QString text, const QStringList& pieces) {
-    text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
-    // Links, file names and the "..." a menu entry's tooltip drops are no words of a language.
-    text.remove(QRegularExpression(QStringLiteral("<[^>]*>|https?://\\S+|\\S+\\.[a-z]{3}\\b")));
-    text.remove(QStringLiteral("..."));
-    for (const QString& piece : pieces) {
-        text.replace(piece, QStringLiteral(" "));
-    }
-    for (const char* name : {"Quintora", "Eurojackpot", "Euro", "Laser"}) {
-        text.remove(QString::fromUtf8(name));
-    }
-    text.remove(QRegularExpression(QStringLiteral("[^\\p{L}]+")));
-    return text.size() >= 2 ? text : QString();
-}
-
-// The texts of the file, longest first, split where a message takes a value (%1), without
-// the mnemonic marks and the space around them.
-QStringList piecesOf(const QString& path) {
-    const LanguageFile file = LanguageFile::load(path.toStdString());
-    QStringList pieces;
-    for (const auto& [section, keys] : keysOf(path)) {
-        for (const QString& key : keys) {
-            QString value =
-                QString::fromStdString(file.value(section.toStdString(), key.toStdString()));
-            value.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
-            value.remove(QStringLiteral("..."));
-            value.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-            for (const QString& part :
-                 value.split(QRegularExpression(QStringLiteral("%\\d|\\[\\d*\\]|\\n")))) {
-                if (const QString piece = part.trimmed(); piece.size() >= 2) {
-                    pieces << piece;
-                }
-            }
-        }
-    }
-    std::sort(pieces.begin(), pieces.end(),
-              [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    return pieces;
 }
 
 // Every window of the program, loaded in the language that the settings file names.

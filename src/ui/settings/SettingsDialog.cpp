@@ -19,6 +19,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -126,12 +128,21 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     layout->addLayout(buttons);
 
     fillLanguages();
-    const QString printerProblem = fillPrinters(printers);
+    printerProblem_ = fillPrinters(printers);
     loadWindowTexts(this, language_, QSize(480, 0));
-    // Said once the dialog is centred, so the box stands over it and not in a screen corner.
-    if (!printerProblem.isEmpty()) {
-        prompt_.message(this, {}, printerProblem, Prompt::Icon::Critical);
+}
+
+// The printer problem is said once the dialog is up, so the box stands over it and takes the
+// keys: said before, the Return that closed the box could reach the dialog's "Salva" as it
+// appeared, saving settings the user never saw.
+void SettingsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (printerProblem_.isEmpty()) {
+        return;
     }
+    QTimer::singleShot(0, this, [this, problem = std::exchange(printerProblem_, {})] {
+        prompt_.message(this, {}, problem, Prompt::Icon::Critical);
+    });
 }
 
 QWidget* SettingsDialog::buildRecalculation() {

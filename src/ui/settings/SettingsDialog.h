@@ -28,6 +28,9 @@ public:
     // The printer queues the system knows.
     static QStringList installedPrinters();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The settings as the controls show them now (the price as typed, NaN when it is not one).
     Settings editedSettings() const;
@@ -51,6 +54,7 @@ private:
     QRadioButton* source_[2]; // optModoRicalcolo(0) = source 1, (1) = source 2
     QComboBox* languages_;    // cmbLingua
     QComboBox* printers_;     // cmbStampante
+    QString printerProblem_;  // said as the dialog first shows
 };
 
 } // namespace quintora
