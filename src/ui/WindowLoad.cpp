@@ -14,18 +14,19 @@ namespace {
 // Room a title bar takes besides the title: the icon and the close button, with a margin.
 constexpr int TitleBarExtras = 120;
 
-// At least as wide as its title, in the title bar's bold face, so no window manager has to
-// cut the title short.
 void fitTitle(QWidget* window) {
-    QFont bold = QApplication::font();
-    bold.setBold(true);
-    const int needed = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + TitleBarExtras;
-    if (window->width() < needed) {
+    if (const int needed = widthForTitle(window->windowTitle()); window->width() < needed) {
         window->resize(needed, window->height());
     }
 }
 
 } // namespace
+
+int widthForTitle(const QString& title) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + TitleBarExtras;
+}
 
 void loadWindowTexts(QWidget* window, const Language& language, QSize minimumSize) {
     applyLanguage(window, language.load());
