@@ -253,7 +253,7 @@ void MatrixDialog::adaptSelected() {
     const QString path = QDir(folder_).filePath(QString::fromStdString(entry.fileName));
     const auto matrix = readMatrixFile(path.toStdString());
     if (!matrix) {
-        showError(QString::fromStdString(entry.fileName + ": " + matrix.error().message));
+        showError(QString::fromStdString(entry.fileName + "\n" + matrix.error().message));
         return;
     }
     auto adapted = adaptMatrix(matrix.value(), inPlay, fixed, messages_);
