@@ -92,11 +92,14 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
         return failure(url, "il file e' troppo grande");
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status != 0 && (status < 200 || status > 299)) {
+        return failure(url, "il server ha risposto " + std::to_string(status));
+    }
     if (reply->error() != QNetworkReply::NoError) {
         return failure(url, reply->errorString().toStdString());
     }
-    if (status < 200 || status > 299) {
-        return failure(url, "il server ha risposto " + std::to_string(status));
+    if (status == 0) {
+        return failure(url, "nessuna risposta HTTP");
     }
     const std::span<const std::uint8_t> bytes(
         reinterpret_cast<const std::uint8_t*>(body.constData()),
