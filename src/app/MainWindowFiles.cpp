@@ -166,6 +166,7 @@ void MainWindow::openSettings() {
         context_.printerNames ? context_.printerNames() : SettingsDialog::installedPrinters();
     SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
                           context_.language, context_.prompt, printers, this);
+    dialog.setDownload(context_.download, context_.dataFolder.tempFolder().toStdString());
     dialog.exec();
 }
 
