@@ -25,6 +25,12 @@ std::string inFolder(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
 }
 
+// The temporary folder is made again when something removed it during the run.
+void makeFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+}
+
 void removeQuietly(const std::string& path) {
     std::error_code ec;
     fs::remove(path, ec);
@@ -33,6 +39,7 @@ void removeQuietly(const std::string& path) {
 // Downloads a small text file and reads it; the downloaded copy is removed afterwards.
 Result<std::string> downloadText(const Download& download, const std::string& url,
                                  const std::string& path, std::size_t maxBytes) {
+    makeFolder(fs::path(path).parent_path().string());
     if (auto fetched = download(url, path); !fetched) {
         return fetched.error();
     }
@@ -84,6 +91,7 @@ VersionOutcome checkServerVersion(const Download& download, std::string_view ser
 Status updateArchiveFromServer(const Download& download, std::string_view server,
                                DrawArchive& archive, const std::string& downloadPath,
                                const std::string& archivePath) {
+    makeFolder(fs::path(downloadPath).parent_path().string());
     if (auto fetched = download(serverUrl(server, serverpath::Archive), downloadPath); !fetched) {
         return Error{"", "Errore durante il download dell'aggiornamento (" +
                              fetched.error().message + ")"};
