@@ -102,6 +102,27 @@ TEST_F(NetFixture, OversizedBodyLeavesTheTargetAsItWas) {
     EXPECT_EQ(filesIn(temp()), 1u);
 }
 
+TEST_F(NetFixture, RedirectsAreFollowedOnTheSameHostOnly) {
+    const std::string target = data.write("temp/v.txt", "old");
+    const auto redirect = [](const std::string& location) {
+        return "HTTP/1.1 302 Found\r\nLocation: " + location +
+               "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    };
+    const std::string ok = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nConnection: close\r\n\r\n1.2.3";
+    {
+        CannedServer same({redirect("/other"), ok});
+        EXPECT_TRUE(downloadFile(same.url() + "public/quintora/ver.asp", target));
+        EXPECT_EQ(data.read("temp/v.txt"), "1.2.3");
+    }
+    {
+        // Another port is another origin, as another host would be.
+        CannedServer elsewhere({redirect(server->url() + "public/quintora/ver.asp")});
+        content.write("version.txt", "9.9.9");
+        EXPECT_FALSE(downloadFile(elsewhere.url() + "public/quintora/ver.asp", target));
+        EXPECT_EQ(data.read("temp/v.txt"), "1.2.3");
+    }
+}
+
 TEST_F(NetFixture, VersionCheckReadsTheFirstLineAndRemovesTheFile) {
     content.write("version.txt", "1.3.0\r\n");
     const auto download = makeDownload(DownloadLimits::versionCheck());

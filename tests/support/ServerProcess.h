@@ -7,7 +7,9 @@
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 // quintora-server on a free loopback port over `root`, stopped with the object. The port is
 // the one the server prints once it listens.
@@ -77,10 +79,44 @@ public:
     SilentSocket& operator=(const SilentSocket&) = delete;
 
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
+    int fd() const { return fd_; }
 
 private:
     int fd_ = -1;
     int port_ = 0;
+};
+
+// A loopback server that answers each of `answers` connections with the next canned response,
+// whatever was asked, then stops.
+class CannedServer {
+public:
+    explicit CannedServer(std::vector<std::string> answers)
+        : socket_() {
+        thread_ = std::thread([this, answers = std::move(answers)] {
+            for (const auto& answer : answers) {
+                const int client = ::accept(socket_.fd(), nullptr, nullptr);
+                if (client < 0) {
+                    return;
+                }
+                char buffer[4096];
+                (void)::read(client, buffer, sizeof buffer); // the request, in one piece here
+                (void)::write(client, answer.data(), answer.size());
+                ::close(client);
+            }
+        });
+    }
+    ~CannedServer() {
+        ::shutdown(socket_.fd(), SHUT_RDWR);
+        thread_.join();
+    }
+    CannedServer(const CannedServer&) = delete;
+    CannedServer& operator=(const CannedServer&) = delete;
+
+    std::string url() const { return socket_.url(); }
+
+private:
+    SilentSocket socket_;
+    std::thread thread_;
 };
 
 // A loopback port where nothing listens (connections are refused at once).
