@@ -7,6 +7,7 @@
 #include "settings/Settings.h"
 #include "ui/QtLanguage.h"
 #include "ui/TranslatingPrompt.h"
+#include "update/ServerUpdates.h"
 
 #include <functional>
 #include <QString>
@@ -49,6 +50,11 @@ struct AppContext {
     // The program's start turns this on: with no language chosen yet, the main window's load
     // shows the settings dialog first. Windows built elsewhere (tests) never block on it.
     bool askSettingsWithoutLanguage = false;
+    // Fetches a URL of the server into a file. The program sets the real download; windows
+    // built elsewhere (tests) find no server unless a test gives them one.
+    Download download = [](const std::string&, const std::string&) -> Status {
+        return Error{"", "server not reachable"};
+    };
     // The printers the settings dialog offers; empty means the installed ones.
     std::function<QStringList()> printerNames;
 };

@@ -179,6 +179,7 @@ bool MainWindow::askSettings() {
         context_.printerNames ? context_.printerNames() : SettingsDialog::installedPrinters();
     SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
                           context_.language, context_.prompt, printers, this);
+    dialog.setDownload(context_.download, context_.dataFolder.tempFolder().toStdString());
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -33,6 +33,10 @@ int runStats(const Args& args);
 int runMatrixList(const Args& args);
 int runAdapt(const Args& args);
 int runMatrixMake(const Args& args);
+int runUpdateArchive(const Args& args);
+int runVersionCheck(const Args& args);
+int runUpdateLanguages(const Args& args);
+int runUpdateMatrices(const Args& args);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);

@@ -7,8 +7,10 @@
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
+#include "update/ServerPaths.h"
 
 #include <cmath>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -50,6 +52,10 @@ QPushButton* button(const char* name, const char* text, QWidget* parent) {
 SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Language& language,
                                Prompt& prompt, QStringList printers, QWidget* parent)
     : QDialog(parent)
+    , download_([](const std::string&, const std::string&) -> Status {
+        return Error{"", "server not reachable"};
+    })
+    , tempFolder_(language.dataFolder() + "/temp")
     , settings_(std::move(settings))
     , settingsPath_(std::move(settingsPath))
     , language_(language)
@@ -60,7 +66,8 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     , recalcMode_(nullptr)
     , source_{}
     , languages_(new QComboBox(this))
-    , printers_(new QComboBox(this)) {
+    , printers_(new QComboBox(this))
+    , langUpdate_(nullptr) {
     setObjectName(QStringLiteral("frmImpostazioni"));
     setWindowTitle(QStringLiteral("Impostazioni"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -87,11 +94,8 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
 
     auto* update = button("cmdLangUpdate", "Aggiorna Lingue", this);
     update->setToolTip(QStringLiteral("Scarica i file delle lingue dal server"));
-    connect(update, &QPushButton::clicked, this, [this] {
-        prompt_.message(this, {},
-                        languageText(language_, "0105", "Funzione non ancora disponibile"),
-                        Prompt::Icon::Information);
-    });
+    langUpdate_ = update;
+    connect(update, &QPushButton::clicked, this, &SettingsDialog::updateLanguages);
     auto* info = button("cmdInfoLanguage", "?", this);
     info->setToolTip(QStringLiteral("Informazioni sui file delle lingue"));
     info->setMaximumWidth(info->fontMetrics().horizontalAdvance(QStringLiteral("?")) + 24);
@@ -190,14 +194,63 @@ QString SettingsDialog::fillPrinters(const QStringList& printers) {
     return match < 0 ? languageText(language_, "0121", "Select Printer") : QString();
 }
 
+void SettingsDialog::setDownload(Download download, std::string tempFolder) {
+    download_ = std::move(download);
+    tempFolder_ = std::move(tempFolder);
+}
+
+void SettingsDialog::updateLanguages() {
+    langUpdate_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto report = updateLanguageFiles(download_, server_->text().trimmed().toStdString(),
+                                            tempFolder_, language_.dataFolder());
+    QApplication::restoreOverrideCursor();
+    langUpdate_->setEnabled(true);
+    if (!report) {
+        prompt_.message(
+            this, windowTitle(),
+            languageText(language_, "0400", "Errore durante il download dell'elenco delle lingue"),
+            Prompt::Icon::Critical);
+        return;
+    }
+    const QString chosen = languages_->currentText();
+    fillLanguages();
+    if (const int index = languages_->findText(chosen); index >= 0) {
+        languages_->setCurrentIndex(index);
+    }
+    QString text = report.value().stored.empty()
+                       ? languageText(language_, "0402", "Nessun file delle lingue aggiornato")
+                       : languageText(language_, "0401", "File delle lingue aggiornati:");
+    for (const auto& name : report.value().stored) {
+        text += u'\n' + fromStd(name);
+    }
+    if (!report.value().problems.empty()) {
+        text += QStringLiteral("\n\n") + languageText(language_, "0403", "File non scaricati:");
+        for (const auto& problem : report.value().problems) {
+            text += u'\n' + fromStd(problem);
+        }
+    }
+    prompt_.message(this, windowTitle(), text,
+                    report.value().problems.empty() ? Prompt::Icon::Information
+                                                    : Prompt::Icon::Exclamation);
+}
+
 void SettingsDialog::showLanguageInfo() {
-    prompt_.message(this, {},
-                    languageText(language_, "0122",
-                                 "I file delle lingue (*.lng) si trovano nella cartella\n%1\n\n"
-                                 "La lingua scelta vale per tutte le finestre appena si salvano "
-                                 "le impostazioni.")
-                        .arg(fromStd(language_.dataFolder())),
-                    Prompt::Icon::Information);
+    // The credits come from the server; without it the note on the folder is all there is.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto credits =
+        downloadLanguageCredits(download_, server_->text().trimmed().toStdString(), tempFolder_);
+    QApplication::restoreOverrideCursor();
+    QString text;
+    if (credits && !credits.value().empty()) {
+        text = fromStd(credits.value()).trimmed() + QStringLiteral("\n\n");
+    }
+    text += languageText(language_, "0122",
+                         "I file delle lingue (*.lng) si trovano nella cartella\n%1\n\n"
+                         "La lingua scelta vale per tutte le finestre appena si salvano "
+                         "le impostazioni.")
+                .arg(fromStd(language_.dataFolder()));
+    prompt_.message(this, {}, text, Prompt::Icon::Information);
 }
 
 QStringList SettingsDialog::installedPrinters() {
