@@ -10,7 +10,27 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j "$jobs"
 
-if [ -x build/src/app/quintora ]; then
-  exec build/src/app/quintora "$@"
+# The stand-in for the program's server, so that "Aggiorna", the version check and the
+# language and matrix downloads work out of the box. Started only when nothing answers on its
+# port, and stopped again when the program ends.
+server_pid=""
+if ! (exec 3<>/dev/tcp/127.0.0.1/8642) 2>/dev/null; then
+  build/src/server/quintora-server --port 8642 >build/quintora-server.log 2>&1 &
+  server_pid=$!
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    (exec 3<>/dev/tcp/127.0.0.1/8642) 2>/dev/null && break
+    sleep 0.2
+  done
 fi
-exec build/src/cli/quintora-cli --help
+stop_server() {
+  if [ -n "$server_pid" ]; then
+    kill "$server_pid" 2>/dev/null || true
+  fi
+}
+trap stop_server EXIT
+
+if [ -x build/src/app/quintora ]; then
+  build/src/app/quintora "$@"
+else
+  build/src/cli/quintora-cli --help
+fi

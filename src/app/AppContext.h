@@ -6,6 +6,8 @@
 #include "settings/Language.h"
 #include "settings/Settings.h"
 #include "ui/QtLanguage.h"
+#include "ui/TranslatingPrompt.h"
+#include "update/ServerUpdates.h"
 
 #include <functional>
 #include <QString>
@@ -13,22 +15,27 @@
 
 namespace quintora {
 
-class Prompt;
 class SystemDocument;
 
 // What the windows of one run share: the system's document, the prompts, the data folder, the
 // settings and the current language. Created once at start-up and passed by reference.
 struct AppContext {
-    AppContext(SystemDocument& systemDocument, Prompt& prompts, DataFolder folder)
+    AppContext(SystemDocument& systemDocument, Prompt& boxes, DataFolder folder)
         : document(systemDocument)
-        , prompt(prompts)
         , dataFolder(std::move(folder))
-        , language(dataFolder.root().toStdString()) {}
+        , language(dataFolder.root().toStdString())
+        , messages(language)
+        , translatedBoxes(boxes, messages)
+        , prompt(translatedBoxes) {}
 
     SystemDocument& document;
-    Prompt& prompt;
     DataFolder dataFolder;
     Language language;
+    // The core's messages in the current language; every box of the program shows its texts
+    // through it.
+    MessageCatalogue messages;
+    TranslatingPrompt translatedBoxes;
+    Prompt& prompt;
     QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;
     QString editionText = QStringLiteral("Freeware");
@@ -43,6 +50,11 @@ struct AppContext {
     // The program's start turns this on: with no language chosen yet, the main window's load
     // shows the settings dialog first. Windows built elsewhere (tests) never block on it.
     bool askSettingsWithoutLanguage = false;
+    // Fetches a URL of the server into a file. The program sets the real download; windows
+    // built elsewhere (tests) find no server unless a test gives them one.
+    Download download = [](const std::string&, const std::string&) -> Status {
+        return Error{"", "server not reachable"};
+    };
     // The printers the settings dialog offers; empty means the installed ones.
     std::function<QStringList()> printerNames;
 };

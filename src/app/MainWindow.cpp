@@ -5,6 +5,7 @@
 #include "core/SystemDocument.h"
 #include "ui/DevelopmentSession.h"
 #include "ui/DocumentSignals.h"
+#include "ui/LanguageText.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/widgets/CellGrid.h"
@@ -82,11 +83,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(documentSignals_, &DocumentSignals::changed, this, &MainWindow::refresh);
 
     // The window's load, in the program's order.
-    setWindowTitle(programTitle() + QStringLiteral(" - Ver. ") + programVersion() +
-                   QStringLiteral(" - ") + context_.editionText);
+    writeTitle();
     readConfiguration();
     if (context_.askSettingsWithoutLanguage && context_.settings.language.empty()) {
-        openSettings(); // a first start: let the user choose a language
+        askSettings(); // a first start: let the user choose a language
         readConfiguration();
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
@@ -97,6 +97,13 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::writeTitle() {
+    setWindowTitle(
+        programTitle() + QStringLiteral(" - ") + languageText(context_.language, "0108", "Ver.") +
+        u' ' + programVersion() + QStringLiteral(" - ") +
+        languageText(context_.language, "0124", context_.editionText.toUtf8().constData()));
+}
 
 SystemDocument& MainWindow::document() const {
     return context_.document;

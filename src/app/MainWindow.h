@@ -137,6 +137,8 @@ public slots:
     void saveSystemAs();  // menusalvacome
     void exportColumns(); // menuEsportaColonne
     void openSettings();  // menuImpostazioni
+    bool askSettings();   // true when the settings were saved
+    void applyLanguageChange();
 
     // --- Conditions, operations and printing (MainWindowMenus.cpp) ---
     void openMatrixList();
@@ -166,6 +168,7 @@ private:
     void buildMenus();
     void buildStatusBar();
     void writeGridCaptions();
+    void writeTitle();
     // Redraws what `what` touched from the document.
     void refresh(quintora::Changes what);
     void showNumbers();

@@ -7,6 +7,7 @@
 #include "ui/archive/StatisticsWindow.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
+#include "update/ServerPaths.h"
 
 namespace quintora {
 
@@ -45,6 +46,9 @@ void MainWindow::loadArchiveWindows() {
         context_.archive, context_.winningCombination, context_.prompt, context_.language,
         {folder.archivePath(), folder.tempFolder() + QStringLiteral("/quintora_download.dat")},
         [this] { return context_.closing; }, this);
+    archiveWindow_->setDownload([this](const std::string& target) {
+        return context_.download(serverUrl(context_.settings.server, serverpath::Archive), target);
+    });
     statisticsWindow_ = new StatisticsWindow(context_.archive, context_.prompt, context_.language,
                                              folder.tempFolder(), this);
 

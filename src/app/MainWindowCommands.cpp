@@ -57,8 +57,8 @@ void MainWindow::onDeveloped() {
 
 void MainWindow::reopenForChanges() {
     const QString text = languageText(context_.language, "0101",
-                                      "Questa operazione comporta la perdita \r"
-                                      "     di tutte le combinazioni del sistema\r\r"
+                                      "Questa operazione comporta la perdita \n"
+                                      "     di tutte le combinazioni del sistema\n\n"
                                       "                    Continuare ?");
     if (!context_.prompt.question(this, languageText(context_.language, "0100", "Attenzione"), text,
                                   Prompt::Icon::Question)) {

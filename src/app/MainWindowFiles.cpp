@@ -8,12 +8,15 @@
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/settings/SettingsDialog.h"
+#include "ui/WindowLoad.h"
 
 #include <array>
 #include <optional>
 #include <QApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <vector>
 
 namespace quintora {
@@ -92,7 +95,8 @@ void MainWindow::exportColumns() {
         showError(saved.error());
         return;
     }
-    context_.prompt.message(this, {}, QStringLiteral("File ") + path + QStringLiteral(" ok "),
+    context_.prompt.message(this, {},
+                            languageText(context_.language, "0115", "File %1 ok ").arg(path),
                             Prompt::Icon::Information);
 }
 
@@ -121,11 +125,14 @@ bool MainWindow::importColumnsText(const QString& path) {
         const std::span<const std::uint8_t> chosen(euro.data(), i);
         for (;;) {
             const auto answer = context_.prompt.inputText(
-                this, QStringLiteral("Euro Numeri"),
-                QStringLiteral("Valore N. %1 ?").arg(static_cast<int>(i) + 1));
+                this, languageText(context_.language, "0112", "Euro Numeri"),
+                languageText(context_.language, "0113", "Valore N. %1 ?")
+                    .arg(static_cast<int>(i) + 1));
             if (!answer) {
                 context_.prompt.message(
-                    this, {}, QStringLiteral("Importazione annullata: il sistema non e' cambiato"),
+                    this, {},
+                    languageText(context_.language, "0114",
+                                 "Importazione annullata: il sistema non e' cambiato"),
                     Prompt::Icon::Information);
                 return false;
             }
@@ -161,12 +168,35 @@ bool MainWindow::importColumnsText(const QString& path) {
 }
 
 void MainWindow::openSettings() {
+    if (askSettings()) {
+        applyLanguageChange();
+    }
+}
+
+bool MainWindow::askSettings() {
     readConfiguration();
     const QStringList printers =
         context_.printerNames ? context_.printerNames() : SettingsDialog::installedPrinters();
     SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
                           context_.language, context_.prompt, printers, this);
-    dialog.exec();
+    dialog.setDownload(context_.download, context_.dataFolder.tempFolder().toStdString());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// Saved settings may name another language: every window of the program takes it at once,
+// hidden ones included, and those that write texts of their own hear of it.
+void MainWindow::applyLanguageChange() {
+    readConfiguration();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName().isEmpty() || qobject_cast<QMenu*>(window)) {
+            continue;
+        }
+        reloadWindowTexts(window, context_.language);
+        QEvent changed(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window, &changed);
+    }
+    writeTitle();
+    refresh(Changes::all());
 }
 
 } // namespace quintora

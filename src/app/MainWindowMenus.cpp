@@ -126,9 +126,11 @@ void MainWindow::openMatrixList() {
 
 // frmMatr lists the matrices built for filterV numbers (0: every matrix).
 void MainWindow::showMatrices(std::uint8_t filterV) {
-    MatrixDialog(document(), context_.prompt, context_.language, context_.dataFolder.matrixFolder(),
-                 filterV, todayLocal(), this)
-        .exec();
+    MatrixDialog dialog(document(), context_.prompt, context_.language,
+                        context_.dataFolder.matrixFolder(), filterV, todayLocal(), this);
+    dialog.setDownload(context_.download, context_.settings.server,
+                       context_.dataFolder.tempFolder().toStdString());
+    dialog.exec();
     showConditionMarks();
 }
 

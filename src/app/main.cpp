@@ -1,9 +1,10 @@
 // Quintora: systems for the Eurojackpot game.
 #include "app/AppContext.h"
 #include "app/DataFolder.h"
+#include "app/ServerVersionCheck.h"
 #include "app/StartUp.h"
-#include "app/VersionCheck.h"
 #include "core/SystemDocument.h"
+#include "net/DownloadFile.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/Prompt.h"
@@ -20,10 +21,12 @@ int main(int argc, char* argv[]) {
 
     auto document = std::make_unique<quintora::SystemDocument>();
     quintora::QtPrompt prompt;
-    quintora::VersionCheck versionCheck;
+    quintora::ServerVersionCheck versionCheck(
+        quintora::makeDownload(quintora::DownloadLimits::versionCheck()));
     quintora::StartUp startUp(*document, prompt, versionCheck,
                               quintora::DataFolder::standardRoot());
     startUp.context().askSettingsWithoutLanguage = true;
+    startUp.context().download = quintora::makeDownload();
     if (!startUp.run(QApplication::arguments().mid(1))) {
         return 0;
     }

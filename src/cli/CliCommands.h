@@ -36,6 +36,10 @@ int runMatrixMake(const Args& args);
 int runPrintSlips(const Args& args);
 int runCalibrationTest(const Args& args);
 int runListing(const Args& args);
+int runUpdateArchive(const Args& args);
+int runVersionCheck(const Args& args);
+int runUpdateLanguages(const Args& args);
+int runUpdateMatrices(const Args& args);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);

@@ -62,6 +62,18 @@ const Command commands[] = {
      "quintora-cli listing IN.qsy [--no-forecast] [--no-columns] [--copies N] "
      "(--pdf OUT.pdf | --printer NAME)",
      "prints the listing of a system; each copy is its own print job", runListing},
+    {"update-archive", "quintora-cli update-archive [--server URL] -o ARCHIVE.dat",
+     "downloads the complete draw archive from the server and saves it (\"Aggiorna\")",
+     runUpdateArchive},
+    {"version-check", "quintora-cli version-check [--server URL] [--local X.Y.Z]",
+     "compares the server's version with the local one: newer, none, error or unreachable",
+     runVersionCheck},
+    {"update-languages", "quintora-cli update-languages [--server URL] --dir DIR",
+     "downloads the server's language files into DIR (NAME.txt stored as NAME.lng)",
+     runUpdateLanguages},
+    {"update-matrices", "quintora-cli update-matrices [--server URL] --dir DIR",
+     "downloads the server's matrix files into DIR (NAME.DAT stored as NAME.mzor)",
+     runUpdateMatrices},
 };
 
 void printHelp(std::ostream& out) {
@@ -72,6 +84,7 @@ void printHelp(std::ostream& out) {
         out << "  " << c.synopsis << "\n      " << c.summary << "\n";
     }
     out << "\nOptions everywhere: --help, --version\n"
+        << "--server defaults to the SERVER setting of the settings file.\n"
         << "Exit status: 0 success, 1 failure (reason on standard error), 2 wrong usage.\n";
 }
 

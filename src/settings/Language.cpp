@@ -42,10 +42,15 @@ LanguageFile Language::load() const {
     return plainName(name_) ? LanguageFile::load(filePath()) : LanguageFile{};
 }
 
-std::string Language::getLangString(std::string_view id) {
+const std::string& Language::resolvedName() {
     if (name_.empty()) {
         name_ = readConfiguration(IniFile(settingsPath(dataFolder_))).language;
     }
+    return name_;
+}
+
+std::string Language::getLangString(std::string_view id) {
+    resolvedName();
     if (!plainName(name_)) {
         return {};
     }

@@ -30,6 +30,8 @@ public:
     // Message text id ("0001") of the section [Strings]; empty when missing. While the name is
     // still empty it is first taken from LINGUA in the settings file of the data folder.
     std::string getLangString(std::string_view id);
+    // The name, taken from the settings file first when it is still empty.
+    const std::string& resolvedName();
 
 private:
     std::string dataFolder_;

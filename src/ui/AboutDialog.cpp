@@ -1,6 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "settings/Language.h"
+#include "ui/LanguageText.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/WindowLoad.h"
@@ -30,7 +31,7 @@ AboutDialog::AboutDialog(const QUrl& programPage, Language& language, QWidget* p
     big.setBold(true);
     title->setFont(big);
 
-    auto* version = new QLabel(QStringLiteral("Version ") + programVersion(), this);
+    auto* version = new QLabel(languageText(language, "0110", "Version ") + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
     auto* link = new QLabel(this);

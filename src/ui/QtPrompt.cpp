@@ -1,7 +1,9 @@
 #include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -35,6 +37,16 @@ QString titleOrApplication(const QString& title) {
     return title.isEmpty() ? QApplication::applicationDisplayName() : title;
 }
 
+// A box at least as wide as its title. A message box sizes itself to its text, so the width
+// goes in as an empty item of its layout.
+void fitTitle(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
 } // namespace
 
 QString qtFileFilter(const QString& programFilter) {
@@ -45,6 +57,7 @@ QString qtFileFilter(const QString& programFilter) {
 void QtPrompt::message(QWidget* parent, const QString& title, const QString& text, Icon icon) {
     QMessageBox box(boxIcon(icon), titleOrApplication(title), text, QMessageBox::Ok, parent);
     setBoxFlags(box);
+    fitTitle(box);
     box.exec();
 }
 
@@ -53,6 +66,7 @@ bool QtPrompt::question(QWidget* parent, const QString& title, const QString& te
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     setBoxFlags(box);
+    fitTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/SplashWindow.h"
 
 #include "settings/Language.h"
+#include "ui/LanguageText.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/WindowLoad.h"
@@ -40,7 +41,8 @@ SplashWindow::SplashWindow(const Language& language, QWidget* parent)
     game->setObjectName(QStringLiteral("lblSottotitolo"));
     game->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(QStringLiteral("Versione ") + programVersion(), this);
+    auto* version =
+        new QLabel(languageText(language.load(), "0109", "Versione ") + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignCenter);
 

@@ -5,6 +5,7 @@
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
 #include "archive/StatisticsCsv.h"
+#include "support/FakeServer.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetLookup.h"
 #include "ui/archive/ArchiveWindow.h"
@@ -78,6 +79,7 @@ private slots:
     void doubleClickMakesTheDrawTheCheckCombination();
     void updateWithoutServerKeepsTheArchive();
     void updateReplacesTheArchiveAndRefusesClosing();
+    void updateAsksTheServerOfTheSettings();
     void archiveCheckRowsAndFilterOnMax();
     void archiveCheckOfTheRealHistory();
     void statisticsCsvWrittenAndStaleOnesRemoved();
@@ -215,6 +217,28 @@ void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
              QByteArray::fromStdString(statisticsCsvText(context_->archive)));
     w->close();
     QVERIFY(!w->isVisible());
+}
+
+void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
+    test::FakeServer server;
+    const std::string url = "http://127.0.0.1:8642/quintora/archivio.asp";
+    (*server.files)[url] = "1|23/03/2012|5|8|x|37|46|6|8\r\n"; // a field that does not convert
+    context_->download = server.download();
+    loadWith(SmallArchive);
+    const QByteArray before = fileBytes(context_->dataFolder.archivePath());
+    window_->openArchive();
+    auto* update = test::child<QPushButton>(*window_->archiveWindow(), "cmdUpdate");
+    prompt_->acceptMessage();
+    test::click(update);
+    QCOMPARE(*server.asked, std::vector<std::string>{url});
+    QCOMPARE(prompt_->calls().back().icon, Prompt::Icon::Critical);
+    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(fileBytes(context_->dataFolder.archivePath()), before);
+
+    (*server.files)[url] = "1|23/03/2012|5|8|21|37|46|6|8\r\n";
+    test::click(update);
+    QCOMPARE(context_->archive.count(), 1);
+    QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 19);
 }
 
 void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {

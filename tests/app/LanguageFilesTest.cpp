@@ -8,6 +8,7 @@
 #include "app/VersionCheck.h"
 #include "core/SystemDocument.h"
 #include "settings/LanguageFile.h"
+#include "support/LanguagePieces.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "support/WidgetLookup.h"
@@ -28,11 +29,13 @@
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/matrix/MatrixDialog.h"
 #include "ui/matrix/NewMatrixDialog.h"
+#include "ui/NewVersionDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
 #include "ui/widgets/CellGrid.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -49,6 +52,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -66,6 +70,9 @@ namespace {
 const QString SourceData = QStringLiteral(QUINTORA_SOURCE_DATA);
 
 using test::captionOf;
+using test::keysOf;
+using test::leftOverWords;
+using test::piecesOf;
 
 // Every text a language file can reach on the window, keyed as the file keys it.
 QMap<QString, QString> textsOf(QWidget* window) {
@@ -101,24 +108,46 @@ QMap<QString, QString> textsOf(QWidget* window) {
     return texts;
 }
 
-// The keys of each section, in file order (section names as written).
-std::map<QString, QStringList> keysOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    std::map<QString, QStringList> keys;
-    QString section;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
-        const QString line = QString::fromLatin1(raw).trimmed();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            section = line.mid(1, line.size() - 2);
-            keys[section];
-        } else if (!section.isEmpty() && line.contains(u'=') && !line.startsWith(u';')) {
-            keys[section] << line.left(line.indexOf(u'='));
+// Every text a user can read on the window: captions, titles, tooltips, table headers, list
+// and combo entries, each with the object that shows it.
+QList<QPair<QString, QString>> shownTexts(QWidget* window) {
+    QList<QPair<QString, QString>> shown;
+    const auto add = [&shown](const QObject* object, const QString& text) {
+        if (!text.isEmpty()) {
+            shown.append({object->objectName(), text});
         }
-    }
-    return keys;
+    };
+    add(window, window->windowTitle());
+    std::function<void(QObject*)> walk = [&](QObject* parent) {
+        for (QObject* object : parent->children()) {
+            auto* widget = qobject_cast<QWidget*>(object);
+            if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget)) {
+                continue;
+            }
+            if (widget && !qobject_cast<QMenu*>(widget) && widget->isHidden()) {
+                continue;
+            }
+            if (widget || qobject_cast<QAction*>(object)) {
+                add(object, captionOf(object));
+                add(object, object->property("toolTip").toString());
+            }
+            if (auto* table = qobject_cast<QTableWidget*>(object)) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    if (auto* item = table->horizontalHeaderItem(c)) {
+                        add(object, item->text());
+                    }
+                }
+            }
+            if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+                for (int t = 0; t < tabs->count(); ++t) {
+                    add(object, tabs->tabText(t));
+                }
+            }
+            walk(object);
+        }
+    };
+    walk(window);
+    return shown;
 }
 
 // Every window of the program, loaded in the language that the settings file names.
@@ -158,6 +187,7 @@ public:
         add(std::make_unique<ColumnViewer>(viewed_, l, nullptr));
         add(std::make_unique<AboutDialog>(QUrl(QStringLiteral("http://127.0.0.1/")), l, nullptr));
         add(std::make_unique<SplashWindow>(l));
+        add(std::make_unique<NewVersionDialog>(QUrl(QStringLiteral("http://127.0.0.1/")), l));
         add(std::make_unique<SumDialog>(document_, prompt_, l, nullptr));
         add(std::make_unique<EvenOddDialog>(document_, l, nullptr));
         add(std::make_unique<FixedDialog>(document_, l, nullptr));
@@ -219,6 +249,8 @@ private slots:
     void everyKeyReachesItsControl();
     void italianIsTheProgramsOwnText();
     void englishTranslatesTheWindows();
+    void everyShownTextComesFromTheFile_data();
+    void everyShownTextComesFromTheFile();
     void missingFilesAreCopiedAndOthersKept();
     void firstStartCopiesTheLanguagesAndOffersThem();
 };
@@ -308,7 +340,7 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
              QStringLiteral("&Conditions"));
     QCOMPARE(main->findChild<QLabel*>(QStringLiteral("StBarPanel(3)"))->toolTip(),
              QStringLiteral("System cost"));
-    QVERIFY(main->windowTitle().startsWith(QStringLiteral("Quintora - Ver. ")));
+    QVERIFY(main->windowTitle().startsWith(QStringLiteral("Quintora - Version ")));
     // A new count of numbers in play keeps the translated words.
     auto* numbers = main->findChild<QLabel*>(QStringLiteral("labnumeri"));
     const QString before = numbers->text();
@@ -336,6 +368,25 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
     auto language = english.language();
     QCOMPARE(QString::fromStdString(language.getLangString("0004")),
              QStringLiteral("Do you want to stop generating the system?"));
+}
+
+void LanguageFilesTest::everyShownTextComesFromTheFile_data() {
+    everyKeyReachesItsControl_data();
+}
+
+void LanguageFilesTest::everyShownTextComesFromTheFile() {
+    QFETCH(QString, language);
+    const QStringList pieces = piecesOf(SourceData + u'/' + language + QStringLiteral(".lng"));
+    const AllWindows windows(language);
+    QStringList foreign;
+    for (const auto& w : windows.windows()) {
+        for (const auto& [name, text] : shownTexts(w.get())) {
+            if (!leftOverWords(text, pieces).isEmpty()) {
+                foreign << w->objectName() + u'/' + name + QStringLiteral(": ") + text;
+            }
+        }
+    }
+    QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u'\n')));
 }
 
 void LanguageFilesTest::missingFilesAreCopiedAndOthersKept() {

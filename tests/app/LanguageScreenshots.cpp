@@ -11,6 +11,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/AboutDialog.h"
+#include "ui/NewVersionDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
@@ -191,6 +192,11 @@ int main(int argc, char* argv[]) {
     save(&viewer, name("viewer"));
     AboutDialog about(QUrl(QStringLiteral("http://127.0.0.1:8642/")), l, &main);
     save(&about, name("about"));
+    NewVersionDialog newVersion(QUrl(QStringLiteral("http://127.0.0.1:8642/")), l, &main);
+    newVersion.setLocalVersion(QStringLiteral("1.0.0"));
+    newVersion.setRemoteVersion(QStringLiteral("1.1.0"));
+    newVersion.show();
+    save(&newVersion, name("new-version"));
     SplashWindow splash(l);
     save(&splash, name("splash"));
     test::saveArchiveScreenshots(

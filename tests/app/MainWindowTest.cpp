@@ -236,8 +236,8 @@ void MainWindowTest::developLocksAndModificheReopens() {
     verifyLocked(true);
     const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
     QCOMPARE(question.title, QStringLiteral("Attenzione"));
-    QCOMPARE(question.text, QStringLiteral("Questa operazione comporta la perdita \r"
-                                           "     di tutte le combinazioni del sistema\r\r"
+    QCOMPARE(question.text, QStringLiteral("Questa operazione comporta la perdita \n"
+                                           "     di tutte le combinazioni del sistema\n\n"
                                            "                    Continuare ?"));
 
     prompt_->answerQuestion(true);

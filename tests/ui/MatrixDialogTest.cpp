@@ -6,6 +6,7 @@
 #include "core/SystemDocument.h"
 #include "matrix/MatrixFile.h"
 #include "settings/Language.h"
+#include "support/FakeServer.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/matrix/NewMatrixDialog.h"
@@ -86,6 +87,7 @@ private slots:
     void cancelledFixedNumberChangesNothing();
     void newMatrixIsMadeSavedAndListed();
     void openDirShowsTheMatrixFolder();
+    void updateMatrixStoresTheServerMatricesAndListsThem();
 
 private:
     void write(const QString& name, const Matrix& matrix) {
@@ -368,6 +370,34 @@ void MatrixDialogTest::openDirShowsTheMatrixFolder() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(folder)});
     QVERIFY(QDir(folder).exists()); // made when missing, so there is a folder to show
+}
+
+void MatrixDialogTest::updateMatrixStoresTheServerMatricesAndListsThem() {
+    const auto bytes = encodeMatrixFile(sevenMatrix());
+    test::FakeServer server;
+    const std::string host = "http://127.0.0.1:8642/";
+    (*server.files)[host + "public/risorse/lista.asp?K=05"] = "v7new.dat\r\n../../evil.dat\r\n";
+    (*server.files)[host + "public/risorse/matrici/download.aspx?file=V7NEW.DAT"] =
+        std::string(bytes.begin(), bytes.end());
+    QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("temp")));
+    MatrixDialog d(*document_, prompt_, *language_, folder_->path(), 0, Today, nullptr);
+    d.setDownload(server.download(), host, folder_->filePath(QStringLiteral("temp")).toStdString());
+    QVERIFY(names(d).isEmpty());
+
+    prompt_.acceptMessage();
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdUpdateMatrix")), Qt::LeftButton);
+    QCOMPARE(names(d), QStringList{QStringLiteral("V7NEW.mzor")});
+    const auto& said = prompt_.calls().back();
+    QVERIFY(said.text.contains(QStringLiteral("V7NEW.mzor")));
+    QVERIFY(said.text.contains(QStringLiteral("../../evil.dat"))); // skipped, and said so
+    QVERIFY(QDir(folder_->filePath(QStringLiteral("temp"))).isEmpty());
+
+    // Without the list nothing changes, and the message says why.
+    server.files->clear();
+    prompt_.acceptMessage();
+    QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("cmdUpdateMatrix")), Qt::LeftButton);
+    QCOMPARE(names(d), QStringList{QStringLiteral("V7NEW.mzor")});
+    QCOMPARE(prompt_.calls().back().icon, Prompt::Icon::Critical);
 }
 
 QTEST_MAIN(MatrixDialogTest)

@@ -5,6 +5,7 @@
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
+#include "support/FakeServer.h"
 #include "support/ScriptedPrompt.h"
 #include "support/WidgetLookup.h"
 
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +44,8 @@ private slots:
     void printers();
     void saveWritesEveryKey();
     void priceThatIsNotOneKeepsTheDialogOpen();
+    void langUpdateStoresTheFilesAndRefreshesTheList();
+    void infoLanguageShowsTheCredits();
 
 private:
     QString settingsPath() const { return folder_->filePath(QStringLiteral("quintora.ini")); }
@@ -215,6 +219,51 @@ void SettingsDialogTest::priceThatIsNotOneKeepsTheDialogOpen() {
     QVERIFY(dialog->isVisible());
     QCOMPARE(IniFile(settingsPath().toStdString()).getProperty("IMPOSTAZIONI", "COSTO_COLONNA"),
              std::string("300"));
+}
+
+void SettingsDialogTest::langUpdateStoresTheFilesAndRefreshesTheList() {
+    test::FakeServer server;
+    const std::string lingue = "http://127.0.0.1:8642/public/risorse/lingue/";
+    (*server.files)[lingue + "lista.txt"] = "francais.txt\r\nenglish.txt\r\n";
+    (*server.files)[lingue + "francais.txt"] = "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n";
+    (*server.files)[lingue + "english.txt"] = "[Strings]\r\n0001=new\r\n";
+    QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("temp")));
+    auto dialog = open();
+    dialog->setDownload(server.download(), folder_->filePath(QStringLiteral("temp")).toStdString());
+    auto* languages = child<QComboBox>(*dialog, "cmbLingua");
+    QCOMPARE(languages->findText(QStringLiteral("francais")), -1);
+
+    prompt_->acceptMessage();
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdLangUpdate"), Qt::LeftButton);
+    QVERIFY(languages->findText(QStringLiteral("francais")) >= 0);
+    QCOMPARE(languages->currentText(), QStringLiteral("italiano")); // the choice stays
+    QFile english(folder_->filePath(QStringLiteral("english.lng")));
+    QVERIFY(english.open(QIODevice::ReadOnly));
+    QCOMPARE(english.readAll(), QByteArray("[Strings]\r\n0001=new\r\n"));
+    QVERIFY(prompt_->calls().back().text.contains(QStringLiteral("francais.lng")));
+
+    server.files->clear();
+    prompt_->acceptMessage();
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdLangUpdate"), Qt::LeftButton);
+    QCOMPARE(prompt_->calls().back().icon, Prompt::Icon::Critical);
+    QVERIFY(QFile::exists(folder_->filePath(QStringLiteral("francais.lng"))));
+}
+
+void SettingsDialogTest::infoLanguageShowsTheCredits() {
+    test::FakeServer server;
+    (*server.files)["http://127.0.0.1:8642/public/risorse/lingue/thankstolingue.txt"] =
+        "Grazie a tutti\r\n";
+    QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("temp")));
+    auto dialog = open();
+    dialog->setDownload(server.download(), folder_->filePath(QStringLiteral("temp")).toStdString());
+    prompt_->acceptMessage();
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdInfoLanguage"), Qt::LeftButton);
+    QVERIFY(prompt_->calls().back().text.startsWith(QStringLiteral("Grazie a tutti")));
+    // Without the server the note on the folder is still shown.
+    server.files->clear();
+    prompt_->acceptMessage();
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdInfoLanguage"), Qt::LeftButton);
+    QVERIFY(prompt_->calls().back().text.startsWith(QStringLiteral("I file delle lingue")));
 }
 
 QTEST_MAIN(SettingsDialogTest)

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -104,8 +105,7 @@ ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, 
     total_->setContentsMargins(6, 2, 6, 2);
     total_->setFont(monoBold);
     progress_ = namedLabel("lbElaborazione", "", this);
-    progress_->setText(languageText(language_, "0214", "Aggiornamento in corso") + u'\n' +
-                       languageText(language_, "0213", "Attendere...."));
+    writeMessageTexts();
     progress_->hide();
 
     update_ = namedButton("cmdUpdate", "Aggiorna", "Click per iniziare l'aggiornamento", this);
@@ -218,6 +218,18 @@ bool ArchiveWindow::mayClose() {
                     languageText(language_, "0217", "Aggiornamento Archivio in corso...attendere"),
                     Prompt::Icon::Information);
     return false;
+}
+
+void ArchiveWindow::writeMessageTexts() {
+    progress_->setText(languageText(language_, "0214", "Aggiornamento in corso") + u'\n' +
+                       languageText(language_, "0213", "Attendere...."));
+}
+
+void ArchiveWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        writeMessageTexts();
+    }
 }
 
 void ArchiveWindow::closeEvent(QCloseEvent* event) {

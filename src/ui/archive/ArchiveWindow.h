@@ -60,9 +60,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new language of the program: the texts the window writes itself follow it.
+    void changeEvent(QEvent* event) override;
     void reject() override;
 
 private:
+    void writeMessageTexts();
     bool mayClose();
     void readArchive();
 

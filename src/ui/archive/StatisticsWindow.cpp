@@ -13,6 +13,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
@@ -68,8 +69,7 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     choices->addStretch();
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("lbElaborazione"));
-    progress_->setText(languageText(language_, "0212", "Elaborazione in corso") + u'\n' +
-                       languageText(language_, "0213", "Attendere...."));
+    writeMessageTexts();
     progress_->hide();
     choices->addWidget(progress_);
 
@@ -130,6 +130,22 @@ void StatisticsWindow::showTable(StatTable table) {
     chartStale_ = true;
     if (isVisible()) {
         drawChart();
+    }
+}
+
+void StatisticsWindow::writeMessageTexts() {
+    progress_->setText(languageText(language_, "0212", "Elaborazione in corso") + u'\n' +
+                       languageText(language_, "0213", "Attendere...."));
+}
+
+void StatisticsWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        writeMessageTexts();
+        chartStale_ = true; // the chart's title is a message too
+        if (isVisible()) {
+            drawChart();
+        }
     }
 }
 

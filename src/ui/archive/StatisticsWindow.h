@@ -41,8 +41,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A new language of the program: the texts the window writes itself follow it.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void writeMessageTexts();
     void drawChart();
     QString tableTitle(StatTable table);
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -72,8 +73,6 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, const DrawArchi
 
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("lbElaborazione"));
-    progress_->setText(languageText(language_, "0212", "Elaborazione in corso") + u'\n' +
-                       languageText(language_, "0213", "Attendere...."));
     progress_->hide();
 
     grid_ = new QTableWidget(0, DrawCheckCellCount, this);
@@ -86,14 +85,7 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, const DrawArchi
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
-    QStringList header;
-    header << languageText(language_, "0208", "Data ")
-           << languageText(language_, "0209", "Colonna ") << languageText(language_, "0210", "Max");
-    const QString points = languageText(language_, "0211", "Pt.%1");
-    for (const auto& category : PrizeCategories) {
-        header << points.arg(QString::fromUtf8(category.label));
-    }
-    grid_->setHorizontalHeaderLabels(header);
+    writeMessageTexts();
     auto* head = grid_->horizontalHeader();
     connect(head, &QHeaderView::sectionResized, this, &ArchiveCheckDialog::placeFilterBoxes);
     connect(head, &QHeaderView::geometriesChanged, this, &ArchiveCheckDialog::placeFilterBoxes);
@@ -314,6 +306,26 @@ void ArchiveCheckDialog::applyFilter() {
         grid_->setRowHidden(static_cast<int>(r), !shown[r]);
     }
     grid_->setUpdatesEnabled(true);
+}
+
+void ArchiveCheckDialog::writeMessageTexts() {
+    progress_->setText(languageText(language_, "0212", "Elaborazione in corso") + u'\n' +
+                       languageText(language_, "0213", "Attendere...."));
+    QStringList header;
+    header << languageText(language_, "0208", "Data ")
+           << languageText(language_, "0209", "Colonna ") << languageText(language_, "0210", "Max");
+    const QString points = languageText(language_, "0211", "Pt.%1");
+    for (const auto& category : PrizeCategories) {
+        header << points.arg(QString::fromUtf8(category.label));
+    }
+    grid_->setHorizontalHeaderLabels(header);
+}
+
+void ArchiveCheckDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        writeMessageTexts();
+    }
 }
 
 } // namespace quintora

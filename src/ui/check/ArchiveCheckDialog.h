@@ -43,7 +43,12 @@ public:
     QComboBox* toBox() const { return to_; }
     QCheckBox* filterSwitch() const { return filterSwitch_; }
 
+protected:
+    // A new language of the program: the texts the window writes itself follow it.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void writeMessageTexts();
     void fillGrid();
     void autoSizeGrid();
     void applyFilter();

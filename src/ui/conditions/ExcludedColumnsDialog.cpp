@@ -3,9 +3,10 @@
 #include "core/ExcludedColumns.h"
 #include "core/Format.h"
 #include "core/SystemDocument.h"
+#include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/OnOffSwitch.h"
-#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <algorithm>
@@ -56,6 +57,7 @@ ExcludedColumnsDialog::ExcludedColumnsDialog(SystemDocument& document, Prompt& p
     : QDialog(parent)
     , document_(document)
     , prompt_(prompt)
+    , language_(language)
     , switch_(new OnOffSwitch(QStringLiteral("optCondizione"), this))
     , system_(columnList(QStringLiteral("lstColonneSistema"), this))
     , excluded_(columnList(QStringLiteral("lstColonneEscluse"), this))
@@ -126,7 +128,7 @@ void ExcludedColumnsDialog::addSelected() {
     showCounts();
     if (moving < rows.size()) {
         prompt_.message(
-            this, QStringLiteral("ATTENZIONE"),
+            this, languageText(language_, "0116", "ATTENZIONE"),
             QString::fromStdString(excludedLimitText(static_cast<int>(rows.size() - moving))),
             Prompt::Icon::Exclamation);
     }
@@ -149,8 +151,8 @@ void ExcludedColumnsDialog::done(int result) {
     (void)document_.setExcluded(switch_->isOn(), edited.columns());
     const auto refused = excludedRefusedText(stored);
     if (!refused.empty()) {
-        prompt_.message(this, QStringLiteral("ATTENZIONE"), QString::fromStdString(refused),
-                        Prompt::Icon::Exclamation);
+        prompt_.message(this, languageText(language_, "0116", "ATTENZIONE"),
+                        QString::fromStdString(refused), Prompt::Icon::Exclamation);
     }
     QDialog::done(result);
 }

@@ -34,6 +34,7 @@ private:
 
     SystemDocument& document_;
     Prompt& prompt_;
+    Language& language_;
     OnOffSwitch* switch_;
     QListWidget* system_;
     QListWidget* excluded_;

@@ -3,11 +3,12 @@
 #include "core/Conditions.h"
 #include "core/FilterPanels.h"
 #include "core/SystemDocument.h"
+#include "ui/DisplayFormat.h"
 #include "ui/filters/FilterImportDialog.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/OnOffSwitch.h"
-#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <array>
@@ -230,8 +231,9 @@ void FilterDialog::clearPanel() {
 
 void FilterDialog::clearAll() {
     if (!prompt_.question(this, QString(),
-                          QStringLiteral("Questa funzione cancellera' tutte le colonne filtro "
-                                         "presenti\r\nVuoi procedere ?"))) {
+                          languageText(language_, "0117",
+                                       "Questa funzione cancellera' tutte le colonne filtro "
+                                       "presenti\nVuoi procedere ?"))) {
         return;
     }
     table_.fill(FilterColumn{});

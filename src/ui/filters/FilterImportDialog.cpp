@@ -4,9 +4,10 @@
 #include "core/FilterPanels.h"
 #include "core/Format.h"
 #include "filters/FilterImport.h"
+#include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/CellGrid.h"
-#include "ui/DisplayFormat.h"
 #include "ui/WindowLoad.h"
 
 #include <array>
@@ -26,6 +27,7 @@ FilterImportDialog::FilterImportDialog(std::array<FilterColumn, MaxFilterColumns
     : QDialog(parent)
     , table_(table)
     , prompt_(prompt)
+    , language_(language)
     , textFolder_(std::move(textFolder))
     , presences_(new CellGrid(QStringLiteral("lbPresenze"),
                               {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
@@ -82,8 +84,9 @@ void FilterImportDialog::runImport() {
     }
     const auto acceptedHits = hitsMask(hits);
     if (!prompt_.question(this, QString(),
-                          QStringLiteral("Questa funzione cancellera' tutte le colonne filtro "
-                                         "presenti\r\nVuoi procedere ?"))) {
+                          languageText(language_, "0117",
+                                       "Questa funzione cancellera' tutte le colonne filtro "
+                                       "presenti\nVuoi procedere ?"))) {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -105,10 +108,12 @@ void FilterImportDialog::runImport() {
     if (r.skippedPieces > 0) {
         const auto n = displayCount(r.skippedPieces);
         prompt_.message(
-            this, QStringLiteral("ATTENZIONE"),
+            this, languageText(language_, "0116", "ATTENZIONE"),
             r.skippedPieces == 1
-                ? QStringLiteral("1 valore del file non è un numero da 1 a 50 ed è stato ignorato.")
-                : QStringLiteral(
+                ? languageText(language_, "0118",
+                               "1 valore del file non è un numero da 1 a 50 ed è stato ignorato.")
+                : languageText(
+                      language_, "0119",
                       "%1 valori del file non sono numeri da 1 a 50 e sono stati ignorati.")
                       .arg(n),
             Prompt::Icon::Exclamation);

@@ -33,6 +33,7 @@ private:
 
     std::array<FilterColumn, MaxFilterColumns>& table_;
     Prompt& prompt_;
+    Language& language_;
     QString textFolder_;
     QString path_;
     CellGrid* presences_;

@@ -9,6 +9,7 @@
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGridLayout>
@@ -49,7 +50,10 @@ MatrixDialog::MatrixDialog(SystemDocument& document, Prompt& prompt, Language& l
     , folder_(std::move(matrixFolder))
     , filterV_(filterV)
     , today_(today)
-    , messages_(MatrixMessages::fromLanguage(language)) {
+    , messages_(MatrixMessages::fromLanguage(language))
+    , download_([](const std::string&, const std::string&) -> Status {
+        return Error{"", "server not reachable"};
+    }) {
     setObjectName(QStringLiteral("frmMatr"));
     setWindowTitle(QStringLiteral("Matrici"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -124,12 +128,15 @@ MatrixDialog::MatrixDialog(SystemDocument& document, Prompt& prompt, Language& l
 
     auto* newMatrix = namedButton("cmdNuova", "Nuova matrice…", this);
     auto* openDir = namedButton("cmdOpenDir", "Apri cartella", this);
+    updateMatrix_ = namedButton("cmdUpdateMatrix", "Aggiorna Matrici", this);
+    updateMatrix_->setToolTip(QStringLiteral("Scarica le matrici dal server"));
     adapt_ = namedButton("cmdAdatta", "Adatta", this);
     adapt_->setDefault(true);
     auto* close = namedButton("cmdChiudi", "Chiudi", this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(newMatrix);
     buttons->addWidget(openDir);
+    buttons->addWidget(updateMatrix_);
     buttons->addStretch();
     buttons->addWidget(adapt_);
     buttons->addWidget(close);
@@ -141,6 +148,7 @@ MatrixDialog::MatrixDialog(SystemDocument& document, Prompt& prompt, Language& l
     connect(list_, &QListWidget::currentRowChanged, this, &MatrixDialog::showEntry);
     connect(adapt_, &QPushButton::clicked, this, &MatrixDialog::adaptSelected);
     connect(openDir, &QPushButton::clicked, this, &MatrixDialog::openFolder);
+    connect(updateMatrix_, &QPushButton::clicked, this, &MatrixDialog::updateMatrices);
     connect(newMatrix, &QPushButton::clicked, this, &MatrixDialog::makeNewMatrix);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -253,7 +261,7 @@ void MatrixDialog::adaptSelected() {
     const QString path = QDir(folder_).filePath(QString::fromStdString(entry.fileName));
     const auto matrix = readMatrixFile(path.toStdString());
     if (!matrix) {
-        showError(QString::fromStdString(entry.fileName + ": " + matrix.error().message));
+        showError(QString::fromStdString(entry.fileName + "\n" + matrix.error().message));
         return;
     }
     auto adapted = adaptMatrix(matrix.value(), inPlay, fixed, messages_);
@@ -283,6 +291,42 @@ void MatrixDialog::makeNewMatrix() {
             list_->setCurrentItem(items.first());
         }
     }
+}
+
+void MatrixDialog::setDownload(Download download, std::string server, std::string tempFolder) {
+    download_ = std::move(download);
+    server_ = std::move(server);
+    tempFolder_ = std::move(tempFolder);
+}
+
+void MatrixDialog::updateMatrices() {
+    updateMatrix_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto report = updateMatrixFiles(download_, server_, tempFolder_, folder_.toStdString());
+    QApplication::restoreOverrideCursor();
+    updateMatrix_->setEnabled(true);
+    if (!report) {
+        prompt_.message(
+            this, windowTitle(),
+            languageText(language_, "0404", "Errore durante il download dell'elenco delle matrici"),
+            Prompt::Icon::Critical);
+        return;
+    }
+    refresh();
+    const auto& r = report.value();
+    QString text = r.stored.empty() ? languageText(language_, "0406", "Nessuna matrice scaricata")
+                                    : languageText(language_, "0405", "Matrici scaricate:");
+    for (const auto& name : r.stored) {
+        text += u'\n' + QString::fromStdString(name);
+    }
+    if (!r.problems.empty()) {
+        text += QStringLiteral("\n\n") + languageText(language_, "0403", "File non scaricati:");
+        for (const auto& problem : r.problems) {
+            text += u'\n' + QString::fromStdString(problem);
+        }
+    }
+    prompt_.message(this, windowTitle(), text,
+                    r.problems.empty() ? Prompt::Icon::Information : Prompt::Icon::Exclamation);
 }
 
 } // namespace quintora

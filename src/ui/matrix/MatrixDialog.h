@@ -3,10 +3,12 @@
 #include "matrix/MatrixCatalogue.h"
 #include "matrix/MatrixMessages.h"
 #include "matrix/OleDate.h"
+#include "update/ServerUpdates.h"
 
 #include <cstdint>
 #include <QDialog>
 #include <QString>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -33,6 +35,10 @@ public:
     void refresh();
     // cmdAdatta: the fixed-number questions, then the adaptation through the document.
     void adaptSelected();
+    // How cmdUpdateMatrix reaches the server; without it the server is not found.
+    void setDownload(Download download, std::string server, std::string tempFolder);
+    // cmdUpdateMatrix: the server's matrices into the matrix folder, then the list again.
+    void updateMatrices();
 
 private:
     void showEntry(int row);
@@ -49,6 +55,9 @@ private:
     const CalendarDate today_;
     const MatrixMessages messages_;
     Catalogue catalogue_;
+    Download download_;
+    std::string server_;
+    std::string tempFolder_;
 
     QListWidget* list_ = nullptr;
     struct Fields {
@@ -72,6 +81,7 @@ private:
         QLabel* notActive = nullptr;  // lblAttiva
     } status_;
     QPushButton* adapt_ = nullptr;
+    QPushButton* updateMatrix_ = nullptr; // cmdUpdateMatrix
 };
 
 } // namespace quintora

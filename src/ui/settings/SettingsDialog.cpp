@@ -3,11 +3,14 @@
 #include "core/Format.h"
 #include "settings/IniFile.h"
 #include "settings/Language.h"
-#include "ui/Prompt.h"
 #include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
+#include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
+#include "update/ServerPaths.h"
 
 #include <cmath>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,6 +21,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -47,6 +52,10 @@ QPushButton* button(const char* name, const char* text, QWidget* parent) {
 SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Language& language,
                                Prompt& prompt, QStringList printers, QWidget* parent)
     : QDialog(parent)
+    , download_([](const std::string&, const std::string&) -> Status {
+        return Error{"", "server not reachable"};
+    })
+    , tempFolder_(language.dataFolder() + "/temp")
     , settings_(std::move(settings))
     , settingsPath_(std::move(settingsPath))
     , language_(language)
@@ -57,7 +66,8 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     , recalcMode_(nullptr)
     , source_{}
     , languages_(new QComboBox(this))
-    , printers_(new QComboBox(this)) {
+    , printers_(new QComboBox(this))
+    , langUpdate_(nullptr) {
     setObjectName(QStringLiteral("frmImpostazioni"));
     setWindowTitle(QStringLiteral("Impostazioni"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -84,10 +94,8 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
 
     auto* update = button("cmdLangUpdate", "Aggiorna Lingue", this);
     update->setToolTip(QStringLiteral("Scarica i file delle lingue dal server"));
-    connect(update, &QPushButton::clicked, this, [this] {
-        prompt_.message(this, {}, QStringLiteral("Funzione non ancora disponibile"),
-                        Prompt::Icon::Information);
-    });
+    langUpdate_ = update;
+    connect(update, &QPushButton::clicked, this, &SettingsDialog::updateLanguages);
     auto* info = button("cmdInfoLanguage", "?", this);
     info->setToolTip(QStringLiteral("Informazioni sui file delle lingue"));
     info->setMaximumWidth(info->fontMetrics().horizontalAdvance(QStringLiteral("?")) + 24);
@@ -124,12 +132,21 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     layout->addLayout(buttons);
 
     fillLanguages();
-    const QString printerProblem = fillPrinters(printers);
+    printerProblem_ = fillPrinters(printers);
     loadWindowTexts(this, language_, QSize(480, 0));
-    // Said once the dialog is centred, so the box stands over it and not in a screen corner.
-    if (!printerProblem.isEmpty()) {
-        prompt_.message(this, {}, printerProblem, Prompt::Icon::Critical);
+}
+
+// The printer problem is said once the dialog is up, so the box stands over it and takes the
+// keys: said before, the Return that closed the box could reach the dialog's "Salva" as it
+// appeared, saving settings the user never saw.
+void SettingsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (printerProblem_.isEmpty()) {
+        return;
     }
+    QTimer::singleShot(0, this, [this, problem = std::exchange(printerProblem_, {})] {
+        prompt_.message(this, {}, problem, Prompt::Icon::Critical);
+    });
 }
 
 QWidget* SettingsDialog::buildRecalculation() {
@@ -170,20 +187,70 @@ void SettingsDialog::fillLanguages() {
 QString SettingsDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        return QStringLiteral("Printer not found");
+        return languageText(language_, "0120", "Printer not found");
     }
     const int match = printers_->findText(fromStd(settings_.listingPrinter));
     printers_->setCurrentIndex(std::max(0, match));
-    return match < 0 ? QStringLiteral("Select Printer") : QString();
+    return match < 0 ? languageText(language_, "0121", "Select Printer") : QString();
+}
+
+void SettingsDialog::setDownload(Download download, std::string tempFolder) {
+    download_ = std::move(download);
+    tempFolder_ = std::move(tempFolder);
+}
+
+void SettingsDialog::updateLanguages() {
+    langUpdate_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto report = updateLanguageFiles(download_, server_->text().trimmed().toStdString(),
+                                            tempFolder_, language_.dataFolder());
+    QApplication::restoreOverrideCursor();
+    langUpdate_->setEnabled(true);
+    if (!report) {
+        prompt_.message(
+            this, windowTitle(),
+            languageText(language_, "0400", "Errore durante il download dell'elenco delle lingue"),
+            Prompt::Icon::Critical);
+        return;
+    }
+    const QString chosen = languages_->currentText();
+    fillLanguages();
+    if (const int index = languages_->findText(chosen); index >= 0) {
+        languages_->setCurrentIndex(index);
+    }
+    QString text = report.value().stored.empty()
+                       ? languageText(language_, "0402", "Nessun file delle lingue aggiornato")
+                       : languageText(language_, "0401", "File delle lingue aggiornati:");
+    for (const auto& name : report.value().stored) {
+        text += u'\n' + fromStd(name);
+    }
+    if (!report.value().problems.empty()) {
+        text += QStringLiteral("\n\n") + languageText(language_, "0403", "File non scaricati:");
+        for (const auto& problem : report.value().problems) {
+            text += u'\n' + fromStd(problem);
+        }
+    }
+    prompt_.message(this, windowTitle(), text,
+                    report.value().problems.empty() ? Prompt::Icon::Information
+                                                    : Prompt::Icon::Exclamation);
 }
 
 void SettingsDialog::showLanguageInfo() {
-    prompt_.message(this, {},
-                    QStringLiteral("I file delle lingue (*.lng) si trovano nella cartella\r\n") +
-                        fromStd(language_.dataFolder()) +
-                        QStringLiteral("\r\n\r\nLa lingua scelta vale dal prossimo avvio del "
-                                       "programma."),
-                    Prompt::Icon::Information);
+    // The credits come from the server; without it the note on the folder is all there is.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto credits =
+        downloadLanguageCredits(download_, server_->text().trimmed().toStdString(), tempFolder_);
+    QApplication::restoreOverrideCursor();
+    QString text;
+    if (credits && !credits.value().empty()) {
+        text = fromStd(credits.value()).trimmed() + QStringLiteral("\n\n");
+    }
+    text += languageText(language_, "0122",
+                         "I file delle lingue (*.lng) si trovano nella cartella\n%1\n\n"
+                         "La lingua scelta vale per tutte le finestre appena si salvano "
+                         "le impostazioni.")
+                .arg(fromStd(language_.dataFolder()));
+    prompt_.message(this, {}, text, Prompt::Icon::Information);
 }
 
 QStringList SettingsDialog::installedPrinters() {
@@ -208,9 +275,10 @@ Settings SettingsDialog::editedSettings() const {
 void SettingsDialog::save() {
     const Settings edited = editedSettings();
     if (edited.pricePerColumn < 0) {
-        prompt_.message(this, QStringLiteral("ATTENZIONE"),
-                        QStringLiteral("Il costo della colonna non è valido: scrivere un importo "
-                                       "in euro, per esempio 2,50"),
+        prompt_.message(this, languageText(language_, "0116", "ATTENZIONE"),
+                        languageText(language_, "0123",
+                                     "Il costo della colonna non è valido: scrivere un importo "
+                                     "in euro, per esempio 2,50"),
                         Prompt::Icon::Exclamation);
         price_->setFocus();
         price_->selectAll();

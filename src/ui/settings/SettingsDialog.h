@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Settings.h"
+#include "update/ServerUpdates.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -9,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace quintora {
@@ -28,6 +30,15 @@ public:
     // The printer queues the system knows.
     static QStringList installedPrinters();
 
+    // How cmdLangUpdate and cmdInfoLanguage reach the server (at the address in txtServer);
+    // without it they find no server. Downloads land in tempFolder first.
+    void setDownload(Download download, std::string tempFolder);
+    // cmdLangUpdate: the language list update, then the list of languages again.
+    void updateLanguages();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // The settings as the controls show them now (the price as typed, NaN when it is not one).
     Settings editedSettings() const;
@@ -40,6 +51,8 @@ private:
     QString fillPrinters(const QStringList& printers);
     void showLanguageInfo();
 
+    Download download_;
+    std::string tempFolder_;
     Settings settings_;
     std::string settingsPath_;
     Language& language_;
@@ -51,6 +64,8 @@ private:
     QRadioButton* source_[2]; // optModoRicalcolo(0) = source 1, (1) = source 2
     QComboBox* languages_;    // cmbLingua
     QComboBox* printers_;     // cmbStampante
+    QPushButton* langUpdate_; // cmdLangUpdate
+    QString printerProblem_;  // said as the dialog first shows
 };
 
 } // namespace quintora

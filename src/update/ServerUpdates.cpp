@@ -1,0 +1,190 @@
+#include "update/ServerUpdates.h"
+
+#include "archive/ArchiveUpdate.h"
+#include "core/Encoding.h"
+#include "files/FileIo.h"
+#include "matrix/MatrixFile.h"
+#include "matrix/MatrixList.h"
+#include "settings/LanguageFile.h"
+#include "update/ServerList.h"
+#include "update/ServerPaths.h"
+#include "update/VersionCompare.h"
+
+#include <filesystem>
+
+namespace quintora {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t MaxListBytes = 1 << 20;
+constexpr std::size_t MaxVersionBytes = 4096;
+
+std::string inFolder(const std::string& folder, const std::string& name) {
+    return (fs::path(folder) / name).string();
+}
+
+// The temporary folder is made again when something removed it during the run.
+void makeFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+}
+
+void removeQuietly(const std::string& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+// Downloads a small text file and reads it; the downloaded copy is removed afterwards.
+Result<std::string> downloadText(const Download& download, const std::string& url,
+                                 const std::string& path, std::size_t maxBytes) {
+    makeFolder(fs::path(path).parent_path().string());
+    if (auto fetched = download(url, path); !fetched) {
+        return fetched.error();
+    }
+    auto bytes = readWholeFile(path, maxBytes);
+    removeQuietly(path);
+    if (!bytes) {
+        return bytes.error();
+    }
+    return std::string(bytes.value().begin(), bytes.value().end());
+}
+
+// A downloaded language file is kept only when it looks like one: INI sections.
+bool looksLikeLanguageFile(const std::vector<std::uint8_t>& bytes) {
+    bool lineStart = true;
+    for (const auto b : bytes) {
+        if (lineStart && b == '[') {
+            return true;
+        }
+        lineStart = b == '\n' || (lineStart && (b == ' ' || b == '\t' || b == '\r'));
+    }
+    return false;
+}
+
+} // namespace
+
+VersionOutcome checkServerVersion(const Download& download, std::string_view server,
+                                  const std::string& tempFolder, const std::string& localVersion) {
+    VersionOutcome outcome;
+    const auto text = downloadText(download, serverUrl(server, serverpath::Version),
+                                   inFolder(tempFolder, "quintoraver.txt"), MaxVersionBytes);
+    if (!text) {
+        return outcome;
+    }
+    outcome.remote = firstLine(text.value());
+    switch (compareVersions(localVersion, outcome.remote)) {
+    case VersionVerdict::Current:
+        outcome.kind = VersionOutcome::Kind::Current;
+        break;
+    case VersionVerdict::RemoteNewer:
+        outcome.kind = VersionOutcome::Kind::RemoteNewer;
+        break;
+    case VersionVerdict::NotComparable:
+        outcome.kind = VersionOutcome::Kind::NotComparable;
+        break;
+    }
+    return outcome;
+}
+
+Status updateArchiveFromServer(const Download& download, std::string_view server,
+                               DrawArchive& archive, const std::string& downloadPath,
+                               const std::string& archivePath) {
+    makeFolder(fs::path(downloadPath).parent_path().string());
+    if (auto fetched = download(serverUrl(server, serverpath::Archive), downloadPath); !fetched) {
+        return Error{"", "Errore durante il download dell'aggiornamento (" +
+                             fetched.error().message + ")"};
+    }
+    auto updated = updateArchiveFromText(archive, downloadPath, archivePath);
+    removeQuietly(downloadPath);
+    return updated;
+}
+
+Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_view server,
+                                         const std::string& tempFolder,
+                                         const std::string& dataFolder) {
+    const auto listText = downloadText(download, serverUrl(server, serverpath::LanguageList),
+                                       inFolder(tempFolder, "risorselingue.txt"), MaxListBytes);
+    if (!listText) {
+        return Error{"", "Errore durante il download dell'elenco delle lingue (" +
+                             listText.error().message + ")"};
+    }
+    const NameList list = readNameList(listText.value(), false);
+    UpdateReport report{{}, list.skipped};
+    for (const auto& name : list.names) {
+        const auto stored = storedLanguageName(name);
+        if (!stored) {
+            report.problems.push_back(name + ": non e' un file di lingua (.txt)");
+            continue;
+        }
+        const std::string temp = inFolder(tempFolder, name);
+        if (auto fetched = download(languageFileUrl(server, name), temp); !fetched) {
+            report.problems.push_back(name + ": " + fetched.error().message);
+            continue;
+        }
+        const auto bytes = readWholeFile(temp, LanguageFile::MaxFileBytes);
+        removeQuietly(temp);
+        if (!bytes) {
+            report.problems.push_back(name + ": " + bytes.error().message);
+            continue;
+        }
+        if (!looksLikeLanguageFile(bytes.value())) {
+            report.problems.push_back(name + ": il file scaricato non e' un file di lingua");
+            continue;
+        }
+        if (auto saved = writeFileAtomically(inFolder(dataFolder, *stored), bytes.value());
+            !saved) {
+            report.problems.push_back(name + ": " + saved.error().message);
+            continue;
+        }
+        report.stored.push_back(*stored);
+    }
+    return report;
+}
+
+Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_view server,
+                                       const std::string& tempFolder,
+                                       const std::string& matrixFolder) {
+    const auto listText = downloadText(download, serverUrl(server, serverpath::MatrixList),
+                                       inFolder(tempFolder, "quintoramatrici.txt"), MaxListBytes);
+    if (!listText) {
+        return Error{"", "Errore durante il download dell'elenco delle matrici (" +
+                             listText.error().message + ")"};
+    }
+    const NameList list = readNameList(listText.value(), true);
+    UpdateReport report{{}, list.skipped};
+    for (const auto& name : list.names) {
+        const std::string temp = inFolder(tempFolder, name);
+        if (auto fetched = download(matrixFileUrl(server, name), temp); !fetched) {
+            report.problems.push_back(name + ": " + fetched.error().message);
+            continue;
+        }
+        const auto bytes = readMatrixFileBytes(temp);
+        removeQuietly(temp);
+        if (!bytes) {
+            report.problems.push_back(name + ": " + bytes.error().message);
+            continue;
+        }
+        const std::string stored = storedMatrixName(name);
+        if (auto saved = writeFileAtomically(inFolder(matrixFolder, stored), bytes.value());
+            !saved) {
+            report.problems.push_back(name + ": " + saved.error().message);
+            continue;
+        }
+        report.stored.push_back(stored);
+    }
+    return report;
+}
+
+Result<std::string> downloadLanguageCredits(const Download& download, std::string_view server,
+                                            const std::string& tempFolder) {
+    auto text = downloadText(download, serverUrl(server, serverpath::LanguageCredits),
+                             inFolder(tempFolder, "thankstolingue.txt"), MaxListBytes);
+    if (!text) {
+        return text.error();
+    }
+    return utf8FromWindows1252(text.value());
+}
+
+} // namespace quintora

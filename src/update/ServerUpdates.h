@@ -1,0 +1,60 @@
+#pragma once
+
+#include "archive/Draw.h"
+#include "core/Result.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quintora {
+
+// Fetches one URL into a local file. On success the file is there, complete; on failure the
+// file at targetPath is as it was and the message says why.
+using Download = std::function<Status(const std::string& url, const std::string& targetPath)>;
+
+// The version check against the server (NewVersion), without its window.
+struct VersionOutcome {
+    enum class Kind {
+        Unreachable,   // the download failed: nothing is said
+        Current,       // same version, or the local one is newer
+        RemoteNewer,   // announce the new version, then end
+        NotComparable, // the standard error message, then go on
+    };
+    Kind kind = Kind::Unreachable;
+    std::string remote; // the remote version line as read
+};
+VersionOutcome checkServerVersion(const Download& download, std::string_view server,
+                                  const std::string& tempFolder, const std::string& localVersion);
+
+// "Aggiorna": the complete archive text into downloadPath, then parsed and saved. The archive
+// in memory and on disk change only when all of it succeeds.
+Status updateArchiveFromServer(const Download& download, std::string_view server,
+                               DrawArchive& archive, const std::string& downloadPath,
+                               const std::string& archivePath);
+
+// What a list update stored, and why the other listed files were not.
+struct UpdateReport {
+    std::vector<std::string> stored;   // names as stored ("english.lng", "V7T3M3.mzor")
+    std::vector<std::string> problems; // one message per listed file left out
+};
+
+// The language list update: every listed "NAME.txt" is stored as "NAME.lng" in dataFolder,
+// replacing an older one. A file whose download fails, or that is empty or not a language
+// file, is left out and the old one stays. Fails only when the list cannot be had.
+Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_view server,
+                                         const std::string& tempFolder,
+                                         const std::string& dataFolder);
+
+// The matrix download: every listed name, upper-cased, stored in matrixFolder with ".DAT"
+// replaced by ".mzor". Only whole matrix files replace what is there.
+Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_view server,
+                                       const std::string& tempFolder,
+                                       const std::string& matrixFolder);
+
+// The credits of the language files, as UTF-8 text.
+Result<std::string> downloadLanguageCredits(const Download& download, std::string_view server,
+                                            const std::string& tempFolder);
+
+} // namespace quintora
