@@ -14,6 +14,9 @@
 #include "matrix/MatrixAdaptation.h"
 #include "matrix/MatrixFile.h"
 #include "matrix/WheelMaker.h"
+#include "print/CalibrationFile.h"
+#include "print/ListingPlan.h"
+#include "print/SlipRun.h"
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
@@ -207,6 +210,22 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
         QStringLiteral("The matrix is built for 10 numbers, but there are 8 numbers in play"));
     row("wheel shape", fromStd(*wheelShapeError(WheelShape{4, 3, 3, 0})),
         QStringLiteral("V must be between 5 and 50"));
+
+    std::vector<std::uint8_t> calibration(4, 0xFF); // not a number
+    row("calibration file", messageOf(decodeCalibration(calibration)),
+        QStringLiteral("The calibration file is damaged: a measure lies outside 0 - 300 mm"));
+    const auto range = checkSlipRange("3", "2", 5);
+    row("slip range title, blanks kept", fromStd(range.error().title),
+        QStringLiteral(" !!! E R R O R !!! "));
+    row("slip range", messageOf(range), QStringLiteral("'FROM' is greater than 'TO'"));
+    row("slip range, above the total", messageOf(checkSlipRange("1", "6", 5)),
+        QStringLiteral("'TO' is above the highest"));
+    ListingOptions nothing;
+    nothing.forecast = false;
+    nothing.columns = false;
+    const auto listing = listingPlan(SystemState{}, "", "", nothing);
+    row("listing title", fromStd(listing.error().title), QStringLiteral(" E R R O R "));
+    row("listing choice", messageOf(listing), QStringLiteral("Nothing selected"));
 
     IniFile ini(path(QStringLiteral("quintora.ini")).toStdString());
     Settings settings;
