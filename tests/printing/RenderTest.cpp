@@ -6,6 +6,7 @@
 #include "printing/PdfProbe.h"
 #include "printing/PlanRenderer.h"
 #include "printing/PrintJob.h"
+#include "printing/PrintLocale.h"
 #include "settings/ScratchFolder.h"
 #include "support/SystemBuilders.h"
 
@@ -53,6 +54,14 @@ void expectMarksOnPage(const PlanPage& planned, const probe::GreyPage& page) {
         });
         EXPECT_TRUE(hit) << "no mark at (" << m.x << ", " << m.y << ")";
     }
+}
+
+TEST(PrintLocale, SlipAmountsTakeTheLanguagesSeparators) {
+    const NumberStyle italian = numberStyleOf(QLocale(QLocale::Italian, QLocale::Italy));
+    const NumberStyle english = numberStyleOf(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_EQ(groupedAmount(123456, italian), "1.234,56");
+    EXPECT_EQ(groupedAmount(123456, english), "1,234.56");
+    EXPECT_EQ(groupedInteger(12345, english), "12,345");
 }
 
 TEST(PlanFonts, ArialAndCourierNewResolveToTheMetricCompatibleFaces) {
