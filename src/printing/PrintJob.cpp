@@ -40,7 +40,6 @@ public:
         writer_.setPageLayout(wholePage(plan));
     }
     ~PdfJob() override { stopPainting(); }
-    bool open() { return beginPainting(); }
 
 protected:
     QPagedPaintDevice& device() override { return writer_; }
@@ -50,6 +49,10 @@ protected:
         return writeFileAtomically(
             path_.toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                            static_cast<std::size_t>(bytes.size())));
+    }
+
+    Error openFailure() const override {
+        return Error{"!!! E R R O R E !!!", "Impossibile creare il file PDF"};
     }
 
 private:
@@ -65,11 +68,11 @@ public:
         setUpPrinter(printer_, plan);
     }
     ~PrinterJob() override { stopPainting(); }
-    bool open() { return beginPainting(); }
 
 protected:
     QPagedPaintDevice& device() override { return printer_; }
     Status complete() override { return success(); }
+    Error openFailure() const override { return printerMissing(); }
 
 private:
     QPrinter printer_;
@@ -106,26 +109,24 @@ Result<std::unique_ptr<PrintJob>> PrintJob::start(const PrintTarget& target,
         if (!writable) {
             return writable.error();
         }
-        auto job = std::make_unique<PdfJob>(target.pdfPath, settings);
-        if (!job->open()) {
-            return Error{"!!! E R R O R E !!!", "Impossibile creare il file PDF"};
-        }
-        return std::unique_ptr<PrintJob>(std::move(job));
+        return std::unique_ptr<PrintJob>(std::make_unique<PdfJob>(target.pdfPath, settings));
     }
     const QString name = target.printerName.isEmpty() ? defaultPrinter() : target.printerName;
     if (!printerInstalled(name)) {
         return printerMissing();
     }
-    auto job = std::make_unique<PrinterJob>(QPrinterInfo::printerInfo(name), settings);
-    if (!job->open()) {
-        return printerMissing();
-    }
-    return std::unique_ptr<PrintJob>(std::move(job));
+    return std::unique_ptr<PrintJob>(
+        std::make_unique<PrinterJob>(QPrinterInfo::printerInfo(name), settings));
 }
 
 Status PrintJob::addPage(const PlanPage& page) {
     if (finished_) {
         return Error{"!!! E R R O R E !!!", "La stampa e' gia' terminata"};
+    }
+    // The job opens with its first page, so a job that gets none prints nothing.
+    if (!painter_ && !beginPainting()) {
+        finished_ = true;
+        return openFailure();
     }
     if (pages_ > 0 && !device().newPage()) {
         return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
@@ -140,6 +141,11 @@ Status PrintJob::finish() {
         return success();
     }
     finished_ = true;
+    if (pages_ == 0) {
+        // Nothing was printed (a run stopped before its first slip): no job was opened, so
+        // there is no blank sheet and no file.
+        return success();
+    }
     if (!painter_->end()) {
         return Error{"!!! E R R O R E !!!", "La stampa non e' terminata correttamente"};
     }
@@ -147,6 +153,9 @@ Status PrintJob::finish() {
 }
 
 Status printPlan(const PagePlan& plan, const PrintTarget& target, int copies) {
+    if (plan.pages.empty()) {
+        return success();
+    }
     const int jobs = target.isPdf() ? 1 : std::max(copies, 1);
     const int perJob = target.isPdf() ? std::max(copies, 1) : 1;
     for (int j = 0; j < jobs; ++j) {

@@ -28,15 +28,15 @@ struct PrintTarget {
 // (on a printer the pages already sent are printed, a PDF is not saved).
 class PrintJob {
 public:
-    // Opens the job with the plan's title, page size and quality (mapped to the printer's
+    // Prepares the job with the plan's title, page size and quality (mapped to the printer's
     // resolution). A printer that is not installed, or a PDF path that cannot be written,
-    // is refused before anything is printed.
+    // is refused here; the device itself opens with the first page.
     static Result<std::unique_ptr<PrintJob>> start(const PrintTarget& target,
                                                    const PagePlan& settings);
     virtual ~PrintJob();
 
     Status addPage(const PlanPage& page);
-    // Ends the job; a PDF is written now.
+    // Ends the job; a PDF is written now. A job without pages prints and writes nothing.
     Status finish();
     int pagesAdded() const { return pages_; }
 
@@ -44,6 +44,8 @@ protected:
     PrintJob() = default;
     virtual QPagedPaintDevice& device() = 0;
     virtual Status complete() = 0;
+    // The message when the device cannot be opened.
+    virtual Error openFailure() const = 0;
     bool beginPainting();
     // Ends painting; each job's destructor calls it while its device still exists.
     void stopPainting();
@@ -60,7 +62,7 @@ private:
 void setUpPrinter(QPrinter& printer, const PagePlan& plan);
 
 // Prints a whole plan as `copies` jobs, each copy its own job with its own page numbers. To
-// a PDF the copies follow one another in the one file.
+// a PDF the copies follow one another in the one file. A plan without pages prints nothing.
 Status printPlan(const PagePlan& plan, const PrintTarget& target, int copies = 1);
 
 } // namespace quintora

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <QFontInfo>
 #include <QPrinter>
@@ -188,6 +189,13 @@ TEST(PdfRender, AJobStoppedAfterOneSlipKeepsThatSlip) {
     ASSERT_TRUE(job.value()->finish()); // the stop: the job ends after the slip in hand
     EXPECT_EQ(probe::pdfPageCount(pdf), 1);
     EXPECT_FALSE(job.value()->addPage(slipPage(SlipType::OneColumn, layout, content, 2)));
+
+    // Stopped before the first slip: no page, no file.
+    const std::string none = folder.file("none.pdf");
+    auto empty = PrintJob::start(PrintTarget::pdf(QString::fromStdString(none)), settings);
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty.value()->finish());
+    EXPECT_FALSE(std::filesystem::exists(none));
 }
 
 } // namespace
