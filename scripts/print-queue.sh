@@ -14,14 +14,20 @@ if [ "$(id -u)" -ne 0 ]; then
   SUDO="sudo"
 fi
 
-if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+running() {
+  local status
+  status=$(lpstat -r 2>/dev/null || true)
+  [[ "$status" == *"is running"* ]]
+}
+
+if ! running; then
   $SUDO cupsd
   for _ in $(seq 1 50); do
-    lpstat -r 2>/dev/null | grep -q "is running" && break
+    running && break
     sleep 0.2
   done
 fi
-if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+if ! running; then
   echo "print-queue.sh: the print system (cupsd) did not start" >&2
   exit 1
 fi
@@ -30,7 +36,8 @@ fi
 printf '%s\n' 'Out /var/spool/cups-pdf/quintora/${USER}' 'Label 2' 'Grp lpadmin' |
   $SUDO tee "$conf" >/dev/null
 
-if ! lpstat -v "$queue" 2>/dev/null | grep -q "cups-pdf:/quintora"; then
+device=$(lpstat -v "$queue" 2>/dev/null || true)
+if [[ "$device" != *"cups-pdf:/quintora"* ]]; then
   # lpadmin warns that drivers are deprecated; the PDF queue still needs its PPD.
   $SUDO lpadmin -p "$queue" -v cups-pdf:/quintora -P "$ppd" -E 2>/dev/null
 fi
