@@ -5,7 +5,8 @@
 
 namespace quintora {
 
-PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std::string& header) {
+PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std::string& header,
+                             const PrintWords& words) {
     const FontSpec small{FontFace::Arial, 8, false};
     const FontSpec large{FontFace::Arial, 22, false};
     PlanPage page;
@@ -24,9 +25,10 @@ PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std:
         }
     }
     page.items.emplace_back(
-        TextItem{layout.nameX, layout.nameY, "labelSistema -----------", small, false});
+        TextItem{layout.nameX, layout.nameY, words.testSystemLabel, small, false});
     const double numberY = double{layout.nameY} + lineHeightMm(small);
-    page.items.emplace_back(TextItem{layout.nameX, numberY, "Scheda n. 0.000", small, false});
+    page.items.emplace_back(
+        TextItem{layout.nameX, numberY, words.slipNumber + "0.000", small, false});
     page.items.emplace_back(TextItem{layout.nameX, numberY, " \xE2\x82\xAC 0,00", large, true});
     if (type == SlipType::FiveColumns) {
         page.items.emplace_back(

@@ -88,21 +88,21 @@ std::string numberRun(const std::vector<int>& numbers) {
 
 void writeSummary(ListingWriter& w, const SystemState& state, const std::string& systemName,
                   const std::string& header, const ListingOptions& options,
-                  const NumberStyle& style) {
+                  const NumberStyle& style, const PrintWords& words) {
     w.setBold(true);
-    w.line("Pag. " + std::to_string(w.pageNumber()) + " " + header + creditSuffix());
+    w.line(words.page + std::to_string(w.pageNumber()) + " " + header + creditSuffix());
     w.setBold(false);
     w.line(separator());
     w.setBold(true);
-    w.place("Nome Sistema " + systemName);
+    w.place(words.systemName + systemName);
     w.logo(options.colourLogo);
     w.stepDown(500);
-    w.line("Colonne Sistema " + std::to_string(state.columnCount()));
+    w.line(words.systemColumns + std::to_string(state.columnCount()));
     w.stepDown();
-    w.line("Importo Sistema \xE2\x82\xAC " + groupedAmount(systemCost(state), style));
+    w.line(words.systemAmount + "\xE2\x82\xAC " + groupedAmount(systemCost(state), style));
     w.stepDown();
-    w.line("Numeri in gioco " + std::to_string(int{state.header.numbersInPlayCount}) +
-           "\tTipo Sistema " + state.header.systemType);
+    w.line(words.numbersInPlay + std::to_string(int{state.header.numbersInPlayCount}) + "\t" +
+           words.systemType + state.header.systemType);
     w.setBold(false);
     w.stepDown();
 }
@@ -115,8 +115,8 @@ void titled(ListingWriter& w, const std::string& title) {
     w.line(separator());
 }
 
-void writeForecast(ListingWriter& w, const SystemState& state) {
-    titled(w, "Pronostico Sistema");
+void writeForecast(ListingWriter& w, const SystemState& state, const PrintWords& words) {
+    titled(w, words.forecast);
     const auto numbers = numbersInPlay(state.header);
     for (std::size_t start = 0; start < numbers.size(); start += ListingNumbersPerLine) {
         const std::size_t end = std::min(numbers.size(), start + ListingNumbersPerLine);
@@ -127,24 +127,24 @@ void writeForecast(ListingWriter& w, const SystemState& state) {
     if (numbers.empty()) {
         w.stepDown();
     }
-    titled(w, "Euro Numeri -- Jackpot");
+    titled(w, words.euroNumbers);
     const auto euros = euroNumbers(state.header);
     w.place(numberRun(std::vector<int>(euros.begin(), euros.end())));
     w.stepDown();
 
     w.line(separator());
     w.setBold(true);
-    w.line("Condizioni sistema ");
+    w.line(words.conditions);
     w.setBold(false);
     w.line(separator());
     const ConditionSet& c = state.conditions;
     if (c.sumOn()) {
-        w.line("Somma   : Da " + std::to_string(c.sumFrom) + " A " + std::to_string(c.sumTo));
+        w.line(words.sumFrom + std::to_string(c.sumFrom) + words.sumTo + std::to_string(c.sumTo));
     } else {
-        w.line("Somma   : Da --  A --");
+        w.line(words.sumOff);
     }
-    std::string even = "Pari    : ";
-    std::string odd = "Dispari : ";
+    std::string even = words.even;
+    std::string odd = words.odd;
     if (c.evenOddOn()) {
         for (int k = 0; k <= NumbersPerColumn; ++k) {
             if (isOn(c.evenCountAllowed[static_cast<std::size_t>(k)])) {
@@ -155,7 +155,7 @@ void writeForecast(ListingWriter& w, const SystemState& state) {
     }
     w.line(even);
     w.line(odd);
-    std::string fixed = "Fisse   : ";
+    std::string fixed = words.fixed;
     if (c.fixedOn()) {
         for (int n = 1; n <= MainNumberCount; ++n) {
             if (c.fixedNumbers[static_cast<std::size_t>(n - 1)] != 0) {
@@ -172,13 +172,14 @@ void writeForecast(ListingWriter& w, const SystemState& state) {
             }
         }
     }
-    w.line("Consecutivi : " + runs);
+    w.line(words.consecutive + runs);
     w.stepDown();
 }
 
-void writeColumns(ListingWriter& w, const SystemState& state, const std::string& systemName) {
+void writeColumns(ListingWriter& w, const SystemState& state, const std::string& systemName,
+                  const PrintWords& words) {
     w.setBold(true);
-    w.line("Sviluppo");
+    w.line(words.development);
     w.setBold(false);
     const std::size_t count = state.columns.size();
     const std::size_t blocks = (count + ListingBlockColumns - 1) / ListingBlockColumns;
@@ -189,8 +190,8 @@ void writeColumns(ListingWriter& w, const SystemState& state, const std::string&
         if (onPage == pageBlocks) {
             w.newPage();
             w.setBold(true);
-            w.line("Pag. " + std::to_string(w.pageNumber()) + " del sistema " + systemName + " - " +
-                   creditLine());
+            w.line(words.page + std::to_string(w.pageNumber()) + words.ofSystem + systemName +
+                   " - " + creditLine());
             w.setBold(false);
             w.line("");
             onPage = 0;
@@ -216,7 +217,7 @@ void writeColumns(ListingWriter& w, const SystemState& state, const std::string&
 
 Result<PagePlan> listingPlan(const SystemState& state, const std::string& systemName,
                              const std::string& header, const ListingOptions& options,
-                             const NumberStyle& style) {
+                             const NumberStyle& style, const PrintWords& words) {
     if (!options.forecast && !options.columns) {
         return Error{" E R R O R E ", "Nessuna scelta selezionata"};
     }
@@ -224,12 +225,12 @@ Result<PagePlan> listingPlan(const SystemState& state, const std::string& system
     plan.title = "Quintora - Tabulato";
     ListingWriter w(plan);
     w.newPage();
-    writeSummary(w, state, systemName, header, options, style);
+    writeSummary(w, state, systemName, header, options, style, words);
     if (options.forecast) {
-        writeForecast(w, state);
+        writeForecast(w, state, words);
     }
     if (options.columns) {
-        writeColumns(w, state, systemName);
+        writeColumns(w, state, systemName, words);
     }
     return plan;
 }

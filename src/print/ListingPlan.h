@@ -3,6 +3,7 @@
 #include "core/Result.h"
 #include "print/PagePlan.h"
 #include "print/PrintTexts.h"
+#include "print/PrintWords.h"
 
 #include <string>
 
@@ -38,6 +39,6 @@ inline constexpr double ListingLogoHeight = 18;
 // printed as its own job from the same plan, so each copy's pages count from 1.
 Result<PagePlan> listingPlan(const SystemState& state, const std::string& systemName,
                              const std::string& header, const ListingOptions& options,
-                             const NumberStyle& style = {});
+                             const NumberStyle& style = {}, const PrintWords& words = {});
 
 } // namespace quintora

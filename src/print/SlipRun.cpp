@@ -131,8 +131,8 @@ PlanPage slipPage(SlipType type, const SlipLayout& layout, const SlipContent& co
     }
     addText(page, layout.nameX, layout.nameY, content.systemName, SmallPoints);
     const double numberY = double{layout.nameY} + small;
-    addText(page, layout.nameX, numberY, "Scheda n. " + groupedInteger(slipNumber, content.style),
-            SmallPoints);
+    addText(page, layout.nameX, numberY,
+            content.words.slipNumber + groupedInteger(slipNumber, content.style), SmallPoints);
     page.items.emplace_back(TextItem{
         layout.nameX, numberY,
         "   \xE2\x82\xAC " + groupedAmount(slipAmount(type, content, slipNumber), content.style),

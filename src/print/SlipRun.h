@@ -5,6 +5,7 @@
 #include "core/Result.h"
 #include "print/PagePlan.h"
 #include "print/PrintTexts.h"
+#include "print/PrintWords.h"
 #include "print/SlipLayout.h"
 #include "print/SlipType.h"
 
@@ -39,6 +40,7 @@ struct SlipContent {
     std::string header;     // the header text of the settings
     Cents pricePerColumn = 200;
     NumberStyle style;
+    PrintWords words;
 };
 
 // The columns, Euro numbers and price of the system, with its shown name and the header.

@@ -1,6 +1,9 @@
 #include "print/ListingPlan.h"
 
 #include "core/SystemState.h"
+#include "print/PrintWords.h"
+#include "print/SlipRun.h"
+#include "settings/Language.h"
 #include "support/SystemBuilders.h"
 
 #include <cmath>
@@ -213,6 +216,40 @@ TEST(ListingPlan, TheSeparatorIs96EmDashesAndEveryLineStartsAt120Twips) {
     const TextItem* sep = textStarting(plan.pages[0], "\xE2\x80\x94");
     ASSERT_NE(sep, nullptr);
     EXPECT_EQ(sep->text.size(), 96U * 3U);
+}
+
+} // namespace
+} // namespace quintora
+
+namespace quintora {
+namespace {
+
+TEST(PrintWords, TheLanguageFileGivesThePrintedWords) {
+    Language english(QUINTORA_SHIPPED_DATA, "english");
+    const PrintWords words = printWordsFor(english);
+    EXPECT_EQ(words.slipNumber, "Slip no. ");
+    EXPECT_EQ(words.sumOff, "Sum     : From --  To --");
+    EXPECT_EQ(words.even.size(), PrintWords{}.even.size()); // the colons stay aligned
+    Language italian(QUINTORA_SHIPPED_DATA, "italiano");
+    const PrintWords own = printWordsFor(italian);
+    const PrintWords fallback;
+    EXPECT_EQ(own.sumFrom, fallback.sumFrom);
+    EXPECT_EQ(own.development, fallback.development);
+    EXPECT_EQ(own.ofSystem, fallback.ofSystem);
+
+    SystemState s = builders::firstNumbers(20);
+    for (int k = 0; k < 96; ++k) {
+        s.columns.push_back(Column{1, 2, 3, 4, 5});
+    }
+    const auto plan = listingPlan(s, "prova.qsy", "H", ListingOptions{}, NumberStyle{}, words);
+    ASSERT_TRUE(plan);
+    EXPECT_THAT(plan.value().pages[0].texts()[0].text, StartsWith("Page 1 H"));
+    EXPECT_THAT(plan.value().pages.back().texts()[0].text, StartsWith("Page 2 of system prova"));
+    SlipContent content = slipContentOf(s, "prova.qsy", "H");
+    content.words = words;
+    const auto slip =
+        slipPage(SlipType::OneColumn, defaultSlipLayout(SlipType::OneColumn), content, 3);
+    EXPECT_EQ(slip.texts()[3].text, "Slip no. 3");
 }
 
 } // namespace

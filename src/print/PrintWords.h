@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+namespace quintora {
+
+class Language;
+
+// The words the slips and the listing print, in the program's own language unless a
+// language file gives them ([Strings] 0520-0539). Numbers, names and the header are not
+// among them; the slip amounts' separators come with NumberStyle.
+struct PrintWords {
+    std::string slipNumber = "Scheda n. ";
+    std::string testSystemLabel = "labelSistema -----------";
+    std::string page = "Pag. ";
+    std::string ofSystem = " del sistema ";
+    std::string systemName = "Nome Sistema ";
+    std::string systemColumns = "Colonne Sistema ";
+    std::string systemAmount = "Importo Sistema ";
+    std::string numbersInPlay = "Numeri in gioco ";
+    std::string systemType = "Tipo Sistema ";
+    std::string forecast = "Pronostico Sistema";
+    std::string euroNumbers = "Euro Numeri -- Jackpot";
+    std::string conditions = "Condizioni sistema ";
+    std::string sumFrom = "Somma   : Da ";
+    std::string sumTo = " A ";
+    std::string sumOff = "Somma   : Da --  A --";
+    std::string even = "Pari    : ";
+    std::string odd = "Dispari : ";
+    std::string fixed = "Fisse   : ";
+    std::string consecutive = "Consecutivi : ";
+    std::string development = "Sviluppo";
+};
+
+// The words of the current language; each word its file lacks stays in Italian.
+PrintWords printWordsFor(Language& language);
+
+} // namespace quintora
