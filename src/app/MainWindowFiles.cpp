@@ -162,10 +162,8 @@ bool MainWindow::importColumnsText(const QString& path) {
 
 void MainWindow::openSettings() {
     readConfiguration();
-    const QStringList printers =
-        context_.printerNames ? context_.printerNames() : SettingsDialog::installedPrinters();
     SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
-                          context_.language, context_.prompt, printers, this);
+                          context_.language, context_.prompt, printerNames(), this);
     dialog.exec();
 }
 
