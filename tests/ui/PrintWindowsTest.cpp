@@ -251,13 +251,17 @@ void PrintWindowsTest::listingNeedsAChoice() {
     QCOMPARE(prompt_.calls().front().icon, Prompt::Icon::Exclamation);
     QVERIFY(dialog.run() == nullptr);
 
-    // Either part alone prints.
+    // Either part alone prints; in a PDF the copies follow one another.
     child<QCheckBox>(dialog, "chkCol")->setChecked(true);
+    child<QScrollBar>(dialog, "VsCopie")->setValue(3);
+    QCOMPARE(child<QLabel>(dialog, "labCopie")->text(), QStringLiteral("3"));
     const QString pdf = choosePdf(dialog, "tabulato.pdf");
     QSignalSpy ended(&dialog, &ListingDialog::runEnded);
     test::click(child<QPushButton>(dialog, "cmdStampa"));
+    QVERIFY(!child<QPushButton>(dialog, "cmdStampa")->isEnabled()); // while it prints
     QVERIFY(ended.wait(5000));
-    QCOMPARE(pdfPages(pdf), 1);
+    QCOMPARE(pdfPages(pdf), 3);
+    QVERIFY(child<QPushButton>(dialog, "cmdStampa")->isEnabled());
 }
 
 void PrintWindowsTest::calibrationStartsFromDefaults() {

@@ -115,6 +115,12 @@ ListingDialog::ListingDialog(const SystemDocument& document, const Settings& set
 
 ListingDialog::~ListingDialog() = default;
 
+void ListingDialog::reject() {
+    if (!run_) {
+        QDialog::reject();
+    }
+}
+
 PrintRun* ListingDialog::run() const {
     return run_;
 }

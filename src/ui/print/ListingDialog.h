@@ -43,6 +43,10 @@ public:
 signals:
     void runEnded();
 
+protected:
+    // Not while a run prints: the run is stopped from its progress window or ends by itself.
+    void reject() override;
+
 private:
     const SystemDocument& document_;
     const Settings& settings_;

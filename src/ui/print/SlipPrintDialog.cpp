@@ -116,6 +116,12 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
 
 SlipPrintDialog::~SlipPrintDialog() = default;
 
+void SlipPrintDialog::reject() {
+    if (!run_) {
+        QDialog::reject();
+    }
+}
+
 PrintRun* SlipPrintDialog::run() const {
     return run_;
 }

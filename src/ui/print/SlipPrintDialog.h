@@ -56,6 +56,8 @@ signals:
     void runEnded();
 
 protected:
+    // Not while a run prints: the run is stopped from its progress window or ends by itself.
+    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
