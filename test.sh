@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
+# The printing tests print through a real PDF queue; here it must be there.
+./scripts/print-queue.sh
+export QUINTORA_REQUIRE_PRINT_QUEUE=1
 
 jobs=$(nproc 2>/dev/null || echo 2)
 

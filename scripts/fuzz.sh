@@ -10,7 +10,7 @@ seconds=${1:-20}
 shift || true
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
-  readers=(system_file column_text filter_text ini language_file archive matrix_file)
+  readers=(system_file column_text filter_text ini language_file archive matrix_file calibration)
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
   clang libclang-rt-14-dev
   fonts-liberation xvfb xauth qt6-translations-l10n
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -33,6 +33,9 @@ int runStats(const Args& args);
 int runMatrixList(const Args& args);
 int runAdapt(const Args& args);
 int runMatrixMake(const Args& args);
+int runPrintSlips(const Args& args);
+int runCalibrationTest(const Args& args);
+int runListing(const Args& args);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);

@@ -47,6 +47,21 @@ const Command commands[] = {
      "-o FILE.mzor",
      "makes a matrix of 5-number columns over V numbers with T hits whenever M are drawn",
      runMatrixMake},
+    {"print-slips",
+     "quintora-cli print-slips IN.qsy --type 1|5 [--calibration FILE.cfg] [--from N --to N] "
+     "(--pdf OUT.pdf | --printer NAME)",
+     "prints the columns on 1-column or 5-column play slips, one page per slip, where the "
+     "slip type's calibration puts them",
+     runPrintSlips},
+    {"calibration-test",
+     "quintora-cli calibration-test --type 1|5 [--calibration FILE.cfg] "
+     "(--pdf OUT.pdf | --printer NAME)",
+     "prints the calibration test page of a slip type (defaults for measures stored as 0)",
+     runCalibrationTest},
+    {"listing",
+     "quintora-cli listing IN.qsy [--no-forecast] [--no-columns] [--copies N] "
+     "(--pdf OUT.pdf | --printer NAME)",
+     "prints the listing of a system; each copy is its own print job", runListing},
 };
 
 void printHelp(std::ostream& out) {

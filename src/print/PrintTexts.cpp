@@ -26,11 +26,11 @@ std::string groupedAmount(Cents amount, const NumberStyle& style) {
 }
 
 std::string creditLine() {
-    return "Quintora - Quintora Software - www.quintora.example";
+    return "Quintora - Quintora Soft - quintora.example";
 }
 
 std::string creditSuffix() {
-    return " - Quintora Software - www.quintora.example";
+    return " - Quintora Soft, quintora.example";
 }
 
 } // namespace quintora

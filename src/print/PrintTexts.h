@@ -21,7 +21,8 @@ std::string groupedAmount(Cents amount, const NumberStyle& style);
 // The fixed credit line of the slips and of the listing's continuation pages: the product,
 // its maker and the maker's site.
 std::string creditLine();
-// What follows the header text on the listing's first page.
+// What follows the header text on the listing's first page; short enough that the default
+// header's line fits the page.
 std::string creditSuffix();
 
 } // namespace quintora

@@ -62,12 +62,7 @@ class PrinterJob final : public PrintJob {
 public:
     PrinterJob(const QPrinterInfo& info, const PagePlan& plan)
         : printer_(info, QPrinter::HighResolution) {
-        printer_.setDocName(QString::fromStdString(plan.title));
-        printer_.setFullPage(true);
-        printer_.setPageLayout(wholePage(plan));
-        if (plan.quality) {
-            printer_.setResolution(printerResolution(info.printerName(), *plan.quality));
-        }
+        setUpPrinter(printer_, plan);
     }
     ~PrinterJob() override { stopPainting(); }
     bool open() { return beginPainting(); }
@@ -81,6 +76,15 @@ private:
 };
 
 } // namespace
+
+void setUpPrinter(QPrinter& printer, const PagePlan& plan) {
+    printer.setDocName(QString::fromStdString(plan.title));
+    printer.setFullPage(true);
+    printer.setPageLayout(wholePage(plan));
+    if (plan.quality && printer.outputFormat() == QPrinter::NativeFormat) {
+        printer.setResolution(printerResolution(printer.printerName(), *plan.quality));
+    }
+}
 
 PrintJob::~PrintJob() = default;
 

@@ -8,6 +8,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QPrinter;
 
 namespace quintora {
 
@@ -52,6 +53,11 @@ private:
     int pages_ = 0;
     bool finished_ = false;
 };
+
+// Gives a printer the plan's page: the whole page printable (no margins), the plan's page
+// size and title, and the resolution of its quality on that printer. For the print preview's
+// printer and for every print job to a printer.
+void setUpPrinter(QPrinter& printer, const PagePlan& plan);
 
 // Prints a whole plan as `copies` jobs, each copy its own job with its own page numbers. To
 // a PDF the copies follow one another in the one file.

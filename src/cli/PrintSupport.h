@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cli/CliSupport.h"
+#include "core/Result.h"
+#include "print/PagePlan.h"
+#include "print/SlipType.h"
+#include "printing/PrintJob.h"
+
+#include <memory>
+
+class QGuiApplication;
+
+namespace quintora::cli {
+
+// Fonts and printers need a GUI application object; without a display the offscreen
+// platform serves. Held for the length of one print command.
+class PrintSession {
+public:
+    PrintSession();
+    ~PrintSession();
+    PrintSession(const PrintSession&) = delete;
+    PrintSession& operator=(const PrintSession&) = delete;
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+// The options every print command shares.
+inline constexpr auto PrintOptions = {"--pdf", "--printer"};
+
+// --pdf FILE or --printer NAME, exactly one of them; a usage message otherwise.
+Result<PrintTarget> printTargetOf(const ParsedArgs& args);
+// --type 1 or 5; a usage message otherwise.
+Result<SlipType> slipTypeOf(const ParsedArgs& args);
+// --calibration FILE, else the slip type's file in the user's data folder.
+std::string calibrationFileOf(const ParsedArgs& args, SlipType type);
+
+// Prints the plan (copies jobs); reports a failure and returns the exit status.
+int printOrReport(const PagePlan& plan, const PrintTarget& target, int copies = 1);
+
+} // namespace quintora::cli

@@ -1,0 +1,133 @@
+#include "cli/CliRunner.h"
+#include "files/SystemFile.h"
+#include "print/CalibrationFile.h"
+#include "printing/PdfProbe.h"
+#include "settings/ScratchFolder.h"
+#include "support/SystemBuilders.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace quintora {
+namespace {
+
+using testing::HasSubstr;
+
+std::string arg(const std::string& path) {
+    return "'" + path + "'";
+}
+
+// A data folder of its own and a system of twelve columns k..k+4 with the Euro numbers 3, 7.
+class CliPrint : public testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
+        std::filesystem::create_directories(folder.path() + "/Quintora");
+        SystemState s = builders::firstNumbers(16);
+        for (std::uint8_t k = 1; k <= 12; ++k) {
+            s.columns.push_back(
+                Column{k, static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(k + 2),
+                       static_cast<std::uint8_t>(k + 3), static_cast<std::uint8_t>(k + 4)});
+        }
+        ASSERT_TRUE(saveSystemFile(system(), s));
+    }
+    std::string system() const { return folder.file("dodici.qsy"); }
+    std::string out(const std::string& name) const { return folder.file(name); }
+
+    ScratchFolder folder;
+};
+
+bool hasSquareAt(const std::vector<probe::Square>& found, double x, double y) {
+    return std::any_of(found.begin(), found.end(), [&](const probe::Square& s) {
+        return std::abs(s.x - x) <= 0.25 && std::abs(s.y - y) <= 0.25;
+    });
+}
+
+TEST_F(CliPrint, PrintSlipsUsesTheSlipTypesCalibrationOfTheDataFolder) {
+    SlipLayout layout = defaultSlipLayout(SlipType::FiveColumns);
+    layout.gridLeft = 30.0F;
+    ASSERT_TRUE(saveSlipLayout(folder.path() + "/Quintora/scheda5col.cfg", layout));
+    const auto run =
+        runCli("print-slips " + arg(system()) + " --type 5 --pdf " + arg(out("cinque.pdf")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(probe::pdfPageCount(out("cinque.pdf")), 3);
+    // The third slip: columns 11 and 12 in the two bottom panels with both Euro numbers.
+    const auto found = probe::findSquares(probe::renderPdfPage(out("cinque.pdf"), 3), 2.0);
+    EXPECT_EQ(found.size(), 14U);
+    EXPECT_TRUE(hasSquareAt(found, 30.0 + 2 * 5.0, 33.5 + (24 + 4) * 4.5));  // 11: row 5, col 3
+    EXPECT_TRUE(hasSquareAt(found, 30.0 + 11 * 5.0, 33.5 + (18 + 2) * 4.5)); // Euro 3, panel 3
+}
+
+TEST_F(CliPrint, PrintSlipsRangeErrorsWriteNothing) {
+    struct Case {
+        const char* range;
+        const char* message;
+    };
+    for (const Case c : {Case{"--from 3 --to 2", "'DA' \xC3\xA8 maggiore di 'A'"},
+                         Case{"--from 0 --to 2", "'DA' \xC3\xA8 minore del minimo"},
+                         Case{"--to 13", "'A' \xC3\xA8 maggiore del massimo"}}) {
+        SCOPED_TRACE(c.range);
+        const auto run = runCli("print-slips " + arg(system()) + " --type 1 " + c.range +
+                                " --pdf " + arg(out("no.pdf")));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_THAT(run.err, HasSubstr(c.message));
+        EXPECT_FALSE(std::filesystem::exists(out("no.pdf")));
+    }
+    const auto some = runCli("print-slips " + arg(system()) + " --type 1 --from 2 --to 4 " +
+                             "--pdf " + arg(out("tre.pdf")));
+    ASSERT_EQ(some.status, 0) << some.err;
+    EXPECT_EQ(probe::pdfPageCount(out("tre.pdf")), 3);
+}
+
+TEST_F(CliPrint, CalibrationTestShowsTheDefaultsOfMeasuresStoredAsZero) {
+    const std::string cfg = out("taratura.cfg");
+    SlipLayout layout; // every measure 0
+    layout.nameX = 7.0F;
+    ASSERT_TRUE(saveSlipLayout(cfg, layout));
+    const auto run = runCli("calibration-test --type 5 --calibration " + arg(cfg) + " --pdf " +
+                            arg(out("test.pdf")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto found = probe::findSquares(probe::renderPdfPage(out("test.pdf"), 1), 2.0);
+    EXPECT_EQ(found.size(), 325U);
+    EXPECT_TRUE(hasSquareAt(found, 12.0, 33.5));
+    const auto words = probe::pdfWords(out("test.pdf"), 1);
+    const auto label = std::find_if(words.begin(), words.end(),
+                                    [](const probe::Word& w) { return w.text == "labelSistema"; });
+    ASSERT_NE(label, words.end());
+    EXPECT_NEAR(label->x, 7.0, 0.5);
+}
+
+TEST_F(CliPrint, ListingCopiesAndItsRefusal) {
+    const auto none = runCli("listing " + arg(system()) + " --no-forecast --no-columns --pdf " +
+                             arg(out("l.pdf")));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_THAT(none.err, HasSubstr("Nessuna scelta selezionata"));
+    EXPECT_FALSE(std::filesystem::exists(out("l.pdf")));
+    const auto three =
+        runCli("listing " + arg(system()) + " --copies 3 --pdf " + arg(out("l.pdf")));
+    ASSERT_EQ(three.status, 0) << three.err;
+    EXPECT_EQ(probe::pdfPageCount(out("l.pdf")), 3);
+    EXPECT_TRUE(three.err.empty()) << three.err;
+}
+
+TEST_F(CliPrint, WrongUsage) {
+    for (const std::string& args :
+         {"print-slips " + arg(system()) + " --type 3 --pdf x.pdf",
+          "print-slips " + arg(system()) + " --type 1",
+          "print-slips " + arg(system()) + " --type 1 --pdf x.pdf --printer P",
+          "print-slips " + arg(system()) + " --type 1 --from -1 --pdf x.pdf",
+          std::string("calibration-test --pdf x.pdf"),
+          "listing " + arg(system()) + " --copies 21 --pdf x.pdf",
+          std::string("listing --pdf x.pdf")}) {
+        SCOPED_TRACE(args);
+        EXPECT_EQ(runCli(args).status, 2);
+    }
+    const auto missing = runCli("calibration-test --type 1 --printer no-such-printer-here");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_THAT(missing.err, HasSubstr("Stampante non installata"));
+}
+
+} // namespace
+} // namespace quintora
