@@ -2,12 +2,11 @@
 
 #include "printing/PlanRenderer.h"
 #include "printing/Printers.h"
+#include "printing/PrintJob.h"
 #include "ui/LanguageText.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
 
@@ -20,12 +19,8 @@ QPrintPreviewDialog* showPrintPreview(const PagePlan& pages, const QString& prin
     if (const QString name = printerOrDefault(printerName); !name.isEmpty()) {
         printer->setPrinterName(name);
     }
-    // Positions are measured from the page's corner, as on a slip.
-    printer->setFullPage(true);
-    printer->setPageSize(
-        QPageSize(QSizeF(pages.pageWidth, pages.pageHeight), QPageSize::Millimeter));
-    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    printer->setDocName(QString::fromStdString(pages.title));
+    // The whole page, as a job has it: positions are measured from the paper's corner.
+    setUpPrinter(*printer, pages);
     auto* preview = new QPrintPreviewDialog(printer, parent);
     preview->setObjectName(QStringLiteral("frmAnteprima"));
     preview->setAttribute(Qt::WA_DeleteOnClose);
