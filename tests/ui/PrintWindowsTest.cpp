@@ -73,6 +73,7 @@ private slots:
     void calibrationPrinterMessages_data();
     void calibrationPrinterMessages();
     void calibrationIsSavedToATenth();
+    void calibrationTestPage();
 
 private:
     void developColumns(int count) {
@@ -341,6 +342,27 @@ void PrintWindowsTest::calibrationIsSavedToATenth() {
     QCOMPARE(child<QLineEdit>(*again, "labLeft")->text(), QStringLiteral("18,3"));
     QCOMPARE(child<QLineEdit>(*again, "labWebY")->text(), QStringLiteral("201,7"));
     QCOMPARE(child<QComboBox>(*again, "cmbStampante")->currentText(), QStringLiteral("Inkjet"));
+}
+
+void PrintWindowsTest::calibrationTestPage() {
+    prompt_.acceptMessage(); // no printer saved yet
+    auto dialog = calibrationDialog(SlipType::FiveColumns, {QStringLiteral("Laser")});
+    prompt_.reset();
+    const QString pdf = choosePdf(*dialog, "taratura.pdf");
+    auto* test = child<QPushButton>(*dialog, "cmdTest");
+    test::click(test);
+    QTRY_COMPARE(pdfPages(pdf), 1);
+
+    // A file that cannot be written: the message, and the dialog stays as it was.
+    prompt_.answerSaveFile(folder_->filePath(QStringLiteral("missing/taratura.pdf")));
+    prompt_.acceptMessage();
+    test::click(test);
+    QTRY_COMPARE(prompt_.callsOf(Kind::Message).size(), std::size_t{1});
+    const auto message = prompt_.callsOf(Kind::Message).front();
+    QCOMPARE(message.title, QStringLiteral("!!! E R R O R E !!!"));
+    QCOMPARE(message.icon, Prompt::Icon::Critical);
+    QVERIFY(!message.text.isEmpty());
+    QVERIFY(!QFile::exists(folder_->filePath(QStringLiteral("missing/taratura.pdf"))));
 }
 
 QTEST_MAIN(PrintWindowsTest)

@@ -241,26 +241,27 @@ void CalibrationDialog::printTest() {
     order.pdfFolder = paths_.pdfFolder;
     order.pdfName = type_ == SlipType::OneColumn ? QStringLiteral("taratura1col.pdf")
                                                  : QStringLiteral("taratura5col.pdf");
-    const auto failed = [this] {
+    const auto failed = [this](const QString& error) {
         prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
-                        languageText(language_, "0553", "Stampante non installata"),
-                        Prompt::Icon::Critical);
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     };
     const PrintStart start =
         startPrint(calibrationTestPrint(type_, shown, header_), order, prompt_, language_, this);
     if (start.kind == PrintStart::Kind::Refused) {
-        failed();
+        failed(start.error);
         return;
     }
     if (start.kind != PrintStart::Kind::Running) {
         return;
     }
     run_ = start.run;
-    connect(run_, &PrintRun::finished, this, [failed](PrintRun::Outcome outcome, const QString&) {
-        if (outcome == PrintRun::Outcome::Failed) {
-            failed();
-        }
-    });
+    connect(run_, &PrintRun::finished, this,
+            [this, failed](PrintRun::Outcome outcome, const QString& error) {
+                run_ = nullptr; // it deletes itself; the next test page may start now
+                if (outcome == PrintRun::Outcome::Failed) {
+                    failed(error);
+                }
+            });
 }
 
 void CalibrationDialog::save() {

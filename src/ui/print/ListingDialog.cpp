@@ -158,10 +158,8 @@ void ListingDialog::print() {
     order.pdfName = QStringLiteral("tabulato.pdf");
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     const auto failed = [this](const QString& error) {
-        const QString detail = error.isEmpty() ? QString() : QStringLiteral("\n") + error;
         prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
-                        languageText(language_, "0553", "Stampante non installata") + detail,
-                        Prompt::Icon::Critical);
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     };
     if (start.kind == PrintStart::Kind::Refused) {
         failed(start.error);
@@ -175,6 +173,7 @@ void ListingDialog::print() {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     connect(run_, &PrintRun::finished, this,
             [this, failed](PrintRun::Outcome outcome, const QString& error) {
+                run_ = nullptr; // it deletes itself; the next print may start now
                 QApplication::restoreOverrideCursor();
                 body_->setEnabled(true);
                 if (outcome == PrintRun::Outcome::Failed) {

@@ -32,6 +32,14 @@ QPrintPreviewDialog* showPrintPreview(const PagePlan& pages, const QString& prin
     return preview;
 }
 
+QString printFailureText(Language& language, const QString& error) {
+    const QString notInstalled = QStringLiteral("Stampante non installata");
+    if (error.isEmpty() || error == notInstalled) {
+        return languageText(language, "0553", "Stampante non installata");
+    }
+    return error;
+}
+
 PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder& order,
                       Prompt& prompt, Language& language, QWidget* parent) {
     PrintTarget target;

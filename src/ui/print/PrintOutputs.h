@@ -40,6 +40,10 @@ struct PrintStart {
     QString error;
 };
 
+// The message of a print that failed: the printer's own in the chosen language, or what the
+// print job said (a PDF that could not be written, a page the printer refused).
+QString printFailureText(Language& language, const QString& error);
+
 PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder& order,
                       Prompt& prompt, Language& language, QWidget* parent);
 

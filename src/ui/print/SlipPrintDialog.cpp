@@ -257,15 +257,14 @@ void SlipPrintDialog::print() {
 }
 
 void SlipPrintDialog::runEnd(int outcome, const QString& error) {
+    run_ = nullptr; // it deletes itself; the next print may start now
     if (progress_) {
         progress_->finish();
     }
     body_->setEnabled(true);
     if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {
-        const QString detail = error.isEmpty() ? QString() : QStringLiteral("\n") + error;
         prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
-                        languageText(language_, "0553", "Stampante non installata") + detail,
-                        Prompt::Icon::Critical);
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     }
     emit runEnded();
 }
