@@ -27,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace quintora;
 using quintora::test::child;
@@ -208,6 +209,15 @@ void PrintWindowsTest::stopDuringSlipRun() {
     auto* progress = dialog->progressDialog();
     QVERIFY(progress != nullptr && progress->isVisible());
     QVERIFY(!child<QPushButton>(*dialog, "cmdStampa")->isEnabled());
+    // While the question is open the window keeps running, but no slip goes out.
+    bool heldWhileAsked = false;
+    prompt_.setObserver([&](const ScriptedPrompt::Call& call) {
+        if (call.kind == Kind::Question) {
+            const int before = run->pagesPrinted();
+            QTest::qWait(50);
+            heldWhileAsked = run->pagesPrinted() == before;
+        }
+    });
     // The user stops as the first slip comes out.
     QStringList labels;
     bool asked = false;
@@ -215,8 +225,11 @@ void PrintWindowsTest::stopDuringSlipRun() {
         labels << child<QLabel>(*progress, "lblScheda")->text();
         if (!asked) {
             asked = true;
-            prompt_.answerQuestion(confirm);
-            test::click(child<QPushButton>(*progress, "cmdInterrompi"));
+            // A click between two slips, with the next one already due.
+            QTimer::singleShot(0, progress, [&] {
+                prompt_.answerQuestion(confirm);
+                test::click(child<QPushButton>(*progress, "cmdInterrompi"));
+            });
         }
     });
 
@@ -228,6 +241,8 @@ void PrintWindowsTest::stopDuringSlipRun() {
     QCOMPARE(questions.front().title, QStringLiteral("Stampa in corso..."));
     QCOMPARE(questions.front().text, QStringLiteral("Sicuro di interrompere la stampa ?"));
     QCOMPARE(prompt_.beeps(), 1);
+    QVERIFY(heldWhileAsked);
+    prompt_.setObserver({});
     // The slips printed so far are in the file; the window is usable again.
     QCOMPARE(pdfPages(pdf), pages);
     QTRY_VERIFY(dialog->progressDialog() == nullptr);
