@@ -46,6 +46,12 @@ int pdfPages(const QString& path) {
     return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
 }
 
+// The whole field selected, the mask's blanks included.
+bool wholeTextSelected(const QLineEdit* field) {
+    return field->hasSelectedText() && field->selectionStart() == 0 &&
+           field->selectedText().size() == field->displayText().size();
+}
+
 std::vector<Column> columnsOf(int count) {
     std::vector<Column> columns;
     for (int i = 0; i < count; ++i) {
@@ -67,6 +73,7 @@ private slots:
 
     void rangeErrors_data();
     void rangeErrors();
+    void enterMovesThroughTheRange();
     void stopDuringSlipRun_data();
     void stopDuringSlipRun();
     void listingNeedsAChoice();
@@ -167,8 +174,11 @@ void PrintWindowsTest::rangeErrors() {
     if (fiveColumns) {
         test::click(child<QPushButton>(*dialog, "optTipoScheda(1)"));
     }
-    QCOMPARE(child<QLabel>(*dialog, "labSchede")->text(),
-             QString::number(fiveColumns ? 3 : columns));
+    const QString total = QString::number(fiveColumns ? 3 : columns);
+    QCOMPARE(child<QLabel>(*dialog, "labSchede")->text(), total);
+    // Choosing a type offers every slip of it.
+    QCOMPARE(child<QLineEdit>(*dialog, "meDa")->text(), QStringLiteral("1"));
+    QCOMPARE(child<QLineEdit>(*dialog, "meA")->text(), total);
     child<QRadioButton>(*dialog, "optDestinazione(2)")->setChecked(true);
     child<QLineEdit>(*dialog, "meDa")->setText(from);
     child<QLineEdit>(*dialog, "meA")->setText(to);
@@ -186,6 +196,24 @@ void PrintWindowsTest::rangeErrors() {
     QCOMPARE(prompt_.beeps(), 1);
     QVERIFY(dialog->run() == nullptr);
     QVERIFY(dialog->findChild<PrintProgressDialog*>() == nullptr);
+}
+
+void PrintWindowsTest::enterMovesThroughTheRange() {
+    developColumns(12);
+    auto dialog = slipDialog();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* from = child<QLineEdit>(*dialog, "meDa");
+    auto* to = child<QLineEdit>(*dialog, "meA");
+    from->setFocus();
+    QTRY_VERIFY(wholeTextSelected(from));
+    QTest::keyClick(from, Qt::Key_Return);
+    QTRY_VERIFY(to->hasFocus());
+    QTRY_VERIFY(wholeTextSelected(to));
+    QTest::keyClick(to, Qt::Key_Return);
+    QTRY_VERIFY(child<QPushButton>(*dialog, "cmdStampa")->hasFocus());
+    // Enter only moves on: nothing was printed or asked.
+    QVERIFY(dialog->run() == nullptr);
 }
 
 void PrintWindowsTest::stopDuringSlipRun_data() {
