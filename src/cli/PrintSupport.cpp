@@ -10,10 +10,6 @@ namespace quintora::cli {
 
 namespace {
 
-int argumentCount = 1;
-char programName[] = "quintora-cli";
-char* arguments[] = {programName, nullptr};
-
 // Qt's notes about the desktop session (no runtime folder without a login) are not the
 // user's business here; everything else goes to standard error as usual.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -30,7 +26,7 @@ PrintSession::PrintSession() {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
-    app_ = std::make_unique<QGuiApplication>(argumentCount, arguments);
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
 }
 
 PrintSession::~PrintSession() = default;

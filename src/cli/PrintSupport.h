@@ -6,6 +6,7 @@
 #include "print/SlipType.h"
 #include "printing/PrintJob.h"
 
+#include <array>
 #include <memory>
 
 class QGuiApplication;
@@ -22,6 +23,10 @@ public:
     PrintSession& operator=(const PrintSession&) = delete;
 
 private:
+    // The application keeps references to its arguments, so they live as long as it does.
+    int argc_ = 1;
+    std::array<char, 13> name_{"quintora-cli"};
+    std::array<char*, 2> argv_{name_.data(), nullptr};
     std::unique_ptr<QGuiApplication> app_;
 };
 
