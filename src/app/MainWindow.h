@@ -177,7 +177,8 @@ private:
     // Enables every command by the document's rules.
     void enableCommands();
     void onDeveloped();
-    void notAvailable();
+    // The printers the printing windows offer.
+    QStringList printerNames() const;
     void showMatrices(std::uint8_t filterV);
     void showError(const Error& error);
     // Writes the system to `path`; false after a reported error.

@@ -175,10 +175,8 @@ void MainWindow::openSettings() {
 
 bool MainWindow::askSettings() {
     readConfiguration();
-    const QStringList printers =
-        context_.printerNames ? context_.printerNames() : SettingsDialog::installedPrinters();
     SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
-                          context_.language, context_.prompt, printers, this);
+                          context_.language, context_.prompt, printerNames(), this);
     dialog.setDownload(context_.download, context_.dataFolder.tempFolder().toStdString());
     return dialog.exec() == QDialog::Accepted;
 }

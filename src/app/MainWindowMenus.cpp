@@ -1,4 +1,4 @@
-// The menu bar of frmMAIN and the entries whose windows are not built yet.
+// The menu bar of frmMAIN and the commands of its conditions and operations.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Shuffle.h"
@@ -113,12 +113,6 @@ void MainWindow::buildMenus() {
     actions_.develop->setShortcut(QKeySequence(Qt::Key_F5));
 }
 
-void MainWindow::notAvailable() {
-    context_.prompt.message(
-        this, {}, languageText(context_.language, "0105", "Funzione non ancora disponibile"),
-        Prompt::Icon::Information);
-}
-
 // --- File ---
 void MainWindow::openMatrixList() {
     showMatrices(0);
@@ -195,13 +189,6 @@ void MainWindow::shuffleColumns() {
     if (const auto shuffled = document().shuffle(seedFromClock()); !shuffled) {
         showError(shuffled.error());
     }
-}
-
-void MainWindow::printListing() {
-    notAvailable();
-}
-void MainWindow::printSlips() {
-    notAvailable();
 }
 
 } // namespace quintora

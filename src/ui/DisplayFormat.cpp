@@ -46,6 +46,11 @@ QString displayPrice(Cents amount) {
     return amountText(amount, false);
 }
 
+QString displayTenths(int tenths) {
+    const QLocale locale = displayLocale();
+    return tenths % 10 == 0 ? locale.toString(tenths / 10) : locale.toString(tenths / 10.0, 'f', 1);
+}
+
 QString displayEuro(Cents amount) {
     // Italian writes a blank between the sign and the amount, English none.
     const bool blank = displayLocale().language() == QLocale::Italian;

@@ -20,5 +20,7 @@ QString displayDevelopmentCount(double value);
 QString displayEuro(Cents amount);
 // A price in a text field, without the currency sign or grouping: "1234,50" / "1234.50".
 QString displayPrice(Cents amount);
+// A measure held in tenths of a millimetre, in millimetres: 45 -> "4,5", 50 -> "5".
+QString displayTenths(int tenths);
 
 } // namespace quintora

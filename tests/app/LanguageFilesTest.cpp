@@ -7,6 +7,7 @@
 #include "app/StartUp.h"
 #include "app/VersionCheck.h"
 #include "core/SystemDocument.h"
+#include "print/CalibrationFile.h"
 #include "settings/LanguageFile.h"
 #include "support/LanguagePieces.h"
 #include "support/ScriptedPrompt.h"
@@ -30,6 +31,10 @@
 #include "ui/matrix/MatrixDialog.h"
 #include "ui/matrix/NewMatrixDialog.h"
 #include "ui/NewVersionDialog.h"
+#include "ui/print/CalibrationDialog.h"
+#include "ui/print/ListingDialog.h"
+#include "ui/print/PrintProgressDialog.h"
+#include "ui/print/SlipPrintDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
@@ -213,6 +218,23 @@ public:
             ArchiveWindow::Paths{context_->dataFolder.archivePath(), {}}, nullptr, nullptr));
         add(std::make_unique<StatisticsWindow>(context_->archive, prompt_, l,
                                                context_->dataFolder.tempFolder(), nullptr));
+        // The printing windows, calibrated for the one printer there is.
+        const QString root = context_->dataFolder.root();
+        const QStringList printers{QStringLiteral("Laser")};
+        for (const SlipType type : {SlipType::OneColumn, SlipType::FiveColumns}) {
+            SlipLayout calibrated;
+            calibrated.printerName = "Laser";
+            const QString path = root + u'/' + QString::fromStdString(calibrationFileName(type));
+            QVERIFY(saveSlipLayout(path.toStdString(), calibrated));
+            add(std::make_unique<CalibrationDialog>(type, CalibrationDialog::Paths{path, root},
+                                                    "RICEVITORIA", printers, l, prompt_, nullptr));
+        }
+        add(std::make_unique<SlipPrintDialog>(
+            document_, SlipPrintDialog::Setup{root, root, "RICEVITORIA", printers}, l, prompt_,
+            nullptr));
+        add(std::make_unique<PrintProgressDialog>(l, prompt_, nullptr));
+        add(std::make_unique<ListingDialog>(document_, context_->settings,
+                                            ListingDialog::Setup{root, {}}, l, prompt_, nullptr));
     }
 
     QWidget* window(const QString& name) const {
@@ -365,7 +387,13 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
                  ->findChild<QLabel*>(QStringLiteral("lblCategoria(3)"))
                  ->text(),
              QStringLiteral("Match 4+2"));
+    QCOMPARE(english.window(QStringLiteral("frmTaratura5"))
+                 ->findChild<QGroupBox*>(QStringLiteral("frameNumero"))
+                 ->title(),
+             QStringLiteral("Number 1"));
     auto language = english.language();
+    QCOMPARE(QString::fromStdString(language.getLangString("0559")),
+             QStringLiteral("Are you sure you want to stop printing?"));
     QCOMPARE(QString::fromStdString(language.getLangString("0004")),
              QStringLiteral("Do you want to stop generating the system?"));
 }

@@ -8,6 +8,7 @@
 #include "core/SystemDocument.h"
 #include "matrix/MatrixFile.h"
 #include "matrix/MatrixList.h"
+#include "PrintScreenshots.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/AboutDialog.h"
@@ -201,6 +202,9 @@ int main(int argc, char* argv[]) {
     save(&splash, name("splash"));
     test::saveArchiveScreenshots(
         main, QStringLiteral(QUINTORA_SOURCE_DATA "/eurojackpot-draws.txt"),
+        [&](QWidget* w, const QString& what) { save(w, name(qPrintable(what))); });
+    test::savePrintScreenshots(
+        main, out + QStringLiteral("/lang-%1-print").arg(language),
         [&](QWidget* w, const QString& what) { save(w, name(qPrintable(what))); });
     return prompt.calls().empty() ? 0 : 1;
 }

@@ -14,6 +14,8 @@
 #include "support/TemporaryXdg.h"
 #include "ui/DevelopmentRunner.h"
 #include "ui/matrix/MatrixDialog.h"
+#include "ui/print/ListingDialog.h"
+#include "ui/print/SlipPrintDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/widgets/CellGrid.h"
 
@@ -65,6 +67,7 @@ private slots:
     void closeAsksFirst();
     void fileFromAnotherCopyAsksBeforeReplacingWork();
     void adaptAndMatrixListOpenTheMatrixWindow();
+    void printCommandsOpenTheirWindows();
 
 private:
     QPushButton* button(const char* name) const {
@@ -550,6 +553,43 @@ void MainWindowTest::adaptAndMatrixListOpenTheMatrixWindow() {
     QCOMPARE(state().columns.at(0), (Column{3, 8, 15, 22, 30}));
     QCOMPARE(panel(2), QStringLiteral("1"));
     QVERIFY(window_->actions().reduced->isChecked());
+}
+
+void MainWindowTest::printCommandsOpenTheirWindows() {
+    context_->printerNames = [] {
+        return QStringList{};
+    };
+    QVERIFY(document_->adoptImportedColumns(
+        {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12, 13, 14, 15}}, {3, 8}, "/tmp/prova.txt"));
+    // Each command shows its window modally; the test reads it and closes it.
+    const auto opened = [this](const std::function<void()>& open) {
+        QDialog* seen = nullptr;
+        QString name;
+        QString total;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            seen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!seen) {
+                return;
+            }
+            poll.stop();
+            name = seen->objectName();
+            if (auto* label = seen->findChild<QLabel*>(QStringLiteral("labSchede"))) {
+                total = label->text();
+            }
+            seen->reject();
+        });
+        poll.start();
+        open();
+        return std::make_pair(name, total);
+    };
+    QCOMPARE(opened([this] { button("cmdSchedine")->click(); }),
+             std::make_pair(QStringLiteral("frmStampa"), QStringLiteral("3")));
+    QCOMPARE(opened([this] { window_->actions().printListing->trigger(); }).first,
+             QStringLiteral("frmTabulato"));
+    QCOMPARE(opened([this] { button("cmdTabulato")->click(); }).first,
+             QStringLiteral("frmTabulato"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,186 @@
+#include "ui/print/ListingDialog.h"
+
+#include "core/SystemDocument.h"
+#include "settings/Settings.h"
+#include "ui/LanguageText.h"
+#include "ui/print/OutputChoice.h"
+#include "ui/print/PlanPrints.h"
+#include "ui/print/PrintOutputs.h"
+#include "ui/print/PrintRun.h"
+#include "ui/Prompt.h"
+#include "ui/WindowLoad.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace quintora {
+
+namespace {
+
+constexpr int MaxCopies = 20;
+
+QCheckBox* checkBox(const char* name, const char* text, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setChecked(true);
+    return box;
+}
+
+QPushButton* button(const char* name, const char* text, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    b->setMinimumHeight(30);
+    return b;
+}
+
+} // namespace
+
+ListingDialog::ListingDialog(const SystemDocument& document, const Settings& settings, Setup setup,
+                             Language& language, Prompt& prompt, QWidget* parent)
+    : QDialog(parent)
+    , document_(document)
+    , settings_(settings)
+    , setup_(std::move(setup))
+    , language_(language)
+    , prompt_(prompt) {
+    setObjectName(QStringLiteral("frmTabulato"));
+    setWindowTitle(QStringLiteral("Stampa Tabulato"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    body_ = new QWidget(this);
+    colour_ = checkBox("chkColor", "A colori", body_);
+    forecast_ = checkBox("chkProno", "&Pronostico", body_);
+    columns_ = checkBox("chkCol", "C&olonne", body_);
+
+    auto* copiesCaption = new QLabel(QStringLiteral("Copie"), body_);
+    copiesCaption->setObjectName(QStringLiteral("lblCopie"));
+    copiesLabel_ = new QLabel(QStringLiteral("1"), body_);
+    copiesLabel_->setObjectName(QStringLiteral("labCopie"));
+    copiesLabel_->setFrameShape(QFrame::Panel);
+    copiesLabel_->setFrameShadow(QFrame::Sunken);
+    copiesLabel_->setAlignment(Qt::AlignCenter);
+    copiesLabel_->setMinimumWidth(40);
+    copies_ = new QScrollBar(Qt::Vertical, body_);
+    copies_->setObjectName(QStringLiteral("VsCopie"));
+    copies_->setRange(1, MaxCopies);
+    // The upper arrow adds a copy.
+    copies_->setInvertedAppearance(true);
+    copies_->setInvertedControls(true);
+    copies_->setFixedHeight(40);
+    connect(copies_, &QScrollBar::valueChanged, copiesLabel_,
+            [this](int value) { copiesLabel_->setText(QString::number(value)); });
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(colour_);
+    options->addWidget(forecast_);
+    options->addWidget(columns_);
+    auto* copiesRow = new QHBoxLayout;
+    copiesRow->addWidget(copiesCaption);
+    copiesRow->addWidget(copiesLabel_);
+    copiesRow->addWidget(copies_);
+    copiesRow->addStretch();
+    options->addLayout(copiesRow);
+
+    output_ = new OutputChoice(body_);
+    auto* settingsButton = button("cmdImpostazioni", "&Impostazioni", body_);
+    connect(settingsButton, &QPushButton::clicked, this, [this] {
+        if (setup_.editSettings) {
+            setup_.editSettings();
+        }
+    });
+    auto* printButton = button("cmdStampa", "&Stampa", body_);
+    connect(printButton, &QPushButton::clicked, this, &ListingDialog::print);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(settingsButton);
+    buttons->addStretch();
+    buttons->addWidget(printButton);
+
+    auto* bodyLayout = new QVBoxLayout(body_);
+    bodyLayout->addLayout(options);
+    bodyLayout->addWidget(output_);
+    bodyLayout->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(body_);
+    loadWindowTexts(this, language_, QSize(320, 0));
+}
+
+ListingDialog::~ListingDialog() = default;
+
+void ListingDialog::reject() {
+    if (!run_) {
+        QDialog::reject();
+    }
+}
+
+PrintRun* ListingDialog::run() const {
+    return run_;
+}
+
+int ListingDialog::copies() const {
+    return copies_->value();
+}
+
+void ListingDialog::print() {
+    if (run_) {
+        return;
+    }
+    if (!forecast_->isChecked() && !columns_->isChecked()) {
+        prompt_.message(this, languageText(language_, "0562", " E R R O R E "),
+                        languageText(language_, "0561", "Nessuna scelta selezionata"),
+                        Prompt::Icon::Exclamation);
+        return;
+    }
+    ListingOptions options;
+    options.forecast = forecast_->isChecked();
+    options.columns = columns_->isChecked();
+    options.colourLogo = colour_->isChecked();
+    auto pages =
+        listingPrint(document_.state(), document_.shownFileName(), options, settings_.header);
+    if (!pages) {
+        prompt_.message(this, QString::fromStdString(pages.error().title),
+                        QString::fromStdString(pages.error().message), Prompt::Icon::Exclamation);
+        return;
+    }
+    PrintOrder order;
+    order.target = output_->target();
+    order.printerName = QString::fromStdString(settings_.listingPrinter);
+    order.copies = copies();
+    order.pdfFolder = setup_.pdfFolder;
+    order.pdfName = QStringLiteral("tabulato.pdf");
+    const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
+    const auto failed = [this](const QString& error) {
+        prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
+    };
+    if (start.kind == PrintStart::Kind::Refused) {
+        failed(start.error);
+        return;
+    }
+    if (start.kind != PrintStart::Kind::Running) {
+        return;
+    }
+    run_ = start.run;
+    body_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    connect(run_, &PrintRun::finished, this,
+            [this, failed](PrintRun::Outcome outcome, const QString& error) {
+                run_ = nullptr; // it deletes itself; the next print may start now
+                QApplication::restoreOverrideCursor();
+                body_->setEnabled(true);
+                if (outcome == PrintRun::Outcome::Failed) {
+                    failed(error);
+                }
+                emit runEnded();
+            });
+}
+
+} // namespace quintora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+
+namespace quintora {
+
+class Language;
+class OutputChoice;
+class PrintRun;
+class Prompt;
+class SystemDocument;
+struct Settings;
+
+// frmTabulato: the listing of the system, with the forecast (numbers in play and conditions)
+// and the developed columns as options, in 1 to 20 copies, each its own print job.
+class ListingDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Setup {
+        QString pdfFolder; // where a PDF of the listing is offered
+        // cmdImpostazioni: the settings dialog; `settings` is read again afterwards.
+        std::function<void()> editSettings;
+    };
+
+    // `settings` gives the header and the listing printer at the moment of printing.
+    ListingDialog(const SystemDocument& document, const Settings& settings, Setup setup,
+                  Language& language, Prompt& prompt, QWidget* parent);
+    ~ListingDialog() override;
+
+    int copies() const;
+    PrintRun* run() const;
+
+    // cmdStampa.
+    void print();
+
+signals:
+    void runEnded();
+
+protected:
+    // Not while a run prints: the run is stopped from its progress window or ends by itself.
+    void reject() override;
+
+private:
+    const SystemDocument& document_;
+    const Settings& settings_;
+    Setup setup_;
+    Language& language_;
+    Prompt& prompt_;
+    QCheckBox* colour_ = nullptr;   // chkColor
+    QCheckBox* forecast_ = nullptr; // chkProno
+    QCheckBox* columns_ = nullptr;  // chkCol
+    QScrollBar* copies_ = nullptr;  // VsCopie
+    QLabel* copiesLabel_ = nullptr; // labCopie
+    OutputChoice* output_ = nullptr;
+    QWidget* body_ = nullptr;
+    QPointer<PrintRun> run_;
+};
+
+} // namespace quintora

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/Result.h"
+#include "print/ListingPlan.h"
+#include "print/SlipLayout.h"
+#include "print/SlipRun.h"
+#include "print/SlipType.h"
+#include "ui/print/PrintPages.h"
+
+#include <memory>
+#include <QImage>
+#include <string>
+
+namespace quintora {
+
+struct SystemState;
+
+// The prints of the printing windows, made from the core's plans with the separators of the
+// user's locale. Each works on its own copy of the system, so the window may change while
+// a print runs.
+
+std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const SlipLayout& layout,
+                                                       const std::string& header);
+
+// The slips of `range`, page i being slip range.first + i.
+std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
+                                            const std::string& systemName, SlipType type,
+                                            SlipRange range, const SlipLayout& layout,
+                                            const std::string& header);
+
+// One copy of the listing; refused when both parts are off.
+Result<std::shared_ptr<const PrintPages>> listingPrint(const SystemState& system,
+                                                       const std::string& systemName,
+                                                       const ListingOptions& options,
+                                                       const std::string& header);
+
+// The separators of the user's locale for printed numbers.
+NumberStyle localeNumberStyle();
+
+// A small picture of one page: the part that holds its items, at `pixelsPerMm`.
+QImage pagePicture(const PlanPage& page, double pixelsPerMm);
+
+// The picture of a slip type: its test page with the default calibration.
+QImage slipPicture(SlipType type, const std::string& header);
+
+} // namespace quintora

@@ -1,0 +1,278 @@
+#include "ui/print/SlipPrintDialog.h"
+
+#include "core/SystemDocument.h"
+#include "print/CalibrationFile.h"
+#include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
+#include "ui/print/CalibrationDialog.h"
+#include "ui/print/OutputChoice.h"
+#include "ui/print/PlanPrints.h"
+#include "ui/print/PrintOutputs.h"
+#include "ui/print/PrintProgressDialog.h"
+#include "ui/print/PrintRun.h"
+#include "ui/Prompt.h"
+#include "ui/widgets/OnOffSwitch.h"
+#include "ui/WindowLoad.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace quintora {
+
+namespace {
+
+QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    return label;
+}
+
+QPushButton* button(const char* name, const char* text, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setObjectName(QString::fromUtf8(name));
+    b->setAutoDefault(false);
+    b->setMinimumHeight(30);
+    return b;
+}
+
+} // namespace
+
+SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, Language& language,
+                                 Prompt& prompt, QWidget* parent)
+    : QDialog(parent)
+    , document_(document)
+    , setup_(std::move(setup))
+    , language_(language)
+    , prompt_(prompt) {
+    setObjectName(QStringLiteral("frmStampa"));
+    setWindowTitle(QStringLiteral("Stampa Schedine"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    body_ = new QWidget(this);
+    typeOption_ =
+        new OnOffSwitch(QStringLiteral("optTipoScheda"), body_, QStringLiteral("Tipo schedina"));
+    typeOption_->onButton()->setText(QStringLiteral("&1 Colonna"));
+    typeOption_->offButton()->setText(QStringLiteral("&5 Colonne"));
+    connect(typeOption_, &OnOffSwitch::toggled, this,
+            [this](bool one) { chooseType(one ? SlipType::OneColumn : SlipType::FiveColumns); });
+
+    picture_ = new QLabel(body_);
+    picture_->setObjectName(QStringLiteral("imgScheda"));
+    picture_->setFrameShape(QFrame::Box);
+    picture_->setAlignment(Qt::AlignCenter);
+
+    total_ = namedLabel("labSchede", "0", body_);
+    total_->setFrameShape(QFrame::Panel);
+    total_->setFrameShadow(QFrame::Sunken);
+    total_->setAlignment(Qt::AlignCenter);
+    total_->setMinimumWidth(64);
+    from_ = makeField("meDa");
+    to_ = makeField("meA");
+
+    auto* range = new QGridLayout;
+    range->addWidget(namedLabel("lblTotale", " Totale schedine", body_), 0, 0);
+    range->addWidget(total_, 0, 1);
+    range->addWidget(namedLabel("lblDa", "Da", body_), 1, 0);
+    range->addWidget(from_, 1, 1);
+    range->addWidget(namedLabel("lblA", "a", body_), 2, 0);
+    range->addWidget(to_, 2, 1);
+    range->setColumnStretch(2, 1);
+
+    output_ = new OutputChoice(body_);
+    auto* calibration = button("cmdTaratura", "&Taratura", body_);
+    connect(calibration, &QPushButton::clicked, this, &SlipPrintDialog::openCalibration);
+    print_ = button("cmdStampa", "&Stampa", body_);
+    connect(print_, &QPushButton::clicked, this, &SlipPrintDialog::print);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(calibration);
+    buttons->addStretch();
+    buttons->addWidget(print_);
+
+    auto* controls = new QVBoxLayout;
+    controls->addWidget(typeOption_);
+    controls->addLayout(range);
+    controls->addWidget(output_);
+    controls->addStretch();
+    controls->addLayout(buttons);
+    auto* bodyLayout = new QHBoxLayout(body_);
+    bodyLayout->addWidget(picture_);
+    bodyLayout->addLayout(controls, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(body_);
+
+    loadWindowTexts(this, language_);
+    chooseType(SlipType::OneColumn);
+}
+
+SlipPrintDialog::~SlipPrintDialog() = default;
+
+void SlipPrintDialog::reject() {
+    if (!run_) {
+        QDialog::reject();
+    }
+}
+
+PrintRun* SlipPrintDialog::run() const {
+    return run_;
+}
+
+PrintProgressDialog* SlipPrintDialog::progressDialog() const {
+    return progress_;
+}
+
+QLineEdit* SlipPrintDialog::makeField(const char* name) {
+    auto* field = new QLineEdit(body_);
+    field->setObjectName(QString::fromUtf8(name));
+    field->setInputMask(QStringLiteral("000000;_")); // up to six digits
+    field->setAlignment(Qt::AlignRight);
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+    field->installEventFilter(this);
+    return field;
+}
+
+int SlipPrintDialog::totalSlips() const {
+    return slipCount(type_, static_cast<int>(document_.state().columns.size()));
+}
+
+void SlipPrintDialog::chooseType(SlipType type) {
+    type_ = type;
+    typeOption_->setOn(type == SlipType::OneColumn);
+    picture_->setPixmap(QPixmap::fromImage(slipPicture(type, setup_.header)));
+    const int total = totalSlips();
+    total_->setText(displayCount(total));
+    from_->setText(QStringLiteral("1"));
+    to_->setText(QString::number(total));
+}
+
+bool SlipPrintDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == from_ || watched == to_) {
+        auto* field = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            // After the focus change (and a click's cursor placement) select the whole value.
+            QTimer::singleShot(0, field, &QLineEdit::selectAll);
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                (field == from_ ? static_cast<QWidget*>(to_) : print_)->setFocus();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::pair<QString, QString> SlipPrintDialog::rangeMessage(const Error& error) const {
+    // The range messages of the core in the chosen language.
+    struct Known {
+        const char* title;
+        const char* titleId;
+        const char* text;
+        const char* textId;
+    };
+    static constexpr Known known[] = {
+        {" !!! E R R O R E !!! ", "0556", "'DA' è maggiore di 'A'", "0555"},
+        {"!!! E R R O R E !!!", "0201", "'DA' è minore del minimo", "0557"},
+        {"!!! E R R O R E !!!", "0201", "'A' è maggiore del massimo", "0558"},
+    };
+    for (const Known& k : known) {
+        if (error.message == k.text) {
+            return {languageText(language_, k.titleId, k.title),
+                    languageText(language_, k.textId, k.text)};
+        }
+    }
+    return {QString::fromStdString(error.title), QString::fromStdString(error.message)};
+}
+
+QString SlipPrintDialog::calibrationPath() const {
+    return setup_.dataFolder + u'/' + QString::fromStdString(calibrationFileName(type_));
+}
+
+void SlipPrintDialog::print() {
+    if (run_) {
+        return;
+    }
+    auto range =
+        checkSlipRange(from_->text().toStdString(), to_->text().toStdString(), totalSlips());
+    // Two empty fields leave no slip: the same as "Da" above "a".
+    if (range && range.value().count() == 0) {
+        range = Error{" !!! E R R O R E !!! ", "'DA' è maggiore di 'A'"};
+    }
+    if (!range) {
+        const auto [title, text] = rangeMessage(range.error());
+        prompt_.beep();
+        prompt_.message(this, title, text, Prompt::Icon::Exclamation);
+        return;
+    }
+    // The printing path uses the stored measures as they are.
+    const auto layout =
+        loadSlipLayout(calibrationPath().toStdString(), type_, /*applyDefaults=*/false);
+    if (!layout) {
+        prompt_.message(this, QString::fromStdString(layout.error().title),
+                        QString::fromStdString(layout.error().message), Prompt::Icon::Critical);
+        return;
+    }
+    const int first = range.value().first;
+    const auto pages = slipPrint(document_.state(), document_.shownFileName(), type_, range.value(),
+                                 layout.value(), setup_.header);
+    PrintOrder order;
+    order.target = output_->target();
+    order.printerName = QString::fromStdString(layout.value().printerName);
+    order.pdfFolder = setup_.pdfFolder;
+    order.pdfName = QStringLiteral("schedine.pdf");
+    const PrintStart start = startPrint(pages, order, prompt_, language_, this);
+    if (start.kind == PrintStart::Kind::Refused) {
+        runEnd(static_cast<int>(PrintRun::Outcome::Failed), start.error);
+        return;
+    }
+    if (start.kind != PrintStart::Kind::Running) {
+        return;
+    }
+    run_ = start.run;
+    body_->setEnabled(false);
+    progress_ = new PrintProgressDialog(language_, prompt_, this);
+    progress_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(progress_, &PrintProgressDialog::questionOpened, run_, &PrintRun::pause);
+    connect(progress_, &PrintProgressDialog::questionClosed, run_, &PrintRun::resume);
+    connect(progress_, &PrintProgressDialog::stopRequested, run_, &PrintRun::requestStop);
+    connect(run_, &PrintRun::pagePrinted, progress_, [this, first](int, int index) {
+        if (progress_) {
+            progress_->showSlip(first + index);
+        }
+    });
+    connect(run_, &PrintRun::finished, this,
+            [this](PrintRun::Outcome outcome, const QString& error) {
+                runEnd(static_cast<int>(outcome), error);
+            });
+    progress_->show();
+}
+
+void SlipPrintDialog::runEnd(int outcome, const QString& error) {
+    run_ = nullptr; // it deletes itself; the next print may start now
+    if (progress_) {
+        progress_->finish();
+    }
+    body_->setEnabled(true);
+    if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {
+        prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
+    }
+    emit runEnded();
+}
+
+void SlipPrintDialog::openCalibration() {
+    CalibrationDialog dialog(type_, {calibrationPath(), setup_.pdfFolder}, setup_.header,
+                             setup_.printers, language_, prompt_, this);
+    dialog.exec();
+}
+
+} // namespace quintora

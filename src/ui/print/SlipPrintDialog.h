@@ -1,0 +1,87 @@
+#pragma once
+
+#include "print/SlipType.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quintora {
+
+struct Error;
+class Language;
+class OnOffSwitch;
+class OutputChoice;
+class PrintProgressDialog;
+class PrintRun;
+class Prompt;
+class SystemDocument;
+
+// frmStampa: prints the developed columns on the play slips of the chosen type, the slips
+// "Da" to "a". The run prints a snapshot of the system slip by slip from the event loop, with
+// frmPrnInCorso showing the slip in hand and offering the stop.
+class SlipPrintDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Setup {
+        QString dataFolder;   // holds the calibration files
+        QString pdfFolder;    // where a PDF of the slips is offered
+        std::string header;   // the header text the slips carry
+        QStringList printers; // the installed printers, for the calibration dialogs
+    };
+
+    SlipPrintDialog(const SystemDocument& document, Setup setup, Language& language, Prompt& prompt,
+                    QWidget* parent);
+    ~SlipPrintDialog() override;
+
+    SlipType slipType() const { return type_; }
+    int totalSlips() const;
+    // The run in progress, nullptr when none.
+    PrintRun* run() const;
+    PrintProgressDialog* progressDialog() const;
+
+    void chooseType(SlipType type);
+    // cmdStampa: checks the range and starts the run.
+    void print();
+    // cmdTaratura: the calibration dialog of the chosen type.
+    void openCalibration();
+
+signals:
+    // The run ended (finished, stopped or failed) and the dialog is usable again.
+    void runEnded();
+
+protected:
+    // Not while a run prints: the run is stopped from its progress window or ends by itself.
+    void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* makeField(const char* name);
+    // A refused range's title and message in the chosen language.
+    std::pair<QString, QString> rangeMessage(const Error& error) const;
+    QString calibrationPath() const;
+    void runEnd(int outcome, const QString& error);
+
+    const SystemDocument& document_;
+    Setup setup_;
+    Language& language_;
+    Prompt& prompt_;
+    SlipType type_ = SlipType::OneColumn;
+    QWidget* body_ = nullptr;           // every control; disabled while a run prints
+    OnOffSwitch* typeOption_ = nullptr; // optTipoScheda(0) 1 colonna, (1) 5 colonne
+    QLabel* picture_ = nullptr;         // imgScheda
+    QLabel* total_ = nullptr;           // labSchede
+    QLineEdit* from_ = nullptr;         // meDa
+    QLineEdit* to_ = nullptr;           // meA
+    QPushButton* print_ = nullptr;      // cmdStampa
+    OutputChoice* output_ = nullptr;
+    QPointer<PrintRun> run_;
+    QPointer<PrintProgressDialog> progress_;
+};
+
+} // namespace quintora
