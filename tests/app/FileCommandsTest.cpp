@@ -466,8 +466,8 @@ void FileCommandsTest::settingsFromTheMenu() {
     QCOMPARE(opened, QStringLiteral("frmImpostazioni"));
     QCOMPARE(IniFile(ini.toStdString()).getProperty("IMPOSTAZIONI", "COSTO_COLONNA"),
              std::string("150"));
-    // Opening read the settings: the price shown follows the file as it was then.
-    QCOMPARE(state().pricePerColumn, Cents{100});
+    // Saved settings apply at once: the price shown follows the file.
+    QCOMPARE(state().pricePerColumn, Cents{150});
     QFile::remove(ini);
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -65,13 +66,26 @@ inline QStringList piecesOf(const QString& path) {
 inline QString leftOverWords(QString text, const QStringList& pieces) {
     text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
     text.remove(QStringLiteral("...")); // a menu entry's tooltip drops them
+    // Links, paths and file names are no words of a language.
+    text.remove(QRegularExpression(
+        QStringLiteral("<[^>]*>|https?://\\S+|\\S*/\\S*|[\\w-]+\\.[a-z]{3,4}\\b")));
+    // A piece counts only as whole words: "to" is no part of "Quintora".
+    static QHash<QString, QRegularExpression> wholeWords;
     for (const QString& piece : pieces) {
-        text.replace(piece, QStringLiteral(" "));
+        if (!text.contains(piece)) {
+            continue;
+        }
+        auto found = wholeWords.constFind(piece);
+        if (found == wholeWords.constEnd()) {
+            found =
+                wholeWords.insert(piece, QRegularExpression(QStringLiteral("(?<!\\p{L})") +
+                                                            QRegularExpression::escape(piece) +
+                                                            QStringLiteral("(?!\\p{L})")));
+        }
+        text.replace(*found, QStringLiteral(" "));
     }
-    // Links and file names are no words of a language.
-    text.remove(QRegularExpression(QStringLiteral("<[^>]*>|https?://\\S+|\\S+\\.[a-z]{3}\\b")));
     for (const char* name : {"Quintora", "Eurojackpot", "Euro", "Laser"}) {
-        text.remove(QString::fromUtf8(name));
+        text.replace(QString::fromUtf8(name), QStringLiteral(" "));
     }
     text.remove(QRegularExpression(QStringLiteral("[^\\p{L}]+")));
     return text.size() >= 2 ? text : QString();

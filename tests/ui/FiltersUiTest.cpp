@@ -25,7 +25,7 @@ using test::ScriptedPrompt;
 namespace {
 
 const QString ClearAllQuestion = QStringLiteral(
-    "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?");
+    "Questa funzione cancellera' tutte le colonne filtro presenti\nVuoi procedere ?");
 
 using FilterTable = std::array<FilterColumn, MaxFilterColumns>;
 
