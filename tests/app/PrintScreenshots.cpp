@@ -7,6 +7,7 @@
 #include "print/CalibrationFile.h"
 #include "print/CalibrationTestPlan.h"
 #include "print/ListingPlan.h"
+#include "print/PrintWords.h"
 #include "print/SlipRun.h"
 #include "printing/PrintJob.h"
 #include "ui/print/CalibrationDialog.h"
@@ -60,12 +61,12 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
                                       &window);
         const bool one = type == SlipType::OneColumn;
         save(&calibration, one ? QStringLiteral("calibration1") : QStringLiteral("calibration5"));
-        report(printPlan(calibrationTestPlan(type, layout, header),
+        report(printPlan(calibrationTestPlan(type, layout, header, printWordsFor(l)),
                          PrintTarget::pdf(pdfPrefix + (one ? QStringLiteral("-calib1.pdf")
                                                            : QStringLiteral("-calib5.pdf")))),
                "test page");
         const auto pages = slipPrint(document.state(), document.shownFileName(), type,
-                                     SlipRange{1, 3}, layout, header);
+                                     SlipRange{1, 3}, layout, header, printWordsFor(l));
         report(printPlan(pages->whole(),
                          PrintTarget::pdf(pdfPrefix + (one ? QStringLiteral("-slip1.pdf")
                                                            : QStringLiteral("-slip5.pdf")))),
@@ -84,7 +85,7 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
     ListingDialog listing(document, context.settings, {root, {}}, l, context.prompt, &window);
     save(&listing, QStringLiteral("listing"));
     const auto plan = listingPlan(document.state(), document.shownFileName(), header,
-                                  ListingOptions{}, localeNumberStyle());
+                                  ListingOptions{}, localeNumberStyle(), printWordsFor(l));
     if (plan) {
         report(
             printPlan(plan.value(), PrintTarget::pdf(pdfPrefix + QStringLiteral("-listing.pdf"))),

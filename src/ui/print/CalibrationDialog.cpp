@@ -2,6 +2,7 @@
 
 #include "print/CalibrationFile.h"
 #include "print/CalibrationTestPlan.h"
+#include "print/PrintWords.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/print/OutputChoice.h"
@@ -226,8 +227,9 @@ SlipLayout CalibrationDialog::layout() const {
 
 void CalibrationDialog::refreshPicture() {
     // The test page in small, so a change of a measure is seen before paper is spent.
-    picture_->setPixmap(QPixmap::fromImage(
-        pagePicture(calibrationTestPlan(type_, layout_, header_).pages.front(), 2.0)));
+    picture_->setPixmap(QPixmap::fromImage(pagePicture(
+        calibrationTestPlan(type_, layout_, header_, printWordsFor(language_)).pages.front(),
+        2.0)));
 }
 
 void CalibrationDialog::printTest() {
@@ -246,7 +248,8 @@ void CalibrationDialog::printTest() {
                         printFailureText(language_, error), Prompt::Icon::Critical);
     };
     const PrintStart start =
-        startPrint(calibrationTestPrint(type_, shown, header_), order, prompt_, language_, this);
+        startPrint(calibrationTestPrint(type_, shown, header_, printWordsFor(language_)), order,
+                   prompt_, language_, this);
     if (start.kind == PrintStart::Kind::Refused) {
         failed(start.error);
         return;

@@ -1,6 +1,7 @@
 #include "ui/print/ListingDialog.h"
 
 #include "core/SystemDocument.h"
+#include "print/PrintWords.h"
 #include "settings/Settings.h"
 #include "ui/LanguageText.h"
 #include "ui/print/OutputChoice.h"
@@ -143,8 +144,8 @@ void ListingDialog::print() {
     options.forecast = forecast_->isChecked();
     options.columns = columns_->isChecked();
     options.colourLogo = colour_->isChecked();
-    auto pages =
-        listingPrint(document_.state(), document_.shownFileName(), options, settings_.header);
+    auto pages = listingPrint(document_.state(), document_.shownFileName(), options,
+                              settings_.header, printWordsFor(language_));
     if (!pages) {
         prompt_.message(this, QString::fromStdString(pages.error().title),
                         QString::fromStdString(pages.error().message), Prompt::Icon::Exclamation);

@@ -3,6 +3,7 @@
 #include "core/SystemState.h"
 #include "print/CalibrationTestPlan.h"
 #include "printing/PlanRenderer.h"
+#include "printing/PrintLocale.h"
 
 #include <algorithm>
 #include <QFontMetricsF>
@@ -13,14 +14,14 @@
 namespace quintora {
 
 NumberStyle localeNumberStyle() {
-    const QLocale locale;
-    return NumberStyle{locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
+    return numberStyleOf(QLocale());
 }
 
 std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const SlipLayout& layout,
-                                                       const std::string& header) {
+                                                       const std::string& header,
+                                                       const PrintWords& words) {
     auto pages = std::make_shared<PrintPages>();
-    pages->settings = calibrationTestPlan(type, layout, header);
+    pages->settings = calibrationTestPlan(type, layout, header, words);
     pages->count = static_cast<int>(pages->settings.pages.size());
     pages->page = [plan = pages->settings](int index) {
         return plan.pages[static_cast<std::size_t>(index)];
@@ -31,11 +32,12 @@ std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const Slip
 std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
                                             const std::string& systemName, SlipType type,
                                             SlipRange range, const SlipLayout& layout,
-                                            const std::string& header) {
+                                            const std::string& header, const PrintWords& words) {
     // The slip content borrows the columns: the copy lives as long as the pages.
     auto snapshot = std::make_shared<const SystemState>(system);
-    const auto content = std::make_shared<const SlipContent>(
-        slipContentOf(*snapshot, systemName, header, localeNumberStyle()));
+    SlipContent slips = slipContentOf(*snapshot, systemName, header, localeNumberStyle());
+    slips.words = words;
+    const auto content = std::make_shared<const SlipContent>(std::move(slips));
     const int total = slipCount(type, static_cast<int>(snapshot->columns.size()));
     auto pages = std::make_shared<PrintPages>();
     pages->settings = slipRunPlan(type, layout, *content, SlipRange{1, 0});
@@ -46,11 +48,10 @@ std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
     return pages;
 }
 
-Result<std::shared_ptr<const PrintPages>> listingPrint(const SystemState& system,
-                                                       const std::string& systemName,
-                                                       const ListingOptions& options,
-                                                       const std::string& header) {
-    auto plan = listingPlan(system, systemName, header, options, localeNumberStyle());
+Result<std::shared_ptr<const PrintPages>>
+listingPrint(const SystemState& system, const std::string& systemName,
+             const ListingOptions& options, const std::string& header, const PrintWords& words) {
+    auto plan = listingPlan(system, systemName, header, options, localeNumberStyle(), words);
     if (!plan) {
         return plan.error();
     }

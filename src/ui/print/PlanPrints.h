@@ -16,23 +16,23 @@ namespace quintora {
 struct SystemState;
 
 // The prints of the printing windows, made from the core's plans with the separators of the
-// user's locale. Each works on its own copy of the system, so the window may change while
-// a print runs.
+// user's locale and the printed words of the chosen language. Each works on its own copy of
+// the system, so the window may change while a print runs.
 
 std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const SlipLayout& layout,
-                                                       const std::string& header);
+                                                       const std::string& header,
+                                                       const PrintWords& words);
 
 // The slips of `range`, page i being slip range.first + i.
 std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
                                             const std::string& systemName, SlipType type,
                                             SlipRange range, const SlipLayout& layout,
-                                            const std::string& header);
+                                            const std::string& header, const PrintWords& words);
 
 // One copy of the listing; refused when both parts are off.
-Result<std::shared_ptr<const PrintPages>> listingPrint(const SystemState& system,
-                                                       const std::string& systemName,
-                                                       const ListingOptions& options,
-                                                       const std::string& header);
+Result<std::shared_ptr<const PrintPages>>
+listingPrint(const SystemState& system, const std::string& systemName,
+             const ListingOptions& options, const std::string& header, const PrintWords& words);
 
 // The separators of the user's locale for printed numbers.
 NumberStyle localeNumberStyle();

@@ -2,6 +2,7 @@
 
 #include "core/SystemDocument.h"
 #include "print/CalibrationFile.h"
+#include "print/PrintWords.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/print/CalibrationDialog.h"
@@ -223,7 +224,7 @@ void SlipPrintDialog::print() {
     }
     const int first = range.value().first;
     const auto pages = slipPrint(document_.state(), document_.shownFileName(), type_, range.value(),
-                                 layout.value(), setup_.header);
+                                 layout.value(), setup_.header, printWordsFor(language_));
     PrintOrder order;
     order.target = output_->target();
     order.printerName = QString::fromStdString(layout.value().printerName);
