@@ -1,5 +1,6 @@
 #include "ui/NewVersionDialog.h"
 
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
 #include <QDesktopServices>
@@ -10,16 +11,6 @@
 #include <QVBoxLayout>
 
 namespace quintora {
-
-namespace {
-
-QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    return label;
-}
-
-} // namespace
 
 NewVersionDialog::NewVersionDialog(const QUrl& programPage, Language& language, QWidget* parent)
     : QDialog(parent) {

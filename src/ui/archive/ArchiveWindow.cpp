@@ -5,6 +5,7 @@
 #include "archive/ArchiveUpdate.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
 #include <QApplication>
@@ -26,12 +27,6 @@ namespace {
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    return label;
 }
 
 QPushButton* namedButton(const char* name, const char* text, const char* tip, QWidget* parent) {

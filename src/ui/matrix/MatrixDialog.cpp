@@ -7,6 +7,7 @@
 #include "ui/LanguageText.h"
 #include "ui/matrix/NewMatrixDialog.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
 #include <QApplication>
@@ -29,13 +30,6 @@ namespace {
 QString dateText(double ole) {
     const auto date = dateFromOle(ole);
     return date ? QString::fromStdString(formatDate(*date)) : QString();
-}
-
-QPushButton* namedButton(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace

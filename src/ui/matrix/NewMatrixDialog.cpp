@@ -4,6 +4,7 @@
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
 #include <QDateTime>
@@ -24,12 +25,6 @@ namespace quintora {
 
 namespace {
 
-QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    return label;
-}
-
 QSpinBox* spinBox(const char* name, int from, int to, int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromUtf8(name));
@@ -37,13 +32,6 @@ QSpinBox* spinBox(const char* name, int from, int to, int value, QWidget* parent
     box->setValue(value);
     box->setAlignment(Qt::AlignRight);
     return box;
-}
-
-QPushButton* namedButton(const char* name, const char* text, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
 
@@ -36,20 +37,6 @@ constexpr int MaxTenths = 3000;
 int toTenths(float millimetres) {
     // Ties to even, the rounding of the default floating-point mode.
     return static_cast<int>(std::nearbyint(static_cast<double>(millimetres) * 10.0));
-}
-
-QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    return label;
-}
-
-QPushButton* button(const char* name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    b->setMinimumHeight(30);
-    return b;
 }
 
 } // namespace
@@ -102,9 +89,9 @@ CalibrationDialog::CalibrationDialog(SlipType type, Paths paths, std::string hea
     picture_->setAlignment(Qt::AlignCenter);
 
     output_ = new OutputChoice(this);
-    auto* test = button("cmdTest", "Test Taratura", this);
+    auto* test = namedButton("cmdTest", "Test Taratura", this, 30);
     connect(test, &QPushButton::clicked, this, &CalibrationDialog::printTest);
-    auto* saveButton = button("cmdSalva", "Salva Taratura", this);
+    auto* saveButton = namedButton("cmdSalva", "Salva Taratura", this, 30);
     connect(saveButton, &QPushButton::clicked, this, &CalibrationDialog::save);
 
     auto* controls = new QGridLayout;

@@ -9,6 +9,7 @@
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
 #include <QApplication>
@@ -27,19 +28,11 @@ namespace {
 
 constexpr int MaxCopies = 20;
 
+// The parts of the listing start ticked.
 QCheckBox* checkBox(const char* name, const char* text, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(text), parent);
-    box->setObjectName(QString::fromUtf8(name));
+    auto* box = namedCheckBox(name, text, parent);
     box->setChecked(true);
     return box;
-}
-
-QPushButton* button(const char* name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    b->setMinimumHeight(30);
-    return b;
 }
 
 } // namespace
@@ -91,13 +84,13 @@ ListingDialog::ListingDialog(const SystemDocument& document, const Settings& set
     options->addLayout(copiesRow);
 
     output_ = new OutputChoice(body_);
-    auto* settingsButton = button("cmdImpostazioni", "&Impostazioni", body_);
+    auto* settingsButton = namedButton("cmdImpostazioni", "&Impostazioni", body_, 30);
     connect(settingsButton, &QPushButton::clicked, this, [this] {
         if (setup_.editSettings) {
             setup_.editSettings();
         }
     });
-    auto* printButton = button("cmdStampa", "&Stampa", body_);
+    auto* printButton = namedButton("cmdStampa", "&Stampa", body_, 30);
     connect(printButton, &QPushButton::clicked, this, &ListingDialog::print);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(settingsButton);

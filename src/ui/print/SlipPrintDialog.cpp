@@ -12,6 +12,7 @@
 #include "ui/print/PrintProgressDialog.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
 
@@ -28,24 +29,6 @@
 #include <utility>
 
 namespace quintora {
-
-namespace {
-
-QLabel* namedLabel(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    return label;
-}
-
-QPushButton* button(const char* name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    b->setMinimumHeight(30);
-    return b;
-}
-
-} // namespace
 
 SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, Language& language,
                                  Prompt& prompt, QWidget* parent)
@@ -89,9 +72,9 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
     range->setColumnStretch(2, 1);
 
     output_ = new OutputChoice(body_);
-    auto* calibration = button("cmdTaratura", "&Taratura", body_);
+    auto* calibration = namedButton("cmdTaratura", "&Taratura", body_, 30);
     connect(calibration, &QPushButton::clicked, this, &SlipPrintDialog::openCalibration);
-    print_ = button("cmdStampa", "&Stampa", body_);
+    print_ = namedButton("cmdStampa", "&Stampa", body_, 30);
     connect(print_, &QPushButton::clicked, this, &SlipPrintDialog::print);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calibration);

@@ -6,6 +6,7 @@
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 #include "update/ServerPaths.h"
 
@@ -32,19 +33,6 @@ namespace {
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QLabel* caption(const char* name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromUtf8(name));
-    return label;
-}
-
-QPushButton* button(const char* name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
 }
 
 } // namespace
@@ -92,11 +80,11 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     printers_->setObjectName(QStringLiteral("cmbStampante"));
     printers_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    auto* update = button("cmdLangUpdate", "Aggiorna Lingue", this);
+    auto* update = namedButton("cmdLangUpdate", "Aggiorna Lingue", this);
     update->setToolTip(QStringLiteral("Scarica i file delle lingue dal server"));
     langUpdate_ = update;
     connect(update, &QPushButton::clicked, this, &SettingsDialog::updateLanguages);
-    auto* info = button("cmdInfoLanguage", "?", this);
+    auto* info = namedButton("cmdInfoLanguage", "?", this);
     info->setToolTip(QStringLiteral("Informazioni sui file delle lingue"));
     info->setMaximumWidth(info->fontMetrics().horizontalAdvance(QStringLiteral("?")) + 24);
     connect(info, &QPushButton::clicked, this, &SettingsDialog::showLanguageInfo);
@@ -107,19 +95,19 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     languageRow->addWidget(info);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(caption("lblIntestazione", "Intestazione Schedine", this), 0, 0);
+    grid->addWidget(namedLabel("lblIntestazione", "Intestazione Schedine", this), 0, 0);
     grid->addWidget(header_, 0, 1);
-    grid->addWidget(caption("lblCostoCol", "Costo Colonna (€)", this), 1, 0);
+    grid->addWidget(namedLabel("lblCostoCol", "Costo Colonna (€)", this), 1, 0);
     grid->addWidget(price_, 1, 1, Qt::AlignLeft);
-    grid->addWidget(caption("lblStampante", "Stampante Tabulato", this), 2, 0);
+    grid->addWidget(namedLabel("lblStampante", "Stampante Tabulato", this), 2, 0);
     grid->addWidget(printers_, 2, 1);
-    grid->addWidget(caption("lblLingua", "Lingua", this), 3, 0);
+    grid->addWidget(namedLabel("lblLingua", "Lingua", this), 3, 0);
     grid->addLayout(languageRow, 3, 1);
-    grid->addWidget(caption("lblServer", "Server", this), 4, 0);
+    grid->addWidget(namedLabel("lblServer", "Server", this), 4, 0);
     grid->addWidget(server_, 4, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* saveButton = button("cmdSalva", "Salva", this);
+    auto* saveButton = namedButton("cmdSalva", "Salva", this);
     saveButton->setDefault(true);
     connect(saveButton, &QPushButton::clicked, this, &SettingsDialog::save);
     auto* buttons = new QHBoxLayout;
