@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <iostream>
 #include <QCoreApplication>
+#include <utility>
 
 namespace quintora::cli {
 
@@ -143,8 +144,12 @@ int runVersionCheck(const Args& args) {
     return ExitFailure;
 }
 
-int runUpdateLanguages(const Args& args) {
-    const auto& self = commandNamed("update-languages");
+namespace {
+
+// update-languages and update-matrices: a server list's files into an existing folder.
+template <typename Update>
+int runFolderUpdate(const Args& args, const char* command, Update update) {
+    const auto& self = commandNamed(command);
     const auto parsed = parseArgs(args, {"--server", "--dir"});
     if (!parsed) {
         return usageError(self, parsed.error().message);
@@ -161,28 +166,21 @@ int runUpdateLanguages(const Args& args) {
         return fail("cannot make a temporary folder");
     }
     return printReport(
-        updateLanguageFiles(makeDownload(), serverOf(p), session.tempFolder(), p.option("--dir")));
+        update(makeDownload(), serverOf(p), session.tempFolder(), p.option("--dir")));
+}
+
+} // namespace
+
+int runUpdateLanguages(const Args& args) {
+    return runFolderUpdate(args, "update-languages", [](auto&&... a) {
+        return updateLanguageFiles(std::forward<decltype(a)>(a)...);
+    });
 }
 
 int runUpdateMatrices(const Args& args) {
-    const auto& self = commandNamed("update-matrices");
-    const auto parsed = parseArgs(args, {"--server", "--dir"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (!p.files.empty() || !p.has("--dir")) {
-        return usageError(self, "--dir DIR is needed");
-    }
-    if (!isFolder(p.option("--dir"))) {
-        return fail(p.option("--dir") + ": not a folder");
-    }
-    NetSession session;
-    if (session.tempFolder().empty()) {
-        return fail("cannot make a temporary folder");
-    }
-    return printReport(
-        updateMatrixFiles(makeDownload(), serverOf(p), session.tempFolder(), p.option("--dir")));
+    return runFolderUpdate(args, "update-matrices", [](auto&&... a) {
+        return updateMatrixFiles(std::forward<decltype(a)>(a)...);
+    });
 }
 
 } // namespace quintora::cli
