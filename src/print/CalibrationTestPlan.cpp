@@ -7,8 +7,8 @@ namespace quintora {
 
 PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std::string& header,
                              const PrintWords& words) {
-    const FontSpec small{FontFace::Arial, 8, false};
-    const FontSpec large{FontFace::Arial, 22, false};
+    const TextFont small{FontFace::Arial, 8, false};
+    const TextFont large{FontFace::Arial, 22, false};
     PlanPage page;
     page.items.emplace_back(TextItem{layout.headerX, layout.headerY, header, small, false});
     if (type == SlipType::OneColumn) {

@@ -71,7 +71,7 @@ public:
     }
 
 private:
-    FontSpec font() const { return FontSpec{FontFace::CourierNew, 10, bold_}; }
+    TextFont font() const { return TextFont{FontFace::CourierNew, 10, bold_}; }
 
     PagePlan& plan_;
     double y_ = ListingTop;

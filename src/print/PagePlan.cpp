@@ -35,11 +35,11 @@ std::vector<LogoItem> PlanPage::logos() const {
     return itemsOf<LogoItem>(items);
 }
 
-double ascentMm(const FontSpec& font) {
+double ascentMm(const TextFont& font) {
     return pointsToMm(font.points) * (font.face == FontFace::Arial ? SansAscent : MonoAscent);
 }
 
-double lineHeightMm(const FontSpec& font) {
+double lineHeightMm(const TextFont& font) {
     const double em =
         font.face == FontFace::Arial ? SansAscent + SansDescent : MonoAscent + MonoDescent;
     return pointsToMm(font.points) * em;

@@ -16,11 +16,11 @@ enum class FontFace {
     CourierNew, // the listing; a metric-compatible monospaced face stands in for it
 };
 
-struct FontSpec {
+struct TextFont {
     FontFace face = FontFace::Arial;
     double points = 8;
     bool bold = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const TextFont&) const = default;
 };
 
 // One line of text; (x, y) is the top-left corner of its line, as a printer's current
@@ -30,7 +30,7 @@ struct TextItem {
     double x = 0;
     double y = 0;
     std::string text; // UTF-8
-    FontSpec font;
+    TextFont font;
     bool afterPrevious = false;
 };
 
@@ -81,8 +81,8 @@ constexpr double pointsToMm(double points) {
 
 // The faces' own vertical metrics (those of the metric-compatible faces), so the plans and
 // the renderer agree on where a line's baseline lies and how far a line end moves down.
-double ascentMm(const FontSpec& font);
-double lineHeightMm(const FontSpec& font);
+double ascentMm(const TextFont& font);
+double lineHeightMm(const TextFont& font);
 // The advance of one character of the monospaced face.
 double monospaceAdvanceMm(double points);
 

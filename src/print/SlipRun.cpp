@@ -29,8 +29,8 @@ bool fieldEmpty(std::string_view text) {
     return std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-FontSpec arial(double points) {
-    return FontSpec{FontFace::Arial, points, false};
+TextFont arial(double points) {
+    return TextFont{FontFace::Arial, points, false};
 }
 
 void addText(PlanPage& page, double x, double y, std::string text, double points) {

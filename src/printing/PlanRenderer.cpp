@@ -42,7 +42,7 @@ void paintLogo(QPainter& painter, const LogoItem& logo, Scale s) {
                              box.top() + box.height() * 0.72);
         painter.drawEllipse(centre, ball / 2, ball / 2);
     }
-    QFont name = planFont(FontSpec{FontFace::Arial, 16, true});
+    QFont name = planFont(TextFont{FontFace::Arial, 16, true});
     painter.setFont(name);
     painter.setPen(Qt::white);
     painter.drawText(
@@ -53,17 +53,17 @@ void paintLogo(QPainter& painter, const LogoItem& logo, Scale s) {
 
 } // namespace
 
-QFont planFont(const FontSpec& spec) {
+QFont planFont(const TextFont& text) {
     QFont font;
-    if (spec.face == FontFace::Arial) {
+    if (text.face == FontFace::Arial) {
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
         font.setStyleHint(QFont::SansSerif);
     } else {
         font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")});
         font.setStyleHint(QFont::Monospace);
     }
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(text.points);
+    font.setBold(text.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;

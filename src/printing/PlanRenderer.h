@@ -12,7 +12,7 @@ namespace quintora {
 
 // The face that stands in for a plan's font: the metric-compatible Liberation faces for
 // "Arial" and "Courier New", so positions and widths match the layouts.
-QFont planFont(const FontSpec& spec);
+QFont planFont(const TextFont& text);
 
 // Paints one page of a plan with a painter that is active on a paged device (a printer, a
 // PDF writer, the preview's printer). Millimetres are taken from the page's top-left corner,

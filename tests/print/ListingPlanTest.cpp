@@ -104,7 +104,7 @@ TEST(ListingPlan, ABlockShowsNineteenColumnsSideBySideStepsOf250Twips) {
     const TextItem* second = textStarting(page, "02 | 03 | ");
     ASSERT_NE(second, nullptr);
     EXPECT_NEAR(mmToTwips(second->y - first->y), 250, 1e-6);
-    EXPECT_EQ(first->font, (FontSpec{FontFace::CourierNew, 10, false}));
+    EXPECT_EQ(first->font, (TextFont{FontFace::CourierNew, 10, false}));
 }
 
 TEST(ListingPlan, HeaderSummaryAndLogo) {

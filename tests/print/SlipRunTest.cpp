@@ -163,7 +163,7 @@ TEST(SlipRun, AOneColumnSlipCarriesItsColumnTheEuroNumbersAndTheCreditLine) {
     EXPECT_EQ(texts[0].text, "RICEVITORIA");
     EXPECT_EQ(texts[0].x, 3.0);
     EXPECT_NEAR(texts[0].y, 201.7, 1e-5);
-    EXPECT_EQ(texts[0].font, (FontSpec{FontFace::Arial, 8, false}));
+    EXPECT_EQ(texts[0].font, (TextFont{FontFace::Arial, 8, false}));
     EXPECT_EQ(texts[1].x, 3.0); // the credit line under the header
     EXPECT_GT(texts[1].y, texts[0].y);
     EXPECT_EQ(texts[2].text, "dodici.qsy");
