@@ -102,6 +102,26 @@ std::string LanguageFile::value(std::string_view section, std::string_view key) 
     return keyIt == sectionIt->second.end() ? std::string{} : keyIt->second;
 }
 
+std::vector<std::string> LanguageFile::keys(std::string_view section) const {
+    std::vector<std::string> names;
+    if (!lines_.empty()) {
+        for (std::uint32_t i = 0; i < lines_.size(); ++i) {
+            if (const ini::Line parsed = ini::classify(line(i));
+                parsed.kind == ini::LineKind::Entry) {
+                names.push_back(utf8FromWindows1252(parsed.name));
+            }
+        }
+    } else if (const auto it = sections_.find(ini::foldCase(windows1252FromUtf8(section)));
+               it != sections_.end()) {
+        for (const auto& [key, text] : it->second) {
+            names.push_back(utf8FromWindows1252(key));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
 std::string readIniValue(const std::string& file, const std::string& section,
                          const std::string& key) {
     return LanguageFile::load(file).value(section, key);

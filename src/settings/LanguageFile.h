@@ -26,6 +26,9 @@ public:
 
     // UTF-8 value, or empty when the key, the section or the file is missing.
     std::string value(std::string_view section, std::string_view key) const;
+    // The keys of a section, sorted (UTF-8; upper-cased in small files, as written in large
+    // ones). A large file is read without its sections, so it answers every key it has.
+    std::vector<std::string> keys(std::string_view section) const;
     bool empty() const { return sections_.empty() && lines_.empty(); }
 
 private:

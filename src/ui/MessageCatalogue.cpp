@@ -5,7 +5,6 @@
 #include "ui/LanguageText.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -15,17 +14,13 @@ namespace {
 
 constexpr const char* OwnLanguage = "italiano";
 
-// The ids of the [Strings] section. Message ids are four digits, and a language file answers
-// a key in either of its reading modes, so each possible id is asked for.
+// The message ids of the [Strings] section: its four-digit keys.
 std::vector<std::string> messageIds(const LanguageFile& file) {
-    std::vector<std::string> ids;
-    for (int n = 0; n <= 9999; ++n) {
-        char id[5];
-        std::snprintf(id, sizeof id, "%04d", n);
-        if (!file.value("Strings", id).empty()) {
-            ids.emplace_back(id);
-        }
-    }
+    std::vector<std::string> ids = file.keys("Strings");
+    std::erase_if(ids, [](const std::string& key) {
+        return key.size() != 4 ||
+               !std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+    });
     return ids;
 }
 
@@ -50,7 +45,7 @@ void MessageCatalogue::loadFor(const std::string& name) const {
     for (const std::string& id : messageIds(own)) {
         const QString source = messageText(own.value("Strings", id), "");
         const QString target = messageText(current.value("Strings", id), "");
-        if (target.isEmpty()) {
+        if (source.isEmpty() || target.isEmpty()) {
             continue;
         }
         if (!source.contains(placeholder())) {

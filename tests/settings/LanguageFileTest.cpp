@@ -3,6 +3,7 @@
 #include "ScratchFolder.h"
 #include "settings/Language.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -79,6 +80,20 @@ TEST(LanguageFile, LargeFileIsScannedLineByLine) {
                   {"frmA", "empty.Caption", ""},
                   {"frmA", "missing.Caption", ""},
                   {"frmA", "", ""}});
+}
+
+TEST(LanguageFile, KeysOfASection) {
+    const LanguageFile small = LanguageFile::fromBytes(smallFile);
+    EXPECT_EQ(small.keys("STRINGS"), std::vector<std::string>{"0001"});
+    EXPECT_EQ(small.keys("frmSpoglio"),
+              (std::vector<std::string>{"CMDOK.CAPTION", "FRMSPOGLIO.CAPTION",
+                                        "LBLCATEGORIA(3).CAPTION", "LONG.TAG"}));
+    EXPECT_TRUE(small.keys("none").empty());
+    // A large file knows no sections: every key of every line, once.
+    const auto large = LanguageFile::fromBytes(largeFile()).keys("frmA");
+    EXPECT_TRUE(std::binary_search(large.begin(), large.end(), "shared.Caption"));
+    EXPECT_TRUE(std::binary_search(large.begin(), large.end(), "onlyB.Caption"));
+    EXPECT_EQ(std::adjacent_find(large.begin(), large.end()), large.end());
 }
 
 TEST(LanguageFile, MissingOrUnreadableFileAnswersEmpty) {
