@@ -4,9 +4,9 @@
 #include "ui/LanguageText.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
+#include "ui/widgets/PageLink.h"
 #include "ui/WindowLoad.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -34,15 +34,7 @@ AboutDialog::AboutDialog(const QUrl& programPage, Language& language, QWidget* p
     auto* version = new QLabel(languageText(language, "0110", "Version ") + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* link = new QLabel(this);
-    link->setObjectName(QStringLiteral("lblURL"));
-    link->setText(
-        QStringLiteral("<a href=\"%1\">%1</a>").arg(programPage.toString().toHtmlEscaped()));
-    link->setToolTip(QStringLiteral("Click per aprire la pagina"));
-    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    link->setOpenExternalLinks(false);
-    connect(link, &QLabel::linkActivated, this,
-            [programPage](const QString&) { QDesktopServices::openUrl(programPage); });
+    auto* link = pageLink("lblURL", programPage, this);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

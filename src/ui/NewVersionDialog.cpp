@@ -1,9 +1,9 @@
 #include "ui/NewVersionDialog.h"
 
 #include "ui/widgets/NamedWidgets.h"
+#include "ui/widgets/PageLink.h"
 #include "ui/WindowLoad.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,14 +26,7 @@ NewVersionDialog::NewVersionDialog(const QUrl& programPage, Language& language, 
     local_->setFont(bold);
     remote_->setFont(bold);
 
-    auto* link = namedLabel("lbURL", "", this);
-    link->setText(
-        QStringLiteral("<a href=\"%1\">%1</a>").arg(programPage.toString().toHtmlEscaped()));
-    link->setToolTip(QStringLiteral("Click per aprire la pagina"));
-    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    link->setOpenExternalLinks(false);
-    connect(link, &QLabel::linkActivated, this,
-            [programPage](const QString&) { QDesktopServices::openUrl(programPage); });
+    auto* link = pageLink("lbURL", programPage, this);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
