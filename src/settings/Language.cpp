@@ -54,7 +54,18 @@ std::string Language::getLangString(std::string_view id) {
     if (!plainName(name_)) {
         return {};
     }
-    return readIniValue(filePath(), "Strings", std::string(id));
+    return currentFile().value("Strings", id);
+}
+
+const LanguageFile& Language::currentFile() {
+    const std::string path = filePath();
+    std::error_code ec;
+    const auto modified = std::filesystem::last_write_time(path, ec);
+    const std::uintmax_t size = ec ? 0 : std::filesystem::file_size(path, ec);
+    if (!read_ || read_->path != path || read_->modified != modified || read_->size != size) {
+        read_ = ReadFile{path, modified, size, LanguageFile::load(path)};
+    }
+    return read_->file;
 }
 
 } // namespace quintora

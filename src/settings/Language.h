@@ -2,6 +2,9 @@
 
 #include "settings/LanguageFile.h"
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,8 +37,20 @@ public:
     const std::string& resolvedName();
 
 private:
+    // The current file, read again only when it changed on disk (a language update may
+    // replace it while the program runs).
+    const LanguageFile& currentFile();
+
+    struct ReadFile {
+        std::string path;
+        std::filesystem::file_time_type modified;
+        std::uintmax_t size = 0;
+        LanguageFile file;
+    };
+
     std::string dataFolder_;
     std::string name_;
+    std::optional<ReadFile> read_;
 };
 
 } // namespace quintora

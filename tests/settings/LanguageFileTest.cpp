@@ -140,6 +140,9 @@ TEST(Language, GetLangStringTakesTheNameFromTheSettingsFile) {
     EXPECT_EQ(language.getLangString("0021"), "Bye");
     EXPECT_EQ(language.getLangString("0099"), "");
     EXPECT_EQ(language.load().value("strings", "0001"), "Hello");
+    // A file replaced while the program runs (a language update) is read again.
+    folder.write("english.lng", "[Strings]\r\n0001=\"Hello again\"\r\n");
+    EXPECT_EQ(language.getLangString("0001"), "Hello again");
 
     Language unnamed(folder.file("elsewhere"));
     EXPECT_EQ(unnamed.getLangString("0001"), "");
