@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "core/Format.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DevelopmentSession.h"
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"

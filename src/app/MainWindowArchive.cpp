@@ -2,7 +2,7 @@
 // main window; each is shown again, not opened twice.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
 #include "ui/check/ArchiveCheckDialog.h"
@@ -59,7 +59,7 @@ void MainWindow::loadArchiveWindows() {
     connect(archiveWindow_, &ArchiveWindow::updateFinished, this, [this] {
         statisticsWindow_->refreshStat();
         if (archiveCheckDialog_) {
-            archiveCheckDialog_->populateCmbEstrazioni();
+            archiveCheckDialog_->fillDrawDateLists();
         }
     });
     connect(archiveWindow_, &ArchiveWindow::drawChosen, this, [this] {
@@ -91,7 +91,7 @@ void MainWindow::checkArchive() {
             new ArchiveCheckDialog(document(), context_.archive, context_.language, this);
         archiveCheckDialog_->setAttribute(Qt::WA_DeleteOnClose);
         bringToFront(archiveCheckDialog_);
-        archiveCheckDialog_->populateCmbEstrazioni();
+        archiveCheckDialog_->fillDrawDateLists();
         return;
     }
     bringToFront(archiveCheckDialog_);

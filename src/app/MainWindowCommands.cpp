@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "settings/IniFile.h"
 #include "ui/AboutDialog.h"

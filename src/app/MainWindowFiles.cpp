@@ -1,7 +1,7 @@
 // frmMAIN's File menu: system files, the columns as text, and the settings.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "files/ColumnText.h"
 #include "files/FileIo.h"
 #include "ui/DisplayFormat.h"

@@ -2,7 +2,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Shuffle.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
 #include "ui/conditions/ExcludedColumnsDialog.h"

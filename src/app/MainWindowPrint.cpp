@@ -1,8 +1,8 @@
 // frmMAIN's print commands: the slips (frmStampa) and the listing (frmTabulato).
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemDocument.h"
-#include "printing/Printers.h"
+#include "document/SystemDocument.h"
+#include "render/Printers.h"
 #include "ui/print/ListingDialog.h"
 #include "ui/print/SlipPrintDialog.h"
 

@@ -3,7 +3,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Format.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DisplayFormat.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ElidedLabel.h"

@@ -7,7 +7,7 @@
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
 #include "archive/ShippedHistory.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "ui/SplashWindow.h"

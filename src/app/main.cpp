@@ -3,7 +3,7 @@
 #include "app/DataFolder.h"
 #include "app/ServerVersionCheck.h"
 #include "app/StartUp.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "net/DownloadFile.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"

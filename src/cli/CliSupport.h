@@ -2,7 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "core/Result.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 
 #include <initializer_list>
 #include <map>

@@ -4,7 +4,7 @@
 #include "core/Result.h"
 #include "print/PagePlan.h"
 #include "print/SlipType.h"
-#include "printing/PrintJob.h"
+#include "render/PrintJob.h"
 
 #include <array>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "core/Development.h"
 #include "core/ElapsedTime.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DevelopmentRunner.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompt.h"

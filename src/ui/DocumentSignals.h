@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 
 #include <QObject>
 

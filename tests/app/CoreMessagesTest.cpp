@@ -6,7 +6,7 @@
 #include "core/Conditions.h"
 #include "core/Development.h"
 #include "core/ExcludedColumns.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "files/ColumnText.h"
 #include "files/FileIo.h"
 #include "files/SystemFile.h"

@@ -3,7 +3,7 @@
 // Return on a box over the settings dialog answers only the box.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "support/LanguagePieces.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"

@@ -6,7 +6,7 @@
 #include "app/ShippedLanguages.h"
 #include "app/StartUp.h"
 #include "app/VersionCheck.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "settings/LanguageFile.h"
 #include "support/LanguagePieces.h"

@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "ArchiveScreenshots.h"
 #include "core/Development.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"

@@ -7,7 +7,7 @@
 #include "app/ShippedMatrices.h"
 #include "app/SingleInstance.h"
 #include "app/VersionCheck.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"

@@ -1,7 +1,7 @@
 // The version check at start-up against a scripted server, and frmNewVersion.
 #include "app/AppContext.h"
 #include "app/ServerVersionCheck.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "support/FakeServer.h"
 #include "support/ScriptedPrompt.h"
 #include "support/WidgetLookup.h"

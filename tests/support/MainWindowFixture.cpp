@@ -1,6 +1,6 @@
 #include "support/MainWindowFixture.h"
 
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 

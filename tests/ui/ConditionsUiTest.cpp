@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "settings/Language.h"
 #include "support/MainWindowFixture.h"

@@ -4,7 +4,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Development.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"

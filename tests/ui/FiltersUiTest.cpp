@@ -1,6 +1,6 @@
 #include "core/Development.h"
 #include "core/FilterPanels.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "settings/Language.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"

@@ -3,7 +3,7 @@
 // "Nuova matrice…" making and saving a wheel.
 #include "ui/matrix/MatrixDialog.h"
 
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "matrix/MatrixFile.h"
 #include "settings/Language.h"
 #include "support/FakeServer.h"

@@ -1,7 +1,7 @@
 // The printing windows with a scripted prompt and PDF output: the slip range messages, a stop
 // during a slip run, the listing's "no choice" message, and the calibration dialog's start,
 // messages and save.
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"

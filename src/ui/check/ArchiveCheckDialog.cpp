@@ -1,7 +1,7 @@
 #include "ui/check/ArchiveCheckDialog.h"
 
 #include "check/GridFilter.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/WindowLoad.h"
@@ -133,7 +133,7 @@ void ArchiveCheckDialog::followDocument(Changes what) {
     }
 }
 
-bool ArchiveCheckDialog::populateCmbEstrazioni() {
+bool ArchiveCheckDialog::fillDrawDateLists() {
     QStringList dates;
     for (const auto& date : archiveCheckDates(archive_)) {
         dates << fromStd(date);

@@ -29,7 +29,7 @@ public:
     ~ArchiveCheckDialog() override;
 
     // Fills "from" and "to" with the date of every draw, the oldest and the latest chosen.
-    bool populateCmbEstrazioni();
+    bool fillDrawDateLists();
     // cmdSpoglioEstrazioni: the filter off, then one row per draw of the chosen range.
     void runCheck();
     // chkFiltri: a drop-down over every header cell, or none and every row shown.

@@ -1,7 +1,7 @@
 #include "ui/check/CheckDialog.h"
 
 #include "check/DrawCheck.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"

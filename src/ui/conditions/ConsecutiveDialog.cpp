@@ -2,7 +2,7 @@
 
 #include "core/Conditions.h"
 #include "core/Format.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"

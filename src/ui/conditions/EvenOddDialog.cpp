@@ -1,7 +1,7 @@
 #include "ui/conditions/EvenOddDialog.h"
 
 #include "core/Conditions.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/WindowLoad.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/ExcludedColumns.h"
 #include "core/Format.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"

@@ -1,7 +1,7 @@
 #include "ui/conditions/FixedDialog.h"
 
 #include "core/Conditions.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"

@@ -1,7 +1,7 @@
 #include "ui/conditions/ReducedDialog.h"
 
 #include "core/Conditions.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 
 namespace quintora {
 

@@ -1,7 +1,7 @@
 #include "ui/conditions/ReductionDialog.h"
 
 #include "core/Conditions.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "settings/Language.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/OnOffSwitch.h"

@@ -1,7 +1,7 @@
 #include "ui/conditions/SumDialog.h"
 
-#include "core/SystemDocument.h"
 #include "core/SystemState.h"
+#include "document/SystemDocument.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/Conditions.h"
 #include "core/FilterPanels.h"
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "ui/DisplayFormat.h"
 #include "ui/filters/FilterImportDialog.h"
 #include "ui/LanguageText.h"

@@ -1,6 +1,6 @@
 #include "ui/matrix/MatrixDialog.h"
 
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "matrix/MatrixAdaptation.h"
 #include "matrix/MatrixFile.h"
 #include "ui/DisplayFormat.h"

@@ -1,6 +1,6 @@
 #include "ui/print/ListingDialog.h"
 
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "print/PrintWords.h"
 #include "settings/Settings.h"
 #include "ui/LanguageText.h"

@@ -2,8 +2,8 @@
 
 #include "core/SystemState.h"
 #include "print/CalibrationTestPlan.h"
-#include "printing/PlanRenderer.h"
-#include "printing/PrintLocale.h"
+#include "render/PlanRenderer.h"
+#include "render/PrintLocale.h"
 
 #include <algorithm>
 #include <QFontMetricsF>

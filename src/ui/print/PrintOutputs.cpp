@@ -1,8 +1,8 @@
 #include "ui/print/PrintOutputs.h"
 
-#include "printing/PlanRenderer.h"
-#include "printing/Printers.h"
-#include "printing/PrintJob.h"
+#include "render/PlanRenderer.h"
+#include "render/Printers.h"
+#include "render/PrintJob.h"
 #include "ui/LanguageText.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/PrintJob.h"
+#include "render/PrintJob.h"
 #include "ui/print/PrintPages.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "ui/print/SlipPrintDialog.h"
 
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "print/PrintWords.h"
 #include "ui/DisplayFormat.h"

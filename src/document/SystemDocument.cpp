@@ -1,4 +1,4 @@
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 
 #include "core/Conditions.h"
 #include "core/Shuffle.h"

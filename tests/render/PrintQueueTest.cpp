@@ -5,9 +5,9 @@
 #include "print/ListingPlan.h"
 #include "print/SlipGeometry.h"
 #include "print/SlipRun.h"
-#include "printing/PdfProbe.h"
-#include "printing/Printers.h"
-#include "printing/PrintJob.h"
+#include "render/PdfProbe.h"
+#include "render/Printers.h"
+#include "render/PrintJob.h"
 #include "support/SystemBuilders.h"
 
 #include <algorithm>

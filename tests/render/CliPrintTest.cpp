@@ -1,7 +1,7 @@
 #include "cli/CliRunner.h"
 #include "files/SystemFile.h"
 #include "print/CalibrationFile.h"
-#include "printing/PdfProbe.h"
+#include "render/PdfProbe.h"
 #include "settings/ScratchFolder.h"
 #include "support/SystemBuilders.h"
 

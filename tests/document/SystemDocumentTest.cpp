@@ -1,4 +1,4 @@
-#include "core/SystemDocument.h"
+#include "document/SystemDocument.h"
 
 #include "files/SystemFile.h"
 

@@ -1,4 +1,4 @@
-#include "printing/PlanRenderer.h"
+#include "render/PlanRenderer.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

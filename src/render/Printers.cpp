@@ -1,4 +1,4 @@
-#include "printing/Printers.h"
+#include "render/Printers.h"
 
 #include "print/SlipLayout.h"
 

@@ -1,4 +1,4 @@
-#include "printing/PrintLocale.h"
+#include "render/PrintLocale.h"
 
 namespace quintora {
 

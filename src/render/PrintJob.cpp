@@ -1,8 +1,8 @@
-#include "printing/PrintJob.h"
+#include "render/PrintJob.h"
 
 #include "files/FileIo.h"
-#include "printing/PlanRenderer.h"
-#include "printing/Printers.h"
+#include "render/PlanRenderer.h"
+#include "render/Printers.h"
 
 #include <QBuffer>
 #include <QPageLayout>

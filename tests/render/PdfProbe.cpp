@@ -1,4 +1,4 @@
-#include "printing/PdfProbe.h"
+#include "render/PdfProbe.h"
 
 #include <cstdio>
 #include <cstdlib>
