@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,6 +29,38 @@ Status writeFileAtomically(const std::string& path, const std::string& text);
 // The same through `device` (tests pass one that fails).
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                            SaveDevice& device);
+
+// A file written in pieces (a print that goes on page by page) and saved as
+// writeFileAtomically saves: the pieces go to a temporary file in the target's folder, and
+// commit() flushes it and renames it over the target. A writer destroyed before its commit,
+// or one whose write failed, removes its temporary and leaves the target as it was.
+class AtomicFileWriter {
+public:
+    static Result<std::unique_ptr<AtomicFileWriter>> open(const std::string& path);
+    // The same through `device` (tests pass one that fails).
+    static Result<std::unique_ptr<AtomicFileWriter>> open(const std::string& path,
+                                                          SaveDevice& device);
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    ~AtomicFileWriter();
+
+    Status write(std::span<const std::uint8_t> bytes);
+    Status commit();
+
+private:
+    AtomicFileWriter(std::unique_ptr<SaveDevice> ownDevice, SaveDevice& device);
+    static Result<std::unique_ptr<AtomicFileWriter>>
+    openWith(const std::string& path, std::unique_ptr<SaveDevice> ownDevice, SaveDevice& device);
+    void discard();
+
+    std::unique_ptr<SaveDevice> ownDevice_; // the system's calls, unless a test gave its own
+    SaveDevice& device_;
+    std::string path_;
+    std::string name_;      // the target's name in its folder
+    std::string temporary_; // the temporary's name until it replaced the target
+    int folder_ = -1;
+    int fd_ = -1;
+};
 
 // Whether a save to `path` can start, with the saver's own messages: the checks of
 // writeFileAtomically on the name, the target and its folder, before any work is done.
