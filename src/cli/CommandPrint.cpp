@@ -96,10 +96,10 @@ int runPrintSlips(const Args& args) {
         slipContentOf(document.state(), document.shownFileName(), settings.header);
     PrintSession session;
     // One slip at a time: a run of thousands of slips holds one page.
-    const PagePlan settings = slipRunPlan(type.value(), layout.value(), content, SlipRange{1, 0});
+    const PagePlan run = slipRunPlan(type.value(), layout.value(), content, SlipRange{1, 0});
     const int first = range.value().first;
     return printOrReport(
-        settings, range.value().count(),
+        run, range.value().count(),
         [&](int i) { return slipPage(type.value(), layout.value(), content, first + i); },
         target.value(), 1);
 }
