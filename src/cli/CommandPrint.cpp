@@ -74,7 +74,8 @@ int runPrintSlips(const Args& args) {
             return usageError(self, std::string(field) + ": a slip number of up to six digits");
         }
     }
-    const auto layout = layoutOrReport(calibrationFileOf(p, type.value()), type.value(), false);
+    // Measures stored as 0 print where the calibration dialog shows them.
+    const auto layout = layoutOrReport(calibrationFileOf(p, type.value()), type.value(), true);
     if (!layout) {
         return fail(layout.error().message);
     }

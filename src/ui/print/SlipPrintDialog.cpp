@@ -197,9 +197,10 @@ void SlipPrintDialog::print() {
         prompt_.message(this, title, text, Prompt::Icon::Exclamation);
         return;
     }
-    // The printing path uses the stored measures as they are.
+    // Measures never calibrated (stored as 0, or no file at all) print where the calibration
+    // dialog shows them, not in the page's corner.
     const auto layout =
-        loadSlipLayout(calibrationPath().toStdString(), type_, /*applyDefaults=*/false);
+        loadSlipLayout(calibrationPath().toStdString(), type_, /*applyDefaults=*/true);
     if (!layout) {
         prompt_.message(this, QString::fromStdString(layout.error().title),
                         QString::fromStdString(layout.error().message), Prompt::Icon::Critical);
