@@ -225,6 +225,7 @@ Result<ListingPages> ListingPages::make(std::shared_ptr<const SystemState> state
 PagePlan ListingPages::settings() const {
     PagePlan plan;
     plan.title = "Quintora - Tabulato";
+    plan.fitsPrintableArea = true;
     return plan;
 }
 

@@ -1,5 +1,6 @@
 #include "render/PlanRenderer.h"
 
+#include <algorithm>
 #include <deque>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -180,6 +181,31 @@ void paintPlanPage(QPainter& painter, const PlanPage& page) {
     }
 }
 
+QTransform planTransform(const QPagedPaintDevice& device, const PagePlan& plan) {
+    if (!plan.fitsPrintableArea || plan.pageWidth <= 0 || plan.pageHeight <= 0) {
+        return {};
+    }
+    const QMarginsF least = device.pageLayout().minimumMargins();
+    const double unit = device.pageLayout().units() == QPageLayout::Millimeter
+                            ? 1.0
+                            : 25.4 / 72.0; // the other units devices report are points
+    const double left = std::max(PrintableMarginMm, least.left() * unit);
+    const double right = std::max(PrintableMarginMm, least.right() * unit);
+    const double top = std::max(PrintableMarginMm, least.top() * unit);
+    const double bottom = std::max(PrintableMarginMm, least.bottom() * unit);
+    const double shrink = std::min({1.0, (plan.pageWidth - left - right) / plan.pageWidth,
+                                    (plan.pageHeight - top - bottom) / plan.pageHeight});
+    // Centred between the margins.
+    const double x = left + (plan.pageWidth - left - right - plan.pageWidth * shrink) / 2;
+    const double y = top + (plan.pageHeight - top - bottom - plan.pageHeight * shrink) / 2;
+    const double perMmX = device.logicalDpiX() / 25.4;
+    const double perMmY = device.logicalDpiY() / 25.4;
+    QTransform fit;
+    fit.translate(x * perMmX, y * perMmY);
+    fit.scale(shrink, shrink);
+    return fit;
+}
+
 Status paintPlan(QPagedPaintDevice& device, const PagePlan& plan) {
     QPainter painter;
     if (!painter.begin(&device)) {
@@ -190,6 +216,7 @@ Status paintPlan(QPagedPaintDevice& device, const PagePlan& plan) {
             painter.end();
             return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
         }
+        painter.setTransform(planTransform(device, plan));
         paintPlanPage(painter, plan.pages[i]);
     }
     painter.end();

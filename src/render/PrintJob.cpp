@@ -162,15 +162,21 @@ Result<std::unique_ptr<PrintJob>> PrintJob::start(const PrintTarget& target,
         if (!file) {
             return file.error();
         }
-        return std::unique_ptr<PrintJob>(
-            std::make_unique<PdfJob>(std::move(file.value()), settings));
+        return withSettings(std::make_unique<PdfJob>(std::move(file.value()), settings), settings);
     }
     const QString name = target.printerName.isEmpty() ? defaultPrinter() : target.printerName;
     if (!printerInstalled(name)) {
         return printerMissing();
     }
-    return std::unique_ptr<PrintJob>(
-        std::make_unique<PrinterJob>(QPrinterInfo::printerInfo(name), settings));
+    return withSettings(std::make_unique<PrinterJob>(QPrinterInfo::printerInfo(name), settings),
+                        settings);
+}
+
+std::unique_ptr<PrintJob> PrintJob::withSettings(std::unique_ptr<PrintJob> job,
+                                                 const PagePlan& settings) {
+    job->settings_ = settings;
+    job->settings_.pages.clear();
+    return job;
 }
 
 Status PrintJob::addPage(const PlanPage& page) {
@@ -185,6 +191,7 @@ Status PrintJob::addPage(const PlanPage& page) {
     if (pages_ > 0 && !device().newPage()) {
         return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
     }
+    painter_->setTransform(planTransform(device(), settings_));
     paintPlanPage(*painter_, page);
     ++pages_;
     return success();

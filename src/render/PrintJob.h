@@ -52,7 +52,11 @@ protected:
     void stopPainting();
 
 private:
+    static std::unique_ptr<PrintJob> withSettings(std::unique_ptr<PrintJob> job,
+                                                  const PagePlan& settings);
+
     std::unique_ptr<QPainter> painter_;
+    PagePlan settings_; // the plan's paper and fit; no pages
     int pages_ = 0;
     bool finished_ = false;
 };
