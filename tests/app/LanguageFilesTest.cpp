@@ -271,6 +271,8 @@ private slots:
     void everyKeyReachesItsControl();
     void italianIsTheProgramsOwnText();
     void englishTranslatesTheWindows();
+    void eachMenuEntryHasItsOwnKey_data();
+    void eachMenuEntryHasItsOwnKey();
     void everyShownTextComesFromTheFile_data();
     void everyShownTextComesFromTheFile();
     void missingFilesAreCopiedAndOthersKept();
@@ -351,6 +353,36 @@ void LanguageFilesTest::italianIsTheProgramsOwnText() {
     QCOMPARE(QString::fromStdString(language.getLangString("0005")),
              QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
                             "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."));
+}
+
+void LanguageFilesTest::eachMenuEntryHasItsOwnKey_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("italiano") << QStringLiteral("italiano");
+    QTest::newRow("english") << QStringLiteral("english");
+}
+
+// Alt and a letter must reach one entry of an open menu, not cycle between two of them.
+void LanguageFilesTest::eachMenuEntryHasItsOwnKey() {
+    QFETCH(QString, language);
+    const AllWindows windows(language);
+    auto* main = windows.window(QStringLiteral("frmMAIN"));
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    const auto menus = main->findChildren<QMenu*>();
+    QVERIFY(!menus.isEmpty());
+    for (const QMenu* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (const QAction* action : menu->actions()) {
+            const auto found = mnemonic.match(action->text());
+            if (action->isSeparator() || !found.hasMatch()) {
+                continue;
+            }
+            const QChar key = found.captured(1).at(0).toLower();
+            QVERIFY2(!taken.contains(key),
+                     qPrintable(menu->title() + QStringLiteral(": ") + taken.value(key) +
+                                QStringLiteral(" / ") + action->text()));
+            taken.insert(key, action->text());
+        }
+    }
 }
 
 void LanguageFilesTest::englishTranslatesTheWindows() {
