@@ -176,6 +176,7 @@ private:
     void showStatusBar();
     // Enables every command by the document's rules.
     void enableCommands();
+    void showWhatDevelopNeeds();
     void onDeveloped();
     // The printers the printing windows offer.
     QStringList printerNames() const;

@@ -5,6 +5,7 @@
 #include "core/Format.h"
 #include "document/SystemDocument.h"
 #include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ElidedLabel.h"
 
@@ -78,6 +79,23 @@ void MainWindow::showStatusBar() {
     statusPanels_[3]->setText(QString::fromStdString(doc.state().header.systemType));
 }
 
+void MainWindow::showWhatDevelopNeeds() {
+    // A new user sees the commands disabled: say what is missing where they look, on the
+    // disabled buttons and in the system type's panel, empty until a system is developed.
+    const auto& doc = document();
+    const bool needsNumbers = doc.canEditNumbers() && !doc.hasNumbersToDevelop();
+    const QString hint = needsNumbers ? languageText(context_.language, "2100",
+                                                     "Segnare almeno 5 numeri in gioco e 2 numeri "
+                                                     "Euro per elaborare il sistema")
+                                      : QString();
+    buttons_.develop->setToolTip(hint);
+    buttons_.adaptMatrix->setToolTip(hint);
+    menus_.conditions->setToolTip(hint);
+    if (doc.state().header.systemType.empty()) {
+        statusPanels_[3]->setText(hint);
+    }
+}
+
 void MainWindow::enableCommands() {
     const auto& doc = document();
     numbersFrame_->setEnabled(doc.canEditNumbers());
@@ -98,6 +116,7 @@ void MainWindow::enableCommands() {
     buttons_.printSlips->setEnabled(doc.canPrint());
     menus_.print->setEnabled(doc.canPrint());
     menus_.conditions->setEnabled(doc.canOpenConditions());
+    showWhatDevelopNeeds();
     // The archive, its check and the statistics need no system: the menu stays reachable.
     menus_.operations->setEnabled(true);
 }

@@ -53,6 +53,7 @@ private slots:
     void cleanup();
 
     void developNeedsFiveNumbersAndTwoEuroNumbers();
+    void aNewUserIsToldWhatDevelopNeeds();
     void numbersLabelAndIntegral();
     void dragTogglesEachEnteredCellOnce();
     void developLocksAndModificheReopens();
@@ -159,6 +160,30 @@ void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
     verifyDevelopEnabled(false);
     QTest::mouseClick(euro(5), Qt::LeftButton);
     verifyDevelopEnabled(true);
+}
+
+// The disabled commands say why they are disabled, and so does the status bar, until the
+// system has its 5 numbers and 2 Euro numbers; a developed system's type takes the panel back.
+void MainWindowTest::aNewUserIsToldWhatDevelopNeeds() {
+    const QString hint =
+        QStringLiteral("Segnare almeno 5 numeri in gioco e 2 numeri Euro per elaborare il sistema");
+    auto* develop = window_->findChild<QPushButton*>(QStringLiteral("cmdCalcolo"));
+    auto* typePanel = window_->findChild<QLabel*>(QStringLiteral("StBarPanel(4)"));
+    QCOMPARE(develop->toolTip(), hint);
+    QCOMPARE(typePanel->text(), hint);
+    clickNumbers({1, 2, 3, 4, 5});
+    QTest::mouseClick(euro(3), Qt::LeftButton);
+    QCOMPARE(develop->toolTip(), hint);
+    QTest::mouseClick(euro(4), Qt::LeftButton);
+    QVERIFY(develop->isEnabled());
+    QCOMPARE(develop->toolTip(), QString());
+    QCOMPARE(typePanel->text(), QString());
+    prompt_->acceptMessage(); // the elapsed time
+    QTest::mouseClick(develop, Qt::LeftButton);
+    QTRY_VERIFY(!window_->isDeveloping());
+    QVERIFY(document_->locked());
+    QCOMPARE(typePanel->text(), QString::fromStdString(state().header.systemType));
+    QVERIFY(!typePanel->text().isEmpty());
 }
 
 void MainWindowTest::numbersLabelAndIntegral() {
