@@ -88,7 +88,7 @@ struct Field {
         member;
 };
 
-constexpr std::array<Field, 7> fields{{
+constexpr std::array<Field, 9> fields{{
     {"INTESTAZIONE", &Settings::header},
     {"STAMPANTE TABULATO", &Settings::listingPrinter},
     {"SORGENTE RICALCOLO", &Settings::recalcSource},
@@ -96,6 +96,8 @@ constexpr std::array<Field, 7> fields{{
     {"LINGUA", &Settings::language},
     {"COSTO_COLONNA", &Settings::pricePerColumn},
     {"SERVER", &Settings::server},
+    {"DESTINAZIONE SCHEDINE", &Settings::slipOutput},
+    {"CARTELLA PDF SCHEDINE", &Settings::slipPdfFolder},
 }};
 
 } // namespace
@@ -121,6 +123,12 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
             field.key,
             std::visit([&](auto member) { return toText(settings.*member); }, field.member));
     }
+    return ini.setProperties(SettingsSection, values);
+}
+
+Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder) {
+    const std::pair<std::string, std::string> values[] = {{"DESTINAZIONE SCHEDINE", output},
+                                                          {"CARTELLA PDF SCHEDINE", pdfFolder}};
     return ini.setProperties(SettingsSection, values);
 }
 

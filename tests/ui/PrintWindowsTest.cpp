@@ -17,7 +17,9 @@
 #include <memory>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -100,6 +102,7 @@ private slots:
     void stopDuringSlipRun_data();
     void stopDuringSlipRun();
     void slipsOfAFreshInstallLandWhereTheDialogShows();
+    void theSlipWindowOffersTheLastOutputAgain();
     void listingNeedsAChoice();
     void calibrationStartsFromDefaults();
     void calibrationPrinterMessages_data();
@@ -317,6 +320,31 @@ void PrintWindowsTest::slipsOfAFreshInstallLandWhereTheDialogShows() {
     QVERIFY2(qAbs(name.x() - defaults.nameX) < 0.5, qPrintable(QString::number(name.x())));
     const QPointF header = wordPosition(pdf, QStringLiteral("RICEVITORIA"));
     QVERIFY2(qAbs(header.y() - defaults.headerY) < 3, qPrintable(QString::number(header.y())));
+}
+
+// A PDF of slips printed into a folder of the user's: the next slip window, even after the
+// program was closed, chooses the PDF again and offers that folder.
+void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
+    developColumns(5);
+    QVERIFY(QDir().mkpath(folder_->filePath(QStringLiteral("scelta"))));
+    const QString pdf = folder_->filePath(QStringLiteral("scelta/mie.pdf"));
+    {
+        auto dialog = slipDialog();
+        QVERIFY(child<QRadioButton>(*dialog, "optDestinazione(0)")->isChecked());
+        child<QRadioButton>(*dialog, "optDestinazione(2)")->setChecked(true);
+        prompt_.answerSaveFile(pdf);
+        QSignalSpy ended(dialog.get(), &SlipPrintDialog::runEnded);
+        test::click(child<QPushButton>(*dialog, "cmdStampa"));
+        QVERIFY(ended.wait(5000));
+        QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
+                 folder_->path());
+    }
+    auto again = slipDialog();
+    QVERIFY(child<QRadioButton>(*again, "optDestinazione(2)")->isChecked());
+    prompt_.answerSaveFile(QString()); // cancelled: nothing printed, the choice kept
+    test::click(child<QPushButton>(*again, "cmdStampa"));
+    QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
+             QFileInfo(pdf).absolutePath());
 }
 
 void PrintWindowsTest::listingNeedsAChoice() {
