@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <span>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -88,7 +89,7 @@ struct Field {
         member;
 };
 
-constexpr std::array<Field, 9> fields{{
+constexpr std::array<Field, 7> fields{{
     {"INTESTAZIONE", &Settings::header},
     {"STAMPANTE TABULATO", &Settings::listingPrinter},
     {"SORGENTE RICALCOLO", &Settings::recalcSource},
@@ -96,6 +97,11 @@ constexpr std::array<Field, 9> fields{{
     {"LINGUA", &Settings::language},
     {"COSTO_COLONNA", &Settings::pricePerColumn},
     {"SERVER", &Settings::server},
+}};
+
+// Keys that windows remember for themselves: read with the rest, written only by the window
+// that keeps them, so the settings dialog leaves them as they are.
+constexpr std::array<Field, 2> rememberedFields{{
     {"DESTINAZIONE SCHEDINE", &Settings::slipOutput},
     {"CARTELLA PDF SCHEDINE", &Settings::slipPdfFolder},
 }};
@@ -105,9 +111,12 @@ constexpr std::array<Field, 9> fields{{
 Settings readConfiguration(const IniFile& ini) {
     Settings settings;
     const IniDocument document = ini.read();
-    for (const Field& field : fields) {
-        if (const auto value = document.find(SettingsSection, field.key)) {
-            std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
+    for (const auto& table :
+         {std::span<const Field>(fields), std::span<const Field>(rememberedFields)}) {
+        for (const Field& field : table) {
+            if (const auto value = document.find(SettingsSection, field.key)) {
+                std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
+            }
         }
     }
     return settings;
@@ -127,8 +136,8 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
 }
 
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder) {
-    const std::pair<std::string, std::string> values[] = {{"DESTINAZIONE SCHEDINE", output},
-                                                          {"CARTELLA PDF SCHEDINE", pdfFolder}};
+    const std::pair<std::string, std::string> values[] = {{rememberedFields[0].key, output},
+                                                          {rememberedFields[1].key, pdfFolder}};
     return ini.setProperties(SettingsSection, values);
 }
 
