@@ -85,8 +85,7 @@ void MainWindow::showWhatDevelopNeeds() {
     const auto& doc = document();
     const bool needsNumbers = doc.canEditNumbers() && !doc.hasNumbersToDevelop();
     const QString hint = needsNumbers ? languageText(context_.language, "2100",
-                                                     "Segnare almeno 5 numeri in gioco e 2 numeri "
-                                                     "Euro per elaborare il sistema")
+                                                     "Segnare almeno 5 numeri e 2 numeri Euro")
                                       : QString();
     buttons_.develop->setToolTip(hint);
     buttons_.adaptMatrix->setToolTip(hint);

@@ -165,8 +165,7 @@ void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
 // The disabled commands say why they are disabled, and so does the status bar, until the
 // system has its 5 numbers and 2 Euro numbers; a developed system's type takes the panel back.
 void MainWindowTest::aNewUserIsToldWhatDevelopNeeds() {
-    const QString hint =
-        QStringLiteral("Segnare almeno 5 numeri in gioco e 2 numeri Euro per elaborare il sistema");
+    const QString hint = QStringLiteral("Segnare almeno 5 numeri e 2 numeri Euro");
     auto* develop = window_->findChild<QPushButton*>(QStringLiteral("cmdCalcolo"));
     auto* typePanel = window_->findChild<QLabel*>(QStringLiteral("StBarPanel(4)"));
     QCOMPARE(develop->toolTip(), hint);

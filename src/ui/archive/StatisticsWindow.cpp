@@ -19,6 +19,7 @@
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <utility>
@@ -26,6 +27,10 @@
 namespace quintora {
 
 namespace {
+
+// The chart's least height, and the height of each of its rows once they need more.
+constexpr int ChartMinimumHeight = 560;
+constexpr int ChartRowHeight = 22;
 
 constexpr const char* OptionCaptions[] = {"&Consecutivi", "&Ripetuti", "&Pari",
                                           "&Dispari",     "&Somma",    "&Frequenza"};
@@ -77,14 +82,20 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     frame->setObjectName(QStringLiteral("frameChart"));
     frame->setFrameShape(QFrame::StyledPanel);
     chart_ = new QChart;
-    view_ = new QChartView(chart_, frame);
+    // A chart of many rows grows taller than the window and scrolls, so every label keeps a
+    // readable size.
+    auto* scroller = new QScrollArea(frame);
+    scroller->setObjectName(QStringLiteral("scrollChart"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    view_ = new QChartView(chart_);
     view_->setObjectName(QStringLiteral("MSChart1"));
     view_->setRenderHint(QPainter::Antialiasing);
-    // Wide enough that the fifty upright labels all fit, the first and the last included.
-    view_->setMinimumSize(800, 600);
+    view_->setMinimumSize(600, ChartMinimumHeight);
+    scroller->setWidget(view_);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
-    frameLayout->addWidget(view_);
+    frameLayout->addWidget(scroller);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(choices);
@@ -176,45 +187,42 @@ void StatisticsWindow::drawChart() {
     titleFont.setPointSize(titleFont.pointSize() + 2);
     chart->setTitleFont(titleFont);
 
-    // A few rows run left to right, the first at the top, each label beside its bar; the fifty
-    // numbers stand side by side with their labels turned upright.
-    const bool sideBySide = data.values.size() > 10;
+    // Rows run left to right, the first at the top, each label beside its bar in a readable
+    // size: the fifty numbers make the chart taller than the window, and it scrolls.
+    const int rowCount = static_cast<int>(data.values.size());
+    view_->setMinimumHeight(std::max(ChartMinimumHeight, rowCount * ChartRowHeight + 120));
     auto* set = new QBarSet(chart->title());
     set->setColor(QColor(0, 128, 128));
     QStringList labels;
     int highest = 0;
     for (std::size_t i = 0; i < data.values.size(); ++i) {
-        const std::size_t r = sideBySide ? i : data.values.size() - 1 - i;
+        const std::size_t r = data.values.size() - 1 - i;
         *set << data.values[r];
         // Chart labels are rich text: non-breaking blanks keep the counts of a column of labels
-        // lined up; an upright label reads better with the blanks shown as one.
+        // lined up.
         QString label = QString::fromStdString(data.labels[r]);
-        labels << (sideBySide ? label : label.replace(u' ', QChar(0xA0)));
+        labels << label.replace(u' ', QChar(0xA0));
         highest = std::max(highest, static_cast<int>(data.values[r]));
     }
-    QAbstractBarSeries* series =
-        sideBySide ? static_cast<QAbstractBarSeries*>(new QBarSeries) : new QHorizontalBarSeries;
+    auto* series = new QHorizontalBarSeries;
     series->append(set);
     series->setBarWidth(0.7);
     chart->addSeries(series);
 
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(sideBySide ? 7 : 10);
+    mono.setPointSize(10);
     auto* rows = new QBarCategoryAxis;
     rows->append(labels);
     rows->setLabelsFont(mono);
     rows->setGridLineVisible(false);
     rows->setTruncateLabels(false); // whole labels, or the counts in them are lost
-    if (sideBySide) {
-        rows->setLabelsAngle(-90);
-    }
     auto* counts = new QValueAxis;
     counts->setRange(0, std::max(highest, 1));
     counts->applyNiceNumbers();
     counts->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(rows, sideBySide ? Qt::AlignBottom : Qt::AlignLeft);
-    chart->addAxis(counts, sideBySide ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(rows, Qt::AlignLeft);
+    chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(rows);
     series->attachAxis(counts);
 
