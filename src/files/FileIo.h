@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -15,6 +16,12 @@ namespace quintora {
 // Reads a whole file. Refuses, before opening it, what is not a regular file (a folder, a
 // FIFO that would wait for a writer forever, a device), and a file larger than maxBytes.
 Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes);
+// The same into storage of the caller's: room(n) gives room for n bytes, keeping what it held
+// (it is asked again, for more, when the file grows while it is read). Returns how many bytes
+// were read into the room.
+Result<std::size_t>
+readWholeFileInto(const std::string& path, std::size_t maxBytes,
+                  const std::function<std::span<std::uint8_t>(std::size_t)>& room);
 
 // Saves bytes so that a failure never leaves a half-written file nor destroys the previous
 // one: they go to a temporary file in the target's folder, are flushed to the disk and
