@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -81,6 +82,8 @@ private slots:
     void updateWithoutServerKeepsTheArchive();
     void updateReplacesTheArchiveAndRefusesClosing();
     void updateAsksTheServerOfTheSettings();
+    void anUpdateMovesNothingAndSaysWhatItAdded();
+    void aNewLanguageKeepsTheLatestDrawShown();
     void archiveCheckRowsAndFilterOnMax();
     void archiveCheckOfTheRealHistory();
     void statisticsCsvWrittenAndStaleOnesRemoved();
@@ -240,6 +243,77 @@ void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
     test::click(update);
     QCOMPARE(context_->archive.count(), 1);
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 19);
+}
+
+// While an update runs the list stays in place, greyed; afterwards the window has its size
+// and its header where they were, and says how many draws came in.
+void ArchiveWindowsTest::anUpdateMovesNothingAndSaysWhatItAdded() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    window_->openArchive();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QSize size = w->size();
+    auto* heading = test::child<QLabel>(*w, "lbIntestazione");
+    const QPoint headingAt = heading->pos();
+    bool stillDuringTheUpdate = false;
+    QString text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n");
+    w->setDownload([&](const std::string& target) -> Status {
+        stillDuringTheUpdate = w->list()->isVisible() && !w->list()->isEnabled() &&
+                               heading->pos() == headingAt && w->size() == size;
+        QFile file(QString::fromStdString(target));
+        if (text.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+            return Error{"", "no server"};
+        }
+        file.write(text.toLatin1());
+        return success();
+    });
+    auto* update = test::child<QPushButton>(*w, "cmdUpdate");
+    const auto finished = [&] {
+        QCOMPARE(w->size(), size);
+        QCOMPARE(heading->pos(), headingAt);
+        QVERIFY(w->list()->isEnabled());
+    };
+    text.clear(); // the server fails
+    prompt_->acceptMessage();
+    test::click(update);
+    QVERIFY(stillDuringTheUpdate);
+    finished();
+
+    text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n2|30/03/2012|1|2|3|4|5|3|9\r\n"
+                          "3|06/04/2012|1|2|3|4|6|3|8\r\n4|13/04/2012|1|2|3|4|5|3|11\r\n"
+                          "5|20/04/2012|7|8|9|10|11|1|2\r\n6|27/04/2012|7|8|9|10|12|1|2\r\n");
+    stillDuringTheUpdate = false;
+    test::click(update);
+    QVERIFY(stillDuringTheUpdate);
+    finished();
+    auto* said = test::child<QLabel>(*w, "lbElaborazione");
+    QVERIFY(said->isVisible());
+    QCOMPARE(said->text(), QStringLiteral("Estrazioni aggiunte: 2"));
+    test::click(update); // nothing new
+    QCOMPARE(said->text(), QString::fromUtf8("Archivio gi\u00e0 aggiornato"));
+}
+
+// Saving a new language rewrites the captions of every window: the labels that show data
+// show the same data afterwards.
+void ArchiveWindowsTest::aNewLanguageKeepsTheLatestDrawShown() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    const QString latest = test::child<QLabel>(*w, "lbLast")->text();
+    const QString total = test::child<QLabel>(*w, "lbTotale")->text();
+    QCOMPARE(latest, w->list()->item(0)->text());
+    QVERIFY(QFile::copy(QStringLiteral(QUINTORA_SHIPPED_DATA "/english.lng"),
+                        context_->dataFolder.root() + QStringLiteral("/english.lng")));
+    QFile ini(context_->dataFolder.settingsPath());
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
+    ini.close();
+    window_->applyLanguageChange();
+    QCOMPARE(test::child<QGroupBox>(*w, "frameUltima")->title(), QStringLiteral("Latest Draw"));
+    QCOMPARE(test::child<QLabel>(*w, "lbLast")->text(), latest);
+    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), total);
+    // The data folder outlives the test: the next one starts in the program's own language.
+    QVERIFY(QFile::remove(context_->dataFolder.settingsPath()));
+    QVERIFY(QFile::remove(context_->dataFolder.root() + QStringLiteral("/english.lng")));
 }
 
 void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
