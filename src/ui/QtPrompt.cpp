@@ -70,6 +70,23 @@ bool QtPrompt::question(QWidget* parent, const QString& title, const QString& te
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompt::SaveChoice QtPrompt::askToSave(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, titleOrApplication(title), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    setBoxFlags(box);
+    fitTitle(box);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 std::optional<QString> QtPrompt::inputText(QWidget* parent, const QString& title,
                                            const QString& label, const QString& initial) {
     bool ok = false;
