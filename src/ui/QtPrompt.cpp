@@ -1,4 +1,5 @@
 #include "ui/Prompt.h"
+#include "ui/widgets/FileDates.h"
 #include "ui/WindowLoad.h"
 
 #include <QApplication>
@@ -99,12 +100,19 @@ std::optional<QString> QtPrompt::inputText(QWidget* parent, const QString& title
 }
 
 QString QtPrompt::openFileName(QWidget* parent, const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, {}, folder, qtFileFilter(filter));
+    QFileDialog dialog(parent, {}, folder, qtFileFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setProxyModel(new FileDates(&dialog));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtPrompt::saveFileName(QWidget* parent, const QString& folder, const QString& proposedName,
                                const QString& filter, const QString& defaultSuffix) {
     QFileDialog dialog(parent, {}, folder, qtFileFilter(filter));
+    dialog.setProxyModel(new FileDates(&dialog));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(proposedName);
