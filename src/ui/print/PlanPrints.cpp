@@ -21,7 +21,7 @@ std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const Slip
                                                        const std::string& header,
                                                        const PrintWords& words) {
     auto pages = std::make_shared<PrintPages>();
-    pages->settings = calibrationTestPlan(type, layout, header, words);
+    pages->settings = calibrationTestPlan(type, layout, header, words, localeNumberStyle());
     pages->count = static_cast<int>(pages->settings.pages.size());
     pages->page = [plan = pages->settings](int index) {
         return plan.pages[static_cast<std::size_t>(index)];
@@ -103,8 +103,9 @@ QImage pagePicture(const PlanPage& page, double pixelsPerMm) {
     return image;
 }
 
-QImage slipPicture(SlipType type, const std::string& header) {
-    const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header);
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words) {
+    const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header, words,
+                                              localeNumberStyle());
     return pagePicture(plan.pages.front(), 2.0);
 }
 
