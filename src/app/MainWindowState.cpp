@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "core/Format.h"
 #include "document/SystemDocument.h"
+#include "print/PrintWords.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/widgets/CellGrid.h"
@@ -76,7 +77,8 @@ void MainWindow::showStatusBar() {
     name->setCutToolTip(QString::fromStdString(doc.state().systemPath));
     statusPanels_[1]->setText(displayCount(doc.state().columnCount()));
     statusPanels_[2]->setText(displayEuro(doc.cost()));
-    statusPanels_[3]->setText(QString::fromStdString(doc.state().header.systemType));
+    statusPanels_[3]->setText(QString::fromStdString(
+        shownSystemType(doc.state().header.systemType, systemTypeWordsFor(context_.language))));
 }
 
 void MainWindow::showWhatDevelopNeeds() {

@@ -100,7 +100,7 @@ void writeSummary(ListingWriter& w, const SystemState& state, const std::string&
     w.line(words.systemAmount + "\xE2\x82\xAC " + groupedAmount(systemCost(state), style));
     w.stepDown();
     w.line(words.numbersInPlay + std::to_string(int{state.header.numbersInPlayCount}) + "\t" +
-           words.systemType + state.header.systemType);
+           words.systemType + shownSystemType(state.header.systemType, words.types));
     w.setBold(false);
     w.stepDown();
 }

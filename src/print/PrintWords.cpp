@@ -27,6 +27,27 @@ PrintWords printWordsFor(Language& language) {
             *word = std::move(text);
         }
     }
+    words.types = systemTypeWordsFor(language);
+    return words;
+}
+
+SystemTypeWords systemTypeWordsFor(Language& language) {
+    SystemTypeWords words;
+    const std::array<std::pair<const char*, std::string*>, 7> entries{{
+        {"2105", &words.integral},
+        {"2106", &words.conditioned},
+        {"2107", &words.reduced},
+        {"2108", &words.minimumDistance},
+        {"0017", &words.matrix},
+        {"0018", &words.reducedMatrix},
+        {"2109", &words.textFile},
+    }};
+    for (const auto& [id, word] : entries) {
+        std::string text = language.getLangString(id);
+        if (!text.empty()) {
+            *word = std::move(text);
+        }
+    }
     return words;
 }
 
