@@ -48,8 +48,8 @@ DelayView::DelayView(const QString& name, QWidget* parent)
     table_->setSortingEnabled(true);
     table_->setMinimumWidth(360);
     table_->sortByColumn(0, Qt::AscendingOrder);
-    connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
-            [this] { drawChart(); });
+    // A sort rearranges the rows; the chart follows the order shown.
+    connect(table_->model(), &QAbstractItemModel::layoutChanged, this, [this] { drawChart(); });
 
     chart_ = new QChart;
     // One row a number, each label readable: fifty rows make the chart taller than the window,
