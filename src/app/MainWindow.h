@@ -189,6 +189,11 @@ private:
     void showError(const Error& error);
     // Writes the system to `path`; false after a reported error.
     bool writeSystemFile(const QString& path);
+    bool saveSystemNow();
+    // Columns or conditions that no file holds yet.
+    bool hasUnsavedWork() const;
+    // Before that work is replaced or left: save it, leave it, or stay (false).
+    bool mayReplaceWork();
     // Reads a column text and asks the Euro numbers; false when nothing was imported
     // (refused file or cancelled).
     bool importColumnsText(const QString& path);

@@ -113,8 +113,13 @@ private:
 // them, less the blanks, which mark nothing. A listing page has some hundred lines of numbers,
 // blanks and bars, and drawing them as text shapes every line again and writes a glyph for
 // every blank.
-void drawGlyphs(QPainter& painter, const QRawFont& font, const QString& text, QPointF origin) {
+// False, drawing nothing, for a text that is not one glyph a character (a character beyond
+// the basic plane): the caller draws it as text.
+bool drawGlyphs(QPainter& painter, const QRawFont& font, const QString& text, QPointF origin) {
     const QList<quint32> glyphs = font.glyphIndexesForString(text);
+    if (glyphs.size() != text.size()) {
+        return false;
+    }
     const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
     QList<quint32> shown;
     QList<QPointF> positions;
@@ -128,14 +133,14 @@ void drawGlyphs(QPainter& painter, const QRawFont& font, const QString& text, QP
         }
         at += advances[i];
     }
-    if (shown.isEmpty()) {
-        return;
+    if (!shown.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes(shown);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
     }
-    QGlyphRun run;
-    run.setRawFont(font);
-    run.setGlyphIndexes(shown);
-    run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(0, 0), run);
+    return true;
 }
 
 } // namespace
@@ -161,9 +166,8 @@ void paintPlanPage(QPainter& painter, const PlanPage& page) {
                                  : text->x * s.x;
             const double baseline = (text->y + ascentMm(text->font)) * s.y;
             lastText = QString::fromStdString(text->text);
-            if (face.raw.isValid()) {
-                drawGlyphs(painter, face.raw, lastText, QPointF(x, baseline));
-            } else {
+            if (!face.raw.isValid() ||
+                !drawGlyphs(painter, face.raw, lastText, QPointF(x, baseline))) {
                 painter.drawText(QPointF(x, baseline), lastText);
             }
             lastFace = &face;
@@ -185,14 +189,13 @@ QTransform planTransform(const QPagedPaintDevice& device, const PagePlan& plan) 
     if (!plan.fitsPrintableArea || plan.pageWidth <= 0 || plan.pageHeight <= 0) {
         return {};
     }
-    const QMarginsF least = device.pageLayout().minimumMargins();
-    const double unit = device.pageLayout().units() == QPageLayout::Millimeter
-                            ? 1.0
-                            : 25.4 / 72.0; // the other units devices report are points
-    const double left = std::max(PrintableMarginMm, least.left() * unit);
-    const double right = std::max(PrintableMarginMm, least.right() * unit);
-    const double top = std::max(PrintableMarginMm, least.top() * unit);
-    const double bottom = std::max(PrintableMarginMm, least.bottom() * unit);
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const double left = std::max(PrintableMarginMm, least.left());
+    const double right = std::max(PrintableMarginMm, least.right());
+    const double top = std::max(PrintableMarginMm, least.top());
+    const double bottom = std::max(PrintableMarginMm, least.bottom());
     const double shrink = std::min({1.0, (plan.pageWidth - left - right) / plan.pageWidth,
                                     (plan.pageHeight - top - bottom) / plan.pageHeight});
     // Centred between the margins.

@@ -40,6 +40,7 @@
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/FileDates.h"
 
 #include <algorithm>
 #include <functional>
@@ -49,10 +50,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -276,6 +279,7 @@ private slots:
     void englishTranslatesTheWindows();
     void eachMenuEntryHasItsOwnKey_data();
     void eachMenuEntryHasItsOwnKey();
+    void fileDialogDatesFollowTheLanguage();
     void everyShownTextComesFromTheFile_data();
     void everyShownTextComesFromTheFile();
     void missingFilesAreCopiedAndOthersKept();
@@ -386,6 +390,27 @@ void LanguageFilesTest::eachMenuEntryHasItsOwnKey() {
             taken.insert(key, action->text());
         }
     }
+}
+
+// Qt's file list writes its dates in the locale the program started in; the file dialogs show
+// them in the chosen language ("10 dic", not "10 Dec").
+void LanguageFilesTest::fileDialogDatesFollowTheLanguage() {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("sistema.qsy")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QFileSystemModel files;
+    FileDates dates;
+    dates.setSourceModel(&files);
+    const QModelIndex root = files.setRootPath(folder.path());
+    QTRY_COMPARE(files.rowCount(root), 1);
+    const QModelIndex shown = dates.index(0, 3, dates.mapFromSource(root));
+    const QDateTime modified = files.lastModified(files.index(0, 0, root));
+    QCOMPARE(shown.data().toString(),
+             QLocale(QLocale::Italian, QLocale::Italy).toString(modified, QLocale::ShortFormat));
+    QLocale::setDefault(before);
 }
 
 void LanguageFilesTest::englishTranslatesTheWindows() {
