@@ -257,6 +257,9 @@ TEST_F(CliArchive, AnalysePrintsTheOddsTheOutcomesAndTheGuarantee) {
     const auto data = dir_ / "data";
     fs::create_directories(data / "Quintora");
     ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    struct Restore {
+        ~Restore() { ::unsetenv("XDG_DATA_HOME"); }
+    } restore;
     const auto in = system("one.qsy", {{1, 2, 3, 4, 5}});
     const auto r = runCli("analyse " + quoted(in));
     ASSERT_EQ(r.status, 0) << r.err;
@@ -281,7 +284,6 @@ TEST_F(CliArchive, AnalysePrintsTheOddsTheOutcomesAndTheGuarantee) {
     const auto empty = runCli("analyse " + quoted(system("none.qsy", {})));
     EXPECT_EQ(empty.status, 1);
     EXPECT_NE(empty.err.find("il sistema non contiene colonne"), std::string::npos) << empty.err;
-    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(CliArchive, DelaysPrintsEveryNumberThenTheEuroNumbersOfTheLatestEra) {
