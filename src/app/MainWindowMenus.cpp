@@ -90,6 +90,7 @@ void MainWindow::buildMenus() {
          {&A::checkDraw, "menuSpoglio", "&Spoglio", &W::checkDraw, false},
          {&A::checkArchive, "menuSpoglioEstrazioni", "Spoglio Est&razioni", &W::checkArchive,
           false},
+         {&A::analyse, "menuAnalisi", "A&nalisi Sistema", &W::analyseSystem, false},
          {&A::view, "menuvisualizza", "&Visualizza", &W::openViewer, false},
          {&A::archive, "menuEstrazioni", "Arc&hivio Estrazioni", &W::openArchive, false},
          {&A::statistics, "menuStatistiche", "S&tatistiche", &W::openStatistics, false},

@@ -113,6 +113,8 @@ void MainWindow::enableCommands() {
     buttons_.checkDraw->setEnabled(doc.canCheck());
     actions_.checkDraw->setEnabled(doc.canCheck());
     actions_.checkArchive->setEnabled(doc.canCheck());
+    buttons_.analyse->setEnabled(doc.hasColumns());
+    actions_.analyse->setEnabled(doc.hasColumns());
     buttons_.printListing->setEnabled(doc.canPrint());
     buttons_.printSlips->setEnabled(doc.canPrint());
     menus_.print->setEnabled(doc.canPrint());

@@ -4,15 +4,20 @@
 #include "app/MainWindow.h"
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
+#include "archive/Delays.h"
 #include "archive/StatisticsCsv.h"
+#include "check/SystemAnalysis.h"
 #include "support/FakeServer.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetLookup.h"
 #include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/DelayView.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 
+#include <QAction>
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
@@ -22,11 +27,14 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace quintora;
@@ -89,6 +97,8 @@ private slots:
     void statisticsCsvWrittenAndStaleOnesRemoved();
     void statisticsCsvThatCannotBeWritten();
     void chartsOfTheSixTables();
+    void delayTabsSortTheirTableAndChart();
+    void analysisWindowFromTheButton();
 
 private:
     // The archive file in place, then the windows loaded as the start loads them.
@@ -486,6 +496,70 @@ void ArchiveWindowsTest::chartsOfTheSixTables() {
     s->refreshStat();
     QCOMPARE(s->shownTable(), StatTable::Consecutive);
     QCOMPARE(s->chart()->title(), QStringLiteral("Consecutivi"));
+}
+
+void ArchiveWindowsTest::delayTabsSortTheirTableAndChart() {
+    loadWith(SmallArchive);
+    window_->openStatistics();
+    auto* s = window_->statisticsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QCOMPARE(s->tabs()->count(), 3);
+    QCOMPARE(s->tabs()->tabText(1), QStringLiteral("Ritardi"));
+    const auto expected = computeDelays(SmallArchive);
+    // The draws of 2012: Euro numbers 1..8.
+    QCOMPARE(s->euroDelays()->table()->rowCount(), 8);
+    auto* view = s->mainDelays();
+    auto* table = view->table();
+    QCOMPARE(table->rowCount(), 50);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("01"));
+    QCOMPARE(table->item(49, 1)->text().toInt(), expected.main[49].current);
+
+    // By the current delay, longest first: the table and the chart's rows follow.
+    table->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
+    const auto shown = view->shownNumbers();
+    QCOMPARE(shown.front(), 7); // the first of the numbers never drawn
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        QVERIFY(expected.main[static_cast<std::size_t>(shown[i - 1] - 1)].current >=
+                expected.main[static_cast<std::size_t>(shown[i] - 1)].current);
+    }
+    const auto axes = view->chart()->axes(Qt::Vertical);
+    QCOMPARE(axes.size(), 1);
+    auto* rows = qobject_cast<QBarCategoryAxis*>(axes.front());
+    QVERIFY(rows);
+    QCOMPARE(rows->categories().size(), 50);
+    QCOMPARE(rows->categories().back(), QStringLiteral("07")); // the first row at the top
+}
+
+void ArchiveWindowsTest::analysisWindowFromTheButton() {
+    auto* button = test::child<QPushButton>(*window_, "cmdAnalisi");
+    QVERIFY(!button->isEnabled());
+    QVERIFY(!window_->actions().analyse->isEnabled());
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    QVERIFY(button->isEnabled());
+    QVERIFY(window_->actions().analyse->isEnabled());
+
+    test::click(button);
+    auto* dialog = window_->analysisDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->result().has_value(), 20000);
+    const std::array<std::uint8_t, 2> euro{3, 8};
+    const auto expected = analyseSystem(Columns, euro, 10);
+    QCOMPARE(dialog->result()->odds.outcomes, expected->odds.outcomes);
+    auto* odds = test::child<QTableWidget>(*dialog, "gridProbabilita");
+    QCOMPARE(odds->rowCount(), PrizeCategoryCount + 1);
+    QCOMPARE(odds->item(0, 0)->text(), QStringLiteral("5+2"));
+    QCOMPARE(odds->item(0, 2)->text(),
+             QString::fromStdString(oddsText(expected->odds.outcomes[0], expected->odds.total)));
+    QCOMPARE(odds->item(PrizeCategoryCount, 0)->text(), QStringLiteral("Nessuna Vincita"));
+    QVERIFY(!test::child<QProgressBar>(*dialog, "pbAnalisi")->isVisible());
+    auto* guarantee = test::child<QTableWidget>(*dialog, "gridGaranzia");
+    QCOMPARE(guarantee->rowCount(), 5);
+
+    // A second request starts over on the system as it is then.
+    window_->analyseSystem();
+    QVERIFY(window_->analysisDialog() != dialog || !dialog->isVisible());
+    window_->analysisDialog()->close();
 }
 
 QTEST_MAIN(ArchiveWindowsTest)

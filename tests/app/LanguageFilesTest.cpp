@@ -16,6 +16,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 #include "ui/ColumnViewer.h"
@@ -216,6 +217,8 @@ public:
         add(std::make_unique<CheckDialog>(document_, context_->winningCombination, prompt_, l,
                                           nullptr));
         add(std::make_unique<ArchiveCheckDialog>(document_, context_->archive, l, nullptr));
+        add(std::make_unique<AnalysisDialog>(std::vector<Column>{{1, 2, 3, 4, 5}},
+                                             std::vector<std::uint8_t>{3, 8}, 10, l, nullptr));
         add(std::make_unique<ArchiveWindow>(
             context_->archive, context_->winningCombination, prompt_, l,
             ArchiveWindow::Paths{context_->dataFolder.archivePath(), {}}, nullptr, nullptr));

@@ -1,6 +1,7 @@
 #include "ui/archive/StatisticsWindow.h"
 
 #include "archive/StatisticsCsv.h"
+#include "ui/archive/DelayView.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <utility>
@@ -97,11 +99,23 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(scroller);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(frame, 1);
+    // The six tables keep their page; the delays have a page each beside it.
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabStatistiche"));
+    auto* tablesPage = new QWidget(tabs_);
+    tablesPage->setObjectName(QStringLiteral("pageStatistiche"));
+    auto* tablesLayout = new QHBoxLayout(tablesPage);
+    tablesLayout->addLayout(choices);
+    tablesLayout->addWidget(frame, 1);
+    tabs_->addTab(tablesPage, QStringLiteral("Statistiche"));
+    mainDelays_ = new DelayView(QStringLiteral("Ritardi"), tabs_);
+    tabs_->addTab(mainDelays_, QStringLiteral("Ritardi"));
+    euroDelays_ = new DelayView(QStringLiteral("NumeriEuro"), tabs_);
+    tabs_->addTab(euroDelays_, QStringLiteral("Numeri Euro"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
 
-    loadWindowTexts(this, language, QSize(800, 640));
+    loadWindowTexts(this, language, QSize(920, 680));
     removeStaleStatisticsCsv(csvFolder_.toStdString());
     refreshStat();
 }
@@ -113,6 +127,10 @@ void StatisticsWindow::refreshStat() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     progress_->show();
     stats_ = computeStatistics(archive_);
+    delays_ = computeDelays(archive_);
+    mainDelays_->setDelays(delays_.main, QString());
+    euroDelays_->setDelays(delays_.euro, QStringLiteral("E "));
+    writeDelayTexts();
     const auto written = writeStatisticsCsv(csvPath_.toStdString(), archive_);
     progress_->hide();
     QApplication::restoreOverrideCursor();
@@ -149,10 +167,33 @@ void StatisticsWindow::writeMessageTexts() {
                        languageText(language_, "0213", "Attendere...."));
 }
 
+void StatisticsWindow::writeDelayTexts() {
+    const QStringList headers{languageText(language_, "1814", "Numero"),
+                              languageText(language_, "1815", "Ritardo attuale"),
+                              languageText(language_, "1816", "Ritardo massimo"),
+                              languageText(language_, "1817", "Uscite")};
+    const QStringList series{headers[1], headers[2]};
+    mainDelays_->setTexts(
+        languageText(language_, "1820", "Ritardi dei numeri su %1 estrazioni").arg(delays_.draws),
+        headers, series);
+    const auto& era = delays_.era;
+    const QString caption =
+        era.from.empty()
+            ? languageText(language_, "1819", "Numeri Euro 1..%1 (%2 estrazioni)")
+                  .arg(era.euroMax)
+                  .arg(delays_.eraDraws)
+            : languageText(language_, "1818", "Numeri Euro 1..%1 dal %2 (%3 estrazioni)")
+                  .arg(era.euroMax)
+                  .arg(QString::fromStdString(era.from))
+                  .arg(delays_.eraDraws);
+    euroDelays_->setTexts(caption, headers, series);
+}
+
 void StatisticsWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         writeMessageTexts();
+        writeDelayTexts();
         chartStale_ = true; // the chart's title is a message too
         if (isVisible()) {
             drawChart();
