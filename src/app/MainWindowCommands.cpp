@@ -151,6 +151,12 @@ void MainWindow::readConfiguration() {
     if (!context_.settings.language.empty()) {
         context_.language.select(context_.settings.language);
     }
+    // Until the user writes a header of their own, the placeholder that asks for one speaks
+    // the chosen language.
+    if (!ini.find(SettingsSection, "INTESTAZIONE")) {
+        context_.settings.header =
+            languageText(context_.language, "2110", context_.settings.header.c_str()).toStdString();
+    }
     context_.qtLanguage.apply(context_.language.name());
     document().setPricePerColumn(context_.settings.pricePerColumn);
 }
