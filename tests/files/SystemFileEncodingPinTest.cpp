@@ -51,8 +51,8 @@ Column randomColumn(SplitMix& rng) {
 }
 
 std::string randomType(SplitMix& rng) {
-    static const std::vector<std::string> pieces{"Integrale", " - ", "Condizionato", "***",
-                                                 "Distanza Minima [2]", "città", "€", "Ω", ""};
+    static const std::vector<std::string> pieces{
+        "Integrale", " - ", "Condizionato", "***", "Distanza Minima [2]", "città", "€", "Ω", ""};
     std::string type;
     for (int i = rng.below(4); i > 0; --i) {
         type += pieces[static_cast<std::size_t>(rng.below(static_cast<int>(pieces.size())))];
@@ -77,14 +77,14 @@ SystemState randomSystem(SplitMix& rng) {
     c.setFixed(randomSubset(rng, MainNumberCount, 6));
     c.reducedN = static_cast<std::uint8_t>(rng.below(256));
 
-    s.minimumDistance.minDistance = static_cast<std::uint8_t>(rng.coin() ? rng.below(6)
-                                                                          : rng.below(256));
+    s.minimumDistance.minDistance =
+        static_cast<std::uint8_t>(rng.coin() ? rng.below(6) : rng.below(256));
     s.minimumDistance.setOn(rng.coin());
     s.consecutive.setRuns(CountSet::fromBits(static_cast<std::uint32_t>(rng.below(64))));
     s.consecutive.setOn(rng.coin());
 
-    std::vector<Column> excluded(static_cast<std::size_t>(
-        rng.below(10) == 0 ? MaxExcluded + rng.below(3) : rng.below(30)));
+    std::vector<Column> excluded(
+        static_cast<std::size_t>(rng.below(10) == 0 ? MaxExcluded + rng.below(3) : rng.below(30)));
     for (auto& col : excluded) {
         col = randomColumn(rng);
     }
