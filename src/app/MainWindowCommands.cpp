@@ -70,7 +70,7 @@ void MainWindow::reopenForChanges() {
 }
 
 void MainWindow::clearAll() {
-    document().clear(false);
+    (void)document().clear(false);
 }
 
 void MainWindow::openViewer() {
@@ -118,7 +118,7 @@ void MainWindow::readConfiguration() {
         context_.language.select(context_.settings.language);
     }
     context_.qtLanguage.apply(context_.language.name());
-    document().setPricePerColumn(context_.settings.pricePerColumn);
+    (void)document().setPricePerColumn(context_.settings.pricePerColumn);
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

@@ -80,7 +80,7 @@ int runPrintSlips(const Args& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }
@@ -162,7 +162,7 @@ int runListing(const Args& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }
