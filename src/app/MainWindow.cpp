@@ -156,6 +156,7 @@ QWidget* MainWindow::buildOperations(QWidget* parent) {
          &MainWindow::reopenForChanges},
         {&Buttons::adaptMatrix, "cmdAdatta", "Adatta Matrice", &MainWindow::adaptMatrix},
         {&Buttons::checkDraw, "cmdSpoglio", "Spoglio Sistema", &MainWindow::checkDraw},
+        {&Buttons::analyse, "cmdAnalisi", "Analisi Sistema", &MainWindow::analyseSystem},
         {&Buttons::view, "cmdVisualizza", "Visualizza Sistema", &MainWindow::openViewerIfLocked},
         {&Buttons::clear, "cmdCancella", "Cancella Sistema", &MainWindow::clearAll},
         {&Buttons::develop, "cmdCalcolo", "Elabora Sistema", &MainWindow::develop},

@@ -69,6 +69,7 @@ bool StartUp::run(const QStringList& arguments) {
                      [this](const QString& file) { onActivationRequested(file); });
 
     SplashWindow splash(context_->language);
+    splash.closeForOtherWindows();
     splash.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BitCount.h"
 #include "core/ExcludedLookup.h"
 #include "core/FilterTree.h"
 #include "core/ReductionIndex.h"
@@ -75,7 +76,7 @@ private:
         NumberMask fixed;
         int count;
         NumberMask allowedFifth(NumberMask firstFour) const {
-            const int f = std::popcount(firstFour & fixed);
+            const int f = bitCount(firstFour & fixed);
             return (f == count ? ~fixed : 0) | (f + 1 == count ? fixed : 0);
         }
     };
@@ -102,7 +103,7 @@ private:
 
         int allowedCounts;
         NumberMask allowedFifth(NumberMask firstFour) const {
-            const int e = std::popcount(firstFour & even);
+            const int e = bitCount(firstFour & even);
             return (((allowedCounts >> e) & 1) != 0 ? ~even : 0) |
                    (((allowedCounts >> (e + 1)) & 1) != 0 ? even : 0);
         }

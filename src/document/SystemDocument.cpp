@@ -31,6 +31,9 @@ void SystemDocument::removeListener(int id) {
 }
 
 void SystemDocument::notify(Changes what) {
+    if (what.has(Change::Numbers) || what.has(Change::Conditions) || what.has(Change::Columns)) {
+        modified_ = true;
+    }
     // A listener may remove itself (a closing dialog): walk a copy.
     const auto listeners = listeners_;
     for (const auto& [id, listener] : listeners) {
@@ -116,6 +119,8 @@ Status SystemDocument::clear(bool keepNumbers) {
     }
     clearSystemData(state_, keepNumbers);
     notify(Change::Numbers | Change::Conditions | Change::Columns | Change::Lock);
+    // An empty system holds nothing to lose.
+    modified_ = keepNumbers && !state_.header.numbers().empty();
     return success();
 }
 
@@ -292,6 +297,7 @@ Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
     shownFileName_ = path;
     state_.locked = true;
     notify(Changes::all());
+    modified_ = false; // the text file holds the columns, as a system file would
     return success();
 }
 
@@ -331,6 +337,7 @@ Result<std::vector<std::string>> SystemDocument::open(const std::string& argumen
     state_ = std::move(next);
     shownFileName_ = state_.systemFileName;
     notify(Changes::all());
+    modified_ = false; // as the file holds it
     return std::move(loaded.value().warnings);
 }
 
@@ -342,6 +349,7 @@ Status SystemDocument::saveAs(const std::string& path) {
     const Status saved = saveSystemFile(path, state_);
     if (saved) {
         shownFileName_ = lowerCase(fileNamePart(path));
+        modified_ = false;
     }
     notify(Change::File);
     return saved;

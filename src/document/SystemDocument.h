@@ -87,6 +87,9 @@ public:
     bool canReopen() const { return locked() && !developing_; }
     // Worth a question before it is replaced: columns or conditions the user would lose.
     bool hasWork() const;
+    // Changed since it was opened, imported, saved or cleared: numbers, conditions or columns
+    // that no file holds yet (developed columns are such a change).
+    bool modified() const { return modified_; }
 
     // --- Numbers ---
     // A click on number n (1..50): marks or unmarks it. Refused when nothing may change.
@@ -196,6 +199,7 @@ private:
     SystemState state_;
     std::string shownFileName_;
     bool developing_ = false;
+    bool modified_ = false;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

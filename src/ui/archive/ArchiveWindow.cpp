@@ -3,6 +3,7 @@
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveList.h"
 #include "archive/ArchiveUpdate.h"
+#include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/NamedWidgets.h"
@@ -101,6 +102,10 @@ ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, 
     total_->setFont(monoBold);
     progress_ = namedLabel("lbElaborazione", "", this);
     writeMessageTexts();
+    // Its room is kept while it is hidden, so showing it never resizes the window.
+    QSizePolicy keepRoom = progress_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepRoom);
     progress_->hide();
 
     update_ = namedButton("cmdUpdate", "Aggiorna", "Click per iniziare l'aggiornamento", this);
@@ -151,26 +156,37 @@ void ArchiveWindow::populateList() {
     list_->addItems(lines);
     if (!lines.isEmpty()) {
         list_->setCurrentRow(0);
-        last_->setText(lines.front());
-        total_->setText(fromStd(drawTotalText(archive_)));
     }
     list_->setUpdatesEnabled(true);
+    showLatestAndTotal();
+}
+
+void ArchiveWindow::showLatestAndTotal() {
+    if (list_->count() > 0) {
+        last_->setText(list_->item(0)->text());
+        total_->setText(fromStd(drawTotalText(archive_)));
+    }
 }
 
 void ArchiveWindow::update() {
     update_->setEnabled(false);
     updating_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    list_->hide();
+    // The list stays where it is, greyed, so nothing in the window moves.
+    list_->setEnabled(false);
+    writeMessageTexts();
     progress_->show();
     QApplication::processEvents();
 
+    const std::int32_t before = archive_.count();
+    bool updated = false;
     const auto downloaded = download_(paths_.download.toStdString());
     if (downloaded) {
         const auto replaced = updateArchiveFromText(archive_, paths_.download.toStdString(),
                                                     paths_.archive.toStdString());
         if (replaced) {
             populateList();
+            updated = true;
         } else {
             prompt_.message(this, windowTitle(), fromStd(replaced.error().message),
                             Prompt::Icon::Critical);
@@ -185,8 +201,16 @@ void ArchiveWindow::update() {
     update_->setEnabled(true);
     updating_ = false;
     QApplication::restoreOverrideCursor();
-    progress_->hide();
-    list_->show();
+    list_->setEnabled(true);
+    if (updated) {
+        // What the update brought, said in the window: a box would only be in the way.
+        const std::int32_t added = archive_.count() - before;
+        progress_->setText(added > 0 ? languageText(language_, "2101", "Estrazioni aggiunte: %1")
+                                           .arg(displayCount(added))
+                                     : languageText(language_, "2102", "Archivio già aggiornato"));
+    } else {
+        progress_->hide();
+    }
     emit updateFinished();
 }
 
@@ -223,7 +247,11 @@ void ArchiveWindow::writeMessageTexts() {
 void ArchiveWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
+        // A new language rewrites the captions, the latest draw's label with them: it shows
+        // the data again.
         writeMessageTexts();
+        progress_->hide();
+        showLatestAndTotal();
     }
 }
 

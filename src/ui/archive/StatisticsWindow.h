@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/Delays.h"
 #include "archive/Statistics.h"
 
 #include <array>
@@ -10,11 +11,13 @@ class QChart;
 class QChartView;
 class QLabel;
 class QRadioButton;
+class QTabWidget;
 
 namespace quintora {
 
 class Language;
 class Prompt;
+class DelayView;
 
 // frmStatistiche: the six tables of the archive's statistics, one at a time as a bar chart,
 // and the statistics CSV of every draw. Loaded hidden at start-up; closing it only hides it.
@@ -38,6 +41,11 @@ public:
     // The CSV file of the last refresh (written or not).
     const QString& csvPath() const { return csvPath_; }
     QChart* chart() const { return chart_; }
+    const ArchiveDelays& delays() const { return delays_; }
+    // The tabs: the six tables, "Ritardi", "Numeri Euro".
+    QTabWidget* tabs() const { return tabs_; }
+    DelayView* mainDelays() const { return mainDelays_; }
+    DelayView* euroDelays() const { return euroDelays_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +55,7 @@ protected:
 private:
     void writeMessageTexts();
     void drawChart();
+    void writeDelayTexts();
     QString tableTitle(StatTable table);
 
     const DrawArchive& archive_;
@@ -61,6 +70,10 @@ private:
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;
     QLabel* progress_ = nullptr;
+    ArchiveDelays delays_;
+    QTabWidget* tabs_ = nullptr;
+    DelayView* mainDelays_ = nullptr;
+    DelayView* euroDelays_ = nullptr;
 };
 
 } // namespace quintora
