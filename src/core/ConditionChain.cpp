@@ -23,6 +23,14 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
         }
         evenCount_ = EvenCount{allowed};
     }
+    for (int sum = 0; sum <= MaxSumOfFour; ++sum) {
+        sumAllowed_[sum] = sum_ ? sum_->allowedFifth(sum) : ~NumberMask{0};
+    }
+    if (evenCount_) {
+        for (int e = 0; e < NumbersPerColumn; ++e) {
+            evenAllowed_[e] = evenCount_->allowedFifth(e);
+        }
+    }
     if (isOn(state.consecutive.consecutiveActive)) {
         runs_ = RunLength{state.consecutive.allowedRuns};
     }

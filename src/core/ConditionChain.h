@@ -7,6 +7,7 @@
 #include "core/SystemState.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -35,15 +36,14 @@ public:
     // Fifth-number stage, after admitsPrefix(4, ...): the fifth numbers that pass after the
     // first four numbers `firstFour` whose sum is `sum`.
     NumberMask allowedFifth(NumberMask firstFour, int sum) const {
-        NumberMask allowed = filters_.allowedFifth();
+        // The sum and the even count are looked up in tables made once: they are asked for
+        // every prefix of four numbers.
+        NumberMask allowed = filters_.allowedFifth() & sumAllowed_[sum];
         if (fixed_) {
             allowed &= fixed_->allowedFifth(firstFour);
         }
-        if (sum_) {
-            allowed &= sum_->allowedFifth(sum);
-        }
         if (evenCount_) {
-            allowed &= evenCount_->allowedFifth(firstFour);
+            allowed &= evenAllowed_[bitCount(firstFour & EvenCount::even)];
         }
         return allowed;
     }
@@ -102,8 +102,8 @@ private:
         }();
 
         int allowedCounts;
-        NumberMask allowedFifth(NumberMask firstFour) const {
-            const int e = bitCount(firstFour & even);
+        // After four numbers of which e are even.
+        NumberMask allowedFifth(int e) const {
             return (((allowedCounts >> e) & 1) != 0 ? ~even : 0) |
                    (((allowedCounts >> (e + 1)) & 1) != 0 ? even : 0);
         }
@@ -116,10 +116,17 @@ private:
         }
     };
 
+    // The largest sum of four different numbers.
+    static constexpr int MaxSumOfFour = MainNumberCount * 4 - 6;
+
     FilterTree filters_;
     std::optional<FixedNumbers> fixed_;
     std::optional<SumRange> sum_;
     std::optional<EvenCount> evenCount_;
+    // sumAllowed_[s]: the fifth numbers the sum allows after four numbers of sum s (all when
+    // the sum is free); evenAllowed_[e]: those the even count allows after e even numbers.
+    std::array<NumberMask, MaxSumOfFour + 1> sumAllowed_{};
+    std::array<NumberMask, NumbersPerColumn> evenAllowed_{};
     ExcludedLookup excluded_;
     std::optional<RunLength> runs_;
     std::optional<ReductionIndex> reduced_;
