@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/BitCount.h"
 #include "core/ExcludedLookup.h"
 #include "core/FilterTree.h"
 #include "core/ReductionIndex.h"
@@ -33,19 +32,18 @@ public:
         return !filters_.active() || filters_.choose(level, number);
     }
 
+    // What the fifth-number stage needs to know of a prefix, added up number by number as the
+    // prefix grows (tallyOf each number), so that nothing is counted again per prefix: its sum,
+    // how many of its numbers are even and how many are fixed numbers.
+    using Tally = std::uint32_t;
+    Tally tallyOf(int number) const { return tallyOf_[number]; }
+
     // Fifth-number stage, after admitsPrefix(4, ...): the fifth numbers that pass after the
-    // first four numbers `firstFour` whose sum is `sum`.
-    NumberMask allowedFifth(NumberMask firstFour, int sum) const {
-        // The sum and the even count are looked up in tables made once: they are asked for
-        // every prefix of four numbers.
-        NumberMask allowed = filters_.allowedFifth() & sumAllowed_[sum];
-        if (fixed_) {
-            allowed &= fixed_->allowedFifth(firstFour);
-        }
-        if (evenCount_) {
-            allowed &= evenAllowed_[bitCount(firstFour & EvenCount::even)];
-        }
-        return allowed;
+    // first four numbers, whose tally is `firstFour`. Conditions that are off allow all.
+    NumberMask allowedFifth(Tally firstFour) const {
+        return filters_.allowedFifth() & sumAllowed_[firstFour & SumField] &
+               evenAllowed_[(firstFour >> EvenShift) & CountField] &
+               fixedAllowed_[(firstFour >> FixedShift) & CountField];
     }
 
     // Whole-column stage for an ascending column and its mask. An admitted column is accepted:
@@ -75,8 +73,8 @@ private:
     struct FixedNumbers {
         NumberMask fixed;
         int count;
-        NumberMask allowedFifth(NumberMask firstFour) const {
-            const int f = bitCount(firstFour & fixed);
+        // After four numbers of which f are fixed.
+        NumberMask allowedFifth(int f) const {
             return (f == count ? ~fixed : 0) | (f + 1 == count ? fixed : 0);
         }
     };
@@ -116,17 +114,25 @@ private:
         }
     };
 
-    // The largest sum of four different numbers.
+    // The largest sum of four different numbers, and where a Tally keeps its three counts.
     static constexpr int MaxSumOfFour = MainNumberCount * 4 - 6;
+    static constexpr Tally SumField = 0xFF;
+    static constexpr Tally CountField = 0x7;
+    static constexpr int EvenShift = 8;
+    static constexpr int FixedShift = 12;
+    static_assert(MaxSumOfFour <= SumField && NumbersPerColumn <= CountField);
 
     FilterTree filters_;
     std::optional<FixedNumbers> fixed_;
     std::optional<SumRange> sum_;
     std::optional<EvenCount> evenCount_;
-    // sumAllowed_[s]: the fifth numbers the sum allows after four numbers of sum s (all when
-    // the sum is free); evenAllowed_[e]: those the even count allows after e even numbers.
+    std::array<Tally, MainNumberCount + 1> tallyOf_{};
+    // sumAllowed_[s]: the fifth numbers the sum allows after four numbers of sum s;
+    // evenAllowed_[e] and fixedAllowed_[f]: those the even count allows after e even numbers,
+    // and the fixed numbers after f fixed ones. All numbers where the condition is off.
     std::array<NumberMask, MaxSumOfFour + 1> sumAllowed_{};
-    std::array<NumberMask, NumbersPerColumn> evenAllowed_{};
+    std::array<NumberMask, CountField + 1> evenAllowed_{};
+    std::array<NumberMask, CountField + 1> fixedAllowed_{};
     ExcludedLookup excluded_;
     std::optional<RunLength> runs_;
     std::optional<ReductionIndex> reduced_;
