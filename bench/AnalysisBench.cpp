@@ -3,6 +3,7 @@
 #include "check/SystemAnalysis.h"
 #include "RatioReporter.h"
 #include "support/ReferenceAnalysis.h"
+#include "support/SystemBuilders.h"
 
 #include <random>
 
@@ -12,24 +13,8 @@ namespace {
 
 const std::array<std::uint8_t, 2> systemEuro{3, 8};
 
-std::vector<Column> randomSystem(int count) {
-    std::mt19937 random(7);
-    std::vector<Column> cols(static_cast<std::size_t>(count));
-    for (auto& c : cols) {
-        NumberMask used = 0;
-        for (auto& n : c) {
-            do {
-                n = static_cast<std::uint8_t>(random() % 50 + 1);
-            } while (used & numberBit(n));
-            used |= numberBit(n);
-        }
-        std::sort(c.begin(), c.end());
-    }
-    return cols;
-}
-
 const std::vector<Column>& system1000() {
-    static const auto columns = randomSystem(1000);
+    static const auto columns = builders::randomColumns(1000, 7);
     return columns;
 }
 
@@ -54,7 +39,7 @@ void baseline1000(benchmark::State& st) {
 }
 
 void engine200k(benchmark::State& st) {
-    const auto columns = randomSystem(MaxColumns);
+    const auto columns = builders::randomColumns(MaxColumns, 7);
     for (auto _ : st) {
         auto r = analyseSystem(columns, systemEuro, 12);
         benchmark::DoNotOptimize(r);

@@ -25,6 +25,7 @@ using namespace quintora;
 
 namespace {
 
+// `columns` different random columns.
 SystemState randomSystem(int columns) {
     SystemState s = builders::firstNumbers(50);
     builders::setEuroNumbers(s, 3, 8);
@@ -32,12 +33,8 @@ SystemState randomSystem(int columns) {
     std::mt19937 random(1);
     std::set<Column> seen;
     while (static_cast<int>(seen.size()) < columns) {
-        Column c{};
-        std::set<std::uint8_t> numbers;
-        while (numbers.size() < NumbersPerColumn) {
-            numbers.insert(static_cast<std::uint8_t>(random() % 50 + 1));
-        }
-        std::copy(numbers.begin(), numbers.end(), c.begin());
+        Column c = builders::randomColumn(random);
+        std::sort(c.begin(), c.end());
         if (seen.insert(c).second) {
             s.columns.push_back(c);
         }

@@ -77,8 +77,11 @@ void MainWindow::showStatusBar() {
     name->setCutToolTip(QString::fromStdString(doc.state().systemPath));
     statusPanels_[1]->setText(displayCount(doc.state().columnCount()));
     statusPanels_[2]->setText(displayEuro(doc.cost()));
-    statusPanels_[3]->setText(QString::fromStdString(
-        shownSystemType(doc.state().header.systemType, systemTypeWordsFor(context_.language))));
+    // The language's words are looked up only for a type there is to show.
+    const std::string& type = doc.state().header.systemType;
+    statusPanels_[3]->setText(type.empty() ? QString()
+                                           : QString::fromStdString(shownSystemType(
+                                                 type, systemTypeWordsFor(context_.language))));
 }
 
 void MainWindow::showWhatDevelopNeeds() {

@@ -180,77 +180,69 @@ Status SystemDocument::abandonDevelopment() {
 
 // --- Conditions ---
 
-Status SystemDocument::editCondition(const SumEdit& edit) {
+Status SystemDocument::changeConditions(const std::function<void(SystemState&)>& change) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.conditions.setSumOn(edit.on);
-    storeSumFields(state_.conditions, edit.from, edit.to);
+    change(state_);
     notify(Change::Conditions);
     return success();
+}
+
+Status SystemDocument::editCondition(const SumEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setSumOn(edit.on);
+        storeSumFields(s.conditions, edit.from, edit.to);
+    });
 }
 
 Status SystemDocument::editCondition(const EvenOddEdit& edit) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setEvenOddOn(edit.on);
-    if (edit.evenCounts) {
-        state_.conditions.setEvenCounts(*edit.evenCounts);
-    }
-    notify(Change::Conditions);
-    return success();
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setEvenOddOn(edit.on);
+        if (edit.evenCounts) {
+            s.conditions.setEvenCounts(*edit.evenCounts);
+        }
+    });
 }
 
 Status SystemDocument::editCondition(const FixedEdit& edit) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setFixedOn(edit.on);
-    if (edit.numbers) {
-        state_.conditions.setFixed(*edit.numbers);
-    }
-    notify(Change::Conditions);
-    return success();
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setFixedOn(edit.on);
+        if (edit.numbers) {
+            s.conditions.setFixed(*edit.numbers);
+        }
+    });
 }
 
 Status SystemDocument::editCondition(const ConsecutiveEdit& edit) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.consecutive.setOn(edit.on);
-    if (edit.runLengths) {
-        state_.consecutive.setRuns(*edit.runLengths);
-    }
-    notify(Change::Conditions);
-    return success();
+    return changeConditions([&edit](SystemState& s) {
+        s.consecutive.setOn(edit.on);
+        if (edit.runLengths) {
+            s.consecutive.setRuns(*edit.runLengths);
+        }
+    });
 }
 
 Status SystemDocument::editCondition(const MinimumDistanceEdit& edit) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.minimumDistance.setOn(edit.on);
-    if (edit.distance) {
-        closeMinimumDistance(state_, *edit.distance);
-    }
-    notify(Change::Conditions);
-    return success();
+    return changeConditions([&edit](SystemState& s) {
+        s.minimumDistance.setOn(edit.on);
+        if (edit.distance) {
+            closeMinimumDistance(s, *edit.distance);
+        }
+    });
 }
 
 Status SystemDocument::editCondition(const ReducedEdit& edit) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setReducedOn(edit.on);
-    if (edit.level) {
-        closeReduced(state_, *edit.level);
-    }
-    notify(Change::Conditions);
-    return success();
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setReducedOn(edit.on);
+        if (edit.level) {
+            closeReduced(s, *edit.level);
+        }
+    });
 }
 
 Status SystemDocument::editCondition(const ExcludedEdit& edit) {
+    // The excluded columns may be changed on a locked system too, but not while it develops.
     if (developing_) {
         return BusyError;
     }
@@ -263,15 +255,12 @@ Status SystemDocument::editCondition(const ExcludedEdit& edit) {
 }
 
 Status SystemDocument::setFilters(std::span<const FilterColumn> table) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.filters.fill(FilterColumn{});
-    const auto count = std::min<std::size_t>(table.size(), MaxFilterColumns);
-    std::copy_n(table.begin(), count, state_.filters.begin());
-    state_.filterCount = rearrangeFilters(state_.filters);
-    notify(Change::Conditions);
-    return success();
+    return changeConditions([table](SystemState& s) {
+        s.filters.fill(FilterColumn{});
+        const auto count = std::min<std::size_t>(table.size(), MaxFilterColumns);
+        std::copy_n(table.begin(), count, s.filters.begin());
+        s.filterCount = rearrangeFilters(s.filters);
+    });
 }
 
 // --- Columns ---

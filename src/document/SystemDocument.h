@@ -194,6 +194,8 @@ public:
 
 private:
     Status refuseUnlessEditable() const;
+    // Refused unless editable; otherwise applies `change` and tells the listeners.
+    Status changeConditions(const std::function<void(SystemState&)>& change);
     void notify(Changes what);
 
     SystemState state_;
