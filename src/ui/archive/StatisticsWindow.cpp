@@ -1,6 +1,8 @@
 #include "ui/archive/StatisticsWindow.h"
 
 #include "archive/StatisticsCsv.h"
+#include "document/ArchiveDocument.h"
+#include "ui/ArchiveSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
@@ -40,10 +42,10 @@ CalendarTime calendarNow() {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, Language& language,
+StatisticsWindow::StatisticsWindow(ArchiveDocument& archives, Prompt& prompt, Language& language,
                                    QString csvFolder, QWidget* parent)
     : QDialog(parent)
-    , archive_(archive)
+    , archives_(archives)
     , prompt_(prompt)
     , language_(language)
     , csvFolder_(std::move(csvFolder)) {
@@ -93,16 +95,24 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     loadWindowTexts(this, language, QSize(800, 640));
     removeStaleStatisticsCsv(csvFolder_.toStdString());
     refreshStat();
+    connect(new ArchiveSignals(archives, this), &ArchiveSignals::changed, this,
+            &StatisticsWindow::followArchive);
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::followArchive(ArchiveChanges what) {
+    if (what.has(ArchiveChange::Draws) || what.has(ArchiveChange::Update)) {
+        refreshStat();
+    }
+}
 
 void StatisticsWindow::refreshStat() {
     csvPath_ = csvFolder_ + u'/' + QString::fromStdString(statisticsCsvFileName(calendarNow()));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     progress_->show();
-    stats_ = computeStatistics(archive_);
-    const auto written = writeStatisticsCsv(csvPath_.toStdString(), archive_);
+    stats_ = computeStatistics(archives_.archive());
+    const auto written = writeStatisticsCsv(csvPath_.toStdString(), archives_.archive());
     progress_->hide();
     QApplication::restoreOverrideCursor();
     if (!written) {
