@@ -5,6 +5,7 @@
 #include "document/SystemDocument.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 
@@ -85,6 +86,26 @@ void MainWindow::checkArchive() {
         return;
     }
     bringToFront(archiveCheckDialog_);
+}
+
+// A new analysis each time: the system may have changed since the last one.
+void MainWindow::analyseSystem() {
+    if (!document().hasColumns()) {
+        return;
+    }
+    if (analysisDialog_) {
+        analysisDialog_->close();
+    }
+    const auto& s = state();
+    const auto euro = euroNumbers(s.header);
+    analysisDialog_ = new AnalysisDialog(s.columns, {euro.begin(), euro.end()},
+                                         analysisEuroMax(euro, 10), context_.language, this);
+    analysisDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    bringToFront(analysisDialog_);
+}
+
+AnalysisDialog* MainWindow::analysisDialog() const {
+    return analysisDialog_;
 }
 
 void MainWindow::openArchive() {

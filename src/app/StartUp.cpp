@@ -70,6 +70,7 @@ bool StartUp::run(const QStringList& arguments) {
                      [this](const QString& file) { onActivationRequested(file); });
 
     SplashWindow splash(context_->language);
+    splash.closeForOtherWindows();
     splash.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
@@ -101,7 +102,7 @@ bool StartUp::run(const QStringList& arguments) {
     }
     // Hidden for the whole run: the archive stays in memory, the statistics are ready.
     window_->loadArchiveWindows();
-    context_->document.clear(false);
+    (void)context_->document.clear(false);
 
     waitProcessingEvents(SplashMilliseconds);
     splash.close();

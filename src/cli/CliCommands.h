@@ -30,6 +30,8 @@ int runArchiveList(const Args& args);
 int runCheck(const Args& args);
 int runArchiveCheck(const Args& args);
 int runStats(const Args& args);
+int runAnalyse(const Args& args);
+int runDelays(const Args& args);
 int runMatrixList(const Args& args);
 int runAdapt(const Args& args);
 int runMatrixMake(const Args& args);

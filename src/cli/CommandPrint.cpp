@@ -74,13 +74,14 @@ int runPrintSlips(const Args& args) {
             return usageError(self, std::string(field) + ": a slip number of up to six digits");
         }
     }
-    const auto layout = layoutOrReport(calibrationFileOf(p, type.value()), type.value(), false);
+    // Measures stored as 0 print where the calibration dialog shows them.
+    const auto layout = layoutOrReport(calibrationFileOf(p, type.value()), type.value(), true);
     if (!layout) {
         return fail(layout.error().message);
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }
@@ -95,8 +96,13 @@ int runPrintSlips(const Args& args) {
     const SlipContent content =
         slipContentOf(document.state(), document.shownFileName(), settings.header);
     PrintSession session;
-    return printOrReport(slipRunPlan(type.value(), layout.value(), content, range.value()),
-                         target.value());
+    // One slip at a time: a run of thousands of slips holds one page.
+    const PagePlan run = slipRunPlan(type.value(), layout.value(), content, SlipRange{1, 0});
+    const int first = range.value().first;
+    return printOrReport(
+        run, range.value().count(),
+        [&](int i) { return slipPage(type.value(), layout.value(), content, first + i); },
+        target.value(), 1);
 }
 
 int runCalibrationTest(const Args& args) {
@@ -162,17 +168,20 @@ int runListing(const Args& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }
-    const auto plan =
-        listingPlan(document.state(), document.shownFileName(), settings.header, options);
-    if (!plan) {
-        return fail(plan.error().message);
+    const auto pages = ListingPages::make(std::make_shared<const SystemState>(document.state()),
+                                          document.shownFileName(), settings.header, options);
+    if (!pages) {
+        return fail(pages.error().message);
     }
     PrintSession session;
-    return printOrReport(plan.value(), target.value(), copies);
+    const ListingPages& listing = pages.value();
+    return printOrReport(
+        listing.settings(), listing.count(), [&listing](int i) { return listing.page(i); },
+        target.value(), copies);
 }
 
 } // namespace quintora::cli

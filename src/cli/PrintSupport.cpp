@@ -60,7 +60,14 @@ std::string calibrationFileOf(const ParsedArgs& args, SlipType type) {
 }
 
 int printOrReport(const PagePlan& plan, const PrintTarget& target, int copies) {
-    const Status printed = printPlan(plan, target, copies);
+    return printOrReport(
+        plan, static_cast<int>(plan.pages.size()),
+        [&plan](int i) { return plan.pages[static_cast<std::size_t>(i)]; }, target, copies);
+}
+
+int printOrReport(const PagePlan& settings, int count, const std::function<PlanPage(int)>& page,
+                  const PrintTarget& target, int copies) {
+    const Status printed = printPages(settings, count, page, target, copies);
     if (!printed) {
         const std::string where =
             target.isPdf() ? target.pdfPath.toStdString() : target.printerName.toStdString();

@@ -7,6 +7,7 @@
 #include "render/PrintJob.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QGuiApplication;
@@ -42,5 +43,8 @@ std::string calibrationFileOf(const ParsedArgs& args, SlipType type);
 
 // Prints the plan (copies jobs); reports a failure and returns the exit status.
 int printOrReport(const PagePlan& plan, const PrintTarget& target, int copies = 1);
+// The same for pages made one at a time.
+int printOrReport(const PagePlan& settings, int count, const std::function<PlanPage(int)>& page,
+                  const PrintTarget& target, int copies);
 
 } // namespace quintora::cli

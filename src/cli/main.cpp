@@ -35,6 +35,14 @@ const Command commands[] = {
      "quintora-cli archive-check IN.qsy --archive ARCHIVE.dat [--from DD/MM/YYYY --to DD/MM/YYYY]",
      "checks a system against every draw of an archive (or of the dates given), one row a draw",
      runArchiveCheck},
+    {"analyse", "quintora-cli analyse IN.qsy [--euro-max 10|12]",
+     "the exact odds of each prize category in one draw and the guarantee of a system "
+     "(Euro numbers 1..12 when the system plays 11 or 12, else 1..--euro-max, 10 by default)",
+     runAnalyse},
+    {"delays", "quintora-cli delays --archive ARCHIVE.dat",
+     "the current and the longest delay and the count of every main number, then of the Euro "
+     "numbers of the latest draw's era",
+     runDelays},
     {"stats", "quintora-cli stats --archive ARCHIVE.dat --csv OUT.csv",
      "writes the statistics CSV of an archive and prints its six tables", runStats},
     {"matrix-list", "quintora-cli matrix-list DIR [--v V] [--today DD/MM/YYYY]",

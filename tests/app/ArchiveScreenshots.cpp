@@ -7,14 +7,18 @@
 #include "core/Format.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 
 #include <cstdio>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace quintora::test {
 
@@ -77,7 +81,23 @@ void saveArchiveScreenshots(MainWindow& window, const QString& historyPath, cons
         stats->findChild<QAbstractButton*>(QStringLiteral("optStat(%1)").arg(i))->click();
         save(stats, QStringLiteral("stats-") + QString::fromUtf8(names[i]));
     }
+    stats->tabs()->setCurrentIndex(1);
+    save(stats, QStringLiteral("stats-ritardi"));
+    stats->tabs()->setCurrentIndex(2);
+    save(stats, QStringLiteral("stats-euro"));
+    stats->tabs()->setCurrentIndex(0);
     stats->hide();
+
+    window.analyseSystem();
+    if (auto* analysis = window.analysisDialog()) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!analysis->result() && waited.elapsed() < 10000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        save(analysis, QStringLiteral("analysis"));
+        analysis->close();
+    }
 }
 
 } // namespace quintora::test

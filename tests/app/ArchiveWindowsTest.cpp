@@ -4,15 +4,20 @@
 #include "app/MainWindow.h"
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
+#include "archive/Delays.h"
 #include "archive/StatisticsCsv.h"
+#include "check/SystemAnalysis.h"
 #include "support/FakeServer.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetLookup.h"
 #include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/DelayView.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 
+#include <QAction>
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
@@ -20,11 +25,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace quintora;
@@ -80,11 +90,15 @@ private slots:
     void updateWithoutServerKeepsTheArchive();
     void updateReplacesTheArchiveAndRefusesClosing();
     void updateAsksTheServerOfTheSettings();
+    void anUpdateMovesNothingAndSaysWhatItAdded();
+    void aNewLanguageKeepsTheLatestDrawShown();
     void archiveCheckRowsAndFilterOnMax();
     void archiveCheckOfTheRealHistory();
     void statisticsCsvWrittenAndStaleOnesRemoved();
     void statisticsCsvThatCannotBeWritten();
     void chartsOfTheSixTables();
+    void delayTabsSortTheirTableAndChart();
+    void analysisWindowFromTheButton();
 
 private:
     // The archive file in place, then the windows loaded as the start loads them.
@@ -247,6 +261,77 @@ void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 19);
 }
 
+// While an update runs the list stays in place, greyed; afterwards the window has its size
+// and its header where they were, and says how many draws came in.
+void ArchiveWindowsTest::anUpdateMovesNothingAndSaysWhatItAdded() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    window_->openArchive();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QSize size = w->size();
+    auto* heading = test::child<QLabel>(*w, "lbIntestazione");
+    const QPoint headingAt = heading->pos();
+    bool stillDuringTheUpdate = false;
+    QString text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n");
+    w->setDownload([&](const std::string&, const std::string& target) -> Status {
+        stillDuringTheUpdate = w->list()->isVisible() && !w->list()->isEnabled() &&
+                               heading->pos() == headingAt && w->size() == size;
+        QFile file(QString::fromStdString(target));
+        if (text.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+            return Error{"", "no server"};
+        }
+        file.write(text.toLatin1());
+        return success();
+    }, [] { return std::string(); });
+    auto* update = test::child<QPushButton>(*w, "cmdUpdate");
+    const auto finished = [&] {
+        QCOMPARE(w->size(), size);
+        QCOMPARE(heading->pos(), headingAt);
+        QVERIFY(w->list()->isEnabled());
+    };
+    text.clear(); // the server fails
+    prompt_->acceptMessage();
+    test::click(update);
+    QVERIFY(stillDuringTheUpdate);
+    finished();
+
+    text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n2|30/03/2012|1|2|3|4|5|3|9\r\n"
+                          "3|06/04/2012|1|2|3|4|6|3|8\r\n4|13/04/2012|1|2|3|4|5|3|11\r\n"
+                          "5|20/04/2012|7|8|9|10|11|1|2\r\n6|27/04/2012|7|8|9|10|12|1|2\r\n");
+    stillDuringTheUpdate = false;
+    test::click(update);
+    QVERIFY(stillDuringTheUpdate);
+    finished();
+    auto* said = test::child<QLabel>(*w, "lbElaborazione");
+    QVERIFY(said->isVisible());
+    QCOMPARE(said->text(), QStringLiteral("Estrazioni aggiunte: 2"));
+    test::click(update); // nothing new
+    QCOMPARE(said->text(), QString::fromUtf8("Archivio gi\u00e0 aggiornato"));
+}
+
+// Saving a new language rewrites the captions of every window: the labels that show data
+// show the same data afterwards.
+void ArchiveWindowsTest::aNewLanguageKeepsTheLatestDrawShown() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    const QString latest = test::child<QLabel>(*w, "lbLast")->text();
+    const QString total = test::child<QLabel>(*w, "lbTotale")->text();
+    QCOMPARE(latest, w->list()->item(0)->text());
+    QVERIFY(QFile::copy(QStringLiteral(QUINTORA_SHIPPED_DATA "/english.lng"),
+                        context_->dataFolder.root() + QStringLiteral("/english.lng")));
+    QFile ini(context_->dataFolder.settingsPath());
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
+    ini.close();
+    window_->applyLanguageChange();
+    QCOMPARE(test::child<QGroupBox>(*w, "frameUltima")->title(), QStringLiteral("Latest Draw"));
+    QCOMPARE(test::child<QLabel>(*w, "lbLast")->text(), latest);
+    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), total);
+    // The data folder outlives the test: the next one starts in the program's own language.
+    QVERIFY(QFile::remove(context_->dataFolder.settingsPath()));
+    QVERIFY(QFile::remove(context_->dataFolder.root() + QStringLiteral("/english.lng")));
+}
+
 void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
     holdArchive(SmallArchive);
     QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
@@ -401,20 +486,88 @@ void ArchiveWindowsTest::chartsOfTheSixTables() {
         auto* option = test::child<QAbstractButton>(*s, t.option);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
         QCOMPARE(s->chart()->title(), QString::fromUtf8(t.title));
-        // A few rows at the left, the first at the top; the fifty numbers along the bottom.
-        const bool sideBySide = t.rows > 10;
-        const auto axes = s->chart()->axes(sideBySide ? Qt::Horizontal : Qt::Vertical);
+        // Rows at the left, the first at the top, each tall enough for its label to be read at
+        // the window's size: the fifty numbers make the chart scroll instead.
+        const auto axes = s->chart()->axes(Qt::Vertical);
         QCOMPARE(axes.size(), 1);
         auto* rows = qobject_cast<QBarCategoryAxis*>(axes.front());
         QVERIFY(rows);
         QCOMPARE(rows->count(), t.rows);
-        QString first = sideBySide ? rows->categories().front() : rows->categories().back();
+        QString first = rows->categories().back();
         QCOMPARE(first.replace(QChar(0xA0), u' '), QString::fromUtf8(t.firstLabel));
+        QVERIFY(rows->labelsFont().pointSize() >= 9);
+        const int labelHeight = QFontMetrics(rows->labelsFont()).height();
+        QTRY_VERIFY2(s->chart()->plotArea().height() / t.rows >= labelHeight,
+                     qPrintable(QString::number(s->chart()->plotArea().height())));
     }
     // A refresh comes back to the consecutive numbers.
     s->refreshStat();
     QCOMPARE(s->shownTable(), StatTable::Consecutive);
     QCOMPARE(s->chart()->title(), QStringLiteral("Consecutivi"));
+}
+
+void ArchiveWindowsTest::delayTabsSortTheirTableAndChart() {
+    loadWith(SmallArchive);
+    window_->openStatistics();
+    auto* s = window_->statisticsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QCOMPARE(s->tabs()->count(), 3);
+    QCOMPARE(s->tabs()->tabText(1), QStringLiteral("Ritardi"));
+    const auto expected = computeDelays(SmallArchive);
+    // The draws of 2012: Euro numbers 1..8.
+    QCOMPARE(s->euroDelays()->table()->rowCount(), 8);
+    auto* view = s->mainDelays();
+    auto* table = view->table();
+    QCOMPARE(table->rowCount(), 50);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("01"));
+    QCOMPARE(table->item(49, 1)->text().toInt(), expected.main[49].current);
+
+    // By the current delay, longest first: the table and the chart's rows follow.
+    table->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
+    const auto shown = view->shownNumbers();
+    QCOMPARE(shown.front(), 7); // the first of the numbers never drawn
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        QVERIFY(expected.main[static_cast<std::size_t>(shown[i - 1] - 1)].current >=
+                expected.main[static_cast<std::size_t>(shown[i] - 1)].current);
+    }
+    const auto axes = view->chart()->axes(Qt::Vertical);
+    QCOMPARE(axes.size(), 1);
+    auto* rows = qobject_cast<QBarCategoryAxis*>(axes.front());
+    QVERIFY(rows);
+    QCOMPARE(rows->categories().size(), 50);
+    QCOMPARE(rows->categories().back(), QStringLiteral("07")); // the first row at the top
+}
+
+void ArchiveWindowsTest::analysisWindowFromTheButton() {
+    auto* button = test::child<QPushButton>(*window_, "cmdAnalisi");
+    QVERIFY(!button->isEnabled());
+    QVERIFY(!window_->actions().analyse->isEnabled());
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    QVERIFY(button->isEnabled());
+    QVERIFY(window_->actions().analyse->isEnabled());
+
+    test::click(button);
+    auto* dialog = window_->analysisDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->result().has_value(), 20000);
+    const std::array<std::uint8_t, 2> euro{3, 8};
+    const auto expected = analyseSystem(Columns, euro, 10);
+    QCOMPARE(dialog->result()->odds.outcomes, expected->odds.outcomes);
+    auto* odds = test::child<QTableWidget>(*dialog, "gridProbabilita");
+    QCOMPARE(odds->rowCount(), PrizeCategoryCount + 1);
+    QCOMPARE(odds->item(0, 0)->text(), QStringLiteral("5+2"));
+    QCOMPARE(odds->item(0, 2)->text(),
+             QString::fromStdString(oddsText(expected->odds.outcomes[0], expected->odds.total)));
+    QCOMPARE(odds->item(PrizeCategoryCount, 0)->text(), QStringLiteral("Nessuna Vincita"));
+    QVERIFY(!test::child<QProgressBar>(*dialog, "pbAnalisi")->isVisible());
+    auto* guarantee = test::child<QTableWidget>(*dialog, "gridGaranzia");
+    QCOMPARE(guarantee->rowCount(), 5);
+
+    // A second request starts over on the system as it is then.
+    window_->analyseSystem();
+    QVERIFY(window_->analysisDialog() != dialog || !dialog->isVisible());
+    window_->analysisDialog()->close();
 }
 
 QTEST_MAIN(ArchiveWindowsTest)

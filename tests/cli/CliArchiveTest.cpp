@@ -242,12 +242,60 @@ TEST_F(CliArchive, StatsWritesTheCsvAndPrintsTheSixTables) {
 }
 
 TEST_F(CliArchive, HelpOnEveryNewCommand) {
-    for (const char* command :
-         {"archive-import", "archive-list", "check", "archive-check", "stats"}) {
+    for (const char* command : {"archive-import", "archive-list", "check", "archive-check", "stats",
+                                "analyse", "delays"}) {
         const auto r = runCli(std::string(command) + " --help");
         EXPECT_EQ(r.status, 0) << command;
         EXPECT_EQ(r.out.rfind(std::string("Usage: quintora-cli ") + command, 0), 0u) << r.out;
         EXPECT_NE(runCli("--help").out.find(std::string("quintora-cli ") + command + " "),
                   std::string::npos);
     }
+}
+
+TEST_F(CliArchive, AnalysePrintsTheOddsTheOutcomesAndTheGuarantee) {
+    // A clean data folder: the odds are written in Italian unless its settings say otherwise.
+    const auto data = dir_ / "data";
+    fs::create_directories(data / "Quintora");
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    struct Restore {
+        ~Restore() { ::unsetenv("XDG_DATA_HOME"); }
+    } restore;
+    const auto in = system("one.qsy", {{1, 2, 3, 4, 5}});
+    const auto r = runCli("analyse " + quoted(in));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string head = "5+2\t1\t1 su 95.344.200\n5+1\t16\t1 su 5.959.013\n";
+    EXPECT_EQ(r.out.substr(0, head.size()), head);
+    EXPECT_NE(r.out.find("\nNessuna Vincita\t91731255\t1 su 1,04\nEsiti\t95344200\n"
+                         "Garanzia\t1\t1\t5 0\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\nGaranzia\t5\t5\t1 0 0 0 0 0\n"), std::string::npos);
+
+    // English settings: the odds in English; --euro-max 12 widens the Euro draws.
+    fs::copy_file(fs::path(QUINTORA_SHIPPED_DATA) / "english.lng",
+                  data / "Quintora" / "english.lng");
+    std::ofstream(data / "Quintora" / "quintora.ini") << "[IMPOSTAZIONI]\r\nLINGUA=english\r\n";
+    const auto e12 = runCli("analyse " + quoted(in) + " --euro-max 12");
+    ASSERT_EQ(e12.status, 0) << e12.err;
+    EXPECT_EQ(e12.out.substr(0, e12.out.find('\n')), "5+2\t1\t1 in 139,838,160");
+    EXPECT_NE(e12.out.find("\nEsiti\t139838160\n"), std::string::npos);
+
+    EXPECT_EQ(runCli("analyse " + quoted(in) + " --euro-max 11").status, 2);
+    const auto empty = runCli("analyse " + quoted(system("none.qsy", {})));
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("il sistema non contiene colonne"), std::string::npos) << empty.err;
+}
+
+TEST_F(CliArchive, DelaysPrintsEveryNumberThenTheEuroNumbersOfTheLatestEra) {
+    // Draws of 2012: Euro numbers 1..8; the latest holds 1..5, 11 and 12 (refused as Euro
+    // numbers of that era, so counted nowhere).
+    const auto r = runCli("delays --archive " + quoted(smallArchive()));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find("06\t")), "01\t0\t2\t1\n02\t0\t2\t1\n03\t0\t2\t1\n"
+                                                   "04\t0\t2\t1\n05\t0\t0\t3\n");
+    EXPECT_NE(r.out.find("\n50\t3\t3\t0\nE 01\t1\t1\t1\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nE 08\t2\t2\t1\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("E 09"), std::string::npos);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 50 + 8);
+    EXPECT_EQ(runCli("delays").status, 2);
 }

@@ -3,6 +3,7 @@
 #include "archive/ArchiveList.h"
 #include "document/ArchiveDocument.h"
 #include "ui/ArchiveSignals.h"
+#include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/NamedWidgets.h"
@@ -100,6 +101,10 @@ ArchiveWindow::ArchiveWindow(ArchiveDocument& archives, Prompt& prompt, Language
     total_->setFont(monoBold);
     progress_ = namedLabel("lbElaborazione", "", this);
     writeMessageTexts();
+    // Its room is kept while it is hidden, so showing it never resizes the window.
+    QSizePolicy keepRoom = progress_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepRoom);
     progress_->hide();
 
     update_ = namedButton("cmdUpdate", "Aggiorna", "Click per iniziare l'aggiornamento", this);
@@ -162,20 +167,29 @@ void ArchiveWindow::populateList() {
     list_->addItems(lines);
     if (!lines.isEmpty()) {
         list_->setCurrentRow(0);
-        last_->setText(lines.front());
-        total_->setText(fromStd(drawTotalText(archive)));
     }
     list_->setUpdatesEnabled(true);
+    showLatestAndTotal();
+}
+
+void ArchiveWindow::showLatestAndTotal() {
+    if (list_->count() > 0) {
+        last_->setText(list_->item(0)->text());
+        total_->setText(fromStd(drawTotalText(archives_.archive())));
+    }
 }
 
 void ArchiveWindow::update() {
     update_->setEnabled(false);
     updating_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    list_->hide();
+    // The list stays where it is, greyed, so nothing in the window moves.
+    list_->setEnabled(false);
+    writeMessageTexts();
     progress_->show();
     QApplication::processEvents();
 
+    const std::int32_t before = archives_.archive().count();
     // A failed download has the window's own short message; a refused text says why.
     bool downloadFailed = false;
     const Download download = [&](const std::string& url, const std::string& target) {
@@ -197,8 +211,16 @@ void ArchiveWindow::update() {
     update_->setEnabled(true);
     updating_ = false;
     QApplication::restoreOverrideCursor();
-    progress_->hide();
-    list_->show();
+    list_->setEnabled(true);
+    if (updated) {
+        // What the update brought, said in the window: a box would only be in the way.
+        const std::int32_t added = archives_.archive().count() - before;
+        progress_->setText(added > 0 ? languageText(language_, "2101", "Estrazioni aggiunte: %1")
+                                           .arg(displayCount(added))
+                                     : languageText(language_, "2102", "Archivio già aggiornato"));
+    } else {
+        progress_->hide();
+    }
 }
 
 void ArchiveWindow::chooseLine(int line) {
@@ -233,7 +255,11 @@ void ArchiveWindow::writeMessageTexts() {
 void ArchiveWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
+        // A new language rewrites the captions, the latest draw's label with them: it shows
+        // the data again.
         writeMessageTexts();
+        progress_->hide();
+        showLatestAndTotal();
     }
 }
 

@@ -39,6 +39,7 @@ public:
 
     // PopolaListView: the list, lbLast and lbTotale from the archive.
     void populateList();
+    void showLatestAndTotal();
     // cmdUpdate: downloads the archive and replaces it; a failure keeps it as it was.
     void update();
     // A double click on list line `line` (0 = the latest draw).
