@@ -12,23 +12,24 @@
 #include "settings/Settings.h"
 #include "ui/SplashWindow.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
-#include <QThread>
 #include <QTimer>
 #include <utility>
 
 namespace quintora {
 
 void waitProcessingEvents(double milliseconds) {
-    // A monotonic clock, so midnight or a clock change cannot stretch the wait.
-    QElapsedTimer timer;
-    timer.start();
-    while (static_cast<double>(timer.elapsed()) < milliseconds) {
-        QThread::msleep(4);
-        QApplication::processEvents();
-    }
+    // The loop sleeps until an event or the timer comes; Qt's timers run on a monotonic clock,
+    // so midnight or a clock change cannot stretch the wait.
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(std::llround(std::max(0.0, milliseconds))),
+                       Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 QString commandLineFile(const QStringList& arguments) {

@@ -1,25 +1,24 @@
 #include "cli/ArchiveSupport.h"
 
-#include "archive/ArchiveFile.h"
 #include "cli/CliCommands.h"
+#include "document/ArchiveDocument.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace quintora::cli {
 
-std::optional<DrawArchive> readArchiveOrReport(const std::string& path) {
+bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         fail(path + ": il file dell'archivio estrazioni non esiste");
-        return std::nullopt;
+        return false;
     }
-    auto archive = readArchiveFile(path);
-    if (!archive) {
-        fail(archive.error().message);
-        return std::nullopt;
+    if (auto opened = archives.open(path); !opened) {
+        fail(opened.error().message);
+        return false;
     }
-    return std::move(archive.value());
+    return true;
 }
 
 std::optional<int> dayNumber(const std::string& date) {

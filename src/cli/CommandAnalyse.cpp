@@ -7,6 +7,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "core/Format.h"
+#include "document/ArchiveDocument.h"
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
@@ -100,11 +101,11 @@ int runDelays(const Args& args) {
     if (!p.files.empty() || !p.has("--archive")) {
         return usageError(self, "--archive ARCHIVE.dat is needed");
     }
-    const auto archive = readArchiveOrReport(p.option("--archive"));
-    if (!archive) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, p.option("--archive"))) {
         return ExitFailure;
     }
-    const auto delays = computeDelays(*archive);
+    const auto delays = computeDelays(archives.archive());
     std::string out;
     const auto line = [&out](const std::string& name, const NumberDelay& d) {
         out += name + "\t" + std::to_string(d.current) + "\t" + std::to_string(d.longest) + "\t" +

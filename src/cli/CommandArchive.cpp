@@ -1,10 +1,10 @@
 // quintora-cli archive-import TEXT -o ARCHIVE.dat
 // quintora-cli archive-list ARCHIVE.dat
 #include "archive/ArchiveList.h"
-#include "archive/ArchiveUpdate.h"
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
 #include "files/FileIo.h"
 
 #include <iostream>
@@ -25,11 +25,11 @@ int runArchiveImport(const Args& args) {
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
     }
-    DrawArchive archive;
-    if (auto imported = updateArchiveFromText(archive, p.files[0], out); !imported) {
+    ArchiveDocument archives;
+    if (auto imported = archives.importText(p.files[0], out); !imported) {
         return fail(imported.error().message);
     }
-    std::cout << archive.count() << " estrazioni | " << out << "\n";
+    std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;
 }
 
@@ -38,12 +38,12 @@ int runArchiveList(const Args& args) {
     if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
         return usageError(self, "one archive file is needed");
     }
-    const auto archive = readArchiveOrReport(args[0]);
-    if (!archive) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, args[0])) {
         return ExitFailure;
     }
     std::string out;
-    for (const auto& line : archiveListLines(*archive)) {
+    for (const auto& line : archiveListLines(archives.archive())) {
         out += line + "\n";
     }
     std::cout << out;

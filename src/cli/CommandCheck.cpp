@@ -6,6 +6,7 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
 
 #include <iostream>
 
@@ -81,8 +82,10 @@ int runCheck(const Args& args) {
     if (!system) {
         return ExitFailure;
     }
-    const auto result =
-        checkColumns(system->columns, euroNumbers(system->header), entry.combination);
+    ArchiveDocument archives; // the combination the check dialog would hold
+    (void)archives.setWinningCombination(entry.combination);
+    const auto result = checkColumns(system->columns, euroNumbers(system->header),
+                                     archives.winningCombination());
     std::string out;
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[c];
@@ -121,17 +124,18 @@ int runArchiveCheck(const Args& args) {
     if (!system) {
         return ExitFailure;
     }
-    const auto archive = readArchiveOrReport(p.option("--archive"));
-    if (!archive) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, p.option("--archive"))) {
         return ExitFailure;
     }
+    const DrawArchive& archive = archives.archive();
     // The drop-downs' entries: the first draw on or after --from, the last on or before --to.
-    const auto& draws = archive->draws;
-    int from = fromDay ? archive->count() : 0;
-    int to = toDay ? -1 : archive->count() - 1;
-    for (int i = 0; i < archive->count(); ++i) {
+    const auto& draws = archive.draws;
+    int from = fromDay ? archive.count() : 0;
+    int to = toDay ? -1 : archive.count() - 1;
+    for (int i = 0; i < archive.count(); ++i) {
         const auto day = dayNumber(draws[i].drawDate);
-        if (fromDay && from == archive->count() && day && *day >= *fromDay) {
+        if (fromDay && from == archive.count() && day && *day >= *fromDay) {
             from = i;
         }
         if (toDay && day && *day <= *toDay) {
@@ -140,7 +144,7 @@ int runArchiveCheck(const Args& args) {
     }
     const ArchiveChecker checker(system->columns, euroNumbers(system->header));
     std::string out = joinedRow(archiveCheckHeader()) + "\n";
-    for (const auto& row : checkArchiveRange(checker, *archive, from, to)) {
+    for (const auto& row : checkArchiveRange(checker, archive, from, to)) {
         out += joinedRow(row) + "\n";
     }
     std::cout << out;

@@ -4,6 +4,7 @@
 // quintora-cli update-matrices [--server URL] --dir DIR
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
 #include "files/FileIo.h"
 #include "net/DownloadFile.h"
 #include "settings/IniFile.h"
@@ -98,14 +99,14 @@ int runUpdateArchive(const Args& args) {
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
-    DrawArchive archive;
-    const auto updated = updateArchiveFromServer(
-        makeDownload(), serverOf(p), archive,
+    ArchiveDocument archives;
+    const auto updated = archives.updateFromServer(
+        makeDownload(), serverOf(p),
         (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out);
     if (!updated) {
         return fail(updated.error().message);
     }
-    std::cout << archive.count() << " estrazioni | " << out << "\n";
+    std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
 
 #include <iostream>
 
@@ -19,15 +20,15 @@ int runStats(const Args& args) {
     if (!p.files.empty() || !p.has("--archive") || !p.has("--csv")) {
         return usageError(self, "--archive ARCHIVE.dat and --csv OUT.csv are needed");
     }
-    const auto archive = readArchiveOrReport(p.option("--archive"));
-    if (!archive) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, p.option("--archive"))) {
         return ExitFailure;
     }
     const std::string& csv = p.option("--csv");
-    if (auto written = writeStatisticsCsv(csv, *archive); !written) {
+    if (auto written = writeStatisticsCsv(csv, archives.archive()); !written) {
         return fail(csv + ": " + written.error().message);
     }
-    const auto stats = computeStatistics(*archive);
+    const auto stats = computeStatistics(archives.archive());
     std::string out;
     for (const auto table : AllStatTables) {
         const auto chart = statisticsChart(stats, table);

@@ -40,8 +40,8 @@ void saveArchiveScreenshots(MainWindow& window, const QString& historyPath, cons
 
     // The latest draw, typed in reverse order: the check sorts it.
     window.checkDraw();
-    if (auto* check = window.checkDialog(); check && !context.archive.draws.empty()) {
-        const Draw& latest = context.archive.draws.back();
+    if (auto* check = window.checkDialog(); check && !context.archiveDocument.archive().draws.empty()) {
+        const Draw& latest = context.archiveDocument.archive().draws.back();
         for (int k = 0; k < 5; ++k) {
             check->field(k)->setText(
                 QString::number(latest.numbers[static_cast<std::size_t>(4 - k)]));

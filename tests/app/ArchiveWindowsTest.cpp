@@ -107,6 +107,12 @@ private:
         window_->loadArchiveWindows();
         QVERIFY(window_->archiveWindow() && window_->statisticsWindow());
     }
+    // The archive file in place and read by the document, without the windows.
+    void holdArchive(const DrawArchive& archive) {
+        const std::string path = context_->dataFolder.archivePath().toStdString();
+        QVERIFY(saveArchiveFile(path, archive));
+        QVERIFY(context_->archiveDocument.open(path));
+    }
     QString tempFile(const QString& name) const {
         return context_->dataFolder.tempFolder() + u'/' + name;
     }
@@ -125,7 +131,7 @@ void ArchiveWindowsTest::listShowsTheArchiveLatestFirst() {
     loadWith(SmallArchive);
     auto* w = window_->archiveWindow();
     QVERIFY(!w->isVisible()); // loaded hidden
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(w->list()->count(), 4);
     QCOMPARE(w->list()->item(0)->text(),
              QStringLiteral(" 13/04/2012 | 004 |  01 02 03 04 05  | 03 | 11"));
@@ -140,7 +146,7 @@ void ArchiveWindowsTest::listShowsTheArchiveLatestFirst() {
     w->close(); // only hidden: the archive stays
     QVERIFY(!w->isVisible());
     QCOMPARE(window_->archiveWindow(), w);
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
 }
 
 void ArchiveWindowsTest::doubleClickMakesTheDrawTheCheckCombination() {
@@ -165,7 +171,7 @@ void ArchiveWindowsTest::doubleClickMakesTheDrawTheCheckCombination() {
     QCOMPARE(calls[0].text, QStringLiteral("La Colonna \n01 02 03 04 06\ndel 06/04/2012 è stata "
                                            "imposta come nuova colonna di Spoglio"));
     QCOMPARE(calls[0].icon, Prompt::Icon::Information);
-    QCOMPARE(context_->winningCombination, (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
+    QCOMPARE(context_->archiveDocument.winningCombination(), (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
     QStringList fields;
     for (int k = 0; k < 7; ++k) {
         fields << check->field(k)->text();
@@ -189,7 +195,7 @@ void ArchiveWindowsTest::updateWithoutServerKeepsTheArchive() {
     QCOMPARE(calls.size(), std::size_t{1});
     QCOMPARE(calls[0].text, QStringLiteral("Errore durante il download dell'aggiornamento"));
     QCOMPARE(calls[0].icon, Prompt::Icon::Critical);
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(window_->archiveWindow()->list()->count(), 4);
     QVERIFY(window_->archiveWindow()->list()->isVisible());
@@ -201,7 +207,7 @@ void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
     auto* w = window_->archiveWindow();
     window_->openArchive();
     bool closedWhileUpdating = true;
-    w->setDownload([&](const std::string& target) -> Status {
+    w->setDownload([&](const std::string&, const std::string& target) -> Status {
         // The user tries to close the window while the download runs.
         w->close();
         closedWhileUpdating = !w->isVisible();
@@ -211,24 +217,24 @@ void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
         }
         text.write("7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n");
         return success();
-    });
+    }, [] { return std::string(); });
     prompt_->acceptMessage(); // "Aggiornamento Archivio in corso...attendere"
     test::click(test::child<QPushButton>(*w, "cmdUpdate"));
 
     QVERIFY(!closedWhileUpdating);
     QCOMPARE(prompt_->calls().at(0).text,
              QStringLiteral("Aggiornamento Archivio in corso...attendere"));
-    QCOMPARE(context_->archive.count(), 2);
+    QCOMPARE(context_->archiveDocument.archive().count(), 2);
     QCOMPARE(w->list()->item(0)->text(),
              QStringLiteral(" 08/01/2020 | 008 |  11 21 31 41 49  | 03 | 12"));
     QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), QStringLiteral("2"));
     const auto reread = readArchiveFile(context_->dataFolder.archivePath().toStdString());
     QVERIFY(reread);
-    QCOMPARE(reread.value(), context_->archive);
+    QCOMPARE(reread.value(), context_->archiveDocument.archive());
     // The statistics follow the new archive.
-    QCOMPARE(window_->statisticsWindow()->stats(), computeStatistics(context_->archive));
+    QCOMPARE(window_->statisticsWindow()->stats(), computeStatistics(context_->archiveDocument.archive()));
     QCOMPARE(fileBytes(window_->statisticsWindow()->csvPath()),
-             QByteArray::fromStdString(statisticsCsvText(context_->archive)));
+             QByteArray::fromStdString(statisticsCsvText(context_->archiveDocument.archive())));
     w->close();
     QVERIFY(!w->isVisible());
 }
@@ -246,12 +252,12 @@ void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
     test::click(update);
     QCOMPARE(*server.asked, std::vector<std::string>{url});
     QCOMPARE(prompt_->calls().back().icon, Prompt::Icon::Critical);
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()), before);
 
     (*server.files)[url] = "1|23/03/2012|5|8|21|37|46|6|8\r\n";
     test::click(update);
-    QCOMPARE(context_->archive.count(), 1);
+    QCOMPARE(context_->archiveDocument.archive().count(), 1);
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 19);
 }
 
@@ -267,7 +273,7 @@ void ArchiveWindowsTest::anUpdateMovesNothingAndSaysWhatItAdded() {
     const QPoint headingAt = heading->pos();
     bool stillDuringTheUpdate = false;
     QString text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n");
-    w->setDownload([&](const std::string& target) -> Status {
+    w->setDownload([&](const std::string&, const std::string& target) -> Status {
         stillDuringTheUpdate = w->list()->isVisible() && !w->list()->isEnabled() &&
                                heading->pos() == headingAt && w->size() == size;
         QFile file(QString::fromStdString(target));
@@ -276,7 +282,7 @@ void ArchiveWindowsTest::anUpdateMovesNothingAndSaysWhatItAdded() {
         }
         file.write(text.toLatin1());
         return success();
-    });
+    }, [] { return std::string(); });
     auto* update = test::child<QPushButton>(*w, "cmdUpdate");
     const auto finished = [&] {
         QCOMPARE(w->size(), size);
@@ -327,7 +333,7 @@ void ArchiveWindowsTest::aNewLanguageKeepsTheLatestDrawShown() {
 }
 
 void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
-    context_->archive = SmallArchive;
+    holdArchive(SmallArchive);
     QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
     window_->checkArchive();
     auto* d = window_->archiveCheckDialog();
@@ -394,19 +400,19 @@ void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
 }
 
 void ArchiveWindowsTest::archiveCheckOfTheRealHistory() {
-    auto history = readArchiveText(std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt");
-    QVERIFY(history);
-    context_->archive = history.value();
+    QVERIFY(context_->archiveDocument.importText(
+        std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt",
+        context_->dataFolder.archivePath().toStdString()));
     QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
     window_->checkArchive();
     auto* d = window_->archiveCheckDialog();
     QVERIFY(d);
     test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
-    const int draws = context_->archive.count();
+    const int draws = context_->archiveDocument.archive().count();
     QCOMPARE(draws, 974);
     QCOMPARE(d->grid()->rowCount(), draws);
     QCOMPARE(d->grid()->item(draws - 1, 0)->text(),
-             QString::fromStdString(context_->archive.draws.back().drawDate));
+             QString::fromStdString(context_->archiveDocument.archive().draws.back().drawDate));
     QVERIFY(d->grid()->isVisible());
     QVERIFY(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni")->isEnabled());
 }
@@ -444,8 +450,10 @@ void ArchiveWindowsTest::statisticsCsvThatCannotBeWritten() {
         QFile file(notAFolder);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
+    holdArchive(SmallArchive);
     prompt_->acceptMessage();
-    StatisticsWindow s(SmallArchive, *prompt_, context_->language, notAFolder, window_.get());
+    StatisticsWindow s(context_->archiveDocument, *prompt_, context_->language, notAFolder,
+                       window_.get());
     const auto calls = prompt_->callsOf(ScriptedPrompt::Kind::Message);
     QCOMPARE(calls.size(), std::size_t{1});
     QCOMPARE(calls[0].title, QStringLiteral("ERRORE"));

@@ -214,15 +214,15 @@ public:
         settings.listingPrinter = "Laser";
         add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,
                                              QStringList{QStringLiteral("Laser")}, nullptr));
-        add(std::make_unique<CheckDialog>(document_, context_->winningCombination, prompt_, l,
+        add(std::make_unique<CheckDialog>(document_, context_->archiveDocument, prompt_, l,
                                           nullptr));
-        add(std::make_unique<ArchiveCheckDialog>(document_, context_->archive, l, nullptr));
+        add(std::make_unique<ArchiveCheckDialog>(document_, context_->archiveDocument, l, nullptr));
         add(std::make_unique<AnalysisDialog>(std::vector<Column>{{1, 2, 3, 4, 5}},
                                              std::vector<std::uint8_t>{3, 8}, 10, l, nullptr));
         add(std::make_unique<ArchiveWindow>(
-            context_->archive, context_->winningCombination, prompt_, l,
+            context_->archiveDocument, prompt_, l,
             ArchiveWindow::Paths{context_->dataFolder.archivePath(), {}}, nullptr, nullptr));
-        add(std::make_unique<StatisticsWindow>(context_->archive, prompt_, l,
+        add(std::make_unique<StatisticsWindow>(context_->archiveDocument, prompt_, l,
                                                context_->dataFolder.tempFolder(), nullptr));
         // The printing windows, calibrated for the one printer there is.
         const QString root = context_->dataFolder.root();

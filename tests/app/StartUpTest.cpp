@@ -123,7 +123,7 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
 
     // A first start has the real draw history at once; its windows are loaded, not shown.
     QCOMPARE(QFileInfo(root + QStringLiteral("/archivio/quintora.dat")).size(), 974 * 19);
-    QCOMPARE(startUp.context().archive.count(), 974);
+    QCOMPARE(startUp.context().archiveDocument.archive().count(), 974);
     QVERIFY(window->archiveWindow() && !window->archiveWindow()->isVisible());
     QVERIFY(window->statisticsWindow() && !window->statisticsWindow()->isVisible());
     QVERIFY(QFileInfo::exists(window->statisticsWindow()->csvPath()));

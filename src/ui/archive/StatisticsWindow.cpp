@@ -1,7 +1,9 @@
 #include "ui/archive/StatisticsWindow.h"
 
 #include "archive/StatisticsCsv.h"
+#include "document/ArchiveDocument.h"
 #include "ui/archive/DelayView.h"
+#include "ui/ArchiveSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
@@ -47,10 +49,10 @@ CalendarTime calendarNow() {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, Language& language,
+StatisticsWindow::StatisticsWindow(ArchiveDocument& archives, Prompt& prompt, Language& language,
                                    QString csvFolder, QWidget* parent)
     : QDialog(parent)
-    , archive_(archive)
+    , archives_(archives)
     , prompt_(prompt)
     , language_(language)
     , csvFolder_(std::move(csvFolder)) {
@@ -118,20 +120,29 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     loadWindowTexts(this, language, QSize(920, 680));
     removeStaleStatisticsCsv(csvFolder_.toStdString());
     refreshStat();
+    connect(new ArchiveSignals(archives, this), &ArchiveSignals::changed, this,
+            &StatisticsWindow::followArchive);
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::followArchive(ArchiveChanges what) {
+    if (what.has(ArchiveChange::Draws) || what.has(ArchiveChange::Update)) {
+        refreshStat();
+    }
+}
 
 void StatisticsWindow::refreshStat() {
     csvPath_ = csvFolder_ + u'/' + QString::fromStdString(statisticsCsvFileName(calendarNow()));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     progress_->show();
-    stats_ = computeStatistics(archive_);
-    delays_ = computeDelays(archive_);
+    const DrawArchive& archive = archives_.archive();
+    stats_ = computeStatistics(archive);
+    delays_ = computeDelays(archive);
     mainDelays_->setDelays(delays_.main, QString());
     euroDelays_->setDelays(delays_.euro, QStringLiteral("E "));
     writeDelayTexts();
-    const auto written = writeStatisticsCsv(csvPath_.toStdString(), archive_);
+    const auto written = writeStatisticsCsv(csvPath_.toStdString(), archive);
     progress_->hide();
     QApplication::restoreOverrideCursor();
     if (!written) {

@@ -15,18 +15,21 @@ class QTabWidget;
 
 namespace quintora {
 
+class ArchiveChanges;
+class ArchiveDocument;
 class Language;
 class Prompt;
 class DelayView;
 
 // frmStatistiche: the six tables of the archive's statistics, one at a time as a bar chart,
 // and the statistics CSV of every draw. Loaded hidden at start-up; closing it only hides it.
+// New draws, or an update that ended, recompute it.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
     // The window's load: removes the CSV files of earlier runs from `csvFolder`, then
     // refreshStat.
-    StatisticsWindow(const DrawArchive& archive, Prompt& prompt, Language& language,
+    StatisticsWindow(ArchiveDocument& archives, Prompt& prompt, Language& language,
                      QString csvFolder, QWidget* parent);
     ~StatisticsWindow() override;
 
@@ -57,8 +60,9 @@ private:
     void drawChart();
     void writeDelayTexts();
     QString tableTitle(StatTable table);
+    void followArchive(ArchiveChanges what);
 
-    const DrawArchive& archive_;
+    const ArchiveDocument& archives_;
     Prompt& prompt_;
     Language& language_;
     QString csvFolder_;
