@@ -11,7 +11,4 @@ namespace quintora::cli {
 // empty archive). nullopt after reporting the failure.
 std::optional<DrawArchive> readArchiveOrReport(const std::string& path);
 
-// "DD/MM/YYYY" as yyyymmdd; nullopt for anything else.
-std::optional<int> dayNumber(const std::string& date);
-
 } // namespace quintora::cli

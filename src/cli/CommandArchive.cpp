@@ -11,34 +11,21 @@
 
 namespace quintora::cli {
 
-int runArchiveImport(const Args& args) {
-    const auto& self = commandNamed("archive-import");
-    const auto parsed = parseArgs(args, {"-o"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("-o")) {
-        return usageError(self, "a downloaded archive text and -o ARCHIVE.dat are needed");
-    }
-    const std::string& out = p.option("-o");
+int runArchiveImport(const ArchiveImportArgs& args) {
+    const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
     }
     DrawArchive archive;
-    if (auto imported = updateArchiveFromText(archive, p.files[0], out); !imported) {
+    if (auto imported = updateArchiveFromText(archive, args.text, out); !imported) {
         return fail(imported.error().message);
     }
     std::cout << archive.count() << " estrazioni | " << out << "\n";
     return ExitSuccess;
 }
 
-int runArchiveList(const Args& args) {
-    const auto& self = commandNamed("archive-list");
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-        return usageError(self, "one archive file is needed");
-    }
-    const auto archive = readArchiveOrReport(args[0]);
+int runArchiveList(const ArchiveListArgs& args) {
+    const auto archive = readArchiveOrReport(args.archive);
     if (!archive) {
         return ExitFailure;
     }
