@@ -199,6 +199,26 @@ TEST_F(CliArchive, ArchiveCheckPrintsTheGridRows) {
               1);
 }
 
+TEST_F(CliArchive, ArchiveCheckSaysWhenNoDrawLiesInTheDates) {
+    const auto archive = smallArchive();
+    const auto in = system("s.qsy", {{5, 12, 23, 34, 45}});
+    const auto base = "archive-check " + quoted(in) + " --archive " + quoted(archive);
+    const std::pair<const char*, const char*> cases[] = {
+        {" --from 06/04/2012 --to 23/03/2012",
+         "quintora-cli: --from 06/04/2012 lies after --to 23/03/2012: no draw is checked\n"},
+        {" --from 01/01/2030", "quintora-cli: no draw of the archive lies in the dates given\n"},
+        {" --from 24/03/2012 --to 29/03/2012",
+         "quintora-cli: no draw of the archive lies in the dates given\n"},
+        {" --from 23/03/2012 --to 23/03/2012", ""},
+    };
+    for (const auto& [range, note] : cases) {
+        const auto r = runCli(base + range);
+        EXPECT_EQ(r.status, 0) << range;
+        EXPECT_EQ(r.out.rfind("Data \tColonna \tMax\t", 0), 0u) << range << r.out;
+        EXPECT_EQ(r.err, note) << range;
+    }
+}
+
 TEST_F(CliArchive, StatsWritesTheCsvAndPrintsTheSixTables) {
     const auto archive = smallArchive();
     const auto csv = file("stat.csv");
