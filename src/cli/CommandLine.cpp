@@ -14,7 +14,7 @@ const std::string VersionLine = std::string("quintora-cli ") + QUINTORA_VERSION;
 // CLI11 describes its arguments.
 class HelpFormatter : public CLI::Formatter {
 public:
-    std::string make_help(const CLI::App* app, std::string name,
+    std::string make_help(const CLI::App* app, std::string /*name*/,
                           CLI::AppFormatMode mode) const override {
         std::ostringstream out;
         if (app->get_parent() == nullptr || app->get_name() == "help") {
@@ -25,7 +25,6 @@ public:
         out << "Usage: " << command.synopsis << "\n"
             << command.summary << "\n"
             << make_positionals(app) << make_groups(app, mode) << make_subcommands(app, mode);
-        (void)name;
         auto text = out.str();
         return text.ends_with('\n') ? text : text + "\n";
     }
@@ -110,7 +109,8 @@ int runCommandLine(int argc, char** argv, QtCommands& qt) {
     addMatrixCommands(commands);
     addPrintCommands(commands, qt);
     addServerCommands(commands, qt);
-    const auto* help = app.add_subcommand("help", "prints this help")->group("");
+    auto* help = app.add_subcommand("help", "prints this help")->group("");
+    help->allow_extras();
 
     try {
         app.parse(argc, argv);
