@@ -78,10 +78,10 @@ void MainWindow::clearAll() {
                                   Prompt::Icon::Question)) {
         return;
     }
-    document().clear(false);
+    (void)document().clear(false);
     // What remains is a new system: a plain save must not write it over the file that was
     // open.
-    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
 }
 
 bool MainWindow::hasUnsavedWork() const {
@@ -158,7 +158,7 @@ void MainWindow::readConfiguration() {
             languageText(context_.language, "2110", context_.settings.header.c_str()).toStdString();
     }
     context_.qtLanguage.apply(context_.language.name());
-    document().setPricePerColumn(context_.settings.pricePerColumn);
+    (void)document().setPricePerColumn(context_.settings.pricePerColumn);
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

@@ -57,7 +57,7 @@ int runDevelop(const DevelopArgs& args) {
     if (result.limitReached) {
         warnLimit(MaxColumns);
     }
-    document.finishDevelopment(std::move(result));
+    (void)document.finishDevelopment(std::move(result));
     if (!saveOrReport(document, out)) {
         return ExitFailure;
     }

@@ -38,7 +38,7 @@ int QtCommandsHere::printSlips(const PrintSlipsArgs& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {
         return ExitFailure;
     }
@@ -83,7 +83,7 @@ int QtCommandsHere::listing(const ListingArgs& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {
         return ExitFailure;
     }

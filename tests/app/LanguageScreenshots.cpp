@@ -185,7 +185,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     DevelopmentControl control;
-    document.finishDevelopment(develop(input.value(), {}, control));
+    (void)document.finishDevelopment(develop(input.value(), {}, control));
     ExcludedColumnsDialog excluded(document, prompt, l, &main);
     save(&excluded, name("excluded"));
     ProgressDialog progress(l, &main);
