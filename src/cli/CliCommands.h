@@ -44,14 +44,20 @@ int runMatrixList(const MatrixListArgs& args);
 int runAdapt(const AdaptArgs& args);
 int runMatrixMake(const MatrixMakeArgs& args);
 
-// The commands that print or talk to the server need Qt. quintora-cli itself loads no Qt: it
-// hands these to its companion program, which runs them.
-class QtCommands {
+// The commands that print need Qt's printing, those that talk to the server Qt Network.
+// quintora-cli itself loads no Qt: it hands each of them to a companion program that loads
+// only what that command needs (Companions), and the companion runs it.
+class PrintCommands {
 public:
-    virtual ~QtCommands() = default;
+    virtual ~PrintCommands() = default;
     virtual int printSlips(const PrintSlipsArgs& args) = 0;
     virtual int calibrationTest(const CalibrationTestArgs& args) = 0;
     virtual int listing(const ListingArgs& args) = 0;
+};
+
+class ServerCommands {
+public:
+    virtual ~ServerCommands() = default;
     virtual int updateArchive(const UpdateArchiveArgs& args) = 0;
     virtual int versionCheck(const VersionCheckArgs& args) = 0;
     virtual int updateLanguages(const FolderUpdateArgs& args) = 0;
@@ -59,7 +65,7 @@ public:
 };
 
 // Parses the command line, runs the command it names and returns the exit status.
-int runCommandLine(int argc, char** argv, QtCommands& qt);
+int runCommandLine(int argc, char** argv, PrintCommands& print, ServerCommands& server);
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);

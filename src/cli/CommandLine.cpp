@@ -91,7 +91,7 @@ CLI::Option* addOutput(CLI::App& sub, std::string& into, const std::string& help
     return sub.add_option("-o,--output", into, help)->required()->type_name("FILE");
 }
 
-int runCommandLine(int argc, char** argv, QtCommands& qt) {
+int runCommandLine(int argc, char** argv, PrintCommands& print, ServerCommands& server) {
     if (argc < 2) {
         printProgramHelp(std::cerr);
         return ExitUsage;
@@ -107,8 +107,8 @@ int runCommandLine(int argc, char** argv, QtCommands& qt) {
     addSystemCommands(commands);
     addArchiveCommands(commands);
     addMatrixCommands(commands);
-    addPrintCommands(commands, qt);
-    addServerCommands(commands, qt);
+    addPrintCommands(commands, print);
+    addServerCommands(commands, server);
     auto* help = app.add_subcommand("help", "prints this help")->group("");
     help->allow_extras();
 

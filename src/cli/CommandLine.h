@@ -10,9 +10,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
-#include <utility>
-#include <vector>
 
 namespace quintora::cli {
 
@@ -41,13 +40,13 @@ private:
     Runner run_;
 };
 
-// The commands of each area, added in the order of commandInfos().
+// The commands of each area.
 void addSystemCommands(CommandSet& commands);
 void addArchiveCommands(CommandSet& commands);
 void addMatrixCommands(CommandSet& commands);
-// These hand the work to `qt`.
-void addPrintCommands(CommandSet& commands, QtCommands& qt);
-void addServerCommands(CommandSet& commands, QtCommands& qt);
+// These hand their work to `print` or `server` once the arguments are checked.
+void addPrintCommands(CommandSet& commands, PrintCommands& print);
+void addServerCommands(CommandSet& commands, ServerCommands& server);
 
 // A number written out in full: decimal digits only for a whole number (CLI11 would read "010"
 // as octal and "0x10" as hexadecimal), a finite value for a floating one; no blanks, no sign

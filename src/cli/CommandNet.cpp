@@ -3,7 +3,7 @@
 // quintora-cli update-languages [--server URL] --dir DIR
 // quintora-cli update-matrices [--server URL] --dir DIR
 #include "cli/CliCommands.h"
-#include "cli/QtCommandsHere.h"
+#include "cli/ServerCommandsHere.h"
 #include "files/FileIo.h"
 #include "net/DownloadFile.h"
 #include "settings/IniFile.h"
@@ -80,7 +80,7 @@ bool isFolder(const std::string& path) {
 
 } // namespace
 
-int QtCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
+int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message);
@@ -100,7 +100,7 @@ int QtCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     return ExitSuccess;
 }
 
-int QtCommandsHere::versionCheck(const VersionCheckArgs& args) {
+int ServerCommandsHere::versionCheck(const VersionCheckArgs& args) {
     const std::string local = args.local.value_or(localVersionText());
     NetSession session;
     if (session.tempFolder().empty()) {
@@ -143,12 +143,12 @@ template <typename Update> int runFolderUpdate(const FolderUpdateArgs& args, Upd
 
 } // namespace
 
-int QtCommandsHere::updateLanguages(const FolderUpdateArgs& args) {
+int ServerCommandsHere::updateLanguages(const FolderUpdateArgs& args) {
     return runFolderUpdate(
         args, [](auto&&... a) { return updateLanguageFiles(std::forward<decltype(a)>(a)...); });
 }
 
-int QtCommandsHere::updateMatrices(const FolderUpdateArgs& args) {
+int ServerCommandsHere::updateMatrices(const FolderUpdateArgs& args) {
     return runFolderUpdate(
         args, [](auto&&... a) { return updateMatrixFiles(std::forward<decltype(a)>(a)...); });
 }

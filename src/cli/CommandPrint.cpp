@@ -1,8 +1,8 @@
 // quintora-cli print-slips, calibration-test and listing: the prints of the desktop program.
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/PrintCommandsHere.h"
 #include "cli/PrintSupport.h"
-#include "cli/QtCommandsHere.h"
 #include "print/CalibrationFile.h"
 #include "print/CalibrationTestPlan.h"
 #include "print/ListingPlan.h"
@@ -30,7 +30,7 @@ Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool a
 
 } // namespace
 
-int QtCommandsHere::printSlips(const PrintSlipsArgs& args) {
+int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     const SlipType type = args.type;
     const auto layout = layoutOrReport(calibrationFileOf(args.calibration, type), type, true);
     if (!layout) {
@@ -62,7 +62,7 @@ int QtCommandsHere::printSlips(const PrintSlipsArgs& args) {
         printTargetOf(args.target), 1);
 }
 
-int QtCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
+int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
     const SlipType type = args.type;
     const auto layout = layoutOrReport(calibrationFileOf(args.calibration, type), type, true);
     if (!layout) {
@@ -73,7 +73,7 @@ int QtCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
                          printTargetOf(args.target));
 }
 
-int QtCommandsHere::listing(const ListingArgs& args) {
+int PrintCommandsHere::listing(const ListingArgs& args) {
     ListingOptions options;
     options.forecast = !args.noForecast;
     options.columns = !args.noColumns;

@@ -69,8 +69,8 @@ int refusedBeforePrinting(const PrintTargetArgs& target,
 
 } // namespace
 
-void addPrintCommands(CommandSet& commands, QtCommands& qt) {
-    commands.define("print-slips", [&qt](CLI::App& sub) -> Runner {
+void addPrintCommands(CommandSet& commands, PrintCommands& print) {
+    commands.define("print-slips", [&print](CLI::App& sub) -> Runner {
         auto args = std::make_shared<PrintSlipsArgs>();
         sub.add_option("IN.qsy", args->system, "the system")->required();
         addSlipType(sub, args->type);
@@ -82,22 +82,22 @@ void addPrintCommands(CommandSet& commands, QtCommands& qt) {
             ->check(slipNumber())
             ->type_name("N");
         addTarget(sub, args->target);
-        return [args, &qt] {
+        return [args, &print] {
             const int refused = refusedBeforePrinting(args->target, args->calibration);
-            return refused != ExitSuccess ? refused : qt.printSlips(*args);
+            return refused != ExitSuccess ? refused : print.printSlips(*args);
         };
     });
-    commands.define("calibration-test", [&qt](CLI::App& sub) -> Runner {
+    commands.define("calibration-test", [&print](CLI::App& sub) -> Runner {
         auto args = std::make_shared<CalibrationTestArgs>();
         addSlipType(sub, args->type);
         addCalibration(sub, args->calibration);
         addTarget(sub, args->target);
-        return [args, &qt] {
+        return [args, &print] {
             const int refused = refusedBeforePrinting(args->target, args->calibration);
-            return refused != ExitSuccess ? refused : qt.calibrationTest(*args);
+            return refused != ExitSuccess ? refused : print.calibrationTest(*args);
         };
     });
-    commands.define("listing", [&qt](CLI::App& sub) -> Runner {
+    commands.define("listing", [&print](CLI::App& sub) -> Runner {
         auto args = std::make_shared<ListingArgs>();
         sub.add_option("IN.qsy", args->system, "the system")->required();
         sub.add_flag("--no-forecast", args->noForecast, "without the forecast page");
@@ -105,9 +105,9 @@ void addPrintCommands(CommandSet& commands, QtCommands& qt) {
         addNumber(sub, "--copies", args->copies, "copies, each its own print job (default 1)")
             ->check(CLI::Range(1, 20));
         addTarget(sub, args->target);
-        return [args, &qt] {
+        return [args, &print] {
             const int refused = refusedBeforePrinting(args->target, std::nullopt);
-            return refused != ExitSuccess ? refused : qt.listing(*args);
+            return refused != ExitSuccess ? refused : print.listing(*args);
         };
     });
 }

@@ -17,38 +17,38 @@ void addFolder(CLI::App& sub, std::string& into) {
 
 } // namespace
 
-void addServerCommands(CommandSet& commands, QtCommands& qt) {
-    commands.define("update-archive", [&qt](CLI::App& sub) -> Runner {
+void addServerCommands(CommandSet& commands, ServerCommands& server) {
+    commands.define("update-archive", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<UpdateArchiveArgs>();
         addServer(sub, args->server);
         addOutput(sub, args->out, "the archive file to write")->type_name("ARCHIVE.dat");
-        return [args, &qt] {
-            return qt.updateArchive(*args);
+        return [args, &server] {
+            return server.updateArchive(*args);
         };
     });
-    commands.define("version-check", [&qt](CLI::App& sub) -> Runner {
+    commands.define("version-check", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<VersionCheckArgs>();
         addServer(sub, args->server);
         sub.add_option("--local", args->local, "the local version (else this program's)")
             ->type_name("X.Y.Z");
-        return [args, &qt] {
-            return qt.versionCheck(*args);
+        return [args, &server] {
+            return server.versionCheck(*args);
         };
     });
-    commands.define("update-languages", [&qt](CLI::App& sub) -> Runner {
+    commands.define("update-languages", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<FolderUpdateArgs>();
         addServer(sub, args->server);
         addFolder(sub, args->dir);
-        return [args, &qt] {
-            return qt.updateLanguages(*args);
+        return [args, &server] {
+            return server.updateLanguages(*args);
         };
     });
-    commands.define("update-matrices", [&qt](CLI::App& sub) -> Runner {
+    commands.define("update-matrices", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<FolderUpdateArgs>();
         addServer(sub, args->server);
         addFolder(sub, args->dir);
-        return [args, &qt] {
-            return qt.updateMatrices(*args);
+        return [args, &server] {
+            return server.updateMatrices(*args);
         };
     });
 }
