@@ -13,7 +13,4 @@ namespace quintora::cli {
 // here, not an empty archive). False after reporting the failure.
 bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path);
 
-// "DD/MM/YYYY" as yyyymmdd; nullopt for anything else.
-std::optional<int> dayNumber(const std::string& date);
-
 } // namespace quintora::cli

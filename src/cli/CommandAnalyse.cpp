@@ -37,34 +37,17 @@ OddsWords oddsWordsOfSettings() {
 
 } // namespace
 
-int runAnalyse(const Args& args) {
-    const auto& self = commandNamed("analyse");
-    const auto parsed = parseArgs(args, {"--euro-max"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1) {
-        return usageError(self, "one system file is needed");
-    }
-    int asked = 10;
-    if (p.has("--euro-max")) {
-        const auto& given = p.option("--euro-max");
-        if (given != "10" && given != "12") {
-            return usageError(self, "--euro-max takes 10 or 12");
-        }
-        asked = std::stoi(given);
-    }
+int runAnalyse(const AnalyseArgs& args) {
     SystemDocument document;
-    if (!openOrReport(document, p.files[0])) {
+    if (!openOrReport(document, args.in)) {
         return ExitFailure;
     }
     if (!document.hasColumns()) {
-        return fail(p.files[0] + ": il sistema non contiene colonne");
+        return fail(args.in + ": il sistema non contiene colonne");
     }
     const auto& system = document.state();
     const auto euro = euroNumbers(system.header);
-    const auto analysis = analyseSystem(system.columns, euro, analysisEuroMax(euro, asked));
+    const auto analysis = analyseSystem(system.columns, euro, analysisEuroMax(euro, args.euroMax));
     if (!analysis) {
         return fail("analisi interrotta");
     }
@@ -91,18 +74,9 @@ int runAnalyse(const Args& args) {
     return ExitSuccess;
 }
 
-int runDelays(const Args& args) {
-    const auto& self = commandNamed("delays");
-    const auto parsed = parseArgs(args, {"--archive"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (!p.files.empty() || !p.has("--archive")) {
-        return usageError(self, "--archive ARCHIVE.dat is needed");
-    }
+int runDelays(const DelaysArgs& args) {
     ArchiveDocument archives;
-    if (!openArchiveOrReport(archives, p.option("--archive"))) {
+    if (!openArchiveOrReport(archives, args.archive)) {
         return ExitFailure;
     }
     const auto delays = computeDelays(archives.archive());

@@ -199,6 +199,26 @@ TEST_F(CliArchive, ArchiveCheckPrintsTheGridRows) {
               1);
 }
 
+TEST_F(CliArchive, ArchiveCheckSaysWhenNoDrawLiesInTheDates) {
+    const auto archive = smallArchive();
+    const auto in = system("s.qsy", {{5, 12, 23, 34, 45}});
+    const auto base = "archive-check " + quoted(in) + " --archive " + quoted(archive);
+    const std::pair<const char*, const char*> cases[] = {
+        {" --from 06/04/2012 --to 23/03/2012",
+         "quintora-cli: --from 06/04/2012 lies after --to 23/03/2012: no draw is checked\n"},
+        {" --from 01/01/2030", "quintora-cli: no draw of the archive lies in the dates given\n"},
+        {" --from 24/03/2012 --to 29/03/2012",
+         "quintora-cli: no draw of the archive lies in the dates given\n"},
+        {" --from 23/03/2012 --to 23/03/2012", ""},
+    };
+    for (const auto& [range, note] : cases) {
+        const auto r = runCli(base + range);
+        EXPECT_EQ(r.status, 0) << range;
+        EXPECT_EQ(r.out.rfind("Data \tColonna \tMax\t", 0), 0u) << range << r.out;
+        EXPECT_EQ(r.err, note) << range;
+    }
+}
+
 TEST_F(CliArchive, StatsWritesTheCsvAndPrintsTheSixTables) {
     const auto archive = smallArchive();
     const auto csv = file("stat.csv");
@@ -233,12 +253,34 @@ TEST_F(CliArchive, StatsWritesTheCsvAndPrintsTheSixTables) {
     EXPECT_EQ(lines[33], "Frequenza Numeri");
     EXPECT_EQ(lines[38], "05 -->      3");
 
-    const auto unwritable =
-        runCli("stats --archive " + quoted(archive) + " --csv " + quoted(file("no-folder/x.csv")));
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_NE(unwritable.err.find("Chiudere il file delle statistiche per proseguire !!!"),
-              std::string::npos);
     EXPECT_EQ(runCli("stats --archive " + quoted(archive)).status, 2);
+}
+
+TEST_F(CliArchive, StatsSaysWhyTheCsvCouldNotBeWritten) {
+    const auto archive = smallArchive();
+    fs::create_directory(file("folder"));
+    write("read-only.csv", "kept");
+    fs::permissions(file("read-only.csv"), fs::perms::owner_read);
+    struct Case {
+        fs::path csv;
+        const char* reason;
+    };
+    std::vector<Case> cases = {
+        {file("no-folder/x.csv"), "Impossibile scrivere nella cartella di "},
+        {file("folder"), "e' una cartella, non un file"},
+    };
+    // Only a file that may not be written asks for it to be closed (root may write any).
+    if (::geteuid() != 0) {
+        cases.push_back({file("read-only.csv"), "Chiudere il file delle statistiche"});
+    }
+    for (const auto& c : cases) {
+        const auto r = runCli("stats --archive " + quoted(archive) + " --csv " + quoted(c.csv));
+        EXPECT_EQ(r.status, 1) << c.csv;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.csv.string()), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(readText(file("read-only.csv")), "kept");
 }
 
 TEST_F(CliArchive, HelpOnEveryNewCommand) {
