@@ -90,9 +90,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         readConfiguration();
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
-    document().clear(false);
+    (void)document().clear(false);
     writeGridCaptions();
-    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
     refresh(Changes::all());
 }
 

@@ -78,10 +78,10 @@ void MainWindow::clearAll() {
                                   Prompt::Icon::Question)) {
         return;
     }
-    document().clear(false);
+    (void)document().clear(false);
     // What remains is a new system: a plain save must not write it over the file that was
     // open.
-    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
 }
 
 bool MainWindow::hasUnsavedWork() const {
@@ -151,8 +151,14 @@ void MainWindow::readConfiguration() {
     if (!context_.settings.language.empty()) {
         context_.language.select(context_.settings.language);
     }
+    // Until the user writes a header of their own, the placeholder that asks for one speaks
+    // the chosen language.
+    if (!ini.find(SettingsSection, "INTESTAZIONE")) {
+        context_.settings.header =
+            languageText(context_.language, "2110", context_.settings.header.c_str()).toStdString();
+    }
     context_.qtLanguage.apply(context_.language.name());
-    document().setPricePerColumn(context_.settings.pricePerColumn);
+    (void)document().setPricePerColumn(context_.settings.pricePerColumn);
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

@@ -19,11 +19,11 @@
 namespace quintora {
 
 void MainWindow::clickNumber(int index) {
-    document().toggleNumber(index + 1);
+    (void)document().toggleNumber(index + 1);
 }
 
 void MainWindow::clickEuro(int index) {
-    document().toggleEuro(index + 1);
+    (void)document().toggleEuro(index + 1);
 }
 
 void MainWindow::refresh(Changes what) {

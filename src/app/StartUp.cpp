@@ -101,7 +101,7 @@ bool StartUp::run(const QStringList& arguments) {
     }
     // Hidden for the whole run: the archive stays in memory, the statistics are ready.
     window_->loadArchiveWindows();
-    context_->document.clear(false);
+    (void)context_->document.clear(false);
 
     waitProcessingEvents(SplashMilliseconds);
     splash.close();

@@ -66,7 +66,7 @@ int runDevelop(const Args& args) {
     if (result.limitReached) {
         warnLimit(MaxColumns);
     }
-    document.finishDevelopment(std::move(result));
+    (void)document.finishDevelopment(std::move(result));
     if (!saveOrReport(document, out)) {
         return ExitFailure;
     }

@@ -73,7 +73,7 @@ int runInfo(const Args& args) {
         price = *given;
     }
     SystemDocument document;
-    document.setPricePerColumn(price);
+    (void)document.setPricePerColumn(price);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }

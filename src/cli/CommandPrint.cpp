@@ -81,7 +81,7 @@ int runPrintSlips(const Args& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }
@@ -168,7 +168,7 @@ int runListing(const Args& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
+    (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, p.files[0])) {
         return ExitFailure;
     }

@@ -15,6 +15,8 @@ namespace {
 
 const Error LockedError{"ATTENZIONE", "Il sistema e' sviluppato: premere Modifiche per cambiarlo"};
 const Error BusyError{"ATTENZIONE", "Elaborazione in corso"};
+// A click the rules ignore (a third Euro number): refused without a message to show.
+const Error NothingChanged{"", ""};
 
 } // namespace
 
@@ -67,18 +69,18 @@ bool SystemDocument::hasWork() const {
 
 // --- Numbers ---
 
-bool SystemDocument::toggleNumber(int n) {
-    if (!canEditNumbers() || !isMainNumber(n)) {
-        return false;
+Status SystemDocument::toggleNumber(int n) {
+    if (!isMainNumber(n)) {
+        return NothingChanged;
     }
     auto numbers = state_.header.numbers();
     numbers.contains(n) ? numbers.erase(n) : numbers.insert(n);
     return setNumbers(numbers);
 }
 
-bool SystemDocument::toggleEuro(int n) {
-    if (!canEditNumbers() || !isEuroNumber(n)) {
-        return false;
+Status SystemDocument::toggleEuro(int n) {
+    if (!isEuroNumber(n)) {
+        return NothingChanged;
     }
     auto euros = state_.header.euros();
     if (euros.contains(n)) {
@@ -86,62 +88,51 @@ bool SystemDocument::toggleEuro(int n) {
     } else if (euros.size() < EuroNumbersPerSystem) {
         euros.insert(n);
     } else {
-        return false;
+        return NothingChanged;
     }
     return setEuros(euros);
 }
 
-bool SystemDocument::setNumbers(NumberSet numbers) {
-    if (!canEditNumbers()) {
-        return false;
+Status SystemDocument::setNumbers(NumberSet numbers) {
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
     }
     state_.header.setNumbers(numbers);
     notify(Change::Numbers);
-    return true;
+    return success();
 }
 
-bool SystemDocument::setEuros(NumberSet euros) {
-    if (!canEditNumbers()) {
-        return false;
+Status SystemDocument::setEuros(NumberSet euros) {
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
     }
     state_.header.setEuros(euros);
     notify(Change::Numbers);
-    return true;
-}
-
-void SystemDocument::clearNumbers() {
-    if (developing_) {
-        return;
-    }
-    state_.header.setNumbers({});
-    state_.header.setEuros({});
-    notify(Change::Numbers);
+    return success();
 }
 
 // --- Lifecycle ---
 
-void SystemDocument::clear(bool keepNumbers) {
+Status SystemDocument::clear(bool keepNumbers) {
     if (developing_) {
-        return;
+        return BusyError;
     }
     clearSystemData(state_, keepNumbers);
     notify(Change::Numbers | Change::Conditions | Change::Columns | Change::Lock);
     // An empty system holds nothing to lose.
     modified_ = keepNumbers && !state_.header.numbers().empty();
+    return success();
 }
 
-void SystemDocument::lock() {
-    if (!developing_ && !state_.locked) {
+Status SystemDocument::lock() {
+    if (developing_) {
+        return BusyError;
+    }
+    if (!state_.locked) {
         state_.locked = true;
         notify(Change::Lock);
     }
-}
-
-void SystemDocument::unlock() {
-    if (!developing_ && state_.locked) {
-        state_.locked = false;
-        notify(Change::Lock);
-    }
+    return success();
 }
 
 Status SystemDocument::reopenForChanges() {
@@ -173,160 +164,111 @@ Result<SystemState> SystemDocument::startDevelopment() {
     return snapshot;
 }
 
-void SystemDocument::finishDevelopment(DevelopmentResult&& result) {
+Status SystemDocument::finishDevelopment(DevelopmentResult&& result) {
     developing_ = false;
     adoptDevelopment(state_, std::move(result));
     state_.locked = hasColumns();
     notify(Change::Columns | Change::Lock);
+    return success();
 }
 
-void SystemDocument::abandonDevelopment() {
+Status SystemDocument::abandonDevelopment() {
     developing_ = false;
     notify(Change::Lock);
+    return success();
 }
 
 // --- Conditions ---
 
-Status SystemDocument::setSumOn(bool on) {
+Status SystemDocument::editCondition(const SumEdit& edit) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.conditions.setSumOn(on);
+    state_.conditions.setSumOn(edit.on);
+    storeSumFields(state_.conditions, edit.from, edit.to);
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setSumBounds(std::optional<int> from, std::optional<int> to) {
+Status SystemDocument::editCondition(const EvenOddEdit& edit) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    storeSumFields(state_.conditions, from, to);
+    state_.conditions.setEvenOddOn(edit.on);
+    if (edit.evenCounts) {
+        state_.conditions.setEvenCounts(*edit.evenCounts);
+    }
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setEvenOdd(bool on, CountSet evenCounts) {
+Status SystemDocument::editCondition(const FixedEdit& edit) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.conditions.setEvenOddOn(on);
-    state_.conditions.setEvenCounts(evenCounts);
+    state_.conditions.setFixedOn(edit.on);
+    if (edit.numbers) {
+        state_.conditions.setFixed(*edit.numbers);
+    }
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setEvenOddOn(bool on) {
-    return setEvenOdd(on, state_.conditions.evenCounts());
-}
-
-Status SystemDocument::setFixed(bool on, NumberSet fixed) {
+Status SystemDocument::editCondition(const ConsecutiveEdit& edit) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.conditions.setFixedOn(on);
-    state_.conditions.setFixed(fixed);
+    state_.consecutive.setOn(edit.on);
+    if (edit.runLengths) {
+        state_.consecutive.setRuns(*edit.runLengths);
+    }
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setFixedOn(bool on) {
+Status SystemDocument::editCondition(const MinimumDistanceEdit& edit) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.conditions.setFixedOn(on);
+    state_.minimumDistance.setOn(edit.on);
+    if (edit.distance) {
+        closeMinimumDistance(state_, *edit.distance);
+    }
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setConsecutive(bool on, CountSet runLengths) {
+Status SystemDocument::editCondition(const ReducedEdit& edit) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.consecutive.setOn(on);
-    state_.consecutive.setRuns(runLengths);
+    state_.conditions.setReducedOn(edit.on);
+    if (edit.level) {
+        closeReduced(state_, *edit.level);
+    }
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setConsecutiveOn(bool on) {
-    return setConsecutive(on, state_.consecutive.runs());
-}
-
-Result<bool> SystemDocument::setMinimumDistance(bool on, int distance) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused.error();
-    }
-    state_.minimumDistance.setOn(on);
-    const bool switchedOther = closeMinimumDistance(state_, distance);
-    notify(Change::Conditions);
-    return switchedOther;
-}
-
-Status SystemDocument::setMinimumDistanceOn(bool on) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.minimumDistance.setOn(on);
-    notify(Change::Conditions);
-    return success();
-}
-
-Result<bool> SystemDocument::setReduced(bool on, int level) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused.error();
-    }
-    state_.conditions.setReducedOn(on);
-    const bool switchedOther = closeReduced(state_, level);
-    notify(Change::Conditions);
-    return switchedOther;
-}
-
-Status SystemDocument::setReducedOn(bool on) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setReducedOn(on);
-    notify(Change::Conditions);
-    return success();
-}
-
-// The excluded columns are picked from a developed system, so they change while it is locked.
-Status SystemDocument::setExcluded(bool on, std::span<const Column> columns) {
+Status SystemDocument::editCondition(const ExcludedEdit& edit) {
     if (developing_) {
         return BusyError;
     }
-    state_.excluded.setOn(on);
-    state_.excluded.setColumns(columns);
-    notify(Change::Conditions);
-    return success();
-}
-
-Status SystemDocument::setExcludedOn(bool on) {
-    if (developing_) {
-        return BusyError;
+    state_.excluded.setOn(edit.on);
+    if (edit.columns) {
+        state_.excluded.setColumns(*edit.columns);
     }
-    state_.excluded.setOn(on);
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setFilters(const std::array<FilterColumn, MaxFilterColumns>& table) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.filters = table;
-    state_.filterCount = rearrangeFilters(state_.filters);
-    notify(Change::Conditions);
-    return success();
-}
-
-Status SystemDocument::setFilterColumns(std::span<const FilterColumn> switchedOn) {
+Status SystemDocument::setFilters(std::span<const FilterColumn> table) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
     state_.filters.fill(FilterColumn{});
-    const auto count = std::min<std::size_t>(switchedOn.size(), MaxFilterColumns);
-    std::copy_n(switchedOn.begin(), count, state_.filters.begin());
+    const auto count = std::min<std::size_t>(table.size(), MaxFilterColumns);
+    std::copy_n(table.begin(), count, state_.filters.begin());
     state_.filterCount = rearrangeFilters(state_.filters);
     notify(Change::Conditions);
     return success();
@@ -425,18 +367,20 @@ Status SystemDocument::exportColumns(const std::string& path) const {
     return saveColumnsText(path, state_.columns);
 }
 
-void SystemDocument::nameNewSystem(const std::string& path) {
+Status SystemDocument::nameNewSystem(const std::string& path) {
     state_.systemPath = path;
     state_.systemFileName = lowerCase(fileNamePart(path));
     shownFileName_ = state_.systemFileName;
     notify(Change::File);
+    return success();
 }
 
 // --- Money ---
 
-void SystemDocument::setPricePerColumn(Cents price) {
+Status SystemDocument::setPricePerColumn(Cents price) {
     state_.pricePerColumn = price;
     notify(Change::Price);
+    return success();
 }
 
 } // namespace quintora

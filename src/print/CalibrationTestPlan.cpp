@@ -36,7 +36,7 @@ PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std:
             TextItem{layout.nameX, numberY + lineHeightMm(large), creditLine(), small, false});
     }
     PagePlan plan;
-    plan.title = "Quintora - Test Taratura";
+    plan.title = words.calibrationTitle;
     plan.quality = layout.printQuality;
     plan.pages.push_back(std::move(page));
     return plan;

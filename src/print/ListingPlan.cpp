@@ -224,7 +224,7 @@ Result<ListingPages> ListingPages::make(std::shared_ptr<const SystemState> state
 
 PagePlan ListingPages::settings() const {
     PagePlan plan;
-    plan.title = "Quintora - Tabulato";
+    plan.title = words_.listingTitle;
     plan.fitsPrintableArea = true;
     return plan;
 }

@@ -28,6 +28,17 @@ PrintWords printWordsFor(Language& language) {
         }
     }
     words.types = systemTypeWordsFor(language);
+    const std::array<std::pair<const char*, std::string*>, 3> titles{{
+        {"2111", &words.listingTitle},
+        {"2112", &words.slipsTitle},
+        {"2113", &words.calibrationTitle},
+    }};
+    for (const auto& [id, title] : titles) {
+        std::string text = language.getLangString(id);
+        if (!text.empty()) {
+            *title = std::move(text);
+        }
+    }
     return words;
 }
 

@@ -33,6 +33,10 @@ struct PrintWords {
     std::string consecutive = "Consecutivi : ";
     std::string development = "Sviluppo";
     SystemTypeWords types; // the words of the system's type
+    // The print jobs' names, which the print queue and the preview show.
+    std::string listingTitle = "Quintora - Tabulato";
+    std::string slipsTitle = "Quintora - Schedine";
+    std::string calibrationTitle = "Quintora - Test Taratura";
 };
 
 // The words of the current language; each word its file lacks stays in Italian.

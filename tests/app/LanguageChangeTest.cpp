@@ -155,6 +155,7 @@ private slots:
     void boxesSpeakTheChosenLanguage();
     void savedLanguageReachesEveryWindowAtOnce();
     void returnOnThePrinterBoxLeavesTheSettingsUnsaved();
+    void aFreshInstallsHeaderSpeaksTheLanguage();
 };
 
 void LanguageChangeTest::boxesSpeakTheChosenLanguage() {
@@ -288,6 +289,27 @@ void LanguageChangeTest::returnOnThePrinterBoxLeavesTheSettingsUnsaved() {
     QVERIFY(boxSeen);
     QVERIFY(dialogUpWhenAsked);
     QVERIFY(!QFile::exists(ini));
+}
+
+// Until the user writes a header of their own, the one the slips and the listing print asks
+// for it in the chosen language; a header of the user's stays as written.
+void LanguageChangeTest::aFreshInstallsHeaderSpeaksTheLanguage() {
+    {
+        Program english(QStringLiteral("english"));
+        QCOMPARE(english.context().settings.header,
+                 std::string("OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU"));
+    }
+    {
+        Program italian(QStringLiteral("italiano"));
+        QCOMPARE(italian.context().settings.header,
+                 std::string("RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE"));
+        QFile ini(italian.settingsPath());
+        QVERIFY(ini.open(QIODevice::Append));
+        ini.write("INTESTAZIONE=RICEVITORIA 7\r\nLINGUA=english\r\n");
+        ini.close();
+        italian.window().applyLanguageChange();
+        QCOMPARE(italian.context().settings.header, std::string("RICEVITORIA 7"));
+    }
 }
 
 QTEST_MAIN(LanguageChangeTest)

@@ -257,8 +257,9 @@ void MainWindowTest::developLocksAndModificheReopens() {
     // "Modifiche" asks first; No keeps the columns.
     // Excluded columns are picked on the developed system and survive the reopening.
     const std::vector<Column> excluded{{2, 4, 6, 8, 10}};
-    QVERIFY(document_->setExcluded(true, excluded).ok());
-    QVERIFY(!document_->setSumOn(true).ok()); // other conditions wait for "Modifiche"
+    QVERIFY(document_->editCondition(SystemDocument::ExcludedEdit{true, excluded}).ok());
+    QVERIFY(!document_->editCondition(SystemDocument::SumEdit{true, {}, {}})
+                 .ok()); // other conditions wait for "Modifiche"
     prompt_->answerQuestion(false);
     QTest::mouseClick(button("cmdModifiche"), Qt::LeftButton);
     QCOMPARE(state().columnCount(), 6);
@@ -281,7 +282,7 @@ void MainWindowTest::developLocksAndModificheReopens() {
     QCOMPARE(state().header.euroCount, 2);
     QVERIFY(state().excluded.on());
     QCOMPARE(state().excluded.columns().size(), std::size_t{1});
-    QVERIFY(document_->setSumOn(true).ok());
+    QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
     QVERIFY(button("cmdCalcolo")->isEnabled());
 }
 
@@ -290,8 +291,7 @@ void MainWindowTest::developWithoutColumnsStaysUnlocked() {
     QTest::mouseClick(euro(1), Qt::LeftButton);
     QTest::mouseClick(euro(2), Qt::LeftButton);
     // 20+21+22+23+24 = 110: nothing passes
-    QVERIFY(document_->setSumOn(true).ok());
-    QVERIFY(document_->setSumBounds(15, 20).ok());
+    QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, 15, 20}).ok());
     prompt_->acceptMessage();
     window_->actions().develop->trigger();
     QTRY_VERIFY(!window_->isDeveloping());
@@ -546,7 +546,7 @@ void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
     QCOMPARE(state().header.numbersInPlayCount, 6);
 
     // Work in hand: a question naming the file; No keeps the system.
-    QVERIFY(document_->setSumOn(true).ok());
+    QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
     clickNumbers({40});
     prompt_->answerQuestion(false);
     window_->activateFromOtherCopy(path);

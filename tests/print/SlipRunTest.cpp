@@ -227,11 +227,10 @@ TEST(CalibrationTestPage, MarksEveryCellAndShowsTheSampleTexts) {
     PrintWords english;
     english.testSystemLabel = "systemName -----------";
     english.slipNumber = "Slip no. ";
-    const PagePlan shown = calibrationTestPlan(SlipType::OneColumn, layout, "HEADER", english,
-                                               NumberStyle{",", "."});
-    EXPECT_THAT(textsOf(shown.pages[0]),
-                ElementsAre("HEADER", testing::_, "systemName -----------", "Slip no. 0,000",
-                            " \xE2\x82\xAC 0.00"));
+    const PagePlan shown =
+        calibrationTestPlan(SlipType::OneColumn, layout, "HEADER", english, NumberStyle{",", "."});
+    EXPECT_THAT(textsOf(shown.pages[0]), ElementsAre("HEADER", testing::_, "systemName -----------",
+                                                     "Slip no. 0,000", " \xE2\x82\xAC 0.00"));
 }
 
 } // namespace

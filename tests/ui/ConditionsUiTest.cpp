@@ -37,8 +37,8 @@ namespace {
 // A system with these numbers in play and the Euro numbers 1 and 2.
 std::unique_ptr<SystemDocument> documentWith(NumberSet numbers) {
     auto document = std::make_unique<SystemDocument>();
-    document->setNumbers(numbers);
-    document->setEuros(NumberSet{1, 2});
+    (void)document->setNumbers(numbers);
+    (void)document->setEuros(NumberSet{1, 2});
     return document;
 }
 
@@ -61,7 +61,7 @@ void developDocument(SystemDocument& document) {
     auto input = document.startDevelopment();
     QVERIFY(input.ok());
     DevelopmentControl control;
-    document.finishDevelopment(develop(input.value(), {}, control));
+    QVERIFY(document.finishDevelopment(develop(input.value(), {}, control)));
     QVERIFY(document.locked());
 }
 
@@ -163,7 +163,8 @@ void ConditionsUiTest::sumOpeningShowsRangeAndDefaults() {
     QVERIFY(prompt.calls().empty());
 
     // Stored bounds inside the range are shown; outside it the range's ends.
-    QVERIFY(document->setSumBounds(80, 500));
+    QVERIFY(document->editCondition(
+        SystemDocument::SumEdit{document->state().conditions.sumOn(), 80, 500}));
     SumDialog again(*document, prompt, *language_, nullptr);
     QCOMPARE(child<QLineEdit>(again, QStringLiteral("meDa"))->text(), QStringLiteral("80"));
     QCOMPARE(child<QLineEdit>(again, QStringLiteral("meA"))->text(), QStringLiteral("153"));
@@ -207,7 +208,8 @@ void ConditionsUiTest::sumChecksOnClosing() {
     QFETCH(int, storedTo);
 
     auto document = documentOneTo(10);
-    QVERIFY(document->setSumBounds(1, 2));
+    QVERIFY(document->editCondition(
+        SystemDocument::SumEdit{document->state().conditions.sumOn(), 1, 2}));
     ScriptedPrompt prompt;
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         prompt.acceptMessage();
@@ -257,11 +259,10 @@ void ConditionsUiTest::sumSwitchWritesTheFlagAtOnce() {
 
 void ConditionsUiTest::lockedDialogsAreReadOnly() {
     auto document = documentOneTo(10);
-    QVERIFY(document->setSumOn(true));
-    QVERIFY(document->setSumBounds(20, 30));
-    QVERIFY(document->setFixed(false, NumberSet{3}));
-    QVERIFY(document->setConsecutive(false, CountSet{2}));
-    document->lock();
+    QVERIFY(document->editCondition(SystemDocument::SumEdit{true, 20, 30}));
+    QVERIFY(document->editCondition(SystemDocument::FixedEdit{false, NumberSet{3}}));
+    QVERIFY(document->editCondition(SystemDocument::ConsecutiveEdit{false, CountSet{2}}));
+    QVERIFY(document->lock());
     QVERIFY(!document->canEditConditions());
     const SystemState before = document->state();
     const auto& state = document->state();
@@ -313,7 +314,7 @@ void ConditionsUiTest::lockedDialogsAreReadOnly() {
 
 void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
     auto document = documentOneTo(10);
-    QVERIFY(document->setEvenOdd(false, CountSet{4}));
+    QVERIFY(document->editCondition(SystemDocument::EvenOddEdit{false, CountSet{4}}));
     const auto& conditions = document->state().conditions;
     EvenOddDialog dialog(*document, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Pari e Dispari"));
@@ -348,7 +349,8 @@ void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
 
 void ConditionsUiTest::fixedNumbersAtMostFourAmongNumbersInPlay() {
     auto document = documentWith({1, 2, 3, 4, 5, 6, 7, 40});
-    QVERIFY(document->setFixed(false, NumberSet{2, 30})); // 30 is no longer in play
+    QVERIFY(document->editCondition(
+        SystemDocument::FixedEdit{false, NumberSet{2, 30}})); // 30 is no longer in play
     FixedDialog dialog(*document, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Fisse"));
     QCOMPARE(dialog.grid()->cell(39)->text(), QStringLiteral("40"));
@@ -378,7 +380,7 @@ void ConditionsUiTest::fixedNumbersAtMostFourAmongNumbersInPlay() {
 
 void ConditionsUiTest::consecutiveShowsMaxAndStoresRuns() {
     auto document = documentWith({1, 2, 3, 10, 11, 20});
-    QVERIFY(document->setConsecutive(false, CountSet{1, 5}));
+    QVERIFY(document->editCondition(SystemDocument::ConsecutiveEdit{false, CountSet{1, 5}}));
     const auto& consecutive = document->state().consecutive;
     ConsecutiveDialog dialog(*document, *language_, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Numeri Consecutivi"));
@@ -454,8 +456,8 @@ void ConditionsUiTest::reductionsExcludeEachOther() {
     QFETCH(bool, warned);
 
     auto document = documentOneTo(10);
-    QVERIFY(document->setReducedOn(reducedOn));
-    QVERIFY(document->setMinimumDistanceOn(distanceOn));
+    QVERIFY(document->editCondition(SystemDocument::ReducedEdit{reducedOn, {}}));
+    QVERIFY(document->editCondition(SystemDocument::MinimumDistanceEdit{distanceOn, {}}));
     ScriptedPrompt prompt;
     if (warned) {
         prompt.acceptMessage();
@@ -502,8 +504,8 @@ QStringList itemTexts(const QListWidget* list) {
 
 void ConditionsUiTest::excludedAddMovesSelectedInOrder() {
     auto document = developedDocument(); // 21 columns
-    const std::array<Column, 1> earlier{Column{3, 7, 12, 25, 44}};
-    QVERIFY(document->setExcluded(false, earlier));
+    const std::vector<Column> earlier{Column{3, 7, 12, 25, 44}};
+    QVERIFY(document->editCondition(SystemDocument::ExcludedEdit{false, earlier}));
     const auto& state = document->state();
     ScriptedPrompt prompt;
     ExcludedColumnsDialog dialog(*document, prompt, *language_, nullptr);
@@ -569,7 +571,7 @@ void ConditionsUiTest::excludedNeverPassesTheLimit() {
     for (int i = 0; i < 990; ++i) {
         earlier.push_back(state.columns[static_cast<std::size_t>(4000 + i % 300)]);
     }
-    QVERIFY(document->setExcluded(false, earlier));
+    QVERIFY(document->editCondition(SystemDocument::ExcludedEdit{false, earlier}));
     ScriptedPrompt prompt;
     prompt.acceptMessage();
     ExcludedColumnsDialog dialog(*document, prompt, *language_, nullptr);
@@ -649,9 +651,8 @@ void ConditionsUiTest::endToEndSumEvenOdd() {
         QVERIFY(evenOdd.close());
     }
     auto direct = documentOneTo(14);
-    QVERIFY(direct->setSumOn(true));
-    QVERIFY(direct->setSumBounds(30, 45));
-    QVERIFY(direct->setEvenOdd(true, CountSet{2, 3}));
+    QVERIFY(direct->editCondition(SystemDocument::SumEdit{true, 30, 45}));
+    QVERIFY(direct->editCondition(SystemDocument::EvenOddEdit{true, CountSet{2, 3}}));
     const auto want = developed(direct->state());
     QVERIFY(!want.empty() && want.size() < 2002u);
     QVERIFY(developed(document->state()) == want);
@@ -676,8 +677,8 @@ void ConditionsUiTest::endToEndFixedConsecutive() {
         QVERIFY(consecutive.close());
     }
     auto direct = documentOneTo(12);
-    QVERIFY(direct->setFixed(true, NumberSet{5, 9}));
-    QVERIFY(direct->setConsecutive(true, CountSet{1, 2}));
+    QVERIFY(direct->editCondition(SystemDocument::FixedEdit{true, NumberSet{5, 9}}));
+    QVERIFY(direct->editCondition(SystemDocument::ConsecutiveEdit{true, CountSet{1, 2}}));
     const auto want = developed(direct->state());
     QVERIFY(!want.empty() && want.size() < 120u);
     QVERIFY(developed(document->state()) == want);
@@ -694,7 +695,7 @@ void ConditionsUiTest::endToEndReductions() {
         QVERIFY(distance.close());
     }
     auto direct = documentOneTo(7);
-    QVERIFY(direct->setMinimumDistance(true, 5));
+    QVERIFY(direct->editCondition(SystemDocument::MinimumDistanceEdit{true, 5}));
     QCOMPARE(developed(document->state()).size(), 1u);
     QVERIFY(developed(document->state()) == developed(direct->state()));
 
@@ -724,8 +725,8 @@ void ConditionsUiTest::endToEndExcluded() {
         QVERIFY(dialog.close());
     }
     auto direct = documentOneTo(7);
-    const std::array<Column, 2> picked{state.columns[0], state.columns[5]};
-    QVERIFY(direct->setExcluded(true, picked));
+    const std::vector<Column> picked{state.columns[0], state.columns[5]};
+    QVERIFY(direct->editCondition(SystemDocument::ExcludedEdit{true, picked}));
     const auto want = developed(direct->state());
     QCOMPARE(want.size(), 19u);
     QVERIFY(developed(state) == want);
@@ -765,13 +766,13 @@ void ConditionsUiTest::conditionsSurviveTheSystemFile() {
         distance.scrollBar()->setValue(2);
         QVERIFY(distance.close());
     }
-    const std::array<Column, 1> excluded{Column{1, 4, 5, 6, 7}};
-    QVERIFY(document->setExcluded(true, excluded));
+    const std::vector<Column> excluded{Column{1, 4, 5, 6, 7}};
+    QVERIFY(document->editCondition(SystemDocument::ExcludedEdit{true, excluded}));
     FilterColumn filter;
     filter.setMembers(NumberSet{1, 2, 3});
     filter.setHits(CountSet{0, 1});
     filter.setOn(true);
-    QVERIFY(document->setFilterColumns(std::span(&filter, 1)));
+    QVERIFY(document->setFilters(std::span(&filter, 1)));
 
     auto loaded = decodeSystemFile(encodeSystemFile(state));
     QVERIFY(loaded.ok());
