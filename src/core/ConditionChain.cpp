@@ -23,6 +23,7 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
         }
         evenCount_ = EvenCount{allowed};
     }
+    counted_ = fixed_ || sum_ || evenCount_;
     for (int sum = 0; sum <= MaxSumOfFour; ++sum) {
         sumAllowed_[sum] = sum_ ? sum_->allowedFifth(sum) : ~NumberMask{0};
     }

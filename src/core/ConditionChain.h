@@ -41,6 +41,9 @@ public:
     // Fifth-number stage, after admitsPrefix(4, ...): the fifth numbers that pass after the
     // first four numbers, whose tally is `firstFour`. Conditions that are off allow all.
     NumberMask allowedFifth(Tally firstFour) const {
+        if (!counted_) {
+            return filters_.allowedFifth();
+        }
         return filters_.allowedFifth() & sumAllowed_[firstFour & SumField] &
                evenAllowed_[(firstFour >> EvenShift) & CountField] &
                fixedAllowed_[(firstFour >> FixedShift) & CountField];
@@ -126,6 +129,7 @@ private:
     std::optional<FixedNumbers> fixed_;
     std::optional<SumRange> sum_;
     std::optional<EvenCount> evenCount_;
+    bool counted_ = false; // the sum, the even count or the fixed numbers are on
     std::array<Tally, MainNumberCount + 1> tallyOf_{};
     // sumAllowed_[s]: the fifth numbers the sum allows after four numbers of sum s;
     // evenAllowed_[e] and fixedAllowed_[f]: those the even count allows after e even numbers,
