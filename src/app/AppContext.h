@@ -4,8 +4,8 @@
 #include "document/ArchiveDocument.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
+#include "ui/Prompt.h"
 #include "ui/QtLanguage.h"
-#include "ui/TranslatingPrompt.h"
 #include "update/ServerUpdates.h"
 
 #include <functional>
@@ -17,23 +17,20 @@ namespace quintora {
 class SystemDocument;
 
 // What the windows of one run share: the system's document, the archive's document, the
-// prompts, the data folder, the settings and the current language. Created once at start-up and passed by reference.
+// prompts, the data folder, the settings and the current language. Created once at start-up and
+// passed by reference.
 struct AppContext {
     AppContext(SystemDocument& systemDocument, Prompt& boxes, DataFolder folder)
         : document(systemDocument)
         , dataFolder(std::move(folder))
         , language(dataFolder.root().toStdString())
-        , messages(language)
-        , translatedBoxes(boxes, messages)
-        , prompt(translatedBoxes) {}
+        , prompt(boxes) {}
 
     SystemDocument& document;
     DataFolder dataFolder;
     Language language;
-    // The core's messages in the current language; every box of the program shows its texts
-    // through it.
-    MessageCatalogue messages;
-    TranslatingPrompt translatedBoxes;
+    // Every box shows texts already in the current language: the core's messages go through
+    // the language's text table.
     Prompt& prompt;
     QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;

@@ -99,10 +99,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::writeTitle() {
-    setWindowTitle(
-        programTitle() + QStringLiteral(" - ") + languageText(context_.language, "0108", "Ver.") +
-        u' ' + programVersion() + QStringLiteral(" - ") +
-        languageText(context_.language, "0124", context_.editionText.toUtf8().constData()));
+    setWindowTitle(programTitle() + QStringLiteral(" - ") +
+                   languageText(context_.language, "0108") + u' ' + programVersion() +
+                   QStringLiteral(" - ") + languageText(context_.language, "0124"));
 }
 
 SystemDocument& MainWindow::document() const {

@@ -24,8 +24,8 @@ bool MainWindow::isDeveloping() const {
 }
 
 void MainWindow::showError(const Error& error) {
-    context_.prompt.message(this, QString::fromStdString(error.title),
-                            QString::fromStdString(error.message), Prompt::Icon::Critical);
+    context_.prompt.message(this, shownText(context_.language, error.heading),
+                            shownText(context_.language, error.what), Prompt::Icon::Critical);
 }
 
 void MainWindow::develop() {
@@ -35,7 +35,7 @@ void MainWindow::develop() {
     auto snapshot = document().startDevelopment();
     if (!snapshot) {
         // The command is disabled in this case; this only guards the engine.
-        context_.prompt.message(this, {}, QString::fromStdString(snapshot.error().message),
+        context_.prompt.message(this, {}, shownText(context_.language, snapshot.error().what),
                                 Prompt::Icon::Exclamation);
         return;
     }
@@ -56,11 +56,8 @@ void MainWindow::onDeveloped() {
 }
 
 void MainWindow::reopenForChanges() {
-    const QString text = languageText(context_.language, "0101",
-                                      "Questa operazione comporta la perdita \n"
-                                      "     di tutte le combinazioni del sistema\n\n"
-                                      "                    Continuare ?");
-    if (!context_.prompt.question(this, languageText(context_.language, "0100", "Attenzione"), text,
+    const QString text = languageText(context_.language, "0101");
+    if (!context_.prompt.question(this, languageText(context_.language, "0100"), text,
                                   Prompt::Icon::Question)) {
         return;
     }
@@ -71,10 +68,7 @@ void MainWindow::reopenForChanges() {
 
 void MainWindow::clearAll() {
     if (hasUnsavedWork() &&
-        !context_.prompt.question(this, windowTitle(),
-                                  languageText(context_.language, "2104",
-                                               "Cancellare il sistema e le sue modifiche non "
-                                               "salvate?"),
+        !context_.prompt.question(this, windowTitle(), languageText(context_.language, "2104"),
                                   Prompt::Icon::Question)) {
         return;
     }
@@ -93,9 +87,8 @@ bool MainWindow::mayReplaceWork() {
     if (!hasUnsavedWork()) {
         return true;
     }
-    const QString text =
-        languageText(context_.language, "2103", "Salvare le modifiche al sistema %1?")
-            .arg(QString::fromStdString(document().shownFileName()));
+    const QString text = languageText(context_.language, "2103")
+                             .arg(QString::fromStdString(document().shownFileName()));
     switch (context_.prompt.askToSave(this, windowTitle(), text)) {
     case Prompt::SaveChoice::Save:
         return saveSystemNow();
@@ -139,8 +132,8 @@ bool MainWindow::openSystemFile(const QString& path) {
         return false;
     }
     for (const auto& warning : opened.value()) {
-        context_.prompt.message(this, QString::fromUtf8(ErrorTitle),
-                                QString::fromStdString(warning), Prompt::Icon::Critical);
+        context_.prompt.message(this, shownText(context_.language, ErrorTitle),
+                                shownText(context_.language, warning), Prompt::Icon::Critical);
     }
     return true;
 }
@@ -154,8 +147,7 @@ void MainWindow::readConfiguration() {
     // Until the user writes a header of their own, the placeholder that asks for one speaks
     // the chosen language.
     if (!ini.find(SettingsSection, "INTESTAZIONE")) {
-        context_.settings.header =
-            languageText(context_.language, "2110", context_.settings.header.c_str()).toStdString();
+        context_.settings.header = languageText(context_.language, "2110").toStdString();
     }
     context_.qtLanguage.apply(context_.language.name());
     (void)document().setPricePerColumn(context_.settings.pricePerColumn);
@@ -175,9 +167,8 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
         return;
     }
     if (document().hasWork()) {
-        const QString question = languageText(context_.language, "0102",
-                                              "Aprire il file %1 al posto del sistema attuale?")
-                                     .arg(QFileInfo(systemFile).fileName());
+        const QString question =
+            languageText(context_.language, "0102").arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {
             return;
         }
@@ -191,8 +182,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         !isDeveloping() &&
         (hasUnsavedWork() ? mayReplaceWork()
                           : context_.prompt.question(this, windowTitle(),
-                                                     languageText(context_.language, "0103",
-                                                                  "Uscire dall'applicazione?"),
+                                                     languageText(context_.language, "0103"),
                                                      Prompt::Icon::Question));
     if (!leave) {
         event->ignore();

@@ -102,8 +102,7 @@ void MainWindow::exportColumns() {
         showError(saved.error());
         return;
     }
-    context_.prompt.message(this, {},
-                            languageText(context_.language, "0115", "File %1 ok ").arg(path),
+    context_.prompt.message(this, {}, languageText(context_.language, "0115").arg(path),
                             Prompt::Icon::Information);
 }
 
@@ -135,15 +134,11 @@ bool MainWindow::importColumnsText(const QString& path) {
         const std::span<const std::uint8_t> chosen(euro.data(), i);
         for (;;) {
             const auto answer = context_.prompt.inputText(
-                this, languageText(context_.language, "0112", "Euro Numeri"),
-                languageText(context_.language, "0113", "Valore N. %1 ?")
-                    .arg(static_cast<int>(i) + 1));
+                this, languageText(context_.language, "0112"),
+                languageText(context_.language, "0113").arg(static_cast<int>(i) + 1));
             if (!answer) {
-                context_.prompt.message(
-                    this, {},
-                    languageText(context_.language, "0114",
-                                 "Importazione annullata: il sistema non e' cambiato"),
-                    Prompt::Icon::Information);
+                context_.prompt.message(this, {}, languageText(context_.language, "0114"),
+                                        Prompt::Icon::Information);
                 return false;
             }
             const auto number = parseEuroAnswer(answer->toStdString(), chosen);
@@ -164,14 +159,8 @@ bool MainWindow::importColumnsText(const QString& path) {
     }
     if (extraLines > 0) {
         const QString notice =
-            extraLines == 1
-                ? languageText(context_.language, "0106",
-                               "Una riga conteneva piu' di cinque valori: sono stati letti "
-                               "solo i primi cinque")
-                : languageText(context_.language, "0107",
-                               "%1 righe contenevano piu' di cinque valori: sono stati letti "
-                               "solo i primi cinque di ogni riga")
-                      .arg(displayCount(extraLines));
+            extraLines == 1 ? languageText(context_.language, "0106")
+                            : languageText(context_.language, "0107").arg(displayCount(extraLines));
         context_.prompt.message(this, {}, notice, Prompt::Icon::Information);
     }
     return true;

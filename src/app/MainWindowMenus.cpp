@@ -182,9 +182,8 @@ void MainWindow::adaptMatrix() {
 
 void MainWindow::shuffleColumns() {
     if (!document().canShuffle() ||
-        !context_.prompt.question(
-            this, QString(), languageText(context_.language, "0104", "Vuoi mescolare le colonne"),
-            Prompt::Icon::None)) {
+        !context_.prompt.question(this, QString(), languageText(context_.language, "0104"),
+                                  Prompt::Icon::None)) {
         return;
     }
     if (const auto shuffled = document().shuffle(seedFromClock()); !shuffled) {

@@ -11,8 +11,8 @@ namespace quintora {
 
 namespace {
 
-std::string damaged(const std::string& reason) {
-    return "Il file dell'archivio estrazioni e' danneggiato: " + reason;
+Error damaged(Message reason) {
+    return Error{"", Message{800, {std::move(reason)}}};
 }
 
 Draw readRecord(ByteReader& in) {
@@ -40,24 +40,23 @@ std::vector<std::uint8_t> encodeArchive(const DrawArchive& archive) {
 
 Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
     if (bytes.size() % DrawRecordSize != 0) {
-        return Error{"", damaged(std::to_string(bytes.size()) +
-                                 " byte non sono un numero intero di record da 19 byte")};
+        return damaged(Message{802, {std::to_string(bytes.size())}});
     }
     if (bytes.size() > MaxArchiveFileBytes) {
-        return Error{"", damaged("piu' di " + std::to_string(MaxDraws) + " estrazioni")};
+        return damaged(Message{803, {std::to_string(MaxDraws)}});
     }
     DrawArchive archive;
     ByteReader in(bytes);
     for (std::size_t record = 1; !in.atEnd(); ++record) {
         Draw d = readRecord(in);
         if (!in.ok()) {
-            return Error{"", damaged("record " + std::to_string(record) + " incompleto")};
+            return damaged(Message{804, {std::to_string(record)}});
         }
         if (d.isEmpty()) {
             continue;
         }
         if (const auto problem = drawProblem(d)) {
-            return Error{"", damaged("record " + std::to_string(record) + ": " + *problem)};
+            return damaged(Message{805, {std::to_string(record), *problem}});
         }
         appendDraw(archive.draws, std::move(d));
     }
@@ -72,8 +71,7 @@ Result<DrawArchive> readArchiveFile(const std::string& path) {
         return DrawArchive{};
     }
     if (ec || !std::filesystem::is_regular_file(status)) {
-        return Error{"", "Impossibile leggere l'archivio estrazioni " + path +
-                             ": non e' un file normale"};
+        return Error{"", Message{810, {path}}};
     }
     const auto bytes = readWholeFile(path, MaxArchiveFileBytes);
     if (!bytes) {
@@ -81,7 +79,7 @@ Result<DrawArchive> readArchiveFile(const std::string& path) {
     }
     auto archive = decodeArchive(bytes.value());
     if (!archive) {
-        return Error{"", archive.error().message + " (" + path + ")"};
+        return Error{"", Message{WithFileName, {archive.error().what, path}}};
     }
     return archive;
 }

@@ -80,9 +80,8 @@ std::string dateText(std::string_view field) {
     return utf8FromWindows1252(date);
 }
 
-Error lineError(std::size_t line, const std::string& reason) {
-    return Error{"",
-                 "Archivio estrazioni non valido, riga " + std::to_string(line) + ": " + reason};
+Error lineError(std::size_t line, Message reason) {
+    return Error{"", Message{811, {std::to_string(line), reason}}};
 }
 
 std::string quotedField(std::string_view field) {
@@ -114,8 +113,7 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
         const auto& f = *fields;
         const auto contest = integerIn(f[0], -32768, 32767);
         if (!contest) {
-            return lineError(lineNumber, "il concorso " + quotedField(f[0]) +
-                                             " non e' un numero da -32768 a 32767");
+            return lineError(lineNumber, Message{813, {quotedField(f[0])}});
         }
         Draw d;
         d.contest = static_cast<std::int16_t>(*contest);
@@ -123,9 +121,8 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
         for (std::size_t k = 0; k < 7; ++k) {
             const auto value = integerIn(f[2 + k], 0, 255);
             if (!value) {
-                return lineError(lineNumber, "il campo " + std::to_string(3 + k) + " " +
-                                                 quotedField(f[2 + k]) +
-                                                 " non e' un numero da 0 a 255");
+                return lineError(lineNumber,
+                                 Message{814, {std::to_string(3 + k), quotedField(f[2 + k])}});
             }
             (k < 5 ? d.numbers[k] : d.euro[k - 5]) = static_cast<std::uint8_t>(*value);
         }
@@ -136,13 +133,12 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
             return lineError(lineNumber, *problem);
         }
         if (archive.count() == MaxDraws) {
-            return Error{"", "L'archivio estrazioni scaricato contiene piu' di " +
-                                 std::to_string(MaxDraws) + " estrazioni"};
+            return Error{"", Message{815, {std::to_string(MaxDraws)}}};
         }
         appendDraw(archive.draws, std::move(d));
     }
     if (archive.draws.empty()) {
-        return Error{"", "L'archivio estrazioni scaricato non contiene alcuna estrazione"};
+        return Error{"", Message{816}};
     }
     finishDraws(archive.draws);
     return archive;
@@ -152,10 +148,10 @@ Result<DrawArchive> readArchiveText(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status)) {
-        return Error{"", "Impossibile aprire il file " + path + ": non esiste"};
+        return Error{"", Message{817, {path}}};
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return Error{"", "Impossibile leggere " + path + ": non e' un file normale"};
+        return Error{"", Message{818, {path}}};
     }
     const auto bytes = readWholeFile(path, MaxArchiveTextBytes);
     if (!bytes) {
@@ -165,7 +161,7 @@ Result<DrawArchive> readArchiveText(const std::string& path) {
     auto archive =
         parseArchiveText(std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
     if (!archive) {
-        return Error{"", archive.error().message + " (" + path + ")"};
+        return Error{"", Message{WithFileName, {archive.error().what, path}}};
     }
     return archive;
 }

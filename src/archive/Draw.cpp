@@ -8,25 +8,24 @@ constexpr std::size_t FirstCapacity = 2000;
 
 } // namespace
 
-std::optional<std::string> drawProblem(const Draw& draw) {
+std::optional<Message> drawProblem(const Draw& draw) {
     NumberMask seen = 0;
     for (const int n : draw.numbers) {
         if (!isMainNumber(n)) {
-            return "numero " + std::to_string(n) + " fuori da 1..50";
+            return Message{806, {std::to_string(n), "50"}};
         }
         if (seen & numberBit(n)) {
-            return "numero " + std::to_string(n) + " ripetuto";
+            return Message{807, {std::to_string(n)}};
         }
         seen |= numberBit(n);
     }
     for (const int e : draw.euro) {
         if (e < 1 || e > DrawnEuroMax) {
-            return "numero Euro " + std::to_string(e) + " fuori da 1.." +
-                   std::to_string(DrawnEuroMax);
+            return Message{808, {std::to_string(e), std::to_string(DrawnEuroMax)}};
         }
     }
     if (draw.euro[0] == draw.euro[1]) {
-        return "numero Euro " + std::to_string(draw.euro[0]) + " ripetuto";
+        return Message{809, {std::to_string(draw.euro[0])}};
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameModel.h"
+#include "core/Message.h"
 
 #include <array>
 #include <cstddef>
@@ -42,7 +43,7 @@ struct DrawArchive {
 
 // Why a (non-empty) draw cannot be a real one: a main number outside 1..50, a Euro number
 // outside 1..12, or a number repeated. nullopt for a real draw.
-std::optional<std::string> drawProblem(const Draw& draw);
+std::optional<Message> drawProblem(const Draw& draw);
 
 // The main numbers of a draw (those in 1..50) and its Euro numbers (those in 1..12) as masks:
 // bit n stands for number n.

@@ -15,7 +15,7 @@ bool openOrReport(SystemDocument& document, const std::string& path) {
         return false;
     }
     for (const auto& w : opened.value()) {
-        std::cerr << "quintora-cli: " << path << ": " << w << "\n";
+        std::cerr << "quintora-cli: " << path << ": " << ownLanguageText(w) << "\n";
     }
     return true;
 }
@@ -29,9 +29,9 @@ bool saveOrReport(SystemDocument& document, const std::string& out) {
 }
 
 void warnLimit(double limit) {
-    auto text = limitWarningText(limit);
+    auto text = ownLanguageText(limitWarningText(limit));
     std::replace(text.begin(), text.end(), '\r', ' ');
-    std::cerr << "quintora-cli: " << LimitWarningTitle << ": " << text << "\n";
+    std::cerr << "quintora-cli: " << ownLanguageText(LimitWarningTitle) << ": " << text << "\n";
 }
 
 } // namespace quintora::cli

@@ -63,7 +63,7 @@ int runAdapt(const AdaptArgs& args) {
         return fail(systemPath + ": il sistema e' sviluppato: premere Modifiche per cambiarlo");
     }
     if (const auto error = developmentInputError(state.header)) {
-        return fail(systemPath + ": " + *error);
+        return fail(systemPath + ": " + ownLanguageText(*error));
     }
     const auto summary = inspectMatrixFile(matrixPath);
     if (!summary) {

@@ -32,7 +32,7 @@ int runMatrixMake(const MatrixMakeArgs& args) {
     const auto& self = commandNamed("matrix-make");
     const WheelShape shape{args.v, args.t, args.m, args.f};
     if (const auto error = wheelShapeError(shape)) {
-        return usageError(self, *error);
+        return usageError(self, ownLanguageText(*error));
     }
 
     WheelOptions options;

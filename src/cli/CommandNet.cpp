@@ -66,7 +66,7 @@ int printReport(const Result<UpdateReport>& report) {
         return fail(report.error().message);
     }
     for (const auto& problem : report.value().problems) {
-        std::cerr << "quintora-cli: " << problem << "\n";
+        std::cerr << "quintora-cli: " << ownLanguageText(problem) << "\n";
     }
     for (const auto& name : report.value().stored) {
         std::cout << name << "\n";

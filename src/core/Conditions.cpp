@@ -24,13 +24,13 @@ std::vector<SumCheckFailure> checkSumFields(std::optional<int> from, std::option
                                             const SumRange& range) {
     std::vector<SumCheckFailure> failures;
     if (from.value_or(0) > to.value_or(0)) {
-        failures.push_back({" !!! E R R O R E !!! ", "'DA' è maggiore di 'A'", SumField::To});
+        failures.push_back({Message{556}, Message{713}, SumField::To});
     }
     if (from && *from < range.minimum) {
-        failures.push_back({"!!! E R R O R E !!!", "'DA' è minore del minimo", SumField::From});
+        failures.push_back({Message{201}, Message{714}, SumField::From});
     }
     if (to && *to > range.maximum) {
-        failures.push_back({"!!! E R R O R E !!!", "'A' è maggiore del massimo", SumField::To});
+        failures.push_back({Message{201}, Message{715}, SumField::To});
     }
     return failures;
 }

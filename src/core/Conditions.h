@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Message.h"
 #include "core/SystemState.h"
 
 #include <array>
@@ -29,8 +30,8 @@ int sumFieldValue(std::int16_t stored, const SumRange& range, int fallback);
 // One failed check of the sum fields when the dialog closes.
 enum class SumField { From, To };
 struct SumCheckFailure {
-    std::string title;
-    std::string text;
+    Message title;
+    Message text;
     SumField focus;
 };
 

@@ -20,41 +20,42 @@ std::int64_t secondsSince(double start) {
     return static_cast<std::int64_t>(std::floor(secondsSinceEpoch() - start));
 }
 
-std::string limitWarningText(double limit) {
-    return std::string("!!! ") + LimitAlarmText + "\rCapienza memoria" +
-           formatDevelopmentCount(limit) + " colonne";
+Message limitWarningText(double limit) {
+    // Two lines parted by a lone CR, as the box has always shown them.
+    return Message::lines(
+        {Message{711},
+         Message{712, {Message::count(static_cast<long long>(roundHalfEven(limit)))}}},
+        "\r");
 }
 
-std::optional<std::string> developmentInputError(const SystemHeader& header) {
+std::optional<Message> developmentInputError(const SystemHeader& header) {
     if (header.numbersInPlayCount < NumbersPerColumn) {
-        return "Servono almeno 5 numeri in gioco (ce ne sono " +
-               std::to_string(header.numbersInPlayCount) + ")";
+        return Message{704, {std::to_string(header.numbersInPlayCount)}};
     }
     if (header.numbersInPlayCount > MainNumberCount) {
-        return "Troppi numeri in gioco: " + std::to_string(header.numbersInPlayCount);
+        return Message{705, {std::to_string(header.numbersInPlayCount)}};
     }
     if (header.euroCount != EuroNumbersPerSystem) {
-        return "Servono esattamente 2 Euro numeri (ce ne sono " + std::to_string(header.euroCount) +
-               ")";
+        return Message{706, {std::to_string(header.euroCount)}};
     }
     std::array<bool, MainNumberCount + 1> seen{};
     for (auto n : numbersInPlay(header)) {
         if (!isMainNumber(n)) {
-            return "Numero in gioco fuori dall'intervallo 1..50: " + std::to_string(n);
+            return Message{707, {"50", std::to_string(n)}};
         }
         if (seen[n]) {
-            return "Numero in gioco ripetuto: " + std::to_string(n);
+            return Message{708, {std::to_string(n)}};
         }
         seen[n] = true;
     }
     const auto euro = euroNumbers(header);
     for (auto n : euro) {
         if (!isEuroNumber(n)) {
-            return "Euro numero fuori dall'intervallo 1..10: " + std::to_string(n);
+            return Message{709, {"10", std::to_string(n)}};
         }
     }
     if (euro[0] == euro[1]) {
-        return "Euro numero ripetuto: " + std::to_string(euro[0]);
+        return Message{710, {std::to_string(euro[0])}};
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DevelopmentControl.h"
+#include "core/Message.h"
 #include "core/SystemState.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ struct DevelopmentResult {
 
 // Why the numbers of `header` cannot be developed (fewer than 5 numbers in play, not exactly
 // 2 Euro numbers, numbers out of range or repeated), or nullopt when they can.
-std::optional<std::string> developmentInputError(const SystemHeader& header);
+std::optional<Message> developmentInputError(const SystemHeader& header);
 
 // Whole seconds from `start` (seconds since the epoch) to now.
 std::int64_t secondsSince(double start);
@@ -40,9 +41,9 @@ std::string developedSystemType(const SystemState& state, bool stopped);
 void adoptDevelopment(SystemState& state, DevelopmentResult&& result);
 
 // The texts shown when the column limit is reached.
-inline constexpr const char* LimitAlarmText = "Colonne superiori alla capienza della memoria";
-inline constexpr const char* LimitWarningTitle = "ATTENZIONE";
+inline constexpr int LimitAlarmEntry = 2116; // "Colonne superiori alla capienza della memoria"
+inline const Message LimitWarningTitle{700}; // "ATTENZIONE"
 // "!!! Colonne superiori alla capienza della memoria" CR "Capienza memoria" limit " colonne".
-std::string limitWarningText(double limit);
+Message limitWarningText(double limit);
 
 } // namespace quintora

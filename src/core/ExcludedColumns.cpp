@@ -57,37 +57,24 @@ ExcludedStoreResult storeExcludedColumns(ExcludedSet& excluded,
     return result;
 }
 
-namespace {
-
-std::string columnsWord(int n) {
-    return formatCount(n) + (n == 1 ? " colonna" : " colonne");
+Message excludedLimitText(int notAdded) {
+    const Message limit = Message::count(MaxExcluded);
+    return notAdded == 1 ? Message{716, {limit}} : Message{717, {limit, Message::count(notAdded)}};
 }
 
-} // namespace
-
-std::string excludedLimitText(int notAdded) {
-    return "Le colonne escluse possono essere al massimo " + formatCount(MaxExcluded) + ": " +
-           columnsWord(notAdded) +
-           (notAdded == 1 ? " non è stata aggiunta." : " non sono state aggiunte.");
-}
-
-std::string excludedRefusedText(const ExcludedStoreResult& result) {
-    std::string text;
+Message excludedRefusedText(const ExcludedStoreResult& result) {
+    const Message limit = Message::count(MaxExcluded);
+    std::vector<Message> lines;
     if (result.overLimit > 0) {
-        text = "Le colonne escluse possono essere al massimo " + formatCount(MaxExcluded) +
-               ": sono state tenute le prime " + formatCount(MaxExcluded) + ", " +
-               columnsWord(result.overLimit) +
-               (result.overLimit == 1 ? " è stata scartata." : " sono state scartate.");
+        lines.push_back(result.overLimit == 1
+                            ? Message{718, {limit, limit}}
+                            : Message{719, {limit, limit, Message::count(result.overLimit)}});
     }
     if (result.unreadable > 0) {
-        if (!text.empty()) {
-            text += "\r\n";
-        }
-        text += columnsWord(result.unreadable) + (result.unreadable == 1
-                                                      ? " non valida è stata scartata."
-                                                      : " non valide sono state scartate.");
+        lines.push_back(result.unreadable == 1 ? Message{720}
+                                               : Message{721, {Message::count(result.unreadable)}});
     }
-    return text;
+    return Message::lines(std::move(lines));
 }
 
 } // namespace quintora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Message.h"
 #include "core/SystemState.h"
 
 #include <optional>
@@ -28,8 +29,8 @@ struct ExcludedStoreResult {
 ExcludedStoreResult storeExcludedColumns(ExcludedSet& excluded, std::span<const std::string> items);
 
 // The message for items left out; empty when none was.
-std::string excludedRefusedText(const ExcludedStoreResult& result);
+Message excludedRefusedText(const ExcludedStoreResult& result);
 // The message when adding would pass MaxExcluded and `notAdded` columns stay out.
-std::string excludedLimitText(int notAdded);
+Message excludedLimitText(int notAdded);
 
 } // namespace quintora

@@ -1,16 +1,27 @@
 #pragma once
 
+#include "core/Message.h"
+
 #include <string>
 #include <utility>
 #include <variant>
 
 namespace quintora {
 
-// An expected failure, carrying the program's own message text. The view decides
-// how to show it (title and icon of a message box, a line on standard error).
+// An expected failure: what went wrong and the title of its box, as messages that each
+// language shows in its own words, and their text in the program's own language. The view
+// decides how to show it (title and icon of a message box, a line on standard error).
 struct Error {
-    std::string title;   // e.g. "E R R O R E"; empty for the program's title
-    std::string message; // the text shown to the user
+    Error(Message titleMessage, Message whatMessage)
+        : heading(std::move(titleMessage))
+        , what(std::move(whatMessage))
+        , title(ownLanguageText(heading))
+        , message(ownLanguageText(what)) {}
+
+    Message heading; // e.g. "E R R O R E"; empty for the program's title
+    Message what;
+    std::string title; // heading and what in the program's own language
+    std::string message;
 };
 
 // A value or an Error. Core functions return these instead of throwing or showing anything.

@@ -302,11 +302,11 @@ Status SystemDocument::adoptAdaptation(Adaptation&& adaptation) {
 
 // --- Files ---
 
-Result<std::vector<std::string>> SystemDocument::open(const std::string& argument) {
+Result<std::vector<Message>> SystemDocument::open(const std::string& argument) {
     std::string path = argument;
     std::erase(path, '"');
     if (path.empty()) {
-        return Error{"", "Nessun file indicato"};
+        return Error{"", Message{703}};
     }
     if (developing_) {
         return BusyError;
@@ -332,7 +332,7 @@ Result<std::vector<std::string>> SystemDocument::open(const std::string& argumen
 
 Status SystemDocument::saveAs(const std::string& path) {
     if (path.empty()) {
-        return Error{ErrorTitle, "Nessun file indicato"};
+        return Error{ErrorTitle, Message{703}};
     }
     state_.systemPath = path;
     const Status saved = saveSystemFile(path, state_);

@@ -175,7 +175,7 @@ public:
     // --- Files ---
     // Opens a system file; a refused file leaves everything as it was. The warnings of
     // blocks that could not be read come back for the caller to show.
-    Result<std::vector<std::string>> open(const std::string& path);
+    Result<std::vector<Message>> open(const std::string& path);
     // Writes the system to `path` and sets the system's path; the file name the status bar
     // shows becomes that of `path` while the system keeps its own file name.
     Status saveAs(const std::string& path);

@@ -29,15 +29,15 @@ std::string reasonOf(int error) {
 }
 
 Error writeError(const std::string& path, int error) {
-    return Error{"", "Errore di scrittura del file " + path + ": " + reasonOf(error)};
+    return Error{"", Message{760, {path, reasonOf(error)}}};
 }
 
 Error folderError(const std::string& path, int error) {
-    return Error{"", "Impossibile scrivere nella cartella di " + path + ": " + reasonOf(error)};
+    return Error{"", Message{761, {path, reasonOf(error)}}};
 }
 
 Error saveError(const std::string& path, int error) {
-    return Error{"", "Impossibile salvare il file " + path + ": " + reasonOf(error)};
+    return Error{"", Message{762, {path, reasonOf(error)}}};
 }
 
 std::string folderOf(const std::string& path) {
@@ -70,7 +70,7 @@ Result<std::string> linkTarget(const std::string& link) {
 
 Result<SaveTarget> resolveTarget(const std::string& path) {
     if (path.empty()) {
-        return Error{"", "Impossibile salvare: manca il nome del file"};
+        return Error{"", Message{766}};
     }
     std::string current = path;
     for (int hops = 0;; ++hops) {
@@ -82,7 +82,7 @@ Result<SaveTarget> resolveTarget(const std::string& path) {
             t.folder = folderOf(current);
             t.name = nameOf(current);
             if (t.name.empty()) {
-                return Error{"", "Impossibile salvare " + path + ": manca il nome del file"};
+                return Error{"", Message{765, {path}}};
             }
             return t;
         }
@@ -92,20 +92,18 @@ Result<SaveTarget> resolveTarget(const std::string& path) {
             }
             auto next = linkTarget(current);
             if (!next) {
-                return Error{"",
-                             "Impossibile salvare il file " + path + ": " + next.error().message};
+                return Error{"", Message{762, {path, next.error().message}}};
             }
             current = std::move(next.value());
             continue;
         }
         if (!S_ISREG(t.status.st_mode)) {
-            return Error{"", "Impossibile salvare " + path + ": " + notAFileText(t.status.st_mode)};
+            return Error{"", Message{764, {path, notAFileText(t.status.st_mode)}}};
         }
         // Replacing by a rename would ignore the file's own protection: refuse as a write would.
         if (::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) != 0 &&
             (errno == EACCES || errno == EPERM)) {
-            return Error{"",
-                         "Impossibile salvare il file " + path + ": il file e' di sola lettura"};
+            return Error{"", Message{763, {path}}};
         }
         t.folder = folderOf(current);
         t.name = nameOf(current);

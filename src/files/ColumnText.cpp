@@ -35,7 +35,7 @@ std::string quoted(std::string_view piece) {
 }
 
 Error lineError(std::size_t lineNumber, const std::string& what) {
-    return Error{ErrorTitle, "Riga " + std::to_string(lineNumber) + ": " + what};
+    return Error{ErrorTitle, Message{741, {std::to_string(lineNumber), what}}};
 }
 
 struct ColumnLine {
@@ -106,8 +106,7 @@ Result<ColumnTextImport> importColumnsText(std::string_view content) {
             continue;
         }
         if (imported.columns.size() == MaxColumns) {
-            return Error{ErrorTitle, "Il file contiene piu' di " + formatCount(MaxColumns) +
-                                         " colonne, la capienza massima"};
+            return Error{ErrorTitle, Message{746, {Message::count(MaxColumns)}}};
         }
         auto parsed = parseColumnLine(*line, lineNumber);
         if (!parsed) {
@@ -117,7 +116,7 @@ Result<ColumnTextImport> importColumnsText(std::string_view content) {
         imported.linesWithExtraPieces += parsed.value().extraPieces ? 1 : 0;
     }
     if (imported.columns.empty()) {
-        return Error{ErrorTitle, "Il file non contiene colonne"};
+        return Error{ErrorTitle, Message{747}};
     }
     return imported;
 }
@@ -167,18 +166,17 @@ Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
                                      std::span<const std::uint8_t> chosenSoFar) {
     answer = text::trim(answer);
     if (answer.empty()) {
-        return Error{ErrorTitle, "Inserire un numero Euro da 1 a 10"};
+        return Error{ErrorTitle, Message{748}};
     }
     const auto value = signedValue(answer);
     if (!value) {
-        return Error{ErrorTitle, quoted(answer) + " non e' un numero"};
+        return Error{ErrorTitle, Message{743, {quoted(answer)}}};
     }
     if (!isEuroNumber(*value)) {
-        return Error{ErrorTitle, "Il numero Euro deve essere compreso tra 1 e 10"};
+        return Error{ErrorTitle, Message{749}};
     }
     if (std::find(chosenSoFar.begin(), chosenSoFar.end(), *value) != chosenSoFar.end()) {
-        return Error{ErrorTitle,
-                     "Il numero Euro " + std::to_string(*value) + " e' gia' stato scelto"};
+        return Error{ErrorTitle, Message{750, {std::to_string(*value)}}};
     }
     return static_cast<std::uint8_t>(*value);
 }

@@ -18,12 +18,11 @@ std::string reasonOf(int error) {
 }
 
 Error notAFile(const std::string& path, mode_t mode) {
-    return Error{"", "Impossibile aprire " + path + ": " + notAFileText(mode)};
+    return Error{"", Message{752, {path, notAFileText(mode)}}};
 }
 
 Error tooLarge(const std::string& path, std::uint64_t size, std::size_t maxBytes) {
-    return Error{"", "Il file " + path + " e' troppo grande (" + std::to_string(size) +
-                         " byte; al massimo " + std::to_string(maxBytes) + ")"};
+    return Error{"", Message{754, {path, std::to_string(size), std::to_string(maxBytes)}}};
 }
 
 class Descriptor {
@@ -45,18 +44,20 @@ private:
 
 } // namespace
 
-std::string notAFileText(mode_t mode) {
-    const char* what = "un oggetto speciale";
+Message notAFileText(mode_t mode) {
     if (S_ISDIR(mode)) {
-        what = "una cartella";
-    } else if (S_ISFIFO(mode)) {
-        what = "una FIFO";
-    } else if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        what = "un dispositivo";
-    } else if (S_ISSOCK(mode)) {
-        what = "un socket";
+        return Message{755}; // "e' una cartella, non un file"
     }
-    return std::string("e' ") + what + ", non un file";
+    if (S_ISFIFO(mode)) {
+        return Message{756};
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return Message{757};
+    }
+    if (S_ISSOCK(mode)) {
+        return Message{758};
+    }
+    return Message{759}; // a special object
 }
 
 Result<std::size_t>
@@ -65,7 +66,7 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
     // Looked at before opening: opening a FIFO without a writer would wait forever.
     struct stat before {};
     if (::stat(path.c_str(), &before) != 0) {
-        return Error{"", "Impossibile aprire il file " + path + ": " + reasonOf(errno)};
+        return Error{"", Message{751, {path, reasonOf(errno)}}};
     }
     if (!S_ISREG(before.st_mode)) {
         return notAFile(path, before.st_mode);
@@ -76,11 +77,11 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
     // Non-blocking and looked at again, in case something else took the name meanwhile.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.fd() < 0) {
-        return Error{"", "Impossibile aprire il file " + path + ": " + reasonOf(errno)};
+        return Error{"", Message{751, {path, reasonOf(errno)}}};
     }
     struct stat opened {};
     if (::fstat(file.fd(), &opened) != 0) {
-        return Error{"", "Impossibile leggere il file " + path + ": " + reasonOf(errno)};
+        return Error{"", Message{753, {path, reasonOf(errno)}}};
     }
     if (!S_ISREG(opened.st_mode)) {
         return notAFile(path, opened.st_mode);
@@ -102,7 +103,7 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
             if (errno == EINTR) {
                 continue;
             }
-            return Error{"", "Impossibile leggere il file " + path + ": " + reasonOf(errno)};
+            return Error{"", Message{753, {path, reasonOf(errno)}}};
         }
         if (n == 0) {
             break;

@@ -102,23 +102,31 @@ void writeConditionsSection(ByteWriter& w, const SystemState& s) {
 
 // ---- Reading, section by section: each reads over the checked reader, then looks at ok() ----
 
-Error refused(const std::string& reason) {
-    return Error{ErrorTitle, std::string(UnreadableFileText) + "\r\n" + reason};
+Error refused(Message reason) {
+    return Error{ErrorTitle, Message::lines({UnreadableFileText, std::move(reason)})};
 }
 
-std::string listProblem(std::span<const std::uint8_t> list, int high, const char* what) {
+// The entries for a number out of range and a repeated number of the list.
+struct ListEntries {
+    int outOfRange;
+    int repeated;
+};
+constexpr ListEntries NumbersInPlayEntries{707, 708};
+constexpr ListEntries EuroNumbersEntries{709, 710};
+
+std::optional<Message> listProblem(std::span<const std::uint8_t> list, int high,
+                                   ListEntries entries) {
     std::array<bool, MainNumberCount + 1> seen{};
     for (auto n : list) {
         if (n < 1 || n > high) {
-            return std::string(what) + " fuori dall'intervallo 1.." + std::to_string(high) + ": " +
-                   std::to_string(n);
+            return Message{entries.outOfRange, {std::to_string(high), std::to_string(n)}};
         }
         if (seen[n]) {
-            return std::string(what) + " ripetuto: " + std::to_string(n);
+            return Message{entries.repeated, {std::to_string(n)}};
         }
         seen[n] = true;
     }
-    return {};
+    return std::nullopt;
 }
 
 bool readIdentifier(ByteReader& r) {
@@ -152,26 +160,24 @@ void readConditionGroups(ByteReader& r, ConditionSet& c) {
     c.reducedN = r.u8();
 }
 
-std::string headProblem(const SystemHeader& h, std::int32_t columnCount) {
+std::optional<Message> headProblem(const SystemHeader& h, std::int32_t columnCount) {
     if (h.numbersInPlayCount > MainNumberCount) {
-        return "Il file dichiara " + std::to_string(h.numbersInPlayCount) +
-               " numeri in gioco; al massimo sono 50.";
+        return Message{732, {std::to_string(h.numbersInPlayCount)}};
     }
     if (h.euroCount > EuroNumbersPerSystem) {
-        return "Il file dichiara " + std::to_string(h.euroCount) +
-               " Euro numeri; al massimo sono 2.";
+        return Message{733, {std::to_string(h.euroCount)}};
     }
-    if (auto p = listProblem(numbersInPlay(h), MainNumberCount, "Numero in gioco"); !p.empty()) {
-        return p + ".";
+    // The file's sentence ends with a full stop; the list's entries have none.
+    if (auto p = listProblem(numbersInPlay(h), MainNumberCount, NumbersInPlayEntries)) {
+        return Message::lines({std::move(*p), "."}, "");
     }
-    if (auto p = listProblem(euroNumbers(h), EuroNumberCount, "Euro numero"); !p.empty()) {
-        return p + ".";
+    if (auto p = listProblem(euroNumbers(h), EuroNumberCount, EuroNumbersEntries)) {
+        return Message::lines({std::move(*p), "."}, "");
     }
     if (columnCount < 0 || columnCount > MaxColumns) {
-        return "Il file dichiara " + formatCount(columnCount) +
-               " colonne; al massimo se ne possono leggere " + formatCount(MaxColumns) + ".";
+        return Message{734, {Message::count(columnCount), Message::count(MaxColumns)}};
     }
-    return {};
+    return std::nullopt;
 }
 
 // `storage`, when given, is the table whose own storage holds the file's bytes (readSystemFile
@@ -181,9 +187,9 @@ Status readColumnTable(ByteReader& r, std::int32_t count, std::vector<Column>& c
                        std::vector<Column>* storage) {
     const auto wanted = static_cast<std::size_t>(count);
     if (!r.has(wanted * NumbersPerColumn)) {
-        return refused("Il file e' incompleto: contiene " +
-                       formatCount(static_cast<double>(r.left() / NumbersPerColumn)) + " delle " +
-                       formatCount(count) + " colonne dichiarate.");
+        return refused(Message{735,
+                               {Message::count(static_cast<long long>(r.left() / NumbersPerColumn)),
+                                Message::count(count)}});
     }
     // The table is stored as it lies in memory: five bytes a column, read in one piece.
     static_assert(sizeof(Column) == NumbersPerColumn);
@@ -240,8 +246,7 @@ Result<BlockRead> readFilterColumn(ByteReader& r, std::int32_t type, SystemState
         return BlockRead::Kept; // read over
     }
     if (s.filterCount >= MaxFilterColumns) {
-        return refused("Il file contiene piu' di " + formatCount(MaxFilterColumns) +
-                       " colonne filtro.");
+        return refused(Message{736, {Message::count(MaxFilterColumns)}});
     }
     s.filters[static_cast<std::size_t>(s.filterCount++)] = f;
     return BlockRead::Kept;
@@ -253,8 +258,7 @@ Result<BlockRead> readExcluded(ByteReader& r, ExcludedSet& out) {
         return BlockRead::CutShort;
     }
     if (count < 0 || count > MaxExcluded) {
-        return refused("Il file dichiara " + formatCount(count) +
-                       " colonne escluse; al massimo sono " + formatCount(MaxExcluded) + ".");
+        return refused(Message{737, {Message::count(count), Message::count(MaxExcluded)}});
     }
     if (!r.has(static_cast<std::size_t>(count) * NumbersPerColumn)) {
         return BlockRead::CutShort;
@@ -288,22 +292,21 @@ Status readConditionsSection(ByteReader& r, LoadedSystem& loaded) {
         } else if (type == BlockExcluded) {
             block = readExcluded(r, s.excluded);
         } else if (++unknownBlocks <= MaxReportedUnknownBlocks) {
-            loaded.warnings.push_back("Condizione non riconosciuta\r\nID : " +
-                                      std::to_string(type));
+            loaded.warnings.push_back(
+                Message::lines({Message{738}, "ID : " + std::to_string(type)}));
         }
         if (!block) {
             return block.error();
         }
         if (block.value() == BlockRead::CutShort) {
-            loaded.warnings.push_back("Il file termina dentro una condizione: la condizione "
-                                      "incompleta e' stata ignorata.");
+            loaded.warnings.push_back(Message{739});
             break;
         }
     }
     if (unknownBlocks > MaxReportedUnknownBlocks) {
-        loaded.warnings.push_back("Condizione non riconosciuta\r\n" +
-                                  std::to_string(unknownBlocks - MaxReportedUnknownBlocks) +
-                                  " altre condizioni non riconosciute sono state ignorate.");
+        loaded.warnings.push_back(Message::lines(
+            {Message{738},
+             Message{740, {std::to_string(unknownBlocks - MaxReportedUnknownBlocks)}}}));
     }
     return success();
 }
@@ -336,10 +339,10 @@ Result<LoadedSystem> decode(std::span<const std::uint8_t> bytes, std::vector<Col
     const std::int32_t columnCount = readHead(r, s.header);
     readConditionGroups(r, s.conditions);
     if (!r.ok()) {
-        return refused("Il file e' incompleto: termina dentro l'intestazione.");
+        return refused(Message{731});
     }
-    if (auto problem = headProblem(s.header, columnCount); !problem.empty()) {
-        return refused(problem);
+    if (auto problem = headProblem(s.header, columnCount)) {
+        return refused(std::move(*problem));
     }
     if (auto table = readColumnTable(r, columnCount, s.columns, storage); !table) {
         return table.error();
@@ -388,7 +391,7 @@ Result<LoadedSystem> readSystemFile(const std::string& path) {
         return std::span(reinterpret_cast<std::uint8_t*>(table.data()), size);
     });
     if (!got) {
-        return Error{ErrorTitle, got.error().message};
+        return Error{ErrorTitle, got.error().what};
     }
     return decode(std::span(reinterpret_cast<const std::uint8_t*>(table.data()), got.value()),
                   &table);

@@ -25,15 +25,15 @@ inline constexpr std::int32_t BlockEnd1 = 100;
 inline constexpr std::int32_t BlockEnd2 = 200;
 } // namespace systemfile
 
-inline constexpr const char* UnreadableFileText = "Questo file non puo' essere letto";
-inline constexpr const char* ErrorTitle = "E R R O R E";
+inline const Message UnreadableFileText{730}; // "Questo file non puo' essere letto"
+inline const Message ErrorTitle{701};         // "E R R O R E"
 
 // The bytes of a system file for `state`.
 std::vector<std::uint8_t> encodeSystemFile(const SystemState& state);
 
 struct LoadedSystem {
-    SystemState state;                 // the stored groups; run-time fields at their defaults
-    std::vector<std::string> warnings; // "Condizione non riconosciuta\r\nID : n", one per block
+    SystemState state;             // the stored groups; run-time fields at their defaults
+    std::vector<Message> warnings; // "Condizione non riconosciuta\r\nID : n", one per block
 };
 
 // Reads the bytes of a system file. A wrong identifier, a file cut inside the head or the

@@ -70,14 +70,14 @@ public:
     // The file's size, or an error when it cannot be opened or is not a regular file.
     Result<std::uint64_t> size(const std::string& path) const {
         if (fd_ < 0) {
-            return Error{"", "Impossibile aprire il file " + path + ": " + reason()};
+            return Error{"", Message{751, {path, reason()}}};
         }
         struct stat st {};
         if (::fstat(fd_, &st) != 0) {
-            return Error{"", "Impossibile leggere il file " + path + ": " + reason()};
+            return Error{"", Message{753, {path, reason()}}};
         }
         if (!S_ISREG(st.st_mode)) {
-            return Error{"", "Impossibile leggere " + path + ": non e' un file"};
+            return Error{"", Message{860, {path}}};
         }
         return static_cast<std::uint64_t>(st.st_size);
     }
@@ -109,7 +109,7 @@ Result<MatrixHeader> decodeMatrixHeader(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
     MatrixHeader h = readHeader(in);
     if (!in.ok()) {
-        return Error{"", "File troppo corto: l'intestazione della matrice e' incompleta"};
+        return Error{"", Message{863}};
     }
     return h;
 }
@@ -131,32 +131,27 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
     Matrix matrix{std::move(header.value()), {}};
     const MatrixHeader& h = matrix.header;
     if (!h.identifierValid()) {
-        return Error{"", "Il file non e' una matrice: identificativo di formato non valido"};
+        return Error{"", Message{864}};
     }
     if (!matrixChecksumMatches(bytes)) {
-        return Error{"", "Errore CRC: il file della matrice e' danneggiato"};
+        return Error{"", Message{865}};
     }
     if (h.k != NumbersPerColumn) {
-        return Error{"", "Le colonne della matrice hanno " + std::to_string(h.k) +
-                             " numeri: ne servono 5"};
+        return Error{"", Message{866, {std::to_string(h.k)}}};
     }
     if (h.v < NumbersPerColumn || h.v > MainNumberCount) {
-        return Error{"", "La matrice e' costruita per " + std::to_string(h.v) +
-                             " numeri: ne servono da 5 a 50"};
+        return Error{"", Message{867, {std::to_string(h.v)}}};
     }
     if (h.f > MaxFixedNumbers) {
-        return Error{"", "La matrice ha " + std::to_string(h.f) +
-                             " numeri fissi: al massimo ne sono ammessi 4"};
+        return Error{"", Message{868, {std::to_string(h.f)}}};
     }
     if (h.columnCount < 0) {
-        return Error{"", "Numero di colonne della matrice non valido (" +
-                             std::to_string(h.columnCount) + ")"};
+        return Error{"", Message{869, {std::to_string(h.columnCount)}}};
     }
     const std::uint64_t bodySize = std::uint64_t{h.k} * static_cast<std::uint64_t>(h.columnCount);
     if (bytes.size() != HeaderSize + bodySize + TrailerSize) {
-        return Error{"", "La lunghezza del file (" + std::to_string(bytes.size()) +
-                             " byte) non corrisponde alle " + std::to_string(h.columnCount) +
-                             " colonne dell'intestazione"};
+        return Error{"",
+                     Message{870, {std::to_string(bytes.size()), std::to_string(h.columnCount)}}};
     }
     matrix.body.assign(bytes.begin() + HeaderSize,
                        bytes.begin() + static_cast<std::ptrdiff_t>(HeaderSize + bodySize));
@@ -165,12 +160,11 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
         for (int k = 1; k <= h.k; ++k) {
             const int p = matrix.position(k, c);
             if (p < 1 || p > h.v) {
-                return Error{"", "Colonna " + std::to_string(c) + " della matrice: posizione " +
-                                     std::to_string(p) + " fuori da 1.." + std::to_string(h.v)};
+                return Error{
+                    "", Message{871, {std::to_string(c), std::to_string(p), std::to_string(h.v)}}};
             }
             if (seen & (std::uint64_t{1} << p)) {
-                return Error{"", "Colonna " + std::to_string(c) + " della matrice: posizione " +
-                                     std::to_string(p) + " ripetuta"};
+                return Error{"", Message{872, {std::to_string(c), std::to_string(p)}}};
             }
             seen |= std::uint64_t{1} << p;
         }
@@ -216,7 +210,7 @@ Result<MatrixFileSummary> inspectMatrixFile(const std::string& path) {
     const auto headBytes =
         static_cast<std::size_t>(std::min<std::uint64_t>(size.value(), HeaderSize));
     if (!file.readAt(0, std::span(head).first(headBytes))) {
-        return Error{"", "Impossibile leggere il file " + path};
+        return Error{"", Message{861, {path}}};
     }
     ByteReader in(std::span<const std::uint8_t>(head).first(headBytes));
     summary.header = readHeader(in);
@@ -230,14 +224,14 @@ Result<MatrixFileSummary> inspectMatrixFile(const std::string& path) {
             const auto n =
                 static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), dataSize - at));
             if (!file.readAt(at, std::span(chunk).first(n))) {
-                return Error{"", "Impossibile leggere il file " + path};
+                return Error{"", Message{861, {path}}};
             }
             crc = crc32Update(crc, std::span(chunk).first(n));
             at += n;
         }
         std::array<std::uint8_t, TrailerSize> stored{};
         if (!file.readAt(dataSize, stored)) {
-            return Error{"", "Impossibile leggere il file " + path};
+            return Error{"", Message{861, {path}}};
         }
         summary.checksumValid = crc == ByteReader(stored).u32();
     }
@@ -253,12 +247,11 @@ Result<std::vector<std::uint8_t>> readMatrixFileBytes(const std::string& path) {
     constexpr std::uint64_t largest =
         HeaderSize + std::uint64_t{NumbersPerColumn} * MaxColumns + TrailerSize;
     if (size.value() > largest) {
-        return Error{"", "Il file " + path + " e' troppo grande per una matrice (" +
-                             std::to_string(size.value()) + " byte)"};
+        return Error{"", Message{862, {path, std::to_string(size.value())}}};
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.value()));
     if (!file.readAt(0, bytes)) {
-        return Error{"", "Impossibile leggere il file " + path};
+        return Error{"", Message{861, {path}}};
     }
     if (auto checked = decodeMatrixFile(bytes); !checked) {
         return checked.error();

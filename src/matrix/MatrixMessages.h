@@ -6,20 +6,22 @@ namespace quintora {
 
 class Language;
 
-// The language messages of the matrix window and the adaptation. The defaults are the
-// program's Italian texts; fromLanguage() replaces those the current language file has.
+// The language messages of the matrix window and the adaptation: the program's own texts,
+// or those of the current language by fromLanguage().
 struct MatrixMessages {
-    std::string invalidIdentifier = "Formato del file non valido";                    // "0008"
-    std::string badChecksum = "Errore CRC: file danneggiato";                         // "0009"
-    std::string expired = "Matrice scaduta";                                          // "0010"
-    std::string notActive = "Matrice non ancora attiva";                              // "0011"
-    std::string tooManyColumns = "Questa matrice ha troppe colonne:";                 // "0012"
-    std::string columnLimit = "un sistema ne pu\u00f2 contenere al massimo 200.000."; // "0013"
-    std::string fixedChosen = "Numeri fissi scelti:";                                 // "0014"
-    std::string fixedQuestion = "Numero fisso n.";                                    // "0015"
-    std::string fixedAmong = "da scegliere tra i numeri in gioco";                    // "0016"
-    std::string matrixType = "Matrice";                                               // "0017"
-    std::string reducedMatrixType = "Matrice Ridotta";                                // "0018"
+    MatrixMessages();
+
+    std::string invalidIdentifier; // "0008"
+    std::string badChecksum;       // "0009"
+    std::string expired;           // "0010"
+    std::string notActive;         // "0011"
+    std::string tooManyColumns;    // "0012"
+    std::string columnLimit;       // "0013"
+    std::string fixedChosen;       // "0014"
+    std::string fixedQuestion;     // "0015"
+    std::string fixedAmong;        // "0016"
+    std::string matrixType;        // "0017"
+    std::string reducedMatrixType; // "0018"
 
     static MatrixMessages fromLanguage(Language& language);
 };

@@ -15,21 +15,21 @@ CoveringProblem freePart(const WheelShape& s) {
 
 } // namespace
 
-std::optional<std::string> wheelShapeError(const WheelShape& s) {
+std::optional<Message> wheelShapeError(const WheelShape& s) {
     if (s.v < NumbersPerColumn || s.v > MainNumberCount) {
-        return "V deve essere tra 5 e 50";
+        return Message{873};
     }
     if (s.m < 1 || s.m > NumbersPerColumn) {
-        return "M deve essere tra 1 e 5 (i numeri estratti sono 5)";
+        return Message{874};
     }
     if (s.t < 1 || s.t > s.m) {
-        return "T deve essere tra 1 e M";
+        return Message{875};
     }
     if (s.f < 0 || s.f > MaxFixedNumbers) {
-        return "F deve essere tra 0 e 4";
+        return Message{876};
     }
     if (s.f >= s.t) {
-        return "F deve essere minore di T";
+        return Message{877};
     }
     return std::nullopt;
 }
@@ -65,17 +65,17 @@ Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
         return Error{"", *error};
     }
     if (wheelLowerBound(shape) > MaxColumns) {
-        return Error{"", "Una matrice con questa garanzia ha piu' di 200.000 colonne"};
+        return Error{"", Message{878}};
     }
     const auto found = searchCovering(
         freePart(shape), options.seed,
         {options.seconds, options.steps, options.stop, wheelLowerBound(shape)}, options.progress);
     // The search keeps its counts step by step; a recount from the columns alone guards them.
     if (found.blocks.empty() || uncoveredDraws(freePart(shape), found.blocks) != 0) {
-        return Error{"", "La ricerca non ha trovato una matrice completa"};
+        return Error{"", Message{879}};
     }
     if (found.blocks.size() > MaxColumns) {
-        return Error{"", "La matrice trovata ha piu' di 200.000 colonne"};
+        return Error{"", Message{880}};
     }
     Wheel wheel;
     wheel.steps = found.steps;

@@ -28,7 +28,7 @@ struct WheelShape {
 
 // Why a shape cannot be made (V 5..50, 1 <= T <= M <= 5, M <= V, F 0..4 and below T), or
 // nullopt.
-std::optional<std::string> wheelShapeError(const WheelShape& shape);
+std::optional<Message> wheelShapeError(const WheelShape& shape);
 
 // Lower bounds on the columns of any wheel for `shape`: the Schönheim bound (for M = T, the
 // covering number's) and the counting bound (draws / draws one column reaches). Both count on

@@ -16,7 +16,7 @@ namespace quintora {
 namespace {
 
 Error failure(const std::string& url, const std::string& reason) {
-    return Error{"", "Download di " + url + " non riuscito: " + reason};
+    return Error{"", Message{2115, {url, reason}}};
 }
 
 } // namespace

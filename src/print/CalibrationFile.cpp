@@ -18,7 +18,7 @@ constexpr std::uint16_t IntegerTypeCode = 2;
 constexpr float LargestMeasure = 300.0F;
 
 Error damaged(const std::string& reason) {
-    return Error{"E R R O R E", "Il file di taratura e' danneggiato: " + reason};
+    return Error{Message{701}, Message{500, {reason}}};
 }
 
 void padRecord(ByteWriter& out, std::size_t record) {

@@ -1,44 +1,56 @@
 #include "print/PrintWords.h"
 
 #include "settings/Language.h"
+#include "settings/TextTable.h"
 
 #include <array>
 #include <utility>
 
 namespace quintora {
 
+namespace {
+
+template <typename Lookup> void fill(PrintWords& words, Lookup text) {
+    const std::pair<int, std::string*> entries[] = {
+        {520, &words.slipNumber},
+        {521, &words.testSystemLabel},
+        {522, &words.page},
+        {523, &words.ofSystem},
+        {524, &words.systemName},
+        {525, &words.systemColumns},
+        {526, &words.systemAmount},
+        {527, &words.numbersInPlay},
+        {528, &words.systemType},
+        {529, &words.forecast},
+        {530, &words.euroNumbers},
+        {531, &words.conditions},
+        {532, &words.sumFrom},
+        {533, &words.sumTo},
+        {534, &words.sumOff},
+        {535, &words.even},
+        {536, &words.odd},
+        {537, &words.fixed},
+        {538, &words.consecutive},
+        {539, &words.development},
+        {2111, &words.listingTitle},
+        {2112, &words.slipsTitle},
+        {2113, &words.calibrationTitle},
+    };
+    for (const auto& [id, word] : entries) {
+        *word = text(id);
+    }
+}
+
+} // namespace
+
+PrintWords::PrintWords() {
+    fill(*this, [](int id) { return TextTable::own().entry(id); });
+}
+
 PrintWords printWordsFor(Language& language) {
     PrintWords words;
-    const std::array<std::pair<const char*, std::string*>, 20> entries{{
-        {"0520", &words.slipNumber},   {"0521", &words.testSystemLabel},
-        {"0522", &words.page},         {"0523", &words.ofSystem},
-        {"0524", &words.systemName},   {"0525", &words.systemColumns},
-        {"0526", &words.systemAmount}, {"0527", &words.numbersInPlay},
-        {"0528", &words.systemType},   {"0529", &words.forecast},
-        {"0530", &words.euroNumbers},  {"0531", &words.conditions},
-        {"0532", &words.sumFrom},      {"0533", &words.sumTo},
-        {"0534", &words.sumOff},       {"0535", &words.even},
-        {"0536", &words.odd},          {"0537", &words.fixed},
-        {"0538", &words.consecutive},  {"0539", &words.development},
-    }};
-    for (const auto& [id, word] : entries) {
-        std::string text = language.getLangString(id);
-        if (!text.empty()) {
-            *word = std::move(text);
-        }
-    }
+    fill(words, [&language](int id) { return language.text(Message{id}); });
     words.types = systemTypeWordsFor(language);
-    const std::array<std::pair<const char*, std::string*>, 3> titles{{
-        {"2111", &words.listingTitle},
-        {"2112", &words.slipsTitle},
-        {"2113", &words.calibrationTitle},
-    }};
-    for (const auto& [id, title] : titles) {
-        std::string text = language.getLangString(id);
-        if (!text.empty()) {
-            *title = std::move(text);
-        }
-    }
     return words;
 }
 

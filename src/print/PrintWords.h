@@ -8,38 +8,38 @@ namespace quintora {
 
 class Language;
 
-// The words the slips and the listing print, in the program's own language unless a
-// language file gives them ([Strings] 0520-0539). Numbers, names and the header are not
-// among them; the slip amounts' separators come with NumberStyle.
+// The words the slips and the listing print ([Strings] 0520-0539). Numbers, names and the header
+// are not among them; the slip amounts' separators come with NumberStyle.
 struct PrintWords {
-    std::string slipNumber = "Scheda n. ";
-    std::string testSystemLabel = "labelSistema -----------";
-    std::string page = "Pag. ";
-    std::string ofSystem = " del sistema ";
-    std::string systemName = "Nome Sistema ";
-    std::string systemColumns = "Colonne Sistema ";
-    std::string systemAmount = "Importo Sistema ";
-    std::string numbersInPlay = "Numeri in gioco ";
-    std::string systemType = "Tipo Sistema ";
-    std::string forecast = "Pronostico Sistema";
-    std::string euroNumbers = "Euro Numeri -- Jackpot";
-    std::string conditions = "Condizioni sistema ";
-    std::string sumFrom = "Somma   : Da ";
-    std::string sumTo = " A ";
-    std::string sumOff = "Somma   : Da --  A --";
-    std::string even = "Pari    : ";
-    std::string odd = "Dispari : ";
-    std::string fixed = "Fisse   : ";
-    std::string consecutive = "Consecutivi : ";
-    std::string development = "Sviluppo";
+    PrintWords(); // the program's own words
+    std::string slipNumber;
+    std::string testSystemLabel;
+    std::string page;
+    std::string ofSystem;
+    std::string systemName;
+    std::string systemColumns;
+    std::string systemAmount;
+    std::string numbersInPlay;
+    std::string systemType;
+    std::string forecast;
+    std::string euroNumbers;
+    std::string conditions;
+    std::string sumFrom;
+    std::string sumTo;
+    std::string sumOff;
+    std::string even;
+    std::string odd;
+    std::string fixed;
+    std::string consecutive;
+    std::string development;
     SystemTypeWords types; // the words of the system's type
     // The print jobs' names, which the print queue and the preview show.
-    std::string listingTitle = "Quintora - Tabulato";
-    std::string slipsTitle = "Quintora - Schedine";
-    std::string calibrationTitle = "Quintora - Test Taratura";
+    std::string listingTitle;
+    std::string slipsTitle;
+    std::string calibrationTitle;
 };
 
-// The words of the current language; each word its file lacks stays in Italian.
+// The words of the current language; each word its file lacks is the program's own.
 PrintWords printWordsFor(Language& language);
 // The words of a system's type in the current language ([Strings] 0017, 0018, 2105-2109).
 SystemTypeWords systemTypeWordsFor(Language& language);

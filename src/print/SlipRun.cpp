@@ -64,13 +64,13 @@ Result<SlipRange> checkSlipRange(std::string_view fromText, std::string_view toT
     const int from = fieldValue(fromText);
     const int to = fieldValue(toText);
     if (from > to) {
-        return Error{" !!! E R R O R E !!! ", "'DA' \xC3\xA8 maggiore di 'A'"};
+        return Error{Message{556}, Message{555}};
     }
     if (!fieldEmpty(fromText) && from < 1) {
-        return Error{"!!! E R R O R E !!!", "'DA' \xC3\xA8 minore del minimo"};
+        return Error{Message{201}, Message{557}};
     }
     if (!fieldEmpty(toText) && to > totalSlips) {
-        return Error{"!!! E R R O R E !!!", "'A' \xC3\xA8 maggiore del massimo"};
+        return Error{Message{201}, Message{558}};
     }
     return SlipRange{std::max(from, 1), to};
 }

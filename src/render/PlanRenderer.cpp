@@ -212,12 +212,12 @@ QTransform planTransform(const QPagedPaintDevice& device, const PagePlan& plan) 
 Status paintPlan(QPagedPaintDevice& device, const PagePlan& plan) {
     QPainter painter;
     if (!painter.begin(&device)) {
-        return Error{"!!! E R R O R E !!!", "Stampante non installata"};
+        return Error{Message{201}, Message{511}};
     }
     for (std::size_t i = 0; i < plan.pages.size(); ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
-            return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
+            return Error{Message{201}, Message{512}};
         }
         painter.setTransform(planTransform(device, plan));
         paintPlanPage(painter, plan.pages[i]);

@@ -30,7 +30,7 @@ void keepPageBuffersInTheHeap() {
 }
 
 Error printerMissing() {
-    return Error{"!!! E R R O R E !!!", "Stampante non installata"};
+    return Error{Message{201}, Message{511}};
 }
 
 QPageLayout wholePage(const PagePlan& plan) {
@@ -104,9 +104,7 @@ protected:
     QPagedPaintDevice& device() override { return writer_; }
     Status complete() override { return file_.commit(); }
 
-    Error openFailure() const override {
-        return Error{"!!! E R R O R E !!!", "Impossibile creare il file PDF"};
-    }
+    Error openFailure() const override { return Error{Message{201}, Message{515}}; }
 
 private:
     PdfFileDevice file_;
@@ -181,7 +179,7 @@ std::unique_ptr<PrintJob> PrintJob::withSettings(std::unique_ptr<PrintJob> job,
 
 Status PrintJob::addPage(const PlanPage& page) {
     if (finished_) {
-        return Error{"!!! E R R O R E !!!", "La stampa e' gia' terminata"};
+        return Error{Message{201}, Message{513}};
     }
     // The job opens with its first page, so a job that gets none prints nothing.
     if (!painter_ && !beginPainting()) {
@@ -189,7 +187,7 @@ Status PrintJob::addPage(const PlanPage& page) {
         return openFailure();
     }
     if (pages_ > 0 && !device().newPage()) {
-        return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
+        return Error{Message{201}, Message{512}};
     }
     painter_->setTransform(planTransform(device(), settings_));
     paintPlanPage(*painter_, page);
@@ -208,7 +206,7 @@ Status PrintJob::finish() {
         return success();
     }
     if (!painter_->end()) {
-        return Error{"!!! E R R O R E !!!", "La stampa non e' terminata correttamente"};
+        return Error{Message{201}, Message{514}};
     }
     return complete();
 }

@@ -2,6 +2,7 @@
 
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
+#include "settings/TextTable.h"
 
 #include <filesystem>
 #include <system_error>
@@ -55,6 +56,14 @@ std::string Language::getLangString(std::string_view id) {
         return {};
     }
     return currentFile().value("Strings", id);
+}
+
+std::string Language::text(const Message& message) {
+    resolvedName();
+    if (!plainName(name_)) {
+        return TextTable::own().text(message);
+    }
+    return TextTable(currentFile(), thousandsSeparatorOf(name_)).text(message);
 }
 
 const LanguageFile& Language::currentFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Message.h"
 #include "settings/LanguageFile.h"
 
 #include <cstdint>
@@ -33,6 +34,8 @@ public:
     // Message text id ("0001") of the section [Strings]; empty when missing. While the name is
     // still empty it is first taken from LINGUA in the settings file of the data folder.
     std::string getLangString(std::string_view id);
+    // The message in the current language (the program's own for what the file lacks).
+    std::string text(const Message& message);
     // The name, taken from the settings file first when it is still empty.
     const std::string& resolvedName();
 

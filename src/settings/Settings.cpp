@@ -124,7 +124,7 @@ Settings readConfiguration(const IniFile& ini) {
 
 Status writeConfiguration(IniFile& ini, const Settings& settings) {
     if (!validPrice(settings.pricePerColumn)) {
-        return Error{"ATTENZIONE", "Il costo della colonna non è valido."};
+        return Error{Message{116}, Message{903}};
     }
     std::vector<std::pair<std::string, std::string>> values;
     for (const Field& field : fields) {

@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(const QUrl& programPage, Language& language, QWidget* p
     big.setBold(true);
     title->setFont(big);
 
-    auto* version = new QLabel(languageText(language, "0110", "Version ") + programVersion(), this);
+    auto* version = new QLabel(languageText(language, "0110") + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
     auto* link = pageLink("lblURL", programPage, this);

@@ -4,6 +4,7 @@
 #include "core/ElapsedTime.h"
 #include "document/SystemDocument.h"
 #include "ui/DevelopmentRunner.h"
+#include "ui/LanguageText.h"
 #include "ui/ProgressDialog.h"
 #include "ui/Prompt.h"
 
@@ -17,6 +18,7 @@ DevelopmentSession::DevelopmentSession(SystemDocument& document, SystemState sna
     , document_(document)
     , snapshot_(std::move(snapshot))
     , prompt_(prompt)
+    , language_(language)
     , dialog_(new ProgressDialog(language, owner))
     , runner_(new DevelopmentRunner(this)) {
     connect(runner_, &DevelopmentRunner::progress, this, &DevelopmentSession::onProgress);
@@ -95,9 +97,8 @@ void DevelopmentSession::complete() {
     const bool limitReached = result.limitReached;
     (void)document_.finishDevelopment(std::move(result));
     if (limitReached) {
-        prompt_.message(dialog_, QString::fromUtf8(LimitWarningTitle),
-                        QString::fromStdString(limitWarningText(MaxColumns)),
-                        Prompt::Icon::Critical);
+        prompt_.message(dialog_, shownText(language_, LimitWarningTitle),
+                        shownText(language_, limitWarningText(MaxColumns)), Prompt::Icon::Critical);
     }
     prompt_.message(
         dialog_, {},

@@ -49,6 +49,7 @@ private:
     SystemDocument& document_;
     const SystemState snapshot_;
     Prompt& prompt_;
+    Language& language_;
     QPointer<ProgressDialog> dialog_;
     DevelopmentRunner* runner_;
     bool asking_ = false;

@@ -1,31 +1,30 @@
 #pragma once
 
+#include "core/Message.h"
 #include "settings/Language.h"
+#include "settings/TextTable.h"
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace quintora {
 
-// A message of the language file's [Strings] section, or the program's own Italian text
-// when the file has no such entry. A language file writes a line break inside a message as
-// the two characters "\n", since each entry must stay on one line.
-inline QString messageText(const std::string& text, const char* fallback) {
-    if (text.empty()) {
-        return QString::fromUtf8(fallback);
-    }
-    QString message = QString::fromStdString(text);
-    message.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-    return message;
-}
-
-inline QString languageText(Language& language, std::string_view id, const char* fallback) {
-    return messageText(language.getLangString(id), fallback);
+// An entry of the current language's [Strings] section as it stands, its %N left for the
+// caller; the program's own text when the file has no such entry.
+inline QString languageText(Language& language, std::string_view id) {
+    return QString::fromStdString(language.text(Message{std::stoi(std::string(id))}));
 }
 
 // The same, from a language file already read.
-inline QString languageText(const LanguageFile& file, std::string_view id, const char* fallback) {
-    return messageText(file.value("Strings", id), fallback);
+inline QString languageText(const LanguageFile& file, std::string_view id) {
+    const int entry = std::stoi(std::string(id));
+    return QString::fromStdString(TextTable(file, '.').entry(entry));
+}
+
+// A message of the core in the current language.
+inline QString shownText(Language& language, const Message& message) {
+    return QString::fromStdString(language.text(message));
 }
 
 } // namespace quintora

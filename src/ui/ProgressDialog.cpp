@@ -3,6 +3,7 @@
 #include "core/Format.h"
 #include "settings/Language.h"
 #include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
 #include "ui/WindowLoad.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ QLabel* addLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 
 QString langString(Language& language, const char* id) {
-    return QString::fromStdString(language.getLangString(id));
+    return languageText(language, id);
 }
 
 QString count(double value) {
@@ -113,7 +114,7 @@ void ProgressDialog::showProgress(const DevelopmentProgress& progress) {
     accepted_ = progress.accepted;
     bar_->setValue(std::clamp(progress.percent, 0, 100));
     if (progress.limitReached) {
-        alarmLabel_->setText(QString::fromUtf8(LimitAlarmText));
+        alarmLabel_->setText(shownText(language_, Message{LimitAlarmEntry}));
     }
     refreshNumbers();
 }

@@ -43,8 +43,7 @@ SplashWindow::SplashWindow(const Language& language, QWidget* parent)
     game->setObjectName(QStringLiteral("lblSottotitolo"));
     game->setAlignment(Qt::AlignCenter);
 
-    auto* version =
-        new QLabel(languageText(language.load(), "0109", "Versione ") + programVersion(), this);
+    auto* version = new QLabel(languageText(language.load(), "0109") + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignCenter);
 

@@ -93,8 +93,7 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
                                const std::string& archivePath) {
     makeFolder(fs::path(downloadPath).parent_path().string());
     if (auto fetched = download(serverUrl(server, serverpath::Archive), downloadPath); !fetched) {
-        return Error{"", "Errore durante il download dell'aggiornamento (" +
-                             fetched.error().message + ")"};
+        return Error{"", Message{WithReason, {Message{218}, fetched.error().what}}};
     }
     auto updated = updateArchiveFromText(archive, downloadPath, archivePath);
     removeQuietly(downloadPath);
@@ -107,35 +106,34 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
     const auto listText = downloadText(download, serverUrl(server, serverpath::LanguageList),
                                        inFolder(tempFolder, "risorselingue.txt"), MaxListBytes);
     if (!listText) {
-        return Error{"", "Errore durante il download dell'elenco delle lingue (" +
-                             listText.error().message + ")"};
+        return Error{"", Message{WithReason, {Message{400}, listText.error().what}}};
     }
     const NameList list = readNameList(listText.value(), false);
     UpdateReport report{{}, list.skipped};
     for (const auto& name : list.names) {
         const auto stored = storedLanguageName(name);
         if (!stored) {
-            report.problems.push_back(name + ": non e' un file di lingua (.txt)");
+            report.problems.push_back(Message{AboutFile, {name, Message{2118}}});
             continue;
         }
         const std::string temp = inFolder(tempFolder, name);
         if (auto fetched = download(languageFileUrl(server, name), temp); !fetched) {
-            report.problems.push_back(name + ": " + fetched.error().message);
+            report.problems.push_back(Message{AboutFile, {name, fetched.error().what}});
             continue;
         }
         const auto bytes = readWholeFile(temp, LanguageFile::MaxFileBytes);
         removeQuietly(temp);
         if (!bytes) {
-            report.problems.push_back(name + ": " + bytes.error().message);
+            report.problems.push_back(Message{AboutFile, {name, bytes.error().what}});
             continue;
         }
         if (!looksLikeLanguageFile(bytes.value())) {
-            report.problems.push_back(name + ": il file scaricato non e' un file di lingua");
+            report.problems.push_back(Message{AboutFile, {name, Message{2119}}});
             continue;
         }
         if (auto saved = writeFileAtomically(inFolder(dataFolder, *stored), bytes.value());
             !saved) {
-            report.problems.push_back(name + ": " + saved.error().message);
+            report.problems.push_back(Message{AboutFile, {name, saved.error().what}});
             continue;
         }
         report.stored.push_back(*stored);
@@ -149,27 +147,26 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
     const auto listText = downloadText(download, serverUrl(server, serverpath::MatrixList),
                                        inFolder(tempFolder, "quintoramatrici.txt"), MaxListBytes);
     if (!listText) {
-        return Error{"", "Errore durante il download dell'elenco delle matrici (" +
-                             listText.error().message + ")"};
+        return Error{"", Message{WithReason, {Message{404}, listText.error().what}}};
     }
     const NameList list = readNameList(listText.value(), true);
     UpdateReport report{{}, list.skipped};
     for (const auto& name : list.names) {
         const std::string temp = inFolder(tempFolder, name);
         if (auto fetched = download(matrixFileUrl(server, name), temp); !fetched) {
-            report.problems.push_back(name + ": " + fetched.error().message);
+            report.problems.push_back(Message{AboutFile, {name, fetched.error().what}});
             continue;
         }
         const auto bytes = readMatrixFileBytes(temp);
         removeQuietly(temp);
         if (!bytes) {
-            report.problems.push_back(name + ": " + bytes.error().message);
+            report.problems.push_back(Message{AboutFile, {name, bytes.error().what}});
             continue;
         }
         const std::string stored = storedMatrixName(name);
         if (auto saved = writeFileAtomically(inFolder(matrixFolder, stored), bytes.value());
             !saved) {
-            report.problems.push_back(name + ": " + saved.error().message);
+            report.problems.push_back(Message{AboutFile, {name, saved.error().what}});
             continue;
         }
         report.stored.push_back(stored);

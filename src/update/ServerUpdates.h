@@ -36,8 +36,8 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
 
 // What a list update stored, and why the other listed files were not.
 struct UpdateReport {
-    std::vector<std::string> stored;   // names as stored ("english.lng", "V7T3M3.mzor")
-    std::vector<std::string> problems; // one message per listed file left out
+    std::vector<std::string> stored; // names as stored ("english.lng", "V7T3M3.mzor")
+    std::vector<Message> problems;   // one message per listed file left out
 };
 
 // The language list update: every listed "NAME.txt" is stored as "NAME.lng" in dataFolder,

@@ -1,6 +1,6 @@
 // The core's messages reach the boxes in the chosen language: each failure below is produced
-// by the core itself and comes out of the message catalogue as English text, while the
-// program's own language leaves it byte for byte as the core wrote it.
+// by the core itself and comes out of the text table as English text, while the program's
+// own language file in the data folder says it as the core's built-in text does.
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
 #include "core/Conditions.h"
@@ -20,7 +20,6 @@
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
-#include "ui/MessageCatalogue.h"
 
 #include <cerrno>
 #include <cstring>
@@ -33,6 +32,8 @@
 
 using namespace quintora;
 
+Q_DECLARE_METATYPE(quintora::Message)
+
 namespace {
 
 const QString SourceData = QStringLiteral(QUINTORA_SOURCE_DATA);
@@ -41,8 +42,8 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-template <typename T> QString messageOf(const Result<T>& result) {
-    return result ? QStringLiteral("(no error)") : fromStd(result.error().message);
+template <typename T> Message messageOf(const Result<T>& result) {
+    return result ? Message{"(no error)"} : result.error().what;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -87,9 +88,9 @@ private slots:
     void italianLeavesThemAsWritten();
 
 private:
-    QString translated(const char* language, const QString& text) const {
+    QString shown(const char* language, const Message& message) const {
         Language chosen(data_.path().toStdString(), language);
-        return MessageCatalogue(chosen).translated(text);
+        return QString::fromStdString(chosen.text(message));
     }
     QString path(const QString& name) const { return data_.filePath(name); }
 
@@ -113,18 +114,18 @@ void CoreMessagesTest::initTestCase() {
 }
 
 void CoreMessagesTest::englishHasEveryCoreMessage_data() {
-    QTest::addColumn<QString>("italian");
+    QTest::addColumn<Message>("message");
     QTest::addColumn<QString>("english");
-    const auto row = [](const char* name, const QString& italian, const QString& english) {
-        QTest::newRow(name) << italian << english;
+    const auto row = [](const char* name, const Message& message, const QString& english) {
+        QTest::newRow(name) << message << english;
     };
     const QString folder = path(QStringLiteral("folder"));
     const QString ten = path(QStringLiteral("ten.bin"));
     const std::string missing = "/nonexistent/quintora/a%2b.qsy";
     const QString noSuchFile = QString::fromLocal8Bit(std::strerror(ENOENT));
 
-    row("error title", fromStd(ErrorTitle), QStringLiteral("E R R O R"));
-    row("warning title", fromStd(LimitWarningTitle), QStringLiteral("WARNING"));
+    row("error title", (ErrorTitle), QStringLiteral("E R R O R"));
+    row("warning title", (LimitWarningTitle), QStringLiteral("WARNING"));
     {
         SystemDocument document;
         QVERIFY(document.adoptImportedColumns({{1, 2, 3, 4, 5}}, {1, 2}, "a.txt"));
@@ -132,20 +133,19 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
             QStringLiteral("The system has been generated: press Edit System to change it"));
         row("no file", messageOf(document.open("\"\"")), QStringLiteral("No file given"));
     }
-    row("development input", fromStd(*developmentInputError(SystemHeader{})),
+    row("development input", (*developmentInputError(SystemHeader{})),
         QStringLiteral("At least 5 numbers in play are needed (there are 0)"));
     // Two lines parted by a lone CR.
-    row("limit warning", fromStd(limitWarningText(MaxColumns)),
+    row("limit warning", (limitWarningText(MaxColumns)),
         QStringLiteral("!!! More columns than the memory can hold\rMemory capacity 200,000 "
                        "columns"));
     const auto sum = checkSumFields(90, 80, SumRange{15, 240});
-    row("sum title, blanks kept", fromStd(sum.at(0).title), QStringLiteral(" !!! E R R O R !!! "));
-    row("sum", fromStd(sum.at(0).text), QStringLiteral("'FROM' is greater than 'TO'"));
-    row("excluded limit", fromStd(excludedLimitText(3)),
+    row("sum title, blanks kept", (sum.at(0).title), QStringLiteral(" !!! E R R O R !!! "));
+    row("sum", (sum.at(0).text), QStringLiteral("'FROM' is greater than 'TO'"));
+    row("excluded limit", (excludedLimitText(3)),
         QStringLiteral("There can be at most 1,000 excluded columns: 3 columns were not added."));
     // The second line's entry begins with a value, so it fits the whole text as well.
-    row("excluded refused, two lines",
-        fromStd(excludedRefusedText(ExcludedStoreResult{1000, 1, 2})),
+    row("excluded refused, two lines", excludedRefusedText(ExcludedStoreResult{1000, 1, 2}),
         QStringLiteral("There can be at most 1,000 excluded columns: the first 1,000 were kept, "
                        "1 column was dropped.\r\n2 invalid columns were dropped."));
 
@@ -159,8 +159,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("truncated system file", messageOf(decodeSystemFile(truncated)),
         QStringLiteral("This file cannot be read\r\nThe file is incomplete: it holds 1 of the 2 "
                        "columns it declares."));
-    row("unknown condition",
-        fromStd(decodeSystemFile(systemWithUnknownCondition()).value().warnings.at(0)),
+    row("unknown condition", decodeSystemFile(systemWithUnknownCondition()).value().warnings.at(0),
         QStringLiteral("Unknown condition\r\nID : 77"));
     // The file name holds "%2": it stays as it is.
     row("missing file", messageOf(readSystemFile(missing)),
@@ -208,23 +207,23 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
         QStringLiteral("The file is not a matrix: invalid format identifier"));
     row("matrix for other numbers", messageOf(adaptMatrix(matrixFor(10), inPlay, {}, {})),
         QStringLiteral("The matrix is built for 10 numbers, but there are 8 numbers in play"));
-    row("wheel shape", fromStd(*wheelShapeError(WheelShape{4, 3, 3, 0})),
+    row("wheel shape", (*wheelShapeError(WheelShape{4, 3, 3, 0})),
         QStringLiteral("V must be between 5 and 50"));
 
     std::vector<std::uint8_t> calibration(4, 0xFF); // not a number
     row("calibration file", messageOf(decodeCalibration(calibration)),
         QStringLiteral("The calibration file is damaged: a measure lies outside 0 - 300 mm"));
     const auto range = checkSlipRange("3", "2", 5);
-    row("slip range title, blanks kept", fromStd(range.error().title),
+    row("slip range title, blanks kept", range.error().heading,
         QStringLiteral(" !!! E R R O R !!! "));
     row("slip range", messageOf(range), QStringLiteral("'FROM' is greater than 'TO'"));
     row("slip range, above the total", messageOf(checkSlipRange("1", "6", 5)),
-        QStringLiteral("'TO' is above the highest"));
+        QStringLiteral("'TO' is above the maximum"));
     ListingOptions nothing;
     nothing.forecast = false;
     nothing.columns = false;
     const auto listing = listingPlan(SystemState{}, "", "", nothing);
-    row("listing title", fromStd(listing.error().title), QStringLiteral(" E R R O R "));
+    row("listing title", listing.error().heading, QStringLiteral(" E R R O R "));
     row("listing choice", messageOf(listing), QStringLiteral("Nothing selected"));
 
     IniFile ini(path(QStringLiteral("quintora.ini")).toStdString());
@@ -235,14 +234,15 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
 }
 
 void CoreMessagesTest::englishHasEveryCoreMessage() {
-    QFETCH(QString, italian);
+    QFETCH(Message, message);
     QFETCH(QString, english);
-    QCOMPARE(translated("english", italian), english);
+    QCOMPARE(shown("english", message), english);
 }
 
 void CoreMessagesTest::italianLeavesThemAsWritten() {
-    QFETCH(QString, italian);
-    QCOMPARE(translated("italiano", italian).toUtf8(), italian.toUtf8());
+    QFETCH(Message, message);
+    QCOMPARE(shown("italiano", message).toUtf8(),
+             QByteArray::fromStdString(ownLanguageText(message)));
 }
 
 QTEST_GUILESS_MAIN(CoreMessagesTest)

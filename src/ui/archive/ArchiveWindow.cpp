@@ -145,8 +145,8 @@ void ArchiveWindow::readArchive() {
     const auto read = archives_.open(paths_.archive.toStdString());
     QApplication::restoreOverrideCursor();
     if (!read) {
-        prompt_.message(this, fromStd(read.error().title), fromStd(read.error().message),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, shownText(language_, read.error().heading),
+                        shownText(language_, read.error().what), Prompt::Icon::Critical);
     }
 }
 
@@ -200,12 +200,10 @@ void ArchiveWindow::update() {
     const auto updated = archives_.updateFromServer(
         download, server_(), paths_.download.toStdString(), paths_.archive.toStdString());
     if (!updated) {
-        prompt_.message(
-            this, windowTitle(),
-            downloadFailed
-                ? languageText(language_, "0218", "Errore durante il download dell'aggiornamento")
-                : fromStd(updated.error().message),
-            Prompt::Icon::Critical);
+        prompt_.message(this, windowTitle(),
+                        downloadFailed ? languageText(language_, "0218")
+                                       : shownText(language_, updated.error().what),
+                        Prompt::Icon::Critical);
     }
 
     update_->setEnabled(true);
@@ -215,9 +213,8 @@ void ArchiveWindow::update() {
     if (updated) {
         // What the update brought, said in the window: a box would only be in the way.
         const std::int32_t added = archives_.archive().count() - before;
-        progress_->setText(added > 0 ? languageText(language_, "2101", "Estrazioni aggiunte: %1")
-                                           .arg(displayCount(added))
-                                     : languageText(language_, "2102", "Archivio già aggiornato"));
+        progress_->setText(added > 0 ? languageText(language_, "2101").arg(displayCount(added))
+                                     : languageText(language_, "2102"));
     } else {
         progress_->hide();
     }
@@ -228,11 +225,9 @@ void ArchiveWindow::chooseLine(int line) {
     if (draw == nullptr) {
         return;
     }
-    const QString text =
-        languageText(language_, "0215", "La Colonna ") + u'\n' +
-        fromStd(drawMainNumbersText(*draw)) + u'\n' +
-        languageText(language_, "0216", "del %1 è stata imposta come nuova colonna di Spoglio")
-            .arg(fromStd(draw->drawDate));
+    const QString text = languageText(language_, "0215") + u'\n' +
+                         fromStd(drawMainNumbersText(*draw)) + u'\n' +
+                         languageText(language_, "0216").arg(fromStd(draw->drawDate));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
     (void)archives_.setWinningCombination(winningCombinationOf(*draw));
 }
@@ -241,15 +236,13 @@ bool ArchiveWindow::mayClose() {
     if (!updating_ || (shuttingDown_ && shuttingDown_())) {
         return true;
     }
-    prompt_.message(this, windowTitle(),
-                    languageText(language_, "0217", "Aggiornamento Archivio in corso...attendere"),
+    prompt_.message(this, windowTitle(), languageText(language_, "0217"),
                     Prompt::Icon::Information);
     return false;
 }
 
 void ArchiveWindow::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0214", "Aggiornamento in corso") + u'\n' +
-                       languageText(language_, "0213", "Attendere...."));
+    progress_->setText(languageText(language_, "0214") + u'\n' + languageText(language_, "0213"));
 }
 
 void ArchiveWindow::changeEvent(QEvent* event) {

@@ -147,9 +147,8 @@ void StatisticsWindow::refreshStat() {
     QApplication::restoreOverrideCursor();
     if (!written) {
         // Another program may hold the file open: the tables are still shown.
-        prompt_.message(this, languageText(language_, "0219", StatisticsCsvErrorTitle),
-                        languageText(language_, "0220", StatisticsCsvErrorText),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, shownText(language_, written.error().heading),
+                        shownText(language_, written.error().what), Prompt::Icon::Critical);
     }
     chartStale_ = true;
     if (options_[0]->isChecked()) {
@@ -174,29 +173,21 @@ void StatisticsWindow::showTable(StatTable table) {
 }
 
 void StatisticsWindow::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0212", "Elaborazione in corso") + u'\n' +
-                       languageText(language_, "0213", "Attendere...."));
+    progress_->setText(languageText(language_, "0212") + u'\n' + languageText(language_, "0213"));
 }
 
 void StatisticsWindow::writeDelayTexts() {
-    const QStringList headers{languageText(language_, "1814", "Numero"),
-                              languageText(language_, "1815", "Ritardo attuale"),
-                              languageText(language_, "1816", "Ritardo massimo"),
-                              languageText(language_, "1817", "Uscite")};
+    const QStringList headers{languageText(language_, "1814"), languageText(language_, "1815"),
+                              languageText(language_, "1816"), languageText(language_, "1817")};
     const QStringList series{headers[1], headers[2]};
-    mainDelays_->setTexts(
-        languageText(language_, "1820", "Ritardi dei numeri su %1 estrazioni").arg(delays_.draws),
-        headers, series);
+    mainDelays_->setTexts(languageText(language_, "1820").arg(delays_.draws), headers, series);
     const auto& era = delays_.era;
     const QString caption =
-        era.from.empty()
-            ? languageText(language_, "1819", "Numeri Euro 1..%1 (%2 estrazioni)")
-                  .arg(era.euroMax)
-                  .arg(delays_.eraDraws)
-            : languageText(language_, "1818", "Numeri Euro 1..%1 dal %2 (%3 estrazioni)")
-                  .arg(era.euroMax)
-                  .arg(QString::fromStdString(era.from))
-                  .arg(delays_.eraDraws);
+        era.from.empty() ? languageText(language_, "1819").arg(era.euroMax).arg(delays_.eraDraws)
+                         : languageText(language_, "1818")
+                               .arg(era.euroMax)
+                               .arg(QString::fromStdString(era.from))
+                               .arg(delays_.eraDraws);
     euroDelays_->setTexts(caption, headers, series);
 }
 
@@ -222,7 +213,7 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
 QString StatisticsWindow::tableTitle(StatTable table) {
     const auto i = static_cast<int>(table);
     const char* ids[] = {"0221", "0222", "0223", "0224", "0225", "0226"};
-    return languageText(language_, ids[i], statisticsChart(stats_, table).title.c_str());
+    return languageText(language_, ids[i]);
 }
 
 void StatisticsWindow::drawChart() {

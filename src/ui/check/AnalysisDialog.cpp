@@ -137,15 +137,13 @@ void AnalysisDialog::showProgress(int percent) {
 
 void AnalysisDialog::writeTexts() {
     odds_->setHorizontalHeaderLabels(
-        {languageText(language_, "1804", "Categoria"), languageText(language_, "1805", "Esiti"),
-         languageText(language_, "1806", "Probabilità"),
-         languageText(language_, "1807", "Probabilità (scala logaritmica)")});
-    guarantee_->setHorizontalHeaderLabels(
-        {languageText(language_, "1810", "Numeri presi"),
-         languageText(language_, "1811", "Punti garantiti"),
-         languageText(language_, "1812", "Insiemi per punti, dal massimo a 0")});
-    progressText_->setText(languageText(language_, "0212", "Elaborazione in corso") + u' ' +
-                           languageText(language_, "0213", "Attendere...."));
+        {languageText(language_, "1804"), languageText(language_, "1805"),
+         languageText(language_, "1806"), languageText(language_, "1807")});
+    guarantee_->setHorizontalHeaderLabels({languageText(language_, "1810"),
+                                           languageText(language_, "1811"),
+                                           languageText(language_, "1812")});
+    progressText_->setText(languageText(language_, "0212") + u' ' +
+                           languageText(language_, "0213"));
     if (result_) {
         showResult();
     }
@@ -160,22 +158,21 @@ void AnalysisDialog::showResult() {
     }
     const QLocale locale;
     const auto& odds = result_->odds;
-    outcomes_->setText(
-        languageText(language_, "1809", "Esiti possibili in un'estrazione: %1 (numeri Euro 1..%2)")
-            .arg(locale.toString(static_cast<qlonglong>(odds.total)))
-            .arg(odds.euroMax));
+    outcomes_->setText(languageText(language_, "1809")
+                           .arg(locale.toString(static_cast<qlonglong>(odds.total)))
+                           .arg(odds.euroMax));
     OddsWords words;
-    words.oneIn = languageText(language_, "1800", "1 su %1").toStdString();
-    words.never = languageText(language_, "1801", "mai").toStdString();
-    words.thousands = languageText(language_, "1802", ".").toStdString();
-    words.decimal = languageText(language_, "1803", ",").toStdString();
+    words.oneIn = languageText(language_, "1800").toStdString();
+    words.never = languageText(language_, "1801").toStdString();
+    words.thousands = languageText(language_, "1802").toStdString();
+    words.decimal = languageText(language_, "1803").toStdString();
     const double floor = std::log10(static_cast<double>(odds.total));
     for (int c = 0; c <= PrizeCategoryCount; ++c) {
         const auto count = odds.outcomes[static_cast<std::size_t>(c)];
         const QString label =
             c < PrizeCategoryCount
                 ? QString::fromUtf8(PrizeCategories[static_cast<std::size_t>(c)].label)
-                : languageText(language_, "1808", NoWinText);
+                : languageText(language_, "1808");
         odds_->setItem(c, 0, cell(label));
         odds_->setItem(c, 1, cell(locale.toString(static_cast<qlonglong>(count)), true));
         odds_->setItem(c, 2,

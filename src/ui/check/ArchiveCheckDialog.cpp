@@ -319,12 +319,11 @@ void ArchiveCheckDialog::applyFilter() {
 }
 
 void ArchiveCheckDialog::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0212", "Elaborazione in corso") + u'\n' +
-                       languageText(language_, "0213", "Attendere...."));
+    progress_->setText(languageText(language_, "0212") + u'\n' + languageText(language_, "0213"));
     QStringList header;
-    header << languageText(language_, "0208", "Data ")
-           << languageText(language_, "0209", "Colonna ") << languageText(language_, "0210", "Max");
-    const QString points = languageText(language_, "0211", "Pt.%1");
+    header << languageText(language_, "0208") << languageText(language_, "0209")
+           << languageText(language_, "0210");
+    const QString points = languageText(language_, "0211");
     for (const auto& category : PrizeCategories) {
         header << points.arg(QString::fromUtf8(category.label));
     }

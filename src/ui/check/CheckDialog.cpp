@@ -221,11 +221,11 @@ void CheckDialog::showFields(const EntryFields& texts) {
 QString CheckDialog::problemText(const EntryProblem& problem) {
     switch (problem.kind) {
     case EntryProblemKind::DuplicateNumbers:
-        return languageText(language_, "0202", DuplicateNumbersText);
+        return languageText(language_, "0202");
     case EntryProblemKind::EqualEuroNumbers:
-        return languageText(language_, "0203", WrongCombinationText);
+        return languageText(language_, "0203");
     case EntryProblemKind::ValueNotAllowed:
-        return languageText(language_, "0204", "Valore %1 non ammesso").arg(problem.value);
+        return languageText(language_, "0204").arg(problem.value);
     }
     return fromStd(problem.message);
 }
@@ -236,8 +236,8 @@ void CheckDialog::runCheck() {
     if (entry.problem) {
         const auto& p = *entry.problem;
         const QString title = p.kind == EntryProblemKind::EqualEuroNumbers
-                                  ? languageText(language_, "0201", EntryEuroErrorTitle)
-                                  : languageText(language_, "0200", EntryErrorTitle);
+                                  ? languageText(language_, "0201")
+                                  : languageText(language_, "0200");
         prompt_.message(this, title, problemText(p), Prompt::Icon::Exclamation);
         field(p.focusField)->setFocus();
         return;
@@ -250,7 +250,7 @@ void CheckDialog::runCheck() {
     const auto& state = document_.state();
     const DrawCheckResult result =
         checkColumns(state.columns, euroNumbers(state.header), entry.combination);
-    const QString line = languageText(language_, "0207", "C. %1");
+    const QString line = languageText(language_, "0207");
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[static_cast<std::size_t>(c)];
         QStringList lines;
@@ -261,10 +261,9 @@ void CheckDialog::runCheck() {
         winnersList(c)->addItems(lines);
         countLabel(c)->setText(QString::number(winners.size()));
     }
-    result_->setText(result.best == NoWinCategory
-                         ? languageText(language_, "0206", NoWinText)
-                         : languageText(language_, "0205", CheckResultInitialText) + u' ' +
-                               fromStd(prizeCategoryLabel(result.best)));
+    result_->setText(result.best == NoWinCategory ? languageText(language_, "0206")
+                                                  : languageText(language_, "0205") + u' ' +
+                                                        fromStd(prizeCategoryLabel(result.best)));
 
     setEnabled(true);
     QApplication::restoreOverrideCursor();

@@ -129,8 +129,8 @@ void ExcludedColumnsDialog::addSelected() {
     showCounts();
     if (moving < rows.size()) {
         prompt_.message(
-            this, languageText(language_, "0116", "ATTENZIONE"),
-            QString::fromStdString(excludedLimitText(static_cast<int>(rows.size() - moving))),
+            this, languageText(language_, "0116"),
+            shownText(language_, excludedLimitText(static_cast<int>(rows.size() - moving))),
             Prompt::Icon::Exclamation);
     }
 }
@@ -152,9 +152,9 @@ void ExcludedColumnsDialog::done(int result) {
     (void)document_.editCondition(SystemDocument::ExcludedEdit{
         switch_->isOn(), std::vector<Column>(edited.columns().begin(), edited.columns().end())});
     const auto refused = excludedRefusedText(stored);
-    if (!refused.empty()) {
-        prompt_.message(this, languageText(language_, "0116", "ATTENZIONE"),
-                        QString::fromStdString(refused), Prompt::Icon::Exclamation);
+    if (!refused.values().empty()) {
+        prompt_.message(this, languageText(language_, "0116"), shownText(language_, refused),
+                        Prompt::Icon::Exclamation);
     }
     QDialog::done(result);
 }

@@ -14,8 +14,6 @@ MinimumDistanceDialog::MinimumDistanceDialog(SystemDocument& document, Prompt& p
                 QStringLiteral("Distanza"), QStringLiteral("hsDistanzaMinima"),
                 QStringLiteral("lblDistanzaMinima"), 1, 5,
                 minimumDistanceOnOpening(document.state().minimumDistance.minDistance), "0005",
-                QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
-                               "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."),
                 document.state().minimumDistance.on(),
                 [&document](bool on) {
                     (void)document.editCondition(SystemDocument::MinimumDistanceEdit{on, {}});

@@ -3,6 +3,7 @@
 #include "core/Conditions.h"
 #include "document/SystemDocument.h"
 #include "settings/Language.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
@@ -51,11 +52,8 @@ void ReductionDialog::done(int result) {
     const auto switchedOther =
         editable() ? setup_.close(conditionSwitch()->isOn(), scrollBar_->value()) : false;
     if (switchedOther && switchedOther.value()) {
-        auto text = QString::fromStdString(language_.getLangString(setup_.warningId));
-        if (text.isEmpty()) {
-            text = setup_.fallbackWarning;
-        }
-        prompt_.message(this, QString(), text, Prompt::Icon::Exclamation);
+        prompt_.message(this, QString(), languageText(language_, setup_.warningId),
+                        Prompt::Icon::Exclamation);
     }
     ConditionDialog::done(result);
 }

@@ -38,7 +38,6 @@ protected:
         int maximum;
         int value;
         const char* warningId;
-        QString fallbackWarning; // when the language file has no text for warningId
         bool on;
         std::function<void(bool)> switchCondition;
         // Stores the switch and the value; true when the other reduction had to be switched off.

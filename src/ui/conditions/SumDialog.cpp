@@ -2,6 +2,7 @@
 
 #include "core/SystemState.h"
 #include "document/SystemDocument.h"
+#include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
 
@@ -33,6 +34,7 @@ SumDialog::SumDialog(SystemDocument& document, Prompt& prompt, Language& languag
           },
           parent)
     , document_(document)
+    , language_(language)
     , prompt_(prompt)
     , range_(sumRangeOf(numbersInPlay(document.state().header))) {
     auto* grid = new QGridLayout;
@@ -100,7 +102,7 @@ void SumDialog::done(int result) {
     const auto failures = checkSumFields(from, to, range_);
     for (const auto& f : failures) {
         prompt_.beep();
-        prompt_.message(this, QString::fromStdString(f.title), QString::fromStdString(f.text),
+        prompt_.message(this, shownText(language_, f.title), shownText(language_, f.text),
                         Prompt::Icon::Exclamation);
         (f.focus == SumField::From ? from_ : to_)->setFocus();
     }

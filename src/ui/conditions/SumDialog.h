@@ -34,6 +34,7 @@ private:
 
     SystemDocument& document_;
     Prompt& prompt_;
+    Language& language_;
     SumRange range_;
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;

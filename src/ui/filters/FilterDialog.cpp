@@ -230,10 +230,7 @@ void FilterDialog::clearPanel() {
 }
 
 void FilterDialog::clearAll() {
-    if (!prompt_.question(this, QString(),
-                          languageText(language_, "0117",
-                                       "Questa funzione cancellera' tutte le colonne filtro "
-                                       "presenti\nVuoi procedere ?"))) {
+    if (!prompt_.question(this, QString(), languageText(language_, "0117"))) {
         return;
     }
     table_.fill(FilterColumn{});

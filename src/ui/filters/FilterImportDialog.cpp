@@ -83,10 +83,7 @@ void FilterImportDialog::runImport() {
         hits[static_cast<std::size_t>(k)] = presences_->marked(k);
     }
     const auto acceptedHits = hitsMask(hits);
-    if (!prompt_.question(this, QString(),
-                          languageText(language_, "0117",
-                                       "Questa funzione cancellera' tutte le colonne filtro "
-                                       "presenti\nVuoi procedere ?"))) {
+    if (!prompt_.question(this, QString(), languageText(language_, "0117"))) {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -95,28 +92,22 @@ void FilterImportDialog::runImport() {
     if (!loaded) {
         // The table is as it was: stay open so that another file can be chosen.
         const auto& e = loaded.error();
-        prompt_.message(this, QString::fromStdString(e.title), QString::fromStdString(e.message),
+        prompt_.message(this, shownText(language_, e.heading), shownText(language_, e.what),
                         Prompt::Icon::Critical);
         return;
     }
     const auto& r = loaded.value();
     if (r.limitReached) {
-        prompt_.message(this, QString::fromUtf8(LimitWarningTitle),
-                        QString::fromStdString(limitWarningText(MaxFilterColumns)),
+        prompt_.message(this, shownText(language_, LimitWarningTitle),
+                        shownText(language_, limitWarningText(MaxFilterColumns)),
                         Prompt::Icon::Critical);
     }
     if (r.skippedPieces > 0) {
         const auto n = displayCount(r.skippedPieces);
-        prompt_.message(
-            this, languageText(language_, "0116", "ATTENZIONE"),
-            r.skippedPieces == 1
-                ? languageText(language_, "0118",
-                               "1 valore del file non è un numero da 1 a 50 ed è stato ignorato.")
-                : languageText(
-                      language_, "0119",
-                      "%1 valori del file non sono numeri da 1 a 50 e sono stati ignorati.")
-                      .arg(n),
-            Prompt::Icon::Exclamation);
+        prompt_.message(this, languageText(language_, "0116"),
+                        r.skippedPieces == 1 ? languageText(language_, "0118")
+                                             : languageText(language_, "0119").arg(n),
+                        Prompt::Icon::Exclamation);
     }
     accept();
 }

@@ -223,7 +223,7 @@ void MatrixDialog::adaptSelected() {
     }
     // The column limit is checked on the header, before anything is asked or read.
     if (auto limit = checkMatrixColumnLimit(entry.header, messages_); !limit) {
-        showError(QString::fromStdString(limit.error().message));
+        showError(shownText(language_, limit.error().what));
         return;
     }
     const auto played = numbersInPlay(document_.state().header);
@@ -239,7 +239,7 @@ void MatrixDialog::adaptSelected() {
             const auto number = parseFixedNumberAnswer(answer->toStdString(), inPlay, fixed);
             if (!number) {
                 prompt_.beep();
-                prompt_.message(this, {}, QString::fromStdString(number.error().message),
+                prompt_.message(this, {}, shownText(language_, number.error().what),
                                 Prompt::Icon::Exclamation);
                 continue;
             }
@@ -255,16 +255,17 @@ void MatrixDialog::adaptSelected() {
     const QString path = QDir(folder_).filePath(QString::fromStdString(entry.fileName));
     const auto matrix = readMatrixFile(path.toStdString());
     if (!matrix) {
-        showError(QString::fromStdString(entry.fileName + "\n" + matrix.error().message));
+        showError(QString::fromStdString(entry.fileName) + u'\n' +
+                  shownText(language_, matrix.error().what));
         return;
     }
     auto adapted = adaptMatrix(matrix.value(), inPlay, fixed, messages_);
     if (!adapted) {
-        showError(QString::fromStdString(adapted.error().message));
+        showError(shownText(language_, adapted.error().what));
         return;
     }
     if (auto adopted = document_.adoptAdaptation(std::move(adapted.value())); !adopted) {
-        showError(QString::fromStdString(adopted.error().message));
+        showError(shownText(language_, adopted.error().what));
         return;
     }
     accept();
@@ -300,23 +301,21 @@ void MatrixDialog::updateMatrices() {
     QApplication::restoreOverrideCursor();
     updateMatrix_->setEnabled(true);
     if (!report) {
-        prompt_.message(
-            this, windowTitle(),
-            languageText(language_, "0404", "Errore durante il download dell'elenco delle matrici"),
-            Prompt::Icon::Critical);
+        prompt_.message(this, windowTitle(), languageText(language_, "0404"),
+                        Prompt::Icon::Critical);
         return;
     }
     refresh();
     const auto& r = report.value();
-    QString text = r.stored.empty() ? languageText(language_, "0406", "Nessuna matrice scaricata")
-                                    : languageText(language_, "0405", "Matrici scaricate:");
+    QString text =
+        r.stored.empty() ? languageText(language_, "0406") : languageText(language_, "0405");
     for (const auto& name : r.stored) {
         text += u'\n' + QString::fromStdString(name);
     }
     if (!r.problems.empty()) {
-        text += QStringLiteral("\n\n") + languageText(language_, "0403", "File non scaricati:");
+        text += QStringLiteral("\n\n") + languageText(language_, "0403");
         for (const auto& problem : r.problems) {
-            text += u'\n' + QString::fromStdString(problem);
+            text += u'\n' + shownText(language_, problem);
         }
     }
     prompt_.message(this, windowTitle(), text,

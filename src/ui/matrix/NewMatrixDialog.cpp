@@ -156,10 +156,8 @@ void NewMatrixDialog::start() {
     QDir().mkpath(folder_);
     target_ = QDir(folder_).filePath(name);
     if (QFileInfo::exists(target_) &&
-        !prompt_.question(
-            this, {},
-            languageText(language_, "0300", "Il file %1 esiste già: sostituirlo?").arg(name),
-            Prompt::Icon::Question)) {
+        !prompt_.question(this, {}, languageText(language_, "0300").arg(name),
+                          Prompt::Icon::Question)) {
         return;
     }
     stop_ = false;
@@ -193,8 +191,7 @@ void NewMatrixDialog::finish() {
     thread_ = nullptr;
     showRunning(false);
     if (!outcome_ || !*outcome_) {
-        const QString text =
-            outcome_ ? QString::fromStdString(outcome_->error().message) : QString();
+        const QString text = outcome_ ? shownText(language_, outcome_->error().what) : QString();
         if (!text.isEmpty()) {
             prompt_.message(this, {}, text, Prompt::Icon::Critical);
         }
@@ -209,8 +206,7 @@ void NewMatrixDialog::finish() {
     labels.validFrom = today_;
     const Matrix matrix = wheelMatrix(shape_, wheel, labels);
     if (auto saved = saveMatrixFile(target_.toStdString(), matrix); !saved) {
-        prompt_.message(this, {}, QString::fromStdString(saved.error().message),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, {}, shownText(language_, saved.error().what), Prompt::Icon::Critical);
         return;
     }
     savedName_ = QFileInfo(target_).fileName();

@@ -113,18 +113,18 @@ CalibrationDialog::CalibrationDialog(SlipType type, Paths paths, std::string hea
 
     const auto loaded =
         loadSlipLayout(paths_.calibrationFile.toStdString(), type_, /*applyDefaults=*/true);
-    const QString loadProblem = loaded ? QString() : QString::fromStdString(loaded.error().message);
+    const QString loadProblem = loaded ? QString() : shownText(language_, loaded.error().what);
     layout_ = loaded ? loaded.value() : withDefaults(SlipLayout{}, type_);
     const QString printerProblem = fillPrinters(printers);
     showLayout();
     loadWindowTexts(this, language_);
     // Said once the dialog is centred, so the boxes stand over it.
     if (!loadProblem.isEmpty()) {
-        prompt_.message(this, QString::fromStdString(loaded.error().title), loadProblem,
+        prompt_.message(this, shownText(language_, loaded.error().heading), loadProblem,
                         Prompt::Icon::Exclamation);
     }
     if (!printerProblem.isEmpty()) {
-        prompt_.message(this, languageText(language_, "0552", "Importante"), printerProblem,
+        prompt_.message(this, languageText(language_, "0552"), printerProblem,
                         Prompt::Icon::Critical);
     }
 }
@@ -177,12 +177,11 @@ void CalibrationDialog::addMeasure(QWidget* group, QGridLayout* grid, int row,
 QString CalibrationDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        return languageText(language_, "0551", "Attenzione nessuna stampante installata");
+        return languageText(language_, "0551");
     }
     const int match = printers_->findText(QString::fromStdString(layout_.printerName));
     printers_->setCurrentIndex(std::max(0, match));
-    return match < 0 ? languageText(language_, "0550", "Attenzione selezionare una stampante")
-                     : QString();
+    return match < 0 ? languageText(language_, "0550") : QString();
 }
 
 void CalibrationDialog::showLayout() {
@@ -232,8 +231,8 @@ void CalibrationDialog::printTest() {
     order.pdfName = type_ == SlipType::OneColumn ? QStringLiteral("taratura1col.pdf")
                                                  : QStringLiteral("taratura5col.pdf");
     const auto failed = [this](const QString& error) {
-        prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
-                        printFailureText(language_, error), Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
+                        Prompt::Icon::Critical);
     };
     const PrintStart start =
         startPrint(calibrationTestPrint(type_, shown, header_, printWordsFor(language_)), order,
@@ -258,8 +257,8 @@ void CalibrationDialog::printTest() {
 void CalibrationDialog::save() {
     const Status saved = saveSlipLayout(paths_.calibrationFile.toStdString(), layout());
     if (!saved) {
-        prompt_.message(this, QString::fromStdString(saved.error().title),
-                        QString::fromStdString(saved.error().message), Prompt::Icon::Critical);
+        prompt_.message(this, shownText(language_, saved.error().heading),
+                        shownText(language_, saved.error().what), Prompt::Icon::Critical);
     }
 }
 

@@ -128,8 +128,7 @@ void ListingDialog::print() {
         return;
     }
     if (!forecast_->isChecked() && !columns_->isChecked()) {
-        prompt_.message(this, languageText(language_, "0562", " E R R O R E "),
-                        languageText(language_, "0561", "Nessuna scelta selezionata"),
+        prompt_.message(this, languageText(language_, "0562"), languageText(language_, "0561"),
                         Prompt::Icon::Exclamation);
         return;
     }
@@ -140,8 +139,8 @@ void ListingDialog::print() {
     auto pages = listingPrint(document_.state(), document_.shownFileName(), options,
                               settings_.header, printWordsFor(language_));
     if (!pages) {
-        prompt_.message(this, QString::fromStdString(pages.error().title),
-                        QString::fromStdString(pages.error().message), Prompt::Icon::Exclamation);
+        prompt_.message(this, shownText(language_, pages.error().heading),
+                        shownText(language_, pages.error().what), Prompt::Icon::Exclamation);
         return;
     }
     PrintOrder order;
@@ -152,8 +151,8 @@ void ListingDialog::print() {
     order.pdfName = QStringLiteral("tabulato.pdf");
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     const auto failed = [this](const QString& error) {
-        prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
-                        printFailureText(language_, error), Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
+                        Prompt::Icon::Critical);
     };
     if (start.kind == PrintStart::Kind::Refused) {
         failed(start.error);

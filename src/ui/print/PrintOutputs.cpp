@@ -35,7 +35,7 @@ QPrintPreviewDialog* showPrintPreview(const PagePlan& pages, const QString& prin
 QString printFailureText(Language& language, const QString& error) {
     const QString notInstalled = QStringLiteral("Stampante non installata");
     if (error.isEmpty() || error == notInstalled) {
-        return languageText(language, "0553", "Stampante non installata");
+        return languageText(language, "0553");
     }
     return error;
 }
@@ -48,9 +48,9 @@ PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder&
         showPrintPreview(pages->whole(), order.printerName, parent);
         return {PrintStart::Kind::Preview, nullptr, {}, {}};
     case OutputKind::Pdf: {
-        const QString path = prompt.saveFileName(
-            parent, order.pdfFolder, order.pdfName,
-            languageText(language, "0563", "File PDF (*.pdf)|*.pdf"), QStringLiteral("pdf"));
+        const QString path =
+            prompt.saveFileName(parent, order.pdfFolder, order.pdfName,
+                                languageText(language, "0563"), QStringLiteral("pdf"));
         if (path.isEmpty()) {
             return {PrintStart::Kind::Cancelled, nullptr, {}, {}};
         }
@@ -62,11 +62,11 @@ PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder&
         target = PrintTarget::printer(printerOrDefault(order.printerName));
         break;
     }
-    auto* run = new PrintRun(std::move(pages), target, order.copies, parent);
+    auto* run = new PrintRun(std::move(pages), target, order.copies, language, parent);
     QObject::connect(run, &PrintRun::finished, run, &QObject::deleteLater);
     if (const Status started = run->start(); !started) {
         delete run;
-        return {PrintStart::Kind::Refused, nullptr, QString::fromStdString(started.error().message),
+        return {PrintStart::Kind::Refused, nullptr, shownText(language, started.error().what),
                 target.pdfPath};
     }
     return {PrintStart::Kind::Running, run, {}, target.pdfPath};

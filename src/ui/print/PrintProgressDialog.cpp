@@ -34,7 +34,7 @@ PrintProgressDialog::PrintProgressDialog(Language& language, Prompt& prompt, QWi
     layout->addWidget(slip_);
     layout->addWidget(stop);
     loadWindowTexts(this, language_, QSize(300, 0));
-    slipCaption_ = languageText(language_, "0560", "Scheda n. ");
+    slipCaption_ = languageText(language_, "0560");
 }
 
 void PrintProgressDialog::showSlip(int slipNumber) {
@@ -53,9 +53,8 @@ void PrintProgressDialog::askStop() {
     asking_ = true;
     emit questionOpened();
     prompt_.beep();
-    const bool yes = prompt_.question(
-        this, windowTitle(), languageText(language_, "0559", "Sicuro di interrompere la stampa ?"),
-        Prompt::Icon::Question);
+    const bool yes = prompt_.question(this, windowTitle(), languageText(language_, "0559"),
+                                      Prompt::Icon::Question);
     asking_ = false;
     if (yes) {
         emit stopRequested();

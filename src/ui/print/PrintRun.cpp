@@ -1,23 +1,18 @@
 #include "ui/print/PrintRun.h"
 
+#include "ui/LanguageText.h"
+
 #include <QTimer>
 #include <utility>
 
 namespace quintora {
 
-namespace {
-
-QString messageOf(const Error& error) {
-    return QString::fromStdString(error.message);
-}
-
-} // namespace
-
 PrintRun::PrintRun(std::shared_ptr<const PrintPages> pages, PrintTarget target, int copies,
-                   QObject* parent)
+                   Language& language, QObject* parent)
     : QObject(parent)
     , pages_(std::move(pages))
     , target_(std::move(target))
+    , language_(language)
     , copies_(std::max(1, copies)) {}
 
 PrintRun::~PrintRun() = default;
@@ -59,7 +54,7 @@ void PrintRun::printNext() {
     }
     if (page_ < pages_->count) {
         if (const Status added = job_->addPage(pages_->page(page_)); !added) {
-            end(Outcome::Failed, messageOf(added.error()));
+            end(Outcome::Failed, shownText(language_, added.error().what));
             return;
         }
         ++printed_;
@@ -76,13 +71,13 @@ void PrintRun::printNext() {
     // On a printer the next copy is a job of its own, with its own page numbers.
     if (!target_.isPdf()) {
         if (const Status done = job_->finish(); !done) {
-            end(Outcome::Failed, messageOf(done.error()));
+            end(Outcome::Failed, shownText(language_, done.error().what));
             return;
         }
         auto job = PrintJob::start(target_, pages_->settings);
         if (!job) {
             job_.reset();
-            end(Outcome::Failed, messageOf(job.error()));
+            end(Outcome::Failed, shownText(language_, job.error().what));
             return;
         }
         job_ = std::move(job).value();
@@ -97,7 +92,7 @@ void PrintRun::end(Outcome outcome, const QString& error) {
         // What was added so far comes out (a PDF is written now).
         if (const Status done = job_->finish(); !done) {
             outcome = Outcome::Failed;
-            message = messageOf(done.error());
+            message = shownText(language_, done.error().what);
         }
     }
     job_.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/PrintJob.h"
+#include "settings/Language.h"
 #include "ui/print/PrintPages.h"
 
 #include <memory>
@@ -18,8 +19,9 @@ class PrintRun : public QObject {
 public:
     enum class Outcome { Finished, Stopped, Failed };
 
+    // `language` says the failures in the chosen language.
     PrintRun(std::shared_ptr<const PrintPages> pages, PrintTarget target, int copies,
-             QObject* parent);
+             Language& language, QObject* parent);
     ~PrintRun() override;
 
     // Opens the first job; the refusal's message when the target cannot print (nothing is
@@ -47,6 +49,7 @@ private:
 
     std::shared_ptr<const PrintPages> pages_;
     PrintTarget target_;
+    Language& language_;
     std::unique_ptr<PrintJob> job_;
     int copies_;
     int copy_ = 0;

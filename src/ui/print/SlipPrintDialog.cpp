@@ -190,25 +190,7 @@ bool SlipPrintDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::pair<QString, QString> SlipPrintDialog::rangeMessage(const Error& error) const {
-    // The range messages of the core in the chosen language.
-    struct Known {
-        const char* title;
-        const char* titleId;
-        const char* text;
-        const char* textId;
-    };
-    static constexpr Known known[] = {
-        {" !!! E R R O R E !!! ", "0556", "'DA' è maggiore di 'A'", "0555"},
-        {"!!! E R R O R E !!!", "0201", "'DA' è minore del minimo", "0557"},
-        {"!!! E R R O R E !!!", "0201", "'A' è maggiore del massimo", "0558"},
-    };
-    for (const Known& k : known) {
-        if (error.message == k.text) {
-            return {languageText(language_, k.titleId, k.title),
-                    languageText(language_, k.textId, k.text)};
-        }
-    }
-    return {QString::fromStdString(error.title), QString::fromStdString(error.message)};
+    return {shownText(language_, error.heading), shownText(language_, error.what)};
 }
 
 QString SlipPrintDialog::calibrationPath() const {
@@ -223,7 +205,7 @@ void SlipPrintDialog::print() {
         checkSlipRange(from_->text().toStdString(), to_->text().toStdString(), totalSlips());
     // Two empty fields leave no slip: the same as "Da" above "a".
     if (range && range.value().count() == 0) {
-        range = Error{" !!! E R R O R E !!! ", "'DA' è maggiore di 'A'"};
+        range = Error{Message{556}, Message{555}};
     }
     if (!range) {
         const auto [title, text] = rangeMessage(range.error());
@@ -236,8 +218,8 @@ void SlipPrintDialog::print() {
     const auto layout =
         loadSlipLayout(calibrationPath().toStdString(), type_, /*applyDefaults=*/true);
     if (!layout) {
-        prompt_.message(this, QString::fromStdString(layout.error().title),
-                        QString::fromStdString(layout.error().message), Prompt::Icon::Critical);
+        prompt_.message(this, shownText(language_, layout.error().heading),
+                        shownText(language_, layout.error().what), Prompt::Icon::Critical);
         return;
     }
     const int first = range.value().first;
@@ -285,8 +267,8 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
     }
     body_->setEnabled(true);
     if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {
-        prompt_.message(this, languageText(language_, "0201", "!!! E R R O R E !!!"),
-                        printFailureText(language_, error), Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
+                        Prompt::Icon::Critical);
     }
     emit runEnded();
 }

@@ -175,11 +175,11 @@ void SettingsDialog::fillLanguages() {
 QString SettingsDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        return languageText(language_, "0120", "Printer not found");
+        return languageText(language_, "0120");
     }
     const int match = printers_->findText(fromStd(settings_.listingPrinter));
     printers_->setCurrentIndex(std::max(0, match));
-    return match < 0 ? languageText(language_, "0121", "Select Printer") : QString();
+    return match < 0 ? languageText(language_, "0121") : QString();
 }
 
 void SettingsDialog::setDownload(Download download, std::string tempFolder) {
@@ -195,10 +195,8 @@ void SettingsDialog::updateLanguages() {
     QApplication::restoreOverrideCursor();
     langUpdate_->setEnabled(true);
     if (!report) {
-        prompt_.message(
-            this, windowTitle(),
-            languageText(language_, "0400", "Errore durante il download dell'elenco delle lingue"),
-            Prompt::Icon::Critical);
+        prompt_.message(this, windowTitle(), languageText(language_, "0400"),
+                        Prompt::Icon::Critical);
         return;
     }
     const QString chosen = languages_->currentText();
@@ -206,16 +204,15 @@ void SettingsDialog::updateLanguages() {
     if (const int index = languages_->findText(chosen); index >= 0) {
         languages_->setCurrentIndex(index);
     }
-    QString text = report.value().stored.empty()
-                       ? languageText(language_, "0402", "Nessun file delle lingue aggiornato")
-                       : languageText(language_, "0401", "File delle lingue aggiornati:");
+    QString text = report.value().stored.empty() ? languageText(language_, "0402")
+                                                 : languageText(language_, "0401");
     for (const auto& name : report.value().stored) {
         text += u'\n' + fromStd(name);
     }
     if (!report.value().problems.empty()) {
-        text += QStringLiteral("\n\n") + languageText(language_, "0403", "File non scaricati:");
+        text += QStringLiteral("\n\n") + languageText(language_, "0403");
         for (const auto& problem : report.value().problems) {
-            text += u'\n' + fromStd(problem);
+            text += u'\n' + shownText(language_, problem);
         }
     }
     prompt_.message(this, windowTitle(), text,
@@ -233,11 +230,7 @@ void SettingsDialog::showLanguageInfo() {
     if (credits && !credits.value().empty()) {
         text = fromStd(credits.value()).trimmed() + QStringLiteral("\n\n");
     }
-    text += languageText(language_, "0122",
-                         "I file delle lingue (*.lng) si trovano nella cartella\n%1\n\n"
-                         "La lingua scelta vale per tutte le finestre appena si salvano "
-                         "le impostazioni.")
-                .arg(fromStd(language_.dataFolder()));
+    text += languageText(language_, "0122").arg(fromStd(language_.dataFolder()));
     prompt_.message(this, {}, text, Prompt::Icon::Information);
 }
 
@@ -263,10 +256,7 @@ Settings SettingsDialog::editedSettings() const {
 void SettingsDialog::save() {
     const Settings edited = editedSettings();
     if (edited.pricePerColumn < 0) {
-        prompt_.message(this, languageText(language_, "0116", "ATTENZIONE"),
-                        languageText(language_, "0123",
-                                     "Il costo della colonna non è valido: scrivere un importo "
-                                     "in euro, per esempio 2,50"),
+        prompt_.message(this, languageText(language_, "0116"), languageText(language_, "0123"),
                         Prompt::Icon::Exclamation);
         price_->setFocus();
         price_->selectAll();
@@ -274,8 +264,8 @@ void SettingsDialog::save() {
     }
     IniFile ini(settingsPath_);
     if (const auto written = writeConfiguration(ini, edited); !written) {
-        prompt_.message(this, fromStd(written.error().title), fromStd(written.error().message),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, shownText(language_, written.error().heading),
+                        shownText(language_, written.error().what), Prompt::Icon::Critical);
         return;
     }
     accept();
