@@ -71,8 +71,9 @@ void sendFile(const std::string& file, const std::string& relative, httplib::Res
         response.status = 500;
         response.set_content("Impossibile aprire " + relative + ": " + why + "\n", "text/plain");
     };
-    // Non-blocking: opening a FIFO without a writer would wait forever.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // Non-blocking: opening a FIFO without a writer would wait forever. No link is followed:
+    // the name was checked to lie in the content folder with its links resolved.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
     if (fd < 0) {
         fail(std::strerror(errno));
         return;
