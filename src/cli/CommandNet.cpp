@@ -107,7 +107,7 @@ int ServerCommandsHere::versionCheck(const VersionCheckArgs& args) {
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
-    const auto outcome = checkServerVersion(makeDownload(DownloadLimits::versionCheck()),
+    const auto outcome = checkServerVersion(makeDownload(),
                                             serverOf(args.server), session.tempFolder(), local);
     using Kind = VersionOutcome::Kind;
     switch (outcome.kind) {

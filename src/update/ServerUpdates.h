@@ -2,17 +2,13 @@
 
 #include "archive/Draw.h"
 #include "core/Result.h"
+#include "update/Download.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quintora {
-
-// Fetches one URL into a local file. On success the file is there, complete; on failure the
-// file at targetPath is as it was and the message says why.
-using Download = std::function<Status(const std::string& url, const std::string& targetPath)>;
 
 // The version check against the server (NewVersion), without its window.
 struct VersionOutcome {

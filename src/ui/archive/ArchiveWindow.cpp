@@ -192,8 +192,9 @@ void ArchiveWindow::update() {
     const std::int32_t before = archives_.archive().count();
     // A failed download has the window's own short message; a refused text says why.
     bool downloadFailed = false;
-    const Download download = [&](const std::string& url, const std::string& target) {
-        auto fetched = download_(url, target);
+    const Download download = [&](const std::string& url, const std::string& target,
+                                  const DownloadLimits& limits) {
+        auto fetched = download_(url, target, limits);
         downloadFailed = !fetched;
         return fetched;
     };
