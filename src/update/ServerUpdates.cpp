@@ -6,6 +6,7 @@
 #include "matrix/MatrixFile.h"
 #include "matrix/MatrixList.h"
 #include "settings/LanguageFile.h"
+#include "settings/LanguageFileCheck.h"
 #include "update/ServerList.h"
 #include "update/ServerPaths.h"
 #include "update/VersionCompare.h"
@@ -48,18 +49,6 @@ Result<std::string> downloadText(const Download& download, const std::string& ur
     return std::string(bytes.value().begin(), bytes.value().end());
 }
 
-// A downloaded language file is kept only when it looks like one: INI sections.
-bool looksLikeLanguageFile(const std::vector<std::uint8_t>& bytes) {
-    bool lineStart = true;
-    for (const auto b : bytes) {
-        if (lineStart && b == '[') {
-            return true;
-        }
-        lineStart = b == '\n' || (lineStart && (b == ' ' || b == '\t' || b == '\r'));
-    }
-    return false;
-}
-
 } // namespace
 
 VersionOutcome checkServerVersion(const Download& download, std::string_view server,
@@ -96,7 +85,8 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
         return Error{"", "Errore durante il download dell'aggiornamento (" +
                              fetched.error().message + ")"};
     }
-    auto updated = updateArchiveFromText(archive, downloadPath, archivePath);
+    auto updated =
+        updateArchiveFromText(archive, downloadPath, archivePath, ArchiveReplacement::OnlyGrowing);
     removeQuietly(downloadPath);
     return updated;
 }
@@ -132,8 +122,10 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
             report.problems.push_back(name + ": " + bytes.error().message);
             continue;
         }
-        if (!looksLikeLanguageFile(bytes.value())) {
-            report.problems.push_back(name + ": il file scaricato non e' un file di lingua");
+        const auto& b = bytes.value();
+        if (const auto problem = languageFileProblem(
+                std::string_view(reinterpret_cast<const char*>(b.data()), b.size()))) {
+            report.problems.push_back(name + ": " + *problem);
             continue;
         }
         if (auto saved = writeFileAtomically(inFolder(dataFolder, *stored), bytes.value());

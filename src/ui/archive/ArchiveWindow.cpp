@@ -147,6 +147,10 @@ void ArchiveWindow::readArchive() {
     if (!read) {
         prompt_.message(this, fromStd(read.error().title), fromStd(read.error().message),
                         Prompt::Icon::Critical);
+    } else if (read.value().count() > 0) {
+        // The archive is shown with what could be read; the user learns what was left out.
+        prompt_.message(this, windowTitle(), fromStd(skippedRecordsText(read.value())),
+                        Prompt::Icon::Exclamation);
     }
 }
 
