@@ -19,7 +19,8 @@ class ArchiveUpdateTest : public NetFixture {
 protected:
     void SetUp() override {
         NetFixture::SetUp();
-        archive = parseArchiveText("9|01/01/2020|1|2|3|4|5|1|2\n").value();
+        // Held by the outlet: a draw of the same date as the server's first.
+        archive = parseArchiveText("9|23/03/2012|1|2|3|4|5|1|2\n").value();
         ASSERT_TRUE(saveArchiveFile(archivePath(), archive));
         before = data.read("quintora.dat");
     }
@@ -141,7 +142,7 @@ TEST_F(NetFixture, VersionCheckReadsTheFirstLineAndRemovesTheFile) {
 TEST_F(NetFixture, LanguageUpdateStoresTxtAsLngAndKeepsWhatFails) {
     content.write("lingue/lista.txt",
                   "english.txt\r\n../evil.txt\r\nsub/x.txt\r\nmissing.txt\r\nbroken.txt\r\n");
-    content.write("lingue/english.txt", "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n");
+    content.write("lingue/english.txt", "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n[Strings]\r\n");
     content.write("lingue/broken.txt", "<html>not a language file</html>");
     content.write("evil.txt", "[x]\r\n");
     data.write("english.lng", "old english");
@@ -151,7 +152,7 @@ TEST_F(NetFixture, LanguageUpdateStoresTxtAsLngAndKeepsWhatFails) {
     ASSERT_TRUE(report);
     EXPECT_EQ(report.value().stored, std::vector<std::string>{"english.lng"});
     EXPECT_EQ(report.value().problems.size(), 4u); // two hostile names, one missing, one broken
-    EXPECT_EQ(data.read("english.lng"), "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n");
+    EXPECT_EQ(data.read("english.lng"), "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n[Strings]\r\n");
     EXPECT_EQ(data.read("broken.lng"), "old broken");
     EXPECT_FALSE(std::filesystem::exists(data.file("evil.lng")));
     EXPECT_FALSE(std::filesystem::exists(content.path() + "/../evil.lng"));
