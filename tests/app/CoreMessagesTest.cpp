@@ -193,16 +193,16 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
                        "cut short"));
     row("archive records skipped", fromStd(skippedRecordsText(SkippedRecords{2, 0})),
         QStringLiteral("Invalid records skipped in the draw archive: 2"));
-    const DrawArchive two = parseArchiveText("1|01/01/2024|1|2|3|4|5|3|4\n"
+    const DrawArchive twoDraws = parseArchiveText("1|01/01/2024|1|2|3|4|5|3|4\n"
                                              "2|08/01/2024|1|2|3|4|5|3|4\n")
                                 .value();
-    DrawArchive one = two;
-    one.draws.pop_back();
-    row("archive would shrink", fromStd(*shrinkProblem(two, one)),
+    DrawArchive fewer = twoDraws;
+    fewer.draws.pop_back();
+    row("archive would shrink", fromStd(*shrinkProblem(twoDraws, fewer)),
         QStringLiteral("The downloaded archive holds 1 draws, fewer than the 2 of the archive: "
                        "the archive was not changed"));
-    one.draws.push_back(Draw{3, "15/01/2024", {1, 2, 3, 4, 5}, {3, 4}});
-    row("archive would lose a draw", fromStd(*shrinkProblem(two, one)),
+    fewer.draws.push_back(Draw{3, "15/01/2024", {1, 2, 3, 4, 5}, {3, 4}});
+    row("archive would lose a draw", fromStd(*shrinkProblem(twoDraws, fewer)),
         QStringLiteral("The downloaded archive lacks the draw of 08/01/2024: the archive was not "
                        "changed"));
     row("language file cut", fromStd(*languageFileProblem("[frmMAIN]\r\nx=\"a")),
@@ -218,6 +218,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
         QStringLiteral("Download of http://x/ failed: the server did not give the length of the "
                        "file"));
 
+    const std::vector<std::uint8_t> twenty(20, 0);
     row("matrix too short", messageOf(decodeMatrixFile(twenty)),
         QStringLiteral("File too short: the matrix header is incomplete"));
     const std::vector<std::uint8_t> noMatrix(200, 0);
