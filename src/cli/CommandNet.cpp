@@ -30,7 +30,8 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view RunFolderPrefix = "cli-";
 
-// The data folder's "temp", where the program's own downloads land too.
+// The data folder's "temp", where the program's own downloads land too; without a home folder
+// (the settings path then has no base) one folder per user in the system's temporary folder.
 fs::path sharedTempFolder() {
     const fs::path data = fs::path(standardSettingsPath()).parent_path();
     if (data.is_absolute() && data != fs::path("/Quintora")) {
