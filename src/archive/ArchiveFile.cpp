@@ -38,25 +38,22 @@ std::vector<std::uint8_t> encodeArchive(const DrawArchive& archive) {
     return out.take();
 }
 
-Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() % DrawRecordSize != 0) {
-        return damaged(Message{802, {std::to_string(bytes.size())}});
-    }
+Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes, SkippedRecords& skipped) {
+    skipped = {};
     if (bytes.size() > MaxArchiveFileBytes) {
         return damaged(Message{803, {std::to_string(MaxDraws)}});
     }
+    skipped.strayBytes = bytes.size() % DrawRecordSize;
     DrawArchive archive;
-    ByteReader in(bytes);
-    for (std::size_t record = 1; !in.atEnd(); ++record) {
+    ByteReader in(bytes.first(bytes.size() - skipped.strayBytes));
+    while (!in.atEnd()) {
         Draw d = readRecord(in);
-        if (!in.ok()) {
-            return damaged(Message{804, {std::to_string(record)}});
-        }
         if (d.isEmpty()) {
             continue;
         }
-        if (const auto problem = drawProblem(d)) {
-            return damaged(Message{805, {std::to_string(record), *problem}});
+        if (drawProblem(d)) {
+            ++skipped.invalid;
+            continue;
         }
         appendDraw(archive.draws, std::move(d));
     }
@@ -64,7 +61,17 @@ Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
     return archive;
 }
 
-Result<DrawArchive> readArchiveFile(const std::string& path) {
+Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
+    SkippedRecords skipped;
+    return decodeArchive(bytes, skipped);
+}
+
+Message skippedRecordsText(const SkippedRecords& skipped) {
+    return Message{1901, {std::to_string(skipped.count())}};
+}
+
+Result<DrawArchive> readArchiveFile(const std::string& path, SkippedRecords& skipped) {
+    skipped = {};
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -77,11 +84,16 @@ Result<DrawArchive> readArchiveFile(const std::string& path) {
     if (!bytes) {
         return bytes.error();
     }
-    auto archive = decodeArchive(bytes.value());
+    auto archive = decodeArchive(bytes.value(), skipped);
     if (!archive) {
         return Error{"", Message{WithFileName, {archive.error().what, path}}};
     }
     return archive;
+}
+
+Result<DrawArchive> readArchiveFile(const std::string& path) {
+    SkippedRecords skipped;
+    return readArchiveFile(path, skipped);
 }
 
 Status saveArchiveFile(const std::string& path, const DrawArchive& archive) {

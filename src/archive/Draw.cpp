@@ -9,23 +9,15 @@ constexpr std::size_t FirstCapacity = 2000;
 } // namespace
 
 std::optional<Message> drawProblem(const Draw& draw) {
-    NumberMask seen = 0;
     for (const int n : draw.numbers) {
         if (!isMainNumber(n)) {
             return Message{806, {std::to_string(n), "50"}};
         }
-        if (seen & numberBit(n)) {
-            return Message{807, {std::to_string(n)}};
-        }
-        seen |= numberBit(n);
     }
     for (const int e : draw.euro) {
         if (e < 1 || e > DrawnEuroMax) {
             return Message{808, {std::to_string(e), std::to_string(DrawnEuroMax)}};
         }
-    }
-    if (draw.euro[0] == draw.euro[1]) {
-        return Message{809, {std::to_string(draw.euro[0])}};
     }
     return std::nullopt;
 }

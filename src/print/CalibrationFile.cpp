@@ -17,8 +17,8 @@ namespace {
 constexpr std::uint16_t IntegerTypeCode = 2;
 constexpr float LargestMeasure = 300.0F;
 
-Error damaged(const std::string& reason) {
-    return Error{Message{701}, Message{500, {reason}}};
+Error damaged(int reason) {
+    return Error{Message{701}, Message{500, {Message{reason}}}};
 }
 
 void padRecord(ByteWriter& out, std::size_t record) {
@@ -66,7 +66,7 @@ std::vector<std::uint8_t> encodeCalibration(const SlipLayout& layout) {
 
 Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     if (bytes.size() > MaxCalibrationFileSize) {
-        return damaged("e' troppo grande");
+        return damaged(501);
     }
     SlipLayout layout;
     std::size_t record = 0;
@@ -78,7 +78,7 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
         ByteReader in(bytes.subspan(start, 4));
         const float value = in.f32();
         if (!std::isfinite(value) || value < 0.0F || value > LargestMeasure) {
-            return damaged("una misura e' fuori da 0 - 300 mm");
+            return damaged(502);
         }
         *m = value;
     }
@@ -88,7 +88,7 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     }
     ByteReader quality(bytes.subspan(qualityAt, 4));
     if (quality.u16() != IntegerTypeCode) {
-        return damaged("la qualita' di stampa non e' un numero intero");
+        return damaged(503);
     }
     layout.printQuality = quality.i16();
     const std::size_t nameAt = 9 * CalibrationRecordSize;
@@ -102,7 +102,7 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     }
     const std::string name = in.text(length);
     if (!in.atEnd()) {
-        return damaged("ci sono dati dopo il nome della stampante");
+        return damaged(504);
     }
     layout.printerName = utf8FromWindows1252(name);
     return layout;

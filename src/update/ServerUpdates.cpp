@@ -6,6 +6,7 @@
 #include "matrix/MatrixFile.h"
 #include "matrix/MatrixList.h"
 #include "settings/LanguageFile.h"
+#include "settings/LanguageFileCheck.h"
 #include "update/ServerList.h"
 #include "update/ServerPaths.h"
 #include "update/VersionCompare.h"
@@ -17,9 +18,6 @@ namespace quintora {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::size_t MaxListBytes = 1 << 20;
-constexpr std::size_t MaxVersionBytes = 4096;
 
 std::string inFolder(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
@@ -38,12 +36,12 @@ void removeQuietly(const std::string& path) {
 
 // Downloads a small text file and reads it; the downloaded copy is removed afterwards.
 Result<std::string> downloadText(const Download& download, const std::string& url,
-                                 const std::string& path, std::size_t maxBytes) {
+                                 const std::string& path, const DownloadLimits& limits) {
     makeFolder(fs::path(path).parent_path().string());
-    if (auto fetched = download(url, path); !fetched) {
+    if (auto fetched = download(url, path, limits); !fetched) {
         return fetched.error();
     }
-    auto bytes = readWholeFile(path, maxBytes);
+    auto bytes = readWholeFile(path, limits.maxBytes);
     removeQuietly(path);
     if (!bytes) {
         return bytes.error();
@@ -51,25 +49,14 @@ Result<std::string> downloadText(const Download& download, const std::string& ur
     return std::string(bytes.value().begin(), bytes.value().end());
 }
 
-// A downloaded language file is kept only when it looks like one: INI sections.
-bool looksLikeLanguageFile(const std::vector<std::uint8_t>& bytes) {
-    bool lineStart = true;
-    for (const auto b : bytes) {
-        if (lineStart && b == '[') {
-            return true;
-        }
-        lineStart = b == '\n' || (lineStart && (b == ' ' || b == '\t' || b == '\r'));
-    }
-    return false;
-}
-
 } // namespace
 
 VersionOutcome checkServerVersion(const Download& download, std::string_view server,
                                   const std::string& tempFolder, const std::string& localVersion) {
     VersionOutcome outcome;
-    const auto text = downloadText(download, serverUrl(server, serverpath::Version),
-                                   inFolder(tempFolder, "quintoraver.txt"), MaxVersionBytes);
+    const auto text =
+        downloadText(download, serverUrl(server, serverpath::Version),
+                     inFolder(tempFolder, "quintoraver.txt"), downloadlimits::VersionCheck);
     if (!text) {
         return outcome;
     }
@@ -92,10 +79,13 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
                                DrawArchive& archive, const std::string& downloadPath,
                                const std::string& archivePath) {
     makeFolder(fs::path(downloadPath).parent_path().string());
-    if (auto fetched = download(serverUrl(server, serverpath::Archive), downloadPath); !fetched) {
+    if (auto fetched =
+            download(serverUrl(server, serverpath::Archive), downloadPath, downloadlimits::Archive);
+        !fetched) {
         return Error{"", Message{WithReason, {Message{218}, fetched.error().what}}};
     }
-    auto updated = updateArchiveFromText(archive, downloadPath, archivePath);
+    auto updated =
+        updateArchiveFromText(archive, downloadPath, archivePath, ArchiveReplacement::OnlyGrowing);
     removeQuietly(downloadPath);
     return updated;
 }
@@ -103,8 +93,9 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
 Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_view server,
                                          const std::string& tempFolder,
                                          const std::string& dataFolder) {
-    const auto listText = downloadText(download, serverUrl(server, serverpath::LanguageList),
-                                       inFolder(tempFolder, "risorselingue.txt"), MaxListBytes);
+    const auto listText =
+        downloadText(download, serverUrl(server, serverpath::LanguageList),
+                     inFolder(tempFolder, "risorselingue.txt"), downloadlimits::List);
     if (!listText) {
         return Error{"", Message{WithReason, {Message{400}, listText.error().what}}};
     }
@@ -117,7 +108,9 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
             continue;
         }
         const std::string temp = inFolder(tempFolder, name);
-        if (auto fetched = download(languageFileUrl(server, name), temp); !fetched) {
+        if (auto fetched =
+                download(languageFileUrl(server, name), temp, downloadlimits::LanguageFile);
+            !fetched) {
             report.problems.push_back(Message{AboutFile, {name, fetched.error().what}});
             continue;
         }
@@ -127,8 +120,10 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
             report.problems.push_back(Message{AboutFile, {name, bytes.error().what}});
             continue;
         }
-        if (!looksLikeLanguageFile(bytes.value())) {
-            report.problems.push_back(Message{AboutFile, {name, Message{2119}}});
+        const auto& b = bytes.value();
+        if (const auto problem = languageFileProblem(
+                std::string_view(reinterpret_cast<const char*>(b.data()), b.size()))) {
+            report.problems.push_back(Message{AboutFile, {name, *problem}});
             continue;
         }
         if (auto saved = writeFileAtomically(inFolder(dataFolder, *stored), bytes.value());
@@ -144,8 +139,9 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
 Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_view server,
                                        const std::string& tempFolder,
                                        const std::string& matrixFolder) {
-    const auto listText = downloadText(download, serverUrl(server, serverpath::MatrixList),
-                                       inFolder(tempFolder, "quintoramatrici.txt"), MaxListBytes);
+    const auto listText =
+        downloadText(download, serverUrl(server, serverpath::MatrixList),
+                     inFolder(tempFolder, "quintoramatrici.txt"), downloadlimits::List);
     if (!listText) {
         return Error{"", Message{WithReason, {Message{404}, listText.error().what}}};
     }
@@ -153,7 +149,8 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
     UpdateReport report{{}, list.skipped};
     for (const auto& name : list.names) {
         const std::string temp = inFolder(tempFolder, name);
-        if (auto fetched = download(matrixFileUrl(server, name), temp); !fetched) {
+        if (auto fetched = download(matrixFileUrl(server, name), temp, downloadlimits::MatrixFile);
+            !fetched) {
             report.problems.push_back(Message{AboutFile, {name, fetched.error().what}});
             continue;
         }
@@ -177,7 +174,7 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
 Result<std::string> downloadLanguageCredits(const Download& download, std::string_view server,
                                             const std::string& tempFolder) {
     auto text = downloadText(download, serverUrl(server, serverpath::LanguageCredits),
-                             inFolder(tempFolder, "thankstolingue.txt"), MaxListBytes);
+                             inFolder(tempFolder, "thankstolingue.txt"), downloadlimits::List);
     if (!text) {
         return text.error();
     }
