@@ -21,8 +21,8 @@ bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path) {
         return false;
     }
     if (opened.value().count() > 0) {
-        std::cerr << "quintora-cli: " << ownLanguageText(skippedRecordsText(opened.value())) << " (" << path
-                  << ")\n";
+        std::cerr << "quintora-cli: " << ownLanguageText(skippedRecordsText(opened.value())) << " ("
+                  << path << ")\n";
     }
     return true;
 }

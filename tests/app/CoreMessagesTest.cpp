@@ -193,8 +193,8 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("archive records skipped", (skippedRecordsText(SkippedRecords{2, 0})),
         QStringLiteral("Invalid records skipped in the draw archive: 2"));
     const DrawArchive twoDraws = parseArchiveText("1|01/01/2024|1|2|3|4|5|3|4\n"
-                                             "2|08/01/2024|1|2|3|4|5|3|4\n")
-                                .value();
+                                                  "2|08/01/2024|1|2|3|4|5|3|4\n")
+                                     .value();
     DrawArchive fewer = twoDraws;
     fewer.draws.pop_back();
     row("archive would shrink", (*shrinkProblem(twoDraws, fewer)),
