@@ -17,12 +17,12 @@ bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path) {
     }
     const auto opened = archives.open(path);
     if (!opened) {
-        fail(opened.error().message);
+        fail(said(opened.error()));
         return false;
     }
     if (opened.value().count() > 0) {
-        std::cerr << "quintora-cli: " << ownLanguageText(skippedRecordsText(opened.value())) << " ("
-                  << path << ")\n";
+        std::cerr << "quintora-cli: " << said(skippedRecordsText(opened.value())) << " (" << path
+                  << ")\n";
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandArgs.h"
+#include "core/Result.h"
 
 #include <ostream>
 #include <span>
@@ -69,6 +70,13 @@ int runCommandLine(int argc, char** argv, PrintCommands& print, ServerCommands& 
 
 // Prints "quintora-cli: <message>" to standard error and returns ExitFailure.
 int fail(const std::string& message);
+
+// A message in the language the settings file names (the program's own when it names none),
+// so a script reads the same words as the window shows.
+std::string said(const Message& message);
+inline std::string said(const Error& error) {
+    return said(error.what);
+}
 // Prints the usage error and the command's synopsis, returns ExitUsage.
 int usageError(const CommandInfo& command, const std::string& message);
 

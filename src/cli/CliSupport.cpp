@@ -11,27 +11,27 @@ namespace quintora::cli {
 bool openOrReport(SystemDocument& document, const std::string& path) {
     const auto opened = document.open(path);
     if (!opened) {
-        fail(path + ": " + opened.error().message);
+        fail(path + ": " + said(opened.error()));
         return false;
     }
     for (const auto& w : opened.value()) {
-        std::cerr << "quintora-cli: " << path << ": " << ownLanguageText(w) << "\n";
+        std::cerr << "quintora-cli: " << path << ": " << said(w) << "\n";
     }
     return true;
 }
 
 bool saveOrReport(SystemDocument& document, const std::string& out) {
     if (const auto saved = document.saveAs(out); !saved) {
-        fail((out.empty() ? std::string("-o") : out) + ": " + saved.error().message);
+        fail((out.empty() ? std::string("-o") : out) + ": " + said(saved.error()));
         return false;
     }
     return true;
 }
 
 void warnLimit(double limit) {
-    auto text = ownLanguageText(limitWarningText(limit));
+    auto text = said(limitWarningText(limit));
     std::replace(text.begin(), text.end(), '\r', ' ');
-    std::cerr << "quintora-cli: " << ownLanguageText(LimitWarningTitle) << ": " << text << "\n";
+    std::cerr << "quintora-cli: " << said(LimitWarningTitle) << ": " << text << "\n";
 }
 
 } // namespace quintora::cli

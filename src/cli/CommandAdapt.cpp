@@ -50,7 +50,7 @@ int runAdapt(const AdaptArgs& args) {
     const std::string& matrixPath = args.matrix;
     const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
 
     SystemDocument document;
@@ -63,11 +63,11 @@ int runAdapt(const AdaptArgs& args) {
         return fail(systemPath + ": il sistema e' sviluppato: premere Modifiche per cambiarlo");
     }
     if (const auto error = developmentInputError(state.header)) {
-        return fail(systemPath + ": " + ownLanguageText(*error));
+        return fail(systemPath + ": " + said(*error));
     }
     const auto summary = inspectMatrixFile(matrixPath);
     if (!summary) {
-        return fail(matrixPath + ": " + summary.error().message);
+        return fail(matrixPath + ": " + said(summary.error()));
     }
     const auto entry = catalogueEntry(fileNamePart(matrixPath), summary.value(),
                                       args.today.value_or(todayLocal()));
@@ -82,7 +82,7 @@ int runAdapt(const AdaptArgs& args) {
                     std::to_string(state.header.numbersInPlayCount));
     }
     if (auto limit = checkMatrixColumnLimit(header, messages); !limit) {
-        auto text = limit.error().message;
+        auto text = said(limit.error());
         std::replace(text.begin(), text.end(), '\n', ' ');
         return fail(matrixPath + ": " + text);
     }
@@ -103,21 +103,21 @@ int runAdapt(const AdaptArgs& args) {
         for (const auto& answer : answers) {
             const auto n = parseFixedNumberAnswer(answer, inPlay, fixed);
             if (!n) {
-                return usageError(self, "--fixed: " + n.error().message);
+                return usageError(self, "--fixed: " + said(n.error()));
             }
             fixed.push_back(n.value());
         }
     }
     const auto matrix = readMatrixFile(matrixPath);
     if (!matrix) {
-        return fail(matrixPath + ": " + matrix.error().message);
+        return fail(matrixPath + ": " + said(matrix.error()));
     }
     auto adapted = adaptMatrix(matrix.value(), inPlay, fixed, messages);
     if (!adapted) {
-        return fail(matrixPath + ": " + adapted.error().message);
+        return fail(matrixPath + ": " + said(adapted.error()));
     }
     if (auto adopted = document.adoptAdaptation(std::move(adapted.value())); !adopted) {
-        return fail(systemPath + ": " + adopted.error().message);
+        return fail(systemPath + ": " + said(adopted.error()));
     }
     if (!saveOrReport(document, out)) {
         return ExitFailure;

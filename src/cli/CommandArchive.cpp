@@ -14,11 +14,11 @@ namespace quintora::cli {
 int runArchiveImport(const ArchiveImportArgs& args) {
     const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
     ArchiveDocument archives;
     if (auto imported = archives.importText(args.text, out); !imported) {
-        return fail(imported.error().message);
+        return fail(said(imported.error()));
     }
     std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;

@@ -31,7 +31,7 @@ int runDevelop(const DevelopArgs& args) {
     const std::string& out = args.out;
 
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
     SystemDocument document;
     if (!openOrReport(document, in)) {
@@ -41,7 +41,7 @@ int runDevelop(const DevelopArgs& args) {
     (void)document.reopenForChanges();
     auto snapshot = document.startDevelopment();
     if (!snapshot) {
-        return fail(in + ": " + snapshot.error().message);
+        return fail(in + ": " + said(snapshot.error()));
     }
 
     DevelopmentControl control;

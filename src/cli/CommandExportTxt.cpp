@@ -15,7 +15,7 @@ int runExportTxt(const ExportTxtArgs& args) {
     const std::string& out = args.out;
 
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
     SystemDocument document;
     if (!openOrReport(document, in)) {
@@ -27,7 +27,7 @@ int runExportTxt(const ExportTxtArgs& args) {
         return fail(in + ": il sistema non contiene colonne");
     }
     if (auto saved = document.exportColumns(out); !saved) {
-        return fail(out + ": " + saved.error().message);
+        return fail(out + ": " + said(saved.error()));
     }
     std::cout << formatCount(static_cast<double>(columns.size())) << " colonne | " << out << "\n";
     return ExitSuccess;

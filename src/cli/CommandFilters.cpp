@@ -20,7 +20,7 @@ int runFilters(const FiltersArgs& args) {
     const std::string& importPath = args.importPath;
 
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
     SystemDocument document;
     if (!openOrReport(document, in)) {
@@ -29,7 +29,7 @@ int runFilters(const FiltersArgs& args) {
     auto table = std::make_unique<std::array<FilterColumn, MaxFilterColumns>>();
     auto imported = loadFileToFilters(*table, importPath, args.hits);
     if (!imported) {
-        return fail(importPath + ": " + imported.error().message);
+        return fail(importPath + ": " + said(imported.error()));
     }
     const auto& result = imported.value();
     if (result.limitReached) {
@@ -48,7 +48,7 @@ int runFilters(const FiltersArgs& args) {
         (void)document.reopenForChanges();
     }
     if (const auto set = document.setFilters(*table); !set) {
-        return fail(in + ": " + set.error().message);
+        return fail(in + ": " + said(set.error()));
     }
     if (!saveOrReport(document, out)) {
         return ExitFailure;

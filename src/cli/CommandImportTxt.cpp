@@ -15,11 +15,11 @@ int runImportTxt(const ImportTxtArgs& args) {
     const std::string& out = args.out;
 
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
     auto imported = importColumnsFile(in);
     if (!imported) {
-        return fail(in + ": " + imported.error().message);
+        return fail(in + ": " + said(imported.error()));
     }
     if (const auto notice = extraPiecesNotice(imported.value())) {
         std::cerr << "quintora-cli: " << in << ": " << *notice << "\n";
@@ -28,7 +28,7 @@ int runImportTxt(const ImportTxtArgs& args) {
     if (auto adopted =
             document.adoptImportedColumns(std::move(imported.value().columns), args.euro, in);
         !adopted) {
-        return fail(in + ": " + adopted.error().message);
+        return fail(in + ": " + said(adopted.error()));
     }
     if (!saveOrReport(document, out)) {
         return ExitFailure;

@@ -99,7 +99,7 @@ CLI::Option* addParsed(CLI::App& sub, const std::string& name, Target& into, Par
         ->check(CLI::Validator(
             [parse](std::string& text) {
                 const auto parsed = parse(text);
-                return parsed ? std::string() : parsed.error().message;
+                return parsed ? std::string() : said(parsed.error());
             },
             ""))
         ->type_name(typeName);

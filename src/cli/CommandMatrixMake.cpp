@@ -32,7 +32,7 @@ int runMatrixMake(const MatrixMakeArgs& args) {
     const auto& self = commandNamed("matrix-make");
     const WheelShape shape{args.v, args.t, args.m, args.f};
     if (const auto error = wheelShapeError(shape)) {
-        return usageError(self, ownLanguageText(*error));
+        return usageError(self, said(*error));
     }
 
     WheelOptions options;
@@ -67,7 +67,7 @@ int runMatrixMake(const MatrixMakeArgs& args) {
 
     const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message); // refused before any work is done
+        return fail(said(usable.error())); // refused before any work is done
     }
 
     const bool showProgress = ::isatty(STDERR_FILENO) != 0;
@@ -85,10 +85,10 @@ int runMatrixMake(const MatrixMakeArgs& args) {
         std::fputs("\n", stderr);
     }
     if (!wheel) {
-        return fail(wheel.error().message);
+        return fail(said(wheel.error()));
     }
     if (auto saved = saveMatrixFile(out, wheelMatrix(shape, wheel.value(), labels)); !saved) {
-        return fail(out + ": " + saved.error().message);
+        return fail(out + ": " + said(saved.error()));
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

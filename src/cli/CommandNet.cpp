@@ -106,10 +106,10 @@ std::string serverOf(const std::optional<std::string>& server) {
 
 int printReport(const Result<UpdateReport>& report) {
     if (!report) {
-        return fail(report.error().message);
+        return fail(said(report.error()));
     }
     for (const auto& problem : report.value().problems) {
-        std::cerr << "quintora-cli: " << ownLanguageText(problem) << "\n";
+        std::cerr << "quintora-cli: " << said(problem) << "\n";
     }
     for (const auto& name : report.value().stored) {
         std::cout << name << "\n";
@@ -127,7 +127,7 @@ bool isFolder(const std::string& path) {
 int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
-        return fail(usable.error().message);
+        return fail(said(usable.error()));
     }
     NetSession session;
     if (session.tempFolder().empty()) {
@@ -136,13 +136,13 @@ int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     // The archive there is what the update may only add to.
     ArchiveDocument archives;
     if (const auto opened = archives.open(out); !opened) {
-        return fail(opened.error().message);
+        return fail(said(opened.error()));
     }
     const auto updated = archives.updateFromServer(
         makeDownload(), serverOf(args.server),
         (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out);
     if (!updated) {
-        return fail(updated.error().message);
+        return fail(said(updated.error()));
     }
     std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;

@@ -23,7 +23,7 @@ Settings userSettings() {
 Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool applyDefaults) {
     auto layout = loadSlipLayout(path, type, applyDefaults);
     if (!layout) {
-        return Error{"", path + ": " + layout.error().message};
+        return Error{"", path + ": " + said(layout.error())};
     }
     return layout;
 }
@@ -34,7 +34,7 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     const SlipType type = args.type;
     const auto layout = layoutOrReport(calibrationFileOf(args.calibration, type), type, true);
     if (!layout) {
-        return fail(layout.error().message);
+        return fail(said(layout.error()));
     }
     const Settings settings = userSettings();
     SystemDocument document;
@@ -48,7 +48,7 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     const std::string to = args.to.value_or(std::to_string(total));
     const auto range = checkSlipRange(from, to, total);
     if (!range) {
-        return fail(range.error().message);
+        return fail(said(range.error()));
     }
     const SlipContent content =
         slipContentOf(document.state(), document.shownFileName(), settings.header);
@@ -66,7 +66,7 @@ int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
     const SlipType type = args.type;
     const auto layout = layoutOrReport(calibrationFileOf(args.calibration, type), type, true);
     if (!layout) {
-        return fail(layout.error().message);
+        return fail(said(layout.error()));
     }
     PrintSession session;
     return printOrReport(calibrationTestPlan(type, layout.value(), userSettings().header),
@@ -90,7 +90,7 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
     const auto pages = ListingPages::make(std::make_shared<const SystemState>(document.state()),
                                           document.shownFileName(), settings.header, options);
     if (!pages) {
-        return fail(pages.error().message);
+        return fail(said(pages.error()));
     }
     PrintSession session;
     const ListingPages& listing = pages.value();

@@ -18,7 +18,7 @@ int runStats(const StatsArgs& args) {
     const std::string& csv = args.csv;
     if (auto written = saveStatisticsCsv(csv, archives.archive()); !written) {
         // The saver's messages name the file; the request to close it does not.
-        const auto& message = written.error().message;
+        const auto& message = said(written.error());
         return fail(written.error().what.id() == StatisticsCsvCloseEntry ? csv + ": " + message
                                                                          : message);
     }

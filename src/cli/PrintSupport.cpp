@@ -54,7 +54,7 @@ int printOrReport(const PagePlan& settings, int count, const std::function<PlanP
     if (!printed) {
         const std::string where =
             target.isPdf() ? target.pdfPath.toStdString() : target.printerName.toStdString();
-        return fail(where + ": " + printed.error().message);
+        return fail(where + ": " + said(printed.error()));
     }
     return ExitSuccess;
 }

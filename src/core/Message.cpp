@@ -1,5 +1,7 @@
 #include "core/Message.h"
 
+#include <ostream>
+
 namespace quintora {
 
 Message Message::count(long long value) {
@@ -15,6 +17,10 @@ Message Message::lines(std::vector<Message> lines, std::string lineBreak) {
     message.text_ = std::move(lineBreak);
     message.values_ = std::move(lines);
     return message;
+}
+
+std::ostream& operator<<(std::ostream& out, const Message& message) {
+    return out << ownLanguageText(message);
 }
 
 } // namespace quintora

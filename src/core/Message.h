@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,5 +52,7 @@ inline constexpr int AboutFile = 2117;    // "%1: %2": a file, then what of it
 
 // The message in the program's own language (the text table's, built into the program).
 std::string ownLanguageText(const Message& message);
+// Writes the message in the program's own language (for logs and test reports).
+std::ostream& operator<<(std::ostream& out, const Message& message);
 
 } // namespace quintora

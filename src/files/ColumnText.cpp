@@ -34,7 +34,7 @@ std::string quoted(std::string_view piece) {
     return "\"" + utf8FromWindows1252(bytes) + (piece.size() > shown ? "...\"" : "\"");
 }
 
-Error lineError(std::size_t lineNumber, const std::string& what) {
+Error lineError(std::size_t lineNumber, Message what) {
     return Error{ErrorTitle, Message{741, {std::to_string(lineNumber), what}}};
 }
 
@@ -53,19 +53,18 @@ Result<ColumnLine> parseColumnLine(std::string_view line, std::size_t lineNumber
     for (std::size_t i = 0; i < NumbersPerColumn; ++i) {
         const auto piece = pieces.next();
         if (!piece) {
-            return lineError(lineNumber, "servono cinque numeri, trovati " + std::to_string(i));
+            return lineError(lineNumber, Message{742, {std::to_string(i)}});
         }
         const auto value = signedValue(*piece);
         if (!value) {
-            return lineError(lineNumber, quoted(*piece) + " non e' un numero");
+            return lineError(lineNumber, Message{743, {quoted(*piece)}});
         }
         if (!isMainNumber(*value)) {
-            return lineError(lineNumber,
-                             "il numero " + quoted(*piece) + " e' fuori dall'intervallo 1..50");
+            return lineError(lineNumber, Message{744, {quoted(*piece)}});
         }
         const NumberMask bit = NumberMask{1} << *value;
         if (seen & bit) {
-            return lineError(lineNumber, "il numero " + std::to_string(*value) + " e' ripetuto");
+            return lineError(lineNumber, Message{745, {std::to_string(*value)}});
         }
         seen |= bit;
         result.column[i] = static_cast<std::uint8_t>(*value);

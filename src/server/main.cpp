@@ -85,7 +85,7 @@ void sendFile(const std::string& file, const std::string& relative, httplib::Res
         return;
     }
     if (!S_ISREG(status.st_mode)) {
-        fail(quintora::notAFileText(status.st_mode));
+        fail(quintora::ownLanguageText(quintora::notAFileText(status.st_mode)));
         return;
     }
     // The length is the size at opening; a file cut meanwhile ends the answer short, which

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Message.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +19,7 @@ bool isPlainName(std::string_view name);
 // A name that is not plain is skipped and said in `skipped`.
 struct NameList {
     std::vector<std::string> names;
-    std::vector<std::string> skipped; // one message per refused line
+    std::vector<Message> skipped; // one message per refused line
 };
 NameList readNameList(std::string_view text, bool upperCase);
 

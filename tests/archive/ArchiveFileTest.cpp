@@ -173,7 +173,7 @@ TEST(ArchiveFile, DamagedRecordsAreSkippedAndCounted) {
     SkippedRecords none;
     ASSERT_TRUE(decodeArchive(good, none).ok());
     EXPECT_EQ(none.count(), 0);
-    EXPECT_EQ(skippedRecordsText(SkippedRecords{2, 5}),
+    EXPECT_EQ(ownLanguageText(skippedRecordsText(SkippedRecords{2, 5})),
               "Record non validi saltati nell'archivio estrazioni: 3");
 }
 

@@ -64,11 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SumChecks, TitlesAndTexts) {
     const auto f = checkSumFields(999, 998, SumRange{15, 150});
     ASSERT_EQ(f.size(), 2u);
-    EXPECT_EQ(f[0].title, " !!! E R R O R E !!! ");
-    EXPECT_EQ(f[0].text, "'DA' è maggiore di 'A'");
-    EXPECT_EQ(f[1].title, "!!! E R R O R E !!!");
-    EXPECT_EQ(f[1].text, "'A' è maggiore del massimo");
-    EXPECT_EQ(checkSumFields(3, 100, SumRange{15, 150}).at(0).text, "'DA' è minore del minimo");
+    EXPECT_EQ(ownLanguageText(f[0].title), " !!! E R R O R E !!! ");
+    EXPECT_EQ(ownLanguageText(f[0].text), "'DA' è maggiore di 'A'");
+    EXPECT_EQ(ownLanguageText(f[1].title), "!!! E R R O R E !!!");
+    EXPECT_EQ(ownLanguageText(f[1].text), "'A' è maggiore del massimo");
+    EXPECT_EQ(ownLanguageText(checkSumFields(3, 100, SumRange{15, 150}).at(0).text),
+              "'DA' è minore del minimo");
 }
 
 TEST(SumChecks, StoresOnlyNonEmptyFields) {

@@ -106,7 +106,7 @@ TEST(Development, StopsAtTheColumnLimitWithTheMark) {
     EXPECT_EQ(reports.back().accepted, MaxColumns);
     EXPECT_EQ(reports.back().total, 2118760.0);
     EXPECT_EQ(
-        limitWarningText(MaxColumns),
+        ownLanguageText(limitWarningText(MaxColumns)),
         "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 200.000 colonne");
 }
 
@@ -178,7 +178,7 @@ TEST(Development, InputErrors) {
     for (const auto& c : cases) {
         const auto error = developmentInputError(c.state.header);
         ASSERT_TRUE(error.has_value()) << c.containing;
-        EXPECT_NE(error->find(c.containing), std::string::npos) << *error;
+        EXPECT_NE(ownLanguageText(*error).find(c.containing), std::string::npos) << *error;
     }
     EXPECT_FALSE(developmentInputError(firstNumbers(5).header).has_value());
 }

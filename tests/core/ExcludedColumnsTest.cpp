@@ -55,11 +55,11 @@ TEST(ExcludedStore, KeepsTheFirstThousandAndSaysHowManyWereLeftOut) {
     EXPECT_EQ(r.unreadable, 1);
     EXPECT_EQ(set.excludedCount, MaxExcluded);
     EXPECT_EQ(set.excludedColumns[1], (Column{1, 2, 3, 4, 6}));
-    const auto text = excludedRefusedText(r);
+    const auto text = ownLanguageText(excludedRefusedText(r));
     EXPECT_NE(text.find("1.000"), std::string::npos);
     EXPECT_NE(text.find("7 colonne"), std::string::npos);
     EXPECT_NE(text.find("1 colonna non valida"), std::string::npos);
-    EXPECT_EQ(excludedRefusedText(ExcludedStoreResult{5, 0, 0}), "");
+    EXPECT_EQ(ownLanguageText(excludedRefusedText(ExcludedStoreResult{5, 0, 0})), "");
 }
 
 } // namespace

@@ -113,7 +113,7 @@ TEST(SystemFileBadInput, UnknownBlocksAreReportedAndReadingGoesOn) {
     const auto r = decodeSystemFile(b);
     ASSERT_TRUE(r.ok());
     ASSERT_EQ(r.value().warnings.size(), 1u);
-    EXPECT_EQ(r.value().warnings[0], "Condizione non riconosciuta\r\nID : 77");
+    EXPECT_EQ(ownLanguageText(r.value().warnings[0]), "Condizione non riconosciuta\r\nID : 77");
     EXPECT_EQ(r.value().state.consecutive.allowedRuns, 0b100);
 
     Bytes many = emptyWithSection();
