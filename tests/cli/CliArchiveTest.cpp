@@ -363,3 +363,25 @@ TEST_F(CliArchive, DelaysPrintsEveryNumberThenTheEuroNumbersOfTheLatestEra) {
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 50 + 8);
     EXPECT_EQ(runCli("delays").status, 2);
 }
+
+TEST_F(CliArchive, FailuresAreSaidInTheSettingsLanguage) {
+    const auto data = dir_ / "data";
+    fs::create_directories(data / "Quintora");
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    struct Restore {
+        ~Restore() { ::unsetenv("XDG_DATA_HOME"); }
+    } restore;
+    const auto garbage = file("garbage.qsy");
+    std::ofstream(garbage) << std::string(40, 'A');
+    const auto italian = runCli("info " + quoted(garbage));
+    EXPECT_EQ(italian.status, 1);
+    EXPECT_NE(italian.err.find("Questo file non puo' essere letto"), std::string::npos)
+        << italian.err;
+
+    fs::copy_file(fs::path(QUINTORA_SHIPPED_DATA) / "english.lng",
+                  data / "Quintora" / "english.lng");
+    std::ofstream(data / "Quintora" / "quintora.ini") << "[IMPOSTAZIONI]\r\nLINGUA=english\r\n";
+    const auto english = runCli("info " + quoted(garbage));
+    EXPECT_EQ(english.status, 1);
+    EXPECT_NE(english.err.find("This file cannot be read"), std::string::npos) << english.err;
+}

@@ -34,8 +34,8 @@ SumDialog::SumDialog(SystemDocument& document, Prompt& prompt, Language& languag
           },
           parent)
     , document_(document)
-    , language_(language)
     , prompt_(prompt)
+    , language_(language)
     , range_(sumRangeOf(numbersInPlay(document.state().header))) {
     auto* grid = new QGridLayout;
     panelLayout()->addLayout(grid);

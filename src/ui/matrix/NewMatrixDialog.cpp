@@ -144,7 +144,7 @@ void NewMatrixDialog::start() {
     }
     shape_ = WheelShape{v_->value(), t_->value(), m_->value(), f_->value()};
     if (const auto error = wheelShapeError(shape_)) {
-        prompt_.message(this, {}, QString::fromStdString(*error), Prompt::Icon::Exclamation);
+        prompt_.message(this, {}, shownText(language_, *error), Prompt::Icon::Exclamation);
         return;
     }
     // Named as the shipped matrices are.
