@@ -49,6 +49,7 @@ using WheelColumn = std::array<std::uint8_t, NumbersPerColumn>; // positions, as
 
 struct Wheel {
     std::vector<WheelColumn> columns; // in lexicographic order
+    std::string construction;         // what the search started from; empty: greedy
     std::uint64_t steps = 0;
     bool stopped = false;
 };
