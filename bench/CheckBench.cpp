@@ -7,6 +7,7 @@
 #include "check/DrawCheck.h"
 #include "RatioReporter.h"
 #include "support/ReferenceCheck.h"
+#include "support/SystemBuilders.h"
 
 #include <random>
 #include <sstream>
@@ -18,21 +19,7 @@ namespace {
 const std::array<std::uint8_t, 2> systemEuro{3, 8};
 
 const std::vector<Column>& bigSystem() {
-    static const std::vector<Column> columns = [] {
-        std::mt19937 random(1);
-        std::vector<Column> cols(MaxColumns);
-        for (auto& c : cols) {
-            NumberMask used = 0;
-            for (auto& n : c) {
-                do {
-                    n = static_cast<std::uint8_t>(random() % 50 + 1);
-                } while (used & numberBit(n));
-                used |= numberBit(n);
-            }
-            std::sort(c.begin(), c.end());
-        }
-        return cols;
-    }();
+    static const std::vector<Column> columns = builders::randomColumns(MaxColumns, 1);
     return columns;
 }
 

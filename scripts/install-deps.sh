@@ -7,8 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6charts6-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-  clang libclang-rt-14-dev libcpp-httplib-dev
-  fonts-liberation xvfb xauth qt6-translations-l10n
+  clang libclang-rt-14-dev libcpp-httplib-dev libcli11-dev
+  fonts-liberation xvfb xauth qt6-translations-l10n openbox x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/DataFolder.h"
-#include "archive/Draw.h"
-#include "check/WinningCombination.h"
+#include "document/ArchiveDocument.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
 #include "ui/QtLanguage.h"
@@ -17,8 +16,8 @@ namespace quintora {
 
 class SystemDocument;
 
-// What the windows of one run share: the system's document, the prompts, the data folder, the
-// settings and the current language. Created once at start-up and passed by reference.
+// What the windows of one run share: the system's document, the archive's document, the
+// prompts, the data folder, the settings and the current language. Created once at start-up and passed by reference.
 struct AppContext {
     AppContext(SystemDocument& systemDocument, Prompt& boxes, DataFolder folder)
         : document(systemDocument)
@@ -39,12 +38,9 @@ struct AppContext {
     QtLanguage qtLanguage; // Qt's own texts and number formats in that language
     Settings settings;
     QString editionText = QStringLiteral("Freeware");
-    // The draw archive, read by the archive window as it loads and held for the whole run; the
-    // archive check and the statistics read it.
-    DrawArchive archive;
-    // The check's winning combination: the check dialog shows and keeps it, a double click in
-    // the archive window replaces it.
-    WinningCombination winningCombination;
+    // The draw archive, read by the archive window as it loads and held for the whole run, and
+    // the check's winning combination, which the check dialog and the archive window set.
+    ArchiveDocument archiveDocument;
     // Set once the user confirmed leaving; windows that keep running work read it.
     bool closing = false;
     // The program's start turns this on: with no language chosen yet, the main window's load

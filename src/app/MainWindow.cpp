@@ -90,9 +90,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         readConfiguration();
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
-    document().clear(false);
+    (void)document().clear(false);
     writeGridCaptions();
-    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
     refresh(Changes::all());
 }
 
@@ -156,6 +156,7 @@ QWidget* MainWindow::buildOperations(QWidget* parent) {
          &MainWindow::reopenForChanges},
         {&Buttons::adaptMatrix, "cmdAdatta", "Adatta Matrice", &MainWindow::adaptMatrix},
         {&Buttons::checkDraw, "cmdSpoglio", "Spoglio Sistema", &MainWindow::checkDraw},
+        {&Buttons::analyse, "cmdAnalisi", "Analisi Sistema", &MainWindow::analyseSystem},
         {&Buttons::view, "cmdVisualizza", "Visualizza Sistema", &MainWindow::openViewerIfLocked},
         {&Buttons::clear, "cmdCancella", "Cancella Sistema", &MainWindow::clearAll},
         {&Buttons::develop, "cmdCalcolo", "Elabora Sistema", &MainWindow::develop},

@@ -14,6 +14,7 @@ namespace quintora {
 
 struct AppContext;
 class ArchiveCheckDialog;
+class AnalysisDialog;
 class ArchiveWindow;
 class CellGrid;
 class CheckDialog;
@@ -62,6 +63,7 @@ public:
         QAction* develop = nullptr;          // menucalcolo
         QAction* checkDraw = nullptr;        // menuSpoglio
         QAction* checkArchive = nullptr;     // menuSpoglioEstrazioni
+        QAction* analyse = nullptr;          // menuAnalisi
         QAction* view = nullptr;             // menuvisualizza
         QAction* archive = nullptr;          // menuEstrazioni
         QAction* statistics = nullptr;       // menuStatistiche
@@ -77,6 +79,7 @@ public:
         QPushButton* reopenForChanges = nullptr; // cmdModifiche
         QPushButton* adaptMatrix = nullptr;      // cmdAdatta
         QPushButton* checkDraw = nullptr;        // cmdSpoglio
+        QPushButton* analyse = nullptr;          // cmdAnalisi
         QPushButton* view = nullptr;             // cmdVisualizza
         QPushButton* clear = nullptr;            // cmdCancella
         QPushButton* develop = nullptr;          // cmdCalcolo
@@ -120,6 +123,7 @@ public:
     // The check dialogs while they are open; nullptr otherwise.
     CheckDialog* checkDialog() const;
     ArchiveCheckDialog* archiveCheckDialog() const;
+    AnalysisDialog* analysisDialog() const;
 
 public slots:
     // --- Commands built here ---
@@ -154,6 +158,7 @@ public slots:
     void shuffleColumns();
     void checkDraw();
     void checkArchive();
+    void analyseSystem(); // menuAnalisi, cmdAnalisi
     void openArchive();
     void openStatistics();
     void printListing();
@@ -176,6 +181,7 @@ private:
     void showStatusBar();
     // Enables every command by the document's rules.
     void enableCommands();
+    void showWhatDevelopNeeds();
     void onDeveloped();
     // The printers the printing windows offer.
     QStringList printerNames() const;
@@ -183,6 +189,11 @@ private:
     void showError(const Error& error);
     // Writes the system to `path`; false after a reported error.
     bool writeSystemFile(const QString& path);
+    bool saveSystemNow();
+    // Columns or conditions that no file holds yet.
+    bool hasUnsavedWork() const;
+    // Before that work is replaced or left: save it, leave it, or stay (false).
+    bool mayReplaceWork();
     // Reads a column text and asks the Euro numbers; false when nothing was imported
     // (refused file or cancelled).
     bool importColumnsText(const QString& path);
@@ -203,6 +214,7 @@ private:
     QPointer<StatisticsWindow> statisticsWindow_;
     QPointer<CheckDialog> checkDialog_;
     QPointer<ArchiveCheckDialog> archiveCheckDialog_;
+    QPointer<AnalysisDialog> analysisDialog_;
 };
 
 } // namespace quintora

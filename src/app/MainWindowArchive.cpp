@@ -5,9 +5,9 @@
 #include "document/SystemDocument.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
-#include "update/ServerPaths.h"
 
 namespace quintora {
 
@@ -43,29 +43,20 @@ void MainWindow::loadArchiveWindows() {
     }
     const DataFolder& folder = context_.dataFolder;
     archiveWindow_ = new ArchiveWindow(
-        context_.archive, context_.winningCombination, context_.prompt, context_.language,
+        context_.archiveDocument, context_.prompt, context_.language,
         {folder.archivePath(), folder.tempFolder() + QStringLiteral("/quintora_download.dat")},
         [this] { return context_.closing; }, this);
-    archiveWindow_->setDownload([this](const std::string& target) {
-        return context_.download(serverUrl(context_.settings.server, serverpath::Archive), target);
-    });
-    statisticsWindow_ = new StatisticsWindow(context_.archive, context_.prompt, context_.language,
-                                             folder.tempFolder(), this);
+    archiveWindow_->setDownload(
+        [this](const std::string& url, const std::string& target) {
+            return context_.download(url, target);
+        },
+        [this] { return context_.settings.server; });
+    statisticsWindow_ = new StatisticsWindow(context_.archiveDocument, context_.prompt,
+                                             context_.language, folder.tempFolder(), this);
 
     connect(archiveWindow_, &ArchiveWindow::statisticsRequested, this, [this] {
         statisticsWindow_->refreshStat();
         bringToFront(statisticsWindow_);
-    });
-    connect(archiveWindow_, &ArchiveWindow::updateFinished, this, [this] {
-        statisticsWindow_->refreshStat();
-        if (archiveCheckDialog_) {
-            archiveCheckDialog_->fillDrawDateLists();
-        }
-    });
-    connect(archiveWindow_, &ArchiveWindow::drawChosen, this, [this] {
-        if (checkDialog_) {
-            checkDialog_->init();
-        }
     });
 }
 
@@ -75,7 +66,7 @@ void MainWindow::checkDraw() {
         return;
     }
     if (!checkDialog_) {
-        checkDialog_ = new CheckDialog(document(), context_.winningCombination, context_.prompt,
+        checkDialog_ = new CheckDialog(document(), context_.archiveDocument, context_.prompt,
                                        context_.language, this);
         checkDialog_->setAttribute(Qt::WA_DeleteOnClose);
     }
@@ -88,13 +79,33 @@ void MainWindow::checkArchive() {
     }
     if (!archiveCheckDialog_) {
         archiveCheckDialog_ =
-            new ArchiveCheckDialog(document(), context_.archive, context_.language, this);
+            new ArchiveCheckDialog(document(), context_.archiveDocument, context_.language, this);
         archiveCheckDialog_->setAttribute(Qt::WA_DeleteOnClose);
         bringToFront(archiveCheckDialog_);
         archiveCheckDialog_->fillDrawDateLists();
         return;
     }
     bringToFront(archiveCheckDialog_);
+}
+
+// A new analysis each time: the system may have changed since the last one.
+void MainWindow::analyseSystem() {
+    if (!document().hasColumns()) {
+        return;
+    }
+    if (analysisDialog_) {
+        analysisDialog_->close();
+    }
+    const auto& s = state();
+    const auto euro = euroNumbers(s.header);
+    analysisDialog_ = new AnalysisDialog(s.columns, {euro.begin(), euro.end()},
+                                         analysisEuroMax(euro, 10), context_.language, this);
+    analysisDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    bringToFront(analysisDialog_);
+}
+
+AnalysisDialog* MainWindow::analysisDialog() const {
+    return analysisDialog_;
 }
 
 void MainWindow::openArchive() {

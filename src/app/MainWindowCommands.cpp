@@ -70,7 +70,41 @@ void MainWindow::reopenForChanges() {
 }
 
 void MainWindow::clearAll() {
-    document().clear(false);
+    if (hasUnsavedWork() &&
+        !context_.prompt.question(this, windowTitle(),
+                                  languageText(context_.language, "2104",
+                                               "Cancellare il sistema e le sue modifiche non "
+                                               "salvate?"),
+                                  Prompt::Icon::Question)) {
+        return;
+    }
+    (void)document().clear(false);
+    // What remains is a new system: a plain save must not write it over the file that was
+    // open.
+    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+}
+
+bool MainWindow::hasUnsavedWork() const {
+    const SystemDocument& doc = context_.document;
+    return doc.modified() && doc.hasWork();
+}
+
+bool MainWindow::mayReplaceWork() {
+    if (!hasUnsavedWork()) {
+        return true;
+    }
+    const QString text =
+        languageText(context_.language, "2103", "Salvare le modifiche al sistema %1?")
+            .arg(QString::fromStdString(document().shownFileName()));
+    switch (context_.prompt.askToSave(this, windowTitle(), text)) {
+    case Prompt::SaveChoice::Save:
+        return saveSystemNow();
+    case Prompt::SaveChoice::Discard:
+        return true;
+    case Prompt::SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MainWindow::openViewer() {
@@ -117,8 +151,14 @@ void MainWindow::readConfiguration() {
     if (!context_.settings.language.empty()) {
         context_.language.select(context_.settings.language);
     }
+    // Until the user writes a header of their own, the placeholder that asks for one speaks
+    // the chosen language.
+    if (!ini.find(SettingsSection, "INTESTAZIONE")) {
+        context_.settings.header =
+            languageText(context_.language, "2110", context_.settings.header.c_str()).toStdString();
+    }
     context_.qtLanguage.apply(context_.language.name());
-    document().setPricePerColumn(context_.settings.pricePerColumn);
+    (void)document().setPricePerColumn(context_.settings.pricePerColumn);
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {
@@ -146,10 +186,15 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (isDeveloping() || !context_.prompt.question(
-                              this, windowTitle(),
-                              languageText(context_.language, "0103", "Uscire dall'applicazione?"),
-                              Prompt::Icon::Question)) {
+    // Unsaved work is offered to be saved first; without any, the program asks as it always has.
+    const bool leave =
+        !isDeveloping() &&
+        (hasUnsavedWork() ? mayReplaceWork()
+                          : context_.prompt.question(this, windowTitle(),
+                                                     languageText(context_.language, "0103",
+                                                                  "Uscire dall'applicazione?"),
+                                                     Prompt::Icon::Question));
+    if (!leave) {
         event->ignore();
         return;
     }

@@ -42,6 +42,9 @@ public:
 } // namespace
 
 void MainWindow::openSystem() {
+    if (!mayReplaceWork()) {
+        return;
+    }
     const QString path =
         context_.prompt.openFileName(this, context_.dataFolder.systemsFolder(), SystemFilter);
     if (!path.isEmpty()) {
@@ -50,8 +53,12 @@ void MainWindow::openSystem() {
 }
 
 void MainWindow::saveSystem() {
+    saveSystemNow();
+}
+
+bool MainWindow::saveSystemNow() {
     // A plain save always writes into the systems folder; an imported text becomes a .qsy.
-    writeSystemFile(QString::fromStdString(
+    return writeSystemFile(QString::fromStdString(
         document().plainSavePath(context_.dataFolder.systemsFolder().toStdString())));
 }
 
@@ -101,6 +108,9 @@ void MainWindow::exportColumns() {
 }
 
 void MainWindow::importColumns() {
+    if (!mayReplaceWork()) {
+        return;
+    }
     const QString path =
         context_.prompt.openFileName(this, context_.dataFolder.textFolder(), TextFilter);
     importColumnsText(path);

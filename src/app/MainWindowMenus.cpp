@@ -59,10 +59,10 @@ void MainWindow::buildMenus() {
          {&A::save, "menusalva", "&Salva", &W::saveSystem, false},
          {&A::saveAs, "menusalvacome", "Salva &come...", &W::saveSystemAs, false},
          {&A::exportColumns, "menuEsportaColonne", "Esporta Colonne", &W::exportColumns, false},
-         {&A::matrixList, "mnu_Elenco", "&Elenco Sistemi Immediati", &W::openMatrixList, false},
+         {&A::matrixList, "mnu_Elenco", "Elenco Sis&temi Immediati", &W::openMatrixList, false},
          {&A::settings, "menuImpostazioni", "&Impostazioni", &W::openSettings, false}});
     menus_.file->addSeparator();
-    auto* exit = menus_.file->addAction(QStringLiteral("E&sci"));
+    auto* exit = menus_.file->addAction(QStringLiteral("&Esci"));
     exit->setObjectName(QStringLiteral("menuesci"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     actions_.exit = exit;
@@ -90,10 +90,11 @@ void MainWindow::buildMenus() {
          {&A::checkDraw, "menuSpoglio", "&Spoglio", &W::checkDraw, false},
          {&A::checkArchive, "menuSpoglioEstrazioni", "Spoglio Est&razioni", &W::checkArchive,
           false},
+         {&A::analyse, "menuAnalisi", "A&nalisi Sistema", &W::analyseSystem, false},
          {&A::view, "menuvisualizza", "&Visualizza", &W::openViewer, false},
-         {&A::archive, "menuEstrazioni", "&Archivio Estrazioni", &W::openArchive, false},
+         {&A::archive, "menuEstrazioni", "Arc&hivio Estrazioni", &W::openArchive, false},
          {&A::statistics, "menuStatistiche", "S&tatistiche", &W::openStatistics, false},
-         {&A::reopenForChanges, "menumodifiche", "&Modifiche", &W::reopenForChanges, false}});
+         {&A::reopenForChanges, "menumodifiche", "Mo&difiche", &W::reopenForChanges, false}});
 
     menus_.print = addMenu("menustampa", "&Stampa");
     addEntries(menus_.print,

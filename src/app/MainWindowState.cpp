@@ -4,7 +4,9 @@
 #include "app/MainWindow.h"
 #include "core/Format.h"
 #include "document/SystemDocument.h"
+#include "print/PrintWords.h"
 #include "ui/DisplayFormat.h"
+#include "ui/LanguageText.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ElidedLabel.h"
 
@@ -17,11 +19,11 @@
 namespace quintora {
 
 void MainWindow::clickNumber(int index) {
-    document().toggleNumber(index + 1);
+    (void)document().toggleNumber(index + 1);
 }
 
 void MainWindow::clickEuro(int index) {
-    document().toggleEuro(index + 1);
+    (void)document().toggleEuro(index + 1);
 }
 
 void MainWindow::refresh(Changes what) {
@@ -75,7 +77,27 @@ void MainWindow::showStatusBar() {
     name->setCutToolTip(QString::fromStdString(doc.state().systemPath));
     statusPanels_[1]->setText(displayCount(doc.state().columnCount()));
     statusPanels_[2]->setText(displayEuro(doc.cost()));
-    statusPanels_[3]->setText(QString::fromStdString(doc.state().header.systemType));
+    // The language's words are looked up only for a type there is to show.
+    const std::string& type = doc.state().header.systemType;
+    statusPanels_[3]->setText(type.empty() ? QString()
+                                           : QString::fromStdString(shownSystemType(
+                                                 type, systemTypeWordsFor(context_.language))));
+}
+
+void MainWindow::showWhatDevelopNeeds() {
+    // A new user sees the commands disabled: say what is missing where they look, on the
+    // disabled buttons and in the system type's panel, empty until a system is developed.
+    const auto& doc = document();
+    const bool needsNumbers = doc.canEditNumbers() && !doc.hasNumbersToDevelop();
+    const QString hint = needsNumbers ? languageText(context_.language, "2100",
+                                                     "Segnare almeno 5 numeri e 2 numeri Euro")
+                                      : QString();
+    buttons_.develop->setToolTip(hint);
+    buttons_.adaptMatrix->setToolTip(hint);
+    menus_.conditions->setToolTip(hint);
+    if (doc.state().header.systemType.empty()) {
+        statusPanels_[3]->setText(hint);
+    }
 }
 
 void MainWindow::enableCommands() {
@@ -94,10 +116,13 @@ void MainWindow::enableCommands() {
     buttons_.checkDraw->setEnabled(doc.canCheck());
     actions_.checkDraw->setEnabled(doc.canCheck());
     actions_.checkArchive->setEnabled(doc.canCheck());
+    buttons_.analyse->setEnabled(doc.hasColumns());
+    actions_.analyse->setEnabled(doc.hasColumns());
     buttons_.printListing->setEnabled(doc.canPrint());
     buttons_.printSlips->setEnabled(doc.canPrint());
     menus_.print->setEnabled(doc.canPrint());
     menus_.conditions->setEnabled(doc.canOpenConditions());
+    showWhatDevelopNeeds();
     // The archive, its check and the statistics need no system: the menu stays reachable.
     menus_.operations->setEnabled(true);
 }

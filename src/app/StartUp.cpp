@@ -12,23 +12,24 @@
 #include "settings/Settings.h"
 #include "ui/SplashWindow.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
-#include <QThread>
 #include <QTimer>
 #include <utility>
 
 namespace quintora {
 
 void waitProcessingEvents(double milliseconds) {
-    // A monotonic clock, so midnight or a clock change cannot stretch the wait.
-    QElapsedTimer timer;
-    timer.start();
-    while (static_cast<double>(timer.elapsed()) < milliseconds) {
-        QThread::msleep(4);
-        QApplication::processEvents();
-    }
+    // The loop sleeps until an event or the timer comes; Qt's timers run on a monotonic clock,
+    // so midnight or a clock change cannot stretch the wait.
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(std::llround(std::max(0.0, milliseconds))),
+                       Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 QString commandLineFile(const QStringList& arguments) {
@@ -69,6 +70,7 @@ bool StartUp::run(const QStringList& arguments) {
                      [this](const QString& file) { onActivationRequested(file); });
 
     SplashWindow splash(context_->language);
+    splash.closeForOtherWindows();
     splash.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
@@ -100,7 +102,7 @@ bool StartUp::run(const QStringList& arguments) {
     }
     // Hidden for the whole run: the archive stays in memory, the statistics are ready.
     window_->loadArchiveWindows();
-    context_->document.clear(false);
+    (void)context_->document.clear(false);
 
     waitProcessingEvents(SplashMilliseconds);
     splash.close();

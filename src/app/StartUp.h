@@ -24,7 +24,7 @@ inline constexpr std::array<std::int32_t, 31> PowersOfTwo = [] {
     return powers;
 }();
 
-// Waits `milliseconds` while the windows keep working (Wait): 4 ms sleeps, events in between.
+// Waits `milliseconds` while the windows keep working (Wait): an event loop that a timer ends.
 void waitProcessingEvents(double milliseconds);
 
 // The command line as one system file path: the arguments joined by blanks, quotes removed,

@@ -4,10 +4,12 @@
 #include "core/Encoding.h"
 #include "files/FileIo.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace quintora {
 
@@ -75,8 +77,23 @@ std::string statisticsCsvText(const DrawArchive& archive) {
     return windows1252FromUtf8(text);
 }
 
+Status saveStatisticsCsv(const std::string& path, const DrawArchive& archive) {
+    const auto saved = writeFileAtomically(path, statisticsCsvText(archive));
+    if (saved) {
+        return success();
+    }
+    // The file is there and may not be written: as on the program's first platform, where
+    // another program holding it open denies the write, the user is asked to close it.
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) && ::access(path.c_str(), W_OK) != 0 &&
+        (errno == EACCES || errno == EPERM)) {
+        return Error{StatisticsCsvErrorTitle, StatisticsCsvErrorText};
+    }
+    return Error{StatisticsCsvErrorTitle, saved.error().message};
+}
+
 Status writeStatisticsCsv(const std::string& path, const DrawArchive& archive) {
-    if (!writeFileAtomically(path, statisticsCsvText(archive))) {
+    if (!saveStatisticsCsv(path, archive)) {
         return Error{StatisticsCsvErrorTitle, StatisticsCsvErrorText};
     }
     return success();

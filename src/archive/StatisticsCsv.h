@@ -30,8 +30,12 @@ std::string statisticsCsvFileName(const CalendarTime& now);
 // The whole file. The oldest draw has no previous draw: its Ripetuti field is left empty.
 std::string statisticsCsvText(const DrawArchive& archive);
 
-// Writes the file atomically; a failure is the message "Chiudere il file delle statistiche
-// per proseguire !!!" titled "ERRORE".
+// Writes the file atomically. A failure titled "ERRORE" says what failed, with the path; only
+// a file that is there and may not be written gives "Chiudere il file delle statistiche per
+// proseguire !!!".
+Status saveStatisticsCsv(const std::string& path, const DrawArchive& archive);
+// The same, where every failure is "Chiudere il file delle statistiche per proseguire !!!"
+// (the statistics window's message box).
 Status writeStatisticsCsv(const std::string& path, const DrawArchive& archive);
 
 // Deletes every "quintora_*.csv" of the folder (files left by earlier runs); returns how many.

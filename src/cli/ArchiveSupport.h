@@ -1,17 +1,16 @@
 #pragma once
 
-#include "archive/Draw.h"
-
 #include <optional>
 #include <string>
 
+namespace quintora {
+class ArchiveDocument;
+}
+
 namespace quintora::cli {
 
-// Reads an archive file named on the command line (a missing one is a failure here, not an
-// empty archive). nullopt after reporting the failure.
-std::optional<DrawArchive> readArchiveOrReport(const std::string& path);
-
-// "DD/MM/YYYY" as yyyymmdd; nullopt for anything else.
-std::optional<int> dayNumber(const std::string& date);
+// Opens an archive file named on the command line in the document (a missing one is a failure
+// here, not an empty archive). False after reporting the failure.
+bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path);
 
 } // namespace quintora::cli

@@ -8,25 +8,6 @@
 
 namespace quintora::cli {
 
-Result<ParsedArgs> parseArgs(const Args& args, std::initializer_list<const char*> valued) {
-    ParsedArgs parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string a = args[i] == "--output" ? "-o" : args[i];
-        if (a.empty() || a[0] != '-') {
-            parsed.files.push_back(a);
-            continue;
-        }
-        if (std::none_of(valued.begin(), valued.end(), [&](const char* v) { return a == v; })) {
-            return Error{"", "unknown option " + args[i]};
-        }
-        if (i + 1 >= args.size()) {
-            return Error{"", args[i] + " needs a value"};
-        }
-        parsed.options[a] = args[++i];
-    }
-    return parsed;
-}
-
 bool openOrReport(SystemDocument& document, const std::string& path) {
     const auto opened = document.open(path);
     if (!opened) {

@@ -1,13 +1,13 @@
 // quintora-cli adapt IN.qsy MATRIX.mzor [--fixed a,b] [--today DD/MM/YYYY] -o OUT.qsy
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
-#include "cli/MatrixOptions.h"
 #include "core/Development.h"
 #include "core/Format.h"
 #include "files/FileIo.h"
 #include "files/SystemFile.h"
 #include "matrix/MatrixAdaptation.h"
 #include "matrix/MatrixCatalogue.h"
+#include "matrix/OleDate.h"
 
 #include <algorithm>
 #include <iostream>
@@ -44,23 +44,11 @@ std::string refusal(const CatalogueEntry& entry) {
 
 } // namespace
 
-int runAdapt(const Args& args) {
+int runAdapt(const AdaptArgs& args) {
     const auto& self = commandNamed("adapt");
-    const auto parsed = parseArgs(args, {"-o", "--fixed", "--today"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 2 || !p.has("-o")) {
-        return usageError(self, "a system file, a matrix file and -o OUT are needed");
-    }
-    const auto today = todayOption(p);
-    if (!today) {
-        return usageError(self, "--today needs a date DD/MM/YYYY");
-    }
-    const std::string& systemPath = p.files[0];
-    const std::string& matrixPath = p.files[1];
-    const std::string& out = p.option("-o");
+    const std::string& systemPath = args.system;
+    const std::string& matrixPath = args.matrix;
+    const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
     }
@@ -81,7 +69,8 @@ int runAdapt(const Args& args) {
     if (!summary) {
         return fail(matrixPath + ": " + summary.error().message);
     }
-    const auto entry = catalogueEntry(fileNamePart(matrixPath), summary.value(), *today);
+    const auto entry = catalogueEntry(fileNamePart(matrixPath), summary.value(),
+                                      args.today.value_or(todayLocal()));
     if (!entry.canAdapt()) {
         return fail(matrixPath + ": " + refusal(entry));
     }
@@ -99,15 +88,15 @@ int runAdapt(const Args& args) {
     }
     const auto inPlay = numbersInPlay(state.header);
     std::vector<std::uint8_t> fixed;
-    if (header.f == 0 && p.has("--fixed")) {
+    if (header.f == 0 && args.fixed) {
         return usageError(self, "the matrix has no fixed numbers: --fixed is not asked for");
     }
     if (header.f > 0) {
-        if (!p.has("--fixed")) {
+        if (!args.fixed) {
             return usageError(self, "the matrix has " + std::to_string(header.f) +
                                         " fixed numbers: --fixed is needed");
         }
-        const auto answers = commaSeparated(p.option("--fixed"));
+        const auto answers = commaSeparated(*args.fixed);
         if (answers.size() != header.f) {
             return usageError(self, "--fixed needs " + std::to_string(header.f) + " numbers");
         }

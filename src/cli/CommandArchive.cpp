@@ -1,49 +1,36 @@
 // quintora-cli archive-import TEXT -o ARCHIVE.dat
 // quintora-cli archive-list ARCHIVE.dat
 #include "archive/ArchiveList.h"
-#include "archive/ArchiveUpdate.h"
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
 #include "files/FileIo.h"
 
 #include <iostream>
 
 namespace quintora::cli {
 
-int runArchiveImport(const Args& args) {
-    const auto& self = commandNamed("archive-import");
-    const auto parsed = parseArgs(args, {"-o"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("-o")) {
-        return usageError(self, "a downloaded archive text and -o ARCHIVE.dat are needed");
-    }
-    const std::string& out = p.option("-o");
+int runArchiveImport(const ArchiveImportArgs& args) {
+    const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
     }
-    DrawArchive archive;
-    if (auto imported = updateArchiveFromText(archive, p.files[0], out); !imported) {
+    ArchiveDocument archives;
+    if (auto imported = archives.importText(args.text, out); !imported) {
         return fail(imported.error().message);
     }
-    std::cout << archive.count() << " estrazioni | " << out << "\n";
+    std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;
 }
 
-int runArchiveList(const Args& args) {
-    const auto& self = commandNamed("archive-list");
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-        return usageError(self, "one archive file is needed");
-    }
-    const auto archive = readArchiveOrReport(args[0]);
-    if (!archive) {
+int runArchiveList(const ArchiveListArgs& args) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, args.archive)) {
         return ExitFailure;
     }
     std::string out;
-    for (const auto& line : archiveListLines(*archive)) {
+    for (const auto& line : archiveListLines(archives.archive())) {
         out += line + "\n";
     }
     std::cout << out;

@@ -6,42 +6,14 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
+#include "matrix/OleDate.h"
 
 #include <iostream>
 
 namespace quintora::cli {
 
 namespace {
-
-// "1,2,3,4,5+6,7" as the dialog's seven fields: each at most two digits, empty allowed.
-std::optional<EntryFields> drawFields(const std::string& text) {
-    const auto plus = text.find('+');
-    if (plus == std::string::npos || text.find('+', plus + 1) != std::string::npos) {
-        return std::nullopt;
-    }
-    EntryFields fields;
-    std::size_t k = 0;
-    const auto split = [&](std::string part, std::size_t count) {
-        part += ',';
-        std::size_t n = 0;
-        for (std::size_t start = 0, comma; (comma = part.find(',', start)) != std::string::npos;
-             start = comma + 1) {
-            const auto piece = part.substr(start, comma - start);
-            if (n == count || piece.size() > 2 ||
-                piece.find_first_not_of("0123456789") != std::string::npos) {
-                return false;
-            }
-            fields[k++] = piece;
-            ++n;
-        }
-        return n == count;
-    };
-    if (!split(text.substr(0, plus), NumbersPerColumn) ||
-        !split(text.substr(plus + 1), EuroNumbersPerSystem)) {
-        return std::nullopt;
-    }
-    return fields;
-}
 
 // A system with columns, read through a document as the window opens it.
 std::optional<SystemState> readCheckedSystem(const std::string& path) {
@@ -58,31 +30,19 @@ std::optional<SystemState> readCheckedSystem(const std::string& path) {
 
 } // namespace
 
-int runCheck(const Args& args) {
-    const auto& self = commandNamed("check");
-    const auto parsed = parseArgs(args, {"--draw"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("--draw")) {
-        return usageError(self, "a system file and --draw are needed");
-    }
-    const auto fields = drawFields(p.option("--draw"));
-    if (!fields) {
-        return usageError(self, "--draw needs five numbers, '+' and two Euro numbers of at "
-                                "most two digits, e.g. --draw 1,2,3,4,5+6,7");
-    }
-    const auto entry = checkEntry(*fields);
+int runCheck(const CheckArgs& args) {
+    const auto entry = checkEntry(args.draw);
     if (entry.problem) {
         return fail(entry.problem->message);
     }
-    const auto system = readCheckedSystem(p.files[0]);
+    const auto system = readCheckedSystem(args.in);
     if (!system) {
         return ExitFailure;
     }
-    const auto result =
-        checkColumns(system->columns, euroNumbers(system->header), entry.combination);
+    ArchiveDocument archives; // the combination the check dialog would hold
+    (void)archives.setWinningCombination(entry.combination);
+    const auto result = checkColumns(system->columns, euroNumbers(system->header),
+                                     archives.winningCombination());
     std::string out;
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[c];
@@ -97,50 +57,38 @@ int runCheck(const Args& args) {
     return ExitSuccess;
 }
 
-int runArchiveCheck(const Args& args) {
-    const auto& self = commandNamed("archive-check");
-    const auto parsed = parseArgs(args, {"--archive", "--from", "--to"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("--archive")) {
-        return usageError(self, "a system file and --archive ARCHIVE.dat are needed");
-    }
-    std::optional<int> fromDay, toDay;
-    for (const char* name : {"--from", "--to"}) {
-        if (p.has(name)) {
-            const auto day = dayNumber(p.option(name));
-            if (!day) {
-                return usageError(self, std::string(name) + " needs a date DD/MM/YYYY");
-            }
-            (std::string(name) == "--from" ? fromDay : toDay) = day;
-        }
-    }
-    const auto system = readCheckedSystem(p.files[0]);
+int runArchiveCheck(const ArchiveCheckArgs& args) {
+    const auto system = readCheckedSystem(args.in);
     if (!system) {
         return ExitFailure;
     }
-    const auto archive = readArchiveOrReport(p.option("--archive"));
-    if (!archive) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, args.archive)) {
         return ExitFailure;
     }
+    const DrawArchive& archive = archives.archive();
     // The drop-downs' entries: the first draw on or after --from, the last on or before --to.
-    const auto& draws = archive->draws;
-    int from = fromDay ? archive->count() : 0;
-    int to = toDay ? -1 : archive->count() - 1;
-    for (int i = 0; i < archive->count(); ++i) {
-        const auto day = dayNumber(draws[i].drawDate);
-        if (fromDay && from == archive->count() && day && *day >= *fromDay) {
+    const auto& draws = archive.draws;
+    int from = args.from ? archive.count() : 0;
+    int to = args.to ? -1 : archive.count() - 1;
+    for (int i = 0; i < archive.count(); ++i) {
+        const auto day = parseDate(draws[i].drawDate);
+        if (args.from && from == archive.count() && day && *day >= *args.from) {
             from = i;
         }
-        if (toDay && day && *day <= *toDay) {
+        if (args.to && day && *day <= *args.to) {
             to = i;
         }
     }
+    if (args.from && args.to && *args.from > *args.to) {
+        std::cerr << "quintora-cli: --from " << formatDate(*args.from) << " lies after --to "
+                  << formatDate(*args.to) << ": no draw is checked\n";
+    } else if (from > to && (args.from || args.to)) {
+        std::cerr << "quintora-cli: no draw of the archive lies in the dates given\n";
+    }
     const ArchiveChecker checker(system->columns, euroNumbers(system->header));
     std::string out = joinedRow(archiveCheckHeader()) + "\n";
-    for (const auto& row : checkArchiveRange(checker, *archive, from, to)) {
+    for (const auto& row : checkArchiveRange(checker, archive, from, to)) {
         out += joinedRow(row) + "\n";
     }
     std::cout << out;

@@ -26,18 +26,9 @@ extern "C" void stopOnInterrupt(int) {
 
 } // namespace
 
-int runDevelop(const Args& args) {
-    const auto& self = commandNamed("develop");
-    const auto parsed = parseArgs(args, {"-o"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("-o")) {
-        return usageError(self, "one input file and -o OUT are needed");
-    }
-    const std::string& in = p.files[0];
-    const std::string& out = p.option("-o");
+int runDevelop(const DevelopArgs& args) {
+    const std::string& in = args.in;
+    const std::string& out = args.out;
 
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
@@ -66,7 +57,7 @@ int runDevelop(const Args& args) {
     if (result.limitReached) {
         warnLimit(MaxColumns);
     }
-    document.finishDevelopment(std::move(result));
+    (void)document.finishDevelopment(std::move(result));
     if (!saveOrReport(document, out)) {
         return ExitFailure;
     }

@@ -10,14 +10,9 @@
 
 namespace quintora::cli {
 
-int runExportTxt(const Args& args) {
-    const auto& self = commandNamed("export-txt");
-    if (args.size() != 2 || args[0].empty() || args[0][0] == '-' || args[1].empty() ||
-        args[1][0] == '-') {
-        return usageError(self, "a system file and a text file are needed");
-    }
-    const std::string& in = args[0];
-    const std::string& out = args[1];
+int runExportTxt(const ExportTxtArgs& args) {
+    const std::string& in = args.in;
+    const std::string& out = args.out;
 
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done

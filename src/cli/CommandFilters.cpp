@@ -14,23 +14,10 @@
 
 namespace quintora::cli {
 
-int runFilters(const Args& args) {
-    const auto& self = commandNamed("filters");
-    const auto parsed = parseArgs(args, {"-o", "--import", "--hits"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("-o") || !p.has("--import") || !p.has("--hits")) {
-        return usageError(self, "an input file, --import FILE, --hits LIST and -o OUT are needed");
-    }
-    const std::string& in = p.files[0];
-    const std::string& out = p.option("-o");
-    const std::string& importPath = p.option("--import");
-    const auto hits = parseAcceptedHits(p.option("--hits"));
-    if (!hits) {
-        return usageError(self, "--hits: " + hits.error().message);
-    }
+int runFilters(const FiltersArgs& args) {
+    const std::string& in = args.in;
+    const std::string& out = args.out;
+    const std::string& importPath = args.importPath;
 
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
@@ -40,7 +27,7 @@ int runFilters(const Args& args) {
         return ExitFailure;
     }
     auto table = std::make_unique<std::array<FilterColumn, MaxFilterColumns>>();
-    auto imported = loadFileToFilters(*table, importPath, hits.value());
+    auto imported = loadFileToFilters(*table, importPath, args.hits);
     if (!imported) {
         return fail(importPath + ": " + imported.error().message);
     }

@@ -10,28 +10,9 @@
 
 namespace quintora::cli {
 
-int runImportTxt(const Args& args) {
-    const auto& self = commandNamed("import-txt");
-    const auto parsed = parseArgs(args, {"-o", "--euro"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1 || !p.has("-o") || !p.has("--euro")) {
-        return usageError(self, "an input file, --euro A,B and -o OUT are needed");
-    }
-    const std::string& in = p.files[0];
-    const std::string& out = p.option("-o");
-    const std::string& euroText = p.option("--euro");
-    const auto comma = euroText.find(',');
-    if (comma == std::string::npos || euroText.find(',', comma + 1) != std::string::npos) {
-        return usageError(self, "--euro needs two numbers, e.g. --euro 3,8");
-    }
-    const auto euro = parseEuroAnswers(std::string_view(euroText).substr(0, comma),
-                                       std::string_view(euroText).substr(comma + 1));
-    if (!euro) {
-        return usageError(self, "--euro: " + euro.error().message);
-    }
+int runImportTxt(const ImportTxtArgs& args) {
+    const std::string& in = args.in;
+    const std::string& out = args.out;
 
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message); // refused before any work is done
@@ -45,7 +26,7 @@ int runImportTxt(const Args& args) {
     }
     SystemDocument document;
     if (auto adopted =
-            document.adoptImportedColumns(std::move(imported.value().columns), euro.value(), in);
+            document.adoptImportedColumns(std::move(imported.value().columns), args.euro, in);
         !adopted) {
         return fail(in + ": " + adopted.error().message);
     }

@@ -53,28 +53,14 @@ void printConditions(std::ostream& out, const SystemState& s) {
 
 } // namespace
 
-int runInfo(const Args& args) {
-    const auto& self = commandNamed("info");
-    const auto parsed = parseArgs(args, {"--price"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1) {
-        return usageError(self, "one system file is needed");
-    }
+int runInfo(const InfoArgs& args) {
     // The price of a column: --price, else the settings file's, else the default.
-    Cents price = readConfiguration(IniFile(standardSettingsPath())).pricePerColumn;
-    if (p.has("--price")) {
-        const auto given = parseEuros(p.option("--price"));
-        if (!given) {
-            return usageError(self, "--price: not a price in euros, e.g. --price 2,10");
-        }
-        price = *given;
-    }
+    const Cents price = args.price
+                            ? *args.price
+                            : readConfiguration(IniFile(standardSettingsPath())).pricePerColumn;
     SystemDocument document;
-    document.setPricePerColumn(price);
-    if (!openOrReport(document, p.files[0])) {
+    (void)document.setPricePerColumn(price);
+    if (!openOrReport(document, args.file)) {
         return ExitFailure;
     }
     const SystemState& s = document.state();

@@ -1,8 +1,8 @@
 // quintora-cli matrix-list DIR [--v V] [--today DD/MM/YYYY]
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
-#include "cli/MatrixOptions.h"
 #include "matrix/MatrixCatalogue.h"
+#include "matrix/OleDate.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -31,39 +31,15 @@ std::string dateField(double ole) {
 
 } // namespace
 
-int runMatrixList(const Args& args) {
-    const auto& self = commandNamed("matrix-list");
-    const auto parsed = parseArgs(args, {"--v", "--today"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (p.files.size() != 1) {
-        return usageError(self, "one matrix folder is needed");
-    }
-    int filterV = 0;
-    if (p.has("--v")) {
-        const auto& text = p.option("--v");
-        if (text.empty() || text.size() > 2 ||
-            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-            return usageError(self, "--v needs a number 0..50");
-        }
-        filterV = std::stoi(text);
-        if (filterV > MainNumberCount) {
-            return usageError(self, "--v needs a number 0..50");
-        }
-    }
-    const auto today = todayOption(p);
-    if (!today) {
-        return usageError(self, "--today needs a date DD/MM/YYYY");
-    }
-    const std::string& folder = p.files[0];
+int runMatrixList(const MatrixListArgs& args) {
+    const std::string& folder = args.folder;
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
         return fail(folder + ": non e' una cartella");
     }
 
-    const auto catalogue = loadCatalogue(folder, static_cast<std::uint8_t>(filterV), *today);
+    const auto catalogue =
+        loadCatalogue(folder, static_cast<std::uint8_t>(args.v), args.today.value_or(todayLocal()));
     for (const auto& skipped : catalogue.skipped) {
         std::cerr << "quintora-cli: " << skipped << "\n";
     }

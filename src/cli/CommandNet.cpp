@@ -3,7 +3,8 @@
 // quintora-cli update-languages [--server URL] --dir DIR
 // quintora-cli update-matrices [--server URL] --dir DIR
 #include "cli/CliCommands.h"
-#include "cli/CliSupport.h"
+#include "cli/ServerCommandsHere.h"
+#include "document/ArchiveDocument.h"
 #include "files/FileIo.h"
 #include "net/DownloadFile.h"
 #include "settings/IniFile.h"
@@ -53,9 +54,9 @@ private:
     std::string temp_;
 };
 
-std::string serverOf(const ParsedArgs& p) {
-    if (p.has("--server")) {
-        return p.option("--server");
+std::string serverOf(const std::optional<std::string>& server) {
+    if (server) {
+        return *server;
     }
     return readConfiguration(IniFile(standardSettingsPath())).server;
 }
@@ -80,17 +81,8 @@ bool isFolder(const std::string& path) {
 
 } // namespace
 
-int runUpdateArchive(const Args& args) {
-    const auto& self = commandNamed("update-archive");
-    const auto parsed = parseArgs(args, {"-o", "--server"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (!p.files.empty() || !p.has("-o")) {
-        return usageError(self, "-o ARCHIVE.dat is needed");
-    }
-    const std::string& out = p.option("-o");
+int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
+    const std::string& out = args.out;
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(usable.error().message);
     }
@@ -98,34 +90,25 @@ int runUpdateArchive(const Args& args) {
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
-    DrawArchive archive;
-    const auto updated = updateArchiveFromServer(
-        makeDownload(), serverOf(p), archive,
+    ArchiveDocument archives;
+    const auto updated = archives.updateFromServer(
+        makeDownload(), serverOf(args.server),
         (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out);
     if (!updated) {
         return fail(updated.error().message);
     }
-    std::cout << archive.count() << " estrazioni | " << out << "\n";
+    std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;
 }
 
-int runVersionCheck(const Args& args) {
-    const auto& self = commandNamed("version-check");
-    const auto parsed = parseArgs(args, {"--server", "--local"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (!p.files.empty()) {
-        return usageError(self, "no file is taken");
-    }
-    const std::string local = p.has("--local") ? p.option("--local") : localVersionText();
+int ServerCommandsHere::versionCheck(const VersionCheckArgs& args) {
+    const std::string local = args.local.value_or(localVersionText());
     NetSession session;
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
     const auto outcome = checkServerVersion(makeDownload(DownloadLimits::versionCheck()),
-                                            serverOf(p), session.tempFolder(), local);
+                                            serverOf(args.server), session.tempFolder(), local);
     using Kind = VersionOutcome::Kind;
     switch (outcome.kind) {
     case Kind::Unreachable:
@@ -147,40 +130,28 @@ int runVersionCheck(const Args& args) {
 namespace {
 
 // update-languages and update-matrices: a server list's files into an existing folder.
-template <typename Update>
-int runFolderUpdate(const Args& args, const char* command, Update update) {
-    const auto& self = commandNamed(command);
-    const auto parsed = parseArgs(args, {"--server", "--dir"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (!p.files.empty() || !p.has("--dir")) {
-        return usageError(self, "--dir DIR is needed");
-    }
-    if (!isFolder(p.option("--dir"))) {
-        return fail(p.option("--dir") + ": not a folder");
+template <typename Update> int runFolderUpdate(const FolderUpdateArgs& args, Update update) {
+    if (!isFolder(args.dir)) {
+        return fail(args.dir + ": not a folder");
     }
     NetSession session;
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
     return printReport(
-        update(makeDownload(), serverOf(p), session.tempFolder(), p.option("--dir")));
+        update(makeDownload(), serverOf(args.server), session.tempFolder(), args.dir));
 }
 
 } // namespace
 
-int runUpdateLanguages(const Args& args) {
-    return runFolderUpdate(args, "update-languages", [](auto&&... a) {
-        return updateLanguageFiles(std::forward<decltype(a)>(a)...);
-    });
+int ServerCommandsHere::updateLanguages(const FolderUpdateArgs& args) {
+    return runFolderUpdate(
+        args, [](auto&&... a) { return updateLanguageFiles(std::forward<decltype(a)>(a)...); });
 }
 
-int runUpdateMatrices(const Args& args) {
-    return runFolderUpdate(args, "update-matrices", [](auto&&... a) {
-        return updateMatrixFiles(std::forward<decltype(a)>(a)...);
-    });
+int ServerCommandsHere::updateMatrices(const FolderUpdateArgs& args) {
+    return runFolderUpdate(
+        args, [](auto&&... a) { return updateMatrixFiles(std::forward<decltype(a)>(a)...); });
 }
 
 } // namespace quintora::cli

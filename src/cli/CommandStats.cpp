@@ -4,30 +4,24 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "document/ArchiveDocument.h"
 
 #include <iostream>
 
 namespace quintora::cli {
 
-int runStats(const Args& args) {
-    const auto& self = commandNamed("stats");
-    const auto parsed = parseArgs(args, {"--archive", "--csv"});
-    if (!parsed) {
-        return usageError(self, parsed.error().message);
-    }
-    const auto& p = parsed.value();
-    if (!p.files.empty() || !p.has("--archive") || !p.has("--csv")) {
-        return usageError(self, "--archive ARCHIVE.dat and --csv OUT.csv are needed");
-    }
-    const auto archive = readArchiveOrReport(p.option("--archive"));
-    if (!archive) {
+int runStats(const StatsArgs& args) {
+    ArchiveDocument archives;
+    if (!openArchiveOrReport(archives, args.archive)) {
         return ExitFailure;
     }
-    const std::string& csv = p.option("--csv");
-    if (auto written = writeStatisticsCsv(csv, *archive); !written) {
-        return fail(csv + ": " + written.error().message);
+    const std::string& csv = args.csv;
+    if (auto written = saveStatisticsCsv(csv, archives.archive()); !written) {
+        // The saver's messages name the file; the request to close it does not.
+        const auto& message = written.error().message;
+        return fail(message == StatisticsCsvErrorText ? csv + ": " + message : message);
     }
-    const auto stats = computeStatistics(*archive);
+    const auto stats = computeStatistics(archives.archive());
     std::string out;
     for (const auto table : AllStatTables) {
         const auto chart = statisticsChart(stats, table);

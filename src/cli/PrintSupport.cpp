@@ -31,36 +31,26 @@ PrintSession::PrintSession() {
 
 PrintSession::~PrintSession() = default;
 
-Result<PrintTarget> printTargetOf(const ParsedArgs& args) {
-    if (args.has("--pdf") == args.has("--printer")) {
-        return Error{"", "give either --pdf OUT.pdf or --printer NAME"};
+PrintTarget printTargetOf(const PrintTargetArgs& target) {
+    if (target.pdf) {
+        return PrintTarget::pdf(QString::fromStdString(*target.pdf));
     }
-    if (args.has("--pdf")) {
-        return PrintTarget::pdf(QString::fromStdString(args.option("--pdf")));
-    }
-    return PrintTarget::printer(QString::fromStdString(args.option("--printer")));
+    return PrintTarget::printer(QString::fromStdString(target.printer.value_or("")));
 }
 
-Result<SlipType> slipTypeOf(const ParsedArgs& args) {
-    if (!args.has("--type")) {
-        return Error{"", "--type 1 or --type 5 is needed"};
-    }
-    const std::string& type = args.option("--type");
-    if (type == "1") {
-        return SlipType::OneColumn;
-    }
-    if (type == "5") {
-        return SlipType::FiveColumns;
-    }
-    return Error{"", "--type: 1 (1-column slip) or 5 (5-column slip)"};
-}
-
-std::string calibrationFileOf(const ParsedArgs& args, SlipType type) {
-    return args.has("--calibration") ? args.option("--calibration") : standardCalibrationPath(type);
+std::string calibrationFileOf(const std::optional<std::string>& calibration, SlipType type) {
+    return calibration.value_or(standardCalibrationPath(type));
 }
 
 int printOrReport(const PagePlan& plan, const PrintTarget& target, int copies) {
-    const Status printed = printPlan(plan, target, copies);
+    return printOrReport(
+        plan, static_cast<int>(plan.pages.size()),
+        [&plan](int i) { return plan.pages[static_cast<std::size_t>(i)]; }, target, copies);
+}
+
+int printOrReport(const PagePlan& settings, int count, const std::function<PlanPage(int)>& page,
+                  const PrintTarget& target, int copies) {
+    const Status printed = printPages(settings, count, page, target, copies);
     if (!printed) {
         const std::string where =
             target.isPdf() ? target.pdfPath.toStdString() : target.printerName.toStdString();

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "cli/CliSupport.h"
+#include "cli/CliCommands.h"
 #include "core/Result.h"
 #include "print/PagePlan.h"
 #include "print/SlipType.h"
 #include "render/PrintJob.h"
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QGuiApplication;
 
@@ -30,17 +33,15 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-// The options every print command shares.
-inline constexpr auto PrintOptions = {"--pdf", "--printer"};
-
-// --pdf FILE or --printer NAME, exactly one of them; a usage message otherwise.
-Result<PrintTarget> printTargetOf(const ParsedArgs& args);
-// --type 1 or 5; a usage message otherwise.
-Result<SlipType> slipTypeOf(const ParsedArgs& args);
+// The PDF file or the printer the command line names.
+PrintTarget printTargetOf(const PrintTargetArgs& target);
 // --calibration FILE, else the slip type's file in the user's data folder.
-std::string calibrationFileOf(const ParsedArgs& args, SlipType type);
+std::string calibrationFileOf(const std::optional<std::string>& calibration, SlipType type);
 
 // Prints the plan (copies jobs); reports a failure and returns the exit status.
 int printOrReport(const PagePlan& plan, const PrintTarget& target, int copies = 1);
+// The same for pages made one at a time.
+int printOrReport(const PagePlan& settings, int count, const std::function<PlanPage(int)>& page,
+                  const PrintTarget& target, int copies);
 
 } // namespace quintora::cli

@@ -23,6 +23,22 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
         }
         evenCount_ = EvenCount{allowed};
     }
+    counted_ = fixed_ || sum_ || evenCount_;
+    for (int sum = 0; sum <= MaxSumOfFour; ++sum) {
+        sumAllowed_[sum] = sum_ ? sum_->allowedFifth(sum) : ~NumberMask{0};
+    }
+    for (int k = 0; k <= static_cast<int>(CountField); ++k) {
+        evenAllowed_[k] =
+            evenCount_ && k < NumbersPerColumn ? evenCount_->allowedFifth(k) : ~NumberMask{0};
+        fixedAllowed_[k] =
+            fixed_ && k < NumbersPerColumn ? fixed_->allowedFifth(k) : ~NumberMask{0};
+    }
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        const bool even = (EvenCount::even & numberBit(n)) != 0;
+        const bool fixed = fixed_ && (fixed_->fixed & numberBit(n)) != 0;
+        tallyOf_[n] = static_cast<Tally>(n) | static_cast<Tally>(even) << EvenShift |
+                      static_cast<Tally>(fixed) << FixedShift;
+    }
     if (isOn(state.consecutive.consecutiveActive)) {
         runs_ = RunLength{state.consecutive.allowedRuns};
     }

@@ -6,6 +6,7 @@
 #include "core/SystemState.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -31,20 +32,21 @@ public:
         return !filters_.active() || filters_.choose(level, number);
     }
 
+    // What the fifth-number stage needs to know of a prefix, added up number by number as the
+    // prefix grows (tallyOf each number), so that nothing is counted again per prefix: its sum,
+    // how many of its numbers are even and how many are fixed numbers.
+    using Tally = std::uint32_t;
+    Tally tallyOf(int number) const { return tallyOf_[number]; }
+
     // Fifth-number stage, after admitsPrefix(4, ...): the fifth numbers that pass after the
-    // first four numbers `firstFour` whose sum is `sum`.
-    NumberMask allowedFifth(NumberMask firstFour, int sum) const {
-        NumberMask allowed = filters_.allowedFifth();
-        if (fixed_) {
-            allowed &= fixed_->allowedFifth(firstFour);
+    // first four numbers, whose tally is `firstFour`. Conditions that are off allow all.
+    NumberMask allowedFifth(Tally firstFour) const {
+        if (!counted_) {
+            return filters_.allowedFifth();
         }
-        if (sum_) {
-            allowed &= sum_->allowedFifth(sum);
-        }
-        if (evenCount_) {
-            allowed &= evenCount_->allowedFifth(firstFour);
-        }
-        return allowed;
+        return filters_.allowedFifth() & sumAllowed_[firstFour & SumField] &
+               evenAllowed_[(firstFour >> EvenShift) & CountField] &
+               fixedAllowed_[(firstFour >> FixedShift) & CountField];
     }
 
     // Whole-column stage for an ascending column and its mask. An admitted column is accepted:
@@ -74,8 +76,8 @@ private:
     struct FixedNumbers {
         NumberMask fixed;
         int count;
-        NumberMask allowedFifth(NumberMask firstFour) const {
-            const int f = std::popcount(firstFour & fixed);
+        // After four numbers of which f are fixed.
+        NumberMask allowedFifth(int f) const {
             return (f == count ? ~fixed : 0) | (f + 1 == count ? fixed : 0);
         }
     };
@@ -101,8 +103,8 @@ private:
         }();
 
         int allowedCounts;
-        NumberMask allowedFifth(NumberMask firstFour) const {
-            const int e = std::popcount(firstFour & even);
+        // After four numbers of which e are even.
+        NumberMask allowedFifth(int e) const {
             return (((allowedCounts >> e) & 1) != 0 ? ~even : 0) |
                    (((allowedCounts >> (e + 1)) & 1) != 0 ? even : 0);
         }
@@ -115,10 +117,26 @@ private:
         }
     };
 
+    // The largest sum of four different numbers, and where a Tally keeps its three counts.
+    static constexpr int MaxSumOfFour = MainNumberCount * 4 - 6;
+    static constexpr Tally SumField = 0xFF;
+    static constexpr Tally CountField = 0x7;
+    static constexpr int EvenShift = 8;
+    static constexpr int FixedShift = 12;
+    static_assert(MaxSumOfFour <= SumField && NumbersPerColumn <= CountField);
+
     FilterTree filters_;
     std::optional<FixedNumbers> fixed_;
     std::optional<SumRange> sum_;
     std::optional<EvenCount> evenCount_;
+    bool counted_ = false; // the sum, the even count or the fixed numbers are on
+    std::array<Tally, MainNumberCount + 1> tallyOf_{};
+    // sumAllowed_[s]: the fifth numbers the sum allows after four numbers of sum s;
+    // evenAllowed_[e] and fixedAllowed_[f]: those the even count allows after e even numbers,
+    // and the fixed numbers after f fixed ones. All numbers where the condition is off.
+    std::array<NumberMask, MaxSumOfFour + 1> sumAllowed_{};
+    std::array<NumberMask, CountField + 1> evenAllowed_{};
+    std::array<NumberMask, CountField + 1> fixedAllowed_{};
     ExcludedLookup excluded_;
     std::optional<RunLength> runs_;
     std::optional<ReductionIndex> reduced_;

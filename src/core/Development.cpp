@@ -101,20 +101,31 @@ public:
     void run(DevelopmentResult& result);
 
 private:
-    // Chooses the level-th number (1..4) of the candidate among `after`, the numbers above
-    // the one before it; `mask` and `sum` are those of the numbers before it. `processed`
+    // Chooses the level-th number (1..3) of the candidate among `after`, the numbers above
+    // the one before it; `mask` and `tally` are those of the numbers before it. `processed`
     // counts the combinations enumerated so far (kept by the caller, so that it stays in a
     // register). False once the development ends.
-    template <int Level> bool choose(NumberMask after, NumberMask mask, int sum, double& processed);
-    // Offers the completions of the first four numbers, the fourth being `fourth`. False once
+    template <int Level>
+    bool choose(NumberMask after, NumberMask mask, ConditionChain::Tally tally, double& processed);
+    // As choose<4>. Where nearly all the time goes: the count after each prefix of four is
+    // worked out from the fourth number's position rather than added up, so that no prefix
+    // waits for the one before it.
+    bool chooseFourth(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+                      double& processed);
+    // Offers the completions of the first four numbers: the fifth number at position p is
+    // candidate number first + p; `done` is the count once they are all processed. False once
     // the development ends.
-    bool offerFifthNumbers(NumberMask after, int fourth, NumberMask mask, int sum,
-                           double& processed);
+    bool offerFifthNumbers(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+                           double first, double done);
 
     int count_;
     NumberMask inPlay_;
     bool usable_; // repeated numbers or numbers outside 1..50 develop nothing
     std::array<int, MainNumberCount + 1> position_{}; // of each number in the ascending list
+    std::array<double, MainNumberCount + 1> positionCount_{}; // the same, ready to count with
+    // completedBefore_[p]: the combinations that a fourth number at a position below p
+    // completes, counted from the first position (count_ - 1 - q of them for position q).
+    std::array<double, MainNumberCount + 1> completedBefore_{};
     // roomFor_[k]: the numbers that can be the k-th of a column, leaving room for the
     // 5 - k larger ones after them.
     std::array<NumberMask, NumbersPerColumn> roomFor_{};
@@ -134,24 +145,29 @@ Developer::Developer(const SystemState& state, const ProgressCallback& progress,
     for (NumberMask rest = inPlay_; rest != 0; rest &= rest - 1, ++i) {
         const int number = std::countr_zero(rest);
         position_[number] = i;
+        positionCount_[number] = i;
         for (int level = 1; level < NumbersPerColumn; ++level) {
             if (i <= count_ - 1 - (NumbersPerColumn - level)) {
                 roomFor_[level] |= numberBit(number);
             }
         }
     }
+    for (int p = 0; p < count_ && p < MainNumberCount; ++p) {
+        completedBefore_[p + 1] = completedBefore_[p] + (count_ - 1 - p);
+    }
 }
 
 void Developer::run(DevelopmentResult& result) {
     if (usable_) {
         double processed = 0;
-        (void)choose<1>(inPlay_, 0, 0, processed);
+        (void)choose<1>(inPlay_, 0, ConditionChain::Tally{0}, processed);
     }
     acceptance_.finish(result);
 }
 
 template <int Level>
-bool Developer::choose(NumberMask after, NumberMask mask, int sum, double& processed) {
+bool Developer::choose(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+                       double& processed) {
     bool going = true;
     for (NumberMask rest = after & roomFor_[Level]; rest != 0 && going; rest &= rest - 1) {
         const int number = std::countr_zero(rest);
@@ -163,33 +179,51 @@ bool Developer::choose(NumberMask after, NumberMask mask, int sum, double& proce
         }
         candidate_[Level - 1] = static_cast<std::uint8_t>(number);
         const NumberMask above = inPlay_ & ~((numberBit(number) << 1) - 1);
-        if constexpr (Level < NumbersPerColumn - 1) {
-            going = choose<Level + 1>(above, mask | numberBit(number), sum + number, processed);
+        if constexpr (Level + 1 < NumbersPerColumn - 1) {
+            going = choose<Level + 1>(above, mask | numberBit(number),
+                                      tally + chain_.tallyOf(number), processed);
         } else {
-            going =
-                offerFifthNumbers(above, number, mask | numberBit(number), sum + number, processed);
+            going = chooseFourth(above, mask | numberBit(number), tally + chain_.tallyOf(number),
+                                 processed);
         }
     }
     return going;
 }
 
-bool Developer::offerFifthNumbers(NumberMask after, int fourth, NumberMask mask, int sum,
-                                  double& processed) {
-    const double before = processed;
-    const int position4 = position_[fourth];
-    NumberMask todo = chain_.allowedFifth(mask, sum) & after;
+bool Developer::chooseFourth(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+                             double& processed) {
+    constexpr int Level = NumbersPerColumn - 1;
+    // The count before the fourth number at position p is origin + completedBefore_[p].
+    const double origin = processed - completedBefore_[position_[std::countr_zero(after)]];
+    bool going = true;
+    for (NumberMask rest = after & roomFor_[Level]; rest != 0 && going; rest &= rest - 1) {
+        const int number = std::countr_zero(rest);
+        const int position = position_[number];
+        processed = origin + completedBefore_[position + 1];
+        if (!chain_.admitsPrefix(Level, number)) {
+            going = acceptance_.skipTo(processed);
+            continue;
+        }
+        candidate_[Level - 1] = static_cast<std::uint8_t>(number);
+        const NumberMask above = inPlay_ & ~((numberBit(number) << 1) - 1);
+        going = offerFifthNumbers(above, mask | numberBit(number), tally + chain_.tallyOf(number),
+                                  origin + completedBefore_[position] - position, processed);
+    }
+    return going;
+}
+
+bool Developer::offerFifthNumbers(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+                                  double first, double done) {
+    NumberMask todo = chain_.allowedFifth(tally) & after;
     bool going = true;
     while (todo != 0 && going) {
-        candidate_[4] = static_cast<std::uint8_t>(std::countr_zero(todo));
+        const int fifth = std::countr_zero(todo);
         todo &= todo - 1;
-        going = acceptance_.offer(candidate_, mask | numberBit(candidate_[4]),
-                                  before + position_[candidate_[4]] - position4);
+        candidate_[4] = static_cast<std::uint8_t>(fifth);
+        going =
+            acceptance_.offer(candidate_, mask | numberBit(fifth), first + positionCount_[fifth]);
     }
-    if (!going) {
-        return false;
-    }
-    processed = before + (count_ - 1 - position4);
-    return acceptance_.skipTo(processed);
+    return going && acceptance_.skipTo(done);
 }
 
 } // namespace

@@ -15,6 +15,8 @@ namespace {
 
 const Error LockedError{"ATTENZIONE", "Il sistema e' sviluppato: premere Modifiche per cambiarlo"};
 const Error BusyError{"ATTENZIONE", "Elaborazione in corso"};
+// A click the rules ignore (a third Euro number): refused without a message to show.
+const Error NothingChanged{"", ""};
 
 } // namespace
 
@@ -29,6 +31,9 @@ void SystemDocument::removeListener(int id) {
 }
 
 void SystemDocument::notify(Changes what) {
+    if (what.has(Change::Numbers) || what.has(Change::Conditions) || what.has(Change::Columns)) {
+        modified_ = true;
+    }
     // A listener may remove itself (a closing dialog): walk a copy.
     const auto listeners = listeners_;
     for (const auto& [id, listener] : listeners) {
@@ -64,18 +69,18 @@ bool SystemDocument::hasWork() const {
 
 // --- Numbers ---
 
-bool SystemDocument::toggleNumber(int n) {
-    if (!canEditNumbers() || !isMainNumber(n)) {
-        return false;
+Status SystemDocument::toggleNumber(int n) {
+    if (!isMainNumber(n)) {
+        return NothingChanged;
     }
     auto numbers = state_.header.numbers();
     numbers.contains(n) ? numbers.erase(n) : numbers.insert(n);
     return setNumbers(numbers);
 }
 
-bool SystemDocument::toggleEuro(int n) {
-    if (!canEditNumbers() || !isEuroNumber(n)) {
-        return false;
+Status SystemDocument::toggleEuro(int n) {
+    if (!isEuroNumber(n)) {
+        return NothingChanged;
     }
     auto euros = state_.header.euros();
     if (euros.contains(n)) {
@@ -83,60 +88,51 @@ bool SystemDocument::toggleEuro(int n) {
     } else if (euros.size() < EuroNumbersPerSystem) {
         euros.insert(n);
     } else {
-        return false;
+        return NothingChanged;
     }
     return setEuros(euros);
 }
 
-bool SystemDocument::setNumbers(NumberSet numbers) {
-    if (!canEditNumbers()) {
-        return false;
+Status SystemDocument::setNumbers(NumberSet numbers) {
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
     }
     state_.header.setNumbers(numbers);
     notify(Change::Numbers);
-    return true;
+    return success();
 }
 
-bool SystemDocument::setEuros(NumberSet euros) {
-    if (!canEditNumbers()) {
-        return false;
+Status SystemDocument::setEuros(NumberSet euros) {
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
     }
     state_.header.setEuros(euros);
     notify(Change::Numbers);
-    return true;
-}
-
-void SystemDocument::clearNumbers() {
-    if (developing_) {
-        return;
-    }
-    state_.header.setNumbers({});
-    state_.header.setEuros({});
-    notify(Change::Numbers);
+    return success();
 }
 
 // --- Lifecycle ---
 
-void SystemDocument::clear(bool keepNumbers) {
+Status SystemDocument::clear(bool keepNumbers) {
     if (developing_) {
-        return;
+        return BusyError;
     }
     clearSystemData(state_, keepNumbers);
     notify(Change::Numbers | Change::Conditions | Change::Columns | Change::Lock);
+    // An empty system holds nothing to lose.
+    modified_ = keepNumbers && !state_.header.numbers().empty();
+    return success();
 }
 
-void SystemDocument::lock() {
-    if (!developing_ && !state_.locked) {
+Status SystemDocument::lock() {
+    if (developing_) {
+        return BusyError;
+    }
+    if (!state_.locked) {
         state_.locked = true;
         notify(Change::Lock);
     }
-}
-
-void SystemDocument::unlock() {
-    if (!developing_ && state_.locked) {
-        state_.locked = false;
-        notify(Change::Lock);
-    }
+    return success();
 }
 
 Status SystemDocument::reopenForChanges() {
@@ -168,163 +164,103 @@ Result<SystemState> SystemDocument::startDevelopment() {
     return snapshot;
 }
 
-void SystemDocument::finishDevelopment(DevelopmentResult&& result) {
+Status SystemDocument::finishDevelopment(DevelopmentResult&& result) {
     developing_ = false;
     adoptDevelopment(state_, std::move(result));
     state_.locked = hasColumns();
     notify(Change::Columns | Change::Lock);
+    return success();
 }
 
-void SystemDocument::abandonDevelopment() {
+Status SystemDocument::abandonDevelopment() {
     developing_ = false;
     notify(Change::Lock);
+    return success();
 }
 
 // --- Conditions ---
 
-Status SystemDocument::setSumOn(bool on) {
+Status SystemDocument::changeConditions(const std::function<void(SystemState&)>& change) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    state_.conditions.setSumOn(on);
+    change(state_);
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setSumBounds(std::optional<int> from, std::optional<int> to) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    storeSumFields(state_.conditions, from, to);
-    notify(Change::Conditions);
-    return success();
+Status SystemDocument::editCondition(const SumEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setSumOn(edit.on);
+        storeSumFields(s.conditions, edit.from, edit.to);
+    });
 }
 
-Status SystemDocument::setEvenOdd(bool on, CountSet evenCounts) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setEvenOddOn(on);
-    state_.conditions.setEvenCounts(evenCounts);
-    notify(Change::Conditions);
-    return success();
+Status SystemDocument::editCondition(const EvenOddEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setEvenOddOn(edit.on);
+        if (edit.evenCounts) {
+            s.conditions.setEvenCounts(*edit.evenCounts);
+        }
+    });
 }
 
-Status SystemDocument::setEvenOddOn(bool on) {
-    return setEvenOdd(on, state_.conditions.evenCounts());
+Status SystemDocument::editCondition(const FixedEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setFixedOn(edit.on);
+        if (edit.numbers) {
+            s.conditions.setFixed(*edit.numbers);
+        }
+    });
 }
 
-Status SystemDocument::setFixed(bool on, NumberSet fixed) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setFixedOn(on);
-    state_.conditions.setFixed(fixed);
-    notify(Change::Conditions);
-    return success();
+Status SystemDocument::editCondition(const ConsecutiveEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.consecutive.setOn(edit.on);
+        if (edit.runLengths) {
+            s.consecutive.setRuns(*edit.runLengths);
+        }
+    });
 }
 
-Status SystemDocument::setFixedOn(bool on) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setFixedOn(on);
-    notify(Change::Conditions);
-    return success();
+Status SystemDocument::editCondition(const MinimumDistanceEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.minimumDistance.setOn(edit.on);
+        if (edit.distance) {
+            closeMinimumDistance(s, *edit.distance);
+        }
+    });
 }
 
-Status SystemDocument::setConsecutive(bool on, CountSet runLengths) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.consecutive.setOn(on);
-    state_.consecutive.setRuns(runLengths);
-    notify(Change::Conditions);
-    return success();
+Status SystemDocument::editCondition(const ReducedEdit& edit) {
+    return changeConditions([&edit](SystemState& s) {
+        s.conditions.setReducedOn(edit.on);
+        if (edit.level) {
+            closeReduced(s, *edit.level);
+        }
+    });
 }
 
-Status SystemDocument::setConsecutiveOn(bool on) {
-    return setConsecutive(on, state_.consecutive.runs());
-}
-
-Result<bool> SystemDocument::setMinimumDistance(bool on, int distance) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused.error();
-    }
-    state_.minimumDistance.setOn(on);
-    const bool switchedOther = closeMinimumDistance(state_, distance);
-    notify(Change::Conditions);
-    return switchedOther;
-}
-
-Status SystemDocument::setMinimumDistanceOn(bool on) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.minimumDistance.setOn(on);
-    notify(Change::Conditions);
-    return success();
-}
-
-Result<bool> SystemDocument::setReduced(bool on, int level) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused.error();
-    }
-    state_.conditions.setReducedOn(on);
-    const bool switchedOther = closeReduced(state_, level);
-    notify(Change::Conditions);
-    return switchedOther;
-}
-
-Status SystemDocument::setReducedOn(bool on) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.conditions.setReducedOn(on);
-    notify(Change::Conditions);
-    return success();
-}
-
-// The excluded columns are picked from a developed system, so they change while it is locked.
-Status SystemDocument::setExcluded(bool on, std::span<const Column> columns) {
+Status SystemDocument::editCondition(const ExcludedEdit& edit) {
+    // The excluded columns may be changed on a locked system too, but not while it develops.
     if (developing_) {
         return BusyError;
     }
-    state_.excluded.setOn(on);
-    state_.excluded.setColumns(columns);
+    state_.excluded.setOn(edit.on);
+    if (edit.columns) {
+        state_.excluded.setColumns(*edit.columns);
+    }
     notify(Change::Conditions);
     return success();
 }
 
-Status SystemDocument::setExcludedOn(bool on) {
-    if (developing_) {
-        return BusyError;
-    }
-    state_.excluded.setOn(on);
-    notify(Change::Conditions);
-    return success();
-}
-
-Status SystemDocument::setFilters(const std::array<FilterColumn, MaxFilterColumns>& table) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.filters = table;
-    state_.filterCount = rearrangeFilters(state_.filters);
-    notify(Change::Conditions);
-    return success();
-}
-
-Status SystemDocument::setFilterColumns(std::span<const FilterColumn> switchedOn) {
-    if (auto refused = refuseUnlessEditable(); !refused) {
-        return refused;
-    }
-    state_.filters.fill(FilterColumn{});
-    const auto count = std::min<std::size_t>(switchedOn.size(), MaxFilterColumns);
-    std::copy_n(switchedOn.begin(), count, state_.filters.begin());
-    state_.filterCount = rearrangeFilters(state_.filters);
-    notify(Change::Conditions);
-    return success();
+Status SystemDocument::setFilters(std::span<const FilterColumn> table) {
+    return changeConditions([table](SystemState& s) {
+        s.filters.fill(FilterColumn{});
+        const auto count = std::min<std::size_t>(table.size(), MaxFilterColumns);
+        std::copy_n(table.begin(), count, s.filters.begin());
+        s.filterCount = rearrangeFilters(s.filters);
+    });
 }
 
 // --- Columns ---
@@ -350,6 +286,7 @@ Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
     shownFileName_ = path;
     state_.locked = true;
     notify(Changes::all());
+    modified_ = false; // the text file holds the columns, as a system file would
     return success();
 }
 
@@ -389,6 +326,7 @@ Result<std::vector<std::string>> SystemDocument::open(const std::string& argumen
     state_ = std::move(next);
     shownFileName_ = state_.systemFileName;
     notify(Changes::all());
+    modified_ = false; // as the file holds it
     return std::move(loaded.value().warnings);
 }
 
@@ -400,6 +338,7 @@ Status SystemDocument::saveAs(const std::string& path) {
     const Status saved = saveSystemFile(path, state_);
     if (saved) {
         shownFileName_ = lowerCase(fileNamePart(path));
+        modified_ = false;
     }
     notify(Change::File);
     return saved;
@@ -417,18 +356,20 @@ Status SystemDocument::exportColumns(const std::string& path) const {
     return saveColumnsText(path, state_.columns);
 }
 
-void SystemDocument::nameNewSystem(const std::string& path) {
+Status SystemDocument::nameNewSystem(const std::string& path) {
     state_.systemPath = path;
     state_.systemFileName = lowerCase(fileNamePart(path));
     shownFileName_ = state_.systemFileName;
     notify(Change::File);
+    return success();
 }
 
 // --- Money ---
 
-void SystemDocument::setPricePerColumn(Cents price) {
+Status SystemDocument::setPricePerColumn(Cents price) {
     state_.pricePerColumn = price;
     notify(Change::Price);
+    return success();
 }
 
 } // namespace quintora

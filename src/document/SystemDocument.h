@@ -53,7 +53,8 @@ constexpr Changes operator|(Change a, Change b) {
 // The one system of the run and every command that changes it. The window, the dialogs and
 // quintora-cli change the system only through here, so the number lists, the lock and the
 // enable rules can never disagree. Commands that can fail return the program's message;
-// listeners hear what changed after each command. Not thread-safe: a development works on a
+// listeners hear what changed after each command. Every change returns a Status: refused
+// with the reason, or done. Not thread-safe: a development works on a
 // snapshot and its result comes back through finishDevelopment.
 class SystemDocument {
 public:
@@ -84,25 +85,24 @@ public:
     bool canCheck() const { return canView(); }
     bool canPrint() const { return canView(); }
     bool canReopen() const { return locked() && !developing_; }
-    bool canReplace() const { return !developing_; } // open, import, clear
     // Worth a question before it is replaced: columns or conditions the user would lose.
     bool hasWork() const;
+    // Changed since it was opened, imported, saved or cleared: numbers, conditions or columns
+    // that no file holds yet (developed columns are such a change).
+    bool modified() const { return modified_; }
 
     // --- Numbers ---
-    // A click on number n (1..50): marks or unmarks it. False when nothing changed.
-    bool toggleNumber(int n);
-    // Euro number n (1..10): at most two are marked; a third click does nothing.
-    bool toggleEuro(int n);
-    bool setNumbers(NumberSet numbers);
-    bool setEuros(NumberSet euros);
-    // No numbers in play and no Euro numbers; conditions and columns stay.
-    void clearNumbers();
+    // A click on number n (1..50): marks or unmarks it. Refused when nothing may change.
+    Status toggleNumber(int n);
+    // Euro number n (1..10): at most two are marked; a third click is refused.
+    Status toggleEuro(int n);
+    Status setNumbers(NumberSet numbers);
+    Status setEuros(NumberSet euros);
 
     // Empties the system: columns, type, conditions, filters, exclusions and the lock; the
     // numbers too unless keepNumbers. Path and file name stay.
-    void clear(bool keepNumbers);
-    void lock();
-    void unlock();
+    Status clear(bool keepNumbers);
+    Status lock();
     // Drops the columns and the type and unlocks, keeping numbers and conditions.
     Status reopenForChanges();
 
@@ -110,31 +110,56 @@ public:
     // Prepares the development (lists ascending, fixed numbers not in play dropped) and
     // returns what the worker develops. Until finish/abandon the document refuses changes.
     Result<SystemState> startDevelopment();
-    void finishDevelopment(DevelopmentResult&& result);
-    void abandonDevelopment();
+    Status finishDevelopment(DevelopmentResult&& result);
+    Status abandonDevelopment();
 
-    // --- Conditions (refused on a locked system) ---
-    Status setSumOn(bool on);
-    // The sum dialog's fields: an empty field (nullopt) keeps the stored bound.
-    Status setSumBounds(std::optional<int> from, std::optional<int> to);
-    Status setEvenOdd(bool on, CountSet evenCounts);
-    Status setEvenOddOn(bool on);
-    Status setFixed(bool on, NumberSet fixed);
-    Status setFixedOn(bool on);
-    Status setConsecutive(bool on, CountSet runLengths);
-    Status setConsecutiveOn(bool on);
-    // Closing the minimum-distance or the reduced dialog: stores the value and, with both
-    // reductions on, switches the other one off; true then, so the caller can warn.
-    Result<bool> setMinimumDistance(bool on, int distance);
-    Status setMinimumDistanceOn(bool on);
-    Result<bool> setReduced(bool on, int level);
-    Status setReducedOn(bool on);
-    Status setExcluded(bool on, std::span<const Column> columns);
-    Status setExcludedOn(bool on);
-    // The whole filter table; the switched-on columns move to the front in their order.
-    Status setFilters(const std::array<FilterColumn, MaxFilterColumns>& table);
-    // Only the switched-on filter columns, for a batch import (the table is replaced).
-    Status setFilterColumns(std::span<const FilterColumn> switchedOn);
+    // --- Conditions (refused on a locked system, the exclusions excepted) ---
+    // One value per condition, handed back in one call: the switch and, where given, the
+    // dialog's fields. A field left empty keeps what is stored, so a switch alone changes only
+    // the switch.
+    struct SumEdit {
+        bool on = false;
+        std::optional<int> from; // an empty field keeps the stored bound
+        std::optional<int> to;
+    };
+    struct EvenOddEdit {
+        bool on = false;
+        std::optional<CountSet> evenCounts;
+    };
+    struct FixedEdit {
+        bool on = false;
+        std::optional<NumberSet> numbers;
+    };
+    struct ConsecutiveEdit {
+        bool on = false;
+        std::optional<CountSet> runLengths;
+    };
+    // With a value (the dialog closing), the value is stored and, with both reductions on,
+    // the other one is switched off.
+    struct MinimumDistanceEdit {
+        bool on = false;
+        std::optional<int> distance;
+    };
+    struct ReducedEdit {
+        bool on = false;
+        std::optional<int> level;
+    };
+    // The excluded columns are picked from a developed system, so they change while it is
+    // locked.
+    struct ExcludedEdit {
+        bool on = false;
+        std::optional<std::vector<Column>> columns;
+    };
+    Status editCondition(const SumEdit& edit);
+    Status editCondition(const EvenOddEdit& edit);
+    Status editCondition(const FixedEdit& edit);
+    Status editCondition(const ConsecutiveEdit& edit);
+    Status editCondition(const MinimumDistanceEdit& edit);
+    Status editCondition(const ReducedEdit& edit);
+    Status editCondition(const ExcludedEdit& edit);
+    // The filter table (the dialog's whole table, or an import's switched-on columns); the
+    // switched-on columns move to the front in their order, at most MaxFilterColumns are kept.
+    Status setFilters(std::span<const FilterColumn> table);
 
     // --- Columns ---
     Status shuffle(std::uint64_t seed);
@@ -159,21 +184,24 @@ public:
     std::string plainSavePath(const std::string& systemsFolder) const;
     Status exportColumns(const std::string& path) const;
     // Names a new, unsaved system: path and file name.
-    void nameNewSystem(const std::string& path);
+    Status nameNewSystem(const std::string& path);
     // The name the status bar shows.
     const std::string& shownFileName() const { return shownFileName_; }
 
     // --- Money ---
-    void setPricePerColumn(Cents price);
+    Status setPricePerColumn(Cents price);
     Cents cost() const { return systemCost(state_); }
 
 private:
     Status refuseUnlessEditable() const;
+    // Refused unless editable; otherwise applies `change` and tells the listeners.
+    Status changeConditions(const std::function<void(SystemState&)>& change);
     void notify(Changes what);
 
     SystemState state_;
     std::string shownFileName_;
     bool developing_ = false;
+    bool modified_ = false;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

@@ -421,4 +421,118 @@ Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t
     return folderError(path, EOPNOTSUPP); // not reached: a named temporary never asks for more
 }
 
+AtomicFileWriter::AtomicFileWriter(std::unique_ptr<SaveDevice> ownDevice, SaveDevice& device)
+    : ownDevice_(std::move(ownDevice))
+    , device_(device) {}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    discard();
+}
+
+Result<std::unique_ptr<AtomicFileWriter>> AtomicFileWriter::open(const std::string& path) {
+    auto device = std::make_unique<PosixSaveDevice>();
+    SaveDevice& calls = *device;
+    return openWith(path, std::move(device), calls);
+}
+
+Result<std::unique_ptr<AtomicFileWriter>> AtomicFileWriter::open(const std::string& path,
+                                                                 SaveDevice& device) {
+    return openWith(path, nullptr, device);
+}
+
+Result<std::unique_ptr<AtomicFileWriter>>
+AtomicFileWriter::openWith(const std::string& path, std::unique_ptr<SaveDevice> ownDevice,
+                           SaveDevice& device) {
+    auto resolved = resolveTarget(path);
+    if (!resolved) {
+        return resolved.error();
+    }
+    const SaveTarget& target = resolved.value();
+    std::unique_ptr<AtomicFileWriter> writer(new AtomicFileWriter(std::move(ownDevice), device));
+    writer->path_ = path;
+    writer->name_ = target.name;
+    writer->folder_ = ::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (writer->folder_ < 0) {
+        return folderError(path, errno);
+    }
+    removeStaleTemporaries(writer->folder_);
+    // The bytes come in pieces, so the temporary is named from the start: an unnamed one
+    // that cannot be linked at the end could not be written again.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = newTemporaryName();
+        writer->fd_ =
+            ::openat(writer->folder_, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+        if (writer->fd_ >= 0) {
+            writer->temporary_ = std::move(name);
+            break;
+        }
+        if (errno != EEXIST) {
+            return folderError(path, errno);
+        }
+    }
+    if (writer->fd_ < 0) {
+        return folderError(path, EEXIST);
+    }
+    if (target.exists) {
+        if (const int e = keepOwnerAndMode(writer->fd_, target.status); e != 0) {
+            return saveError(path, e);
+        }
+    }
+    return writer;
+}
+
+Status AtomicFileWriter::write(std::span<const std::uint8_t> bytes) {
+    if (fd_ < 0) {
+        return writeError(path_, EBADF);
+    }
+    if (const int e = writeAll(device_, fd_, bytes); e != 0) {
+        discard();
+        return writeError(path_, e);
+    }
+    return success();
+}
+
+Status AtomicFileWriter::commit() {
+    if (fd_ < 0) {
+        return writeError(path_, EBADF);
+    }
+    if (const int e = device_.sync(fd_); e != 0) {
+        discard();
+        return writeError(path_, e);
+    }
+    const int closed = device_.close(fd_);
+    fd_ = -1;
+    if (closed != 0) {
+        discard();
+        return writeError(path_, closed);
+    }
+    if (::renameat(folder_, temporary_.c_str(), folder_, name_.c_str()) != 0) {
+        const int e = errno;
+        discard();
+        return saveError(path_, e);
+    }
+    temporary_.clear();
+    if (const int e = device_.sync(folder_); e != 0 && e != EINVAL) {
+        discard();
+        return writeError(path_, e);
+    }
+    discard();
+    return success();
+}
+
+void AtomicFileWriter::discard() {
+    if (fd_ >= 0) {
+        device_.close(fd_);
+        fd_ = -1;
+    }
+    if (!temporary_.empty()) {
+        ::unlinkat(folder_, temporary_.c_str(), 0);
+        temporary_.clear();
+    }
+    if (folder_ >= 0) {
+        ::close(folder_);
+        folder_ = -1;
+    }
+}
+
 } // namespace quintora

@@ -59,7 +59,9 @@ std::string notAFileText(mode_t mode) {
     return std::string("e' ") + what + ", non un file";
 }
 
-Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes) {
+Result<std::size_t>
+readWholeFileInto(const std::string& path, std::size_t maxBytes,
+                  const std::function<std::span<std::uint8_t>(std::size_t)>& room) {
     // Looked at before opening: opening a FIFO without a writer would wait forever.
     struct stat before {};
     if (::stat(path.c_str(), &before) != 0) {
@@ -83,16 +85,17 @@ Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::si
     if (!S_ISREG(opened.st_mode)) {
         return notAFile(path, opened.st_mode);
     }
-    // Read to the end: a file that grows while it is read is still held to the limit.
-    std::vector<std::uint8_t> bytes(
-        std::min<std::size_t>(static_cast<std::size_t>(opened.st_size), maxBytes) + 1);
+    // Read to the end: a file that grows while it is read is still held to the limit. One byte
+    // more than the size, so the end shows at once.
+    std::span<std::uint8_t> bytes =
+        room(std::min<std::size_t>(static_cast<std::size_t>(opened.st_size), maxBytes) + 1);
     std::size_t got = 0;
     for (;;) {
         if (got == bytes.size()) {
             if (got > maxBytes) {
                 return tooLarge(path, got, maxBytes);
             }
-            bytes.resize(std::min(maxBytes + 1, got + std::max<std::size_t>(got / 2, 4096)));
+            bytes = room(std::min(maxBytes + 1, got + std::max<std::size_t>(got / 2, 4096)));
         }
         const auto n = ::read(file.fd(), bytes.data() + got, bytes.size() - got);
         if (n < 0) {
@@ -109,7 +112,19 @@ Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::si
     if (got > maxBytes) {
         return tooLarge(path, got, maxBytes);
     }
-    bytes.resize(got);
+    return got;
+}
+
+Result<std::vector<std::uint8_t>> readWholeFile(const std::string& path, std::size_t maxBytes) {
+    std::vector<std::uint8_t> bytes;
+    auto got = readWholeFileInto(path, maxBytes, [&bytes](std::size_t size) {
+        bytes.resize(size);
+        return std::span<std::uint8_t>(bytes);
+    });
+    if (!got) {
+        return got.error();
+    }
+    bytes.resize(got.value());
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include "files/FileIo.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quintora {
 
@@ -173,7 +174,11 @@ std::string headProblem(const SystemHeader& h, std::int32_t columnCount) {
     return {};
 }
 
-Status readColumnTable(ByteReader& r, std::int32_t count, std::vector<Column>& columns) {
+// `storage`, when given, is the table whose own storage holds the file's bytes (readSystemFile
+// reads the file there): the columns move to its front and it becomes the table, so a large
+// system is neither copied nor held twice.
+Status readColumnTable(ByteReader& r, std::int32_t count, std::vector<Column>& columns,
+                       std::vector<Column>* storage) {
     const auto wanted = static_cast<std::size_t>(count);
     if (!r.has(wanted * NumbersPerColumn)) {
         return refused("Il file e' incompleto: contiene " +
@@ -182,8 +187,17 @@ Status readColumnTable(ByteReader& r, std::int32_t count, std::vector<Column>& c
     }
     // The table is stored as it lies in memory: five bytes a column, read in one piece.
     static_assert(sizeof(Column) == NumbersPerColumn);
+    const std::size_t bytes = wanted * NumbersPerColumn;
+    if (storage != nullptr) {
+        // The bytes after the table (the conditions section) stay where they are; the storage
+        // becomes the table once they are read.
+        auto* front = reinterpret_cast<std::uint8_t*>(storage->data());
+        std::memmove(front, front + r.position(), bytes);
+        r.skip(bytes);
+        return success();
+    }
     columns.resize(wanted);
-    r.take(std::span(reinterpret_cast<std::uint8_t*>(columns.data()), wanted * NumbersPerColumn));
+    r.take(std::span(reinterpret_cast<std::uint8_t*>(columns.data()), bytes));
     return success();
 }
 
@@ -310,7 +324,9 @@ std::vector<std::uint8_t> encodeSystemFile(const SystemState& s) {
     return w.take();
 }
 
-Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes) {
+namespace {
+
+Result<LoadedSystem> decode(std::span<const std::uint8_t> bytes, std::vector<Column>* storage) {
     ByteReader r(bytes);
     if (!readIdentifier(r)) {
         return Error{ErrorTitle, UnreadableFileText};
@@ -325,17 +341,31 @@ Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes) {
     if (auto problem = headProblem(s.header, columnCount); !problem.empty()) {
         return refused(problem);
     }
-    if (auto table = readColumnTable(r, columnCount, s.columns); !table) {
+    if (auto table = readColumnTable(r, columnCount, s.columns, storage); !table) {
         return table.error();
     }
+    const auto takeStorage = [&] {
+        if (storage != nullptr) {
+            storage->resize(static_cast<std::size_t>(columnCount));
+            s.columns = std::move(*storage);
+        }
+    };
     // Anything after the columns that is not the section's marker is not ours: ignored.
     if (!r.has(4) || r.i32() != ConditionsMarker) {
+        takeStorage();
         return loaded;
     }
     if (auto section = readConditionsSection(r, loaded); !section) {
         return section.error();
     }
+    takeStorage();
     return loaded;
+}
+
+} // namespace
+
+Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes) {
+    return decode(bytes, nullptr);
 }
 
 Status saveSystemFile(const std::string& path, const SystemState& state) {
@@ -351,11 +381,17 @@ Result<LoadedSystem> readSystemFile(const std::string& path) {
     std::string clean;
     std::copy_if(path.begin(), path.end(), std::back_inserter(clean),
                  [](char ch) { return ch != '"'; });
-    auto bytes = readWholeFile(clean, MaxFileBytes);
-    if (!bytes) {
-        return Error{ErrorTitle, bytes.error().message};
+    // The file is read straight into the storage of the column table it holds.
+    std::vector<Column> table;
+    auto got = readWholeFileInto(clean, MaxFileBytes, [&table](std::size_t size) {
+        table.resize(size / NumbersPerColumn + 1);
+        return std::span(reinterpret_cast<std::uint8_t*>(table.data()), size);
+    });
+    if (!got) {
+        return Error{ErrorTitle, got.error().message};
     }
-    return decodeSystemFile(bytes.value());
+    return decode(std::span(reinterpret_cast<const std::uint8_t*>(table.data()), got.value()),
+                  &table);
 }
 
 } // namespace quintora

@@ -1,6 +1,7 @@
 #include "matrix/MatrixAdaptation.h"
 
 #include "core/Format.h"
+#include "core/SystemTypeText.h"
 
 #include <algorithm>
 
@@ -95,10 +96,12 @@ Result<Adaptation> adaptMatrix(const Matrix& matrix, std::span<const std::uint8_
         result.columns.push_back(column);
     }
     result.fixedNumbers.assign(numbers.value().begin(), numbers.value().begin() + h.f);
-    result.systemType = messages.matrixType;
+    // Stored in the program's own words; shownSystemType puts it in the chosen language.
+    const SystemTypeWords own;
+    result.systemType = own.matrix;
     if (h.t >= 1 && h.t <= 5) {
         result.reducedN = h.t;
-        result.systemType = messages.reducedMatrixType + " N-" + std::to_string(h.t);
+        result.systemType = own.reducedMatrix + " N-" + std::to_string(h.t);
     }
     return result;
 }

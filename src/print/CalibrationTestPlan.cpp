@@ -6,7 +6,7 @@
 namespace quintora {
 
 PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std::string& header,
-                             const PrintWords& words) {
+                             const PrintWords& words, const NumberStyle& style) {
     const TextFont small{FontFace::Arial, 8, false};
     const TextFont large{FontFace::Arial, 22, false};
     PlanPage page;
@@ -27,15 +27,16 @@ PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std:
     page.items.emplace_back(
         TextItem{layout.nameX, layout.nameY, words.testSystemLabel, small, false});
     const double numberY = double{layout.nameY} + lineHeightMm(small);
+    page.items.emplace_back(TextItem{
+        layout.nameX, numberY, words.slipNumber + "0" + style.grouping + "000", small, false});
     page.items.emplace_back(
-        TextItem{layout.nameX, numberY, words.slipNumber + "0.000", small, false});
-    page.items.emplace_back(TextItem{layout.nameX, numberY, " \xE2\x82\xAC 0,00", large, true});
+        TextItem{layout.nameX, numberY, " \xE2\x82\xAC 0" + style.decimal + "00", large, true});
     if (type == SlipType::FiveColumns) {
         page.items.emplace_back(
             TextItem{layout.nameX, numberY + lineHeightMm(large), creditLine(), small, false});
     }
     PagePlan plan;
-    plan.title = "Quintora - Test Taratura";
+    plan.title = words.calibrationTitle;
     plan.quality = layout.printQuality;
     plan.pages.push_back(std::move(page));
     return plan;

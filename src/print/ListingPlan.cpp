@@ -44,13 +44,10 @@ std::string expandTabs(const std::string& text) {
 // down by the line height, a step down by 250.
 class ListingWriter {
 public:
-    explicit ListingWriter(PagePlan& plan)
-        : plan_(plan) {}
+    ListingWriter(PlanPage& page, int pageNumber)
+        : page_(page)
+        , pageNumber_(pageNumber) {}
 
-    void newPage() {
-        plan_.pages.emplace_back();
-        y_ = ListingTop;
-    }
     void setBold(bool bold) { bold_ = bold; }
     void line(const std::string& text) {
         place(text);
@@ -58,22 +55,23 @@ public:
     }
     void place(const std::string& text) {
         if (!text.empty()) {
-            plan_.pages.back().items.emplace_back(
+            page_.items.emplace_back(
                 TextItem{twipsToMm(ListingLeft), twipsToMm(y_), expandTabs(text), font(), false});
         }
     }
     void stepDown(double twips = ListingStep) { y_ += twips; }
     double y() const { return y_; }
-    int pageNumber() const { return static_cast<int>(plan_.pages.size()); }
+    int pageNumber() const { return pageNumber_; }
     void logo(bool colour) {
-        plan_.pages.back().items.emplace_back(LogoItem{
-            twipsToMm(ListingLogoX), twipsToMm(y_), ListingLogoWidth, ListingLogoHeight, colour});
+        page_.items.emplace_back(LogoItem{twipsToMm(ListingLogoX), twipsToMm(y_), ListingLogoWidth,
+                                          ListingLogoHeight, colour});
     }
 
 private:
     TextFont font() const { return TextFont{FontFace::CourierNew, 10, bold_}; }
 
-    PagePlan& plan_;
+    PlanPage& page_;
+    int pageNumber_;
     double y_ = ListingTop;
     bool bold_ = false;
 };
@@ -102,7 +100,7 @@ void writeSummary(ListingWriter& w, const SystemState& state, const std::string&
     w.line(words.systemAmount + "\xE2\x82\xAC " + groupedAmount(systemCost(state), style));
     w.stepDown();
     w.line(words.numbersInPlay + std::to_string(int{state.header.numbersInPlayCount}) + "\t" +
-           words.systemType + state.header.systemType);
+           words.systemType + shownSystemType(state.header.systemType, words.types));
     w.setBold(false);
     w.stepDown();
 }
@@ -176,61 +174,107 @@ void writeForecast(ListingWriter& w, const SystemState& state, const PrintWords&
     w.stepDown();
 }
 
-void writeColumns(ListingWriter& w, const SystemState& state, const std::string& systemName,
-                  const PrintWords& words) {
-    w.setBold(true);
-    w.line(words.development);
-    w.setBold(false);
+void writeBlock(ListingWriter& w, const SystemState& state, std::size_t block) {
+    w.line(separator());
     const std::size_t count = state.columns.size();
-    const std::size_t blocks = (count + ListingBlockColumns - 1) / ListingBlockColumns;
-    int onPage = 0;
-    for (std::size_t b = 0; b < blocks; ++b) {
-        const int pageBlocks =
-            w.pageNumber() == 1 ? ListingFirstPageBlocks : ListingLaterPageBlocks;
-        if (onPage == pageBlocks) {
-            w.newPage();
-            w.setBold(true);
-            w.line(words.page + std::to_string(w.pageNumber()) + words.ofSystem + systemName +
-                   " - " + creditLine());
-            w.setBold(false);
-            w.line("");
-            onPage = 0;
+    const std::size_t begin = block * ListingBlockColumns;
+    const std::size_t end = std::min(count, begin + ListingBlockColumns);
+    for (std::size_t j = 0; j < NumbersPerColumn; ++j) {
+        std::string row;
+        for (std::size_t c = begin; c < end; ++c) {
+            row += twoDigits(state.columns[c][j]) + " | ";
         }
-        w.line(separator());
-        const std::size_t begin = b * ListingBlockColumns;
-        const std::size_t end = std::min(count, begin + ListingBlockColumns);
-        for (std::size_t j = 0; j < NumbersPerColumn; ++j) {
-            std::string row;
-            for (std::size_t c = begin; c < end; ++c) {
-                row += twoDigits(state.columns[c][j]) + " | ";
-            }
-            w.place(row);
-            w.stepDown();
-        }
-        w.line(separator());
+        w.place(row);
         w.stepDown();
-        ++onPage;
     }
+    w.line(separator());
+    w.stepDown();
+}
+
+std::size_t blockCount(const SystemState& state) {
+    return (state.columns.size() + ListingBlockColumns - 1) / ListingBlockColumns;
 }
 
 } // namespace
 
-Result<PagePlan> listingPlan(const SystemState& state, const std::string& systemName,
-                             const std::string& header, const ListingOptions& options,
-                             const NumberStyle& style, const PrintWords& words) {
+ListingPages::ListingPages(std::shared_ptr<const SystemState> state, std::string systemName,
+                           std::string header, const ListingOptions& options,
+                           const NumberStyle& style, PrintWords words)
+    : state_(std::move(state))
+    , systemName_(std::move(systemName))
+    , header_(std::move(header))
+    , options_(options)
+    , style_(style)
+    , words_(std::move(words)) {
+    const std::size_t blocks = options_.columns ? blockCount(*state_) : 0;
+    const std::size_t later = blocks > ListingFirstPageBlocks ? blocks - ListingFirstPageBlocks : 0;
+    count_ = 1 + static_cast<int>((later + ListingLaterPageBlocks - 1) / ListingLaterPageBlocks);
+}
+
+Result<ListingPages> ListingPages::make(std::shared_ptr<const SystemState> state,
+                                        std::string systemName, std::string header,
+                                        const ListingOptions& options, const NumberStyle& style,
+                                        PrintWords words) {
     if (!options.forecast && !options.columns) {
         return Error{" E R R O R E ", "Nessuna scelta selezionata"};
     }
+    return ListingPages(std::move(state), std::move(systemName), std::move(header), options, style,
+                        std::move(words));
+}
+
+PagePlan ListingPages::settings() const {
     PagePlan plan;
-    plan.title = "Quintora - Tabulato";
-    ListingWriter w(plan);
-    w.newPage();
-    writeSummary(w, state, systemName, header, options, style, words);
-    if (options.forecast) {
-        writeForecast(w, state, words);
+    plan.title = words_.listingTitle;
+    plan.fitsPrintableArea = true;
+    return plan;
+}
+
+PlanPage ListingPages::page(int index) const {
+    PlanPage page;
+    ListingWriter w(page, index + 1);
+    const SystemState& state = *state_;
+    std::size_t firstBlock = 0;
+    std::size_t blocks = 0;
+    if (index == 0) {
+        writeSummary(w, state, systemName_, header_, options_, style_, words_);
+        if (options_.forecast) {
+            writeForecast(w, state, words_);
+        }
+        if (!options_.columns) {
+            return page;
+        }
+        w.setBold(true);
+        w.line(words_.development);
+        w.setBold(false);
+        blocks = ListingFirstPageBlocks;
+    } else {
+        w.setBold(true);
+        w.line(words_.page + std::to_string(w.pageNumber()) + words_.ofSystem + systemName_ +
+               " - " + creditLine());
+        w.setBold(false);
+        w.line("");
+        firstBlock =
+            ListingFirstPageBlocks + static_cast<std::size_t>(index - 1) * ListingLaterPageBlocks;
+        blocks = ListingLaterPageBlocks;
     }
-    if (options.columns) {
-        writeColumns(w, state, systemName, words);
+    const std::size_t end = std::min(blockCount(state), firstBlock + blocks);
+    for (std::size_t b = firstBlock; b < end; ++b) {
+        writeBlock(w, state, b);
+    }
+    return page;
+}
+
+Result<PagePlan> listingPlan(const SystemState& state, const std::string& systemName,
+                             const std::string& header, const ListingOptions& options,
+                             const NumberStyle& style, const PrintWords& words) {
+    auto pages = ListingPages::make(std::make_shared<const SystemState>(state), systemName, header,
+                                    options, style, words);
+    if (!pages) {
+        return pages.error();
+    }
+    PagePlan plan = pages.value().settings();
+    for (int i = 0; i < pages.value().count(); ++i) {
+        plan.pages.push_back(pages.value().page(i));
     }
     return plan;
 }

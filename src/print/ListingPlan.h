@@ -5,6 +5,7 @@
 #include "print/PrintTexts.h"
 #include "print/PrintWords.h"
 
+#include <memory>
 #include <string>
 
 namespace quintora {
@@ -31,6 +32,36 @@ inline constexpr int ListingSeparatorLength = 96;
 // The logo's natural size, in millimetres.
 inline constexpr double ListingLogoWidth = 45;
 inline constexpr double ListingLogoHeight = 18;
+
+// The listing of a system, a page at a time: any page can be made on its own, so a long
+// listing is printed without holding its pages. Its layout is that of listingPlan.
+class ListingPages {
+public:
+    // Refused with "Nessuna scelta selezionata" when both parts are off.
+    static Result<ListingPages> make(std::shared_ptr<const SystemState> state,
+                                     std::string systemName, std::string header,
+                                     const ListingOptions& options, const NumberStyle& style = {},
+                                     PrintWords words = {});
+
+    // The print job's title and paper; no pages.
+    PagePlan settings() const;
+    int count() const { return count_; }
+    // Page `index`, from 0.
+    PlanPage page(int index) const;
+
+private:
+    ListingPages(std::shared_ptr<const SystemState> state, std::string systemName,
+                 std::string header, const ListingOptions& options, const NumberStyle& style,
+                 PrintWords words);
+
+    std::shared_ptr<const SystemState> state_;
+    std::string systemName_;
+    std::string header_;
+    ListingOptions options_;
+    NumberStyle style_;
+    PrintWords words_;
+    int count_ = 1;
+};
 
 // One copy of the listing of the system: header, summary and logo, optionally the forecast
 // (numbers in play, Euro numbers, conditions) and the columns in blocks of 19, five blocks on

@@ -65,6 +65,9 @@ struct PagePlan {
     double pageWidth = 210; // portrait A4; the whole page is printable
     double pageHeight = 297;
     std::optional<std::int16_t> quality; // a slip's print quality; none: the printer's own
+    // A page laid out on the whole sheet (the listing) is shrunk evenly, as far as needed, into
+    // the device's printable area less a small margin; slips keep their calibrated positions.
+    bool fitsPrintableArea = false;
     std::vector<PlanPage> pages;
 };
 

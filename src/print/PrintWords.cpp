@@ -27,6 +27,38 @@ PrintWords printWordsFor(Language& language) {
             *word = std::move(text);
         }
     }
+    words.types = systemTypeWordsFor(language);
+    const std::array<std::pair<const char*, std::string*>, 3> titles{{
+        {"2111", &words.listingTitle},
+        {"2112", &words.slipsTitle},
+        {"2113", &words.calibrationTitle},
+    }};
+    for (const auto& [id, title] : titles) {
+        std::string text = language.getLangString(id);
+        if (!text.empty()) {
+            *title = std::move(text);
+        }
+    }
+    return words;
+}
+
+SystemTypeWords systemTypeWordsFor(Language& language) {
+    SystemTypeWords words;
+    const std::array<std::pair<const char*, std::string*>, 7> entries{{
+        {"2105", &words.integral},
+        {"2106", &words.conditioned},
+        {"2107", &words.reduced},
+        {"2108", &words.minimumDistance},
+        {"0017", &words.matrix},
+        {"0018", &words.reducedMatrix},
+        {"2109", &words.textFile},
+    }};
+    for (const auto& [id, word] : entries) {
+        std::string text = language.getLangString(id);
+        if (!text.empty()) {
+            *word = std::move(text);
+        }
+    }
     return words;
 }
 

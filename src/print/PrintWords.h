@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SystemTypeText.h"
+
 #include <string>
 
 namespace quintora {
@@ -30,9 +32,16 @@ struct PrintWords {
     std::string fixed = "Fisse   : ";
     std::string consecutive = "Consecutivi : ";
     std::string development = "Sviluppo";
+    SystemTypeWords types; // the words of the system's type
+    // The print jobs' names, which the print queue and the preview show.
+    std::string listingTitle = "Quintora - Tabulato";
+    std::string slipsTitle = "Quintora - Schedine";
+    std::string calibrationTitle = "Quintora - Test Taratura";
 };
 
 // The words of the current language; each word its file lacks stays in Italian.
 PrintWords printWordsFor(Language& language);
+// The words of a system's type in the current language ([Strings] 0017, 0018, 2105-2109).
+SystemTypeWords systemTypeWordsFor(Language& language);
 
 } // namespace quintora

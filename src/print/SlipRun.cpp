@@ -147,7 +147,7 @@ PlanPage slipPage(SlipType type, const SlipLayout& layout, const SlipContent& co
 PagePlan slipRunPlan(SlipType type, const SlipLayout& layout, const SlipContent& content,
                      SlipRange range) {
     PagePlan plan;
-    plan.title = "Quintora - Schedine";
+    plan.title = content.words.slipsTitle;
     plan.quality = layout.printQuality;
     const int total = slipCount(type, static_cast<int>(content.columns.size()));
     for (int slip = range.first; slip <= std::min(range.last, total); ++slip) {

@@ -1,10 +1,14 @@
 #include "render/PlanRenderer.h"
 
+#include <algorithm>
+#include <deque>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QLinearGradient>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <variant>
 
 namespace quintora {
@@ -69,27 +73,140 @@ QFont planFont(const TextFont& text) {
     return font;
 }
 
+namespace {
+
+// The few faces a page uses, each made once per page with its metrics on the page's device:
+// a listing page has hundreds of lines in two faces.
+class PageFonts {
+public:
+    explicit PageFonts(const QPaintDevice* device)
+        : device_(device) {}
+
+    struct Face {
+        TextFont text;
+        QFont font;
+        QFontMetricsF metrics;
+        QRawFont raw; // the listing's face: its lines go out as glyph runs
+    };
+    const Face& of(const TextFont& text) {
+        for (const Face& face : faces_) {
+            if (face.text == text) {
+                return face;
+            }
+        }
+        QFont font = planFont(text);
+        QFontMetricsF metrics(font, device_);
+        QRawFont raw;
+        if (text.face == FontFace::CourierNew) {
+            raw = QRawFont::fromFont(QFont(font, device_));
+        }
+        faces_.push_back(Face{text, std::move(font), std::move(metrics), std::move(raw)});
+        return faces_.back();
+    }
+
+private:
+    const QPaintDevice* device_;
+    std::deque<Face> faces_; // references stay valid as faces are added
+};
+
+// A line of the monospaced face as one glyph run: the glyphs where drawing the text would put
+// them, less the blanks, which mark nothing. A listing page has some hundred lines of numbers,
+// blanks and bars, and drawing them as text shapes every line again and writes a glyph for
+// every blank.
+// False, drawing nothing, for a text that is not one glyph a character (a character beyond
+// the basic plane): the caller draws it as text.
+bool drawGlyphs(QPainter& painter, const QRawFont& font, const QString& text, QPointF origin) {
+    const QList<quint32> glyphs = font.glyphIndexesForString(text);
+    if (glyphs.size() != text.size()) {
+        return false;
+    }
+    const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
+    QList<quint32> shown;
+    QList<QPointF> positions;
+    shown.reserve(glyphs.size());
+    positions.reserve(glyphs.size());
+    QPointF at = origin;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        if (text.at(i) != QLatin1Char(' ')) {
+            shown.push_back(glyphs[i]);
+            positions.push_back(at);
+        }
+        at += advances[i];
+    }
+    if (!shown.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes(shown);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    return true;
+}
+
+} // namespace
+
 void paintPlanPage(QPainter& painter, const PlanPage& page) {
     const Scale s = scaleOf(painter);
-    double lineEnd = 0; // device X just after the last text
+    PageFonts fonts(painter.device());
+    const QFont* current = nullptr;
+    painter.setPen(Qt::black);
+    // Where the last text ends is measured only when a text follows on its line.
+    const PageFonts::Face* lastFace = nullptr;
+    QString lastText;
+    double lastX = 0;
     for (const PageItem& item : page.items) {
         if (const auto* text = std::get_if<TextItem>(&item)) {
-            const QFont font = planFont(text->font);
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            const QString shown = QString::fromStdString(text->text);
-            const double x = text->afterPrevious ? lineEnd : text->x * s.x;
+            const PageFonts::Face& face = fonts.of(text->font);
+            if (current != &face.font) {
+                painter.setFont(face.font);
+                current = &face.font;
+            }
+            const double x = text->afterPrevious && lastFace != nullptr
+                                 ? lastX + lastFace->metrics.horizontalAdvance(lastText)
+                                 : text->x * s.x;
             const double baseline = (text->y + ascentMm(text->font)) * s.y;
-            painter.drawText(QPointF(x, baseline), shown);
-            lineEnd = x + QFontMetricsF(font, painter.device()).horizontalAdvance(shown);
+            lastText = QString::fromStdString(text->text);
+            if (!face.raw.isValid() ||
+                !drawGlyphs(painter, face.raw, lastText, QPointF(x, baseline))) {
+                painter.drawText(QPointF(x, baseline), lastText);
+            }
+            lastFace = &face;
+            lastX = x;
         } else if (const auto* mark = std::get_if<MarkItem>(&item)) {
             painter.fillRect(
                 QRectF(mark->x * s.x, mark->y * s.y, mark->size * s.x, mark->size * s.y),
                 Qt::black);
         } else if (const auto* logo = std::get_if<LogoItem>(&item)) {
             paintLogo(painter, *logo, s);
+            // The logo sets fonts of its own.
+            current = nullptr;
+            painter.setPen(Qt::black);
         }
     }
+}
+
+QTransform planTransform(const QPagedPaintDevice& device, const PagePlan& plan) {
+    if (!plan.fitsPrintableArea || plan.pageWidth <= 0 || plan.pageHeight <= 0) {
+        return {};
+    }
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const double left = std::max(PrintableMarginMm, least.left());
+    const double right = std::max(PrintableMarginMm, least.right());
+    const double top = std::max(PrintableMarginMm, least.top());
+    const double bottom = std::max(PrintableMarginMm, least.bottom());
+    const double shrink = std::min({1.0, (plan.pageWidth - left - right) / plan.pageWidth,
+                                    (plan.pageHeight - top - bottom) / plan.pageHeight});
+    // Centred between the margins.
+    const double x = left + (plan.pageWidth - left - right - plan.pageWidth * shrink) / 2;
+    const double y = top + (plan.pageHeight - top - bottom - plan.pageHeight * shrink) / 2;
+    const double perMmX = device.logicalDpiX() / 25.4;
+    const double perMmY = device.logicalDpiY() / 25.4;
+    QTransform fit;
+    fit.translate(x * perMmX, y * perMmY);
+    fit.scale(shrink, shrink);
+    return fit;
 }
 
 Status paintPlan(QPagedPaintDevice& device, const PagePlan& plan) {
@@ -102,6 +219,7 @@ Status paintPlan(QPagedPaintDevice& device, const PagePlan& plan) {
             painter.end();
             return Error{"!!! E R R O R E !!!", "La stampante non accetta una nuova pagina"};
         }
+        painter.setTransform(planTransform(device, plan));
         paintPlanPage(painter, plan.pages[i]);
     }
     painter.end();

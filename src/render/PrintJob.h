@@ -3,6 +3,7 @@
 #include "core/Result.h"
 #include "print/PagePlan.h"
 
+#include <functional>
 #include <memory>
 #include <QString>
 
@@ -51,7 +52,11 @@ protected:
     void stopPainting();
 
 private:
+    static std::unique_ptr<PrintJob> withSettings(std::unique_ptr<PrintJob> job,
+                                                  const PagePlan& settings);
+
     std::unique_ptr<QPainter> painter_;
+    PagePlan settings_; // the plan's paper and fit; no pages
     int pages_ = 0;
     bool finished_ = false;
 };
@@ -60,6 +65,11 @@ private:
 // size and title, and the resolution of its quality on that printer. For the print preview's
 // printer and for every print job to a printer.
 void setUpPrinter(QPrinter& printer, const PagePlan& plan);
+
+// Prints `count` pages made one at a time by `page` (from 0), with the title, paper and
+// quality of `settings`, as `copies` jobs like printPlan: a long print holds one page at once.
+Status printPages(const PagePlan& settings, int count, const std::function<PlanPage(int)>& page,
+                  const PrintTarget& target, int copies = 1);
 
 // Prints a whole plan as `copies` jobs, each copy its own job with its own page numbers. To
 // a PDF the copies follow one another in the one file. A plan without pages prints nothing.

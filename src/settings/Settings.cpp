@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <span>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -98,14 +99,24 @@ constexpr std::array<Field, 7> fields{{
     {"SERVER", &Settings::server},
 }};
 
+// Keys that windows remember for themselves: read with the rest, written only by the window
+// that keeps them, so the settings dialog leaves them as they are.
+constexpr std::array<Field, 2> rememberedFields{{
+    {"DESTINAZIONE SCHEDINE", &Settings::slipOutput},
+    {"CARTELLA PDF SCHEDINE", &Settings::slipPdfFolder},
+}};
+
 } // namespace
 
 Settings readConfiguration(const IniFile& ini) {
     Settings settings;
     const IniDocument document = ini.read();
-    for (const Field& field : fields) {
-        if (const auto value = document.find(SettingsSection, field.key)) {
-            std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
+    for (const auto& table :
+         {std::span<const Field>(fields), std::span<const Field>(rememberedFields)}) {
+        for (const Field& field : table) {
+            if (const auto value = document.find(SettingsSection, field.key)) {
+                std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
+            }
         }
     }
     return settings;
@@ -121,6 +132,12 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
             field.key,
             std::visit([&](auto member) { return toText(settings.*member); }, field.member));
     }
+    return ini.setProperties(SettingsSection, values);
+}
+
+Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder) {
+    const std::pair<std::string, std::string> values[] = {{rememberedFields[0].key, output},
+                                                          {rememberedFields[1].key, pdfFolder}};
     return ini.setProperties(SettingsSection, values);
 }
 

@@ -18,7 +18,14 @@ struct Settings {
     std::string language;                          // LINGUA (language file name without ".lng")
     Cents pricePerColumn = 200;                    // COSTO_COLONNA, in cents
     std::string server = "http://127.0.0.1:8642/"; // SERVER, the host of the program's server
+    // The slip printing window's last choice, offered again: SlipOutputs' words, and the folder
+    // of the last PDF of slips (empty: the Documents folder).
+    std::string slipOutput;    // DESTINAZIONE SCHEDINE
+    std::string slipPdfFolder; // CARTELLA PDF SCHEDINE
 };
+
+// How DESTINAZIONE SCHEDINE names the outputs of the slip printing window.
+inline constexpr const char* SlipOutputs[] = {"STAMPANTE", "ANTEPRIMA", "PDF"};
 
 inline constexpr const char* SettingsSection = "IMPOSTAZIONI";
 inline constexpr const char* SettingsFileName = "quintora.ini";
@@ -26,6 +33,9 @@ inline constexpr const char* SettingsFileName = "quintora.ini";
 // The user's settings file: $XDG_DATA_HOME/Quintora/quintora.ini, by default under
 // ~/.local/share, as the desktop program keeps it.
 std::string standardSettingsPath();
+
+// Keeps the slip printing window's choice for the next time: only its two keys are written.
+Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder);
 
 // Every key with its default when missing; a COSTO_COLONNA that is not a price gives 200 cents.
 Settings readConfiguration(const IniFile& ini);

@@ -29,7 +29,7 @@ DevelopmentSession::~DevelopmentSession() {
     delete runner_; // stop and join the worker before the dialog and the snapshot go
     runner_ = nullptr;
     if (running || !completed_) {
-        document_.abandonDevelopment();
+        (void)document_.abandonDevelopment();
     }
     delete dialog_;
 }
@@ -93,7 +93,7 @@ void DevelopmentSession::complete() {
     completed_ = true;
     auto result = runner_->takeResult();
     const bool limitReached = result.limitReached;
-    document_.finishDevelopment(std::move(result));
+    (void)document_.finishDevelopment(std::move(result));
     if (limitReached) {
         prompt_.message(dialog_, QString::fromUtf8(LimitWarningTitle),
                         QString::fromStdString(limitWarningText(MaxColumns)),

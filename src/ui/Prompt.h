@@ -12,6 +12,8 @@ namespace quintora {
 class Prompt {
 public:
     enum class Icon { None, Information, Exclamation, Critical, Question };
+    // The answers to "save the changes first?".
+    enum class SaveChoice { Save, Discard, Cancel };
 
     virtual ~Prompt() = default;
 
@@ -20,6 +22,8 @@ public:
     // A Yes/No box; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text,
                           Icon icon = Icon::Question) = 0;
+    // A box that offers to save unsaved work before it is lost: Save, Discard or Cancel.
+    virtual SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) = 0;
     // An input box; nullopt when cancelled.
     virtual std::optional<QString> inputText(QWidget* parent, const QString& title,
                                              const QString& label, const QString& initial = {}) = 0;
@@ -37,6 +41,7 @@ class QtPrompt final : public Prompt {
 public:
     void message(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     bool question(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
+    SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& label,
                                      const QString& initial) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;

@@ -1,4 +1,5 @@
 #include "ui/Prompt.h"
+#include "ui/widgets/FileDates.h"
 #include "ui/WindowLoad.h"
 
 #include <QApplication>
@@ -70,6 +71,23 @@ bool QtPrompt::question(QWidget* parent, const QString& title, const QString& te
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompt::SaveChoice QtPrompt::askToSave(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, titleOrApplication(title), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    setBoxFlags(box);
+    fitTitle(box);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 std::optional<QString> QtPrompt::inputText(QWidget* parent, const QString& title,
                                            const QString& label, const QString& initial) {
     bool ok = false;
@@ -82,12 +100,19 @@ std::optional<QString> QtPrompt::inputText(QWidget* parent, const QString& title
 }
 
 QString QtPrompt::openFileName(QWidget* parent, const QString& folder, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, {}, folder, qtFileFilter(filter));
+    QFileDialog dialog(parent, {}, folder, qtFileFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setProxyModel(new FileDates(&dialog));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtPrompt::saveFileName(QWidget* parent, const QString& folder, const QString& proposedName,
                                const QString& filter, const QString& defaultSuffix) {
     QFileDialog dialog(parent, {}, folder, qtFileFilter(filter));
+    dialog.setProxyModel(new FileDates(&dialog));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(proposedName);

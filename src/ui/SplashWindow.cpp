@@ -6,6 +6,8 @@
 #include "ui/ProgramInfo.h"
 #include "ui/WindowLoad.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -55,6 +57,24 @@ SplashWindow::SplashWindow(const Language& language, QWidget* parent)
     layout->addWidget(version);
     loadWindowTexts(this, language, QSize(380, 260));
     setFixedSize(size());
+}
+
+void SplashWindow::closeForOtherWindows() {
+    QApplication::instance()->installEventFilter(this);
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && isVisible()) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget != this && widget->isWindow() &&
+            widget->windowType() != Qt::Popup && widget->windowType() != Qt::ToolTip) {
+            hide();
+            while (QApplication::overrideCursor() != nullptr) {
+                QApplication::restoreOverrideCursor();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) {

@@ -16,7 +16,13 @@ public:
     // With the texts of the chosen language.
     explicit SplashWindow(const Language& language, QWidget* parent = nullptr);
 
+    // Every other window or box shown while the splash is up (a new version's announcement, a
+    // first start's settings, an error box) would open under it, and the splash ignores
+    // clicks: the splash closes first and the busy pointer goes, so the window can be used.
+    void closeForOtherWindows();
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };

@@ -21,6 +21,9 @@ public:
         return boxes_.question(parent, messages_.translated(title), messages_.translated(text),
                                icon);
     }
+    SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) override {
+        return boxes_.askToSave(parent, messages_.translated(title), messages_.translated(text));
+    }
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& label,
                                      const QString& initial) override {
         return boxes_.inputText(parent, messages_.translated(title), messages_.translated(label),

@@ -7,14 +7,18 @@
 #include "core/Format.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 
 #include <cstdio>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace quintora::test {
 
@@ -36,8 +40,8 @@ void saveArchiveScreenshots(MainWindow& window, const QString& historyPath, cons
 
     // The latest draw, typed in reverse order: the check sorts it.
     window.checkDraw();
-    if (auto* check = window.checkDialog(); check && !context.archive.draws.empty()) {
-        const Draw& latest = context.archive.draws.back();
+    if (auto* check = window.checkDialog(); check && !context.archiveDocument.archive().draws.empty()) {
+        const Draw& latest = context.archiveDocument.archive().draws.back();
         for (int k = 0; k < 5; ++k) {
             check->field(k)->setText(
                 QString::number(latest.numbers[static_cast<std::size_t>(4 - k)]));
@@ -77,7 +81,23 @@ void saveArchiveScreenshots(MainWindow& window, const QString& historyPath, cons
         stats->findChild<QAbstractButton*>(QStringLiteral("optStat(%1)").arg(i))->click();
         save(stats, QStringLiteral("stats-") + QString::fromUtf8(names[i]));
     }
+    stats->tabs()->setCurrentIndex(1);
+    save(stats, QStringLiteral("stats-ritardi"));
+    stats->tabs()->setCurrentIndex(2);
+    save(stats, QStringLiteral("stats-euro"));
+    stats->tabs()->setCurrentIndex(0);
     stats->hide();
+
+    window.analyseSystem();
+    if (auto* analysis = window.analysisDialog()) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!analysis->result() && waited.elapsed() < 10000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        save(analysis, QStringLiteral("analysis"));
+        analysis->close();
+    }
 }
 
 } // namespace quintora::test

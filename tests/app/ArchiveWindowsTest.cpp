@@ -4,15 +4,20 @@
 #include "app/MainWindow.h"
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
+#include "archive/Delays.h"
 #include "archive/StatisticsCsv.h"
+#include "check/SystemAnalysis.h"
 #include "support/FakeServer.h"
 #include "support/MainWindowFixture.h"
 #include "support/WidgetLookup.h"
 #include "ui/archive/ArchiveWindow.h"
+#include "ui/archive/DelayView.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 
+#include <QAction>
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
@@ -20,11 +25,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace quintora;
@@ -80,11 +90,15 @@ private slots:
     void updateWithoutServerKeepsTheArchive();
     void updateReplacesTheArchiveAndRefusesClosing();
     void updateAsksTheServerOfTheSettings();
+    void anUpdateMovesNothingAndSaysWhatItAdded();
+    void aNewLanguageKeepsTheLatestDrawShown();
     void archiveCheckRowsAndFilterOnMax();
     void archiveCheckOfTheRealHistory();
     void statisticsCsvWrittenAndStaleOnesRemoved();
     void statisticsCsvThatCannotBeWritten();
     void chartsOfTheSixTables();
+    void delayTabsSortTheirTableAndChart();
+    void analysisWindowFromTheButton();
 
 private:
     // The archive file in place, then the windows loaded as the start loads them.
@@ -92,6 +106,12 @@ private:
         QVERIFY(saveArchiveFile(context_->dataFolder.archivePath().toStdString(), archive));
         window_->loadArchiveWindows();
         QVERIFY(window_->archiveWindow() && window_->statisticsWindow());
+    }
+    // The archive file in place and read by the document, without the windows.
+    void holdArchive(const DrawArchive& archive) {
+        const std::string path = context_->dataFolder.archivePath().toStdString();
+        QVERIFY(saveArchiveFile(path, archive));
+        QVERIFY(context_->archiveDocument.open(path));
     }
     QString tempFile(const QString& name) const {
         return context_->dataFolder.tempFolder() + u'/' + name;
@@ -111,7 +131,7 @@ void ArchiveWindowsTest::listShowsTheArchiveLatestFirst() {
     loadWith(SmallArchive);
     auto* w = window_->archiveWindow();
     QVERIFY(!w->isVisible()); // loaded hidden
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(w->list()->count(), 4);
     QCOMPARE(w->list()->item(0)->text(),
              QStringLiteral(" 13/04/2012 | 004 |  01 02 03 04 05  | 03 | 11"));
@@ -126,7 +146,7 @@ void ArchiveWindowsTest::listShowsTheArchiveLatestFirst() {
     w->close(); // only hidden: the archive stays
     QVERIFY(!w->isVisible());
     QCOMPARE(window_->archiveWindow(), w);
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
 }
 
 void ArchiveWindowsTest::doubleClickMakesTheDrawTheCheckCombination() {
@@ -151,7 +171,7 @@ void ArchiveWindowsTest::doubleClickMakesTheDrawTheCheckCombination() {
     QCOMPARE(calls[0].text, QStringLiteral("La Colonna \n01 02 03 04 06\ndel 06/04/2012 è stata "
                                            "imposta come nuova colonna di Spoglio"));
     QCOMPARE(calls[0].icon, Prompt::Icon::Information);
-    QCOMPARE(context_->winningCombination, (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
+    QCOMPARE(context_->archiveDocument.winningCombination(), (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
     QStringList fields;
     for (int k = 0; k < 7; ++k) {
         fields << check->field(k)->text();
@@ -175,7 +195,7 @@ void ArchiveWindowsTest::updateWithoutServerKeepsTheArchive() {
     QCOMPARE(calls.size(), std::size_t{1});
     QCOMPARE(calls[0].text, QStringLiteral("Errore durante il download dell'aggiornamento"));
     QCOMPARE(calls[0].icon, Prompt::Icon::Critical);
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(window_->archiveWindow()->list()->count(), 4);
     QVERIFY(window_->archiveWindow()->list()->isVisible());
@@ -187,7 +207,7 @@ void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
     auto* w = window_->archiveWindow();
     window_->openArchive();
     bool closedWhileUpdating = true;
-    w->setDownload([&](const std::string& target) -> Status {
+    w->setDownload([&](const std::string&, const std::string& target) -> Status {
         // The user tries to close the window while the download runs.
         w->close();
         closedWhileUpdating = !w->isVisible();
@@ -197,24 +217,24 @@ void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
         }
         text.write("7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n");
         return success();
-    });
+    }, [] { return std::string(); });
     prompt_->acceptMessage(); // "Aggiornamento Archivio in corso...attendere"
     test::click(test::child<QPushButton>(*w, "cmdUpdate"));
 
     QVERIFY(!closedWhileUpdating);
     QCOMPARE(prompt_->calls().at(0).text,
              QStringLiteral("Aggiornamento Archivio in corso...attendere"));
-    QCOMPARE(context_->archive.count(), 2);
+    QCOMPARE(context_->archiveDocument.archive().count(), 2);
     QCOMPARE(w->list()->item(0)->text(),
              QStringLiteral(" 08/01/2020 | 008 |  11 21 31 41 49  | 03 | 12"));
     QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), QStringLiteral("2"));
     const auto reread = readArchiveFile(context_->dataFolder.archivePath().toStdString());
     QVERIFY(reread);
-    QCOMPARE(reread.value(), context_->archive);
+    QCOMPARE(reread.value(), context_->archiveDocument.archive());
     // The statistics follow the new archive.
-    QCOMPARE(window_->statisticsWindow()->stats(), computeStatistics(context_->archive));
+    QCOMPARE(window_->statisticsWindow()->stats(), computeStatistics(context_->archiveDocument.archive()));
     QCOMPARE(fileBytes(window_->statisticsWindow()->csvPath()),
-             QByteArray::fromStdString(statisticsCsvText(context_->archive)));
+             QByteArray::fromStdString(statisticsCsvText(context_->archiveDocument.archive())));
     w->close();
     QVERIFY(!w->isVisible());
 }
@@ -232,17 +252,88 @@ void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
     test::click(update);
     QCOMPARE(*server.asked, std::vector<std::string>{url});
     QCOMPARE(prompt_->calls().back().icon, Prompt::Icon::Critical);
-    QCOMPARE(context_->archive, SmallArchive);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()), before);
 
     (*server.files)[url] = "1|23/03/2012|5|8|21|37|46|6|8\r\n";
     test::click(update);
-    QCOMPARE(context_->archive.count(), 1);
+    QCOMPARE(context_->archiveDocument.archive().count(), 1);
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 19);
 }
 
+// While an update runs the list stays in place, greyed; afterwards the window has its size
+// and its header where they were, and says how many draws came in.
+void ArchiveWindowsTest::anUpdateMovesNothingAndSaysWhatItAdded() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    window_->openArchive();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const QSize size = w->size();
+    auto* heading = test::child<QLabel>(*w, "lbIntestazione");
+    const QPoint headingAt = heading->pos();
+    bool stillDuringTheUpdate = false;
+    QString text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n");
+    w->setDownload([&](const std::string&, const std::string& target) -> Status {
+        stillDuringTheUpdate = w->list()->isVisible() && !w->list()->isEnabled() &&
+                               heading->pos() == headingAt && w->size() == size;
+        QFile file(QString::fromStdString(target));
+        if (text.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+            return Error{"", "no server"};
+        }
+        file.write(text.toLatin1());
+        return success();
+    }, [] { return std::string(); });
+    auto* update = test::child<QPushButton>(*w, "cmdUpdate");
+    const auto finished = [&] {
+        QCOMPARE(w->size(), size);
+        QCOMPARE(heading->pos(), headingAt);
+        QVERIFY(w->list()->isEnabled());
+    };
+    text.clear(); // the server fails
+    prompt_->acceptMessage();
+    test::click(update);
+    QVERIFY(stillDuringTheUpdate);
+    finished();
+
+    text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n2|30/03/2012|1|2|3|4|5|3|9\r\n"
+                          "3|06/04/2012|1|2|3|4|6|3|8\r\n4|13/04/2012|1|2|3|4|5|3|11\r\n"
+                          "5|20/04/2012|7|8|9|10|11|1|2\r\n6|27/04/2012|7|8|9|10|12|1|2\r\n");
+    stillDuringTheUpdate = false;
+    test::click(update);
+    QVERIFY(stillDuringTheUpdate);
+    finished();
+    auto* said = test::child<QLabel>(*w, "lbElaborazione");
+    QVERIFY(said->isVisible());
+    QCOMPARE(said->text(), QStringLiteral("Estrazioni aggiunte: 2"));
+    test::click(update); // nothing new
+    QCOMPARE(said->text(), QString::fromUtf8("Archivio gi\u00e0 aggiornato"));
+}
+
+// Saving a new language rewrites the captions of every window: the labels that show data
+// show the same data afterwards.
+void ArchiveWindowsTest::aNewLanguageKeepsTheLatestDrawShown() {
+    loadWith(SmallArchive);
+    auto* w = window_->archiveWindow();
+    const QString latest = test::child<QLabel>(*w, "lbLast")->text();
+    const QString total = test::child<QLabel>(*w, "lbTotale")->text();
+    QCOMPARE(latest, w->list()->item(0)->text());
+    QVERIFY(QFile::copy(QStringLiteral(QUINTORA_SHIPPED_DATA "/english.lng"),
+                        context_->dataFolder.root() + QStringLiteral("/english.lng")));
+    QFile ini(context_->dataFolder.settingsPath());
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
+    ini.close();
+    window_->applyLanguageChange();
+    QCOMPARE(test::child<QGroupBox>(*w, "frameUltima")->title(), QStringLiteral("Latest Draw"));
+    QCOMPARE(test::child<QLabel>(*w, "lbLast")->text(), latest);
+    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), total);
+    // The data folder outlives the test: the next one starts in the program's own language.
+    QVERIFY(QFile::remove(context_->dataFolder.settingsPath()));
+    QVERIFY(QFile::remove(context_->dataFolder.root() + QStringLiteral("/english.lng")));
+}
+
 void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
-    context_->archive = SmallArchive;
+    holdArchive(SmallArchive);
     QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
     window_->checkArchive();
     auto* d = window_->archiveCheckDialog();
@@ -309,19 +400,19 @@ void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
 }
 
 void ArchiveWindowsTest::archiveCheckOfTheRealHistory() {
-    auto history = readArchiveText(std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt");
-    QVERIFY(history);
-    context_->archive = history.value();
+    QVERIFY(context_->archiveDocument.importText(
+        std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt",
+        context_->dataFolder.archivePath().toStdString()));
     QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
     window_->checkArchive();
     auto* d = window_->archiveCheckDialog();
     QVERIFY(d);
     test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
-    const int draws = context_->archive.count();
+    const int draws = context_->archiveDocument.archive().count();
     QCOMPARE(draws, 974);
     QCOMPARE(d->grid()->rowCount(), draws);
     QCOMPARE(d->grid()->item(draws - 1, 0)->text(),
-             QString::fromStdString(context_->archive.draws.back().drawDate));
+             QString::fromStdString(context_->archiveDocument.archive().draws.back().drawDate));
     QVERIFY(d->grid()->isVisible());
     QVERIFY(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni")->isEnabled());
 }
@@ -359,8 +450,10 @@ void ArchiveWindowsTest::statisticsCsvThatCannotBeWritten() {
         QFile file(notAFolder);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
+    holdArchive(SmallArchive);
     prompt_->acceptMessage();
-    StatisticsWindow s(SmallArchive, *prompt_, context_->language, notAFolder, window_.get());
+    StatisticsWindow s(context_->archiveDocument, *prompt_, context_->language, notAFolder,
+                       window_.get());
     const auto calls = prompt_->callsOf(ScriptedPrompt::Kind::Message);
     QCOMPARE(calls.size(), std::size_t{1});
     QCOMPARE(calls[0].title, QStringLiteral("ERRORE"));
@@ -393,20 +486,88 @@ void ArchiveWindowsTest::chartsOfTheSixTables() {
         auto* option = test::child<QAbstractButton>(*s, t.option);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
         QCOMPARE(s->chart()->title(), QString::fromUtf8(t.title));
-        // A few rows at the left, the first at the top; the fifty numbers along the bottom.
-        const bool sideBySide = t.rows > 10;
-        const auto axes = s->chart()->axes(sideBySide ? Qt::Horizontal : Qt::Vertical);
+        // Rows at the left, the first at the top, each tall enough for its label to be read at
+        // the window's size: the fifty numbers make the chart scroll instead.
+        const auto axes = s->chart()->axes(Qt::Vertical);
         QCOMPARE(axes.size(), 1);
         auto* rows = qobject_cast<QBarCategoryAxis*>(axes.front());
         QVERIFY(rows);
         QCOMPARE(rows->count(), t.rows);
-        QString first = sideBySide ? rows->categories().front() : rows->categories().back();
+        QString first = rows->categories().back();
         QCOMPARE(first.replace(QChar(0xA0), u' '), QString::fromUtf8(t.firstLabel));
+        QVERIFY(rows->labelsFont().pointSize() >= 9);
+        const int labelHeight = QFontMetrics(rows->labelsFont()).height();
+        QTRY_VERIFY2(s->chart()->plotArea().height() / t.rows >= labelHeight,
+                     qPrintable(QString::number(s->chart()->plotArea().height())));
     }
     // A refresh comes back to the consecutive numbers.
     s->refreshStat();
     QCOMPARE(s->shownTable(), StatTable::Consecutive);
     QCOMPARE(s->chart()->title(), QStringLiteral("Consecutivi"));
+}
+
+void ArchiveWindowsTest::delayTabsSortTheirTableAndChart() {
+    loadWith(SmallArchive);
+    window_->openStatistics();
+    auto* s = window_->statisticsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    QCOMPARE(s->tabs()->count(), 3);
+    QCOMPARE(s->tabs()->tabText(1), QStringLiteral("Ritardi"));
+    const auto expected = computeDelays(SmallArchive);
+    // The draws of 2012: Euro numbers 1..8.
+    QCOMPARE(s->euroDelays()->table()->rowCount(), 8);
+    auto* view = s->mainDelays();
+    auto* table = view->table();
+    QCOMPARE(table->rowCount(), 50);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("01"));
+    QCOMPARE(table->item(49, 1)->text().toInt(), expected.main[49].current);
+
+    // By the current delay, longest first: the table and the chart's rows follow.
+    table->horizontalHeader()->setSortIndicator(1, Qt::DescendingOrder);
+    const auto shown = view->shownNumbers();
+    QCOMPARE(shown.front(), 7); // the first of the numbers never drawn
+    for (std::size_t i = 1; i < shown.size(); ++i) {
+        QVERIFY(expected.main[static_cast<std::size_t>(shown[i - 1] - 1)].current >=
+                expected.main[static_cast<std::size_t>(shown[i] - 1)].current);
+    }
+    const auto axes = view->chart()->axes(Qt::Vertical);
+    QCOMPARE(axes.size(), 1);
+    auto* rows = qobject_cast<QBarCategoryAxis*>(axes.front());
+    QVERIFY(rows);
+    QCOMPARE(rows->categories().size(), 50);
+    QCOMPARE(rows->categories().back(), QStringLiteral("07")); // the first row at the top
+}
+
+void ArchiveWindowsTest::analysisWindowFromTheButton() {
+    auto* button = test::child<QPushButton>(*window_, "cmdAnalisi");
+    QVERIFY(!button->isEnabled());
+    QVERIFY(!window_->actions().analyse->isEnabled());
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    QVERIFY(button->isEnabled());
+    QVERIFY(window_->actions().analyse->isEnabled());
+
+    test::click(button);
+    auto* dialog = window_->analysisDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->result().has_value(), 20000);
+    const std::array<std::uint8_t, 2> euro{3, 8};
+    const auto expected = analyseSystem(Columns, euro, 10);
+    QCOMPARE(dialog->result()->odds.outcomes, expected->odds.outcomes);
+    auto* odds = test::child<QTableWidget>(*dialog, "gridProbabilita");
+    QCOMPARE(odds->rowCount(), PrizeCategoryCount + 1);
+    QCOMPARE(odds->item(0, 0)->text(), QStringLiteral("5+2"));
+    QCOMPARE(odds->item(0, 2)->text(),
+             QString::fromStdString(oddsText(expected->odds.outcomes[0], expected->odds.total)));
+    QCOMPARE(odds->item(PrizeCategoryCount, 0)->text(), QStringLiteral("Nessuna Vincita"));
+    QVERIFY(!test::child<QProgressBar>(*dialog, "pbAnalisi")->isVisible());
+    auto* guarantee = test::child<QTableWidget>(*dialog, "gridGaranzia");
+    QCOMPARE(guarantee->rowCount(), 5);
+
+    // A second request starts over on the system as it is then.
+    window_->analyseSystem();
+    QVERIFY(window_->analysisDialog() != dialog || !dialog->isVisible());
+    window_->analysisDialog()->close();
 }
 
 QTEST_MAIN(ArchiveWindowsTest)

@@ -169,7 +169,7 @@ void CheckDialogTest::checkListsTheWinningColumns() {
     test::click(test::child<QPushButton>(*d, "cmdSpoglio"));
 
     QCOMPARE(fields(d), (QStringList{"1", "2", "3", "4", "05", "3", "9"}));
-    QCOMPARE(context_->winningCombination, (WinningCombination{{1, 2, 3, 4, 5}, {3, 9}}));
+    QCOMPARE(context_->archiveDocument.winningCombination(), (WinningCombination{{1, 2, 3, 4, 5}, {3, 9}}));
     // One Euro number matches: 5+1, 4+1, 3+1, 2+1; columns 5 and 6 win nothing.
     const std::map<int, QStringList> expected = {
         {1, {"C. 1"}}, {4, {"C. 2"}}, {7, {"C. 3"}}, {11, {"C. 4"}}};
@@ -202,7 +202,7 @@ void CheckDialogTest::cancellaClearsEverything() {
     QCOMPARE(d->winnersList(0)->count(), 1);
 
     test::click(test::child<QPushButton>(*d, "cmdCancella"));
-    QCOMPARE(context_->winningCombination, WinningCombination{});
+    QCOMPARE(context_->archiveDocument.winningCombination(), WinningCombination{});
     QCOMPARE(fields(d), QStringList(7, QString()));
     QCOMPARE(d->field(0)->displayText(), QStringLiteral("__"));
     for (int c = 0; c < PrizeCategoryCount; ++c) {
@@ -219,12 +219,15 @@ void CheckDialogTest::leftFieldsAreKeptForTheNextOpening() {
     d->field(5)->selectAll();
     QTest::keyClicks(d->field(5), QStringLiteral("7"));
     d->field(6)->setFocus(); // leaving field 5 stores it at once
-    QCOMPARE(context_->winningCombination.euro[0], std::uint8_t{7});
+    QCOMPARE(context_->archiveDocument.winningCombination().euro[0], std::uint8_t{7});
     // An empty field keeps what is stored.
-    context_->winningCombination.numbers[0] = 9;
+    WinningCombination stored = context_->archiveDocument.winningCombination();
+    stored.numbers[0] = 9;
+    QVERIFY(context_->archiveDocument.setWinningCombination(stored));
+    d->field(0)->clear(); // the dialog shows the stored 9: empty the field again
     d->field(0)->setFocus();
     d->field(1)->setFocus();
-    QCOMPARE(context_->winningCombination.numbers[0], std::uint8_t{9});
+    QCOMPARE(context_->archiveDocument.winningCombination().numbers[0], std::uint8_t{9});
 
     d->close();
     QTRY_VERIFY(window_->checkDialog() == nullptr);

@@ -124,6 +124,7 @@ private slots:
     void plainSaveWritesIntoTheSystemsFolder();
     void saveAsProposesTheNameInTheSystemsFolder();
     void exportAndImportColumns();
+    void clearingAsksForUnsavedWorkAndNeverSavesOverTheOpenFile();
     void refusedImports_data();
     void refusedImports();
     void settingsFromTheMenu();
@@ -343,6 +344,35 @@ void FileCommandsTest::exportAndImportColumns() {
     // A plain save turns the text's name into a system file of the same name.
     window_->actions().save->trigger();
     QCOMPARE(contents(systems() + QStringLiteral("/colonne.qsy")).size(), 155 + 8 + 15);
+}
+
+// Clearing unsaved work asks first; a cleared system is a new one, so a plain save after it
+// never writes the empty system over the file that was open.
+void FileCommandsTest::clearingAsksForUnsavedWorkAndNeverSavesOverTheOpenFile() {
+    const SystemState saved = sampleSystem(true);
+    const QString path = systems() + QStringLiteral("/Aperto.qsy");
+    openThroughMenu(saved, path);
+    const QByteArray before = contents(path);
+    QVERIFY(!document_->modified());
+    window_->clearAll(); // nothing unsaved: no question
+    QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
+    window_->actions().save->trigger();
+    QCOMPARE(contents(path), before);
+    QVERIFY(QFile::exists(context_->dataFolder.newSystemPath()));
+
+    openThroughMenu(saved, path);
+    QVERIFY(document_->reopenForChanges());
+    QVERIFY(document_->modified());
+    prompt_->answerQuestion(false);
+    window_->clearAll();
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::Question).back().text,
+             QStringLiteral("Cancellare il sistema e le sue modifiche non salvate?"));
+    QCOMPARE(panel(1), QStringLiteral("aperto.qsy"));
+    QVERIFY(document_->hasWork());
+    prompt_->answerQuestion(true);
+    window_->clearAll();
+    QVERIFY(!document_->hasWork());
+    QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
 }
 
 void FileCommandsTest::refusedImports_data() {

@@ -24,7 +24,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;
@@ -85,24 +84,50 @@ private:
     std::unique_ptr<MainWindow> window_;
 };
 
+// Hears every window that shows; the first that `wanted` picks gets `shown` once the event loop
+// turns again, so a modal dialog's own loop is running by then.
+class FirstShown : public QObject {
+public:
+    FirstShown(std::function<bool(QWidget&)> wanted, std::function<void(QWidget&)> shown)
+        : wanted_(std::move(wanted))
+        , shown_(std::move(shown)) {
+        QApplication::instance()->installEventFilter(this);
+    }
+    ~FirstShown() override { QApplication::instance()->removeEventFilter(this); }
+    FirstShown(const FirstShown&) = delete;
+    FirstShown& operator=(const FirstShown&) = delete;
+
+    bool seen() const { return seen_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !seen_ && window && window->isWindow() &&
+            wanted_(*window)) {
+            seen_ = true;
+            QMetaObject::invokeMethod(
+                window, [this, window] { shown_(*window); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<bool(QWidget&)> wanted_;
+    std::function<void(QWidget&)> shown_;
+    bool seen_ = false;
+};
+
 // Runs `open`, and once a modal dialog of that name is up runs `inside` on it.
 void withModal(const QString& name, const std::function<void()>& open,
                const std::function<void(QWidget&)>& inside) {
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name) {
-            return;
-        }
-        poll.stop();
-        seen = true;
-        inside(*modal);
-    });
-    poll.start();
+    bool ran = false;
+    const FirstShown watch([&](QWidget& w) { return w.objectName() == name; },
+                           [&](QWidget& w) {
+                               ran = true;
+                               inside(w);
+                           });
     open();
-    QVERIFY2(seen, qPrintable(name));
+    QVERIFY2(ran, qPrintable(name));
 }
 
 // The boxes a user meets, each raised through the window as a user would raise it.
@@ -155,6 +180,7 @@ private slots:
     void boxesSpeakTheChosenLanguage();
     void savedLanguageReachesEveryWindowAtOnce();
     void returnOnThePrinterBoxLeavesTheSettingsUnsaved();
+    void aFreshInstallsHeaderSpeaksTheLanguage();
 };
 
 void LanguageChangeTest::boxesSpeakTheChosenLanguage() {
@@ -264,30 +290,46 @@ void LanguageChangeTest::returnOnThePrinterBoxLeavesTheSettingsUnsaved() {
     SettingsDialog dialog(Settings{}, ini.toStdString(), language, boxes, {}, nullptr);
 
     bool dialogUpWhenAsked = false;
-    bool boxSeen = false;
-    QTimer poll;
-    poll.setInterval(10);
-    connect(&poll, &QTimer::timeout, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            return;
-        }
-        poll.stop();
-        boxSeen = true;
-        dialogUpWhenAsked = dialog.isVisible();
-        QTest::keyClick(box, Qt::Key_Return);
-        // The box is gone and the dialog still waits for its user.
-        QTimer::singleShot(300, &dialog, [&dialog] {
-            if (dialog.isVisible()) {
-                dialog.reject();
-            }
+    bool dialogUpAfterTheBox = false;
+    const FirstShown watch(
+        [](QWidget& w) { return qobject_cast<QMessageBox*>(&w) != nullptr; },
+        [&](QWidget& box) {
+            dialogUpWhenAsked = dialog.isVisible();
+            // Once the box is done, the dialog must still wait for its user.
+            connect(static_cast<QMessageBox*>(&box), &QDialog::finished, &dialog,
+                    [&] {
+                        dialogUpAfterTheBox = dialog.isVisible();
+                        dialog.reject();
+                    },
+                    Qt::QueuedConnection);
+            QTest::keyClick(&box, Qt::Key_Return);
         });
-    });
-    poll.start();
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QVERIFY(boxSeen);
+    QVERIFY(watch.seen());
     QVERIFY(dialogUpWhenAsked);
+    QVERIFY(dialogUpAfterTheBox);
     QVERIFY(!QFile::exists(ini));
+}
+
+// Until the user writes a header of their own, the one the slips and the listing print asks
+// for it in the chosen language; a header of the user's stays as written.
+void LanguageChangeTest::aFreshInstallsHeaderSpeaksTheLanguage() {
+    {
+        Program english(QStringLiteral("english"));
+        QCOMPARE(english.context().settings.header,
+                 std::string("OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU"));
+    }
+    {
+        Program italian(QStringLiteral("italiano"));
+        QCOMPARE(italian.context().settings.header,
+                 std::string("RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE"));
+        QFile ini(italian.settingsPath());
+        QVERIFY(ini.open(QIODevice::Append));
+        ini.write("INTESTAZIONE=RICEVITORIA 7\r\nLINGUA=english\r\n");
+        ini.close();
+        italian.window().applyLanguageChange();
+        QCOMPARE(italian.context().settings.header, std::string("RICEVITORIA 7"));
+    }
 }
 
 QTEST_MAIN(LanguageChangeTest)

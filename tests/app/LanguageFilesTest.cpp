@@ -16,6 +16,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/archive/StatisticsWindow.h"
+#include "ui/check/AnalysisDialog.h"
 #include "ui/check/ArchiveCheckDialog.h"
 #include "ui/check/CheckDialog.h"
 #include "ui/ColumnViewer.h"
@@ -39,6 +40,7 @@
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/FileDates.h"
 
 #include <algorithm>
 #include <functional>
@@ -48,10 +50,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -210,13 +214,15 @@ public:
         settings.listingPrinter = "Laser";
         add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,
                                              QStringList{QStringLiteral("Laser")}, nullptr));
-        add(std::make_unique<CheckDialog>(document_, context_->winningCombination, prompt_, l,
+        add(std::make_unique<CheckDialog>(document_, context_->archiveDocument, prompt_, l,
                                           nullptr));
-        add(std::make_unique<ArchiveCheckDialog>(document_, context_->archive, l, nullptr));
+        add(std::make_unique<ArchiveCheckDialog>(document_, context_->archiveDocument, l, nullptr));
+        add(std::make_unique<AnalysisDialog>(std::vector<Column>{{1, 2, 3, 4, 5}},
+                                             std::vector<std::uint8_t>{3, 8}, 10, l, nullptr));
         add(std::make_unique<ArchiveWindow>(
-            context_->archive, context_->winningCombination, prompt_, l,
+            context_->archiveDocument, prompt_, l,
             ArchiveWindow::Paths{context_->dataFolder.archivePath(), {}}, nullptr, nullptr));
-        add(std::make_unique<StatisticsWindow>(context_->archive, prompt_, l,
+        add(std::make_unique<StatisticsWindow>(context_->archiveDocument, prompt_, l,
                                                context_->dataFolder.tempFolder(), nullptr));
         // The printing windows, calibrated for the one printer there is.
         const QString root = context_->dataFolder.root();
@@ -271,6 +277,9 @@ private slots:
     void everyKeyReachesItsControl();
     void italianIsTheProgramsOwnText();
     void englishTranslatesTheWindows();
+    void eachMenuEntryHasItsOwnKey_data();
+    void eachMenuEntryHasItsOwnKey();
+    void fileDialogDatesFollowTheLanguage();
     void everyShownTextComesFromTheFile_data();
     void everyShownTextComesFromTheFile();
     void missingFilesAreCopiedAndOthersKept();
@@ -351,6 +360,57 @@ void LanguageFilesTest::italianIsTheProgramsOwnText() {
     QCOMPARE(QString::fromStdString(language.getLangString("0005")),
              QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
                             "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."));
+}
+
+void LanguageFilesTest::eachMenuEntryHasItsOwnKey_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("italiano") << QStringLiteral("italiano");
+    QTest::newRow("english") << QStringLiteral("english");
+}
+
+// Alt and a letter must reach one entry of an open menu, not cycle between two of them.
+void LanguageFilesTest::eachMenuEntryHasItsOwnKey() {
+    QFETCH(QString, language);
+    const AllWindows windows(language);
+    auto* main = windows.window(QStringLiteral("frmMAIN"));
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    const auto menus = main->findChildren<QMenu*>();
+    QVERIFY(!menus.isEmpty());
+    for (const QMenu* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (const QAction* action : menu->actions()) {
+            const auto found = mnemonic.match(action->text());
+            if (action->isSeparator() || !found.hasMatch()) {
+                continue;
+            }
+            const QChar key = found.captured(1).at(0).toLower();
+            QVERIFY2(!taken.contains(key),
+                     qPrintable(menu->title() + QStringLiteral(": ") + taken.value(key) +
+                                QStringLiteral(" / ") + action->text()));
+            taken.insert(key, action->text());
+        }
+    }
+}
+
+// Qt's file list writes its dates in the locale the program started in; the file dialogs show
+// them in the chosen language ("10 dic", not "10 Dec").
+void LanguageFilesTest::fileDialogDatesFollowTheLanguage() {
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("sistema.qsy")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QFileSystemModel files;
+    FileDates dates;
+    dates.setSourceModel(&files);
+    const QModelIndex root = files.setRootPath(folder.path());
+    QTRY_COMPARE(files.rowCount(root), 1);
+    const QModelIndex shown = dates.index(0, 3, dates.mapFromSource(root));
+    const QDateTime modified = files.lastModified(files.index(0, 0, root));
+    QCOMPARE(shown.data().toString(),
+             QLocale(QLocale::Italian, QLocale::Italy).toString(modified, QLocale::ShortFormat));
+    QLocale::setDefault(before);
 }
 
 void LanguageFilesTest::englishTranslatesTheWindows() {

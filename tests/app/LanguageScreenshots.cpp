@@ -12,6 +12,7 @@
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
 #include "ui/AboutDialog.h"
+#include "ui/archive/ArchiveWindow.h"
 #include "ui/ColumnViewer.h"
 #include "ui/conditions/ConsecutiveDialog.h"
 #include "ui/conditions/EvenOddDialog.h"
@@ -184,7 +185,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     DevelopmentControl control;
-    document.finishDevelopment(develop(input.value(), {}, control));
+    (void)document.finishDevelopment(develop(input.value(), {}, control));
     ExcludedColumnsDialog excluded(document, prompt, l, &main);
     save(&excluded, name("excluded"));
     ProgressDialog progress(l, &main);
@@ -206,5 +207,18 @@ int main(int argc, char* argv[]) {
     test::savePrintScreenshots(
         main, out + QStringLiteral("/lang-%1-print").arg(language),
         [&](QWidget* w, const QString& what) { save(w, name(qPrintable(what))); });
+
+    // The archive window once the other language is saved: its captions change, its data stay.
+    const QString other = language == QStringLiteral("english") ? QStringLiteral("italiano")
+                                                                : QStringLiteral("english");
+    QFile::copy(QStringLiteral(QUINTORA_SOURCE_DATA) + u'/' + other + QStringLiteral(".lng"),
+                xdg.dataFolder() + u'/' + other + QStringLiteral(".lng"));
+    if (ini.open(QIODevice::WriteOnly)) {
+        ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + other.toLatin1() + "\r\n");
+        ini.close();
+    }
+    main.applyLanguageChange();
+    main.openArchive();
+    save(main.archiveWindow(), name("archive-after-language-change"));
     return prompt.calls().empty() ? 0 : 1;
 }

@@ -53,6 +53,7 @@ private slots:
     void cleanup();
 
     void developNeedsFiveNumbersAndTwoEuroNumbers();
+    void aNewUserIsToldWhatDevelopNeeds();
     void numbersLabelAndIntegral();
     void dragTogglesEachEnteredCellOnce();
     void developLocksAndModificheReopens();
@@ -65,6 +66,8 @@ private slots:
     void reopeningColumnsWithoutNumbersKeepsDevelopOff();
     void columnPriceFollowsTheSettings();
     void closeAsksFirst();
+    void unsavedWorkIsOfferedForSavingBeforeQuitting_data();
+    void unsavedWorkIsOfferedForSavingBeforeQuitting();
     void fileFromAnotherCopyAsksBeforeReplacingWork();
     void adaptAndMatrixListOpenTheMatrixWindow();
     void printCommandsOpenTheirWindows();
@@ -161,6 +164,29 @@ void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
     verifyDevelopEnabled(true);
 }
 
+// The disabled commands say why they are disabled, and so does the status bar, until the
+// system has its 5 numbers and 2 Euro numbers; a developed system's type takes the panel back.
+void MainWindowTest::aNewUserIsToldWhatDevelopNeeds() {
+    const QString hint = QStringLiteral("Segnare almeno 5 numeri e 2 numeri Euro");
+    auto* develop = window_->findChild<QPushButton*>(QStringLiteral("cmdCalcolo"));
+    auto* typePanel = window_->findChild<QLabel*>(QStringLiteral("StBarPanel(4)"));
+    QCOMPARE(develop->toolTip(), hint);
+    QCOMPARE(typePanel->text(), hint);
+    clickNumbers({1, 2, 3, 4, 5});
+    QTest::mouseClick(euro(3), Qt::LeftButton);
+    QCOMPARE(develop->toolTip(), hint);
+    QTest::mouseClick(euro(4), Qt::LeftButton);
+    QVERIFY(develop->isEnabled());
+    QCOMPARE(develop->toolTip(), QString());
+    QCOMPARE(typePanel->text(), QString());
+    prompt_->acceptMessage(); // the elapsed time
+    QTest::mouseClick(develop, Qt::LeftButton);
+    QTRY_VERIFY(!window_->isDeveloping());
+    QVERIFY(document_->locked());
+    QCOMPARE(typePanel->text(), QString::fromStdString(state().header.systemType));
+    QVERIFY(!typePanel->text().isEmpty());
+}
+
 void MainWindowTest::numbersLabelAndIntegral() {
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [00]"));
     clickNumbers({9, 9});
@@ -231,8 +257,9 @@ void MainWindowTest::developLocksAndModificheReopens() {
     // "Modifiche" asks first; No keeps the columns.
     // Excluded columns are picked on the developed system and survive the reopening.
     const std::vector<Column> excluded{{2, 4, 6, 8, 10}};
-    QVERIFY(document_->setExcluded(true, excluded).ok());
-    QVERIFY(!document_->setSumOn(true).ok()); // other conditions wait for "Modifiche"
+    QVERIFY(document_->editCondition(SystemDocument::ExcludedEdit{true, excluded}).ok());
+    QVERIFY(!document_->editCondition(SystemDocument::SumEdit{true, {}, {}})
+                 .ok()); // other conditions wait for "Modifiche"
     prompt_->answerQuestion(false);
     QTest::mouseClick(button("cmdModifiche"), Qt::LeftButton);
     QCOMPARE(state().columnCount(), 6);
@@ -255,7 +282,7 @@ void MainWindowTest::developLocksAndModificheReopens() {
     QCOMPARE(state().header.euroCount, 2);
     QVERIFY(state().excluded.on());
     QCOMPARE(state().excluded.columns().size(), std::size_t{1});
-    QVERIFY(document_->setSumOn(true).ok());
+    QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
     QVERIFY(button("cmdCalcolo")->isEnabled());
 }
 
@@ -264,8 +291,7 @@ void MainWindowTest::developWithoutColumnsStaysUnlocked() {
     QTest::mouseClick(euro(1), Qt::LeftButton);
     QTest::mouseClick(euro(2), Qt::LeftButton);
     // 20+21+22+23+24 = 110: nothing passes
-    QVERIFY(document_->setSumOn(true).ok());
-    QVERIFY(document_->setSumBounds(15, 20).ok());
+    QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, 15, 20}).ok());
     prompt_->acceptMessage();
     window_->actions().develop->trigger();
     QTRY_VERIFY(!window_->isDeveloping());
@@ -463,6 +489,51 @@ void MainWindowTest::closeAsksFirst() {
     QVERIFY(context_->closing);
 }
 
+void MainWindowTest::unsavedWorkIsOfferedForSavingBeforeQuitting_data() {
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("save") << static_cast<int>(Prompt::SaveChoice::Save) << true << true;
+    QTest::newRow("discard") << static_cast<int>(Prompt::SaveChoice::Discard) << true << false;
+    QTest::newRow("cancel") << static_cast<int>(Prompt::SaveChoice::Cancel) << false << false;
+}
+
+// A developed system that no file holds: quitting offers to save it instead of the plain exit
+// question, and opening another file or importing columns asks the same way.
+void MainWindowTest::unsavedWorkIsOfferedForSavingBeforeQuitting() {
+    QFETCH(int, choice);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    clickNumbers({1, 2, 3, 4, 5, 6});
+    QTest::mouseClick(euro(1), Qt::LeftButton);
+    QTest::mouseClick(euro(2), Qt::LeftButton);
+    prompt_->acceptMessage(); // the elapsed time
+    QTest::mouseClick(button("cmdCalcolo"), Qt::LeftButton);
+    QTRY_VERIFY(!window_->isDeveloping());
+    QVERIFY(document_->modified());
+
+    // Opening and importing ask first; cancelled, nothing else is asked.
+    prompt_->answerSaveQuestion(Prompt::SaveChoice::Cancel);
+    window_->actions().open->trigger();
+    prompt_->answerSaveQuestion(Prompt::SaveChoice::Cancel);
+    window_->actions().importColumns->trigger();
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::OpenFile).size(), 0u);
+
+    const QString file = context_->dataFolder.newSystemPath();
+    QFile::remove(file); // the data folder outlives a row
+
+    prompt_->answerSaveQuestion(static_cast<Prompt::SaveChoice>(choice));
+    window_->close();
+    const auto asked = prompt_->callsOf(ScriptedPrompt::Kind::SaveQuestion);
+    QCOMPARE(asked.back().text, QStringLiteral("Salvare le modifiche al sistema nuovo.qsy?"));
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::Question).size(), 0u);
+    QCOMPARE(!window_->isVisible(), closed);
+    QCOMPARE(QFile::exists(file), saved);
+    if (saved) {
+        QVERIFY(!document_->modified());
+    }
+}
+
 void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
     SystemState saved;
     saved.header.setNumbers({1, 2, 3, 4, 5, 6});
@@ -475,7 +546,7 @@ void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
     QCOMPARE(state().header.numbersInPlayCount, 6);
 
     // Work in hand: a question naming the file; No keeps the system.
-    QVERIFY(document_->setSumOn(true).ok());
+    QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
     clickNumbers({40});
     prompt_->answerQuestion(false);
     window_->activateFromOtherCopy(path);

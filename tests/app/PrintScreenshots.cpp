@@ -42,11 +42,11 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
     SystemDocument document;
     (void)document.setNumbers(NumberSet{3, 8, 15, 22, 30, 37, 41, 44, 49});
     (void)document.setEuros(NumberSet{2, 7});
-    (void)document.setEvenOdd(true, CountSet{2, 3});
-    document.nameNewSystem("/tmp/sistema-prova.qsy");
+    (void)document.editCondition(SystemDocument::EvenOddEdit{true, CountSet{2, 3}});
+    (void)document.nameNewSystem("/tmp/sistema-prova.qsy");
     if (auto input = document.startDevelopment()) {
         DevelopmentControl control;
-        document.finishDevelopment(develop(input.value(), {}, control));
+        (void)document.finishDevelopment(develop(input.value(), {}, control));
     }
     const QStringList printers{QStringLiteral("Laser"), QStringLiteral("Ufficio")};
     const std::string header = context.settings.header;

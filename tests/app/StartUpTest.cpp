@@ -16,6 +16,8 @@
 #include "ui/widgets/CellGrid.h"
 
 #include <memory>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;
@@ -49,6 +52,29 @@ public:
     bool run(AppContext&) override { return false; }
 };
 
+// Announces a newer version in a window of its own, as the real check does, and notes whether
+// the splash was still up over it and the pointer still busy when the user got to see it.
+class AnnouncingVersionCheck final : public VersionCheck {
+public:
+    bool run(AppContext&) override {
+        QDialog announcement;
+        announcement.setObjectName(QStringLiteral("frmNewVersion"));
+        QTimer::singleShot(0, &announcement, [&] {
+            for (const QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QStringLiteral("frmSplash") && w->isVisible()) {
+                    splashOverIt = true;
+                }
+            }
+            busyPointer = QApplication::overrideCursor() != nullptr;
+            announcement.accept();
+        });
+        announcement.exec();
+        return false;
+    }
+    bool splashOverIt = false;
+    bool busyPointer = false;
+};
+
 } // namespace
 
 class StartUpTest : public QObject {
@@ -59,6 +85,7 @@ private slots:
 
     void startCreatesFoldersShowsSplashAndOpensTheCommandLineFile();
     void aNewerVersionEndsTheStart();
+    void noWindowOpensUnderTheSplash();
     void secondCopyHandsItsFileToTheRunningCopy();
     void shippedMatricesGoOnlyIntoAFolderWithoutMatrices();
 
@@ -96,7 +123,7 @@ void StartUpTest::startCreatesFoldersShowsSplashAndOpensTheCommandLineFile() {
 
     // A first start has the real draw history at once; its windows are loaded, not shown.
     QCOMPARE(QFileInfo(root + QStringLiteral("/archivio/quintora.dat")).size(), 974 * 19);
-    QCOMPARE(startUp.context().archive.count(), 974);
+    QCOMPARE(startUp.context().archiveDocument.archive().count(), 974);
     QVERIFY(window->archiveWindow() && !window->archiveWindow()->isVisible());
     QVERIFY(window->statisticsWindow() && !window->statisticsWindow()->isVisible());
     QVERIFY(QFileInfo::exists(window->statisticsWindow()->csvPath()));
@@ -122,6 +149,16 @@ void StartUpTest::aNewerVersionEndsTheStart() {
     StartUp startUp(document, prompt, check, xdg_->dataHome() + QStringLiteral("/ending/Quintora"));
     QVERIFY(!startUp.run({}));
     QVERIFY(startUp.mainWindow() == nullptr);
+}
+
+void StartUpTest::noWindowOpensUnderTheSplash() {
+    SystemDocument document;
+    ScriptedPrompt prompt;
+    AnnouncingVersionCheck check;
+    StartUp startUp(document, prompt, check, xdg_->dataHome() + QStringLiteral("/news/Quintora"));
+    QVERIFY(!startUp.run({}));
+    QVERIFY(!check.splashOverIt);
+    QVERIFY(!check.busyPointer);
 }
 
 void StartUpTest::secondCopyHandsItsFileToTheRunningCopy() {

@@ -199,6 +199,26 @@ TEST_F(CliArchive, ArchiveCheckPrintsTheGridRows) {
               1);
 }
 
+TEST_F(CliArchive, ArchiveCheckSaysWhenNoDrawLiesInTheDates) {
+    const auto archive = smallArchive();
+    const auto in = system("s.qsy", {{5, 12, 23, 34, 45}});
+    const auto base = "archive-check " + quoted(in) + " --archive " + quoted(archive);
+    const std::pair<const char*, const char*> cases[] = {
+        {" --from 06/04/2012 --to 23/03/2012",
+         "quintora-cli: --from 06/04/2012 lies after --to 23/03/2012: no draw is checked\n"},
+        {" --from 01/01/2030", "quintora-cli: no draw of the archive lies in the dates given\n"},
+        {" --from 24/03/2012 --to 29/03/2012",
+         "quintora-cli: no draw of the archive lies in the dates given\n"},
+        {" --from 23/03/2012 --to 23/03/2012", ""},
+    };
+    for (const auto& [range, note] : cases) {
+        const auto r = runCli(base + range);
+        EXPECT_EQ(r.status, 0) << range;
+        EXPECT_EQ(r.out.rfind("Data \tColonna \tMax\t", 0), 0u) << range << r.out;
+        EXPECT_EQ(r.err, note) << range;
+    }
+}
+
 TEST_F(CliArchive, StatsWritesTheCsvAndPrintsTheSixTables) {
     const auto archive = smallArchive();
     const auto csv = file("stat.csv");
@@ -233,21 +253,91 @@ TEST_F(CliArchive, StatsWritesTheCsvAndPrintsTheSixTables) {
     EXPECT_EQ(lines[33], "Frequenza Numeri");
     EXPECT_EQ(lines[38], "05 -->      3");
 
-    const auto unwritable =
-        runCli("stats --archive " + quoted(archive) + " --csv " + quoted(file("no-folder/x.csv")));
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_NE(unwritable.err.find("Chiudere il file delle statistiche per proseguire !!!"),
-              std::string::npos);
     EXPECT_EQ(runCli("stats --archive " + quoted(archive)).status, 2);
 }
 
+TEST_F(CliArchive, StatsSaysWhyTheCsvCouldNotBeWritten) {
+    const auto archive = smallArchive();
+    fs::create_directory(file("folder"));
+    write("read-only.csv", "kept");
+    fs::permissions(file("read-only.csv"), fs::perms::owner_read);
+    struct Case {
+        fs::path csv;
+        const char* reason;
+    };
+    std::vector<Case> cases = {
+        {file("no-folder/x.csv"), "Impossibile scrivere nella cartella di "},
+        {file("folder"), "e' una cartella, non un file"},
+    };
+    // Only a file that may not be written asks for it to be closed (root may write any).
+    if (::geteuid() != 0) {
+        cases.push_back({file("read-only.csv"), "Chiudere il file delle statistiche"});
+    }
+    for (const auto& c : cases) {
+        const auto r = runCli("stats --archive " + quoted(archive) + " --csv " + quoted(c.csv));
+        EXPECT_EQ(r.status, 1) << c.csv;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.csv.string()), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(readText(file("read-only.csv")), "kept");
+}
+
 TEST_F(CliArchive, HelpOnEveryNewCommand) {
-    for (const char* command :
-         {"archive-import", "archive-list", "check", "archive-check", "stats"}) {
+    for (const char* command : {"archive-import", "archive-list", "check", "archive-check", "stats",
+                                "analyse", "delays"}) {
         const auto r = runCli(std::string(command) + " --help");
         EXPECT_EQ(r.status, 0) << command;
         EXPECT_EQ(r.out.rfind(std::string("Usage: quintora-cli ") + command, 0), 0u) << r.out;
         EXPECT_NE(runCli("--help").out.find(std::string("quintora-cli ") + command + " "),
                   std::string::npos);
     }
+}
+
+TEST_F(CliArchive, AnalysePrintsTheOddsTheOutcomesAndTheGuarantee) {
+    // A clean data folder: the odds are written in Italian unless its settings say otherwise.
+    const auto data = dir_ / "data";
+    fs::create_directories(data / "Quintora");
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    struct Restore {
+        ~Restore() { ::unsetenv("XDG_DATA_HOME"); }
+    } restore;
+    const auto in = system("one.qsy", {{1, 2, 3, 4, 5}});
+    const auto r = runCli("analyse " + quoted(in));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string head = "5+2\t1\t1 su 95.344.200\n5+1\t16\t1 su 5.959.013\n";
+    EXPECT_EQ(r.out.substr(0, head.size()), head);
+    EXPECT_NE(r.out.find("\nNessuna Vincita\t91731255\t1 su 1,04\nEsiti\t95344200\n"
+                         "Garanzia\t1\t1\t5 0\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\nGaranzia\t5\t5\t1 0 0 0 0 0\n"), std::string::npos);
+
+    // English settings: the odds in English; --euro-max 12 widens the Euro draws.
+    fs::copy_file(fs::path(QUINTORA_SHIPPED_DATA) / "english.lng",
+                  data / "Quintora" / "english.lng");
+    std::ofstream(data / "Quintora" / "quintora.ini") << "[IMPOSTAZIONI]\r\nLINGUA=english\r\n";
+    const auto e12 = runCli("analyse " + quoted(in) + " --euro-max 12");
+    ASSERT_EQ(e12.status, 0) << e12.err;
+    EXPECT_EQ(e12.out.substr(0, e12.out.find('\n')), "5+2\t1\t1 in 139,838,160");
+    EXPECT_NE(e12.out.find("\nEsiti\t139838160\n"), std::string::npos);
+
+    EXPECT_EQ(runCli("analyse " + quoted(in) + " --euro-max 11").status, 2);
+    const auto empty = runCli("analyse " + quoted(system("none.qsy", {})));
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("il sistema non contiene colonne"), std::string::npos) << empty.err;
+}
+
+TEST_F(CliArchive, DelaysPrintsEveryNumberThenTheEuroNumbersOfTheLatestEra) {
+    // Draws of 2012: Euro numbers 1..8; the latest holds 1..5, 11 and 12 (refused as Euro
+    // numbers of that era, so counted nowhere).
+    const auto r = runCli("delays --archive " + quoted(smallArchive()));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find("06\t")), "01\t0\t2\t1\n02\t0\t2\t1\n03\t0\t2\t1\n"
+                                                   "04\t0\t2\t1\n05\t0\t0\t3\n");
+    EXPECT_NE(r.out.find("\n50\t3\t3\t0\nE 01\t1\t1\t1\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nE 08\t2\t2\t1\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("E 09"), std::string::npos);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 50 + 8);
+    EXPECT_EQ(runCli("delays").status, 2);
 }

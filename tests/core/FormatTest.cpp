@@ -1,6 +1,7 @@
 #include "core/Format.h"
 
 #include "core/Money.h"
+#include "core/SystemTypeText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,5 +49,27 @@ TEST(Money, PricesTypedInEuros) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseEuros(c.text), c.cents) << c.text;
+    }
+}
+
+// Every type the program stores, shown in other words; numbers and marks stay, and a word
+// that only starts like one of ours is left alone.
+TEST(SystemTypeText, EveryStoredTypeShowsInTheChosenWords) {
+    SystemTypeWords english{"Full",   "Conditioned",    "Reduced",  "Minimum Distance",
+                            "Matrix", "Reduced Matrix", "TEXT FILE"};
+    const std::pair<const char*, const char*> cases[] = {
+        {"Integrale", "Full"},
+        {"Condizionato - ***", "Conditioned - ***"},
+        {"Ridotto N-4 Condizionato", "Reduced N-4 Conditioned"},
+        {"Distanza Minima [3] - Condizionato", "Minimum Distance [3] - Conditioned"},
+        {"Matrice", "Matrix"},
+        {"Matrice Ridotta N-3", "Reduced Matrix N-3"},
+        {"FILE TXT", "TEXT FILE"},
+        {"Integralesimo", "Integralesimo"},
+        {"", ""},
+    };
+    for (const auto& [stored, shown] : cases) {
+        EXPECT_EQ(shownSystemType(stored, english), shown) << stored;
+        EXPECT_EQ(shownSystemType(stored, SystemTypeWords{}), stored);
     }
 }

@@ -28,7 +28,7 @@ void develop(SystemDocument& document) {
     auto snapshot = document.startDevelopment();
     ASSERT_TRUE(snapshot.ok());
     DevelopmentControl control;
-    document.finishDevelopment(quintora::develop(snapshot.value(), {}, control));
+    ASSERT_TRUE(document.finishDevelopment(quintora::develop(snapshot.value(), {}, control)));
 }
 
 class DocumentFiles : public ::testing::Test {
@@ -51,10 +51,10 @@ protected:
 TEST(SystemDocument, TheNumberListsNeverGoStale) {
     SystemDocument document;
     for (int n : {6, 2, 4, 1, 3, 5}) {
-        document.toggleNumber(n);
+        ASSERT_TRUE(document.toggleNumber(n));
     }
     EXPECT_EQ(listed(numbersInPlay(document.state().header)), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    document.toggleNumber(4);
+    ASSERT_TRUE(document.toggleNumber(4));
     EXPECT_EQ(listed(numbersInPlay(document.state().header)), (std::vector<int>{1, 2, 3, 5, 6}));
     EXPECT_FALSE(document.toggleNumber(0));
     EXPECT_FALSE(document.toggleNumber(51));
@@ -96,11 +96,11 @@ TEST(SystemDocument, ALockedSystemRefusesChangesButItsExclusions) {
     markNumbers(document, 6);
     develop(document);
     EXPECT_FALSE(document.toggleNumber(20));
-    EXPECT_FALSE(document.setSumOn(true).ok());
-    EXPECT_FALSE(document.setFixed(true, {1}).ok());
-    EXPECT_FALSE(document.setMinimumDistance(true, 2).ok());
+    EXPECT_FALSE(document.editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
+    EXPECT_FALSE(document.editCondition(SystemDocument::FixedEdit{true, NumberSet{1}}).ok());
+    EXPECT_FALSE(document.editCondition(SystemDocument::MinimumDistanceEdit{true, 2}).ok());
     const std::vector<Column> excluded{{1, 2, 3, 4, 5}};
-    EXPECT_TRUE(document.setExcluded(true, excluded).ok());
+    EXPECT_TRUE(document.editCondition(SystemDocument::ExcludedEdit{true, excluded}).ok());
 
     ASSERT_TRUE(document.reopenForChanges().ok());
     EXPECT_FALSE(document.locked());
@@ -115,7 +115,8 @@ TEST(SystemDocument, ALockedSystemRefusesChangesButItsExclusions) {
 TEST(SystemDocument, TheWorkerDevelopsASnapshotWhileTheDocumentWaits) {
     SystemDocument document;
     markNumbers(document, 7);
-    ASSERT_TRUE(document.setFixed(true, {2, 40}).ok()); // 40 is not in play
+    ASSERT_TRUE(document.editCondition(SystemDocument::FixedEdit{true, NumberSet{2, 40}})
+                    .ok()); // 40 is not in play
     auto snapshot = document.startDevelopment();
     ASSERT_TRUE(snapshot.ok());
     EXPECT_TRUE(document.developing());
@@ -124,14 +125,14 @@ TEST(SystemDocument, TheWorkerDevelopsASnapshotWhileTheDocumentWaits) {
 
     // Nothing changes the system under the worker.
     EXPECT_FALSE(document.toggleNumber(9));
-    EXPECT_FALSE(document.setSumOn(true).ok());
+    EXPECT_FALSE(document.editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
     EXPECT_FALSE(document.startDevelopment().ok());
     EXPECT_FALSE(document.open("whatever.qsy").ok());
-    document.clear(false);
+    EXPECT_FALSE(document.clear(false));
     EXPECT_EQ(document.state().header.numbersInPlayCount, 7);
 
     DevelopmentControl control;
-    document.finishDevelopment(quintora::develop(snapshot.value(), {}, control));
+    ASSERT_TRUE(document.finishDevelopment(quintora::develop(snapshot.value(), {}, control)));
     EXPECT_FALSE(document.developing());
     EXPECT_EQ(document.state().columnCount(), 15); // C(6, 4): every column holds the 2
     EXPECT_TRUE(document.locked());
@@ -141,7 +142,7 @@ TEST(SystemDocument, AnAbandonedDevelopmentLeavesTheSystemEditable) {
     SystemDocument document;
     markNumbers(document, 5);
     ASSERT_TRUE(document.startDevelopment().ok());
-    document.abandonDevelopment();
+    ASSERT_TRUE(document.abandonDevelopment());
     EXPECT_FALSE(document.developing());
     EXPECT_TRUE(document.canDevelop());
 }
@@ -150,24 +151,24 @@ TEST(SystemDocument, ListenersHearWhatChanged) {
     SystemDocument document;
     std::vector<Changes> heard;
     const int id = document.addListener([&heard](Changes what) { heard.push_back(what); });
-    document.toggleNumber(4);
+    ASSERT_TRUE(document.toggleNumber(4));
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_TRUE(heard[0].has(Change::Numbers));
     EXPECT_FALSE(heard[0].has(Change::Columns));
 
-    document.toggleEuro(20); // refused: nothing to hear
+    EXPECT_FALSE(document.toggleEuro(20)); // refused: nothing to hear
     EXPECT_EQ(heard.size(), 1u);
-    ASSERT_TRUE(document.setSumOn(true).ok());
+    ASSERT_TRUE(document.editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
     EXPECT_TRUE(heard.back().has(Change::Conditions));
 
     document.removeListener(id);
-    document.clear(false);
+    ASSERT_TRUE(document.clear(false));
     EXPECT_EQ(heard.size(), 2u);
 }
 
 TEST(SystemDocument, CostIsExactInCents) {
     SystemDocument document;
-    document.setPricePerColumn(210);
+    ASSERT_TRUE(document.setPricePerColumn(210));
     markNumbers(document, 50);
     develop(document); // stops at the column limit
     EXPECT_EQ(document.state().columnCount(), MaxColumns);
@@ -183,8 +184,8 @@ TEST_F(DocumentFiles, OpenAndSaveKeepTheRunTimeFields) {
     ASSERT_TRUE(saveSystemFile(path("Uno.QSY"), stored).ok());
 
     SystemDocument document;
-    document.setPricePerColumn(250);
-    document.nameNewSystem(path("nuovo.qsy"));
+    ASSERT_TRUE(document.setPricePerColumn(250));
+    ASSERT_TRUE(document.nameNewSystem(path("nuovo.qsy")));
     std::ofstream(path("rotto.qsy")) << "not a system";
     ASSERT_FALSE(document.open(path("rotto.qsy")).ok());
     EXPECT_EQ(document.state().systemFileName, "nuovo.qsy");
@@ -205,6 +206,6 @@ TEST_F(DocumentFiles, OpenAndSaveKeepTheRunTimeFields) {
 
 TEST(SystemDocument, APlainSaveGoesToTheSystemsFolder) {
     SystemDocument document;
-    document.nameNewSystem("/elsewhere/Colonne.txt");
+    ASSERT_TRUE(document.nameNewSystem("/elsewhere/Colonne.txt"));
     EXPECT_EQ(document.plainSavePath("/data/sistemi"), "/data/sistemi/Colonne.qsy");
 }

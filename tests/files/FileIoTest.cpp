@@ -122,6 +122,68 @@ TEST_F(FileIo, EachFailingCallKeepsThePreviousFileAndLeavesNothing) {
     }
 }
 
+// A file written in pieces (a PDF page by page) replaces the target only on its commit; a
+// failure on the way, or a writer dropped before its commit, leaves the old file and nothing else.
+TEST_F(FileIo, AFileWrittenInPiecesReplacesTheTargetOnlyWhenCommitted) {
+    const auto target = path("stampa.pdf");
+    const Bytes before = pattern(1000, 1);
+    const Bytes piece = pattern(3000, 2);
+    Bytes whole = piece;
+    whole.insert(whole.end(), piece.begin(), piece.end());
+
+    put(target, before);
+    {
+        auto file = AtomicFileWriter::open(target);
+        ASSERT_TRUE(file.ok());
+        ASSERT_TRUE(file.value()->write(piece).ok());
+        EXPECT_EQ(contents(target), before); // nothing shows before the commit
+        ASSERT_TRUE(file.value()->write(piece).ok());
+        ASSERT_TRUE(file.value()->commit().ok());
+    }
+    EXPECT_EQ(contents(target), whole);
+    EXPECT_EQ(names(dir_), std::set<std::string>{"stampa.pdf"});
+
+    put(target, before);
+    {
+        auto dropped = AtomicFileWriter::open(target);
+        ASSERT_TRUE(dropped.ok());
+        ASSERT_TRUE(dropped.value()->write(piece).ok());
+    }
+    EXPECT_EQ(contents(target), before);
+    EXPECT_EQ(names(dir_), std::set<std::string>{"stampa.pdf"});
+
+    struct Fault {
+        const char* name;
+        Call call;
+        int nth;
+        bool replaced;
+    };
+    const Fault faults[] = {
+        {"the second piece", Call::Write, 2, false},
+        {"the file's sync", Call::Sync, 1, false},
+        {"the file's close", Call::Close, 1, false},
+        {"the folder's sync", Call::Sync, 2, true},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(f.name);
+        put(target, before);
+        FailingDevice device(f.call, f.nth, ENOSPC);
+        auto file = AtomicFileWriter::open(target, device);
+        ASSERT_TRUE(file.ok());
+        Status written = file.value()->write(piece);
+        if (written.ok()) {
+            written = file.value()->write(piece);
+        }
+        const Status done = written.ok() ? file.value()->commit() : written;
+        ASSERT_FALSE(done.ok());
+        EXPECT_EQ(done.error().message,
+                  "Errore di scrittura del file " + target + ": " + std::strerror(ENOSPC));
+        file.value().reset();
+        EXPECT_EQ(contents(target), f.replaced ? whole : before);
+        EXPECT_EQ(names(dir_), std::set<std::string>{"stampa.pdf"});
+    }
+}
+
 TEST_F(FileIo, ShortWritesStillSaveEveryByteAndTheFileIsSynced) {
     const Bytes bytes = pattern(1000, 3);
     for (const bool unnamed : TemporaryKinds) {

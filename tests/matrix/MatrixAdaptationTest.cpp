@@ -76,10 +76,12 @@ TEST(MatrixAdaptation, TypeAndReducedLevelFollowT) {
         EXPECT_EQ(isOn(s.conditions.reducedActive), c.reducedN != 0) << int{c.t};
         EXPECT_EQ(s.conditions.reducedN, c.reducedN);
     }
+    // Whatever the language, the file keeps the program's own words; they are shown in the
+    // chosen language.
     MatrixMessages english;
     english.reducedMatrixType = "Reduced Matrix";
     const auto adapted = adaptMatrix(sevenMatrix(), inPlay7, {}, english);
-    EXPECT_EQ(adapted.value().systemType, "Reduced Matrix N-3");
+    EXPECT_EQ(adapted.value().systemType, "Matrice Ridotta N-3");
 }
 
 TEST(MatrixAdaptation, FixedPositionsTakeTheChosenNumbers) {

@@ -245,6 +245,7 @@ TEST(PrintWords, TheLanguageFileGivesThePrintedWords) {
     ASSERT_TRUE(plan);
     EXPECT_THAT(plan.value().pages[0].texts()[0].text, StartsWith("Page 1 H"));
     EXPECT_THAT(plan.value().pages.back().texts()[0].text, StartsWith("Page 2 of system prova"));
+    EXPECT_EQ(plan.value().title, "Quintora - Listing");
     SlipContent content = slipContentOf(s, "prova.qsy", "H");
     content.words = words;
     const auto slip =

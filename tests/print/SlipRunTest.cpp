@@ -222,6 +222,15 @@ TEST(CalibrationTestPage, MarksEveryCellAndShowsTheSampleTexts) {
     const auto last = marks.back();
     EXPECT_NEAR(last.x, 12 + 12 * 5.0, 1e-5);
     EXPECT_NEAR(last.y, 33.5 + 28 * 4.5, 1e-5);
+
+    // In another language the sample texts take its words and its separators.
+    PrintWords english;
+    english.testSystemLabel = "systemName -----------";
+    english.slipNumber = "Slip no. ";
+    const PagePlan shown =
+        calibrationTestPlan(SlipType::OneColumn, layout, "HEADER", english, NumberStyle{",", "."});
+    EXPECT_THAT(textsOf(shown.pages[0]), ElementsAre("HEADER", testing::_, "systemName -----------",
+                                                     "Slip no. 0,000", " \xE2\x82\xAC 0.00"));
 }
 
 } // namespace

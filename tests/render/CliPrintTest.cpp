@@ -60,6 +60,18 @@ TEST_F(CliPrint, PrintSlipsUsesTheSlipTypesCalibrationOfTheDataFolder) {
     EXPECT_TRUE(hasSquareAt(found, 30.0 + 11 * 5.0, 33.5 + (18 + 2) * 4.5)); // Euro 3, panel 3
 }
 
+// A fresh install has no calibration file: the slips land where the calibration dialog shows
+// its defaults, not in the page's corner.
+TEST_F(CliPrint, PrintSlipsWithoutACalibrationFileUsesTheDialogsDefaults) {
+    const auto run =
+        runCli("print-slips " + arg(system()) + " --type 5 --pdf " + arg(out("nuovo.pdf")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto found = probe::findSquares(probe::renderPdfPage(out("nuovo.pdf"), 3), 2.0);
+    EXPECT_EQ(found.size(), 14U);
+    EXPECT_TRUE(hasSquareAt(found, 12.0 + 2 * 5.0, 33.5 + (24 + 4) * 4.5));  // 11: row 5, col 3
+    EXPECT_TRUE(hasSquareAt(found, 12.0 + 11 * 5.0, 33.5 + (18 + 2) * 4.5)); // Euro 3, panel 3
+}
+
 TEST_F(CliPrint, PrintSlipsRangeErrorsWriteNothing) {
     struct Case {
         const char* range;

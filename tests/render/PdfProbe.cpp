@@ -140,13 +140,13 @@ std::vector<Word> pdfWords(const std::string& pdf, int page) {
     }
     const std::string text = readAll(html);
     std::filesystem::remove(html);
-    const std::regex word("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
+    const std::regex word("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
                           "yMax=\"[0-9.]+\">([^<]*)</word>");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
          it != std::sregex_iterator(); ++it) {
         // Points to millimetres.
-        words.push_back(
-            {(*it)[3], std::stod((*it)[1]) * 25.4 / 72, std::stod((*it)[2]) * 25.4 / 72});
+        words.push_back({(*it)[4], std::stod((*it)[1]) * 25.4 / 72, std::stod((*it)[2]) * 25.4 / 72,
+                         std::stod((*it)[3]) * 25.4 / 72});
     }
     return words;
 }

@@ -41,6 +41,7 @@ struct Word {
     std::string text;
     double x;
     double y;
+    double right = 0; // where the word ends
 };
 std::vector<Word> pdfWords(const std::string& pdf, int page);
 

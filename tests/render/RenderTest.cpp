@@ -145,6 +145,34 @@ TEST(PdfRender, CalibrationPagesAndAListingGoToPdf) {
     EXPECT_EQ(probe::pdfPageCount(pdf), 6);
 }
 
+// The listing's lines reach almost across the sheet; printed, every word keeps inside the
+// printable area with a margin, on a full later page as on the first one.
+TEST(PdfRender, TheListingKeepsInsideThePrintableArea) {
+    ScratchFolder folder;
+    SystemState s = builders::firstNumbers(50);
+    for (int k = 0; k < 19 * 13; ++k) {
+        s.columns.push_back(Column{1, 2, 3, 4, static_cast<std::uint8_t>(5 + k % 40)});
+    }
+    const auto listing = listingPlan(s, "tabulato.qsy", "RICEVITORIA", ListingOptions{});
+    ASSERT_TRUE(listing);
+    ASSERT_EQ(listing.value().pages.size(), 2U);
+    const std::string pdf = folder.file("margini.pdf");
+    ASSERT_TRUE(printPlan(listing.value(), PrintTarget::pdf(QString::fromStdString(pdf))));
+    for (const int page : {1, 2}) {
+        SCOPED_TRACE(page);
+        const auto words = probe::pdfWords(pdf, page);
+        ASSERT_GT(words.size(), 100U);
+        double right = 0;
+        for (const auto& w : words) {
+            EXPECT_GE(w.x, PrintableMarginMm) << w.text;
+            EXPECT_GE(w.y, PrintableMarginMm) << w.text;
+            EXPECT_LE(w.y, 297 - PrintableMarginMm - 3) << w.text; // a line's top
+            right = std::max(right, w.right);
+        }
+        EXPECT_LE(right, 210 - PrintableMarginMm);
+    }
+}
+
 TEST(PdfRender, APreparedPrinterPaintsThePlanWhereAJobWould) {
     // The print preview paints on a printer of its own; set up the same way, it shows the
     // marks where they print.

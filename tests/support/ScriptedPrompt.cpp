@@ -12,6 +12,8 @@ const char* kindName(ScriptedPrompt::Kind kind) {
         return "message";
     case ScriptedPrompt::Kind::Question:
         return "question";
+    case ScriptedPrompt::Kind::SaveQuestion:
+        return "save question";
     case ScriptedPrompt::Kind::Input:
         return "input box";
     case ScriptedPrompt::Kind::OpenFile:
@@ -25,19 +27,23 @@ const char* kindName(ScriptedPrompt::Kind kind) {
 } // namespace
 
 void ScriptedPrompt::acceptMessage() {
-    answers_.push_back({Kind::Message, false, {}});
+    answers_.push_back({Kind::Message, false, {}, SaveChoice::Cancel});
 }
 void ScriptedPrompt::answerQuestion(bool yes) {
-    answers_.push_back({Kind::Question, yes, {}});
+    answers_.push_back({Kind::Question, yes, {}, SaveChoice::Cancel});
+}
+void ScriptedPrompt::answerSaveQuestion(SaveChoice choice) {
+    answers_.push_back({Kind::SaveQuestion, false, {}, choice});
 }
 void ScriptedPrompt::answerInput(std::optional<QString> text) {
-    answers_.push_back({Kind::Input, text.has_value(), text.value_or(QString())});
+    answers_.push_back(
+        {Kind::Input, text.has_value(), text.value_or(QString()), SaveChoice::Cancel});
 }
 void ScriptedPrompt::answerOpenFile(const QString& path) {
-    answers_.push_back({Kind::OpenFile, true, path});
+    answers_.push_back({Kind::OpenFile, true, path, SaveChoice::Cancel});
 }
 void ScriptedPrompt::answerSaveFile(const QString& path) {
-    answers_.push_back({Kind::SaveFile, true, path});
+    answers_.push_back({Kind::SaveFile, true, path, SaveChoice::Cancel});
 }
 
 std::vector<ScriptedPrompt::Call> ScriptedPrompt::callsOf(Kind kind) const {
@@ -70,7 +76,7 @@ ScriptedPrompt::Answer ScriptedPrompt::take(const Call& call) {
                 .arg(QString::fromUtf8(kindName(call.kind)), call.title, call.text, expected)
                 .toUtf8();
         QTest::qFail(why.constData(), __FILE__, __LINE__);
-        return {call.kind, false, {}};
+        return {call.kind, false, {}, SaveChoice::Cancel};
     }
     Answer answer = std::move(answers_.front());
     answers_.pop_front();
@@ -83,6 +89,10 @@ void ScriptedPrompt::message(QWidget*, const QString& title, const QString& text
 
 bool ScriptedPrompt::question(QWidget*, const QString& title, const QString& text, Icon icon) {
     return take({Kind::Question, title, text, icon, {}}).yes;
+}
+
+Prompt::SaveChoice ScriptedPrompt::askToSave(QWidget*, const QString& title, const QString& text) {
+    return take({Kind::SaveQuestion, title, text, Icon::Exclamation, {}}).choice;
 }
 
 std::optional<QString> ScriptedPrompt::inputText(QWidget*, const QString& title,

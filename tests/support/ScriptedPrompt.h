@@ -16,7 +16,7 @@ namespace quintora::test {
 // (and answers No / cancel) instead of waiting for a user.
 class ScriptedPrompt final : public Prompt {
 public:
-    enum class Kind { Message, Question, Input, OpenFile, SaveFile };
+    enum class Kind { Message, Question, SaveQuestion, Input, OpenFile, SaveFile };
 
     struct Call {
         Kind kind;
@@ -29,6 +29,7 @@ public:
     // Queue the answers in the order the program will ask.
     void acceptMessage();
     void answerQuestion(bool yes);
+    void answerSaveQuestion(SaveChoice choice);
     void answerInput(std::optional<QString> text);
     void answerOpenFile(const QString& path);
     void answerSaveFile(const QString& path);
@@ -46,6 +47,7 @@ public:
 
     void message(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
     bool question(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
+    SaveChoice askToSave(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& label,
                                      const QString& initial) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
@@ -58,6 +60,7 @@ private:
         Kind kind;
         bool yes = false; // a question's answer; an input box's "not cancelled"
         QString text;     // an input box's text, a file dialog's path
+        SaveChoice choice = SaveChoice::Cancel; // a save question's answer
     };
     // Records the call and takes the next answer if it is of the call's kind; otherwise the
     // test fails and the answer is No / cancel.

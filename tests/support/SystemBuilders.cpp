@@ -107,4 +107,14 @@ Column randomColumn(std::mt19937& random) {
     return c;
 }
 
+std::vector<Column> randomColumns(int count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<Column> columns(static_cast<std::size_t>(std::max(count, 0)));
+    for (auto& c : columns) {
+        c = randomColumn(random);
+        std::sort(c.begin(), c.end());
+    }
+    return columns;
+}
+
 } // namespace quintora::builders

@@ -41,5 +41,7 @@ void keepMinimumDistance(SystemState& s, int distance);
 
 // Five different numbers of 1..50 in random order, as a hand-made file might hold them.
 Column randomColumn(std::mt19937& random);
+// `count` random columns, each ascending, from a generator seeded with `seed`.
+std::vector<Column> randomColumns(int count, unsigned seed);
 
 } // namespace quintora::builders

@@ -243,32 +243,39 @@ void ConditionsWindowTest::developsLikeTheEngine_data() {
         child<QLineEdit>(d, QStringLiteral("meDa"))->setText(QStringLiteral("25"));
         child<QLineEdit>(d, QStringLiteral("meA"))->setText(QStringLiteral("40"));
     }) << DirectSetup([](SystemDocument& d) {
-        QVERIFY(d.setSumOn(true));
-        QVERIFY(d.setSumBounds(25, 40));
+        QVERIFY(d.editCondition(SystemDocument::SumEdit{true, 25, 40}));
     });
     QTest::newRow("even/odd") << "menuPariDispari" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCondizione(0)"));
         press(d, QStringLiteral("labPariDispari(1)"));
         press(d, QStringLiteral("labPariDispari(4)"));
     }) << DirectSetup([](SystemDocument& d) {
-        QVERIFY(d.setEvenOdd(true, CountSet{1, 4}));
+        QVERIFY(d.editCondition(SystemDocument::EvenOddEdit{true, CountSet{1, 4}}));
     });
     QTest::newRow("fixed") << "menuFisse" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCondFisse(0)"));
         press(d, QStringLiteral("labGriglia(6)"));
-    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setFixed(true, NumberSet{7})); });
+    }) << DirectSetup([](SystemDocument& d) {
+        QVERIFY(d.editCondition(SystemDocument::FixedEdit{true, NumberSet{7}}));
+    });
     QTest::newRow("consecutive") << "menuConsecutivi" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCond(0)"));
         press(d, QStringLiteral("lbPresenze(2)"));
-    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setConsecutive(true, CountSet{2})); });
+    }) << DirectSetup([](SystemDocument& d) {
+        QVERIFY(d.editCondition(SystemDocument::ConsecutiveEdit{true, CountSet{2}}));
+    });
     QTest::newRow("minimum distance") << "menuDistanzaMinima" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCond(0)"));
         child<QScrollBar>(d, QStringLiteral("hsDistanzaMinima"))->setValue(3);
-    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setMinimumDistance(true, 3)); });
+    }) << DirectSetup([](SystemDocument& d) {
+        QVERIFY(d.editCondition(SystemDocument::MinimumDistanceEdit{true, 3}));
+    });
     QTest::newRow("reduced") << "menuRidotto" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("optCondizione(0)"));
         child<QScrollBar>(d, QStringLiteral("hsRidottoNx"))->setValue(3);
-    }) << DirectSetup([](SystemDocument& d) { QVERIFY(d.setReduced(true, 3)); });
+    }) << DirectSetup([](SystemDocument& d) {
+        QVERIFY(d.editCondition(SystemDocument::ReducedEdit{true, 3}));
+    });
     QTest::newRow("filters") << "menuColonnaFiltro" << DialogScript([](QDialog& d) {
         press(d, QStringLiteral("cmdNext1"));
         press(d, QStringLiteral("labGriglia(0)"));
@@ -280,7 +287,7 @@ void ConditionsWindowTest::developsLikeTheEngine_data() {
         filter.setMembers(NumberSet{1, 2});
         filter.setHits(CountSet{1});
         filter.setOn(true);
-        QVERIFY(d.setFilterColumns(std::span(&filter, 1)));
+        QVERIFY(d.setFilters(std::span(&filter, 1)));
     });
 }
 
@@ -329,8 +336,8 @@ void ConditionsWindowTest::excludedColumnsTakeEffectInTheNextDevelopment() {
     SystemDocument expected;
     QVERIFY(expected.setNumbers(state().header.numbers()));
     QVERIFY(expected.setEuros(state().header.euros()));
-    const std::array<Column, 2> excluded{first, sixth};
-    QVERIFY(expected.setExcluded(true, excluded));
+    const std::vector<Column> excluded{first, sixth};
+    QVERIFY(expected.editCondition(SystemDocument::ExcludedEdit{true, excluded}));
     const auto want = engine(expected.state());
     QCOMPARE(want.size(), 19u);
     QVERIFY(state().columns == want);
@@ -360,14 +367,14 @@ void ConditionsWindowTest::screenshots() {
     window_->clickEuro(2);
     window_->clickEuro(7);
     auto& d = *document_;
-    QVERIFY(d.setEvenOdd(false, CountSet{2, 3}));
-    QVERIFY(d.setFixed(false, NumberSet{8, 21}));
-    QVERIFY(d.setConsecutive(false, CountSet{1, 2}));
+    QVERIFY(d.editCondition(SystemDocument::EvenOddEdit{false, CountSet{2, 3}}));
+    QVERIFY(d.editCondition(SystemDocument::FixedEdit{false, NumberSet{8, 21}}));
+    QVERIFY(d.editCondition(SystemDocument::ConsecutiveEdit{false, CountSet{1, 2}}));
     FilterColumn filter;
     filter.setMembers(NumberSet{3, 5, 8});
     filter.setHits(CountSet{0, 1});
     filter.setOn(true);
-    QVERIFY(d.setFilterColumns(std::span(&filter, 1)));
+    QVERIFY(d.setFilters(std::span(&filter, 1)));
 
     const auto shoot = [this](const QString& name) {
         return [this, name](QDialog& d) {

@@ -17,9 +17,12 @@
 #include <memory>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -44,6 +47,28 @@ int pdfPages(const QString& path) {
     }
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// Where a word of a PDF page starts, in millimetres from the page's top-left corner, as
+// pdftotext reads it; (-1, -1) when the page has no such word.
+QPointF wordPosition(const QString& pdf, const QString& word) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished(10000)) {
+        return {-1, -1};
+    }
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    const QRegularExpression found(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>") +
+        QRegularExpression::escape(word) + QStringLiteral("</word>"));
+    const auto match = found.match(html);
+    if (!match.hasMatch()) {
+        return {-1, -1};
+    }
+    constexpr double MmPerPoint = 25.4 / 72;
+    return {match.captured(1).toDouble() * MmPerPoint, match.captured(2).toDouble() * MmPerPoint};
 }
 
 // The whole field selected, the mask's blanks included.
@@ -76,6 +101,8 @@ private slots:
     void enterMovesThroughTheRange();
     void stopDuringSlipRun_data();
     void stopDuringSlipRun();
+    void slipsOfAFreshInstallLandWhereTheDialogShows();
+    void theSlipWindowOffersTheLastOutputAgain();
     void listingNeedsAChoice();
     void calibrationStartsFromDefaults();
     void calibrationPrinterMessages_data();
@@ -237,13 +264,14 @@ void PrintWindowsTest::stopDuringSlipRun() {
     auto* progress = dialog->progressDialog();
     QVERIFY(progress != nullptr && progress->isVisible());
     QVERIFY(!child<QPushButton>(*dialog, "cmdStampa")->isEnabled());
-    // While the question is open the window keeps running, but no slip goes out.
+    // While the question is open the window keeps running, but the slip that comes due is
+    // held, not printed.
     bool heldWhileAsked = false;
     prompt_.setObserver([&](const ScriptedPrompt::Call& call) {
         if (call.kind == Kind::Question) {
             const int before = run->pagesPrinted();
-            QTest::qWait(50);
-            heldWhileAsked = run->pagesPrinted() == before;
+            QSignalSpy held(run, &PrintRun::pageHeld);
+            heldWhileAsked = held.wait(5000) && run->pagesPrinted() == before;
         }
     });
     // The user stops as the first slip comes out.
@@ -275,6 +303,49 @@ void PrintWindowsTest::stopDuringSlipRun() {
     QCOMPARE(pdfPages(pdf), pages);
     QTRY_VERIFY(dialog->progressDialog() == nullptr);
     QVERIFY(child<QPushButton>(*dialog, "cmdStampa")->isEnabled());
+}
+
+// No calibration file yet, as on every fresh install: the slip goes where the calibration
+// dialog shows its defaults, the system name beside the grid and not in the page's corner.
+void PrintWindowsTest::slipsOfAFreshInstallLandWhereTheDialogShows() {
+    QVERIFY(!QFile::exists(calibrationPath(SlipType::OneColumn)));
+    QVERIFY(!QFile::exists(calibrationPath(SlipType::FiveColumns)));
+    developColumns(5);
+    auto dialog = slipDialog();
+    const QString pdf = choosePdf(*dialog, "nuova.pdf");
+    QSignalSpy ended(dialog.get(), &SlipPrintDialog::runEnded);
+    test::click(child<QPushButton>(*dialog, "cmdStampa"));
+    QVERIFY(ended.wait(5000));
+    const SlipLayout defaults = defaultSlipLayout(SlipType::FiveColumns);
+    const QPointF name = wordPosition(pdf, QStringLiteral("Scheda"));
+    QVERIFY2(qAbs(name.x() - defaults.nameX) < 0.5, qPrintable(QString::number(name.x())));
+    const QPointF header = wordPosition(pdf, QStringLiteral("RICEVITORIA"));
+    QVERIFY2(qAbs(header.y() - defaults.headerY) < 3, qPrintable(QString::number(header.y())));
+}
+
+// A PDF of slips printed into a folder of the user's: the next slip window, even after the
+// program was closed, chooses the PDF again and offers that folder.
+void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
+    developColumns(5);
+    QVERIFY(QDir().mkpath(folder_->filePath(QStringLiteral("scelta"))));
+    const QString pdf = folder_->filePath(QStringLiteral("scelta/mie.pdf"));
+    {
+        auto dialog = slipDialog();
+        QVERIFY(child<QRadioButton>(*dialog, "optDestinazione(0)")->isChecked());
+        child<QRadioButton>(*dialog, "optDestinazione(2)")->setChecked(true);
+        prompt_.answerSaveFile(pdf);
+        QSignalSpy ended(dialog.get(), &SlipPrintDialog::runEnded);
+        test::click(child<QPushButton>(*dialog, "cmdStampa"));
+        QVERIFY(ended.wait(5000));
+        QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
+                 folder_->path());
+    }
+    auto again = slipDialog();
+    QVERIFY(child<QRadioButton>(*again, "optDestinazione(2)")->isChecked());
+    prompt_.answerSaveFile(QString()); // cancelled: nothing printed, the choice kept
+    test::click(child<QPushButton>(*again, "cmdStampa"));
+    QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
+             QFileInfo(pdf).absolutePath());
 }
 
 void PrintWindowsTest::listingNeedsAChoice() {

@@ -1,8 +1,9 @@
 #include "ui/archive/ArchiveWindow.h"
 
-#include "archive/ArchiveFile.h"
 #include "archive/ArchiveList.h"
-#include "archive/ArchiveUpdate.h"
+#include "document/ArchiveDocument.h"
+#include "ui/ArchiveSignals.h"
+#include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/widgets/NamedWidgets.h"
@@ -38,23 +39,22 @@ QPushButton* namedButton(const char* name, const char* text, const char* tip, QW
     return b;
 }
 
-Status noServer(const std::string&) {
+Status noServer(const std::string&, const std::string&) {
     return Error{"", "server not reachable"};
 }
 
 } // namespace
 
-ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, Prompt& prompt,
-                             Language& language, Paths paths, std::function<bool()> shuttingDown,
-                             QWidget* parent)
+ArchiveWindow::ArchiveWindow(ArchiveDocument& archives, Prompt& prompt, Language& language,
+                             Paths paths, std::function<bool()> shuttingDown, QWidget* parent)
     : QDialog(parent)
-    , archive_(archive)
-    , winning_(winning)
+    , archives_(archives)
     , prompt_(prompt)
     , language_(language)
     , paths_(std::move(paths))
     , shuttingDown_(std::move(shuttingDown))
-    , download_(noServer) {
+    , download_(noServer)
+    , server_([] { return std::string(); }) {
     setObjectName(QStringLiteral("frmUpdate"));
     setWindowTitle(QStringLiteral(" Archivio Estrazioni"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -101,6 +101,10 @@ ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, 
     total_->setFont(monoBold);
     progress_ = namedLabel("lbElaborazione", "", this);
     writeMessageTexts();
+    // Its room is kept while it is hidden, so showing it never resizes the window.
+    QSizePolicy keepRoom = progress_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepRoom);
     progress_->hide();
 
     update_ = namedButton("cmdUpdate", "Aggiorna", "Click per iniziare l'aggiornamento", this);
@@ -127,23 +131,35 @@ ArchiveWindow::ArchiveWindow(DrawArchive& archive, WinningCombination& winning, 
     loadWindowTexts(this, language, QSize(480, 520));
     readArchive();
     populateList();
+    connect(new ArchiveSignals(archives_, this), &ArchiveSignals::changed, this,
+            &ArchiveWindow::followArchive);
+}
+
+void ArchiveWindow::setDownload(Download download, std::function<std::string()> server) {
+    download_ = std::move(download);
+    server_ = std::move(server);
 }
 
 void ArchiveWindow::readArchive() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto read = readArchiveFile(paths_.archive.toStdString());
+    const auto read = archives_.open(paths_.archive.toStdString());
     QApplication::restoreOverrideCursor();
-    if (read) {
-        archive_ = std::move(read).value();
-    } else {
+    if (!read) {
         prompt_.message(this, fromStd(read.error().title), fromStd(read.error().message),
                         Prompt::Icon::Critical);
     }
 }
 
+void ArchiveWindow::followArchive(ArchiveChanges what) {
+    if (what.has(ArchiveChange::Draws)) {
+        populateList();
+    }
+}
+
 void ArchiveWindow::populateList() {
+    const DrawArchive& archive = archives_.archive();
     QStringList lines;
-    for (const auto& line : archiveListLines(archive_)) {
+    for (const auto& line : archiveListLines(archive)) {
         lines << fromStd(line);
     }
     list_->setUpdatesEnabled(false);
@@ -151,47 +167,64 @@ void ArchiveWindow::populateList() {
     list_->addItems(lines);
     if (!lines.isEmpty()) {
         list_->setCurrentRow(0);
-        last_->setText(lines.front());
-        total_->setText(fromStd(drawTotalText(archive_)));
     }
     list_->setUpdatesEnabled(true);
+    showLatestAndTotal();
+}
+
+void ArchiveWindow::showLatestAndTotal() {
+    if (list_->count() > 0) {
+        last_->setText(list_->item(0)->text());
+        total_->setText(fromStd(drawTotalText(archives_.archive())));
+    }
 }
 
 void ArchiveWindow::update() {
     update_->setEnabled(false);
     updating_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    list_->hide();
+    // The list stays where it is, greyed, so nothing in the window moves.
+    list_->setEnabled(false);
+    writeMessageTexts();
     progress_->show();
     QApplication::processEvents();
 
-    const auto downloaded = download_(paths_.download.toStdString());
-    if (downloaded) {
-        const auto replaced = updateArchiveFromText(archive_, paths_.download.toStdString(),
-                                                    paths_.archive.toStdString());
-        if (replaced) {
-            populateList();
-        } else {
-            prompt_.message(this, windowTitle(), fromStd(replaced.error().message),
-                            Prompt::Icon::Critical);
-        }
-    } else {
+    const std::int32_t before = archives_.archive().count();
+    // A failed download has the window's own short message; a refused text says why.
+    bool downloadFailed = false;
+    const Download download = [&](const std::string& url, const std::string& target) {
+        auto fetched = download_(url, target);
+        downloadFailed = !fetched;
+        return fetched;
+    };
+    const auto updated = archives_.updateFromServer(
+        download, server_(), paths_.download.toStdString(), paths_.archive.toStdString());
+    if (!updated) {
         prompt_.message(
             this, windowTitle(),
-            languageText(language_, "0218", "Errore durante il download dell'aggiornamento"),
+            downloadFailed
+                ? languageText(language_, "0218", "Errore durante il download dell'aggiornamento")
+                : fromStd(updated.error().message),
             Prompt::Icon::Critical);
     }
 
     update_->setEnabled(true);
     updating_ = false;
     QApplication::restoreOverrideCursor();
-    progress_->hide();
-    list_->show();
-    emit updateFinished();
+    list_->setEnabled(true);
+    if (updated) {
+        // What the update brought, said in the window: a box would only be in the way.
+        const std::int32_t added = archives_.archive().count() - before;
+        progress_->setText(added > 0 ? languageText(language_, "2101", "Estrazioni aggiunte: %1")
+                                           .arg(displayCount(added))
+                                     : languageText(language_, "2102", "Archivio già aggiornato"));
+    } else {
+        progress_->hide();
+    }
 }
 
 void ArchiveWindow::chooseLine(int line) {
-    const Draw* draw = drawAtListLine(archive_, line);
+    const Draw* draw = drawAtListLine(archives_.archive(), line);
     if (draw == nullptr) {
         return;
     }
@@ -201,8 +234,7 @@ void ArchiveWindow::chooseLine(int line) {
         languageText(language_, "0216", "del %1 è stata imposta come nuova colonna di Spoglio")
             .arg(fromStd(draw->drawDate));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
-    winning_ = winningCombinationOf(*draw);
-    emit drawChosen();
+    (void)archives_.setWinningCombination(winningCombinationOf(*draw));
 }
 
 bool ArchiveWindow::mayClose() {
@@ -223,7 +255,11 @@ void ArchiveWindow::writeMessageTexts() {
 void ArchiveWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
+        // A new language rewrites the captions, the latest draw's label with them: it shows
+        // the data again.
         writeMessageTexts();
+        progress_->hide();
+        showLatestAndTotal();
     }
 }
 

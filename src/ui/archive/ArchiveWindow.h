@@ -1,8 +1,6 @@
 #pragma once
 
-#include "archive/Draw.h"
-#include "check/WinningCombination.h"
-#include "core/Result.h"
+#include "update/ServerUpdates.h"
 
 #include <functional>
 #include <QDialog>
@@ -15,33 +13,33 @@ class QPushButton;
 
 namespace quintora {
 
+class ArchiveChanges;
+class ArchiveDocument;
 class Language;
 class Prompt;
 
 // frmUpdate: the draw archive, latest draw first, and its update. Loaded hidden at start-up,
-// it reads the archive file into the run's archive; closing it only hides it, so the archive
-// stays in memory. A double click on a draw makes it the check's winning combination.
+// it reads the archive file into the run's archive document; closing it only hides it, so the
+// archive stays in memory. A double click on a draw makes it the check's winning combination.
 class ArchiveWindow : public QDialog {
     Q_OBJECT
 public:
-    // Fetches the complete archive text from the server into the file at targetPath.
-    using Download = std::function<Status(const std::string& targetPath)>;
-
     struct Paths {
         QString archive;  // archivio/quintora.dat
         QString download; // temp/quintora_download.dat
     };
 
-    // The window's load: reads the archive file into `archive` and lists it.
-    ArchiveWindow(DrawArchive& archive, WinningCombination& winning, Prompt& prompt,
-                  Language& language, Paths paths, std::function<bool()> shuttingDown,
-                  QWidget* parent);
+    // The window's load: reads the archive file into the document and lists it.
+    ArchiveWindow(ArchiveDocument& archives, Prompt& prompt, Language& language, Paths paths,
+                  std::function<bool()> shuttingDown, QWidget* parent);
 
-    // Until downloads exist the update says that the server cannot be reached.
-    void setDownload(Download download) { download_ = std::move(download); }
+    // The update's download and the server it asks (read at each update, so a server changed
+    // in the settings counts). Without them the update says that the server cannot be reached.
+    void setDownload(Download download, std::function<std::string()> server);
 
     // PopolaListView: the list, lbLast and lbTotale from the archive.
     void populateList();
+    void showLatestAndTotal();
     // cmdUpdate: downloads the archive and replaces it; a failure keeps it as it was.
     void update();
     // A double click on list line `line` (0 = the latest draw).
@@ -53,10 +51,6 @@ public:
 signals:
     // cmdStatistiche: recompute the statistics and show them.
     void statisticsRequested();
-    // An update ended, with or without a new archive: the statistics are recomputed.
-    void updateFinished();
-    // A draw became the winning combination.
-    void drawChosen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,14 +62,15 @@ private:
     void writeMessageTexts();
     bool mayClose();
     void readArchive();
+    void followArchive(ArchiveChanges what);
 
-    DrawArchive& archive_;
-    WinningCombination& winning_;
+    ArchiveDocument& archives_;
     Prompt& prompt_;
     Language& language_;
     Paths paths_;
     std::function<bool()> shuttingDown_;
     Download download_;
+    std::function<std::string()> server_;
     bool updating_ = false;
     QListWidget* list_ = nullptr;
     QLabel* last_ = nullptr;

@@ -1,6 +1,9 @@
 #include "ui/archive/StatisticsWindow.h"
 
 #include "archive/StatisticsCsv.h"
+#include "document/ArchiveDocument.h"
+#include "ui/archive/DelayView.h"
+#include "ui/ArchiveSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 #include "ui/WindowLoad.h"
@@ -19,6 +22,8 @@
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <utility>
@@ -26,6 +31,10 @@
 namespace quintora {
 
 namespace {
+
+// The chart's least height, and the height of each of its rows once they need more.
+constexpr int ChartMinimumHeight = 560;
+constexpr int ChartRowHeight = 22;
 
 constexpr const char* OptionCaptions[] = {"&Consecutivi", "&Ripetuti", "&Pari",
                                           "&Dispari",     "&Somma",    "&Frequenza"};
@@ -40,10 +49,10 @@ CalendarTime calendarNow() {
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, Language& language,
+StatisticsWindow::StatisticsWindow(ArchiveDocument& archives, Prompt& prompt, Language& language,
                                    QString csvFolder, QWidget* parent)
     : QDialog(parent)
-    , archive_(archive)
+    , archives_(archives)
     , prompt_(prompt)
     , language_(language)
     , csvFolder_(std::move(csvFolder)) {
@@ -77,32 +86,63 @@ StatisticsWindow::StatisticsWindow(const DrawArchive& archive, Prompt& prompt, L
     frame->setObjectName(QStringLiteral("frameChart"));
     frame->setFrameShape(QFrame::StyledPanel);
     chart_ = new QChart;
-    view_ = new QChartView(chart_, frame);
+    // A chart of many rows grows taller than the window and scrolls, so every label keeps a
+    // readable size.
+    auto* scroller = new QScrollArea(frame);
+    scroller->setObjectName(QStringLiteral("scrollChart"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    view_ = new QChartView(chart_);
     view_->setObjectName(QStringLiteral("MSChart1"));
     view_->setRenderHint(QPainter::Antialiasing);
-    // Wide enough that the fifty upright labels all fit, the first and the last included.
-    view_->setMinimumSize(800, 600);
+    view_->setMinimumSize(600, ChartMinimumHeight);
+    scroller->setWidget(view_);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
-    frameLayout->addWidget(view_);
+    frameLayout->addWidget(scroller);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(frame, 1);
+    // The six tables keep their page; the delays have a page each beside it.
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tabStatistiche"));
+    auto* tablesPage = new QWidget(tabs_);
+    tablesPage->setObjectName(QStringLiteral("pageStatistiche"));
+    auto* tablesLayout = new QHBoxLayout(tablesPage);
+    tablesLayout->addLayout(choices);
+    tablesLayout->addWidget(frame, 1);
+    tabs_->addTab(tablesPage, QStringLiteral("Statistiche"));
+    mainDelays_ = new DelayView(QStringLiteral("Ritardi"), tabs_);
+    tabs_->addTab(mainDelays_, QStringLiteral("Ritardi"));
+    euroDelays_ = new DelayView(QStringLiteral("NumeriEuro"), tabs_);
+    tabs_->addTab(euroDelays_, QStringLiteral("Numeri Euro"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
 
-    loadWindowTexts(this, language, QSize(800, 640));
+    loadWindowTexts(this, language, QSize(920, 680));
     removeStaleStatisticsCsv(csvFolder_.toStdString());
     refreshStat();
+    connect(new ArchiveSignals(archives, this), &ArchiveSignals::changed, this,
+            &StatisticsWindow::followArchive);
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::followArchive(ArchiveChanges what) {
+    if (what.has(ArchiveChange::Draws) || what.has(ArchiveChange::Update)) {
+        refreshStat();
+    }
+}
 
 void StatisticsWindow::refreshStat() {
     csvPath_ = csvFolder_ + u'/' + QString::fromStdString(statisticsCsvFileName(calendarNow()));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     progress_->show();
-    stats_ = computeStatistics(archive_);
-    const auto written = writeStatisticsCsv(csvPath_.toStdString(), archive_);
+    const DrawArchive& archive = archives_.archive();
+    stats_ = computeStatistics(archive);
+    delays_ = computeDelays(archive);
+    mainDelays_->setDelays(delays_.main, QString());
+    euroDelays_->setDelays(delays_.euro, QStringLiteral("E "));
+    writeDelayTexts();
+    const auto written = writeStatisticsCsv(csvPath_.toStdString(), archive);
     progress_->hide();
     QApplication::restoreOverrideCursor();
     if (!written) {
@@ -138,10 +178,33 @@ void StatisticsWindow::writeMessageTexts() {
                        languageText(language_, "0213", "Attendere...."));
 }
 
+void StatisticsWindow::writeDelayTexts() {
+    const QStringList headers{languageText(language_, "1814", "Numero"),
+                              languageText(language_, "1815", "Ritardo attuale"),
+                              languageText(language_, "1816", "Ritardo massimo"),
+                              languageText(language_, "1817", "Uscite")};
+    const QStringList series{headers[1], headers[2]};
+    mainDelays_->setTexts(
+        languageText(language_, "1820", "Ritardi dei numeri su %1 estrazioni").arg(delays_.draws),
+        headers, series);
+    const auto& era = delays_.era;
+    const QString caption =
+        era.from.empty()
+            ? languageText(language_, "1819", "Numeri Euro 1..%1 (%2 estrazioni)")
+                  .arg(era.euroMax)
+                  .arg(delays_.eraDraws)
+            : languageText(language_, "1818", "Numeri Euro 1..%1 dal %2 (%3 estrazioni)")
+                  .arg(era.euroMax)
+                  .arg(QString::fromStdString(era.from))
+                  .arg(delays_.eraDraws);
+    euroDelays_->setTexts(caption, headers, series);
+}
+
 void StatisticsWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         writeMessageTexts();
+        writeDelayTexts();
         chartStale_ = true; // the chart's title is a message too
         if (isVisible()) {
             drawChart();
@@ -176,45 +239,42 @@ void StatisticsWindow::drawChart() {
     titleFont.setPointSize(titleFont.pointSize() + 2);
     chart->setTitleFont(titleFont);
 
-    // A few rows run left to right, the first at the top, each label beside its bar; the fifty
-    // numbers stand side by side with their labels turned upright.
-    const bool sideBySide = data.values.size() > 10;
+    // Rows run left to right, the first at the top, each label beside its bar in a readable
+    // size: the fifty numbers make the chart taller than the window, and it scrolls.
+    const int rowCount = static_cast<int>(data.values.size());
+    view_->setMinimumHeight(std::max(ChartMinimumHeight, rowCount * ChartRowHeight + 120));
     auto* set = new QBarSet(chart->title());
     set->setColor(QColor(0, 128, 128));
     QStringList labels;
     int highest = 0;
     for (std::size_t i = 0; i < data.values.size(); ++i) {
-        const std::size_t r = sideBySide ? i : data.values.size() - 1 - i;
+        const std::size_t r = data.values.size() - 1 - i;
         *set << data.values[r];
         // Chart labels are rich text: non-breaking blanks keep the counts of a column of labels
-        // lined up; an upright label reads better with the blanks shown as one.
+        // lined up.
         QString label = QString::fromStdString(data.labels[r]);
-        labels << (sideBySide ? label : label.replace(u' ', QChar(0xA0)));
+        labels << label.replace(u' ', QChar(0xA0));
         highest = std::max(highest, static_cast<int>(data.values[r]));
     }
-    QAbstractBarSeries* series =
-        sideBySide ? static_cast<QAbstractBarSeries*>(new QBarSeries) : new QHorizontalBarSeries;
+    auto* series = new QHorizontalBarSeries;
     series->append(set);
     series->setBarWidth(0.7);
     chart->addSeries(series);
 
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(sideBySide ? 7 : 10);
+    mono.setPointSize(10);
     auto* rows = new QBarCategoryAxis;
     rows->append(labels);
     rows->setLabelsFont(mono);
     rows->setGridLineVisible(false);
     rows->setTruncateLabels(false); // whole labels, or the counts in them are lost
-    if (sideBySide) {
-        rows->setLabelsAngle(-90);
-    }
     auto* counts = new QValueAxis;
     counts->setRange(0, std::max(highest, 1));
     counts->applyNiceNumbers();
     counts->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(rows, sideBySide ? Qt::AlignBottom : Qt::AlignLeft);
-    chart->addAxis(counts, sideBySide ? Qt::AlignLeft : Qt::AlignBottom);
+    chart->addAxis(rows, Qt::AlignLeft);
+    chart->addAxis(counts, Qt::AlignBottom);
     series->attachAxis(rows);
     series->attachAxis(counts);
 

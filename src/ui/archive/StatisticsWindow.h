@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/Delays.h"
 #include "archive/Statistics.h"
 
 #include <array>
@@ -10,20 +11,25 @@ class QChart;
 class QChartView;
 class QLabel;
 class QRadioButton;
+class QTabWidget;
 
 namespace quintora {
 
+class ArchiveChanges;
+class ArchiveDocument;
 class Language;
 class Prompt;
+class DelayView;
 
 // frmStatistiche: the six tables of the archive's statistics, one at a time as a bar chart,
 // and the statistics CSV of every draw. Loaded hidden at start-up; closing it only hides it.
+// New draws, or an update that ended, recompute it.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
     // The window's load: removes the CSV files of earlier runs from `csvFolder`, then
     // refreshStat.
-    StatisticsWindow(const DrawArchive& archive, Prompt& prompt, Language& language,
+    StatisticsWindow(ArchiveDocument& archives, Prompt& prompt, Language& language,
                      QString csvFolder, QWidget* parent);
     ~StatisticsWindow() override;
 
@@ -38,6 +44,11 @@ public:
     // The CSV file of the last refresh (written or not).
     const QString& csvPath() const { return csvPath_; }
     QChart* chart() const { return chart_; }
+    const ArchiveDelays& delays() const { return delays_; }
+    // The tabs: the six tables, "Ritardi", "Numeri Euro".
+    QTabWidget* tabs() const { return tabs_; }
+    DelayView* mainDelays() const { return mainDelays_; }
+    DelayView* euroDelays() const { return euroDelays_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,9 +58,11 @@ protected:
 private:
     void writeMessageTexts();
     void drawChart();
+    void writeDelayTexts();
     QString tableTitle(StatTable table);
+    void followArchive(ArchiveChanges what);
 
-    const DrawArchive& archive_;
+    const ArchiveDocument& archives_;
     Prompt& prompt_;
     Language& language_;
     QString csvFolder_;
@@ -61,6 +74,10 @@ private:
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;
     QLabel* progress_ = nullptr;
+    ArchiveDelays delays_;
+    QTabWidget* tabs_ = nullptr;
+    DelayView* mainDelays_ = nullptr;
+    DelayView* euroDelays_ = nullptr;
 };
 
 } // namespace quintora

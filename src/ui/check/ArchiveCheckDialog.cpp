@@ -1,7 +1,9 @@
 #include "ui/check/ArchiveCheckDialog.h"
 
 #include "check/GridFilter.h"
+#include "document/ArchiveDocument.h"
 #include "document/SystemDocument.h"
+#include "ui/ArchiveSignals.h"
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/WindowLoad.h"
@@ -38,11 +40,11 @@ int twips(const QWidget* w, int value) {
 
 } // namespace
 
-ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, const DrawArchive& archive,
+ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, ArchiveDocument& archives,
                                        Language& language, QWidget* parent)
     : QDialog(parent)
     , document_(document)
-    , archive_(archive)
+    , archives_(archives)
     , language_(language) {
     setObjectName(QStringLiteral("frmSpoglioEstrazioni"));
     setWindowTitle(QStringLiteral("Spoglio Estrazioni"));
@@ -113,6 +115,8 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, const DrawArchi
     autoSizeGrid();
     connect(new DocumentSignals(document, this), &DocumentSignals::changed, this,
             &ArchiveCheckDialog::followDocument);
+    connect(new ArchiveSignals(archives, this), &ArchiveSignals::changed, this,
+            &ArchiveCheckDialog::followArchive);
 }
 
 ArchiveCheckDialog::~ArchiveCheckDialog() {
@@ -133,9 +137,15 @@ void ArchiveCheckDialog::followDocument(Changes what) {
     }
 }
 
+void ArchiveCheckDialog::followArchive(ArchiveChanges what) {
+    if (what.has(ArchiveChange::Draws) || what.has(ArchiveChange::Update)) {
+        fillDrawDateLists();
+    }
+}
+
 bool ArchiveCheckDialog::fillDrawDateLists() {
     QStringList dates;
-    for (const auto& date : archiveCheckDates(archive_)) {
+    for (const auto& date : archiveCheckDates(archives_.archive())) {
         dates << fromStd(date);
     }
     for (auto* box : {from_, to_}) {
@@ -172,7 +182,7 @@ void ArchiveCheckDialog::runCheck() {
     if (from >= 0) {
         const auto& state = document_.state();
         const ArchiveChecker checker(state.columns, euroNumbers(state.header));
-        rows_ = checkArchiveRange(checker, archive_, from, to_->currentIndex());
+        rows_ = checkArchiveRange(checker, archives_.archive(), from, to_->currentIndex());
     }
     fillGrid();
     autoSizeGrid();

@@ -13,18 +13,20 @@ class QTableWidget;
 
 namespace quintora {
 
+class ArchiveChanges;
+class ArchiveDocument;
 class Changes;
 class Language;
 class SystemDocument;
 
 // frmSpoglioEstrazioni: the check of the developed system against every draw of a range of the
 // archive, one grid row per draw, with a value filter over the grid's header. Reads the system
-// and the archive only; a system that can no longer be checked closes it, and changed columns
-// empty its grid.
+// and the archive only; a system that can no longer be checked closes it, changed columns
+// empty its grid, and new draws or an ended update fill its date lists again.
 class ArchiveCheckDialog : public QDialog {
     Q_OBJECT
 public:
-    ArchiveCheckDialog(SystemDocument& document, const DrawArchive& archive, Language& language,
+    ArchiveCheckDialog(SystemDocument& document, ArchiveDocument& archives, Language& language,
                        QWidget* parent);
     ~ArchiveCheckDialog() override;
 
@@ -55,9 +57,10 @@ private:
     void placeFilterBoxes();
     void setBusy(bool busy);
     void followDocument(Changes what);
+    void followArchive(ArchiveChanges what);
 
     const SystemDocument& document_;
-    const DrawArchive& archive_;
+    const ArchiveDocument& archives_;
     Language& language_;
     QComboBox* from_ = nullptr;
     QComboBox* to_ = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/check/CheckDialog.h"
 
 #include "check/DrawCheck.h"
+#include "document/ArchiveDocument.h"
 #include "document/SystemDocument.h"
+#include "ui/ArchiveSignals.h"
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
@@ -32,11 +34,11 @@ QString fromStd(const std::string& text) {
 
 } // namespace
 
-CheckDialog::CheckDialog(SystemDocument& document, WinningCombination& winning, Prompt& prompt,
+CheckDialog::CheckDialog(SystemDocument& document, ArchiveDocument& archives, Prompt& prompt,
                          Language& language, QWidget* parent)
     : QDialog(parent)
     , document_(document)
-    , winning_(winning)
+    , archives_(archives)
     , prompt_(prompt)
     , language_(language) {
     setObjectName(QStringLiteral("frmSpoglio"));
@@ -64,6 +66,8 @@ CheckDialog::CheckDialog(SystemDocument& document, WinningCombination& winning, 
     field(0)->setFocus();
     connect(new DocumentSignals(document, this), &DocumentSignals::changed, this,
             &CheckDialog::followDocument);
+    connect(new ArchiveSignals(archives, this), &ArchiveSignals::changed, this,
+            &CheckDialog::followArchive);
 }
 
 CheckDialog::~CheckDialog() {
@@ -169,9 +173,21 @@ QWidget* CheckDialog::buildLists() {
     return panel;
 }
 
+void CheckDialog::followArchive(ArchiveChanges what) {
+    if (what.has(ArchiveChange::Winning) && !storing_) {
+        init();
+    }
+}
+
+void CheckDialog::storeCombination(const WinningCombination& combination) {
+    storing_ = true;
+    (void)archives_.setWinningCombination(combination);
+    storing_ = false;
+}
+
 void CheckDialog::init() {
     clearLists();
-    showFields(entryFieldsOf(winning_));
+    showFields(entryFieldsOf(archives_.winningCombination()));
 }
 
 void CheckDialog::clearLists() {
@@ -183,7 +199,7 @@ void CheckDialog::clearLists() {
 
 void CheckDialog::clearAll() {
     clearLists();
-    winning_ = WinningCombination{};
+    storeCombination(WinningCombination{});
     showFields(EntryFields{});
     field(0)->setFocus();
 }
@@ -226,7 +242,7 @@ void CheckDialog::runCheck() {
         field(p.focusField)->setFocus();
         return;
     }
-    winning_ = entry.combination;
+    storeCombination(entry.combination);
     clearLists();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
@@ -284,9 +300,12 @@ bool CheckDialog::eventFilter(QObject* watched, QEvent* event) {
             // After the focus change (and a click's cursor placement) select the whole field.
             QTimer::singleShot(0, field(k), &QLineEdit::selectAll);
             break;
-        case QEvent::FocusOut:
-            storeLeftField(winning_, k, field(k)->text().toStdString());
+        case QEvent::FocusOut: {
+            WinningCombination combination = archives_.winningCombination();
+            storeLeftField(combination, k, field(k)->text().toStdString());
+            storeCombination(combination);
             break;
+        }
         default:
             break;
         }

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace quintora {
 
+class ArchiveChanges;
+class ArchiveDocument;
 class Changes;
 class Language;
 class Prompt;
@@ -21,13 +23,13 @@ class SystemDocument;
 
 // frmSpoglio: checks the developed system against one winning combination and lists the
 // winning columns of each prize category. Reads the system only; the combination it edits is
-// the run's shared one, so it survives closing the dialog and follows the archive window.
+// the archive document's, so it survives closing the dialog and follows the archive window.
 // It stays beside the main window: a system that can no longer be checked closes it, and
 // changed columns empty its lists.
 class CheckDialog : public QDialog {
     Q_OBJECT
 public:
-    CheckDialog(SystemDocument& document, WinningCombination& winning, Prompt& prompt,
+    CheckDialog(SystemDocument& document, ArchiveDocument& archives, Prompt& prompt,
                 Language& language, QWidget* parent);
     ~CheckDialog() override;
 
@@ -58,9 +60,12 @@ private:
     void clearLists();
     QString problemText(const EntryProblem& problem);
     void followDocument(Changes what);
+    void followArchive(ArchiveChanges what);
+    void storeCombination(const WinningCombination& combination);
 
     const SystemDocument& document_;
-    WinningCombination& winning_;
+    ArchiveDocument& archives_;
+    bool storing_ = false; // the dialog's own change: its fields already show it
     Prompt& prompt_;
     Language& language_;
     std::array<QLineEdit*, WinningCombination::FieldCount> fields_{};

@@ -19,7 +19,10 @@ ConsecutiveDialog::ConsecutiveDialog(SystemDocument& document, Language& languag
           QStringLiteral("frmConsecutivi"), QStringLiteral("Numeri Consecutivi"),
           QStringLiteral("optCond"), document.state().consecutive.on(),
           document.canEditConditions(),
-          [&document](bool on) { (void)document.setConsecutiveOn(on); }, parent)
+          [&document](bool on) {
+              (void)document.editCondition(SystemDocument::ConsecutiveEdit{on, {}});
+          },
+          parent)
     , document_(document)
     // Cell k is run length k; cell 0 only keeps the numbering and stays hidden.
     , grid_(new CellGrid(QStringLiteral("lbPresenze"),
@@ -65,7 +68,8 @@ void ConsecutiveDialog::done(int result) {
         for (int k = 1; k <= 5; ++k) {
             runs.set(k, grid_->marked(k));
         }
-        (void)document_.setConsecutive(conditionSwitch()->isOn(), runs);
+        (void)document_.editCondition(
+            SystemDocument::ConsecutiveEdit{conditionSwitch()->isOn(), runs});
     }
     ConditionDialog::done(result);
 }

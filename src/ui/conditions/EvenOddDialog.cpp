@@ -29,7 +29,10 @@ EvenOddDialog::EvenOddDialog(SystemDocument& document, Language& language, QWidg
     : ConditionDialog(
           QStringLiteral("frmPari"), QStringLiteral("Pari e Dispari"),
           QStringLiteral("optCondizione"), document.state().conditions.evenOddOn(),
-          document.canEditConditions(), [&document](bool on) { (void)document.setEvenOddOn(on); },
+          document.canEditConditions(),
+          [&document](bool on) {
+              (void)document.editCondition(SystemDocument::EvenOddEdit{on, {}});
+          },
           parent)
     , document_(document)
     , grid_(new CellGrid(QStringLiteral("labPariDispari"), evenOddCaptions(), 1, CellLook::red(),
@@ -73,7 +76,8 @@ void EvenOddDialog::toggle(int index) {
     grid_->setMarked(index, marked);
     auto counts = document_.state().conditions.evenCounts();
     counts.set(index, marked);
-    (void)document_.setEvenOdd(document_.state().conditions.evenOddOn(), counts);
+    (void)document_.editCondition(
+        SystemDocument::EvenOddEdit{document_.state().conditions.evenOddOn(), counts});
 }
 
 } // namespace quintora

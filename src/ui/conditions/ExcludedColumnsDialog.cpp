@@ -68,8 +68,9 @@ ExcludedColumnsDialog::ExcludedColumnsDialog(SystemDocument& document, Prompt& p
 
     const auto& state = document.state();
     switch_->setOn(state.excluded.on());
-    connect(switch_, &OnOffSwitch::toggled, this,
-            [this](bool on) { (void)document_.setExcludedOn(on); });
+    connect(switch_, &OnOffSwitch::toggled, this, [this](bool on) {
+        (void)document_.editCondition(SystemDocument::ExcludedEdit{on, {}});
+    });
 
     system_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fill(system_, state.columns);
@@ -148,7 +149,8 @@ void ExcludedColumnsDialog::done(int result) {
     }
     ExcludedSet edited;
     const auto stored = storeExcludedColumns(edited, items);
-    (void)document_.setExcluded(switch_->isOn(), edited.columns());
+    (void)document_.editCondition(SystemDocument::ExcludedEdit{
+        switch_->isOn(), std::vector<Column>(edited.columns().begin(), edited.columns().end())});
     const auto refused = excludedRefusedText(stored);
     if (!refused.empty()) {
         prompt_.message(this, languageText(language_, "0116", "ATTENZIONE"),

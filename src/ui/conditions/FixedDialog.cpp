@@ -17,7 +17,10 @@ FixedDialog::FixedDialog(SystemDocument& document, Language& language, QWidget* 
     : ConditionDialog(
           QStringLiteral("frmFisse"), QStringLiteral(" Fisse"), QStringLiteral("optCondFisse"),
           document.state().conditions.fixedOn(), document.canEditConditions(),
-          [&document](bool on) { (void)document.setFixedOn(on); }, parent)
+          [&document](bool on) {
+              (void)document.editCondition(SystemDocument::FixedEdit{on, {}});
+          },
+          parent)
     , document_(document)
     , grid_(new CellGrid(QStringLiteral("labGriglia"), CellGrid::numberCaptions(MainNumberCount),
                          10, CellLook::red(), true, panel()))
@@ -64,7 +67,7 @@ void FixedDialog::done(int result) {
                 fixed.insert(i + 1);
             }
         }
-        (void)document_.setFixed(conditionSwitch()->isOn(), fixed);
+        (void)document_.editCondition(SystemDocument::FixedEdit{conditionSwitch()->isOn(), fixed});
     }
     ConditionDialog::done(result);
 }

@@ -17,9 +17,17 @@ MinimumDistanceDialog::MinimumDistanceDialog(SystemDocument& document, Prompt& p
                 QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
                                "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."),
                 document.state().minimumDistance.on(),
-                [&document](bool on) { (void)document.setMinimumDistanceOn(on); },
-                [&document](bool on, int value) {
-                    return document.setMinimumDistance(on, value);
+                [&document](bool on) {
+                    (void)document.editCondition(SystemDocument::MinimumDistanceEdit{on, {}});
+                },
+                [&document](bool on, int value) -> Result<bool> {
+                    const bool otherWasOn = document.state().conditions.reducedOn();
+                    const auto edited =
+                        document.editCondition(SystemDocument::MinimumDistanceEdit{on, value});
+                    if (!edited) {
+                        return edited.error();
+                    }
+                    return otherWasOn && !document.state().conditions.reducedOn();
                 }},
           parent) {}
 

@@ -17,9 +17,17 @@ ReducedDialog::ReducedDialog(SystemDocument& document, Prompt& prompt, Language&
                                "essere attivi insieme: il Ridotto a Distanza Minima è stato "
                                "disattivato."),
                 document.state().conditions.reducedOn(),
-                [&document](bool on) { (void)document.setReducedOn(on); },
-                [&document](bool on, int value) {
-                    return document.setReduced(on, value);
+                [&document](bool on) {
+                    (void)document.editCondition(SystemDocument::ReducedEdit{on, {}});
+                },
+                [&document](bool on, int value) -> Result<bool> {
+                    const bool otherWasOn = document.state().minimumDistance.on();
+                    const auto edited =
+                        document.editCondition(SystemDocument::ReducedEdit{on, value});
+                    if (!edited) {
+                        return edited.error();
+                    }
+                    return otherWasOn && !document.state().minimumDistance.on();
                 }},
           parent) {}
 

@@ -28,7 +28,10 @@ SumDialog::SumDialog(SystemDocument& document, Prompt& prompt, Language& languag
     : ConditionDialog(
           QStringLiteral("frmSomma"), QStringLiteral("  Somma"), QStringLiteral("optCondSomma"),
           document.state().conditions.sumOn(), document.canEditConditions(),
-          [&document](bool on) { (void)document.setSumOn(on); }, parent)
+          [&document](bool on) {
+              (void)document.editCondition(SystemDocument::SumEdit{on, {}, {}});
+          },
+          parent)
     , document_(document)
     , prompt_(prompt)
     , range_(sumRangeOf(numbersInPlay(document.state().header))) {
@@ -101,7 +104,8 @@ void SumDialog::done(int result) {
                         Prompt::Icon::Exclamation);
         (f.focus == SumField::From ? from_ : to_)->setFocus();
     }
-    (void)document_.setSumBounds(from, to);
+    (void)document_.editCondition(
+        SystemDocument::SumEdit{document_.state().conditions.sumOn(), from, to});
     if (failures.empty()) {
         ConditionDialog::done(result);
     }

@@ -215,7 +215,8 @@ SlipLayout CalibrationDialog::layout() const {
 void CalibrationDialog::refreshPicture() {
     // The test page in small, so a change of a measure is seen before paper is spent.
     picture_->setPixmap(QPixmap::fromImage(pagePicture(
-        calibrationTestPlan(type_, layout_, header_, printWordsFor(language_)).pages.front(),
+        calibrationTestPlan(type_, layout_, header_, printWordsFor(language_), localeNumberStyle())
+            .pages.front(),
         2.0)));
 }
 

@@ -21,7 +21,7 @@ std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const Slip
                                                        const std::string& header,
                                                        const PrintWords& words) {
     auto pages = std::make_shared<PrintPages>();
-    pages->settings = calibrationTestPlan(type, layout, header, words);
+    pages->settings = calibrationTestPlan(type, layout, header, words, localeNumberStyle());
     pages->count = static_cast<int>(pages->settings.pages.size());
     pages->page = [plan = pages->settings](int index) {
         return plan.pages[static_cast<std::size_t>(index)];
@@ -51,17 +51,17 @@ std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
 Result<std::shared_ptr<const PrintPages>>
 listingPrint(const SystemState& system, const std::string& systemName,
              const ListingOptions& options, const std::string& header, const PrintWords& words) {
-    auto plan = listingPlan(system, systemName, header, options, localeNumberStyle(), words);
-    if (!plan) {
-        return plan.error();
+    auto listing = ListingPages::make(std::make_shared<const SystemState>(system), systemName,
+                                      header, options, localeNumberStyle(), words);
+    if (!listing) {
+        return listing.error();
     }
+    auto shared = std::make_shared<const ListingPages>(std::move(listing).value());
     auto pages = std::make_shared<PrintPages>();
-    auto shared = std::make_shared<const PagePlan>(std::move(plan).value());
-    pages->settings = *shared;
-    pages->settings.pages.clear();
-    pages->count = static_cast<int>(shared->pages.size());
+    pages->settings = shared->settings();
+    pages->count = shared->count();
     pages->page = [shared](int index) {
-        return shared->pages[static_cast<std::size_t>(index)];
+        return shared->page(index);
     };
     return std::shared_ptr<const PrintPages>(std::move(pages));
 }
@@ -103,8 +103,9 @@ QImage pagePicture(const PlanPage& page, double pixelsPerMm) {
     return image;
 }
 
-QImage slipPicture(SlipType type, const std::string& header) {
-    const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header);
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words) {
+    const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header, words,
+                                              localeNumberStyle());
     return pagePicture(plan.pages.front(), 2.0);
 }
 

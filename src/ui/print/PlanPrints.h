@@ -41,6 +41,6 @@ NumberStyle localeNumberStyle();
 QImage pagePicture(const PlanPage& page, double pixelsPerMm);
 
 // The picture of a slip type: its test page with the default calibration.
-QImage slipPicture(SlipType type, const std::string& header);
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words);
 
 } // namespace quintora

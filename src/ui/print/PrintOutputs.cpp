@@ -46,13 +46,13 @@ PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder&
     switch (order.target) {
     case OutputKind::Preview:
         showPrintPreview(pages->whole(), order.printerName, parent);
-        return {PrintStart::Kind::Preview, nullptr, {}};
+        return {PrintStart::Kind::Preview, nullptr, {}, {}};
     case OutputKind::Pdf: {
         const QString path = prompt.saveFileName(
             parent, order.pdfFolder, order.pdfName,
             languageText(language, "0563", "File PDF (*.pdf)|*.pdf"), QStringLiteral("pdf"));
         if (path.isEmpty()) {
-            return {PrintStart::Kind::Cancelled, nullptr, {}};
+            return {PrintStart::Kind::Cancelled, nullptr, {}, {}};
         }
         target = PrintTarget::pdf(path);
         break;
@@ -66,10 +66,10 @@ PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder&
     QObject::connect(run, &PrintRun::finished, run, &QObject::deleteLater);
     if (const Status started = run->start(); !started) {
         delete run;
-        return {PrintStart::Kind::Refused, nullptr,
-                QString::fromStdString(started.error().message)};
+        return {PrintStart::Kind::Refused, nullptr, QString::fromStdString(started.error().message),
+                target.pdfPath};
     }
-    return {PrintStart::Kind::Running, run, {}};
+    return {PrintStart::Kind::Running, run, {}, target.pdfPath};
 }
 
 } // namespace quintora

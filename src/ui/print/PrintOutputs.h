@@ -38,6 +38,7 @@ struct PrintStart {
     Kind kind = Kind::Cancelled;
     PrintRun* run = nullptr;
     QString error;
+    QString pdfPath; // the file chosen for a PDF
 };
 
 // The message of a print that failed: the printer's own in the chosen language, or what the

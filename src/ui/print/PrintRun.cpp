@@ -54,6 +54,7 @@ void PrintRun::printNext() {
     }
     if (paused_) {
         waiting_ = true;
+        emit pageHeld();
         return;
     }
     if (page_ < pages_->count) {

@@ -35,6 +35,8 @@ public:
 signals:
     // After page `index` (0-based) of copy `copy` (0-based).
     void pagePrinted(int copy, int index);
+    // A page came due while paused: it waits for resume.
+    void pageHeld();
     // Once, at the end; `error` carries the message of a failed run.
     void finished(quintora::PrintRun::Outcome outcome, const QString& error);
 

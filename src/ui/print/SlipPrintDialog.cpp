@@ -3,6 +3,8 @@
 #include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "print/PrintWords.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/print/CalibrationDialog.h"
@@ -17,6 +19,7 @@
 #include "ui/WindowLoad.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -38,6 +41,7 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
     , language_(language)
     , prompt_(prompt) {
     setObjectName(QStringLiteral("frmStampa"));
+    pdfFolder_ = setup_.pdfFolder;
     setWindowTitle(QStringLiteral("Stampa Schedine"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -96,6 +100,35 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
 
     loadWindowTexts(this, language_);
     chooseType(SlipType::OneColumn);
+    offerLastOutput();
+}
+
+QString SlipPrintDialog::settingsPath() const {
+    return setup_.dataFolder + u'/' + QString::fromUtf8(SettingsFileName);
+}
+
+void SlipPrintDialog::offerLastOutput() {
+    const Settings settings = readConfiguration(IniFile(settingsPath().toStdString()));
+    for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
+        if (settings.slipOutput == SlipOutputs[i]) {
+            output_->setTarget(static_cast<OutputKind>(i));
+        }
+    }
+    const QString folder = QString::fromStdString(settings.slipPdfFolder);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        pdfFolder_ = folder;
+    }
+}
+
+void SlipPrintDialog::rememberOutput(OutputKind output, const QString& pdfPath) {
+    if (!pdfPath.isEmpty()) {
+        pdfFolder_ = QFileInfo(pdfPath).absolutePath();
+    }
+    IniFile ini(settingsPath().toStdString());
+    // Not worth a message: the next print only offers the Documents folder again.
+    (void)rememberSlipOutput(ini, SlipOutputs[static_cast<std::size_t>(output)],
+                             pdfFolder_ == setup_.pdfFolder ? std::string()
+                                                            : pdfFolder_.toStdString());
 }
 
 SlipPrintDialog::~SlipPrintDialog() = default;
@@ -131,7 +164,8 @@ int SlipPrintDialog::totalSlips() const {
 void SlipPrintDialog::chooseType(SlipType type) {
     type_ = type;
     typeOption_->setOn(type == SlipType::OneColumn);
-    picture_->setPixmap(QPixmap::fromImage(slipPicture(type, setup_.header)));
+    picture_->setPixmap(
+        QPixmap::fromImage(slipPicture(type, setup_.header, printWordsFor(language_))));
     const int total = totalSlips();
     total_->setText(displayCount(total));
     from_->setText(QStringLiteral("1"));
@@ -197,9 +231,10 @@ void SlipPrintDialog::print() {
         prompt_.message(this, title, text, Prompt::Icon::Exclamation);
         return;
     }
-    // The printing path uses the stored measures as they are.
+    // Measures never calibrated (stored as 0, or no file at all) print where the calibration
+    // dialog shows them, not in the page's corner.
     const auto layout =
-        loadSlipLayout(calibrationPath().toStdString(), type_, /*applyDefaults=*/false);
+        loadSlipLayout(calibrationPath().toStdString(), type_, /*applyDefaults=*/true);
     if (!layout) {
         prompt_.message(this, QString::fromStdString(layout.error().title),
                         QString::fromStdString(layout.error().message), Prompt::Icon::Critical);
@@ -211,9 +246,12 @@ void SlipPrintDialog::print() {
     PrintOrder order;
     order.target = output_->target();
     order.printerName = QString::fromStdString(layout.value().printerName);
-    order.pdfFolder = setup_.pdfFolder;
+    order.pdfFolder = pdfFolder_;
     order.pdfName = QStringLiteral("schedine.pdf");
     const PrintStart start = startPrint(pages, order, prompt_, language_, this);
+    if (start.kind != PrintStart::Kind::Cancelled) {
+        rememberOutput(order.target, start.pdfPath);
+    }
     if (start.kind == PrintStart::Kind::Refused) {
         runEnd(static_cast<int>(PrintRun::Outcome::Failed), start.error);
         return;

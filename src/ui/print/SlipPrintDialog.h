@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/SlipType.h"
+#include "ui/print/OutputChoice.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -65,10 +66,14 @@ private:
     // A refused range's title and message in the chosen language.
     std::pair<QString, QString> rangeMessage(const Error& error) const;
     QString calibrationPath() const;
+    QString settingsPath() const;
+    void offerLastOutput();
+    void rememberOutput(OutputKind output, const QString& pdfPath);
     void runEnd(int outcome, const QString& error);
 
     const SystemDocument& document_;
     Setup setup_;
+    QString pdfFolder_; // where the PDF file dialog opens: the last one's folder
     Language& language_;
     Prompt& prompt_;
     SlipType type_ = SlipType::OneColumn;

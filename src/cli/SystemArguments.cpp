@@ -1,0 +1,96 @@
+// What develop, info, export-txt, import-txt, filters and analyse take.
+#include "cli/CommandLine.h"
+#include "files/ColumnText.h"
+#include "filters/FilterImport.h"
+
+#include <memory>
+
+namespace quintora::cli {
+
+namespace {
+
+Result<Cents> priceArgument(const std::string& text) {
+    if (const auto cents = parseEuros(text)) {
+        return *cents;
+    }
+    return Error{"", "not a price in euros, e.g. --price 2,10"};
+}
+
+// "A,B": the two Euro numbers, as the import's two questions take them.
+Result<std::array<std::uint8_t, 2>> euroArgument(const std::string& text) {
+    const auto comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) {
+        return Error{"", "two numbers are needed, e.g. --euro 3,8"};
+    }
+    const std::string_view view(text);
+    return parseEuroAnswers(view.substr(0, comma), view.substr(comma + 1));
+}
+
+Result<std::int32_t> hitsArgument(const std::string& text) {
+    return parseAcceptedHits(text);
+}
+
+} // namespace
+
+void addSystemCommands(CommandSet& commands) {
+    commands.define("develop", [](CLI::App& sub) -> Runner {
+        auto args = std::make_shared<DevelopArgs>();
+        sub.add_option("IN.qsy", args->in, "the system to develop")->required();
+        addOutput(sub, args->out, "the developed system");
+        return [args] {
+            return runDevelop(*args);
+        };
+    });
+    commands.define("info", [](CLI::App& sub) -> Runner {
+        auto args = std::make_shared<InfoArgs>();
+        sub.add_option("FILE.qsy", args->file, "the system")->required();
+        addParsed(sub, "--price", args->price, priceArgument,
+                  "the price of a column in euros (else the settings file's)", "EUROS");
+        return [args] {
+            return runInfo(*args);
+        };
+    });
+    commands.define("export-txt", [](CLI::App& sub) -> Runner {
+        auto args = std::make_shared<ExportTxtArgs>();
+        sub.add_option("IN.qsy", args->in, "the system")->required();
+        sub.add_option("OUT.txt", args->out, "the column text file to write")->required();
+        return [args] {
+            return runExportTxt(*args);
+        };
+    });
+    commands.define("import-txt", [](CLI::App& sub) -> Runner {
+        auto args = std::make_shared<ImportTxtArgs>();
+        sub.add_option("IN.txt", args->in, "the column text file")->required();
+        addParsed(sub, "--euro", args->euro, euroArgument, "the two Euro numbers", "A,B")
+            ->required();
+        addOutput(sub, args->out, "the system to write");
+        return [args] {
+            return runImportTxt(*args);
+        };
+    });
+    commands.define("filters", [](CLI::App& sub) -> Runner {
+        auto args = std::make_shared<FiltersArgs>();
+        sub.add_option("IN.qsy", args->in, "the system")->required();
+        sub.add_option("--import", args->importPath, "the text file of filter columns")
+            ->required()
+            ->type_name("FILE.txt");
+        addParsed(sub, "--hits", args->hits, hitsArgument,
+                  "the accepted counts of hits, 0..5 (may be empty)", "LIST")
+            ->required();
+        addOutput(sub, args->out, "the system to write");
+        return [args] {
+            return runFilters(*args);
+        };
+    });
+    commands.define("analyse", [](CLI::App& sub) -> Runner {
+        auto args = std::make_shared<AnalyseArgs>();
+        sub.add_option("IN.qsy", args->in, "the system")->required();
+        addNumber(sub, "--euro-max", args->euroMax, "the highest Euro number, 10 or 12")
+            ->check(CLI::IsMember({10, 12}));
+        return [args] {
+            return runAnalyse(*args);
+        };
+    });
+}
+
+} // namespace quintora::cli

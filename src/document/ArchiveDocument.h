@@ -1,0 +1,86 @@
+#pragma once
+
+#include "archive/Draw.h"
+#include "check/WinningCombination.h"
+#include "core/Result.h"
+#include "update/ServerUpdates.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quintora {
+
+// What a change of the archive document touched.
+enum class ArchiveChange : unsigned {
+    Draws = 1U << 0,   // the draws were replaced
+    Winning = 1U << 1, // the check's winning combination was set
+    Update = 1U << 2,  // an update from the server ended, with new draws or without
+};
+
+class ArchiveChanges {
+public:
+    constexpr ArchiveChanges() = default;
+    constexpr ArchiveChanges(ArchiveChange c)
+        : bits_(static_cast<unsigned>(c)) {}
+    constexpr ArchiveChanges operator|(ArchiveChanges other) const {
+        ArchiveChanges both;
+        both.bits_ = bits_ | other.bits_;
+        return both;
+    }
+    constexpr bool has(ArchiveChange c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
+    constexpr bool empty() const { return bits_ == 0; }
+
+private:
+    unsigned bits_ = 0;
+};
+constexpr ArchiveChanges operator|(ArchiveChange a, ArchiveChange b) {
+    return ArchiveChanges(a) | ArchiveChanges(b);
+}
+
+// The draw archive of the run and the check's winning combination, and every command that
+// changes them. The archive window, the statistics, both checks and quintora-cli change them only
+// through here; listeners hear what changed after each command, so the views that show the
+// archive never need refreshing by hand. A command that fails leaves both as they were.
+class ArchiveDocument {
+public:
+    using Listener = std::function<void(ArchiveChanges)>;
+
+    ArchiveDocument() = default;
+    ArchiveDocument(const ArchiveDocument&) = delete;
+    ArchiveDocument& operator=(const ArchiveDocument&) = delete;
+
+    const DrawArchive& archive() const { return archive_; }
+    const WinningCombination& winningCombination() const { return winning_; }
+
+    // Returns an id for removeListener.
+    int addListener(Listener listener);
+    void removeListener(int id);
+
+    // Reads the archive file.
+    Status open(const std::string& archivePath);
+    // A downloaded archive text, converted and saved to archivePath; only then it becomes the
+    // archive.
+    Status importText(const std::string& textPath, const std::string& archivePath);
+    // "Aggiorna": the complete archive from the server into downloadPath, converted and saved
+    // to archivePath. Listeners hear Update in any case, with Draws when the archive changed.
+    Status updateFromServer(const Download& download, std::string_view server,
+                            const std::string& downloadPath, const std::string& archivePath);
+
+    // The combination the check dialog shows and checks; a double click on an archive line
+    // sets the draw's. Listeners hear it even when the combination was already the same, so an
+    // open check dialog shows it afresh.
+    Status setWinningCombination(const WinningCombination& combination);
+
+private:
+    void notify(ArchiveChanges what);
+
+    DrawArchive archive_;
+    WinningCombination winning_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListenerId_ = 1;
+};
+
+} // namespace quintora
