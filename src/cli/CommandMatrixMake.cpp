@@ -97,9 +97,8 @@ int runMatrixMake(const MatrixMakeArgs& args) {
     if (const auto known = bestKnownWheelSize(shape)) {
         std::cout << " | migliore nota " << *known;
     }
-    std::cout << " | "
-              << formatCentsAsDecimal(std::llround(seconds * 100)) << " s | " << wheel.value().steps
-              << " passi" << (wheel.value().stopped ? " - ***" : "") << "\n";
+    std::cout << " | " << formatCentsAsDecimal(std::llround(seconds * 100)) << " s | "
+              << wheel.value().steps << " passi" << (wheel.value().stopped ? " - ***" : "") << "\n";
     return ExitSuccess;
 }
 

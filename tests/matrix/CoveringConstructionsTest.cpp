@@ -1,12 +1,12 @@
 // The constructions the wheel maker starts from: each is checked here draw by draw, apart from
 // the maker's own recount, and the Steiner systems come out at their exact size.
 #include "matrix/CoveringConstructions.h"
+
 #include "matrix/MatrixSamples.h"
 #include "matrix/WheelMaker.h"
 
-#include <gtest/gtest.h>
-
 #include <bit>
+#include <gtest/gtest.h>
 
 using namespace quintora;
 
@@ -81,9 +81,9 @@ TEST(CoveringConstructions, SteinerSystemsComeOutAtTheirExactSize) {
         WheelShape shape;
         std::size_t size;
     };
-    for (const auto& c : {Case{{21, 2, 2, 0}, 21}, Case{{25, 2, 2, 0}, 30}, Case{{41, 2, 2, 0}, 82},
-                          Case{{45, 2, 2, 0}, 99}, Case{{17, 3, 3, 0}, 68},
-                          Case{{11, 4, 4, 0}, 66}}) {
+    for (const auto& c :
+         {Case{{21, 2, 2, 0}, 21}, Case{{25, 2, 2, 0}, 30}, Case{{41, 2, 2, 0}, 82},
+          Case{{45, 2, 2, 0}, 99}, Case{{17, 3, 3, 0}, 68}, Case{{11, 4, 4, 0}, 66}}) {
         SCOPED_TRACE(c.shape.v);
         WheelOptions options;
         options.seconds = 0;
