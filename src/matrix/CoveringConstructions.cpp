@@ -84,9 +84,8 @@ private:
         for (std::size_t i = 0; i < groups.size() && !stopped() && !atBound(p, found); ++i) {
             SearchBudget part{share(groups.size() - i), steps, budget_.stop, 0};
             // An orbit search can only help while one orbit is smaller than the best so far.
-            const std::uint64_t largest =
-                std::min<std::uint64_t>(found.blocks.empty() ? UINT64_MAX : found.blocks.size(),
-                                        3 * lowerEstimate(p));
+            const std::uint64_t largest = std::min<std::uint64_t>(
+                found.blocks.empty() ? UINT64_MAX : found.blocks.size(), 3 * lowerEstimate(p));
             part.enough = lowerEstimate(p);
             consider(p, {groups[i].name, searchOrbitCovering(p, groups[i], rng_(), part, largest)},
                      found);

@@ -141,9 +141,8 @@ private:
         const int nRest = pointsOf(block & ~xBit, rest);
         const int nOut = pointsOf(~block & ~yBit & allPoints(), out);
         forEachSubset(rest, nRest, p_.t - 1, [&](Mask s) {
-            forEachSubset(out, nOut, p_.m - p_.t, [&](Mask r) {
-                f(ranks_.rank(xBit | s | r), ranks_.rank(yBit | s | r));
-            });
+            forEachSubset(out, nOut, p_.m - p_.t,
+                          [&](Mask r) { f(ranks_.rank(xBit | s | r), ranks_.rank(yBit | s | r)); });
         });
     }
 
@@ -446,10 +445,10 @@ private:
     std::mt19937_64 rng_;
     std::chrono::steady_clock::time_point start_;
     pointsets::SubsetRanks ranks_;
-    std::vector<Mask> drawMask_;               // by rank (colex order of the m-sets)
-    const std::uint32_t* classOf_ = nullptr;   // by rank; null: each draw its own class
-    std::size_t classes_ = 0;                  // classes (or draws) to cover
-    std::vector<std::uint32_t> memberStart_;   // the draws of class c: members_[start[c]..]
+    std::vector<Mask> drawMask_;             // by rank (colex order of the m-sets)
+    const std::uint32_t* classOf_ = nullptr; // by rank; null: each draw its own class
+    std::size_t classes_ = 0;                // classes (or draws) to cover
+    std::vector<std::uint32_t> memberStart_; // the draws of class c: members_[start[c]..]
     std::vector<std::uint32_t> members_;
     std::vector<std::uint32_t> cover_;     // blocks meeting the class in t or more points
     std::vector<std::uint32_t> uncovered_; // classes with cover 0, in any order
@@ -510,7 +509,8 @@ CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed
                               const SearchBudget& budget, const SearchOptions& options) {
     if (!searchableCovering(problem) ||
         (options.classes != nullptr &&
-         options.classes->classOf.size() != static_cast<std::size_t>(binomial(problem.v, problem.m)))) {
+         options.classes->classOf.size() !=
+             static_cast<std::size_t>(binomial(problem.v, problem.m)))) {
         return {};
     }
     Search search(problem, seed, budget, options);

@@ -115,7 +115,8 @@ int FiniteField::multiply(int a, int b) const {
     if (a == 0 || b == 0) {
         return 0;
     }
-    const int e = (log_[static_cast<std::size_t>(a)] + log_[static_cast<std::size_t>(b)]) % (q_ - 1);
+    const int e =
+        (log_[static_cast<std::size_t>(a)] + log_[static_cast<std::size_t>(b)]) % (q_ - 1);
     return exp_[static_cast<std::size_t>(e)];
 }
 

@@ -18,7 +18,7 @@ public:
     int add(int a, int b) const { return sum_[static_cast<std::size_t>(a * q_ + b)]; }
     int negate(int a) const;
     int multiply(int a, int b) const;
-    int inverse(int a) const; // a != 0
+    int inverse(int a) const;                 // a != 0
     int primitive() const { return exp_[1]; } // generates the nonzero elements
     int power(int a, long e) const;           // a != 0 or e > 0
 

@@ -96,8 +96,7 @@ public:
         if (p_.m == p_.t && static_cast<std::uint64_t>(binomial(p_.v, p_.k)) <= MaxSets) {
             blockOrbit_ = orbitsOfSets(p_.v, p_.k, group_, ranks_);
             blockOfRank_.resize(blockOrbit_.size());
-            pointsets::forEachSet(p_.v, p_.k,
-                                  [&](Mask s) { blockOfRank_[ranks_.rank(s)] = s; });
+            pointsets::forEachSet(p_.v, p_.k, [&](Mask s) { blockOfRank_[ranks_.rank(s)] = s; });
             if (binomial(p_.v, p_.t) % binomial(p_.k, p_.t) == 0) {
                 if (auto design = exactDesign(budget.steps); !design.empty()) {
                     return design;
@@ -179,9 +178,8 @@ private:
         // Columns with few rows first; rows in a random order, so seeds differ.
         std::vector<std::uint32_t> order(columns);
         std::iota(order.begin(), order.end(), 0u);
-        std::stable_sort(order.begin(), order.end(), [&](auto a, auto b) {
-            return rowsOf[a].size() < rowsOf[b].size();
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [&](auto a, auto b) { return rowsOf[a].size() < rowsOf[b].size(); });
         for (auto& rows : rowsOf) {
             std::shuffle(rows.begin(), rows.end(), rng_);
         }
@@ -202,8 +200,7 @@ private:
             }
         };
         const auto solve = [&](auto&& self, std::size_t at) -> bool {
-            while (at < columns &&
-                   (used[order[at] / 64] >> (order[at] % 64) & 1) != 0) {
+            while (at < columns && (used[order[at] / 64] >> (order[at] % 64) & 1) != 0) {
                 ++at;
             }
             if (at == columns) {

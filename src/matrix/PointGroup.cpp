@@ -39,8 +39,10 @@ PointGroup product(int a, int b, int v) {
     Permutation second = identity(v);
     for (int x = 0; x < a; ++x) {
         for (int y = 0; y < b; ++y) {
-            first[static_cast<std::size_t>(x * b + y)] = static_cast<std::uint8_t>((x + 1) % a * b + y);
-            second[static_cast<std::size_t>(x * b + y)] = static_cast<std::uint8_t>(x * b + (y + 1) % b);
+            first[static_cast<std::size_t>(x * b + y)] =
+                static_cast<std::uint8_t>((x + 1) % a * b + y);
+            second[static_cast<std::size_t>(x * b + y)] =
+                static_cast<std::uint8_t>(x * b + (y + 1) % b);
         }
     }
     std::string name = "Z" + std::to_string(a) + "xZ" + std::to_string(b);

@@ -85,9 +85,9 @@ Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
     SearchOptions search;
     search.start = built.blocks;
     search.progress = options.progress;
-    const auto found = searchCovering(
-        problem, options.seed, {seconds, options.steps, options.stop, wheelLowerBound(shape)},
-        search);
+    const auto found =
+        searchCovering(problem, options.seed,
+                       {seconds, options.steps, options.stop, wheelLowerBound(shape)}, search);
     // The search keeps its counts step by step; a recount from the columns alone guards them.
     if (found.blocks.empty() || uncoveredDraws(problem, found.blocks) != 0) {
         return Error{"", "La ricerca non ha trovato una matrice completa"};
