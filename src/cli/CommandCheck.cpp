@@ -6,6 +6,7 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
 #include "document/ArchiveDocument.h"
 #include "matrix/OleDate.h"
 
@@ -31,7 +32,7 @@ std::optional<SystemState> readCheckedSystem(const std::string& path) {
 } // namespace
 
 int runCheck(const CheckArgs& args) {
-    const auto entry = checkEntry(args.draw);
+    const auto entry = checkEntry(args.draw, rulesOrSettings(args.rules));
     if (entry.problem) {
         return fail(entry.problem->message);
     }

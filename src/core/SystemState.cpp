@@ -59,7 +59,7 @@ void SystemHeader::setNumbers(NumberSet numbers) {
 }
 
 void SystemHeader::setEuros(NumberSet euros) {
-    euroCount = fillAscending(euroNumbers, euros, EuroNumberCount);
+    euroCount = fillAscending(euroNumbers, euros, GameRules::widest().euroMax());
 }
 
 CountSet ConditionSet::evenCounts() const {
@@ -152,7 +152,7 @@ std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header) {
 
 std::span<const std::uint8_t> euroNumbers(const SystemHeader& header) {
     return std::span(header.euroNumbers)
-        .first(std::min<std::size_t>(header.euroCount, EuroNumberCount));
+        .first(std::min<std::size_t>(header.euroCount, EuroListSlots));
 }
 
 NumberMask numbersInPlayMask(const SystemHeader& header) {

@@ -294,6 +294,7 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
 void SlipPrintDialog::openCalibration() {
     CalibrationDialog dialog(type_, {calibrationPath(), setup_.pdfFolder}, setup_.header,
                              setup_.printers, language_, prompt_, this);
+    dialog.setRules(document_.rules());
     dialog.exec();
 }
 
