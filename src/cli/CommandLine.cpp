@@ -93,12 +93,14 @@ CLI::Option* addDate(CLI::App& sub, const std::string& name, std::optional<Calen
 
 CLI::Option* addEuroMax(CLI::App& sub, std::optional<GameRules>& into) {
     const auto parse = [](const std::string& text) -> Result<GameRules> {
-        // Decimal digits only, leading zeros allowed as in every number option.
+        // Decimal digits only; leading zeros are allowed, as in every number option.
+        const bool decimal =
+            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
         const auto start = std::min(text.find_first_not_of('0'), text.size());
-        const std::string digits = text.substr(start);
-        const bool decimal = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        const bool small = decimal && text.size() - start <= 2;
         if (const auto rules =
-                GameRules::withEuroMax(decimal && digits == "10" ? 10 : decimal && digits == "12" ? 12 : 0)) {
+                GameRules::withEuroMax(small && start < text.size() ? std::stoi(text.substr(start))
+                                                                    : 0)) {
             return *rules;
         }
         return Error{"", "the highest Euro number is 10 or 12, not \"" + text + "\""};

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -109,6 +110,31 @@ TEST_F(CliPrint, CalibrationTestShowsTheDefaultsOfMeasuresStoredAsZero) {
                                     [](const probe::Word& w) { return w.text == "labelSistema"; });
     ASSERT_NE(label, words.end());
     EXPECT_NEAR(label->x, 7.0, 0.5);
+}
+
+TEST_F(CliPrint, EuroElevenAndTwelvePrintWhereTheSlipsEuroGridContinues) {
+    SystemState s = builders::firstNumbers(6);
+    builders::setEuroNumbers(s, 11, 12);
+    s.columns = {Column{1, 2, 3, 4, 5}};
+    ASSERT_TRUE(saveSystemFile(out("oggi.qsy"), s));
+    // No rules are asked: the file says which numbers are played.
+    const auto run =
+        runCli("print-slips " + arg(out("oggi.qsy")) + " --type 5 --pdf " + arg(out("oggi.pdf")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto found = probe::findSquares(probe::renderPdfPage(out("oggi.pdf"), 1), 2.0);
+    EXPECT_EQ(found.size(), 7U);
+    EXPECT_TRUE(hasSquareAt(found, 12.0 + 13 * 5.0, 33.5 + 4 * 4.5)); // Euro 11: row 5, col 14
+    EXPECT_TRUE(hasSquareAt(found, 12.0 + 13 * 5.0, 33.5 + 3 * 4.5)); // Euro 12: row 4, col 14
+
+    // The test page marks them too once the rules are Euro 1-12, from the option or the file.
+    const auto twelve =
+        runCli("calibration-test --type 1 --euro-max 12 --pdf " + arg(out("t12.pdf")));
+    ASSERT_EQ(twelve.status, 0) << twelve.err;
+    EXPECT_EQ(probe::findSquares(probe::renderPdfPage(out("t12.pdf"), 1), 2.0).size(), 72U);
+    std::ofstream(folder.path() + "/Quintora/quintora.ini") << "[IMPOSTAZIONI]\r\nNUMERI EURO=12\r\n";
+    const auto chosen = runCli("calibration-test --type 5 --pdf " + arg(out("t5.pdf")));
+    ASSERT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_EQ(probe::findSquares(probe::renderPdfPage(out("t5.pdf"), 1), 2.0).size(), 335U);
 }
 
 TEST_F(CliPrint, ListingCopiesAndItsRefusal) {
