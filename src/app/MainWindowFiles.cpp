@@ -146,8 +146,7 @@ bool MainWindow::importColumnsText(const QString& path) {
                     Prompt::Icon::Information);
                 return false;
             }
-            const auto number =
-                parseEuroAnswer(answer->toStdString(), chosen, document().rules());
+            const auto number = parseEuroAnswer(answer->toStdString(), chosen, document().rules());
             if (number) {
                 euro[i] = number.value();
                 break;

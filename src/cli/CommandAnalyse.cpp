@@ -48,7 +48,8 @@ int runAnalyse(const AnalyseArgs& args) {
     }
     const auto& system = document.state();
     const auto euro = euroNumbers(system.header);
-    const auto analysis = analyseSystem(system.columns, euro, analysisEuroMax(euro, rulesOrSettings(args.rules)));
+    const auto analysis =
+        analyseSystem(system.columns, euro, analysisEuroMax(euro, rulesOrSettings(args.rules)));
     if (!analysis) {
         return fail("analisi interrotta");
     }

@@ -42,8 +42,8 @@ int runCheck(const CheckArgs& args) {
     }
     ArchiveDocument archives; // the combination the check dialog would hold
     (void)archives.setWinningCombination(entry.combination);
-    const auto result = checkColumns(system->columns, euroNumbers(system->header),
-                                     archives.winningCombination());
+    const auto result =
+        checkColumns(system->columns, euroNumbers(system->header), archives.winningCombination());
     std::string out;
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[c];

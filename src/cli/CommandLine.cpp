@@ -98,9 +98,8 @@ CLI::Option* addEuroMax(CLI::App& sub, std::optional<GameRules>& into) {
             !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
         const auto start = std::min(text.find_first_not_of('0'), text.size());
         const bool small = decimal && text.size() - start <= 2;
-        if (const auto rules =
-                GameRules::withEuroMax(small && start < text.size() ? std::stoi(text.substr(start))
-                                                                    : 0)) {
+        if (const auto rules = GameRules::withEuroMax(
+                small && start < text.size() ? std::stoi(text.substr(start)) : 0)) {
             return *rules;
         }
         return Error{"", "the highest Euro number is 10 or 12, not \"" + text + "\""};

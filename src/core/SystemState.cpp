@@ -144,7 +144,6 @@ void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks) {
     header.numbersInPlayCount = fillFromMarks(header.numbersInPlay, mainMarks);
 }
 
-
 std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header) {
     return std::span(header.numbersInPlay)
         .first(std::min<std::size_t>(header.numbersInPlayCount, MainNumberCount));

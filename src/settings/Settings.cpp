@@ -123,8 +123,9 @@ constexpr std::array<Field, 2> rememberedFields{{
 Settings readConfiguration(const IniFile& ini) {
     Settings settings;
     const IniDocument document = ini.read();
-    for (const auto& table : {std::span<const Field>(fields), std::span<const Field>(&rulesField, 1),
-                              std::span<const Field>(rememberedFields)}) {
+    for (const auto& table :
+         {std::span<const Field>(fields), std::span<const Field>(&rulesField, 1),
+          std::span<const Field>(rememberedFields)}) {
         for (const Field& field : table) {
             if (const auto value = document.find(SettingsSection, field.key)) {
                 std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);

@@ -1,8 +1,7 @@
 // frmMAIN under both game rules: the Euro grid's cells, the questions before a switch of
 // rules, and opening a file that plays Euro 11 or 12.
-#include "app/MainWindow.h"
-
 #include "app/AppContext.h"
+#include "app/MainWindow.h"
 #include "core/SystemState.h"
 #include "files/SystemFile.h"
 #include "settings/IniFile.h"

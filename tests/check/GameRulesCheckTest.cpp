@@ -67,8 +67,8 @@ TEST(GameRules, TypedEuroNumbersFollowTheRules) {
         {1, 10, 0, 0}, {3, 11, 11, 0}, {12, 11, 12, 0}, {10, 13, 13, 13}, {0, 5, 0, 0},
     };
     for (const auto& c : cases) {
-        const EntryFields fields{"1",  "2",  "3", "4", "5", std::to_string(c.first),
-                                 std::to_string(c.second)};
+        const EntryFields fields{
+            "1", "2", "3", "4", "5", std::to_string(c.first), std::to_string(c.second)};
         for (const auto& [rules, refused] : {std::pair{GameRules::classic(), c.refusedUnder10},
                                              std::pair{GameRules::current(), c.refusedUnder12}}) {
             SCOPED_TRACE(std::to_string(c.first) + "," + std::to_string(c.second) + " under " +
@@ -84,8 +84,8 @@ TEST(GameRules, TypedEuroNumbersFollowTheRules) {
                 EXPECT_EQ(entry.combination.euro[1], c.second);
             } else {
                 ASSERT_TRUE(entry.problem);
-                EXPECT_EQ(entry.problem->message, "Valore " + std::to_string(refused) +
-                                                      " non ammesso");
+                EXPECT_EQ(entry.problem->message,
+                          "Valore " + std::to_string(refused) + " non ammesso");
                 EXPECT_EQ(entry.problem->focusField, refused == c.first ? 5 : 6);
             }
         }

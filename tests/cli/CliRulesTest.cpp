@@ -68,14 +68,15 @@ TEST_F(CliRules, CheckTakesEuroElevenAndTwelveUnderTheirRulesOnly) {
 }
 
 TEST_F(CliRules, ImportTxtTakesEuroElevenAndTwelveUnderTheirRulesOnly) {
-    const auto refused = runCli("import-txt " + arg("cols.txt") + " --euro 11,12 -o " + arg("o.qsy"));
+    const auto refused =
+        runCli("import-txt " + arg("cols.txt") + " --euro 11,12 -o " + arg("o.qsy"));
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("Il numero Euro deve essere compreso tra 1 e 10"), std::string::npos)
         << refused.err;
     EXPECT_FALSE(fs::exists(path("o.qsy")));
 
-    const auto done = runCli("import-txt " + arg("cols.txt") + " --euro 11,12 --euro-max 12 -o " +
-                             arg("o.qsy"));
+    const auto done =
+        runCli("import-txt " + arg("cols.txt") + " --euro 11,12 --euro-max 12 -o " + arg("o.qsy"));
     ASSERT_EQ(done.status, 0) << done.err;
     const auto loaded = readSystemFile(path("o.qsy"));
     ASSERT_TRUE(loaded.ok());
@@ -83,8 +84,8 @@ TEST_F(CliRules, ImportTxtTakesEuroElevenAndTwelveUnderTheirRulesOnly) {
     EXPECT_EQ(loaded.value().state.header.euroNumbers[1], 12);
     EXPECT_EQ(loaded.value().state.header.euroCount, 2);
 
-    const auto beyond = runCli("import-txt " + arg("cols.txt") + " --euro 3,13 --euro-max 12 -o " +
-                               arg("p.qsy"));
+    const auto beyond =
+        runCli("import-txt " + arg("cols.txt") + " --euro 3,13 --euro-max 12 -o " + arg("p.qsy"));
     EXPECT_NE(beyond.status, 0);
     EXPECT_FALSE(fs::exists(path("p.qsy")));
 }

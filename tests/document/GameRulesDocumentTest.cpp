@@ -1,7 +1,6 @@
 // The game rules in the system document: the Euro grid's click rule, the switch of rules and
 // opening files that play Euro 11 or 12.
 #include "document/SystemDocument.h"
-
 #include "files/SystemFile.h"
 
 #include <filesystem>
@@ -30,11 +29,9 @@ TEST(GameRulesDocument, TheEuroClickRuleUnderBothRules) {
         std::vector<int> marked;
     };
     const Case cases[] = {
-        {10, {11}, {}},
-        {10, {12, 10}, {10}},
-        {12, {11, 12}, {11, 12}},
-        {12, {12, 3, 11}, {3, 12}}, // a third is refused
-        {12, {11, 11, 13}, {}},     // a second click unmarks; 13 is no cell
+        {10, {11}, {}},           {10, {12, 10}, {10}},
+        {12, {11, 12}, {11, 12}}, {12, {12, 3, 11}, {3, 12}}, // a third is refused
+        {12, {11, 11, 13}, {}}, // a second click unmarks; 13 is no cell
         {12, {0, 1}, {1}},
     };
     for (const auto& c : cases) {
@@ -82,9 +79,9 @@ TEST(GameRulesDocument, SwitchingRulesUnmarksWhatTheyDoNotAllowAndALockedSystemR
 }
 
 TEST(GameRulesDocument, AFileWithElevenOrTwelveAsksUnderTheTenRule) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("quintora-rules-" +
-                      std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("quintora-rules-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(dir);
     SystemState today;
     today.header.setNumbers({1, 2, 3, 4, 5, 6});
@@ -133,8 +130,8 @@ TEST(GameRulesDocument, AFileWithElevenOrTwelveAsksUnderTheTenRule) {
         EXPECT_EQ(asked, c.answer == 0 || c.answer == 1 ? 1 : 0);
         EXPECT_EQ(document.rules().euroMax(), c.rulesAfter);
         if (c.opened) {
-            EXPECT_EQ(document.state().header.euros(), (c.path == todayPath ? NumberSet{11, 12}
-                                                                             : NumberSet{2, 10}));
+            EXPECT_EQ(document.state().header.euros(),
+                      (c.path == todayPath ? NumberSet{11, 12} : NumberSet{2, 10}));
         } else {
             // No: everything as it was, and nothing to tell the user.
             EXPECT_TRUE(opened.error().message.empty());

@@ -131,7 +131,8 @@ TEST_F(CliPrint, EuroElevenAndTwelvePrintWhereTheSlipsEuroGridContinues) {
         runCli("calibration-test --type 1 --euro-max 12 --pdf " + arg(out("t12.pdf")));
     ASSERT_EQ(twelve.status, 0) << twelve.err;
     EXPECT_EQ(probe::findSquares(probe::renderPdfPage(out("t12.pdf"), 1), 2.0).size(), 72U);
-    std::ofstream(folder.path() + "/Quintora/quintora.ini") << "[IMPOSTAZIONI]\r\nNUMERI EURO=12\r\n";
+    std::ofstream(folder.path() + "/Quintora/quintora.ini")
+        << "[IMPOSTAZIONI]\r\nNUMERI EURO=12\r\n";
     const auto chosen = runCli("calibration-test --type 5 --pdf " + arg(out("t5.pdf")));
     ASSERT_EQ(chosen.status, 0) << chosen.err;
     EXPECT_EQ(probe::findSquares(probe::renderPdfPage(out("t5.pdf"), 1), 2.0).size(), 335U);

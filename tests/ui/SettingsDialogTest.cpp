@@ -10,7 +10,6 @@
 #include "support/WidgetLookup.h"
 
 #include <memory>
-#include <vector>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <vector>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;

@@ -3,8 +3,8 @@
 #include "settings/Settings.h"
 #include "update/ServerUpdates.h"
 
-#include <QDialog>
 #include <functional>
+#include <QDialog>
 #include <QStringList>
 #include <string>
 
