@@ -171,7 +171,8 @@ void CheckDialogTest::checkListsTheWinningColumns() {
     test::click(test::child<QPushButton>(*d, "cmdSpoglio"));
 
     QCOMPARE(fields(d), (QStringList{"1", "2", "3", "4", "05", "3", "9"}));
-    QCOMPARE(context_->archiveDocument.winningCombination(), (WinningCombination{{1, 2, 3, 4, 5}, {3, 9}}));
+    QCOMPARE(context_->archiveDocument.winningCombination(),
+             (WinningCombination{{1, 2, 3, 4, 5}, {3, 9}}));
     // One Euro number matches: 5+1, 4+1, 3+1, 2+1; columns 5 and 6 win nothing.
     const std::map<int, QStringList> expected = {
         {1, {"C. 1"}}, {4, {"C. 2"}}, {7, {"C. 3"}}, {11, {"C. 4"}}};
@@ -267,8 +268,8 @@ void CheckDialogTest::anArchivedDrawWithElevenIsCheckedUnderTheTenRule() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("1|29/03/2022|5|4|3|2|1|11|3\r\n");
     file.close();
-    QVERIFY(context_->archiveDocument.importText(
-        text.toStdString(), context_->dataFolder.archivePath().toStdString()));
+    QVERIFY(context_->archiveDocument.importText(text.toStdString(),
+                                                 context_->dataFolder.archivePath().toStdString()));
     QVERIFY(context_->archiveDocument.setWinningCombination(
         winningCombinationOf(context_->archiveDocument.archive().draws.front())));
     QCOMPARE(document_->rules(), GameRules::classic());

@@ -9,6 +9,7 @@
 #include "support/ScriptedPrompt.h"
 #include "ui/widgets/CellGrid.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,7 +20,13 @@ class GameRulesWindowTest : public QObject, protected test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(openWindow()); }
+    void init() {
+        // Every test starts from the program's own rules: no settings file of an earlier test.
+        if (xdg_) {
+            QFile::remove(DataFolder(xdg_->dataFolder()).settingsPath());
+        }
+        QVERIFY(openWindow());
+    }
     void cleanup() {
         QCOMPARE(prompt_->pending(), 0);
         closeWindow();
