@@ -103,9 +103,10 @@ QImage pagePicture(const PlanPage& page, double pixelsPerMm) {
     return image;
 }
 
-QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words) {
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words,
+                   GameRules rules) {
     const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header, words,
-                                              localeNumberStyle());
+                                              localeNumberStyle(), rules);
     return pagePicture(plan.pages.front(), 2.0);
 }
 

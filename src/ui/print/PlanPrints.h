@@ -43,6 +43,7 @@ NumberStyle localeNumberStyle();
 QImage pagePicture(const PlanPage& page, double pixelsPerMm);
 
 // The picture of a slip type: its test page with the default calibration.
-QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words);
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words,
+                   GameRules rules = GameRules::classic());
 
 } // namespace quintora
