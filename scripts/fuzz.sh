@@ -10,7 +10,8 @@ seconds=${1:-20}
 shift || true
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
-  readers=(system_file column_text filter_text ini language_file archive matrix_file server_list calibration)
+  readers=(system_file column_text filter_text ini language_file archive matrix_file server_list calibration
+    download_content)
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)

@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev libcpp-httplib-dev libcli11-dev
   fonts-liberation xvfb xauth qt6-translations-l10n openbox x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  python3
 )
 
 missing=()

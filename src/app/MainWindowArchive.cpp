@@ -47,8 +47,8 @@ void MainWindow::loadArchiveWindows() {
         {folder.archivePath(), folder.tempFolder() + QStringLiteral("/quintora_download.dat")},
         [this] { return context_.closing; }, this);
     archiveWindow_->setDownload(
-        [this](const std::string& url, const std::string& target) {
-            return context_.download(url, target);
+        [this](const std::string& url, const std::string& target, const DownloadLimits& limits) {
+            return context_.download(url, target, limits);
         },
         [this] { return context_.settings.server; });
     statisticsWindow_ = new StatisticsWindow(context_.archiveDocument, context_.prompt,

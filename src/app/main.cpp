@@ -21,8 +21,7 @@ int main(int argc, char* argv[]) {
 
     auto document = std::make_unique<quintora::SystemDocument>();
     quintora::QtPrompt prompt;
-    quintora::ServerVersionCheck versionCheck(
-        quintora::makeDownload(quintora::DownloadLimits::versionCheck()));
+    quintora::ServerVersionCheck versionCheck(quintora::makeDownload());
     quintora::StartUp startUp(*document, prompt, versionCheck,
                               quintora::DataFolder::standardRoot());
     startUp.context().askSettingsWithoutLanguage = true;

@@ -38,26 +38,22 @@ std::vector<std::uint8_t> encodeArchive(const DrawArchive& archive) {
     return out.take();
 }
 
-Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() % DrawRecordSize != 0) {
-        return Error{"", damaged(std::to_string(bytes.size()) +
-                                 " byte non sono un numero intero di record da 19 byte")};
-    }
+Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes, SkippedRecords& skipped) {
+    skipped = {};
     if (bytes.size() > MaxArchiveFileBytes) {
         return Error{"", damaged("piu' di " + std::to_string(MaxDraws) + " estrazioni")};
     }
+    skipped.strayBytes = bytes.size() % DrawRecordSize;
     DrawArchive archive;
-    ByteReader in(bytes);
-    for (std::size_t record = 1; !in.atEnd(); ++record) {
+    ByteReader in(bytes.first(bytes.size() - skipped.strayBytes));
+    while (!in.atEnd()) {
         Draw d = readRecord(in);
-        if (!in.ok()) {
-            return Error{"", damaged("record " + std::to_string(record) + " incompleto")};
-        }
         if (d.isEmpty()) {
             continue;
         }
-        if (const auto problem = drawProblem(d)) {
-            return Error{"", damaged("record " + std::to_string(record) + ": " + *problem)};
+        if (drawProblem(d)) {
+            ++skipped.invalid;
+            continue;
         }
         appendDraw(archive.draws, std::move(d));
     }
@@ -65,7 +61,17 @@ Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
     return archive;
 }
 
-Result<DrawArchive> readArchiveFile(const std::string& path) {
+Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
+    SkippedRecords skipped;
+    return decodeArchive(bytes, skipped);
+}
+
+std::string skippedRecordsText(const SkippedRecords& skipped) {
+    return "Record non validi saltati nell'archivio estrazioni: " + std::to_string(skipped.count());
+}
+
+Result<DrawArchive> readArchiveFile(const std::string& path, SkippedRecords& skipped) {
+    skipped = {};
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -79,11 +85,16 @@ Result<DrawArchive> readArchiveFile(const std::string& path) {
     if (!bytes) {
         return bytes.error();
     }
-    auto archive = decodeArchive(bytes.value());
+    auto archive = decodeArchive(bytes.value(), skipped);
     if (!archive) {
         return Error{"", archive.error().message + " (" + path + ")"};
     }
     return archive;
+}
+
+Result<DrawArchive> readArchiveFile(const std::string& path) {
+    SkippedRecords skipped;
+    return readArchiveFile(path, skipped);
 }
 
 Status saveArchiveFile(const std::string& path, const DrawArchive& archive) {

@@ -3,6 +3,7 @@
 #include "core/Encoding.h"
 #include "files/FileIo.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -43,6 +44,10 @@ std::optional<std::array<std::string_view, FieldCount>> fieldsOf(std::string_vie
         return std::nullopt;
     }
     return fields;
+}
+
+std::size_t fieldCount(std::string_view line) {
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), '|')) + 1;
 }
 
 // An optional sign and digits, within [low, high]; nullopt otherwise (never overflows).
@@ -97,6 +102,9 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
     }
     DrawArchive archive;
     std::size_t lineNumber = 0;
+    // The last line that is not blank, when it has fewer than nine fields: the sign of a
+    // download cut short (a line in the middle may be skipped, the end may not).
+    std::size_t shortLastLine = 0;
     while (!text.empty()) {
         const auto end = text.find_first_of("\r\n");
         const auto line = text.substr(0, end);
@@ -107,6 +115,9 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
             text.remove_prefix(end + (crlf ? 2 : 1));
         }
         ++lineNumber;
+        if (!trimmed(line).empty()) {
+            shortLastLine = fieldCount(line) < FieldCount ? lineNumber : 0;
+        }
         const auto fields = fieldsOf(line);
         if (!fields) {
             continue;
@@ -140,6 +151,9 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
                                  std::to_string(MaxDraws) + " estrazioni"};
         }
         appendDraw(archive.draws, std::move(d));
+    }
+    if (shortLastLine != 0 && !archive.draws.empty()) {
+        return lineError(shortLastLine, "riga incompleta, il file scaricato e' interrotto");
     }
     if (archive.draws.empty()) {
         return Error{"", "L'archivio estrazioni scaricato non contiene alcuna estrazione"};

@@ -3,14 +3,25 @@
 #include "archive/Draw.h"
 #include "core/Result.h"
 
+#include <optional>
 #include <string>
 
 namespace quintora {
+
+// What a new text may do to the archive: a text the user chose replaces it whatever it holds;
+// an update from the server may only add draws, so that a bad download never costs an outlet
+// its history.
+enum class ArchiveReplacement { Any, OnlyGrowing };
+
+// Why `downloaded` may not take the place of `held` when the archive only grows: it holds
+// fewer draws, or lacks the date of a draw held. nullopt when it may.
+std::optional<std::string> shrinkProblem(const DrawArchive& held, const DrawArchive& downloaded);
 
 // The update of the archive from a downloaded text: LoadArchivioTMP, then the save. Only when
 // both succeed does `archive` take the new draws; on any failure the archive in memory and the
 // file on disk stay exactly as they were, and the message says why.
 Status updateArchiveFromText(DrawArchive& archive, const std::string& textPath,
-                             const std::string& archivePath);
+                             const std::string& archivePath,
+                             ArchiveReplacement replacement = ArchiveReplacement::Any);
 
 } // namespace quintora

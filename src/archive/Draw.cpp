@@ -9,24 +9,16 @@ constexpr std::size_t FirstCapacity = 2000;
 } // namespace
 
 std::optional<std::string> drawProblem(const Draw& draw) {
-    NumberMask seen = 0;
     for (const int n : draw.numbers) {
         if (!isMainNumber(n)) {
             return "numero " + std::to_string(n) + " fuori da 1..50";
         }
-        if (seen & numberBit(n)) {
-            return "numero " + std::to_string(n) + " ripetuto";
-        }
-        seen |= numberBit(n);
     }
     for (const int e : draw.euro) {
         if (e < 1 || e > DrawnEuroMax) {
             return "numero Euro " + std::to_string(e) + " fuori da 1.." +
                    std::to_string(DrawnEuroMax);
         }
-    }
-    if (draw.euro[0] == draw.euro[1]) {
-        return "numero Euro " + std::to_string(draw.euro[0]) + " ripetuto";
     }
     return std::nullopt;
 }

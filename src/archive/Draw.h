@@ -40,8 +40,9 @@ struct DrawArchive {
     bool operator==(const DrawArchive&) const = default;
 };
 
-// Why a (non-empty) draw cannot be a real one: a main number outside 1..50, a Euro number
-// outside 1..12, or a number repeated. nullopt for a real draw.
+// Why a (non-empty) draw cannot be stored: a main number outside 1..50 or a Euro number
+// outside 1..12. nullopt otherwise. A number repeated within a draw is kept as the server sent
+// it: whatever reads the draws counts each number once.
 std::optional<std::string> drawProblem(const Draw& draw);
 
 // The main numbers of a draw (those in 1..50) and its Euro numbers (those in 1..12) as masks:

@@ -72,8 +72,10 @@ ArchiveStats computeStatistics(const DrawArchive& archive) {
         if (f.repeats) {
             ++s.repeats[*f.repeats];
         }
-        for (const int n : d.numbers) {
-            if (isMainNumber(n)) {
+        // Each number once, even when a draw repeats it.
+        const NumberMask drawn = mainMaskOf(d);
+        for (int n = 1; n <= MainNumberCount; ++n) {
+            if (drawn & numberBit(n)) {
                 ++s.frequency[n - 1];
             }
         }

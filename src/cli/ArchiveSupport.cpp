@@ -4,6 +4,7 @@
 #include "document/ArchiveDocument.h"
 
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 namespace quintora::cli {
@@ -14,9 +15,14 @@ bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path) {
         fail(path + ": il file dell'archivio estrazioni non esiste");
         return false;
     }
-    if (auto opened = archives.open(path); !opened) {
+    const auto opened = archives.open(path);
+    if (!opened) {
         fail(opened.error().message);
         return false;
+    }
+    if (opened.value().count() > 0) {
+        std::cerr << "quintora-cli: " << skippedRecordsText(opened.value()) << " (" << path
+                  << ")\n";
     }
     return true;
 }

@@ -12,10 +12,14 @@
 #include "update/ServerUpdates.h"
 #include "update/VersionCompare.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <QCoreApplication>
+#include <string_view>
+#include <unistd.h>
 #include <utility>
 
 namespace quintora::cli {
@@ -24,14 +28,53 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Downloads need Qt's event loop: one application object for the command's run.
+constexpr std::string_view RunFolderPrefix = "cli-";
+
+// The data folder's "temp", where the program's own downloads land too; without a home folder
+// (the settings path then has no base) one folder per user in the system's temporary folder.
+fs::path sharedTempFolder() {
+    const fs::path data = fs::path(standardSettingsPath()).parent_path();
+    if (data.is_absolute() && data != fs::path("/Quintora")) {
+        return data / "temp";
+    }
+    return fs::temp_directory_path() / ("quintora-" + std::to_string(::geteuid()));
+}
+
+// Removes the folders of runs that ended without removing theirs (a kill): a run's folder is
+// named after its process, and a process that no longer runs needs none.
+void removeStaleRunFolders(const fs::path& temp) {
+    std::error_code ec;
+    for (fs::directory_iterator it(temp, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(RunFolderPrefix)) {
+            continue;
+        }
+        const std::string digits = name.substr(RunFolderPrefix.size());
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
+            digits.size() > 9) {
+            continue;
+        }
+        const pid_t pid = static_cast<pid_t>(std::stol(digits));
+        if (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH)) {
+            std::error_code ignored;
+            fs::remove_all(it->path(), ignored);
+        }
+    }
+}
+
+// Downloads need Qt's event loop: one application object for the command's run. Its downloads
+// go to a folder of this run under the data folder's "temp", removed at the end.
 class NetSession {
 public:
     NetSession()
         : app_(argc_, argv_) {
-        std::string pattern = (fs::temp_directory_path() / "quintora-cli-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            temp_ = pattern;
+        const fs::path shared = sharedTempFolder();
+        std::error_code ec;
+        fs::create_directories(shared, ec);
+        removeStaleRunFolders(shared);
+        const fs::path mine = shared / (std::string(RunFolderPrefix) + std::to_string(::getpid()));
+        if (fs::create_directory(mine, ec) && !ec) {
+            temp_ = mine.string();
         }
     }
     ~NetSession() {
@@ -90,7 +133,11 @@ int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
+    // The archive there is what the update may only add to.
     ArchiveDocument archives;
+    if (const auto opened = archives.open(out); !opened) {
+        return fail(opened.error().message);
+    }
     const auto updated = archives.updateFromServer(
         makeDownload(), serverOf(args.server),
         (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out);
@@ -107,8 +154,8 @@ int ServerCommandsHere::versionCheck(const VersionCheckArgs& args) {
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
-    const auto outcome = checkServerVersion(makeDownload(DownloadLimits::versionCheck()),
-                                            serverOf(args.server), session.tempFolder(), local);
+    const auto outcome =
+        checkServerVersion(makeDownload(), serverOf(args.server), session.tempFolder(), local);
     using Kind = VersionOutcome::Kind;
     switch (outcome.kind) {
     case Kind::Unreachable:

@@ -23,14 +23,15 @@ void ArchiveDocument::notify(ArchiveChanges what) {
     }
 }
 
-Status ArchiveDocument::open(const std::string& archivePath) {
-    auto read = readArchiveFile(archivePath);
+Result<SkippedRecords> ArchiveDocument::open(const std::string& archivePath) {
+    SkippedRecords skipped;
+    auto read = readArchiveFile(archivePath, skipped);
     if (!read) {
         return read.error();
     }
     archive_ = std::move(read).value();
     notify(ArchiveChange::Draws);
-    return success();
+    return skipped;
 }
 
 Status ArchiveDocument::importText(const std::string& textPath, const std::string& archivePath) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveFile.h"
 #include "archive/Draw.h"
 #include "check/WinningCombination.h"
 #include "core/Result.h"
@@ -59,8 +60,8 @@ public:
     int addListener(Listener listener);
     void removeListener(int id);
 
-    // Reads the archive file.
-    Status open(const std::string& archivePath);
+    // Reads the archive file, keeping every whole, valid record; says how many it skipped.
+    Result<SkippedRecords> open(const std::string& archivePath);
     // A downloaded archive text, converted and saved to archivePath; only then it becomes the
     // archive.
     Status importText(const std::string& textPath, const std::string& archivePath);

@@ -15,8 +15,19 @@ namespace quintora {
 
 namespace {
 
+// What Qt keeps of a response before it is read: small, so that a body over the cap is never
+// pulled in beyond this much past it.
+constexpr qint64 ReadBufferBytes = 256 * 1024;
+
 Error failure(const std::string& url, const std::string& reason) {
     return Error{"", "Download di " + url + " non riuscito: " + reason};
+}
+
+// Qt ends a body without a length at the first end of the connection, a reset as much as a
+// clean close, so such a body is never known to be whole. A length or chunks tell.
+bool endIsKnown(const QNetworkReply& reply) {
+    return reply.hasRawHeader(QByteArrayLiteral("Content-Length")) ||
+           reply.rawHeader(QByteArrayLiteral("Transfer-Encoding")).toLower().contains("chunked");
 }
 
 } // namespace
@@ -40,12 +51,16 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setRawHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
     request.setRawHeader(QByteArrayLiteral("Pragma"), QByteArrayLiteral("no-cache"));
+    // The bytes as stored, with their length: Qt drops the length of a body it unpacks.
+    request.setRawHeader(QByteArrayLiteral("Accept-Encoding"), QByteArrayLiteral("identity"));
     // Redirects are followed on the same host only; any other ends as a failure below.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::SameOriginRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
 
     QNetworkReply* reply = manager.get(request);
+    reply->setReadBufferSize(ReadBufferBytes);
+    const qint64 cap = static_cast<qint64>(std::min<std::size_t>(limits.maxBytes, INT32_MAX - 1));
     QByteArray body;
     bool timedOut = false;
     bool tooLarge = false;
@@ -58,37 +73,50 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
         timedOut = true;
         reply->abort();
     };
+    const auto refuseTooLarge = [&] {
+        tooLarge = true;
+        reply->abort();
+    };
+    // Reads what arrived, one byte past the cap at most.
+    const auto take = [&] {
+        const qint64 room = cap + 1 - body.size();
+        body += reply->read(std::max<qint64>(room, 0));
+        if (body.size() > cap) {
+            refuseTooLarge();
+        }
+    };
     QObject::connect(&idle, &QTimer::timeout, &loop, giveUp);
     QObject::connect(&total, &QTimer::timeout, &loop, giveUp);
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        body += reply->readAll();
-        if (static_cast<std::size_t>(body.size()) > limits.maxBytes) {
-            tooLarge = true;
-            reply->abort();
+        if (!tooLarge && !timedOut) {
+            take();
+            idle.start(limits.idle);
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > cap) {
+            refuseTooLarge();
             return;
         }
         idle.start(limits.idle);
     });
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop,
-                     [&] { idle.start(limits.idle); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     idle.start(limits.idle);
-    if (limits.total.count() > 0) {
-        total.start(limits.total);
-    }
+    total.start(limits.total);
     if (!reply->isFinished()) {
         loop.exec();
     }
     idle.stop();
     total.stop();
     if (!tooLarge && !timedOut) {
-        body += reply->readAll();
+        take();
     }
 
     if (timedOut) {
         return failure(url, "il server non ha risposto in tempo");
     }
-    if (tooLarge || static_cast<std::size_t>(body.size()) > limits.maxBytes) {
+    if (tooLarge) {
         return failure(url, "il file e' troppo grande");
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -101,16 +129,20 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
     if (status == 0) {
         return failure(url, "nessuna risposta HTTP");
     }
+    if (!endIsKnown(*reply)) {
+        return failure(url, "il server non ha indicato la lunghezza del file");
+    }
     const std::span<const std::uint8_t> bytes(
         reinterpret_cast<const std::uint8_t*>(body.constData()),
         static_cast<std::size_t>(body.size()));
     return writeFileAtomically(targetPath, bytes);
 }
 
-Download makeDownload(DownloadLimits limits) {
-    return [limits](const std::string& url, const std::string& targetPath) {
-        return downloadFile(url, targetPath, limits);
-    };
+Download makeDownload(DownloadLimits ceiling) {
+    return Download([ceiling](const std::string& url, const std::string& targetPath,
+                              const DownloadLimits& limits) {
+        return downloadFile(url, targetPath, limits.within(ceiling));
+    });
 }
 
 } // namespace quintora

@@ -1,21 +1,28 @@
 // quintora-server: serves the program's server paths from a content folder, so that the
 // update, the version check and the downloads work without the maker's host.
-#include "files/FileIo.h"
+#include "files/FileKind.h"
+#include "server/GuardedServer.h"
 #include "server/ServerRoutes.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <httplib.h>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t MaxServedBytes = 64u << 20;
+// Bytes read from a served file at a time.
+constexpr std::size_t ServedPiece = 64 * 1024;
 constexpr const char* Usage = "Usage: quintora-server [--root DIR] [--port N] [--bind ADDR]\n";
 
 std::string defaultRoot() {
@@ -43,6 +50,56 @@ const char* contentType(const std::string& relative) {
     return text ? "text/plain; charset=windows-1252" : "application/octet-stream";
 }
 
+// An open file, closed when the last answer that sends it is gone.
+class OpenFile {
+public:
+    explicit OpenFile(int fd)
+        : fd_(fd) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() { ::close(fd_); }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Sends `file` from the disk piece by piece, so that no client costs the server a whole file.
+// Messages name the file relative to the content folder: the server's own paths stay private.
+void sendFile(const std::string& file, const std::string& relative, httplib::Response& response) {
+    const auto fail = [&](const std::string& why) {
+        response.status = 500;
+        response.set_content("Impossibile aprire " + relative + ": " + why + "\n", "text/plain");
+    };
+    // Non-blocking: opening a FIFO without a writer would wait forever. No link is followed:
+    // the name was checked to lie in the content folder with its links resolved.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+    if (fd < 0) {
+        fail(std::strerror(errno));
+        return;
+    }
+    const auto opened = std::make_shared<OpenFile>(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        fail(std::strerror(errno));
+        return;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        fail(quintora::notAFileText(status.st_mode));
+        return;
+    }
+    // The length is the size at opening; a file cut meanwhile ends the answer short, which
+    // the client sees against that length.
+    response.set_content_provider(
+        static_cast<std::size_t>(status.st_size), contentType(relative),
+        [opened](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+            char piece[ServedPiece];
+            const ssize_t n = ::pread(opened->fd(), piece, std::min(length, sizeof piece),
+                                      static_cast<off_t>(offset));
+            return n > 0 && sink.write(piece, static_cast<std::size_t>(n));
+        });
+}
+
 void answer(const fs::path& root, const httplib::Request& request, httplib::Response& response) {
     response.set_header("Cache-Control", "no-store");
     const auto relative = quintora::contentFileFor(request.target);
@@ -53,15 +110,8 @@ void answer(const fs::path& root, const httplib::Request& request, httplib::Resp
         response.set_content("Non trovato\n", "text/plain");
         return;
     }
-    // Read at every request, so new content is served at once.
-    const auto bytes = quintora::readWholeFile(file.string(), MaxServedBytes);
-    if (!bytes) {
-        response.status = 500;
-        response.set_content(bytes.error().message + "\n", "text/plain");
-        return;
-    }
-    const auto& b = bytes.value();
-    response.set_content(std::string(b.begin(), b.end()), contentType(*relative));
+    // Opened at every request, so new content is served at once.
+    sendFile(file.string(), *relative, response);
 }
 
 } // namespace
@@ -107,7 +157,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    httplib::Server server;
+    quintora::GuardedServer server;
     server.Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
         answer(rootPath, request, response);
     });

@@ -6,6 +6,7 @@
 #include "matrix/MatrixFile.h"
 #include "matrix/MatrixList.h"
 #include "settings/LanguageFile.h"
+#include "settings/LanguageFileCheck.h"
 #include "update/ServerList.h"
 #include "update/ServerPaths.h"
 #include "update/VersionCompare.h"
@@ -17,9 +18,6 @@ namespace quintora {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::size_t MaxListBytes = 1 << 20;
-constexpr std::size_t MaxVersionBytes = 4096;
 
 std::string inFolder(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
@@ -38,12 +36,12 @@ void removeQuietly(const std::string& path) {
 
 // Downloads a small text file and reads it; the downloaded copy is removed afterwards.
 Result<std::string> downloadText(const Download& download, const std::string& url,
-                                 const std::string& path, std::size_t maxBytes) {
+                                 const std::string& path, const DownloadLimits& limits) {
     makeFolder(fs::path(path).parent_path().string());
-    if (auto fetched = download(url, path); !fetched) {
+    if (auto fetched = download(url, path, limits); !fetched) {
         return fetched.error();
     }
-    auto bytes = readWholeFile(path, maxBytes);
+    auto bytes = readWholeFile(path, limits.maxBytes);
     removeQuietly(path);
     if (!bytes) {
         return bytes.error();
@@ -51,25 +49,14 @@ Result<std::string> downloadText(const Download& download, const std::string& ur
     return std::string(bytes.value().begin(), bytes.value().end());
 }
 
-// A downloaded language file is kept only when it looks like one: INI sections.
-bool looksLikeLanguageFile(const std::vector<std::uint8_t>& bytes) {
-    bool lineStart = true;
-    for (const auto b : bytes) {
-        if (lineStart && b == '[') {
-            return true;
-        }
-        lineStart = b == '\n' || (lineStart && (b == ' ' || b == '\t' || b == '\r'));
-    }
-    return false;
-}
-
 } // namespace
 
 VersionOutcome checkServerVersion(const Download& download, std::string_view server,
                                   const std::string& tempFolder, const std::string& localVersion) {
     VersionOutcome outcome;
-    const auto text = downloadText(download, serverUrl(server, serverpath::Version),
-                                   inFolder(tempFolder, "quintoraver.txt"), MaxVersionBytes);
+    const auto text =
+        downloadText(download, serverUrl(server, serverpath::Version),
+                     inFolder(tempFolder, "quintoraver.txt"), downloadlimits::VersionCheck);
     if (!text) {
         return outcome;
     }
@@ -92,11 +79,14 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
                                DrawArchive& archive, const std::string& downloadPath,
                                const std::string& archivePath) {
     makeFolder(fs::path(downloadPath).parent_path().string());
-    if (auto fetched = download(serverUrl(server, serverpath::Archive), downloadPath); !fetched) {
+    if (auto fetched =
+            download(serverUrl(server, serverpath::Archive), downloadPath, downloadlimits::Archive);
+        !fetched) {
         return Error{"", "Errore durante il download dell'aggiornamento (" +
                              fetched.error().message + ")"};
     }
-    auto updated = updateArchiveFromText(archive, downloadPath, archivePath);
+    auto updated =
+        updateArchiveFromText(archive, downloadPath, archivePath, ArchiveReplacement::OnlyGrowing);
     removeQuietly(downloadPath);
     return updated;
 }
@@ -104,8 +94,9 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
 Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_view server,
                                          const std::string& tempFolder,
                                          const std::string& dataFolder) {
-    const auto listText = downloadText(download, serverUrl(server, serverpath::LanguageList),
-                                       inFolder(tempFolder, "risorselingue.txt"), MaxListBytes);
+    const auto listText =
+        downloadText(download, serverUrl(server, serverpath::LanguageList),
+                     inFolder(tempFolder, "risorselingue.txt"), downloadlimits::List);
     if (!listText) {
         return Error{"", "Errore durante il download dell'elenco delle lingue (" +
                              listText.error().message + ")"};
@@ -119,7 +110,9 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
             continue;
         }
         const std::string temp = inFolder(tempFolder, name);
-        if (auto fetched = download(languageFileUrl(server, name), temp); !fetched) {
+        if (auto fetched =
+                download(languageFileUrl(server, name), temp, downloadlimits::LanguageFile);
+            !fetched) {
             report.problems.push_back(name + ": " + fetched.error().message);
             continue;
         }
@@ -129,8 +122,10 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
             report.problems.push_back(name + ": " + bytes.error().message);
             continue;
         }
-        if (!looksLikeLanguageFile(bytes.value())) {
-            report.problems.push_back(name + ": il file scaricato non e' un file di lingua");
+        const auto& b = bytes.value();
+        if (const auto problem = languageFileProblem(
+                std::string_view(reinterpret_cast<const char*>(b.data()), b.size()))) {
+            report.problems.push_back(name + ": " + *problem);
             continue;
         }
         if (auto saved = writeFileAtomically(inFolder(dataFolder, *stored), bytes.value());
@@ -146,8 +141,9 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
 Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_view server,
                                        const std::string& tempFolder,
                                        const std::string& matrixFolder) {
-    const auto listText = downloadText(download, serverUrl(server, serverpath::MatrixList),
-                                       inFolder(tempFolder, "quintoramatrici.txt"), MaxListBytes);
+    const auto listText =
+        downloadText(download, serverUrl(server, serverpath::MatrixList),
+                     inFolder(tempFolder, "quintoramatrici.txt"), downloadlimits::List);
     if (!listText) {
         return Error{"", "Errore durante il download dell'elenco delle matrici (" +
                              listText.error().message + ")"};
@@ -156,7 +152,8 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
     UpdateReport report{{}, list.skipped};
     for (const auto& name : list.names) {
         const std::string temp = inFolder(tempFolder, name);
-        if (auto fetched = download(matrixFileUrl(server, name), temp); !fetched) {
+        if (auto fetched = download(matrixFileUrl(server, name), temp, downloadlimits::MatrixFile);
+            !fetched) {
             report.problems.push_back(name + ": " + fetched.error().message);
             continue;
         }
@@ -180,7 +177,7 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
 Result<std::string> downloadLanguageCredits(const Download& download, std::string_view server,
                                             const std::string& tempFolder) {
     auto text = downloadText(download, serverUrl(server, serverpath::LanguageCredits),
-                             inFolder(tempFolder, "thankstolingue.txt"), MaxListBytes);
+                             inFolder(tempFolder, "thankstolingue.txt"), downloadlimits::List);
     if (!text) {
         return text.error();
     }

@@ -2,17 +2,13 @@
 
 #include "archive/Draw.h"
 #include "core/Result.h"
+#include "update/Download.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quintora {
-
-// Fetches one URL into a local file. On success the file is there, complete; on failure the
-// file at targetPath is as it was and the message says why.
-using Download = std::function<Status(const std::string& url, const std::string& targetPath)>;
 
 // The version check against the server (NewVersion), without its window.
 struct VersionOutcome {
@@ -29,7 +25,8 @@ VersionOutcome checkServerVersion(const Download& download, std::string_view ser
                                   const std::string& tempFolder, const std::string& localVersion);
 
 // "Aggiorna": the complete archive text into downloadPath, then parsed and saved. The archive
-// in memory and on disk change only when all of it succeeds.
+// in memory and on disk change only when all of it succeeds, and only by growing: a text with
+// fewer draws than `archive`, or without a date it holds, is refused.
 Status updateArchiveFromServer(const Download& download, std::string_view server,
                                DrawArchive& archive, const std::string& downloadPath,
                                const std::string& archivePath);
@@ -41,8 +38,8 @@ struct UpdateReport {
 };
 
 // The language list update: every listed "NAME.txt" is stored as "NAME.lng" in dataFolder,
-// replacing an older one. A file whose download fails, or that is empty or not a language
-// file, is left out and the old one stays. Fails only when the list cannot be had.
+// replacing an older one. A file whose download fails, or that is not a whole language file
+// (languageFileProblem), is left out and the old one stays. Fails only when the list cannot be had.
 Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_view server,
                                          const std::string& tempFolder,
                                          const std::string& dataFolder);

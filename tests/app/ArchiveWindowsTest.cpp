@@ -55,6 +55,12 @@ const DrawArchive SmallArchive{{
     draw(4, "13/04/2012", {1, 2, 3, 4, 5}, {3, 11}),
 }};
 
+// The same draws as the server sends them.
+const char* const SmallArchiveText = "1|23/03/2012|5|12|23|34|45|3|8\r\n"
+                                     "2|30/03/2012|1|2|3|4|5|3|9\r\n"
+                                     "3|06/04/2012|1|2|3|4|6|3|8\r\n"
+                                     "4|13/04/2012|1|2|3|4|5|3|11\r\n";
+
 // Played with the Euro numbers 3 and 8.
 const std::vector<Column> Columns = {
     {1, 2, 3, 4, 5},    {1, 2, 3, 4, 6},     {1, 2, 3, 10, 11},
@@ -90,6 +96,7 @@ private slots:
     void updateWithoutServerKeepsTheArchive();
     void updateReplacesTheArchiveAndRefusesClosing();
     void updateAsksTheServerOfTheSettings();
+    void aDamagedArchiveShowsWhatIsWhole();
     void anUpdateMovesNothingAndSaysWhatItAdded();
     void aNewLanguageKeepsTheLatestDrawShown();
     void archiveCheckRowsAndFilterOnMax();
@@ -171,7 +178,8 @@ void ArchiveWindowsTest::doubleClickMakesTheDrawTheCheckCombination() {
     QCOMPARE(calls[0].text, QStringLiteral("La Colonna \n01 02 03 04 06\ndel 06/04/2012 è stata "
                                            "imposta come nuova colonna di Spoglio"));
     QCOMPARE(calls[0].icon, Prompt::Icon::Information);
-    QCOMPARE(context_->archiveDocument.winningCombination(), (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
+    QCOMPARE(context_->archiveDocument.winningCombination(),
+             (WinningCombination{{1, 2, 3, 4, 6}, {3, 8}}));
     QStringList fields;
     for (int k = 0; k < 7; ++k) {
         fields << check->field(k)->text();
@@ -207,32 +215,36 @@ void ArchiveWindowsTest::updateReplacesTheArchiveAndRefusesClosing() {
     auto* w = window_->archiveWindow();
     window_->openArchive();
     bool closedWhileUpdating = true;
-    w->setDownload([&](const std::string&, const std::string& target) -> Status {
-        // The user tries to close the window while the download runs.
-        w->close();
-        closedWhileUpdating = !w->isVisible();
-        QFile text(QString::fromStdString(target));
-        if (!text.open(QIODevice::WriteOnly)) {
-            return Error{"", "cannot write"};
-        }
-        text.write("7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n");
-        return success();
-    }, [] { return std::string(); });
+    w->setDownload(
+        [&](const std::string&, const std::string& target) -> Status {
+            // The user tries to close the window while the download runs.
+            w->close();
+            closedWhileUpdating = !w->isVisible();
+            QFile text(QString::fromStdString(target));
+            if (!text.open(QIODevice::WriteOnly)) {
+                return Error{"", "cannot write"};
+            }
+            text.write(SmallArchiveText);
+            text.write("7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n");
+            return success();
+        },
+        [] { return std::string(); });
     prompt_->acceptMessage(); // "Aggiornamento Archivio in corso...attendere"
     test::click(test::child<QPushButton>(*w, "cmdUpdate"));
 
     QVERIFY(!closedWhileUpdating);
     QCOMPARE(prompt_->calls().at(0).text,
              QStringLiteral("Aggiornamento Archivio in corso...attendere"));
-    QCOMPARE(context_->archiveDocument.archive().count(), 2);
+    QCOMPARE(context_->archiveDocument.archive().count(), 6);
     QCOMPARE(w->list()->item(0)->text(),
              QStringLiteral(" 08/01/2020 | 008 |  11 21 31 41 49  | 03 | 12"));
-    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), QStringLiteral("2"));
+    QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), QStringLiteral("6"));
     const auto reread = readArchiveFile(context_->dataFolder.archivePath().toStdString());
     QVERIFY(reread);
     QCOMPARE(reread.value(), context_->archiveDocument.archive());
     // The statistics follow the new archive.
-    QCOMPARE(window_->statisticsWindow()->stats(), computeStatistics(context_->archiveDocument.archive()));
+    QCOMPARE(window_->statisticsWindow()->stats(),
+             computeStatistics(context_->archiveDocument.archive()));
     QCOMPARE(fileBytes(window_->statisticsWindow()->csvPath()),
              QByteArray::fromStdString(statisticsCsvText(context_->archiveDocument.archive())));
     w->close();
@@ -255,10 +267,45 @@ void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
     QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()), before);
 
+    // A whole archive with fewer draws than the outlet's is refused and says so.
     (*server.files)[url] = "1|23/03/2012|5|8|21|37|46|6|8\r\n";
+    prompt_->acceptMessage();
     test::click(update);
-    QCOMPARE(context_->archiveDocument.archive().count(), 1);
-    QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 19);
+    QCOMPARE(prompt_->calls().back().text,
+             QStringLiteral("L'archivio scaricato contiene 1 estrazioni, meno delle 4 "
+                            "dell'archivio: l'archivio non e' stato cambiato"));
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
+    QCOMPARE(fileBytes(context_->dataFolder.archivePath()), before);
+
+    (*server.files)[url] = std::string(SmallArchiveText) + "5|20/04/2012|7|8|9|10|11|1|2\r\n";
+    test::click(update);
+    QCOMPARE(context_->archiveDocument.archive().count(), 5);
+    QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 5 * 19);
+}
+
+// One stray byte or one record out of range no longer empties the window: the valid draws are
+// listed and a warning says how many records were skipped.
+void ArchiveWindowsTest::aDamagedArchiveShowsWhatIsWhole() {
+    const QString path = context_->dataFolder.archivePath();
+    QVERIFY(saveArchiveFile(path.toStdString(), SmallArchive));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray("\x05\x00"
+                              "20/04/2012"
+                              "\x01\x02\x03\x04\x33\x01\x02",
+                              19));
+        file.write("x");
+    }
+    prompt_->acceptMessage();
+    window_->loadArchiveWindows();
+    const auto calls = prompt_->callsOf(ScriptedPrompt::Kind::Message);
+    QCOMPARE(calls.size(), std::size_t{1});
+    QCOMPARE(calls[0].text,
+             QStringLiteral("Record non validi saltati nell'archivio estrazioni: 2"));
+    QCOMPARE(calls[0].icon, Prompt::Icon::Exclamation);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
+    QCOMPARE(window_->archiveWindow()->list()->count(), 4);
 }
 
 // While an update runs the list stays in place, greyed; afterwards the window has its size
@@ -273,16 +320,18 @@ void ArchiveWindowsTest::anUpdateMovesNothingAndSaysWhatItAdded() {
     const QPoint headingAt = heading->pos();
     bool stillDuringTheUpdate = false;
     QString text = QStringLiteral("1|23/03/2012|5|12|23|34|45|3|8\r\n");
-    w->setDownload([&](const std::string&, const std::string& target) -> Status {
-        stillDuringTheUpdate = w->list()->isVisible() && !w->list()->isEnabled() &&
-                               heading->pos() == headingAt && w->size() == size;
-        QFile file(QString::fromStdString(target));
-        if (text.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-            return Error{"", "no server"};
-        }
-        file.write(text.toLatin1());
-        return success();
-    }, [] { return std::string(); });
+    w->setDownload(
+        [&](const std::string&, const std::string& target) -> Status {
+            stillDuringTheUpdate = w->list()->isVisible() && !w->list()->isEnabled() &&
+                                   heading->pos() == headingAt && w->size() == size;
+            QFile file(QString::fromStdString(target));
+            if (text.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+                return Error{"", "no server"};
+            }
+            file.write(text.toLatin1());
+            return success();
+        },
+        [] { return std::string(); });
     auto* update = test::child<QPushButton>(*w, "cmdUpdate");
     const auto finished = [&] {
         QCOMPARE(w->size(), size);
@@ -400,9 +449,9 @@ void ArchiveWindowsTest::archiveCheckRowsAndFilterOnMax() {
 }
 
 void ArchiveWindowsTest::archiveCheckOfTheRealHistory() {
-    QVERIFY(context_->archiveDocument.importText(
-        std::string(QUINTORA_SHIPPED_DATA) + "/eurojackpot-draws.txt",
-        context_->dataFolder.archivePath().toStdString()));
+    QVERIFY(context_->archiveDocument.importText(std::string(QUINTORA_SHIPPED_DATA) +
+                                                     "/eurojackpot-draws.txt",
+                                                 context_->dataFolder.archivePath().toStdString()));
     QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
     window_->checkArchive();
     auto* d = window_->archiveCheckDialog();

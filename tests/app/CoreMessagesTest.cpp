@@ -3,6 +3,7 @@
 // program's own language leaves it byte for byte as the core wrote it.
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
+#include "archive/ArchiveUpdate.h"
 #include "core/Conditions.h"
 #include "core/Development.h"
 #include "core/ExcludedColumns.h"
@@ -19,6 +20,7 @@
 #include "print/SlipRun.h"
 #include "settings/IniFile.h"
 #include "settings/Language.h"
+#include "settings/LanguageFileCheck.h"
 #include "settings/Settings.h"
 #include "ui/MessageCatalogue.h"
 
@@ -102,13 +104,7 @@ void CoreMessagesTest::initTestCase() {
         QVERIFY(QFile::copy(SourceData + u'/' + name, path(name)));
     }
     writeFile(path(QStringLiteral("ten.bin")), QByteArray(10, 'x'));
-    writeFile(path(QStringLiteral("archive.txt")), "1|01/01/2024|1|2|3|4|5|3|3\r\n");
-    DrawArchive archive;
-    archive.draws.push_back(Draw{1, "01/01/2024", {1, 2, 3, 4, 51}, {1, 2}});
-    const auto record = encodeArchive(archive);
-    writeFile(path(QStringLiteral("quintora.dat")),
-              QByteArray(reinterpret_cast<const char*>(record.data()),
-                         static_cast<qsizetype>(record.size())));
+    writeFile(path(QStringLiteral("archive.txt")), "1|01/01/2024|1|2|3|4|5|3|13\r\n");
     QVERIFY(QDir(data_.path()).mkdir(QStringLiteral("folder")));
 }
 
@@ -188,19 +184,41 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
         QStringLiteral("Invalid number of hits: \"9\" (0..5 allowed)"));
 
     const QString archiveText = path(QStringLiteral("archive.txt"));
-    // "numero %1 ripetuto" fits too; the entry with more fixed words is the one meant.
+    // "numero %1 fuori da 1..%2" fits too; the entry with more fixed words is the one meant.
     row("archive text line", messageOf(readArchiveText(archiveText.toStdString())),
-        QStringLiteral("Invalid draw archive, line 1: Euro number 3 repeated (%1)")
+        QStringLiteral("Invalid draw archive, line 1: Euro number 13 outside 1..12 (%1)")
             .arg(archiveText));
-    const QString archiveFile = path(QStringLiteral("quintora.dat"));
-    row("archive file record", messageOf(readArchiveFile(archiveFile.toStdString())),
-        QStringLiteral("The draw archive file is damaged: record 1: number 51 outside 1..50 (%1)")
-            .arg(archiveFile));
-    const std::vector<std::uint8_t> twenty(20, 0);
-    row("archive file size", messageOf(decodeArchive(twenty)),
-        QStringLiteral("The draw archive file is damaged: 20 bytes are not a whole number of "
-                       "19-byte records"));
+    row("archive text cut short", messageOf(parseArchiveText("1|01/01/2024|1|2|3|4|5|3|4\n2|0")),
+        QStringLiteral("Invalid draw archive, line 2: incomplete line, the downloaded file was "
+                       "cut short"));
+    row("archive records skipped", fromStd(skippedRecordsText(SkippedRecords{2, 0})),
+        QStringLiteral("Invalid records skipped in the draw archive: 2"));
+    const DrawArchive twoDraws = parseArchiveText("1|01/01/2024|1|2|3|4|5|3|4\n"
+                                             "2|08/01/2024|1|2|3|4|5|3|4\n")
+                                .value();
+    DrawArchive fewer = twoDraws;
+    fewer.draws.pop_back();
+    row("archive would shrink", fromStd(*shrinkProblem(twoDraws, fewer)),
+        QStringLiteral("The downloaded archive holds 1 draws, fewer than the 2 of the archive: "
+                       "the archive was not changed"));
+    fewer.draws.push_back(Draw{3, "15/01/2024", {1, 2, 3, 4, 5}, {3, 4}});
+    row("archive would lose a draw", fromStd(*shrinkProblem(twoDraws, fewer)),
+        QStringLiteral("The downloaded archive lacks the draw of 08/01/2024: the archive was not "
+                       "changed"));
+    row("language file cut", fromStd(*languageFileProblem("[frmMAIN]\r\nx=\"a")),
+        QStringLiteral("The downloaded language file is incomplete: its last line is cut short"));
+    row("language file line", fromStd(*languageFileProblem("[frmMAIN]\r\n<html>\r\n")),
+        QStringLiteral("The downloaded language file is incomplete: line 2 (not key=value)"));
+    row("language file section", fromStd(*languageFileProblem("[frmMAIN]\r\n")),
+        QStringLiteral("The downloaded language file is incomplete: the section [Strings] is "
+                       "missing"));
+    row("download",
+        QStringLiteral("Download di http://x/ non riuscito: il server non ha "
+                       "indicato la lunghezza del file"),
+        QStringLiteral("Download of http://x/ failed: the server did not give the length of the "
+                       "file"));
 
+    const std::vector<std::uint8_t> twenty(20, 0);
     row("matrix too short", messageOf(decodeMatrixFile(twenty)),
         QStringLiteral("File too short: the matrix header is incomplete"));
     const std::vector<std::uint8_t> noMatrix(200, 0);

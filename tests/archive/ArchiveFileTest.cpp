@@ -138,35 +138,58 @@ TEST(ArchiveFile, GrowthStartsAt2000AndDoubles) {
     EXPECT_EQ(draws.capacity(), 8001u);
 }
 
-TEST(ArchiveFile, DamagedBytesAreRefused) {
+// Every whole, valid record is kept; a record holding a number out of range, and bytes at the
+// end too few for a record, are skipped and counted.
+TEST(ArchiveFile, DamagedRecordsAreSkippedAndCounted) {
     const Bytes good = encodeArchive(sample());
     struct Case {
         const char* name;
         Bytes bytes;
-        const char* containing;
+        int kept;
+        int skipped;
     };
-    std::mt19937 random(7);
-    Bytes noise(19 * 500);
-    for (auto& b : noise) {
-        b = static_cast<std::uint8_t>(random());
-    }
     const Case cases[] = {
-        {"cut inside a record", Bytes(good.begin(), good.end() - 1), "non sono un numero intero"},
-        {"one byte too many", good + Bytes{0}, "non sono un numero intero"},
-        {"number 51", good + record(4, "x", {1, 2, 3, 4, 51, 1, 2}), "record 4: numero 51"},
-        {"number 255", good + record(4, "x", {255, 2, 3, 4, 5, 1, 2}), "numero 255"},
-        {"number 0 after the first", good + record(4, "x", {1, 0, 3, 4, 5, 1, 2}), "numero 0"},
-        {"Euro 13", good + record(4, "x", {1, 2, 3, 4, 5, 13, 2}), "numero Euro 13"},
-        {"Euro 0", good + record(4, "x", {1, 2, 3, 4, 5, 1, 0}), "numero Euro 0"},
-        {"repeated number", good + record(4, "x", {1, 2, 3, 4, 4, 1, 2}), "4 ripetuto"},
-        {"repeated Euro", good + record(4, "x", {1, 2, 3, 4, 5, 9, 9}), "Euro 9 ripetuto"},
-        {"random bytes", noise, "danneggiato"},
+        {"cut inside a record", Bytes(good.begin(), good.end() - 1), 2, 1},
+        {"one stray byte", good + Bytes{0}, 3, 1},
+        {"half a record", good + Bytes(10, 7), 3, 1},
+        {"number 51", good + record(4, "x", {1, 2, 3, 4, 51, 1, 2}), 3, 1},
+        {"number 255", good + record(4, "x", {255, 2, 3, 4, 5, 1, 2}), 3, 1},
+        {"number 0 after the first", good + record(4, "x", {1, 0, 3, 4, 5, 1, 2}), 3, 1},
+        {"Euro 13", good + record(4, "x", {1, 2, 3, 4, 5, 13, 2}), 3, 1},
+        {"Euro 0 in the middle",
+         record(4, "x", {1, 2, 3, 4, 5, 1, 0}) + good + record(5, "y", {9, 2, 3, 4, 5, 1, 99}), 3,
+         2},
+        {"repeated numbers are kept", good + record(4, "x", {1, 2, 3, 4, 4, 9, 9}), 4, 0},
     };
     for (const auto& c : cases) {
-        const auto read = decodeArchive(c.bytes);
-        ASSERT_FALSE(read.ok()) << c.name;
-        EXPECT_NE(read.error().message.find(c.containing), std::string::npos)
-            << c.name << ": " << read.error().message;
+        SCOPED_TRACE(c.name);
+        SkippedRecords skipped;
+        const auto read = decodeArchive(c.bytes, skipped);
+        ASSERT_TRUE(read.ok()) << read.error().message;
+        EXPECT_EQ(read.value().count(), c.kept);
+        EXPECT_EQ(skipped.count(), c.skipped);
+        EXPECT_EQ(read.value().draws.front(), sample().draws.front());
+    }
+    SkippedRecords none;
+    ASSERT_TRUE(decodeArchive(good, none).ok());
+    EXPECT_EQ(none.count(), 0);
+    EXPECT_EQ(skippedRecordsText(SkippedRecords{2, 5}),
+              "Record non validi saltati nell'archivio estrazioni: 3");
+}
+
+TEST(ArchiveFile, RandomBytesKeepOnlyRealDraws) {
+    std::mt19937 random(7);
+    Bytes noise(19 * 500 + 3);
+    for (auto& b : noise) {
+        b = static_cast<std::uint8_t>(random() % 60);
+    }
+    SkippedRecords skipped;
+    const auto read = decodeArchive(noise, skipped);
+    ASSERT_TRUE(read.ok());
+    EXPECT_GT(skipped.count(), 0);
+    EXPECT_EQ(skipped.strayBytes, 3u);
+    for (const auto& d : read.value().draws) {
+        EXPECT_FALSE(drawProblem(d));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "archive/ShippedHistory.h"
 #include "settings/ScratchFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace quintora;
@@ -75,7 +76,11 @@ TEST(ArchiveText, RefusedWithAMessageNamingTheLine) {
         {good + "2|30/03/2012|5|7|12|19|26|1|99999999999999999999", "il campo 9"},
         {good + "2|30/03/2012|5|7|12|19|51|1|5", "riga 2: numero 51 fuori da 1..50"},
         {good + "2|30/03/2012|5|7|12|19|26|1|13", "numero Euro 13 fuori da 1..12"},
-        {good + "2|30/03/2012|5|7|12|19|19|1|5", "numero 19 ripetuto"},
+        // The end of a text cut short: its last line has fewer than nine fields.
+        {good + "2|30/03/2012|5|7|12", "riga 2: riga incompleta"},
+        {good + "2|30/03/2012|5|7|12\r\n\r\n", "riga 2: riga incompleta"},
+        {good + "2|30/03/2012|5|7|12|19|26|1|5\r\n<html>\r\n", "riga 3: riga incompleta"},
+        {good + "2|30/03/2012|5|7|12|1", "riga 2: riga incompleta"},
     };
     for (const auto& [text, containing] : cases) {
         const auto archive = parseArchiveText(text);
@@ -83,6 +88,19 @@ TEST(ArchiveText, RefusedWithAMessageNamingTheLine) {
         EXPECT_NE(archive.error().message.find(containing), std::string::npos)
             << text << ": " << archive.error().message;
     }
+}
+
+// A line with a repeated number is a well-formed record: stored as sent, read back as stored.
+TEST(ArchiveText, RepeatedNumbersAreKeptAsSent) {
+    const auto archive = parseArchiveText("1|23/03/2012|5|8|21|37|46|6|8\r\n"
+                                          "2|30/03/2012|5|7|19|19|26|4|4\r\n"
+                                          "3|06/04/2012|7|8|34|36|38|4|5\r\n");
+    ASSERT_TRUE(archive.ok()) << archive.error().message;
+    ASSERT_EQ(archive.value().count(), 3);
+    EXPECT_EQ(archive.value().draws[1], (Draw{2, "30/03/2012", {5, 7, 19, 19, 26}, {4, 4}}));
+    const auto back = decodeArchive(encodeArchive(archive.value()));
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value(), archive.value());
 }
 
 TEST(ArchiveText, ContestsUseAllSixteenBits) {
@@ -169,4 +187,54 @@ TEST(ArchiveUpdate, AFailedUpdateKeepsTheArchiveInMemoryAndOnDisk) {
     ASSERT_TRUE(updateArchiveFromText(archive, good, path).ok());
     EXPECT_EQ(archive.count(), 1);
     EXPECT_EQ(std::filesystem::file_size(path), 19u);
+}
+
+// An update from the server may only add draws: fewer draws, or a date missing, is refused and
+// changes nothing; a text the user chose still replaces the archive whatever it holds.
+TEST(ArchiveUpdate, AnUpdateFromTheServerOnlyGrowsTheArchive) {
+    ScratchFolder dir;
+    const auto path = dir.file("quintora.dat");
+    std::ifstream in(historyPath, std::ios::binary);
+    const std::string history{std::istreambuf_iterator<char>(in), {}};
+    const auto firstLines = [&](std::size_t n) {
+        std::size_t end = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            end = history.find('\n', end) + 1;
+        }
+        return history.substr(0, end);
+    };
+    std::string renamed = history;
+    renamed.replace(renamed.find("|30/03/2012|"), 12, "|31/03/2012|");
+    const struct {
+        const char* name;
+        std::string text;
+        int draws; // afterwards; 0 means refused
+        const char* saying;
+    } cases[] = {
+        {"the first 490 draws", firstLines(490), 0, "490 estrazioni, meno delle 974"},
+        {"a date changed", renamed, 0, "non contiene l'estrazione del 30/03/2012"},
+        {"the same draws", history, 974, ""},
+        {"one draw more", history + "975|01/01/2030|1|2|3|4|5|1|2\n", 975, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DrawArchive archive;
+        ASSERT_TRUE(updateArchiveFromText(archive, historyPath, path).ok());
+        const DrawArchive before = archive;
+        const auto bytes = dir.read("quintora.dat");
+        const auto text = dir.write("download.dat", c.text);
+        const auto status =
+            updateArchiveFromText(archive, text, path, ArchiveReplacement::OnlyGrowing);
+        ASSERT_EQ(status.ok(), c.draws != 0);
+        if (c.draws == 0) {
+            EXPECT_NE(status.error().message.find(c.saying), std::string::npos)
+                << status.error().message;
+            EXPECT_EQ(archive, before);
+            EXPECT_EQ(dir.read("quintora.dat"), bytes);
+            ASSERT_TRUE(updateArchiveFromText(archive, text, path, ArchiveReplacement::Any).ok());
+            EXPECT_LT(archive.count(), 975);
+        } else {
+            EXPECT_EQ(archive.count(), c.draws);
+        }
+    }
 }

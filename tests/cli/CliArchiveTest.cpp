@@ -98,11 +98,13 @@ TEST_F(CliArchive, ABadTextLeavesTheArchiveFileAsItWas) {
 }
 
 TEST_F(CliArchive, ABadArchiveFileIsAFailure) {
-    const auto cut = write("cut.dat", std::string(20, '\1'));
+    const auto folder = file("folder.dat");
+    fs::create_directory(folder);
     const std::pair<std::string, const char*> cases[] = {
-        {"archive-list " + quoted(cut), "danneggiato"},
+        {"archive-list " + quoted(folder), "non e' un file normale"},
         {"archive-list " + quoted(file("none.dat")), "non esiste"},
-        {"stats --archive " + quoted(cut) + " --csv " + quoted(file("x.csv")), "danneggiato"},
+        {"stats --archive " + quoted(folder) + " --csv " + quoted(file("x.csv")),
+         "non e' un file normale"},
     };
     for (const auto& [args, reason] : cases) {
         const auto r = runCli(args);
@@ -110,6 +112,26 @@ TEST_F(CliArchive, ABadArchiveFileIsAFailure) {
         EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
     }
     EXPECT_FALSE(fs::exists(file("x.csv")));
+}
+
+// A record out of range and a stray byte cost only themselves: the rest is listed, and
+// standard error says how many records were skipped.
+TEST_F(CliArchive, ADamagedArchiveListsWhatIsWhole) {
+    const std::string good("\x01\x00"
+                           "23/03/2012"
+                           "\x05\x0c\x17\x22\x2d\x03\x08",
+                           19);
+    const std::string bad("\x02\x00"
+                          "30/03/2012"
+                          "\x05\x0c\x17\x22\x33\x03\x08",
+                          19);
+    const auto damaged = write("damaged.dat", good + bad + "x");
+    const auto r = runCli("archive-list " + quoted(damaged));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, " 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08\n");
+    EXPECT_NE(r.err.find("Record non validi saltati nell'archivio estrazioni: 2"),
+              std::string::npos)
+        << r.err;
 }
 
 TEST_F(CliArchive, CheckPrintsTheTwelveListsAndTheResult) {

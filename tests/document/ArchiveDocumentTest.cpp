@@ -53,8 +53,8 @@ protected:
 } // namespace
 
 TEST_F(ArchiveDocumentTest, ARefusedFileChangesNothingAndIsNotHeard) {
-    std::ofstream(path("short.dat"), std::ios::binary) << "123"; // not whole records
-    EXPECT_FALSE(document_.open(path("short.dat")));
+    std::filesystem::create_directory(path("folder.dat")); // not a file
+    EXPECT_FALSE(document_.open(path("folder.dat")));
     EXPECT_FALSE(document_.importText(path("missing.txt"), archivePath()));
     EXPECT_EQ(document_.archive(), OneDraw);
     EXPECT_TRUE(heard_.empty());
@@ -70,8 +70,8 @@ TEST_F(ArchiveDocumentTest, AnUpdateIsHeardAndReplacesOnlyWhenAllOfItSucceeds) {
     } cases[] = {
         {"download fails", std::nullopt, 1},
         {"a field that does not convert", "1|23/03/2012|5|8|x|37|46|6|8\r\n", 1},
-        {"two draws", "7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n",
-         2},
+        {"a draw held is missing", "7|08/01/2020|10|20|30|40|50|1|2\r\n", 1},
+        {"two draws", "7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,6 +95,23 @@ TEST_F(ArchiveDocumentTest, AnUpdateIsHeardAndReplacesOnlyWhenAllOfItSucceeds) {
         }
         EXPECT_FALSE(std::filesystem::exists(path("temp/download.dat")));
     }
+}
+
+// A stray byte or a record out of range no longer costs the whole archive: what is whole and
+// valid is opened, and the caller hears how much was left out.
+TEST_F(ArchiveDocumentTest, OpeningSkipsDamagedRecordsAndSaysHowMany) {
+    std::ofstream(path("damaged.dat"), std::ios::binary)
+        << bytesOf(archivePath())
+        << std::string("\x05\x00"
+                       "02/02/2020"
+                       "\x01\x02\x03\x04\x33\x01\x02",
+                       19)
+        << 'x';
+    const auto opened = document_.open(path("damaged.dat"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened.value().count(), 2);
+    EXPECT_EQ(document_.archive(), OneDraw);
+    ASSERT_EQ(heard_.size(), 1u);
 }
 
 TEST_F(ArchiveDocumentTest, TheWinningCombinationIsHeardEachTimeItIsSet) {

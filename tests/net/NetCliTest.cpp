@@ -45,7 +45,7 @@ TEST_F(NetCliTest, UpdateArchiveSavesOrLeavesTheFileUntouched) {
 
 TEST_F(NetCliTest, UpdateLanguagesAndMatricesPrintEachStoredName) {
     content.write("lingue/lista.txt", "english.txt\n");
-    content.write("lingue/english.txt", "[Strings]\n");
+    content.write("lingue/english.txt", "[frmMAIN]\n[Strings]\n");
     const auto languages = cli("update-languages", "--dir " + ::quoted(data.path()));
     EXPECT_EQ(languages.status, 0) << languages.err;
     EXPECT_EQ(languages.out, "english.lng\n");

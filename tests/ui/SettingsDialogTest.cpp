@@ -267,8 +267,9 @@ void SettingsDialogTest::langUpdateStoresTheFilesAndRefreshesTheList() {
     test::FakeServer server;
     const std::string lingue = "http://127.0.0.1:8642/public/risorse/lingue/";
     (*server.files)[lingue + "lista.txt"] = "francais.txt\r\nenglish.txt\r\n";
-    (*server.files)[lingue + "francais.txt"] = "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n";
-    (*server.files)[lingue + "english.txt"] = "[Strings]\r\n0001=new\r\n";
+    (*server.files)[lingue + "francais.txt"] =
+        "[frmMAIN]\r\nfrmMAIN.Caption=Quintora\r\n[Strings]\r\n";
+    (*server.files)[lingue + "english.txt"] = "[frmMAIN]\r\n[Strings]\r\n0001=new\r\n";
     QVERIFY(QDir(folder_->path()).mkpath(QStringLiteral("temp")));
     auto dialog = open();
     dialog->setDownload(server.download(), folder_->filePath(QStringLiteral("temp")).toStdString());
@@ -281,7 +282,7 @@ void SettingsDialogTest::langUpdateStoresTheFilesAndRefreshesTheList() {
     QCOMPARE(languages->currentText(), QStringLiteral("italiano")); // the choice stays
     QFile english(folder_->filePath(QStringLiteral("english.lng")));
     QVERIFY(english.open(QIODevice::ReadOnly));
-    QCOMPARE(english.readAll(), QByteArray("[Strings]\r\n0001=new\r\n"));
+    QCOMPARE(english.readAll(), QByteArray("[frmMAIN]\r\n[Strings]\r\n0001=new\r\n"));
     QVERIFY(prompt_->calls().back().text.contains(QStringLiteral("francais.lng")));
 
     server.files->clear();

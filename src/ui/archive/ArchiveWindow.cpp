@@ -147,6 +147,10 @@ void ArchiveWindow::readArchive() {
     if (!read) {
         prompt_.message(this, fromStd(read.error().title), fromStd(read.error().message),
                         Prompt::Icon::Critical);
+    } else if (read.value().count() > 0) {
+        // The archive is shown with what could be read; the user learns what was left out.
+        prompt_.message(this, windowTitle(), fromStd(skippedRecordsText(read.value())),
+                        Prompt::Icon::Exclamation);
     }
 }
 
@@ -192,8 +196,9 @@ void ArchiveWindow::update() {
     const std::int32_t before = archives_.archive().count();
     // A failed download has the window's own short message; a refused text says why.
     bool downloadFailed = false;
-    const Download download = [&](const std::string& url, const std::string& target) {
-        auto fetched = download_(url, target);
+    const Download download = [&](const std::string& url, const std::string& target,
+                                  const DownloadLimits& limits) {
+        auto fetched = download_(url, target, limits);
         downloadFailed = !fetched;
         return fetched;
     };

@@ -1,0 +1,93 @@
+#include "settings/LanguageFileCheck.h"
+
+#include <array>
+#include <cctype>
+
+namespace quintora {
+
+namespace {
+
+constexpr std::array<std::string_view, 2> NeededSections = {"frmMAIN", "Strings"};
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string lineProblem(std::size_t line, const char* reason) {
+    return "Il file di lingua scaricato non e' completo: riga " + std::to_string(line) + " " +
+           reason;
+}
+
+} // namespace
+
+std::optional<std::string> languageFileProblem(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+        return "Il file di lingua scaricato non e' completo: l'ultima riga e' interrotta";
+    }
+    std::array<bool, NeededSections.size()> found{};
+    std::size_t lineNumber = 0;
+    while (!bytes.empty()) {
+        const auto end = bytes.find_first_of("\r\n");
+        const auto line = trimmed(bytes.substr(0, end));
+        if (end == std::string_view::npos) {
+            bytes = {};
+        } else {
+            const bool crlf =
+                bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+            bytes.remove_prefix(end + (crlf ? 2 : 1));
+        }
+        ++lineNumber;
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            if (line.back() != ']') {
+                return lineProblem(lineNumber, "(sezione senza \"]\")");
+            }
+            const auto name = trimmed(line.substr(1, line.size() - 2));
+            for (std::size_t i = 0; i < NeededSections.size(); ++i) {
+                found[i] = found[i] || sameName(name, NeededSections[i]);
+            }
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0) {
+            return lineProblem(lineNumber, "(non e' chiave=valore)");
+        }
+        const auto value = trimmed(line.substr(equals + 1));
+        if (value.starts_with('"') && (value.size() < 2 || !value.ends_with('"'))) {
+            return lineProblem(lineNumber, "(valore senza le virgolette di chiusura)");
+        }
+    }
+    for (std::size_t i = 0; i < NeededSections.size(); ++i) {
+        if (!found[i]) {
+            return "Il file di lingua scaricato non e' completo: manca la sezione [" +
+                   std::string(NeededSections[i]) + "]";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace quintora
