@@ -69,7 +69,9 @@ int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
         return fail(layout.error().message);
     }
     PrintSession session;
-    return printOrReport(calibrationTestPlan(type, layout.value(), userSettings().header),
+    const Settings settings = userSettings();
+    return printOrReport(calibrationTestPlan(type, layout.value(), settings.header, {}, {},
+                                             args.rules ? *args.rules : settings.rules),
                          printTargetOf(args.target));
 }
 

@@ -49,8 +49,10 @@ std::optional<std::string> developmentInputError(const SystemHeader& header) {
     }
     const auto euro = euroNumbers(header);
     for (auto n : euro) {
-        if (!isEuroNumber(n)) {
-            return "Euro numero fuori dall'intervallo 1..10: " + std::to_string(n);
+        // A system read from a file may play any Euro number the game draws.
+        if (!GameRules::widest().isEuroNumber(n)) {
+            return "Euro numero fuori dall'intervallo 1.." +
+                   std::to_string(GameRules::widest().euroMax()) + ": " + std::to_string(n);
         }
     }
     if (euro[0] == euro[1]) {

@@ -164,17 +164,18 @@ Result<std::vector<Column>> readColumnsText(const std::string& path) {
 }
 
 Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
-                                     std::span<const std::uint8_t> chosenSoFar) {
+                                     std::span<const std::uint8_t> chosenSoFar, GameRules rules) {
+    const std::string high = std::to_string(rules.euroMax());
     answer = text::trim(answer);
     if (answer.empty()) {
-        return Error{ErrorTitle, "Inserire un numero Euro da 1 a 10"};
+        return Error{ErrorTitle, "Inserire un numero Euro da 1 a " + high};
     }
     const auto value = signedValue(answer);
     if (!value) {
         return Error{ErrorTitle, quoted(answer) + " non e' un numero"};
     }
-    if (!isEuroNumber(*value)) {
-        return Error{ErrorTitle, "Il numero Euro deve essere compreso tra 1 e 10"};
+    if (!rules.isEuroNumber(*value)) {
+        return Error{ErrorTitle, "Il numero Euro deve essere compreso tra 1 e " + high};
     }
     if (std::find(chosenSoFar.begin(), chosenSoFar.end(), *value) != chosenSoFar.end()) {
         return Error{ErrorTitle,
@@ -184,22 +185,23 @@ Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
 }
 
 std::optional<std::string> euroAnswerError(std::string_view answer,
-                                           std::span<const std::uint8_t> chosenSoFar) {
-    auto parsed = parseEuroAnswer(answer, chosenSoFar);
+                                           std::span<const std::uint8_t> chosenSoFar,
+                                           GameRules rules) {
+    auto parsed = parseEuroAnswer(answer, chosenSoFar, rules);
     if (parsed) {
         return std::nullopt;
     }
     return parsed.error().message;
 }
 
-Result<std::array<std::uint8_t, EuroNumbersPerSystem>> parseEuroAnswers(std::string_view first,
-                                                                        std::string_view second) {
-    auto a = parseEuroAnswer(first, {});
+Result<std::array<std::uint8_t, EuroNumbersPerSystem>>
+parseEuroAnswers(std::string_view first, std::string_view second, GameRules rules) {
+    auto a = parseEuroAnswer(first, {}, rules);
     if (!a) {
         return a.error();
     }
     const std::uint8_t chosen[] = {a.value()};
-    auto b = parseEuroAnswer(second, chosen);
+    auto b = parseEuroAnswer(second, chosen, rules);
     if (!b) {
         return b.error();
     }

@@ -164,7 +164,8 @@ std::string headProblem(const SystemHeader& h, std::int32_t columnCount) {
     if (auto p = listProblem(numbersInPlay(h), MainNumberCount, "Numero in gioco"); !p.empty()) {
         return p + ".";
     }
-    if (auto p = listProblem(euroNumbers(h), EuroNumberCount, "Euro numero"); !p.empty()) {
+    if (auto p = listProblem(euroNumbers(h), GameRules::widest().euroMax(), "Euro numero");
+        !p.empty()) {
         return p + ".";
     }
     if (columnCount < 0 || columnCount > MaxColumns) {
