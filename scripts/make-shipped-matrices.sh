@@ -2,6 +2,8 @@
 # Makes the matrices that come with Quintora (data/server/matrici): each with
 # `quintora-cli matrix-make`, SECONDS seconds of search (default 20), stored as NAME.DAT and
 # named in lista.txt, the matrix list the program downloads and installs at first start.
+# A matrix already there is replaced only by a wheel with fewer columns, so that running the
+# script again never makes the shipped wheels larger.
 # Usage: scripts/make-shipped-matrices.sh [SECONDS] [CLI]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,6 +11,9 @@ seconds=${1:-20}
 cli=${2:-build/src/cli/quintora-cli}
 dir=data/server/matrici
 mkdir -p "$dir"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/old"
 
 # V T M F: sensible wheels for Eurojackpot players, from 7 to 30 numbers.
 shapes=(
@@ -24,9 +29,22 @@ for shape in "${shapes[@]}"; do
   read -r v t m f <<<"$shape"
   name="V${v}T${t}M${m}"
   [ "$f" -gt 0 ] && name="${name}F${f}"
-  "$cli" matrix-make "$v" "$t" "$m" --fixed "$f" --author Quintora \
+  line=$("$cli" matrix-make "$v" "$t" "$m" --fixed "$f" --author Quintora \
     --valid-from 01/01/2025 --valid-to 31/12/9999 --seconds "$seconds" --seed 1 \
-    -o "$dir/$name.DAT"
+    -o "$work/new.mzor")
+  made=${line%% *}
+  old=""
+  if [ -f "$dir/$name.DAT" ]; then
+    rm -f "$work/old/"*
+    cp "$dir/$name.DAT" "$work/old/old.mzor"
+    old=$("$cli" matrix-list "$work/old" | cut -f7)
+  fi
+  if [ -z "$old" ] || [ "$made" -lt "$old" ]; then
+    cp "$work/new.mzor" "$dir/$name.DAT"
+    echo "$name: $made columns (was ${old:-none})"
+  else
+    echo "$name: kept $old columns (made $made)"
+  fi
   printf '%s\r\n' "$name.DAT" >>"$dir/lista.txt.new"
 done
 mv "$dir/lista.txt.new" "$dir/lista.txt"

@@ -127,8 +127,10 @@ void MainWindow::buildGrids(QWidget* parent) {
     f.setBold(true);
     jackpot->setFont(f);
 
-    euroGrid_ = new CellGrid(QStringLiteral("grJkt"), CellGrid::numberCaptions(EuroNumberCount), 10,
-                             CellLook::olive(), false, numbersFrame_);
+    // Cells for every Euro number the game draws; the rules show 10 or 12 of them.
+    const int euroCells = GameRules::widest().euroMax();
+    euroGrid_ = new CellGrid(QStringLiteral("grJkt"), CellGrid::numberCaptions(euroCells),
+                             euroCells, CellLook::olive(), false, numbersFrame_);
     enlargeCells(euroGrid_, 40, 32, 12);
     connect(euroGrid_, &CellGrid::cellActivated, this, &MainWindow::clickEuro);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/GameRules.h"
+
 #include <cstdint>
 #include <QMainWindow>
 #include <QPointer>
@@ -106,8 +108,11 @@ public:
 
     // Opens a system file and reports a refused one. False when nothing was opened.
     bool openSystemFile(const QString& path);
-    // Settings, language and the column price from the settings file.
+    // Settings, language, the column price and the game rules from the settings file.
     void readConfiguration();
+    // Before the settings dialog saves other rules: refused with a message on a developed
+    // system, and asked first when marked Euro numbers would lose their marks.
+    bool maySwitchRules(GameRules rules);
     // Shows the window in front (restored when minimised); another copy of the program asked
     // for it, optionally with a system file to open (asking first when the current system
     // holds work).
@@ -176,6 +181,7 @@ private:
     void writeTitle();
     // Redraws what `what` touched from the document.
     void refresh(quintora::Changes what);
+    void showEuroCells(); // the Euro numbers of the rules
     void showNumbers();
     void showConditionMarks();
     void showStatusBar();
@@ -197,6 +203,9 @@ private:
     // Reads a column text and asks the Euro numbers; false when nothing was imported
     // (refused file or cancelled).
     bool importColumnsText(const QString& path);
+    // A file plays Euro numbers the current rules do not allow: asks to switch (and keeps
+    // the choice in the settings file); false leaves everything as it was.
+    bool askRulesForFile(const QString& path, GameRules needed);
 
     AppContext& context_;
     Menus menus_;

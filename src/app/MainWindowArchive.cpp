@@ -98,8 +98,9 @@ void MainWindow::analyseSystem() {
     }
     const auto& s = state();
     const auto euro = euroNumbers(s.header);
-    analysisDialog_ = new AnalysisDialog(s.columns, {euro.begin(), euro.end()},
-                                         analysisEuroMax(euro, 10), context_.language, this);
+    analysisDialog_ =
+        new AnalysisDialog(s.columns, {euro.begin(), euro.end()},
+                           analysisEuroMax(euro, document().rules()), context_.language, this);
     analysisDialog_->setAttribute(Qt::WA_DeleteOnClose);
     bringToFront(analysisDialog_);
 }

@@ -125,10 +125,14 @@ bool MainWindow::openSystemFile(const QString& path) {
         return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto opened = document().open(path.toStdString());
+    auto opened = document().open(path.toStdString(), [this, &path](GameRules needed) {
+        return askRulesForFile(path, needed);
+    });
     QApplication::restoreOverrideCursor();
     if (!opened) {
-        showError(opened.error());
+        if (!opened.error().what.empty()) { // empty: the user kept the rules
+            showError(opened.error());
+        }
         return false;
     }
     for (const auto& warning : opened.value()) {
@@ -151,6 +155,8 @@ void MainWindow::readConfiguration() {
     }
     context_.qtLanguage.apply(context_.language.name());
     (void)document().setPricePerColumn(context_.settings.pricePerColumn);
+    // Refused only on a developed system, which the settings dialog does not let switch.
+    (void)document().setRules(context_.settings.rules);
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

@@ -141,7 +141,7 @@ bool MainWindow::importColumnsText(const QString& path) {
                                         Prompt::Icon::Information);
                 return false;
             }
-            const auto number = parseEuroAnswer(answer->toStdString(), chosen);
+            const auto number = parseEuroAnswer(answer->toStdString(), chosen, document().rules());
             if (number) {
                 euro[i] = number.value();
                 break;
@@ -177,6 +177,7 @@ bool MainWindow::askSettings() {
     SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
                           context_.language, context_.prompt, printerNames(), this);
     dialog.setDownload(context_.download, context_.dataFolder.tempFolder().toStdString());
+    dialog.setRulesCheck([this](GameRules rules) { return maySwitchRules(rules); });
     return dialog.exec() == QDialog::Accepted;
 }
 

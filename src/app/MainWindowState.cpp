@@ -27,6 +27,9 @@ void MainWindow::clickEuro(int index) {
 }
 
 void MainWindow::refresh(Changes what) {
+    if (what.has(Change::Rules)) {
+        showEuroCells();
+    }
     if (what.has(Change::Numbers)) {
         showNumbers();
     }
@@ -37,6 +40,13 @@ void MainWindow::refresh(Changes what) {
         showStatusBar();
     }
     enableCommands();
+}
+
+void MainWindow::showEuroCells() {
+    const GameRules rules = document().rules();
+    for (int i = 0; i < euroGrid_->count(); ++i) {
+        euroGrid_->cell(i)->setVisible(rules.isEuroNumber(i + 1));
+    }
 }
 
 void MainWindow::showNumbers() {

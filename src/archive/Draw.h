@@ -13,8 +13,8 @@
 namespace quintora {
 
 // The Euro numbers the game has drawn: 1..8 at first, 1..10 later, 1..12 since 2022. The
-// archive keeps them as drawn; a system plays 1..10, so 11 and 12 never match its numbers.
-inline constexpr int DrawnEuroMax = 12;
+// archive keeps them as drawn, whatever rules the player chose.
+inline constexpr int DrawnEuroMax = GameRules::widest().euroMax();
 // The archive's capacity: far beyond two draws a week for centuries, small enough that a
 // file claiming more is refused before it fills memory.
 inline constexpr int MaxDraws = 100000;

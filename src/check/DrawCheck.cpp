@@ -39,7 +39,7 @@ void scanColumns(std::span<const Column> columns, NumberMask drawn,
 std::uint32_t systemEuroMask(std::span<const std::uint8_t> systemEuro) {
     std::uint32_t mask = 0;
     for (const int e : systemEuro) {
-        if (isEuroNumber(e)) {
+        if (GameRules::widest().isEuroNumber(e)) {
             mask |= std::uint32_t{1} << e;
         }
     }

@@ -15,8 +15,8 @@ namespace quintora {
 inline constexpr const char* CheckResultInitialText = "Massimo punteggio raggiunto";
 inline constexpr const char* NoWinText = "Nessuna Vincita";
 
-// The system's Euro numbers that can match, as a mask (bit n for number n). Only 1..10 count,
-// each once, so a drawn 11 or 12 never matches.
+// The system's Euro numbers that can match, as a mask (bit n for number n). Any number the
+// game draws (1..12) counts, each once: a system's 11 matches a drawn 11.
 std::uint32_t systemEuroMask(std::span<const std::uint8_t> systemEuro);
 // EuroHits: the system's Euro numbers among the drawn ones (drawn: bit n for number n).
 int euroHits(std::uint32_t systemEuro, std::uint32_t drawnEuro);

@@ -2,6 +2,7 @@
 
 #include "core/Format.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quintora {
@@ -10,6 +11,28 @@ namespace {
 
 std::string notAllowed(int value) {
     return "Valore " + std::to_string(value) + " non ammesso";
+}
+
+// The sorted main numbers and the Euro numbers are those of one of the draws.
+bool isDrawnCombination(const std::array<int, WinningCombination::FieldCount>& v,
+                        std::span<const Draw> drawn) {
+    NumberMask main = 0;
+    for (int k = 0; k < NumbersPerColumn; ++k) {
+        if (!isMainNumber(v[k])) {
+            return false;
+        }
+        main |= numberBit(v[k]);
+    }
+    std::uint32_t euro = 0;
+    for (int k = NumbersPerColumn; k < WinningCombination::FieldCount; ++k) {
+        if (v[k] < 1 || v[k] > DrawnEuroMax) {
+            return false;
+        }
+        euro |= std::uint32_t{1} << v[k];
+    }
+    return std::any_of(drawn.begin(), drawn.end(), [&](const Draw& draw) {
+        return mainMaskOf(draw) == main && euroMaskOf(draw) == euro;
+    });
 }
 
 } // namespace
@@ -45,7 +68,7 @@ void storeLeftField(WinningCombination& combination, int k, std::string_view tex
     }
 }
 
-EntryCheck checkEntry(EntryFields fields) {
+EntryCheck checkEntry(EntryFields fields, GameRules rules, std::span<const Draw> drawn) {
     EntryCheck result;
     for (int i = 0; i < 4; ++i) {
         for (int j = i + 1; j < 5; ++j) {
@@ -73,8 +96,11 @@ EntryCheck checkEntry(EntryFields fields) {
                                       EntryProblemKind::EqualEuroNumbers};
         return result;
     }
+    const int euroMax = rules.euroMax() < DrawnEuroMax && isDrawnCombination(v, drawn)
+                            ? DrawnEuroMax
+                            : rules.euroMax();
     for (int k = 0; k < WinningCombination::FieldCount; ++k) {
-        const int max = k < NumbersPerColumn ? MainNumberCount : EuroNumberCount;
+        const int max = k < NumbersPerColumn ? MainNumberCount : euroMax;
         if (v[k] == 0 || v[k] > max) {
             result.problem = EntryProblem{EntryErrorTitle, notAllowed(v[k]), k,
                                           EntryProblemKind::ValueNotAllowed, v[k]};

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,7 +51,9 @@ struct EntryCheck {
 
 // Sorts the five main fields by value (exchanging their texts), then checks in this order:
 // duplicated main numbers, equal Euro numbers, main numbers outside 1..50, Euro numbers
-// outside 1..10.
-EntryCheck checkEntry(EntryFields fields);
+// outside the rules' range. A real draw is checked as it is: when the fields hold one of
+// `drawn` (an archived draw copied into them), its Euro numbers pass whatever the rules.
+EntryCheck checkEntry(EntryFields fields, GameRules rules = GameRules::classic(),
+                      std::span<const Draw> drawn = {});
 
 } // namespace quintora

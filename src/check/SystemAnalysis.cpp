@@ -171,13 +171,9 @@ std::string oddsText(std::int64_t count, std::int64_t total, const OddsWords& wo
     return at == std::string::npos ? text + " " + number : text.replace(at, 2, number);
 }
 
-int analysisEuroMax(std::span<const std::uint8_t> systemEuro, int asked) {
-    for (auto e : systemEuro) {
-        if (e == 11 || e == 12) {
-            return 12;
-        }
-    }
-    return asked == 12 ? 12 : 10;
+int analysisEuroMax(std::span<const std::uint8_t> systemEuro, GameRules asked) {
+    const GameRules needed = GameRules::neededFor(systemEuro);
+    return (asked.covers(needed) ? asked : needed).euroMax();
 }
 
 std::array<std::int64_t, 3> euroHitOutcomes(std::span<const std::uint8_t> systemEuro, int euroMax) {

@@ -52,8 +52,8 @@ std::optional<SystemAnalysis> analyseSystem(std::span<const Column> columns,
                                             std::span<const std::uint8_t> systemEuro, int euroMax,
                                             const AnalysisControl& control = {});
 
-// The Euro range the analysis takes: 12 when the system plays 11 or 12, else the one asked.
-int analysisEuroMax(std::span<const std::uint8_t> systemEuro, int asked);
+// The Euro range the analysis takes: 12 when the system plays 11 or 12, else the rules'.
+int analysisEuroMax(std::span<const std::uint8_t> systemEuro, GameRules asked);
 
 // How many Euro draws (2 of euroMax) hit k = 0..2 of the system's Euro numbers.
 std::array<std::int64_t, 3> euroHitOutcomes(std::span<const std::uint8_t> systemEuro, int euroMax);

@@ -65,6 +65,7 @@ void addArchiveCommands(CommandSet& commands) {
         auto args = std::make_shared<CheckArgs>();
         sub.add_option("IN.qsy", args->in, "the system")->required();
         addParsed(sub, "--draw", args->draw, drawArgument, "the draw", "1,2,3,4,5+6,7")->required();
+        addEuroMax(sub, args->rules);
         return [args] {
             return runCheck(*args);
         };

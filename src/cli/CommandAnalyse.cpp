@@ -6,6 +6,7 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
 #include "core/Format.h"
 #include "document/ArchiveDocument.h"
 #include "settings/IniFile.h"
@@ -47,7 +48,8 @@ int runAnalyse(const AnalyseArgs& args) {
     }
     const auto& system = document.state();
     const auto euro = euroNumbers(system.header);
-    const auto analysis = analyseSystem(system.columns, euro, analysisEuroMax(euro, args.euroMax));
+    const auto analysis =
+        analyseSystem(system.columns, euro, analysisEuroMax(euro, rulesOrSettings(args.rules)));
     if (!analysis) {
         return fail("analisi interrotta");
     }

@@ -28,10 +28,13 @@ struct ExportTxtArgs {
     std::string out;
 };
 
+// Each command that reads a typed Euro number takes the rules for it: --euro-max, else the
+// settings file's.
 struct ImportTxtArgs {
     std::string in;
     std::string out;
-    std::array<std::uint8_t, 2> euro{};
+    std::array<std::uint8_t, 2> euro{}; // any Euro number the game draws; the rules come later
+    std::optional<GameRules> rules;
 };
 
 struct FiltersArgs {
@@ -43,7 +46,7 @@ struct FiltersArgs {
 
 struct AnalyseArgs {
     std::string in;
-    int euroMax = 10;
+    std::optional<GameRules> rules;
 };
 
 struct ArchiveImportArgs {
@@ -58,6 +61,7 @@ struct ArchiveListArgs {
 struct CheckArgs {
     std::string in;
     EntryFields draw;
+    std::optional<GameRules> rules;
 };
 
 struct ArchiveCheckArgs {
@@ -122,6 +126,7 @@ struct PrintSlipsArgs {
 
 struct CalibrationTestArgs {
     SlipType type = SlipType::OneColumn;
+    std::optional<GameRules> rules; // the Euro cells marked
     std::optional<std::string> calibration;
     PrintTargetArgs target;
 };

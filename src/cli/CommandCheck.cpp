@@ -6,6 +6,7 @@
 #include "cli/ArchiveSupport.h"
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
 #include "document/ArchiveDocument.h"
 #include "matrix/OleDate.h"
 
@@ -31,7 +32,7 @@ std::optional<SystemState> readCheckedSystem(const std::string& path) {
 } // namespace
 
 int runCheck(const CheckArgs& args) {
-    const auto entry = checkEntry(args.draw);
+    const auto entry = checkEntry(args.draw, rulesOrSettings(args.rules));
     if (entry.problem) {
         return fail(entry.problem->message);
     }
@@ -41,8 +42,8 @@ int runCheck(const CheckArgs& args) {
     }
     ArchiveDocument archives; // the combination the check dialog would hold
     (void)archives.setWinningCombination(entry.combination);
-    const auto result = checkColumns(system->columns, euroNumbers(system->header),
-                                     archives.winningCombination());
+    const auto result =
+        checkColumns(system->columns, euroNumbers(system->header), archives.winningCombination());
     std::string out;
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[c];

@@ -1,6 +1,7 @@
-// quintora-cli import-txt IN.txt --euro A,B -o OUT.qsy
+// quintora-cli import-txt IN.txt --euro A,B [--euro-max 10|12] -o OUT.qsy
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
+#include "cli/CommandLine.h"
 #include "core/Format.h"
 #include "files/ColumnText.h"
 #include "files/FileIo.h"
@@ -14,6 +15,12 @@ int runImportTxt(const ImportTxtArgs& args) {
     const std::string& in = args.in;
     const std::string& out = args.out;
 
+    // The Euro numbers as the import's questions would take them under the rules.
+    const auto euro = parseEuroAnswers(std::to_string(args.euro[0]), std::to_string(args.euro[1]),
+                                       rulesOrSettings(args.rules));
+    if (!euro) {
+        return fail(said(euro.error()));
+    }
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(said(usable.error())); // refused before any work is done
     }

@@ -68,6 +68,8 @@ int runInfo(const InfoArgs& args) {
     out << "Numeri in gioco [" << int{s.header.numbersInPlayCount}
         << "]: " << numberList(s.header.numbers()) << "\n";
     out << "Euro numeri: " << numberList(s.header.euros()) << "\n";
+    // The rules the system needs: the Euro numbers a player must be allowed to choose.
+    out << "Euro: 1-" << GameRules::neededFor(euroNumbers(s.header)).euroMax() << "\n";
     printConditions(out, s);
     out << "Colonne: " << formatCount(s.columnCount()) << "\n";
     out << "Importo: " << formatEuro(document.cost()) << "\n";

@@ -1,6 +1,10 @@
 // The command line of quintora-cli: the subcommands, their help, usage errors and the version.
 #include "cli/CommandLine.h"
 
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -85,6 +89,27 @@ Result<CalendarDate> dateArgument(const std::string& text) {
 CLI::Option* addDate(CLI::App& sub, const std::string& name, std::optional<CalendarDate>& into,
                      const std::string& help) {
     return addParsed(sub, name, into, dateArgument, help, "DD/MM/YYYY");
+}
+
+CLI::Option* addEuroMax(CLI::App& sub, std::optional<GameRules>& into) {
+    const auto parse = [](const std::string& text) -> Result<GameRules> {
+        // Decimal digits only; leading zeros are allowed, as in every number option.
+        const bool decimal =
+            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        const auto start = std::min(text.find_first_not_of('0'), text.size());
+        const bool small = decimal && text.size() - start <= 2;
+        if (const auto rules = GameRules::withEuroMax(
+                small && start < text.size() ? std::stoi(text.substr(start)) : 0)) {
+            return *rules;
+        }
+        return Error{"", "the highest Euro number is 10 or 12, not \"" + text + "\""};
+    };
+    return addParsed(sub, "--euro-max", into, parse,
+                     "the highest Euro number, 10 or 12 (else the settings file's)", "10|12");
+}
+
+GameRules rulesOrSettings(const std::optional<GameRules>& given) {
+    return given ? *given : readConfiguration(IniFile(standardSettingsPath())).rules;
 }
 
 CLI::Option* addOutput(CLI::App& sub, std::string& into, const std::string& help) {

@@ -2,6 +2,7 @@
 
 // How the commands declare their arguments: CLI11 subcommands with typed, checked options.
 #include "cli/CliCommands.h"
+#include "core/GameRules.h"
 #include "core/Result.h"
 
 #include <charconv>
@@ -110,6 +111,10 @@ Result<CalendarDate> dateArgument(const std::string& text);
 // A date option of that form.
 CLI::Option* addDate(CLI::App& sub, const std::string& name, std::optional<CalendarDate>& into,
                      const std::string& help);
+// --euro-max 10|12: the rules for the Euro numbers the command is given.
+CLI::Option* addEuroMax(CLI::App& sub, std::optional<GameRules>& into);
+// The rules given, else the settings file's (Euro 1-10 without one).
+GameRules rulesOrSettings(const std::optional<GameRules>& given);
 // -o FILE / --output FILE, needed.
 CLI::Option* addOutput(CLI::App& sub, std::string& into, const std::string& help);
 

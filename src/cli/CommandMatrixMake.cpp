@@ -93,9 +93,12 @@ int runMatrixMake(const MatrixMakeArgs& args) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::cout << wheel.value().columns.size() << " colonne | " << defaultWheelDescription(shape)
-              << " | limite inferiore " << wheelLowerBound(shape) << " | "
-              << formatCentsAsDecimal(std::llround(seconds * 100)) << " s | " << wheel.value().steps
-              << " passi" << (wheel.value().stopped ? " - ***" : "") << "\n";
+              << " | limite inferiore " << wheelLowerBound(shape);
+    if (const auto known = bestKnownWheelSize(shape)) {
+        std::cout << " | migliore nota " << *known;
+    }
+    std::cout << " | " << formatCentsAsDecimal(std::llround(seconds * 100)) << " s | "
+              << wheel.value().steps << " passi" << (wheel.value().stopped ? " - ***" : "") << "\n";
     return ExitSuccess;
 }
 

@@ -23,7 +23,7 @@ Settings userSettings() {
 Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool applyDefaults) {
     auto layout = loadSlipLayout(path, type, applyDefaults);
     if (!layout) {
-        return Error{"", path + ": " + said(layout.error())};
+        return Error{"", Message{2117, {path, said(layout.error())}}};
     }
     return layout;
 }
@@ -69,7 +69,9 @@ int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
         return fail(said(layout.error()));
     }
     PrintSession session;
-    return printOrReport(calibrationTestPlan(type, layout.value(), userSettings().header),
+    const Settings settings = userSettings();
+    return printOrReport(calibrationTestPlan(type, layout.value(), settings.header, {}, {},
+                                             args.rules ? *args.rules : settings.rules),
                          printTargetOf(args.target));
 }
 
@@ -79,7 +81,7 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
     options.columns = !args.noColumns;
     if (!options.forecast && !options.columns) {
         // The listing's own refusal, before the system is read.
-        return fail(listingPlan(SystemState{}, "", "", options).error().message);
+        return fail(said(listingPlan(SystemState{}, "", "", options).error()));
     }
     const Settings settings = userSettings();
     SystemDocument document;

@@ -13,25 +13,29 @@ constexpr CommandInfo commands[] = {
      "develops the system stored in IN and saves the developed system to OUT"},
     {"info", "quintora-cli info FILE.qsy [--price EUROS]",
      "prints the numbers, Euro numbers, conditions, columns, amount and type of a system "
-     "(the amount at the settings file's column price, or at --price, e.g. 2,10)"},
+     "(the amount at the settings file's column price, or at --price, e.g. 2,10) and the "
+     "Euro numbers it needs (Euro: 1-12 when it plays 11 or 12)"},
     {"export-txt", "quintora-cli export-txt IN.qsy OUT.txt",
      "writes the columns of the system stored in IN as a column text file"},
-    {"import-txt", "quintora-cli import-txt IN.txt --euro A,B -o OUT.qsy",
-     "makes a system of the columns in a text file with the Euro numbers A and B"},
+    {"import-txt", "quintora-cli import-txt IN.txt --euro A,B [--euro-max 10|12] -o OUT.qsy",
+     "makes a system of the columns in a text file with the Euro numbers A and B (1..10, or "
+     "1..--euro-max; by default the settings file's Euro numbers)"},
     {"filters", "quintora-cli filters IN.qsy --import FILE.txt --hits 0,1,2 -o OUT.qsy",
      "replaces the filter columns of a system by those of a text file"},
     {"archive-import", "quintora-cli archive-import TEXT -o ARCHIVE.dat",
      "makes an archive file of a downloaded archive text"},
     {"archive-list", "quintora-cli archive-list ARCHIVE.dat",
      "prints the draws of an archive file, latest first, as the archive window lists them"},
-    {"check", "quintora-cli check IN.qsy --draw 1,2,3,4,5+6,7",
-     "checks the columns of a system against one draw: the winning columns of each category"},
+    {"check", "quintora-cli check IN.qsy --draw 1,2,3,4,5+6,7 [--euro-max 10|12]",
+     "checks the columns of a system against one draw: the winning columns of each category "
+     "(Euro numbers 1..10, or 1..--euro-max; by default the settings file's)"},
     {"archive-check",
      "quintora-cli archive-check IN.qsy --archive ARCHIVE.dat [--from DD/MM/YYYY --to DD/MM/YYYY]",
      "checks a system against every draw of an archive (or of the dates given), one row a draw"},
     {"analyse", "quintora-cli analyse IN.qsy [--euro-max 10|12]",
      "the exact odds of each prize category in one draw and the guarantee of a system "
-     "(Euro numbers 1..12 when the system plays 11 or 12, else 1..--euro-max, 10 by default)"},
+     "(Euro numbers 1..12 when the system plays 11 or 12, else 1..--euro-max; by default the "
+     "settings file's, 10 without one)"},
     {"delays", "quintora-cli delays --archive ARCHIVE.dat",
      "the current and the longest delay and the count of every main number, then of the Euro "
      "numbers of the latest draw's era"},
@@ -52,9 +56,10 @@ constexpr CommandInfo commands[] = {
      "prints the columns on 1-column or 5-column play slips, one page per slip, where the "
      "slip type's calibration puts them"},
     {"calibration-test",
-     "quintora-cli calibration-test --type 1|5 [--calibration FILE.cfg] "
+     "quintora-cli calibration-test --type 1|5 [--calibration FILE.cfg] [--euro-max 10|12] "
      "(--pdf OUT.pdf | --printer NAME)",
-     "prints the calibration test page of a slip type (defaults for measures stored as 0)"},
+     "prints the calibration test page of a slip type (defaults for measures stored as 0; "
+     "with Euro 1-12 the cells of Euro 11 and 12 too)"},
     {"listing",
      "quintora-cli listing IN.qsy [--no-forecast] [--no-columns] [--copies N] "
      "(--pdf OUT.pdf | --printer NAME)",

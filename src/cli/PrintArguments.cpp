@@ -90,6 +90,7 @@ void addPrintCommands(CommandSet& commands, PrintCommands& print) {
     commands.define("calibration-test", [&print](CLI::App& sub) -> Runner {
         auto args = std::make_shared<CalibrationTestArgs>();
         addSlipType(sub, args->type);
+        addEuroMax(sub, args->rules);
         addCalibration(sub, args->calibration);
         addTarget(sub, args->target);
         return [args, &print] {

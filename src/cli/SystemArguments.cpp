@@ -16,14 +16,15 @@ Result<Cents> priceArgument(const std::string& text) {
     return Error{"", "not a price in euros, e.g. --price 2,10"};
 }
 
-// "A,B": the two Euro numbers, as the import's two questions take them.
+// "A,B": the two Euro numbers, as the import's two questions take them; whether the rules
+// allow them is known only once every option is read.
 Result<std::array<std::uint8_t, 2>> euroArgument(const std::string& text) {
     const auto comma = text.find(',');
     if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) {
         return Error{"", "two numbers are needed, e.g. --euro 3,8"};
     }
     const std::string_view view(text);
-    return parseEuroAnswers(view.substr(0, comma), view.substr(comma + 1));
+    return parseEuroAnswers(view.substr(0, comma), view.substr(comma + 1), GameRules::widest());
 }
 
 Result<std::int32_t> hitsArgument(const std::string& text) {
@@ -63,6 +64,7 @@ void addSystemCommands(CommandSet& commands) {
         sub.add_option("IN.txt", args->in, "the column text file")->required();
         addParsed(sub, "--euro", args->euro, euroArgument, "the two Euro numbers", "A,B")
             ->required();
+        addEuroMax(sub, args->rules);
         addOutput(sub, args->out, "the system to write");
         return [args] {
             return runImportTxt(*args);
@@ -85,8 +87,7 @@ void addSystemCommands(CommandSet& commands) {
     commands.define("analyse", [](CLI::App& sub) -> Runner {
         auto args = std::make_shared<AnalyseArgs>();
         sub.add_option("IN.qsy", args->in, "the system")->required();
-        addNumber(sub, "--euro-max", args->euroMax, "the highest Euro number, 10 or 12")
-            ->check(CLI::IsMember({10, 12}));
+        addEuroMax(sub, args->rules);
         return [args] {
             return runAnalyse(*args);
         };

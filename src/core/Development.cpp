@@ -50,8 +50,9 @@ std::optional<Message> developmentInputError(const SystemHeader& header) {
     }
     const auto euro = euroNumbers(header);
     for (auto n : euro) {
-        if (!isEuroNumber(n)) {
-            return Message{709, {"10", std::to_string(n)}};
+        // A system read from a file may play any Euro number the game draws.
+        if (!GameRules::widest().isEuroNumber(n)) {
+            return Message{709, {std::to_string(GameRules::widest().euroMax()), std::to_string(n)}};
         }
     }
     if (euro[0] == euro[1]) {

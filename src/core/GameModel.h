@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/GameRules.h"
+
 #include <array>
 #include <cstdint>
 
@@ -7,7 +9,6 @@ namespace quintora {
 
 // The Eurojackpot game as the program plays it.
 inline constexpr int MainNumberCount = 50; // main numbers 1..50
-inline constexpr int EuroNumberCount = 10; // Euro numbers 1..10
 inline constexpr int NumbersPerColumn = 5; // main numbers in one play
 inline constexpr int EuroNumbersPerSystem = 2;
 inline constexpr int MaxColumns = 200000;     // capacity of the column table
@@ -38,9 +39,6 @@ constexpr NumberMask numberBit(int n) {
 
 constexpr bool isMainNumber(int n) {
     return n >= 1 && n <= MainNumberCount;
-}
-constexpr bool isEuroNumber(int n) {
-    return n >= 1 && n <= EuroNumberCount;
 }
 
 // The numbers of a column that lie in 1..50, as a mask (duplicates collapse).

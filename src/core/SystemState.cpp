@@ -59,7 +59,7 @@ void SystemHeader::setNumbers(NumberSet numbers) {
 }
 
 void SystemHeader::setEuros(NumberSet euros) {
-    euroCount = fillAscending(euroNumbers, euros, EuroNumberCount);
+    euroCount = fillAscending(euroNumbers, euros, GameRules::widest().euroMax());
 }
 
 CountSet ConditionSet::evenCounts() const {
@@ -144,7 +144,6 @@ void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks) {
     header.numbersInPlayCount = fillFromMarks(header.numbersInPlay, mainMarks);
 }
 
-
 std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header) {
     return std::span(header.numbersInPlay)
         .first(std::min<std::size_t>(header.numbersInPlayCount, MainNumberCount));
@@ -152,7 +151,7 @@ std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header) {
 
 std::span<const std::uint8_t> euroNumbers(const SystemHeader& header) {
     return std::span(header.euroNumbers)
-        .first(std::min<std::size_t>(header.euroCount, EuroNumberCount));
+        .first(std::min<std::size_t>(header.euroCount, EuroListSlots));
 }
 
 NumberMask numbersInPlayMask(const SystemHeader& header) {

@@ -23,7 +23,7 @@ struct SystemHeader {
     std::uint8_t euroCount = 0;                                // 0..2
     std::string systemType;                                    // UTF-8 inside the program
     std::array<std::uint8_t, MainNumberCount> numbersInPlay{}; // ascending; stale behind the count
-    std::array<std::uint8_t, EuroNumberCount> euroNumbers{};
+    std::array<std::uint8_t, EuroListSlots> euroNumbers{};     // any Euro number the game draws
 
     NumberSet numbers() const;
     NumberSet euros() const;

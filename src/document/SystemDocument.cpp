@@ -13,8 +13,8 @@ namespace quintora {
 
 namespace {
 
-const Error LockedError{"ATTENZIONE", "Il sistema e' sviluppato: premere Modifiche per cambiarlo"};
-const Error BusyError{"ATTENZIONE", "Elaborazione in corso"};
+const Error LockedError{Message{700}, Message{702}}; // the system is developed
+const Error BusyError{Message{700}, Message{212}}; // a development is running
 // A click the rules ignore (a third Euro number): refused without a message to show.
 const Error NothingChanged{"", ""};
 
@@ -79,7 +79,7 @@ Status SystemDocument::toggleNumber(int n) {
 }
 
 Status SystemDocument::toggleEuro(int n) {
-    if (!isEuroNumber(n)) {
+    if (!rules_.isEuroNumber(n)) {
         return NothingChanged;
     }
     auto euros = state_.header.euros();
@@ -106,8 +106,42 @@ Status SystemDocument::setEuros(NumberSet euros) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
+    for (const int n : euros.ascending()) {
+        if (!rules_.isEuroNumber(n)) {
+            euros.erase(n);
+        }
+    }
     state_.header.setEuros(euros);
     notify(Change::Numbers);
+    return success();
+}
+
+// --- Rules ---
+
+NumberSet SystemDocument::eurosOutside(GameRules rules) const {
+    NumberSet outside;
+    for (const int n : state_.header.euros().ascending()) {
+        if (!rules.isEuroNumber(n)) {
+            outside.insert(n);
+        }
+    }
+    return outside;
+}
+
+Status SystemDocument::setRules(GameRules rules) {
+    if (rules == rules_) {
+        return success();
+    }
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
+    }
+    rules_ = rules;
+    Changes what = Change::Rules;
+    if (const NumberSet outside = eurosOutside(rules); !outside.empty()) {
+        state_.header.setEuros(NumberSet::fromBits(state_.header.euros().bits() & ~outside.bits()));
+        what = what | Change::Numbers;
+    }
+    notify(what);
     return success();
 }
 
@@ -302,7 +336,8 @@ Status SystemDocument::adoptAdaptation(Adaptation&& adaptation) {
 
 // --- Files ---
 
-Result<std::vector<Message>> SystemDocument::open(const std::string& argument) {
+Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
+                                                  const RulesQuestion& askRules) {
     std::string path = argument;
     std::erase(path, '"');
     if (path.empty()) {
@@ -316,6 +351,11 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument) {
         return loaded.error();
     }
     SystemState next = std::move(loaded.value().state);
+    const GameRules needed = GameRules::neededFor(euroNumbers(next.header));
+    const bool switchRules = !rules_.covers(needed);
+    if (switchRules && askRules && !askRules(needed)) {
+        return NothingChanged;
+    }
     next.systemPath = path;
     next.systemFileName = lowerCase(fileNamePart(path));
     next.pricePerColumn = state_.pricePerColumn;
@@ -324,6 +364,9 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument) {
     next.header.setNumbers(next.header.numbers());
     next.header.setEuros(next.header.euros());
     state_ = std::move(next);
+    if (switchRules) {
+        rules_ = needed;
+    }
     shownFileName_ = state_.systemFileName;
     notify(Changes::all());
     modified_ = false; // as the file holds it

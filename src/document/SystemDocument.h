@@ -26,6 +26,7 @@ enum class Change : unsigned {
     Lock = 1U << 3,       // locked or editable, developing or not
     File = 1U << 4,       // path, file name, the name the status bar shows
     Price = 1U << 5,      // the price of a column
+    Rules = 1U << 6,      // the game rules: the Euro numbers that may be chosen
 };
 
 class Changes {
@@ -33,7 +34,7 @@ public:
     constexpr Changes() = default;
     constexpr Changes(Change c)
         : bits_(static_cast<unsigned>(c)) {}
-    static constexpr Changes all() { return fromBits(0x3FU); }
+    static constexpr Changes all() { return fromBits(0x7FU); }
     constexpr Changes operator|(Changes other) const { return fromBits(bits_ | other.bits_); }
     constexpr bool has(Change c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
     constexpr bool empty() const { return bits_ == 0; }
@@ -94,7 +95,7 @@ public:
     // --- Numbers ---
     // A click on number n (1..50): marks or unmarks it. Refused when nothing may change.
     Status toggleNumber(int n);
-    // Euro number n (1..10): at most two are marked; a third click is refused.
+    // Euro number n (1..the rules' highest): at most two are marked; a third click is refused.
     Status toggleEuro(int n);
     Status setNumbers(NumberSet numbers);
     Status setEuros(NumberSet euros);
@@ -173,9 +174,14 @@ public:
     Status adoptAdaptation(Adaptation&& adaptation);
 
     // --- Files ---
+    // Asked when a file plays Euro numbers the current rules do not allow: true switches to
+    // `needed` and opens the file, false leaves everything as it was.
+    using RulesQuestion = std::function<bool(GameRules needed)>;
     // Opens a system file; a refused file leaves everything as it was. The warnings of
-    // blocks that could not be read come back for the caller to show.
-    Result<std::vector<Message>> open(const std::string& path);
+    // blocks that could not be read come back for the caller to show. Without a question a
+    // file that needs wider rules switches to them (a file is data, not input).
+    Result<std::vector<Message>> open(const std::string& path,
+                                      const RulesQuestion& askRules = {});
     // Writes the system to `path` and sets the system's path; the file name the status bar
     // shows becomes that of `path` while the system keeps its own file name.
     Status saveAs(const std::string& path);
@@ -188,6 +194,14 @@ public:
     // The name the status bar shows.
     const std::string& shownFileName() const { return shownFileName_; }
 
+    // --- Rules ---
+    GameRules rules() const { return rules_; }
+    // The marked Euro numbers that `rules` does not allow (those a switch would unmark).
+    NumberSet eurosOutside(GameRules rules) const;
+    // Switches the rules; a marked Euro number they do not allow is unmarked. Refused on a
+    // locked or developing system unless the rules stay the same.
+    Status setRules(GameRules rules);
+
     // --- Money ---
     Status setPricePerColumn(Cents price);
     Cents cost() const { return systemCost(state_); }
@@ -199,6 +213,7 @@ private:
     void notify(Changes what);
 
     SystemState state_;
+    GameRules rules_ = GameRules::classic();
     std::string shownFileName_;
     bool developing_ = false;
     bool modified_ = false;

@@ -92,7 +92,7 @@ Result<SaveTarget> resolveTarget(const std::string& path) {
             }
             auto next = linkTarget(current);
             if (!next) {
-                return Error{"", Message{762, {path, next.error().message}}};
+                return Error{"", Message{762, {path, next.error().what}}};
             }
             current = std::move(next.value());
             continue;

@@ -162,17 +162,17 @@ Result<std::vector<Column>> readColumnsText(const std::string& path) {
 }
 
 Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
-                                     std::span<const std::uint8_t> chosenSoFar) {
+                                     std::span<const std::uint8_t> chosenSoFar, GameRules rules) {
     answer = text::trim(answer);
     if (answer.empty()) {
-        return Error{ErrorTitle, Message{748}};
+        return Error{ErrorTitle, Message{rules.euroMax() == 12 ? 2000 : 748}};
     }
     const auto value = signedValue(answer);
     if (!value) {
         return Error{ErrorTitle, Message{743, {quoted(answer)}}};
     }
-    if (!isEuroNumber(*value)) {
-        return Error{ErrorTitle, Message{749}};
+    if (!rules.isEuroNumber(*value)) {
+        return Error{ErrorTitle, Message{rules.euroMax() == 12 ? 2001 : 749}};
     }
     if (std::find(chosenSoFar.begin(), chosenSoFar.end(), *value) != chosenSoFar.end()) {
         return Error{ErrorTitle, Message{750, {std::to_string(*value)}}};
@@ -181,22 +181,23 @@ Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
 }
 
 std::optional<std::string> euroAnswerError(std::string_view answer,
-                                           std::span<const std::uint8_t> chosenSoFar) {
-    auto parsed = parseEuroAnswer(answer, chosenSoFar);
+                                           std::span<const std::uint8_t> chosenSoFar,
+                                           GameRules rules) {
+    auto parsed = parseEuroAnswer(answer, chosenSoFar, rules);
     if (parsed) {
         return std::nullopt;
     }
     return parsed.error().message;
 }
 
-Result<std::array<std::uint8_t, EuroNumbersPerSystem>> parseEuroAnswers(std::string_view first,
-                                                                        std::string_view second) {
-    auto a = parseEuroAnswer(first, {});
+Result<std::array<std::uint8_t, EuroNumbersPerSystem>>
+parseEuroAnswers(std::string_view first, std::string_view second, GameRules rules) {
+    auto a = parseEuroAnswer(first, {}, rules);
     if (!a) {
         return a.error();
     }
     const std::uint8_t chosen[] = {a.value()};
-    auto b = parseEuroAnswer(second, chosen);
+    auto b = parseEuroAnswer(second, chosen, rules);
     if (!b) {
         return b.error();
     }

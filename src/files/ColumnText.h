@@ -49,15 +49,18 @@ std::optional<std::string> extraPiecesNotice(const ColumnTextImport& imported);
 Result<std::vector<Column>> parseColumnsText(std::string_view text);
 Result<std::vector<Column>> readColumnsText(const std::string& path);
 
-// One answer to the "Euro Numeri" question: a number 1..10 different from those chosen
-// before it. The error carries the message to show before asking again.
+// One answer to the "Euro Numeri" question: a Euro number of the rules different from those
+// chosen before it. The error carries the message to show before asking again.
 Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
-                                     std::span<const std::uint8_t> chosenSoFar);
+                                     std::span<const std::uint8_t> chosenSoFar,
+                                     GameRules rules = GameRules::classic());
 std::optional<std::string> euroAnswerError(std::string_view answer,
-                                           std::span<const std::uint8_t> chosenSoFar);
+                                           std::span<const std::uint8_t> chosenSoFar,
+                                           GameRules rules = GameRules::classic());
 // Both answers at once (the batch tool's "A,B").
-Result<std::array<std::uint8_t, EuroNumbersPerSystem>> parseEuroAnswers(std::string_view first,
-                                                                        std::string_view second);
+Result<std::array<std::uint8_t, EuroNumbersPerSystem>>
+parseEuroAnswers(std::string_view first, std::string_view second,
+                 GameRules rules = GameRules::classic());
 
 // Replaces the system by imported columns: clears it, stores the columns (at most
 // MaxColumns), type "FILE TXT", the numbers occurring in them as the numbers in play and

@@ -171,7 +171,7 @@ std::optional<Message> headProblem(const SystemHeader& h, std::int32_t columnCou
     if (auto p = listProblem(numbersInPlay(h), MainNumberCount, NumbersInPlayEntries)) {
         return Message::lines({std::move(*p), "."}, "");
     }
-    if (auto p = listProblem(euroNumbers(h), EuroNumberCount, EuroNumbersEntries)) {
+    if (auto p = listProblem(euroNumbers(h), GameRules::widest().euroMax(), EuroNumbersEntries)) {
         return Message::lines({std::move(*p), "."}, "");
     }
     if (columnCount < 0 || columnCount > MaxColumns) {

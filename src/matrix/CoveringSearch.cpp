@@ -1,6 +1,7 @@
 #include "matrix/CoveringSearch.h"
 
 #include "core/GameModel.h"
+#include "matrix/PointSets.h"
 
 #include <algorithm>
 #include <array>
@@ -13,79 +14,55 @@ namespace quintora {
 
 namespace {
 
-using Mask = std::uint64_t;
+using pointsets::forEachSubset;
+using pointsets::Mask;
+using pointsets::MaxSubset;
+using pointsets::pointsOf;
 constexpr int MaxPoints = 63;
-constexpr int MaxSubset = 7;                 // counts of closestBlock fit three bit planes
 constexpr std::uint64_t MaxDraws = 1u << 24; // the per-draw tables stay within ~200 MB
-
-int pointsOf(Mask mask, std::array<int, 64>& out) {
-    int n = 0;
-    while (mask != 0) {
-        out[static_cast<std::size_t>(n++)] = std::countr_zero(mask);
-        mask &= mask - 1;
-    }
-    return n;
-}
-
-// Calls f(mask) for every r-subset of points[0..n).
-template <typename F> void forEachSubset(const std::array<int, 64>& points, int n, int r, F&& f) {
-    if (r < 0 || r > n) {
-        return;
-    }
-    if (r == 0) {
-        f(Mask{0});
-        return;
-    }
-    std::array<int, MaxSubset> index{};
-    for (int i = 0; i < r; ++i) {
-        index[static_cast<std::size_t>(i)] = i;
-    }
-    while (true) {
-        Mask mask = 0;
-        for (int i = 0; i < r; ++i) {
-            mask |= Mask{1} << points[static_cast<std::size_t>(index[static_cast<std::size_t>(i)])];
-        }
-        f(mask);
-        int i = r - 1;
-        while (i >= 0 && index[static_cast<std::size_t>(i)] == n - r + i) {
-            --i;
-        }
-        if (i < 0) {
-            return;
-        }
-        ++index[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < r; ++j) {
-            index[static_cast<std::size_t>(j)] = index[static_cast<std::size_t>(j - 1)] + 1;
-        }
-    }
-}
 
 class Search {
 public:
-    Search(const CoveringProblem& p, std::uint64_t seed, const SearchBudget& budget)
+    Search(const CoveringProblem& p, std::uint64_t seed, const SearchBudget& budget,
+           const SearchOptions& options)
         : p_(p)
         , budget_(budget)
+        , options_(options)
         , rng_(seed)
         , start_(std::chrono::steady_clock::now())
         , incidence_(static_cast<std::size_t>(p.v)) {
-        for (int n = 0; n < 64; ++n) {
-            for (int r = 0; r <= MaxSubset; ++r) {
-                choose_[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = binomial(n, r);
-            }
-        }
         const auto draws = static_cast<std::size_t>(binomial(p.v, p.m));
         drawMask_.resize(draws);
-        cover_.assign(draws, 0);
-        where_.resize(draws);
-        uncovered_.resize(draws);
-        std::array<int, 64> all{};
-        for (int i = 0; i < p.v; ++i) {
-            all[static_cast<std::size_t>(i)] = i;
+        pointsets::forEachSet(p.v, p.m, [&](Mask d) { drawMask_[ranks_.rank(d)] = d; });
+        if (options.classes != nullptr) {
+            classOf_ = options.classes->classOf.data();
+            classes_ = options.classes->count;
+            // The draws of each class, for picking one of them at random.
+            memberStart_.assign(classes_ + 1, 0);
+            for (std::size_t d = 0; d < draws; ++d) {
+                if (classOf_[d] != DrawClasses::None) {
+                    ++memberStart_[classOf_[d] + 1];
+                }
+            }
+            for (std::size_t c = 0; c < classes_; ++c) {
+                memberStart_[c + 1] += memberStart_[c];
+            }
+            members_.resize(memberStart_[classes_]);
+            auto next = memberStart_;
+            for (std::size_t d = 0; d < draws; ++d) {
+                if (classOf_[d] != DrawClasses::None) {
+                    members_[next[classOf_[d]]++] = static_cast<std::uint32_t>(d);
+                }
+            }
+        } else {
+            classes_ = draws;
         }
-        forEachSubset(all, p.v, p.m, [&](Mask d) { drawMask_[rank(d)] = d; });
-        for (std::size_t d = 0; d < draws; ++d) {
-            uncovered_[d] = static_cast<std::uint32_t>(d);
-            where_[d] = static_cast<std::uint32_t>(d);
+        cover_.assign(classes_, 0);
+        where_.resize(classes_);
+        uncovered_.resize(classes_);
+        for (std::size_t c = 0; c < classes_; ++c) {
+            uncovered_[c] = static_cast<std::uint32_t>(c);
+            where_[c] = static_cast<std::uint32_t>(c);
         }
         // Lotto coverings (m > t) move many draws at once: a warmer search suits them.
         if (p.m > p.t) {
@@ -95,14 +72,18 @@ public:
         temperature_ = hot_;
     }
 
-    CoveringResult run(const std::function<void(const SearchProgress&)>& progress) {
-        progress_ = progress;
+    CoveringResult run() {
+        for (const Mask block : options_.start) {
+            addBlock(block);
+        }
         greedy();
         pruneRedundant();
         std::vector<Mask> best = blocks_;
         bestSize_ = best.size();
         report();
-        while (!outOfBudget(true) && blocks_.size() > std::max<std::uint64_t>(budget_.enough, 1)) {
+        bool done = !options_.improve || (options_.onFull && options_.onFull(best));
+        while (!done && !outOfBudget(true) &&
+               blocks_.size() > std::max<std::uint64_t>(budget_.enough, 1)) {
             removeWeakest();
             while (!uncovered_.empty() && !outOfBudget()) {
                 step();
@@ -114,24 +95,30 @@ public:
             best = blocks_;
             bestSize_ = best.size();
             report();
+            done = options_.onFull && options_.onFull(best);
         }
         return {std::move(best), steps_, stopped_};
     }
 
 private:
-    std::uint64_t rank(Mask draw) const {
-        std::uint64_t r = 0;
-        std::size_t j = 1;
-        while (draw != 0) {
-            r += choose_[static_cast<std::size_t>(std::countr_zero(draw))][j++];
-            draw &= draw - 1;
-        }
-        return r;
-    }
+    static constexpr std::uint32_t None = DrawClasses::None;
 
     Mask allPoints() const { return (Mask{1} << p_.v) - 1; }
 
-    // Every draw that meets `block` in at least t points.
+    std::uint32_t classOf(std::uint64_t rank) const {
+        return classOf_ == nullptr ? static_cast<std::uint32_t>(rank) : classOf_[rank];
+    }
+
+    // A draw of the class, at random.
+    Mask drawOf(std::uint32_t c) {
+        if (classOf_ == nullptr) {
+            return drawMask_[c];
+        }
+        const auto first = memberStart_[c];
+        return drawMask_[members_[first + pick(memberStart_[c + 1] - first)]];
+    }
+
+    // Every draw that meets `block` in at least t points, by rank.
     template <typename F> void forEachCoveredDraw(Mask block, F&& f) const {
         std::array<int, 64> in{};
         std::array<int, 64> out{};
@@ -139,7 +126,7 @@ private:
         const int nOut = pointsOf(~block & allPoints(), out);
         for (int i = p_.t; i <= std::min(p_.k, p_.m); ++i) {
             forEachSubset(in, nIn, i, [&](Mask s) {
-                forEachSubset(out, nOut, p_.m - i, [&](Mask r) { f(rank(s | r)); });
+                forEachSubset(out, nOut, p_.m - i, [&](Mask r) { f(ranks_.rank(s | r)); });
             });
         }
     }
@@ -155,20 +142,39 @@ private:
         const int nOut = pointsOf(~block & ~yBit & allPoints(), out);
         forEachSubset(rest, nRest, p_.t - 1, [&](Mask s) {
             forEachSubset(out, nOut, p_.m - p_.t,
-                          [&](Mask r) { f(rank(xBit | s | r), rank(yBit | s | r)); });
+                          [&](Mask r) { f(ranks_.rank(xBit | s | r), ranks_.rank(yBit | s | r)); });
         });
     }
 
-    void markCovered(std::uint64_t d) {
-        const auto at = where_[d];
+    void markCovered(std::uint32_t c) {
+        const auto at = where_[c];
         const auto last = uncovered_.back();
         uncovered_[at] = last;
         where_[last] = at;
         uncovered_.pop_back();
     }
-    void markUncovered(std::uint64_t d) {
-        where_[d] = static_cast<std::uint32_t>(uncovered_.size());
-        uncovered_.push_back(static_cast<std::uint32_t>(d));
+    void markUncovered(std::uint32_t c) {
+        where_[c] = static_cast<std::uint32_t>(uncovered_.size());
+        uncovered_.push_back(c);
+    }
+    // One more (+1) or one fewer (-1) block reaches class c; returns the change in the number
+    // of uncovered classes.
+    int changeCover(std::uint32_t c, int by) {
+        if (c == None) {
+            return 0;
+        }
+        if (by > 0) {
+            if (cover_[c]++ == 0) {
+                markCovered(c);
+                return -1;
+            }
+            return 0;
+        }
+        if (--cover_[c] == 0) {
+            markUncovered(c);
+            return 1;
+        }
+        return 0;
     }
 
     // incidence_[p] holds bit i when block i holds point p.
@@ -187,11 +193,7 @@ private:
     void addBlock(Mask block) {
         setIncidence(block, blocks_.size(), true);
         blocks_.push_back(block);
-        forEachCoveredDraw(block, [&](std::uint64_t d) {
-            if (cover_[d]++ == 0) {
-                markCovered(d);
-            }
-        });
+        forEachCoveredDraw(block, [&](std::uint64_t d) { changeCover(classOf(d), +1); });
     }
     void removeBlockAt(std::size_t i) {
         const Mask block = blocks_[i];
@@ -203,15 +205,35 @@ private:
         }
         blocks_[i] = blocks_[last];
         blocks_.pop_back();
+        forEachCoveredDraw(block, [&](std::uint64_t d) { changeCover(classOf(d), -1); });
+    }
+
+    // How many classes only this block of the covering reaches (`present`), or how many it
+    // would newly reach (not `present`). A class the block reaches through several draws counts
+    // once.
+    std::size_t reachedAlone(Mask block, bool present) {
+        std::size_t n = 0;
+        if (classOf_ == nullptr) {
+            const std::uint32_t alone = present ? 1 : 0;
+            forEachCoveredDraw(block, [&](std::uint64_t d) { n += cover_[d] == alone; });
+            return n;
+        }
+        scratch_.clear();
         forEachCoveredDraw(block, [&](std::uint64_t d) {
-            if (--cover_[d] == 0) {
-                markUncovered(d);
+            if (classOf_[d] != None) {
+                scratch_.push_back(classOf_[d]);
             }
         });
-    }
-    std::size_t countCovered(Mask block, std::uint32_t times) const {
-        std::size_t n = 0;
-        forEachCoveredDraw(block, [&](std::uint64_t d) { n += cover_[d] == times; });
+        std::sort(scratch_.begin(), scratch_.end());
+        for (std::size_t i = 0; i < scratch_.size();) {
+            std::size_t j = i;
+            while (j < scratch_.size() && scratch_[j] == scratch_[i]) {
+                ++j;
+            }
+            const auto own = static_cast<std::uint32_t>(j - i);
+            n += present ? cover_[scratch_[i]] == own : cover_[scratch_[i]] == 0;
+            i = j;
+        }
         return n;
     }
 
@@ -244,13 +266,13 @@ private:
         constexpr int candidates = 24;
         const int most = std::min(p_.k, p_.m);
         while (!uncovered_.empty()) {
-            const Mask draw = drawMask_[uncovered_[pick(uncovered_.size())]];
+            const Mask draw = drawOf(uncovered_[pick(uncovered_.size())]);
             Mask best = 0;
             std::size_t bestGain = 0;
             for (int c = 0; c < candidates; ++c) {
                 const int need = std::uniform_int_distribution<int>(p_.t, most)(rng_);
                 const Mask block = blockThrough(draw, need);
-                const auto gain = countCovered(block, 0);
+                const auto gain = reachedAlone(block, false);
                 if (gain > bestGain) {
                     best = block;
                     bestGain = gain;
@@ -262,7 +284,7 @@ private:
 
     void pruneRedundant() {
         for (std::size_t i = blocks_.size(); i-- > 0;) {
-            if (countCovered(blocks_[i], 1) == 0) {
+            if (reachedAlone(blocks_[i], true) == 0) {
                 removeBlockAt(i);
             }
         }
@@ -273,7 +295,7 @@ private:
         std::size_t weakest = 0;
         std::size_t fewest = SIZE_MAX;
         for (std::size_t i = 0; i < blocks_.size(); ++i) {
-            const auto alone = countCovered(blocks_[i], 1);
+            const auto alone = reachedAlone(blocks_[i], true);
             if (alone < fewest) {
                 fewest = alone;
                 weakest = i;
@@ -319,38 +341,52 @@ private:
         return pick(blocks_.size());
     }
 
+    // Moves x out of the block and y in, in the counts only; returns the change in the number
+    // of uncovered classes.
+    long moveCounts(Mask block, int x, int y) {
+        long delta = 0;
+        forEachChangedDraw(block, x, y, [&](std::uint64_t lost, std::uint64_t gained) {
+            delta += changeCover(classOf(lost), -1);
+            delta += changeCover(classOf(gained), +1);
+        });
+        return delta;
+    }
+
+    bool accepted(long delta) {
+        temperature_ *= cooling;
+        if (temperature_ < cold_) {
+            temperature_ = hot_;
+        }
+        return delta <= 0 || std::uniform_real_distribution<double>(0, 1)(rng_) <
+                                 std::exp(-static_cast<double>(delta) / temperature_);
+    }
+
     // One annealing step: an uncovered draw, a block close to it, one point of the block moved
     // into the draw; kept when the count of uncovered draws does not grow, or by chance.
     void step() {
         ++steps_;
-        const Mask draw = drawMask_[uncovered_[pick(uncovered_.size())]];
+        const Mask draw = drawOf(uncovered_[pick(uncovered_.size())]);
         const std::size_t chosen = std::uniform_real_distribution<double>(0, 1)(rng_) < closeShare
                                        ? closestBlock(draw)
                                        : pick(blocks_.size());
         const Mask block = blocks_[chosen];
         const int x = std::countr_zero(randomBitOf(block & ~draw));
         const int y = std::countr_zero(randomBitOf(draw & ~block));
-        long delta = 0;
-        forEachChangedDraw(block, x, y, [&](std::uint64_t lost, std::uint64_t gained) {
-            delta += (cover_[lost] == 1) - (cover_[gained] == 0);
-        });
-        temperature_ *= cooling;
-        if (temperature_ < cold_) {
-            temperature_ = hot_;
-        }
-        if (delta > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) >=
-                             std::exp(-static_cast<double>(delta) / temperature_)) {
+        const Mask moved = (block & ~(Mask{1} << x)) | (Mask{1} << y);
+        if (classOf_ == nullptr) {
+            // Every draw is its own class: the cost is known before anything changes.
+            long delta = 0;
+            forEachChangedDraw(block, x, y, [&](std::uint64_t lost, std::uint64_t gained) {
+                delta += (cover_[lost] == 1) - (cover_[gained] == 0);
+            });
+            if (!accepted(delta)) {
+                return;
+            }
+            moveCounts(block, x, y);
+        } else if (!accepted(moveCounts(block, x, y))) {
+            moveCounts(moved, y, x); // classes may repeat: count, then undo
             return;
         }
-        forEachChangedDraw(block, x, y, [&](std::uint64_t lost, std::uint64_t gained) {
-            if (--cover_[lost] == 0) {
-                markUncovered(lost);
-            }
-            if (cover_[gained]++ == 0) {
-                markCovered(gained);
-            }
-        });
-        const Mask moved = (block & ~(Mask{1} << x)) | (Mask{1} << y);
         setIncidence(Mask{1} << x, chosen, false);
         setIncidence(Mask{1} << y, chosen, true);
         blocks_[chosen] = moved;
@@ -382,7 +418,7 @@ private:
     // The best size so far and the share of the budget used, also every reportEvery seconds.
     void report() {
         lastReport_ = elapsed();
-        if (!progress_) {
+        if (!options_.progress) {
             return;
         }
         double fraction = 0;
@@ -392,7 +428,7 @@ private:
         if (budget_.seconds > 0) {
             fraction = std::max(fraction, elapsed() / budget_.seconds);
         }
-        progress_({static_cast<int>(bestSize_), std::min(fraction, 1.0)});
+        options_.progress({static_cast<int>(bestSize_), std::min(fraction, 1.0)});
     }
 
     // Tuned on the size table of the documentation: the temperature falls from hot_ to cold_
@@ -405,13 +441,19 @@ private:
 
     CoveringProblem p_;
     SearchBudget budget_;
+    const SearchOptions& options_;
     std::mt19937_64 rng_;
     std::chrono::steady_clock::time_point start_;
-    std::array<std::array<std::uint64_t, MaxSubset + 1>, 64> choose_{};
-    std::vector<Mask> drawMask_;           // by rank (colex order of the m-sets)
-    std::vector<std::uint32_t> cover_;     // blocks meeting the draw in t or more points
-    std::vector<std::uint32_t> uncovered_; // draws with cover 0, in any order
-    std::vector<std::uint32_t> where_;     // index of a draw in uncovered_
+    pointsets::SubsetRanks ranks_;
+    std::vector<Mask> drawMask_;             // by rank (colex order of the m-sets)
+    const std::uint32_t* classOf_ = nullptr; // by rank; null: each draw its own class
+    std::size_t classes_ = 0;                // classes (or draws) to cover
+    std::vector<std::uint32_t> memberStart_; // the draws of class c: members_[start[c]..]
+    std::vector<std::uint32_t> members_;
+    std::vector<std::uint32_t> cover_;     // blocks meeting the class in t or more points
+    std::vector<std::uint32_t> uncovered_; // classes with cover 0, in any order
+    std::vector<std::uint32_t> where_;     // index of a class in uncovered_
+    std::vector<std::uint32_t> scratch_;
     std::vector<Mask> blocks_;
     std::vector<std::vector<Mask>> incidence_; // per point, its blocks as bits
     std::vector<Mask> planes_;                 // bit-sliced counts of closestBlock
@@ -420,30 +462,24 @@ private:
     std::uint64_t steps_ = 0;
     std::uint64_t calls_ = 0;
     bool stopped_ = false;
-    std::function<void(const SearchProgress&)> progress_;
     std::size_t bestSize_ = 0;
     double lastReport_ = 0;
 };
 
-bool searchable(const CoveringProblem& p) {
+} // namespace
+
+bool searchableCovering(const CoveringProblem& p) {
     return p.t >= 1 && p.t <= p.k && p.k <= p.v && p.m >= p.t && p.m <= p.v && p.v <= MaxPoints &&
            p.k <= MaxSubset && p.m <= MaxSubset &&
            static_cast<std::uint64_t>(binomial(p.v, p.m)) <= MaxDraws;
 }
 
-} // namespace
-
 std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint64_t> blocks) {
-    if (!searchable(p)) {
+    if (!searchableCovering(p)) {
         return UINT64_MAX;
     }
-    std::array<std::array<std::uint64_t, MaxSubset + 1>, 64> choose{};
-    for (int n = 0; n < 64; ++n) {
-        for (int r = 0; r <= MaxSubset; ++r) {
-            choose[static_cast<std::size_t>(n)][static_cast<std::size_t>(r)] = binomial(n, r);
-        }
-    }
-    const auto draws = binomial(p.v, p.m);
+    const pointsets::SubsetRanks ranks;
+    const auto draws = static_cast<std::uint64_t>(binomial(p.v, p.m));
     std::vector<Mask> reached((draws + 63) / 64, 0);
     const Mask all = (Mask{1} << p.v) - 1;
     for (const Mask block : blocks) {
@@ -454,11 +490,7 @@ std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint
         for (int i = p.t; i <= std::min(nIn, p.m); ++i) {
             forEachSubset(in, nIn, i, [&](Mask s) {
                 forEachSubset(out, nOut, p.m - i, [&](Mask r) {
-                    std::uint64_t rank = 0;
-                    std::size_t j = 1;
-                    for (Mask d = s | r; d != 0; d &= d - 1) {
-                        rank += choose[static_cast<std::size_t>(std::countr_zero(d))][j++];
-                    }
+                    const auto rank = ranks.rank(s | r);
                     reached[rank / 64] |= Mask{1} << (rank % 64);
                 });
             });
@@ -474,13 +506,15 @@ std::uint64_t uncoveredDraws(const CoveringProblem& p, std::span<const std::uint
 }
 
 CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed,
-                              const SearchBudget& budget,
-                              const std::function<void(const SearchProgress&)>& progress) {
-    if (!searchable(problem)) {
+                              const SearchBudget& budget, const SearchOptions& options) {
+    if (!searchableCovering(problem) ||
+        (options.classes != nullptr &&
+         options.classes->classOf.size() !=
+             static_cast<std::size_t>(binomial(problem.v, problem.m)))) {
         return {};
     }
-    Search search(problem, seed, budget);
-    return search.run(progress);
+    Search search(problem, seed, budget, options);
+    return search.run();
 }
 
 } // namespace quintora

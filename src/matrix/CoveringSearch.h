@@ -37,17 +37,37 @@ struct CoveringResult {
     bool stopped = false; // by the stop flag
 };
 
+// Draws in classes, for coverings that a group maps onto itself: a class is an orbit of draws,
+// a block stands for its orbit, and a class is covered when one of its draws is.
+struct DrawClasses {
+    static constexpr std::uint32_t None = UINT32_MAX; // a draw that needs no cover
+    std::vector<std::uint32_t> classOf;               // by the rank of a draw (colex order)
+    std::uint32_t count = 0;
+};
+
+struct SearchOptions {
+    std::span<const std::uint64_t> start; // blocks to start from, completed greedily
+    const DrawClasses* classes = nullptr; // cover classes instead of every draw
+    // Called with every full covering found, each smaller than the one before; true ends the
+    // search.
+    std::function<bool(std::span<const std::uint64_t>)> onFull;
+    std::function<void(const SearchProgress&)> progress;
+    bool improve = true; // false: only complete and tidy the start blocks
+};
+
 // Needs 1 <= t <= k <= v, t <= m <= v, v <= 63, k and m at most 7 and C(v, m) at most 2^24
-// (else no blocks). A greedy covering first, then simulated annealing that drops one block at a
-// time and repairs the draws left without t hits; the result is always a full covering (the
-// last one found).
+// (else no blocks). The start blocks and a greedy completion first, then simulated annealing
+// that drops one block at a time and repairs the draws left without t hits; the result is
+// always a full covering (the last one found).
 CoveringResult searchCovering(const CoveringProblem& problem, std::uint64_t seed,
-                              const SearchBudget& budget,
-                              const std::function<void(const SearchProgress&)>& progress = {});
+                              const SearchBudget& budget, const SearchOptions& options = {});
 
 // How many sets of m points meet no block in t points: 0 for a covering. Each block marks the
 // draws it reaches in a bit set over all C(v, m) draws, then the unmarked ones are counted.
 // A problem searchCovering refuses gives UINT64_MAX.
 std::uint64_t uncoveredDraws(const CoveringProblem& problem, std::span<const std::uint64_t> blocks);
+
+// Whether searchCovering and uncoveredDraws take the problem.
+bool searchableCovering(const CoveringProblem& problem);
 
 } // namespace quintora

@@ -1,12 +1,16 @@
 #include "matrix/WheelMaker.h"
 
 #include "core/GameModel.h"
+#include "matrix/CoveringConstructions.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace quintora {
 
 namespace {
+
+constexpr double ConstructionShare = 0.3; // of the time budget
 
 // The search runs on the positions that are not fixed: F + 1..V become 0..V-F-1.
 CoveringProblem freePart(const WheelShape& s) {
@@ -67,17 +71,32 @@ Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
     if (wheelLowerBound(shape) > MaxColumns) {
         return Error{"", Message{878}};
     }
-    const auto found = searchCovering(
-        freePart(shape), options.seed,
-        {options.seconds, options.steps, options.stop, wheelLowerBound(shape)}, options.progress);
+    const auto problem = freePart(shape);
+    const auto started = std::chrono::steady_clock::now();
+    // Constructions first (a share of the time), then the search starts from the best of them.
+    const Construction built = bestConstruction(
+        problem, options.seed, {options.seconds * ConstructionShare, 0, options.stop, 0});
+    double seconds = 0;
+    if (options.seconds > 0) {
+        const double used =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        seconds = std::max(options.seconds - used, 1e-3);
+    }
+    SearchOptions search;
+    search.start = built.blocks;
+    search.progress = options.progress;
+    const auto found =
+        searchCovering(problem, options.seed,
+                       {seconds, options.steps, options.stop, wheelLowerBound(shape)}, search);
     // The search keeps its counts step by step; a recount from the columns alone guards them.
-    if (found.blocks.empty() || uncoveredDraws(freePart(shape), found.blocks) != 0) {
+    if (found.blocks.empty() || uncoveredDraws(problem, found.blocks) != 0) {
         return Error{"", Message{879}};
     }
     if (found.blocks.size() > MaxColumns) {
         return Error{"", Message{880}};
     }
     Wheel wheel;
+    wheel.construction = built.name;
     wheel.steps = found.steps;
     wheel.stopped = found.stopped;
     for (const auto block : found.blocks) {

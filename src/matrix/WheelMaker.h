@@ -37,6 +37,10 @@ std::uint64_t schonheimBound(int v, int k, int t);
 std::uint64_t countingBound(const WheelShape& shape);
 std::uint64_t wheelLowerBound(const WheelShape& shape);
 
+// The size of the smallest wheel for `shape` that the published covering tables know, for the
+// shapes where the program carries the figure (M = T, no fixed numbers); nullopt otherwise.
+std::optional<std::uint64_t> bestKnownWheelSize(const WheelShape& shape);
+
 struct WheelOptions {
     double seconds = 5;      // time budget of the local search; 0: none
     std::uint64_t steps = 0; // step budget; with seconds = 0 the result repeats for a seed
@@ -49,6 +53,7 @@ using WheelColumn = std::array<std::uint8_t, NumbersPerColumn>; // positions, as
 
 struct Wheel {
     std::vector<WheelColumn> columns; // in lexicographic order
+    std::string construction;         // what the search started from; empty: greedy
     std::uint64_t steps = 0;
     bool stopped = false;
 };

@@ -6,7 +6,7 @@
 namespace quintora {
 
 PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std::string& header,
-                             const PrintWords& words, const NumberStyle& style) {
+                             const PrintWords& words, const NumberStyle& style, GameRules rules) {
     const TextFont small{FontFace::Arial, 8, false};
     const TextFont large{FontFace::Arial, 22, false};
     PlanPage page;
@@ -20,6 +20,12 @@ PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std:
         for (int row = 1; row <= gridRows(type); ++row) {
             for (int column = 1; column <= gridColumns(type); ++column) {
                 const PointMm p = cellOrigin(layout, panel, SlipCell{row, column});
+                page.items.emplace_back(MarkItem{p.x, p.y, MarkSizeMm});
+            }
+        }
+        for (int e = GameRules::ClassicEuroMax + 1; e <= rules.euroMax(); ++e) {
+            if (const auto cell = cellOf(type, e, true)) {
+                const PointMm p = cellOrigin(layout, panel, *cell);
                 page.items.emplace_back(MarkItem{p.x, p.y, MarkSizeMm});
             }
         }

@@ -1,5 +1,7 @@
 #include "print/SlipGeometry.h"
 
+#include "core/GameModel.h"
+
 namespace quintora {
 
 int gridRows(SlipType type) {
@@ -15,7 +17,7 @@ int panelCount(SlipType type) {
 }
 
 std::optional<SlipCell> cellOf(SlipType type, int number, bool euro) {
-    if (euro ? (number < 1 || number > 10) : (number < 1 || number > 50)) {
+    if (euro ? !GameRules::widest().isEuroNumber(number) : !isMainNumber(number)) {
         return std::nullopt;
     }
     const int n = number - 1;

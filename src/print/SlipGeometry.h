@@ -29,8 +29,10 @@ int gridRows(SlipType type);
 int gridColumns(SlipType type);
 int panelCount(SlipType type);
 
-// The cell of a main number 1..50, or (euro) of a Euro number 1..10; numbers run upwards
-// from the bottom row. Nothing for a number outside its range.
+// The cell of a main number 1..50, or (euro) of a Euro number 1..12; numbers run upwards
+// from the bottom row. Euro 11 and 12 continue the Euro grid by the same formula: above the
+// top row on the 1-column slip (rows 0 and -1), a third column on the 5-column slip. Nothing
+// for a number outside its range.
 std::optional<SlipCell> cellOf(SlipType type, int number, bool euro);
 
 // The top-left corner of a cell; panels (0 = top, only 0 on the 1-column slip) are six rows

@@ -51,7 +51,8 @@ bool validPrice(Cents cents) {
 }
 
 // How each type of field is kept as text. The only integer is the recalculation source
-// (1 or 2), the only flag the recalculation mode, the only amount the price (whole cents).
+// (1 or 2), the only flag the recalculation mode, the only amount the price (whole cents),
+// the rules their highest Euro number.
 void fromText(std::string& field, const std::string& text) {
     field = text;
 }
@@ -60,6 +61,9 @@ void fromText(int& source, const std::string& text) {
 }
 void fromText(bool& mode, const std::string& text) {
     mode = text == "TRUE";
+}
+void fromText(GameRules& rules, const std::string& text) {
+    rules = ini::trim(text) == "12" ? GameRules::current() : GameRules::classic();
 }
 void fromText(Cents& price, const std::string& text) {
     const auto cents = parseDecimal(text);
@@ -77,6 +81,9 @@ std::string toText(int source) {
 std::string toText(bool mode) {
     return mode ? "TRUE" : "FALSE";
 }
+std::string toText(GameRules rules) {
+    return std::to_string(rules.euroMax());
+}
 std::string toText(Cents price) {
     return std::to_string(price);
 }
@@ -85,7 +92,8 @@ std::string toText(Cents price) {
 // stored. A missing key leaves the field at the default that Settings declares.
 struct Field {
     const char* key;
-    std::variant<std::string Settings::*, int Settings::*, bool Settings::*, Cents Settings::*>
+    std::variant<std::string Settings::*, int Settings::*, bool Settings::*, Cents Settings::*,
+                 GameRules Settings::*>
         member;
 };
 
@@ -98,6 +106,10 @@ constexpr std::array<Field, 7> fields{{
     {"COSTO_COLONNA", &Settings::pricePerColumn},
     {"SERVER", &Settings::server},
 }};
+
+// The game rules: read with the rest, written only once they differ from the program's own
+// game or the file names them already, so a file of a user who never chose stays as it was.
+constexpr Field rulesField{"NUMERI EURO", &Settings::rules};
 
 // Keys that windows remember for themselves: read with the rest, written only by the window
 // that keeps them, so the settings dialog leaves them as they are.
@@ -112,7 +124,8 @@ Settings readConfiguration(const IniFile& ini) {
     Settings settings;
     const IniDocument document = ini.read();
     for (const auto& table :
-         {std::span<const Field>(fields), std::span<const Field>(rememberedFields)}) {
+         {std::span<const Field>(fields), std::span<const Field>(&rulesField, 1),
+          std::span<const Field>(rememberedFields)}) {
         for (const Field& field : table) {
             if (const auto value = document.find(SettingsSection, field.key)) {
                 std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
@@ -132,6 +145,9 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
             field.key,
             std::visit([&](auto member) { return toText(settings.*member); }, field.member));
     }
+    if (settings.rules != GameRules::classic() || ini.find(SettingsSection, rulesField.key)) {
+        values.emplace_back(rulesField.key, toText(settings.rules));
+    }
     return ini.setProperties(SettingsSection, values);
 }
 
@@ -139,6 +155,10 @@ Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::st
     const std::pair<std::string, std::string> values[] = {{rememberedFields[0].key, output},
                                                           {rememberedFields[1].key, pdfFolder}};
     return ini.setProperties(SettingsSection, values);
+}
+
+Status rememberRules(IniFile& ini, GameRules rules) {
+    return ini.setProperty(SettingsSection, rulesField.key, toText(rules));
 }
 
 std::string standardSettingsPath() {

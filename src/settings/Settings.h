@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameRules.h"
 #include "core/Money.h"
 #include "core/Result.h"
 #include "settings/IniFile.h"
@@ -18,6 +19,7 @@ struct Settings {
     std::string language;                          // LINGUA (language file name without ".lng")
     Cents pricePerColumn = 200;                    // COSTO_COLONNA, in cents
     std::string server = "http://127.0.0.1:8642/"; // SERVER, the host of the program's server
+    GameRules rules = GameRules::classic();        // NUMERI EURO: "12", else 10
     // The slip printing window's last choice, offered again: SlipOutputs' words, and the folder
     // of the last PDF of slips (empty: the Documents folder).
     std::string slipOutput;    // DESTINAZIONE SCHEDINE
@@ -36,6 +38,9 @@ std::string standardSettingsPath();
 
 // Keeps the slip printing window's choice for the next time: only its two keys are written.
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder);
+
+// Writes NUMERI EURO alone: the rules a question of the main window switched to.
+Status rememberRules(IniFile& ini, GameRules rules);
 
 // Every key with its default when missing; a COSTO_COLONNA that is not a price gives 200 cents.
 Settings readConfiguration(const IniFile& ini);

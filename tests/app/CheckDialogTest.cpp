@@ -9,6 +9,7 @@
 
 #include <map>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,6 +51,7 @@ private slots:
     void cancellaClearsEverything();
     void leftFieldsAreKeptForTheNextOpening();
     void followsTheSystem();
+    void anArchivedDrawWithElevenIsCheckedUnderTheTenRule();
 
 private:
     CheckDialog* openDialog() {
@@ -169,7 +171,8 @@ void CheckDialogTest::checkListsTheWinningColumns() {
     test::click(test::child<QPushButton>(*d, "cmdSpoglio"));
 
     QCOMPARE(fields(d), (QStringList{"1", "2", "3", "4", "05", "3", "9"}));
-    QCOMPARE(context_->archiveDocument.winningCombination(), (WinningCombination{{1, 2, 3, 4, 5}, {3, 9}}));
+    QCOMPARE(context_->archiveDocument.winningCombination(),
+             (WinningCombination{{1, 2, 3, 4, 5}, {3, 9}}));
     // One Euro number matches: 5+1, 4+1, 3+1, 2+1; columns 5 and 6 win nothing.
     const std::map<int, QStringList> expected = {
         {1, {"C. 1"}}, {4, {"C. 2"}}, {7, {"C. 3"}}, {11, {"C. 4"}}};
@@ -256,6 +259,35 @@ void CheckDialogTest::followsTheSystem() {
     QTRY_VERIFY(window_->checkDialog() == nullptr);
     QVERIFY(!window_->buttons().checkDraw->isEnabled());
     QVERIFY(!window_->actions().checkArchive->isEnabled());
+}
+
+void CheckDialogTest::anArchivedDrawWithElevenIsCheckedUnderTheTenRule() {
+    // The archive holds a draw of today's game; the rules stay Euro 1-10.
+    const QString text = context_->dataFolder.path(QStringLiteral("temp/archivio.txt"));
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1|29/03/2022|5|4|3|2|1|11|3\r\n");
+    file.close();
+    QVERIFY(context_->archiveDocument.importText(text.toStdString(),
+                                                 context_->dataFolder.archivePath().toStdString()));
+    QVERIFY(context_->archiveDocument.setWinningCombination(
+        winningCombinationOf(context_->archiveDocument.archive().draws.front())));
+    QCOMPARE(document_->rules(), GameRules::classic());
+
+    auto* d = openDialog();
+    QVERIFY(d);
+    QCOMPARE(fields(d), (QStringList{"05", "04", "03", "02", "01", "11", "03"}));
+    test::click(test::child<QPushButton>(*d, "cmdSpoglio"));
+    // Its 11 matches none of the system's Euro numbers; its 3 does.
+    QCOMPARE(itemsOf(d->winnersList(1)), QStringList{"C. 1"}); // 5+1
+    QCOMPARE(itemsOf(d->winnersList(4)), QStringList{"C. 2"}); // 4+1
+
+    // The same 11 typed with other numbers is no draw: refused as ever.
+    type(d, {"6", "4", "3", "2", "1", "11", "3"});
+    prompt_->acceptMessage();
+    test::click(test::child<QPushButton>(*d, "cmdSpoglio"));
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::Message).at(0).text,
+             QStringLiteral("Valore 11 non ammesso"));
 }
 
 QTEST_MAIN(CheckDialogTest)

@@ -109,6 +109,14 @@ int main(int argc, char* argv[]) {
     main.clickEuro(1);
     main.clickEuro(6);
     save(&main, name("main"));
+    // Today's game: Euro 1-12, with 11 marked; then back to the program's own for the rest.
+    (void)context.document.setRules(GameRules::current());
+    main.clickEuro(6);
+    main.clickEuro(10);
+    save(&main, name("main-euro12"));
+    main.clickEuro(10);
+    main.clickEuro(6);
+    (void)context.document.setRules(GameRules::classic());
     // The widest menu, open, over the window.
     main.menus().conditions->popup(main.mapToGlobal(
         main.menuBar()->actionGeometry(main.menus().conditions->menuAction()).bottomLeft()));

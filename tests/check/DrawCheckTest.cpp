@@ -82,13 +82,15 @@ TEST(DrawCheck, NoWinningColumn) {
     EXPECT_EQ(winnerLine(17), "C. 17");
 }
 
-TEST(DrawCheck, EuroElevenAndTwelveNeverMatch) {
+TEST(DrawCheck, EuroElevenAndTwelveMatchLikeAnyOther) {
     const std::vector<Column> columns{{1, 2, 3, 4, 5}};
-    // A system file may hold any byte: only 1..10 can be a system's Euro number.
-    const std::array<std::uint8_t, 2> odd{11, 12};
-    const auto r = checkColumns(columns, odd, winning({1, 2, 3, 4, 5}, {11, 12}));
-    EXPECT_EQ(r.best, 2); // 5, no Euro hit
-    EXPECT_EQ(systemEuroMask(odd), 0u);
+    // Any Euro number the game draws can be a system's; a byte beyond them never matches.
+    const std::array<std::uint8_t, 2> today{11, 12};
+    const auto r = checkColumns(columns, today, winning({1, 2, 3, 4, 5}, {11, 12}));
+    EXPECT_EQ(r.best, 0); // 5+2
+    EXPECT_EQ(systemEuroMask(today), (1u << 11) | (1u << 12));
+    const std::array<std::uint8_t, 2> beyond{13, 200};
+    EXPECT_EQ(systemEuroMask(beyond), 0u);
     EXPECT_EQ(euroHits(systemEuroMask(systemEuro), drawnEuroMask(winning({}, {3, 11}))), 1);
     // A system with one Euro number, or the same twice, counts it once.
     const std::array<std::uint8_t, 2> same{3, 3};

@@ -157,8 +157,8 @@ TEST(SystemAnalysisRun, StopsWhenAsked) {
 }
 
 TEST(SystemAnalysisRun, EuroRangeFollowsTheSystem) {
-    EXPECT_EQ(analysisEuroMax(std::array<std::uint8_t, 2>{3, 11}, 10), 12);
-    EXPECT_EQ(analysisEuroMax(systemEuro, 10), 10);
-    EXPECT_EQ(analysisEuroMax(systemEuro, 12), 12);
+    EXPECT_EQ(analysisEuroMax(std::array<std::uint8_t, 2>{3, 11}, GameRules::classic()), 12);
+    EXPECT_EQ(analysisEuroMax(systemEuro, GameRules::classic()), 10);
+    EXPECT_EQ(analysisEuroMax(systemEuro, GameRules::current()), 12);
     EXPECT_EQ(euroHitOutcomes(systemEuro, 12), (std::array<std::int64_t, 3>{45, 20, 1}));
 }

@@ -186,6 +186,7 @@ TEST_F(CliMatrix, MakeWritesAMatrixThatKeepsItsGuarantee) {
     EXPECT_NE(r.out.find(" colonne | 9 numeri, garanzia 3 se 4, 1 fisso | limite inferiore "),
               std::string::npos)
         << r.out;
+    EXPECT_EQ(r.out.find("migliore nota"), std::string::npos) << r.out; // none known for 3 se 4
     const auto read = readMatrixFile(folder_.file("w.mzor"));
     ASSERT_TRUE(read.ok()) << read.error().message;
     const auto& m = read.value();
@@ -210,6 +211,16 @@ TEST_F(CliMatrix, MakeWritesAMatrixThatKeepsItsGuarantee) {
                   .status,
               0);
     EXPECT_EQ(folder_.read("again.mzor"), folder_.read("w.mzor"));
+}
+
+TEST_F(CliMatrix, MakeShowsTheBestKnownSizeBesideTheBound) {
+    const auto r = runCli("matrix-make 17 3 3 --steps 1000 -o " + arg("w.mzor"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("68 colonne | 17 numeri, garanzia 3 se 3 | limite inferiore 68 | "
+                          "migliore nota 68 | ",
+                          0),
+              0u)
+        << r.out;
 }
 
 TEST_F(CliMatrix, MakeUsage) {

@@ -172,6 +172,35 @@ TEST(ColumnText, EuroPair) {
     EXPECT_EQ(same.error().message, "Il numero Euro 5 e' gia' stato scelto");
 }
 
+TEST(ColumnText, TheEuroPromptFollowsTheRules) {
+    struct Case {
+        const char* answer;
+        int euroMax;
+        const char* refused; // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"10", 10, nullptr},
+        {"11", 10, "Il numero Euro deve essere compreso tra 1 e 10"},
+        {"11", 12, nullptr},
+        {"12", 12, nullptr},
+        {"13", 12, "Il numero Euro deve essere compreso tra 1 e 12"},
+        {"", 10, "Inserire un numero Euro da 1 a 10"},
+        {"", 12, "Inserire un numero Euro da 1 a 12"},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseEuroAnswer(c.answer, {}, *GameRules::withEuroMax(c.euroMax));
+        EXPECT_EQ(parsed.ok(), c.refused == nullptr) << c.answer << " " << c.euroMax;
+        if (c.refused != nullptr && !parsed.ok()) {
+            EXPECT_EQ(parsed.error().message, c.refused);
+        }
+    }
+    const auto pair = parseEuroAnswers("12", "11", GameRules::current());
+    ASSERT_TRUE(pair.ok());
+    SystemState s;
+    applyImportedColumns(s, {{1, 2, 3, 4, 5}}, pair.value());
+    EXPECT_EQ(s.header.euros(), (NumberSet{11, 12}));
+}
+
 TEST(ColumnText, ApplyImportReplacesTheSystem) {
     SystemState state;
     state.conditions.sumActive = FlagOn;

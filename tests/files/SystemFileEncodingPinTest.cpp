@@ -63,7 +63,7 @@ std::string randomType(SplitMix& rng) {
 SystemState randomSystem(SplitMix& rng) {
     SystemState s;
     s.header.setNumbers(randomSubset(rng, MainNumberCount, rng.coin() ? 12 : MainNumberCount));
-    s.header.setEuros(randomSubset(rng, EuroNumberCount, EuroNumbersPerSystem));
+    s.header.setEuros(randomSubset(rng, GameRules::classic().euroMax(), EuroNumbersPerSystem));
     s.header.systemType = randomType(rng);
 
     auto& c = s.conditions;

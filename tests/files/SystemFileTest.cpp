@@ -107,6 +107,26 @@ TEST(SystemFile, LayoutOfADevelopedSystem) {
     EXPECT_EQ(b.back(), 251 % 50 + 1); // last column, position 5
 }
 
+TEST(SystemFile, EuroElevenAndTwelveAreStoredAsTheNumbersTheyAre) {
+    auto s = tenNumbersDeveloped();
+    s.header.setEuros({12, 11});
+    auto b = encodeSystemFile(s);
+    EXPECT_EQ(b.size(), encodeSystemFile(tenNumbersDeveloped()).size()); // the same layout
+    EXPECT_EQ(b[69 + 9], 11);
+    EXPECT_EQ(b[69 + 9 + 1], 12);
+    // A file is data: read back whatever rules the program plays by.
+    const auto back = decodeSystemFile(b);
+    ASSERT_TRUE(back.ok()) << back.error().message;
+    EXPECT_EQ(back.value().state.header.euros(), (NumberSet{11, 12}));
+    // Beyond any Euro number the game draws, it is refused.
+    b[69 + 9 + 1] = 13;
+    const auto refused = decodeSystemFile(b);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.error().message.find("Euro numero fuori dall'intervallo 1..12: 13"),
+              std::string::npos)
+        << refused.error().message;
+}
+
 TEST(SystemFile, ConditionsSectionInTheWritersOrder) {
     auto s = withEveryCondition();
     s.filters[1].active = FlagOff; // switched-off filter columns are not saved

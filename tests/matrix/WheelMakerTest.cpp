@@ -61,12 +61,15 @@ TEST(WheelMaker, ReachesKnownOptimaOfSmallCoverings) {
 }
 
 TEST(WheelMaker, AStepBudgetRepeatsForASeed) {
-    const WheelShape shape{12, 3, 3, 0};
-    const auto a = makeWheel(shape, quick(30000, 5));
-    const auto b = makeWheel(shape, quick(30000, 5));
-    ASSERT_TRUE(a.ok() && b.ok());
-    EXPECT_EQ(a.value().columns, b.value().columns);
-    EXPECT_EQ(a.value().steps, b.value().steps);
+    // Constructions and search alike: a covering and a lotto design.
+    for (const auto& shape : {WheelShape{12, 3, 3, 0}, WheelShape{11, 3, 5, 0}}) {
+        const auto a = makeWheel(shape, quick(30000, 5));
+        const auto b = makeWheel(shape, quick(30000, 5));
+        ASSERT_TRUE(a.ok() && b.ok());
+        EXPECT_EQ(a.value().columns, b.value().columns) << shape.v;
+        EXPECT_EQ(a.value().steps, b.value().steps) << shape.v;
+        EXPECT_EQ(a.value().construction, b.value().construction) << shape.v;
+    }
 }
 
 TEST(WheelMaker, StopsWhenAskedAndStillKeepsTheGuarantee) {

@@ -37,6 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{SlipType::OneColumn, 1, true, {10, 7}, 48.0, 92.0},
                     MarkCase{SlipType::OneColumn, 7, true, {4, 7}, 48.0, 65.0},
                     MarkCase{SlipType::OneColumn, 10, true, {1, 7}, 48.0, 51.5},
+                    // Euro 11 and 12 one and two pitches above Euro 10.
+                    MarkCase{SlipType::OneColumn, 11, true, {0, 7}, 48.0, 47.0},
+                    MarkCase{SlipType::OneColumn, 12, true, {-1, 7}, 48.0, 42.5},
                     MarkCase{SlipType::FiveColumns, 1, false, {5, 1}, 12.0, 51.5},
                     MarkCase{SlipType::FiveColumns, 5, false, {1, 1}, 12.0, 33.5},
                     MarkCase{SlipType::FiveColumns, 10, false, {1, 2}, 17.0, 33.5},
@@ -45,7 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{SlipType::FiveColumns, 50, false, {1, 10}, 57.0, 33.5},
                     MarkCase{SlipType::FiveColumns, 1, true, {5, 12}, 67.0, 51.5},
                     MarkCase{SlipType::FiveColumns, 7, true, {4, 13}, 72.0, 47.0},
-                    MarkCase{SlipType::FiveColumns, 10, true, {1, 13}, 72.0, 33.5}));
+                    MarkCase{SlipType::FiveColumns, 10, true, {1, 13}, 72.0, 33.5},
+                    // Euro 11 and 12 at rows 5 and 4 of a third Euro column.
+                    MarkCase{SlipType::FiveColumns, 11, true, {5, 14}, 77.0, 51.5},
+                    MarkCase{SlipType::FiveColumns, 12, true, {4, 14}, 77.0, 47.0}));
 
 TEST(SlipGeometry, PanelsOfTheFiveColumnSlipAreSixRowsApart) {
     SlipLayout layout = defaultSlipLayout(SlipType::FiveColumns);
@@ -60,7 +66,7 @@ TEST(SlipGeometry, NumbersOutsideTheirRangeHaveNoCell) {
         EXPECT_FALSE(cellOf(type, 0, false));
         EXPECT_FALSE(cellOf(type, 51, false));
         EXPECT_FALSE(cellOf(type, 0, true));
-        EXPECT_FALSE(cellOf(type, 11, true));
+        EXPECT_FALSE(cellOf(type, 13, true));
         EXPECT_FALSE(cellOf(type, 255, false));
     }
 }

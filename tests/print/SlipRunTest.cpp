@@ -5,6 +5,8 @@
 #include "print/SlipGeometry.h"
 #include "support/SystemBuilders.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -175,6 +177,26 @@ TEST(SlipRun, AOneColumnSlipCarriesItsColumnTheEuroNumbersAndTheCreditLine) {
     EXPECT_EQ(texts[4].font.points, 22);
 }
 
+TEST(SlipRun, EuroElevenAndTwelveAreMarkedOnBothSlips) {
+    // The file says which numbers are played: no rules are needed to print them.
+    SystemState s = twelveColumns();
+    builders::setEuroNumbers(s, 11, 12);
+    const SlipContent content = slipContentOf(s, "oggi.qsy", "H");
+    const SlipLayout one = defaultSlipLayout(SlipType::OneColumn);
+    auto expected = expectedMarks(SlipType::OneColumn, one, 0, {1, 2, 3, 4, 5}, {11, 12});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(markPoints(slipPage(SlipType::OneColumn, one, content, 1)), expected);
+    // Five columns fill the five panels, each with both Euro numbers.
+    const SlipLayout five = defaultSlipLayout(SlipType::FiveColumns);
+    const auto marks = markPoints(slipPage(SlipType::FiveColumns, five, content, 1));
+    EXPECT_EQ(marks.size(), 5U * 7U);
+    for (int panel = 0; panel < panelCount(SlipType::FiveColumns); ++panel) {
+        for (const auto& point : expectedMarks(SlipType::FiveColumns, five, panel, {}, {11, 12})) {
+            EXPECT_TRUE(std::binary_search(marks.begin(), marks.end(), point)) << panel;
+        }
+    }
+}
+
 TEST(SlipRun, SlipNumbersAndAmountsAreGroupedInTheLocalesWay) {
     SystemState s = twelveColumns();
     s.pricePerColumn = 123456;
@@ -222,6 +244,27 @@ TEST(CalibrationTestPage, MarksEveryCellAndShowsTheSampleTexts) {
     const auto last = marks.back();
     EXPECT_NEAR(last.x, 12 + 12 * 5.0, 1e-5);
     EXPECT_NEAR(last.y, 33.5 + 28 * 4.5, 1e-5);
+
+    // With Euro 1-12 the cells of Euro 11 and 12 are marked too, on every panel.
+    const std::pair<SlipType, std::size_t> withTwelve[] = {{SlipType::OneColumn, 72U},
+                                                           {SlipType::FiveColumns, 335U}};
+    for (const auto& [type, count] : withTwelve) {
+        const SlipLayout defaults = defaultSlipLayout(type);
+        const PagePlan twelve =
+            calibrationTestPlan(type, defaults, "H", {}, {}, GameRules::current());
+        const auto all = twelve.pages[0].marks();
+        EXPECT_EQ(all.size(), count);
+        for (const int e : {11, 12}) {
+            const PointMm cell = cellOrigin(defaults, panelCount(type) - 1, *cellOf(type, e, true));
+            EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                    [&](const auto& m) {
+                                        return std::abs(m.x - cell.x) < 1e-6 &&
+                                               std::abs(m.y - cell.y) < 1e-6;
+                                    }),
+                      1)
+                << e;
+        }
+    }
 
     // In another language the sample texts take its words and its separators.
     PrintWords english;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -109,6 +110,40 @@ TEST_F(CliPrint, CalibrationTestShowsTheDefaultsOfMeasuresStoredAsZero) {
                                     [](const probe::Word& w) { return w.text == "labelSistema"; });
     ASSERT_NE(label, words.end());
     EXPECT_NEAR(label->x, 7.0, 0.5);
+}
+
+TEST_F(CliPrint, EuroElevenAndTwelvePrintWhereTheSlipsEuroGridContinues) {
+    SystemState s = builders::firstNumbers(6);
+    builders::setEuroNumbers(s, 11, 12);
+    s.columns = {Column{1, 2, 3, 4, 5}};
+    ASSERT_TRUE(saveSystemFile(out("oggi.qsy"), s));
+    // No rules are asked: the file says which numbers are played.
+    const auto run =
+        runCli("print-slips " + arg(out("oggi.qsy")) + " --type 5 --pdf " + arg(out("oggi.pdf")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto found = probe::findSquares(probe::renderPdfPage(out("oggi.pdf"), 1), 2.0);
+    EXPECT_EQ(found.size(), 7U);
+    // Euro 11 and 12 in the panel of the column: rows 5 and 4 of a third Euro column (14).
+    std::vector<double> euroColumn;
+    for (const auto& square : found) {
+        if (std::abs(square.x - (12.0 + 13 * 5.0)) <= 0.25) {
+            euroColumn.push_back(square.y);
+        }
+    }
+    ASSERT_EQ(euroColumn.size(), 2U);
+    EXPECT_NEAR(std::abs(euroColumn[0] - euroColumn[1]), 4.5, 0.25);
+    EXPECT_NEAR(std::fmod(std::max(euroColumn[0], euroColumn[1]) - 33.5, 27.0), 4 * 4.5, 0.25);
+
+    // The test page marks them too once the rules are Euro 1-12, from the option or the file.
+    const auto twelve =
+        runCli("calibration-test --type 1 --euro-max 12 --pdf " + arg(out("t12.pdf")));
+    ASSERT_EQ(twelve.status, 0) << twelve.err;
+    EXPECT_EQ(probe::findSquares(probe::renderPdfPage(out("t12.pdf"), 1), 2.0).size(), 72U);
+    std::ofstream(folder.path() + "/Quintora/quintora.ini")
+        << "[IMPOSTAZIONI]\r\nNUMERI EURO=12\r\n";
+    const auto chosen = runCli("calibration-test --type 5 --pdf " + arg(out("t5.pdf")));
+    ASSERT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_EQ(probe::findSquares(probe::renderPdfPage(out("t5.pdf"), 1), 2.0).size(), 335U);
 }
 
 TEST_F(CliPrint, ListingCopiesAndItsRefusal) {

@@ -102,6 +102,40 @@ TEST(Settings, WritesEveryKeyAndKeepsTheRestOfTheFile) {
     EXPECT_EQ(back.pricePerColumn, 250);
 }
 
+TEST(Settings, EuroNumbersAreTenUnlessTheFileSaysTwelve) {
+    ScratchFolder folder;
+    const std::pair<const char*, int> cases[] = {
+        {"", 10},
+        {"[IMPOSTAZIONI]\r\nNUMERI EURO=12\r\n", 12},
+        {"[IMPOSTAZIONI]\r\nnumeri euro=\"12\"\r\n", 12},
+        {"[IMPOSTAZIONI]\r\nNUMERI EURO=10\r\n", 10},
+        {"[IMPOSTAZIONI]\r\nNUMERI EURO=11\r\n", 10},
+        {"[IMPOSTAZIONI]\r\nNUMERI EURO=dodici\r\n", 10},
+        {"[IMPOSTAZIONI]\r\nNUMERI EURO=\r\n", 10},
+    };
+    for (const auto& [text, euroMax] : cases) {
+        EXPECT_EQ(readFrom(folder, text).rules.euroMax(), euroMax) << text;
+    }
+}
+
+TEST(Settings, EuroNumbersAreWrittenOnceChosen) {
+    ScratchFolder folder;
+    IniFile ini(folder.file(SettingsFileName));
+    Settings s;
+    ASSERT_TRUE(writeConfiguration(ini, s).ok());
+    EXPECT_FALSE(ini.find(SettingsSection, "NUMERI EURO")); // a file as before the choice
+    s.rules = GameRules::current();
+    ASSERT_TRUE(writeConfiguration(ini, s).ok());
+    EXPECT_EQ(ini.getProperty(SettingsSection, "NUMERI EURO"), "12");
+    EXPECT_EQ(readConfiguration(ini).rules, GameRules::current());
+    s.rules = GameRules::classic();
+    ASSERT_TRUE(writeConfiguration(ini, s).ok());
+    EXPECT_EQ(ini.getProperty(SettingsSection, "NUMERI EURO"), "10");
+    ASSERT_TRUE(rememberRules(ini, GameRules::current()).ok());
+    EXPECT_EQ(readConfiguration(ini).rules, GameRules::current());
+    EXPECT_EQ(readConfiguration(ini).header, s.header); // the other keys stay
+}
+
 TEST(Settings, PriceIsStoredInWholeCents) {
     const std::pair<Cents, const char*> cases[] = {
         {250, "250"}, {230, "230"}, {0, "0"}, {1999, "1999"}, {MaxPricePerColumn, "2147483647"}};

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <vector>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;
@@ -44,6 +45,7 @@ private slots:
     void printers();
     void saveWritesEveryKey();
     void priceThatIsNotOneKeepsTheDialogOpen();
+    void euroNumbersAreAChoiceOfTwo();
     void langUpdateStoresTheFilesAndRefreshesTheList();
     void infoLanguageShowsTheCredits();
 
@@ -221,6 +223,44 @@ void SettingsDialogTest::priceThatIsNotOneKeepsTheDialogOpen() {
     QVERIFY(dialog->isVisible());
     QCOMPARE(IniFile(settingsPath().toStdString()).getProperty("IMPOSTAZIONI", "COSTO_COLONNA"),
              std::string("300"));
+}
+
+void SettingsDialogTest::euroNumbersAreAChoiceOfTwo() {
+    writeSettings("[IMPOSTAZIONI]\r\nSTAMPANTE TABULATO=Laser\r\n");
+    auto dialog = open();
+    auto* ten = child<QRadioButton>(*dialog, "optNumeriEuro(0)");
+    auto* twelve = child<QRadioButton>(*dialog, "optNumeriEuro(1)");
+    QVERIFY(ten->isChecked()); // the program's own game unless chosen
+    QCOMPARE(twelve->text(), QStringLiteral("Euro 1-12, dal 25/03/2022"));
+
+    // Refused by the window (a developed system, or No to losing marks): nothing is saved and
+    // the choice shows the rules in force again.
+    std::vector<int> asked;
+    bool allow = false;
+    dialog->setRulesCheck([&](GameRules rules) {
+        asked.push_back(rules.euroMax());
+        return allow;
+    });
+    twelve->setChecked(true);
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdSalva"), Qt::LeftButton);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(ten->isChecked());
+    QVERIFY(!IniFile(settingsPath().toStdString()).find("IMPOSTAZIONI", "NUMERI EURO"));
+
+    allow = true;
+    twelve->setChecked(true);
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdSalva"), Qt::LeftButton);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(asked, (std::vector<int>{12, 12}));
+    QCOMPARE(IniFile(settingsPath().toStdString()).getProperty("IMPOSTAZIONI", "NUMERI EURO"),
+             std::string("12"));
+
+    // Saved again with the same rules: no question.
+    dialog = open();
+    dialog->setRulesCheck([&](GameRules) { return false; });
+    QVERIFY(child<QRadioButton>(*dialog, "optNumeriEuro(1)")->isChecked());
+    QTest::mouseClick(child<QPushButton>(*dialog, "cmdSalva"), Qt::LeftButton);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
 }
 
 void SettingsDialogTest::langUpdateStoresTheFilesAndRefreshesTheList() {

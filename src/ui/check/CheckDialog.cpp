@@ -231,7 +231,8 @@ QString CheckDialog::problemText(const EntryProblem& problem) {
 }
 
 void CheckDialog::runCheck() {
-    const EntryCheck entry = checkEntry(fieldTexts());
+    // An archived draw copied into the fields is checked as it was drawn, whatever the rules.
+    const EntryCheck entry = checkEntry(fieldTexts(), document_.rules(), archives_.archive().draws);
     showFields(entry.fields); // sorted, also when a later step refuses them
     if (entry.problem) {
         const auto& p = *entry.problem;

@@ -211,12 +211,18 @@ SlipLayout CalibrationDialog::layout() const {
     return shown;
 }
 
+void CalibrationDialog::setRules(GameRules rules) {
+    rules_ = rules;
+    refreshPicture();
+}
+
 void CalibrationDialog::refreshPicture() {
     // The test page in small, so a change of a measure is seen before paper is spent.
-    picture_->setPixmap(QPixmap::fromImage(pagePicture(
-        calibrationTestPlan(type_, layout_, header_, printWordsFor(language_), localeNumberStyle())
-            .pages.front(),
-        2.0)));
+    picture_->setPixmap(QPixmap::fromImage(
+        pagePicture(calibrationTestPlan(type_, layout_, header_, printWordsFor(language_),
+                                        localeNumberStyle(), rules_)
+                        .pages.front(),
+                    2.0)));
 }
 
 void CalibrationDialog::printTest() {
@@ -235,8 +241,8 @@ void CalibrationDialog::printTest() {
                         Prompt::Icon::Critical);
     };
     const PrintStart start =
-        startPrint(calibrationTestPrint(type_, shown, header_, printWordsFor(language_)), order,
-                   prompt_, language_, this);
+        startPrint(calibrationTestPrint(type_, shown, header_, printWordsFor(language_), rules_),
+                   order, prompt_, language_, this);
     if (start.kind == PrintStart::Kind::Refused) {
         failed(start.error);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameRules.h"
 #include "print/SlipLayout.h"
 #include "print/SlipType.h"
 
@@ -42,6 +43,9 @@ public:
                       Language& language, Prompt& prompt, QWidget* parent);
     ~CalibrationDialog() override;
 
+    // The rules whose Euro numbers the test page marks (Euro 1-10 unless told).
+    void setRules(GameRules rules);
+
     // The layout as the dialog holds it now (measures to 0.1 mm, the chosen printer).
     SlipLayout layout() const;
     SlipType slipType() const { return type_; }
@@ -75,6 +79,7 @@ private:
     Language& language_;
     Prompt& prompt_;
     SlipLayout layout_;
+    GameRules rules_ = GameRules::classic();
     std::vector<Measure> measures_;
     QComboBox* printers_ = nullptr;  // cmbStampante
     OnOffSwitch* quality_ = nullptr; // optColor(0) Normale, optColor(1) Bassa

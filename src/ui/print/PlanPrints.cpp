@@ -19,9 +19,9 @@ NumberStyle localeNumberStyle() {
 
 std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const SlipLayout& layout,
                                                        const std::string& header,
-                                                       const PrintWords& words) {
+                                                       const PrintWords& words, GameRules rules) {
     auto pages = std::make_shared<PrintPages>();
-    pages->settings = calibrationTestPlan(type, layout, header, words, localeNumberStyle());
+    pages->settings = calibrationTestPlan(type, layout, header, words, localeNumberStyle(), rules);
     pages->count = static_cast<int>(pages->settings.pages.size());
     pages->page = [plan = pages->settings](int index) {
         return plan.pages[static_cast<std::size_t>(index)];
@@ -103,9 +103,10 @@ QImage pagePicture(const PlanPage& page, double pixelsPerMm) {
     return image;
 }
 
-QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words) {
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words,
+                   GameRules rules) {
     const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header, words,
-                                              localeNumberStyle());
+                                              localeNumberStyle(), rules);
     return pagePicture(plan.pages.front(), 2.0);
 }
 

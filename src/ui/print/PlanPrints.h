@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/GameRules.h"
 #include "core/Result.h"
 #include "print/ListingPlan.h"
 #include "print/SlipLayout.h"
@@ -21,7 +22,8 @@ struct SystemState;
 
 std::shared_ptr<const PrintPages> calibrationTestPrint(SlipType type, const SlipLayout& layout,
                                                        const std::string& header,
-                                                       const PrintWords& words);
+                                                       const PrintWords& words,
+                                                       GameRules rules = GameRules::classic());
 
 // The slips of `range`, page i being slip range.first + i.
 std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
@@ -41,6 +43,7 @@ NumberStyle localeNumberStyle();
 QImage pagePicture(const PlanPage& page, double pixelsPerMm);
 
 // The picture of a slip type: its test page with the default calibration.
-QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words);
+QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words,
+                   GameRules rules = GameRules::classic());
 
 } // namespace quintora

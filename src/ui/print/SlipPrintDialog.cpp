@@ -164,8 +164,8 @@ int SlipPrintDialog::totalSlips() const {
 void SlipPrintDialog::chooseType(SlipType type) {
     type_ = type;
     typeOption_->setOn(type == SlipType::OneColumn);
-    picture_->setPixmap(
-        QPixmap::fromImage(slipPicture(type, setup_.header, printWordsFor(language_))));
+    picture_->setPixmap(QPixmap::fromImage(
+        slipPicture(type, setup_.header, printWordsFor(language_), document_.rules())));
     const int total = totalSlips();
     total_->setText(displayCount(total));
     from_->setText(QStringLiteral("1"));
@@ -276,6 +276,7 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
 void SlipPrintDialog::openCalibration() {
     CalibrationDialog dialog(type_, {calibrationPath(), setup_.pdfFolder}, setup_.header,
                              setup_.printers, language_, prompt_, this);
+    dialog.setRules(document_.rules());
     dialog.exec();
 }
 

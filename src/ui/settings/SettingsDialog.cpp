@@ -53,6 +53,7 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
     , server_(new QLineEdit(this))
     , recalcMode_(nullptr)
     , source_{}
+    , rules_{}
     , languages_(new QComboBox(this))
     , printers_(new QComboBox(this))
     , langUpdate_(nullptr) {
@@ -116,6 +117,7 @@ SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Lang
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(buildRules());
     layout->addWidget(buildRecalculation());
     layout->addLayout(buttons);
 
@@ -156,6 +158,23 @@ QWidget* SettingsDialog::buildRecalculation() {
         layout->addWidget(source_[i]);
     }
     source_[settings_.recalcSource == 2 ? 1 : 0]->setChecked(true);
+    return frame;
+}
+
+QWidget* SettingsDialog::buildRules() {
+    auto* frame = new QGroupBox(QStringLiteral("Numeri Euro"), this);
+    frame->setObjectName(QStringLiteral("frameNumeriEuro"));
+    frame->setStyleSheet(
+        QStringLiteral("QRadioButton:checked { background: yellow; color: black; }"));
+    const char* captions[] = {"Euro 1-10", "Euro 1-12, dal 25/03/2022"};
+    auto* layout = new QHBoxLayout(frame);
+    for (int i = 0; i < 2; ++i) {
+        rules_[i] = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+        rules_[i]->setObjectName(QStringLiteral("optNumeriEuro(%1)").arg(i));
+        layout->addWidget(rules_[i]);
+    }
+    layout->addStretch();
+    rules_[settings_.rules == GameRules::current() ? 1 : 0]->setChecked(true);
     return frame;
 }
 
@@ -250,6 +269,7 @@ Settings SettingsDialog::editedSettings() const {
     edited.language = languages_->currentText().toStdString();
     edited.pricePerColumn = parseEuros(price_->text().toStdString()).value_or(-1);
     edited.server = server_->text().trimmed().toStdString();
+    edited.rules = rules_[1]->isChecked() ? GameRules::current() : GameRules::classic();
     return edited;
 }
 
@@ -260,6 +280,10 @@ void SettingsDialog::save() {
                         Prompt::Icon::Exclamation);
         price_->setFocus();
         price_->selectAll();
+        return;
+    }
+    if (edited.rules != settings_.rules && rulesCheck_ && !rulesCheck_(edited.rules)) {
+        rules_[settings_.rules == GameRules::current() ? 1 : 0]->setChecked(true);
         return;
     }
     IniFile ini(settingsPath_);

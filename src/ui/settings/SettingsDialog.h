@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 #include "update/ServerUpdates.h"
 
+#include <functional>
 #include <QDialog>
 #include <QStringList>
 #include <string>
@@ -35,6 +36,10 @@ public:
     void setDownload(Download download, std::string tempFolder);
     // cmdLangUpdate: the language list update, then the list of languages again.
     void updateLanguages();
+    // Asked by cmdSalva before other rules are saved; false keeps the dialog open (the window
+    // refuses the switch or the user said no to losing marked Euro numbers).
+    using RulesCheck = std::function<bool(GameRules rules)>;
+    void setRulesCheck(RulesCheck check) { rulesCheck_ = std::move(check); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +51,7 @@ private:
     // reported and the dialog stays open.
     void save();
     QWidget* buildRecalculation();
+    QWidget* buildRules();
     void fillLanguages();
     // Fills the printer box; the message to show when no printer or none of the setting's.
     QString fillPrinters(const QStringList& printers);
@@ -62,6 +68,8 @@ private:
     QLineEdit* server_;       // txtServer
     QCheckBox* recalcMode_;   // chkStatoRicalcolo
     QRadioButton* source_[2]; // optModoRicalcolo(0) = source 1, (1) = source 2
+    QRadioButton* rules_[2];  // optNumeriEuro(0) = Euro 1-10, (1) = Euro 1-12
+    RulesCheck rulesCheck_;
     QComboBox* languages_;    // cmbLingua
     QComboBox* printers_;     // cmbStampante
     QPushButton* langUpdate_; // cmdLangUpdate
