@@ -19,10 +19,8 @@ bool MainWindow::maySwitchRules(GameRules rules) {
     }
     const QString title = languageText(context_.language, "2002");
     if (!doc.canEditNumbers()) {
-        context_.prompt.message(
-            this, title,
-            languageText(context_.language, "2005"),
-            Prompt::Icon::Exclamation);
+        context_.prompt.message(this, title, languageText(context_.language, "2005"),
+                                Prompt::Icon::Exclamation);
         return false;
     }
     const auto lost = doc.eurosOutside(rules).ascending();
@@ -30,23 +28,19 @@ bool MainWindow::maySwitchRules(GameRules rules) {
         return true;
     }
     const QString question =
-        lost.size() == 1
-            ? languageText(context_.language, "2003")
-                  .arg(lost[0])
-            : languageText(context_.language, "2004")
-                  .arg(lost[0])
-                  .arg(lost[1]);
+        lost.size() == 1 ? languageText(context_.language, "2003").arg(lost[0])
+                         : languageText(context_.language, "2004").arg(lost[0]).arg(lost[1]);
     return context_.prompt.question(this, title, question, Prompt::Icon::Question);
 }
 
 bool MainWindow::askRulesForFile(const QString& path, GameRules needed) {
     // The question stands over the wait cursor of the reading.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const bool yes = context_.prompt.question(
-        this, languageText(context_.language, "2002"),
-        languageText(context_.language, "2006")
-            .arg(QString::fromStdString(fileNamePart(path.toStdString()))),
-        Prompt::Icon::Question);
+    const bool yes =
+        context_.prompt.question(this, languageText(context_.language, "2002"),
+                                 languageText(context_.language, "2006")
+                                     .arg(QString::fromStdString(fileNamePart(path.toStdString()))),
+                                 Prompt::Icon::Question);
     QApplication::restoreOverrideCursor();
     if (yes) {
         // The choice is the user's setting from now on, as if made in the settings dialog.

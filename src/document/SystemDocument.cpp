@@ -14,7 +14,7 @@ namespace quintora {
 namespace {
 
 const Error LockedError{Message{700}, Message{702}}; // the system is developed
-const Error BusyError{Message{700}, Message{212}}; // a development is running
+const Error BusyError{Message{700}, Message{212}};   // a development is running
 // A click the rules ignore (a third Euro number): refused without a message to show.
 const Error NothingChanged{"", ""};
 

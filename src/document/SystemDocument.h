@@ -180,8 +180,7 @@ public:
     // Opens a system file; a refused file leaves everything as it was. The warnings of
     // blocks that could not be read come back for the caller to show. Without a question a
     // file that needs wider rules switches to them (a file is data, not input).
-    Result<std::vector<Message>> open(const std::string& path,
-                                      const RulesQuestion& askRules = {});
+    Result<std::vector<Message>> open(const std::string& path, const RulesQuestion& askRules = {});
     // Writes the system to `path` and sets the system's path; the file name the status bar
     // shows becomes that of `path` while the system keeps its own file name.
     Status saveAs(const std::string& path);
