@@ -367,9 +367,11 @@ void MainWindowTest::cancelQuestion() {
     QCOMPARE(prompt_->beeps(), 1);
     const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
     QCOMPARE(question.title, QStringLiteral("Elaborazione in corso..."));
-    // The language strings are empty without a language file: only the counts remain.
-    QCOMPARE(question.text, count(2118760) + QStringLiteral("\r\n") + count(processed) +
-                                QStringLiteral("\r\n") + count(accepted) + QStringLiteral("\r\n"));
+    // Without a language file the words are the program's own.
+    QCOMPARE(question.text, QStringLiteral("Colonne Integrali") + count(2118760) +
+                                QStringLiteral("\r\nColonne Elaborate") + count(processed) +
+                                QStringLiteral("\r\nColonne Sistema") + count(accepted) +
+                                QStringLiteral("\r\nVuoi interrompere l'elaborazione ?"));
 
     QTRY_VERIFY_WITH_TIMEOUT(!window_->isDeveloping(), 30000);
     QCOMPARE(QString::fromStdString(state().header.systemType), QStringLiteral("Integrale - ***"));
