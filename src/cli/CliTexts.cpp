@@ -1,5 +1,4 @@
 #include "cli/CliCommands.h"
-
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/TextTable.h"
