@@ -1,5 +1,7 @@
 #include "settings/LanguageFileCheck.h"
 
+#include "core/TextPieces.h"
+
 #include <array>
 #include <cctype>
 
@@ -8,16 +10,6 @@ namespace quintora {
 namespace {
 
 constexpr std::array<std::string_view, 2> NeededSections = {"frmMAIN", "Strings"};
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -49,7 +41,7 @@ std::optional<Message> languageFileProblem(std::string_view bytes) {
     std::size_t lineNumber = 0;
     while (!bytes.empty()) {
         const auto end = bytes.find_first_of("\r\n");
-        const auto line = trimmed(bytes.substr(0, end));
+        const auto line = text::trim(bytes.substr(0, end));
         if (end == std::string_view::npos) {
             bytes = {};
         } else {
@@ -65,7 +57,7 @@ std::optional<Message> languageFileProblem(std::string_view bytes) {
             if (line.back() != ']') {
                 return lineProblem(lineNumber, 1906);
             }
-            const auto name = trimmed(line.substr(1, line.size() - 2));
+            const auto name = text::trim(line.substr(1, line.size() - 2));
             for (std::size_t i = 0; i < NeededSections.size(); ++i) {
                 found[i] = found[i] || sameName(name, NeededSections[i]);
             }
@@ -75,7 +67,7 @@ std::optional<Message> languageFileProblem(std::string_view bytes) {
         if (equals == std::string_view::npos || equals == 0) {
             return lineProblem(lineNumber, 1907);
         }
-        const auto value = trimmed(line.substr(equals + 1));
+        const auto value = text::trim(line.substr(equals + 1));
         if (value.starts_with('"') && (value.size() < 2 || !value.ends_with('"'))) {
             return lineProblem(lineNumber, 1908);
         }

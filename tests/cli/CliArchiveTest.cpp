@@ -20,7 +20,17 @@ protected:
         dir_ = fs::temp_directory_path() / ("quintora-cli-archive-" + std::to_string(::getpid()));
         fs::create_directories(dir_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override {
+        ::unsetenv("XDG_DATA_HOME");
+        fs::remove_all(dir_);
+    }
+    // A clean data folder for the commands (no settings file); answers the XDG data home.
+    fs::path useCleanDataFolder() const {
+        const auto data = dir_ / "data";
+        fs::create_directories(data / "Quintora");
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+        return data;
+    }
     fs::path file(const char* name) const { return dir_ / name; }
     fs::path write(const char* name, const std::string& text) const {
         std::ofstream(file(name), std::ios::binary) << text;
@@ -318,12 +328,7 @@ TEST_F(CliArchive, HelpOnEveryNewCommand) {
 
 TEST_F(CliArchive, AnalysePrintsTheOddsTheOutcomesAndTheGuarantee) {
     // A clean data folder: the odds are written in Italian unless its settings say otherwise.
-    const auto data = dir_ / "data";
-    fs::create_directories(data / "Quintora");
-    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
-    struct Restore {
-        ~Restore() { ::unsetenv("XDG_DATA_HOME"); }
-    } restore;
+    const auto data = useCleanDataFolder();
     const auto in = system("one.qsy", {{1, 2, 3, 4, 5}});
     const auto r = runCli("analyse " + quoted(in));
     ASSERT_EQ(r.status, 0) << r.err;
@@ -365,12 +370,7 @@ TEST_F(CliArchive, DelaysPrintsEveryNumberThenTheEuroNumbersOfTheLatestEra) {
 }
 
 TEST_F(CliArchive, FailuresAreSaidInTheSettingsLanguage) {
-    const auto data = dir_ / "data";
-    fs::create_directories(data / "Quintora");
-    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
-    struct Restore {
-        ~Restore() { ::unsetenv("XDG_DATA_HOME"); }
-    } restore;
+    const auto data = useCleanDataFolder();
     const auto garbage = file("garbage.qsy");
     std::ofstream(garbage) << std::string(40, 'A');
     const auto italian = runCli("info " + quoted(garbage));

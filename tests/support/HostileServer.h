@@ -1,41 +1,25 @@
 #pragma once
 
+#include "FirstLineChild.h"
+
 #include <csignal>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 // hostile_server.py in one of its modes on a free loopback port, serving `bodyFile` (or a
 // short version text), stopped with the object.
 class HostileServer {
 public:
     explicit HostileServer(const std::string& mode, const std::string& bodyFile = {}) {
-        int out[2];
-        if (::pipe(out) != 0) {
-            return;
+        std::vector<std::string> argv{QUINTORA_PYTHON, QUINTORA_HOSTILE_SERVER, mode};
+        if (!bodyFile.empty()) {
+            argv.push_back(bodyFile);
         }
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            ::close(out[1]);
-            const char* script = QUINTORA_HOSTILE_SERVER;
-            if (bodyFile.empty()) {
-                ::execl(QUINTORA_PYTHON, QUINTORA_PYTHON, script, mode.c_str(),
-                        static_cast<char*>(nullptr));
-            } else {
-                ::execl(QUINTORA_PYTHON, QUINTORA_PYTHON, script, mode.c_str(), bodyFile.c_str(),
-                        static_cast<char*>(nullptr));
-            }
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        std::string line;
-        char c = 0;
-        while (::read(out[0], &c, 1) == 1 && c != '\n') {
-            line += c;
-        }
-        ::close(out[0]);
+        const auto child = startReadingFirstLine(argv);
+        pid_ = child.pid;
+        const std::string& line = child.firstLine;
         if (!line.empty()) {
             port_ = std::stoi(line);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FirstLineChild.h"
+
 #include <arpa/inet.h>
 #include <csignal>
 #include <cstdio>
@@ -16,26 +18,9 @@
 class ServerProcess {
 public:
     ServerProcess(const std::string& executable, const std::string& root) {
-        int out[2];
-        if (::pipe(out) != 0) {
-            return;
-        }
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            ::close(out[1]);
-            ::execl(executable.c_str(), executable.c_str(), "--root", root.c_str(), "--port", "0",
-                    static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        std::string line;
-        char c = 0;
-        while (::read(out[0], &c, 1) == 1 && c != '\n') {
-            line += c;
-        }
-        ::close(out[0]);
+        const auto child = startReadingFirstLine({executable, "--root", root, "--port", "0"});
+        pid_ = child.pid;
+        const std::string& line = child.firstLine;
         // "quintora-server: http://127.0.0.1:PORT/ serving ROOT"
         const auto colon = line.find(':', line.find("127.0.0.1"));
         if (colon != std::string::npos) {
