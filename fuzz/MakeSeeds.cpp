@@ -70,11 +70,9 @@ std::unique_ptr<SystemState> systemWithConditions() {
     state->minimumDistance.minDistance = 2;
     for (int i = 0; i < 3; ++i) {
         FilterColumn& f = state->filters[static_cast<std::size_t>(i)];
-        f.members[static_cast<std::size_t>(i)] = 1;
-        f.members[static_cast<std::size_t>(i + 10)] = 1;
-        f.members[static_cast<std::size_t>(i + 20)] = 1;
-        f.acceptedHits = 0b011;
-        f.active = FlagOn;
+        f.setMembers({i + 1, i + 11, i + 21});
+        f.setHits({0, 1});
+        f.setOn(true);
     }
     state->filterCount = 3;
     return state;

@@ -109,20 +109,9 @@ std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
     return kept;
 }
 
-NumberSet FilterColumn::memberSet() const {
-    NumberSet set;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (members[static_cast<std::size_t>(n - 1)] != 0) {
-            set.insert(n);
-        }
-    }
-    return set;
-}
-
 void FilterColumn::setMembers(NumberSet numbers) {
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        members[static_cast<std::size_t>(n - 1)] = numbers.contains(n) ? 1 : 0;
-    }
+    constexpr auto mainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
+    members_ = NumberSet::fromBits(numbers.bits() & mainNumbers);
 }
 
 namespace {
@@ -179,7 +168,7 @@ void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::ui
 
 std::int32_t rearrangeFilters(std::array<FilterColumn, MaxFilterColumns>& filters) {
     const auto end = std::stable_partition(filters.begin(), filters.end(),
-                                           [](const FilterColumn& f) { return isOn(f.active); });
+                                           [](const FilterColumn& f) { return f.on(); });
     return static_cast<std::int32_t>(end - filters.begin());
 }
 

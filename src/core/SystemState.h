@@ -92,19 +92,29 @@ struct MinimumDistance {
     void setOn(bool on) { minDistanceActive = toFlag(on); }
 };
 
-struct FilterColumn {
-    std::array<std::uint8_t, MainNumberCount> members{}; // entry n-1 is 1 when n is a member
-    std::int32_t acceptedHits = 0; // bit k set: exactly k hits among the members pass
-    Flag active = FlagOff;
-
-    bool on() const { return isOn(active); }
-    void setOn(bool on) { active = toFlag(on); }
-    NumberSet memberSet() const;
+// One filter column: its members (numbers 1..50), the accepted hit counts among them, and
+// whether it takes part in a development.
+class FilterColumn {
+public:
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+    NumberSet memberSet() const { return members_; }
     void setMembers(NumberSet numbers); // numbers outside 1..50 are left out
-    CountSet hits() const { return CountSet::fromBits(static_cast<std::uint32_t>(acceptedHits)); }
-    void setHits(CountSet hits) { acceptedHits = static_cast<std::int32_t>(hits.bits()); }
+    void addMember(int n) {
+        if (isMainNumber(n)) {
+            members_.insert(n);
+        }
+    }
+    // Exactly k hits among the members pass when k is in the set.
+    CountSet hits() const { return hits_; }
+    void setHits(CountSet hits) { hits_ = hits; }
 
     bool operator==(const FilterColumn&) const = default;
+
+private:
+    NumberSet members_;
+    CountSet hits_;
+    bool on_ = false;
 };
 
 // The one system of the run: everything a system file stores plus the run-time fields.

@@ -59,10 +59,35 @@ void writeColumns(ByteWriter& w, std::span<const Column> columns) {
     }
 }
 
+// A file holds a flag as -1 (on) or 0 (off); any other nonzero value reads as on.
+Flag storedFlag(bool on) {
+    return on ? FlagOn : FlagOff;
+}
+
+// Sets of numbers 1..50 are stored as 50 bytes, entry n-1 being 1 when n is a member.
+std::array<std::uint8_t, MainNumberCount> storedMarks(NumberSet numbers) {
+    std::array<std::uint8_t, MainNumberCount> marks{};
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        marks[static_cast<std::size_t>(n - 1)] = numbers.contains(n) ? 1 : 0;
+    }
+    return marks;
+}
+
+// Only an entry of exactly 1 marks a member: the development never counted other values.
+NumberSet markedNumbers(std::span<const std::uint8_t, MainNumberCount> marks) {
+    NumberSet numbers;
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        if (marks[static_cast<std::size_t>(n - 1)] == 1) {
+            numbers.insert(n);
+        }
+    }
+    return numbers;
+}
+
 void writeFilter(ByteWriter& w, const FilterColumn& f) {
-    w.bytes(f.members);
-    w.i32(f.acceptedHits);
-    w.i16(f.active);
+    w.bytes(storedMarks(f.memberSet()));
+    w.i32(static_cast<std::int32_t>(f.hits().bits()));
+    w.i16(storedFlag(f.on()));
 }
 
 bool hasConditionsSection(const SystemState& s) {
@@ -80,7 +105,7 @@ void writeConditionsSection(ByteWriter& w, const SystemState& s) {
     }
     const int filters = std::clamp(s.filterCount, 0, MaxFilterColumns);
     for (int i = 0; i < filters; ++i) {
-        if (isOn(s.filters[i].active)) {
+        if (s.filters[i].on()) {
             w.i32(BlockFilterColumn);
             writeFilter(w, s.filters[i]);
         }
@@ -235,20 +260,24 @@ BlockRead readConsecutive(ByteReader& r, ConsecutiveCondition& out) {
 // A filter column; switched-off ones take no part in a development, so they are dropped
 // and the table holds the switched-on ones in the file's order, as a save writes them.
 Result<BlockRead> readFilterColumn(ByteReader& r, std::int32_t type, SystemState& s) {
-    FilterColumn f;
-    r.take(f.members);
-    f.acceptedHits = r.i32();
-    f.active = r.i16();
+    std::array<std::uint8_t, MainNumberCount> members{};
+    r.take(members);
+    const std::int32_t hits = r.i32();
+    const bool on = isOn(r.i16());
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
-    if (type != BlockFilterColumn || !isOn(f.active)) {
+    if (type != BlockFilterColumn || !on) {
         return BlockRead::Kept; // read over
     }
     if (s.filterCount >= MaxFilterColumns) {
         return refused(Message{736, {Message::count(MaxFilterColumns)}});
     }
-    s.filters[static_cast<std::size_t>(s.filterCount++)] = f;
+    // Bits above 5 stand for no hit count a column can have.
+    auto& f = s.filters[static_cast<std::size_t>(s.filterCount++)];
+    f.setMembers(markedNumbers(members));
+    f.setHits(CountSet::fromBits(static_cast<std::uint32_t>(hits)));
+    f.setOn(true);
     return BlockRead::Kept;
 }
 

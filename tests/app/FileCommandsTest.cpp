@@ -58,9 +58,9 @@ SystemState sampleSystem(bool withColumns) {
     s.conditions.fixedCount = 1;
     s.minimumDistance = {2, FlagOn};
     s.consecutive = {0b111110, FlagOn};
-    s.filters[0].members[0] = 1;
-    s.filters[0].acceptedHits = 0b11;
-    s.filters[0].active = FlagOn;
+    s.filters[0].setMembers({1});
+    s.filters[0].setHits({0, 1});
+    s.filters[0].setOn(true);
     s.filterCount = 1;
     s.excluded.excludedActive = FlagOn;
     s.excluded.excludedCount = 1;

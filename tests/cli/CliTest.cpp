@@ -45,9 +45,9 @@ SystemState conditioned() {
     s.conditions.fixedCount = 2;
     s.minimumDistance = {2, FlagOn};
     s.consecutive = {0b111110, FlagOn};
-    s.filters[0].members = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    s.filters[0].acceptedHits = 0b0111;
-    s.filters[0].active = FlagOn;
+    s.filters[0].setMembers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    s.filters[0].setHits({0, 1, 2});
+    s.filters[0].setOn(true);
     s.filterCount = 1;
     s.columns.assign(3, Column{1, 2, 3, 4, 5}); // old columns are ignored
     return s;

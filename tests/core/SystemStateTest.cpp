@@ -15,7 +15,7 @@ SystemState busySystem() {
     s.conditions.sumActive = FlagOn;
     s.conditions.sumFrom = 40;
     s.conditions.fixedCount = 2;
-    s.filters[3].active = FlagOn;
+    s.filters[3].setOn(true);
     s.filterCount = 1;
     s.consecutive = {0b110, FlagOn};
     s.minimumDistance = {3, FlagOn};
@@ -76,14 +76,14 @@ TEST(SystemState, NumberListsFollowTheMarks) {
 
 TEST(SystemState, RearrangingPutsSwitchedOnFiltersFirstInTheirOrder) {
     std::array<FilterColumn, MaxFilterColumns> table{};
-    table[1].members[0] = 1; // panel 2
-    table[1].active = FlagOn;
-    table[4].members[4] = 1; // panel 5
-    table[4].active = FlagOn;
-    table[0].members[9] = 1; // panel 1, off
+    table[1].setMembers({1}); // panel 2
+    table[1].setOn(true);
+    table[4].setMembers({5}); // panel 5
+    table[4].setOn(true);
+    table[0].setMembers({10}); // panel 1, off
     EXPECT_EQ(rearrangeFilters(table), 2);
-    EXPECT_EQ(table[0].members[0], 1);
-    EXPECT_EQ(table[1].members[4], 1);
-    EXPECT_EQ(table[2].members[9], 1);
-    EXPECT_FALSE(isOn(table[2].active));
+    EXPECT_EQ(table[0].memberSet(), NumberSet{1});
+    EXPECT_EQ(table[1].memberSet(), NumberSet{5});
+    EXPECT_EQ(table[2].memberSet(), NumberSet{10});
+    EXPECT_FALSE(table[2].on());
 }

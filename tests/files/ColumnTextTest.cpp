@@ -205,7 +205,7 @@ TEST(ColumnText, ApplyImportReplacesTheSystem) {
     SystemState state;
     state.conditions.sumActive = FlagOn;
     state.filterCount = 3;
-    state.filters[0].active = FlagOn;
+    state.filters[0].setOn(true);
     state.columns = {Column{1, 2, 3, 4, 5}};
     state.locked = true;
     state.header.systemType = "Integrale";

@@ -22,7 +22,7 @@ SystemState sample() {
     s.columns.assign(56, Column{1, 2, 3, 4, 5});
     s.consecutive = {0b110, FlagOn};
     s.excluded = {FlagOn, {}, 1};
-    s.filters[0].active = FlagOn;
+    s.filters[0].setOn(true);
     s.filterCount = 1;
     return s;
 }

@@ -50,10 +50,9 @@ SystemState withEveryCondition() {
     s.excluded.excludedColumns[0] = {1, 4, 7, 10, 13};
     s.excluded.excludedColumns[1] = {28, 25, 22, 19, 16};
     for (int i = 0; i < 3; ++i) {
-        s.filters[i].members[i * 3] = 1;
-        s.filters[i].members[i * 3 + 1] = 1;
-        s.filters[i].acceptedHits = 0b011 << i;
-        s.filters[i].active = FlagOn;
+        s.filters[i].setMembers({i * 3 + 1, i * 3 + 2});
+        s.filters[i].setHits(CountSet::fromBits(0b011U << i));
+        s.filters[i].setOn(true);
     }
     s.filterCount = 3;
     return s;
@@ -129,7 +128,7 @@ TEST(SystemFile, EuroElevenAndTwelveAreStoredAsTheNumbersTheyAre) {
 
 TEST(SystemFile, ConditionsSectionInTheWritersOrder) {
     auto s = withEveryCondition();
-    s.filters[1].active = FlagOff; // switched-off filter columns are not saved
+    s.filters[1].setOn(false); // switched-off filter columns are not saved
     const auto b = encodeSystemFile(s);
     const std::size_t head = 155 + s.header.systemType.size() + 5 * 252;
     auto i32 = [&](std::size_t at) {
@@ -224,10 +223,9 @@ TEST(SystemFile, ASwitchedOffFilterColumnIsDroppedOnReading) {
     s.columns.clear();
     s.header.systemType.clear();
     for (int i = 0; i < 3; ++i) {
-        s.filters[i].members[0] = 1; // number 1
-        s.filters[i].members[3 * i + 3] = 1;
-        s.filters[i].acceptedHits = i == 1 ? 0b100 : 0b011; // the middle one wants both
-        s.filters[i].active = FlagOn;
+        s.filters[i].setMembers({1, 3 * i + 4});
+        s.filters[i].setHits(i == 1 ? CountSet{2} : CountSet{0, 1}); // the middle one wants both
+        s.filters[i].setOn(true);
     }
     s.filterCount = 3;
     auto bytes = encodeSystemFile(s);

@@ -22,7 +22,7 @@ SystemState systemWith(const std::vector<std::uint8_t>& numbers) {
     s.conditions.sumActive = FlagOn;
     s.minimumDistance = {2, FlagOn};
     s.filterCount = 1;
-    s.filters[0].active = FlagOn;
+    s.filters[0].setOn(true);
     return s;
 }
 

@@ -79,9 +79,9 @@ ReferenceResult develop(const SystemState& state) {
         for (int f = 0; pass && f < state.filterCount; ++f) {
             int hits = 0;
             for (auto v : cand) {
-                hits += state.filters[f].members[v - 1] == 1 ? 1 : 0;
+                hits += state.filters[f].memberSet().contains(v) ? 1 : 0;
             }
-            pass = (state.filters[f].acceptedHits & (1 << hits)) != 0;
+            pass = state.filters[f].hits().contains(hits);
         }
         if (pass && isOn(state.consecutive.consecutiveActive)) {
             int longest = 1;

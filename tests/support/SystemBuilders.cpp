@@ -78,11 +78,9 @@ FilterColumn& addFilter(SystemState& s, const std::vector<int>& members,
                         const std::vector<int>& hits) {
     auto& f = s.filters[static_cast<std::size_t>(s.filterCount++)];
     f = FilterColumn{};
-    for (int n : members) {
-        f.members[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    f.acceptedHits = bitsOf(hits);
-    f.active = FlagOn;
+    f.setMembers(NumberSet::of(members));
+    f.setHits(CountSet::fromBits(static_cast<std::uint32_t>(bitsOf(hits))));
+    f.setOn(true);
     return f;
 }
 
