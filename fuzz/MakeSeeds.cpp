@@ -50,15 +50,14 @@ std::unique_ptr<SystemState> systemOf(const std::vector<std::uint8_t>& numbers, 
 std::unique_ptr<SystemState> systemWithConditions() {
     auto state = systemOf({1, 4, 9, 12, 17, 23, 28, 35, 44, 50}, 40, "Condizionato");
     auto& c = state->conditions;
-    c.sumActive = FlagOn;
+    c.setSumOn(true);
     c.sumFrom = 80;
     c.sumTo = 160;
-    c.evenOddActive = FlagOn;
-    c.evenCountAllowed = {FlagOff, FlagOff, FlagOn, FlagOn, FlagOff, FlagOff};
-    c.fixedActive = FlagOn;
-    c.fixedNumbers[8] = 1;
-    c.fixedCount = 1;
-    c.reducedActive = FlagOn;
+    c.setEvenOddOn(true);
+    c.setEvenCounts({2, 3});
+    c.setFixedOn(true);
+    c.setFixed({9});
+    c.setReducedOn(true);
     c.reducedN = 3;
     state->excluded.excludedActive = FlagOn;
     state->excluded.excludedColumns[0] = {1, 4, 9, 12, 17};

@@ -62,38 +62,14 @@ void SystemHeader::setEuros(NumberSet euros) {
     euroCount = fillAscending(euroNumbers, euros, GameRules::widest().euroMax());
 }
 
-CountSet ConditionSet::evenCounts() const {
-    CountSet counts;
-    for (int k = 0; k < static_cast<int>(evenCountAllowed.size()); ++k) {
-        counts.set(k, isOn(evenCountAllowed[static_cast<std::size_t>(k)]));
-    }
-    return counts;
-}
+namespace {
 
-void ConditionSet::setEvenCounts(CountSet counts) {
-    for (int k = 0; k < static_cast<int>(evenCountAllowed.size()); ++k) {
-        evenCountAllowed[static_cast<std::size_t>(k)] = toFlag(counts.contains(k));
-    }
-}
+constexpr std::uint64_t MainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
 
-NumberSet ConditionSet::fixed() const {
-    NumberSet set;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (fixedNumbers[static_cast<std::size_t>(n - 1)] != 0) {
-            set.insert(n);
-        }
-    }
-    return set;
-}
+} // namespace
 
 void ConditionSet::setFixed(NumberSet numbers) {
-    int count = 0;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        const bool member = numbers.contains(n);
-        fixedNumbers[static_cast<std::size_t>(n - 1)] = member ? 1 : 0;
-        count += member ? 1 : 0;
-    }
-    fixedCount = static_cast<std::uint8_t>(count);
+    fixed_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
 std::span<const Column> ExcludedSet::columns() const {
@@ -110,8 +86,7 @@ std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
 }
 
 void FilterColumn::setMembers(NumberSet numbers) {
-    constexpr auto mainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
-    members_ = NumberSet::fromBits(numbers.bits() & mainNumbers);
+    members_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
 namespace {
@@ -152,18 +127,8 @@ NumberMask numbersInPlayMask(const SystemHeader& header) {
 }
 
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay) {
-    NumberMask playing = 0;
-    for (auto n : inPlay) {
-        playing |= isMainNumber(n) ? numberBit(n) : 0;
-    }
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (conditions.fixedNumbers[n - 1] == 1 && (playing & numberBit(n)) == 0) {
-            conditions.fixedNumbers[n - 1] = 0;
-            if (conditions.fixedCount > 0) {
-                --conditions.fixedCount;
-            }
-        }
-    }
+    conditions.setFixed(
+        NumberSet::fromBits(conditions.fixed().bits() & NumberSet::of(inPlay).bits()));
 }
 
 std::int32_t rearrangeFilters(std::array<FilterColumn, MaxFilterColumns>& filters) {

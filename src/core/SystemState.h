@@ -32,31 +32,38 @@ struct SystemHeader {
     void setEuros(NumberSet euros);
 };
 
-struct ConditionSet {
-    Flag evenOddActive = FlagOff;
-    Flag sumActive = FlagOff;
-    Flag fixedActive = FlagOff;
-    std::array<Flag, 6> evenCountAllowed{}; // entry k: columns with exactly k even numbers pass
+// The sum, even/odd, fixed-number and reduced-N conditions.
+class ConditionSet {
+public:
     std::int16_t sumFrom = 0;
     std::int16_t sumTo = 0;
-    std::array<std::uint8_t, MainNumberCount> fixedNumbers{}; // entry n-1 is 1 when n is fixed
-    std::uint8_t fixedCount = 0;
-    Flag reducedActive = FlagOff;
     std::uint8_t reducedN = 0;
 
-    bool evenOddOn() const { return isOn(evenOddActive); }
-    bool sumOn() const { return isOn(sumActive); }
-    bool fixedOn() const { return isOn(fixedActive); }
-    bool reducedOn() const { return isOn(reducedActive); }
-    void setEvenOddOn(bool on) { evenOddActive = toFlag(on); }
-    void setSumOn(bool on) { sumActive = toFlag(on); }
-    void setFixedOn(bool on) { fixedActive = toFlag(on); }
-    void setReducedOn(bool on) { reducedActive = toFlag(on); }
-    CountSet evenCounts() const;
-    void setEvenCounts(CountSet counts);
-    NumberSet fixed() const;
-    // Marks exactly these numbers (1..50) as fixed and sets the count to match.
+    bool evenOddOn() const { return evenOddOn_; }
+    bool sumOn() const { return sumOn_; }
+    bool fixedOn() const { return fixedOn_; }
+    bool reducedOn() const { return reducedOn_; }
+    void setEvenOddOn(bool on) { evenOddOn_ = on; }
+    void setSumOn(bool on) { sumOn_ = on; }
+    void setFixedOn(bool on) { fixedOn_ = on; }
+    void setReducedOn(bool on) { reducedOn_ = on; }
+    // Count k in the set: columns with exactly k even numbers pass.
+    CountSet evenCounts() const { return evenCounts_; }
+    void setEvenCounts(CountSet counts) { evenCounts_ = counts; }
+    NumberSet fixed() const { return fixed_; }
+    int fixedCount() const { return fixed_.size(); }
+    // Exactly these numbers are fixed; numbers outside 1..50 are left out.
     void setFixed(NumberSet numbers);
+
+    bool operator==(const ConditionSet&) const = default;
+
+private:
+    CountSet evenCounts_;
+    NumberSet fixed_;
+    bool evenOddOn_ = false;
+    bool sumOn_ = false;
+    bool fixedOn_ = false;
+    bool reducedOn_ = false;
 };
 
 struct ExcludedSet {
@@ -160,8 +167,7 @@ std::span<const std::uint8_t> euroNumbers(const SystemHeader& header);
 // The numbers in play (those of 1..50) as a mask.
 NumberMask numbersInPlayMask(const SystemHeader& header);
 
-// Before a development: fixed numbers that are no longer in play are dropped and
-// fixedCount is lowered by one for each (never below 0).
+// Before a development: fixed numbers that are no longer in play are dropped.
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay);
 
 // Slots 0..filterCount-1 become the switched-on filter columns in their old order,

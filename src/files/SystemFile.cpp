@@ -18,45 +18,10 @@ using namespace systemfile;
 constexpr std::size_t MaxFileBytes = 64u * 1024 * 1024;
 constexpr std::size_t MaxReportedUnknownBlocks = 5;
 constexpr std::size_t IdentifierBytes = sizeof Identifier - 1;
+constexpr int EvenCountFlags = NumbersPerColumn + 1; // one flag per even count 0..5
 
 std::span<const std::uint8_t> bytesOf(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
-// ---- Writing, section by section ----
-
-void writeHead(ByteWriter& w, const SystemState& s) {
-    const auto& h = s.header;
-    w.u8(h.numbersInPlayCount);
-    w.u8(h.euroCount);
-    w.i32(s.columnCount());
-    std::string type = windows1252FromUtf8(h.systemType);
-    type.resize(std::min<std::size_t>(type.size(), 0xFFFF));
-    w.u16(static_cast<std::uint16_t>(type.size()));
-    w.bytes(bytesOf(type));
-    w.bytes(h.numbersInPlay);
-    w.bytes(h.euroNumbers);
-}
-
-void writeConditionGroups(ByteWriter& w, const ConditionSet& c) {
-    w.i16(c.evenOddActive);
-    w.i16(c.sumActive);
-    w.i16(c.fixedActive);
-    for (auto f : c.evenCountAllowed) {
-        w.i16(f);
-    }
-    w.i16(c.sumFrom);
-    w.i16(c.sumTo);
-    w.bytes(c.fixedNumbers);
-    w.u8(c.fixedCount);
-    w.i16(c.reducedActive);
-    w.u8(c.reducedN);
-}
-
-void writeColumns(ByteWriter& w, std::span<const Column> columns) {
-    for (const auto& col : columns) {
-        w.bytes(col);
-    }
 }
 
 // A file holds a flag as -1 (on) or 0 (off); any other nonzero value reads as on.
@@ -82,6 +47,42 @@ NumberSet markedNumbers(std::span<const std::uint8_t, MainNumberCount> marks) {
         }
     }
     return numbers;
+}
+
+// ---- Writing, section by section ----
+
+void writeHead(ByteWriter& w, const SystemState& s) {
+    const auto& h = s.header;
+    w.u8(h.numbersInPlayCount);
+    w.u8(h.euroCount);
+    w.i32(s.columnCount());
+    std::string type = windows1252FromUtf8(h.systemType);
+    type.resize(std::min<std::size_t>(type.size(), 0xFFFF));
+    w.u16(static_cast<std::uint16_t>(type.size()));
+    w.bytes(bytesOf(type));
+    w.bytes(h.numbersInPlay);
+    w.bytes(h.euroNumbers);
+}
+
+void writeConditionGroups(ByteWriter& w, const ConditionSet& c) {
+    w.i16(storedFlag(c.evenOddOn()));
+    w.i16(storedFlag(c.sumOn()));
+    w.i16(storedFlag(c.fixedOn()));
+    for (int k = 0; k < EvenCountFlags; ++k) {
+        w.i16(storedFlag(c.evenCounts().contains(k)));
+    }
+    w.i16(c.sumFrom);
+    w.i16(c.sumTo);
+    w.bytes(storedMarks(c.fixed()));
+    w.u8(static_cast<std::uint8_t>(c.fixedCount()));
+    w.i16(storedFlag(c.reducedOn()));
+    w.u8(c.reducedN);
+}
+
+void writeColumns(ByteWriter& w, std::span<const Column> columns) {
+    for (const auto& col : columns) {
+        w.bytes(col);
+    }
 }
 
 void writeFilter(ByteWriter& w, const FilterColumn& f) {
@@ -170,18 +171,24 @@ std::int32_t readHead(ByteReader& r, SystemHeader& h) {
     return columnCount;
 }
 
+// The stored count of fixed numbers is not kept: the program always writes the number of
+// marks, and the marks alone say which numbers a column must hold.
 void readConditionGroups(ByteReader& r, ConditionSet& c) {
-    c.evenOddActive = r.i16();
-    c.sumActive = r.i16();
-    c.fixedActive = r.i16();
-    for (auto& f : c.evenCountAllowed) {
-        f = r.i16();
+    c.setEvenOddOn(isOn(r.i16()));
+    c.setSumOn(isOn(r.i16()));
+    c.setFixedOn(isOn(r.i16()));
+    CountSet evenCounts;
+    for (int k = 0; k < EvenCountFlags; ++k) {
+        evenCounts.set(k, isOn(r.i16()));
     }
+    c.setEvenCounts(evenCounts);
     c.sumFrom = r.i16();
     c.sumTo = r.i16();
-    r.take(c.fixedNumbers);
-    c.fixedCount = r.u8();
-    c.reducedActive = r.i16();
+    std::array<std::uint8_t, MainNumberCount> fixed{};
+    r.take(fixed);
+    c.setFixed(markedNumbers(fixed));
+    r.u8();
+    c.setReducedOn(isOn(r.i16()));
     c.reducedN = r.u8();
 }
 

@@ -394,7 +394,7 @@ void MainWindowTest::openSystemFileMarksGridsAndLocks() {
     saved.header.euroNumbers[1] = 9;
     saved.header.systemType = "Integrale";
     saved.columns = {{3, 7, 12, 25, 33}, {3, 7, 12, 25, 41}, {7, 12, 25, 33, 41}};
-    saved.conditions.sumActive = FlagOn;
+    saved.conditions.setSumOn(true);
     saved.conditions.sumFrom = 50;
     saved.conditions.sumTo = 150;
     saved.excluded.excludedActive = FlagOn;

@@ -36,13 +36,11 @@ SystemState conditioned() {
     s.header.numbersInPlayCount = 14;
     s.header.euroNumbers = {3, 8};
     s.header.euroCount = 2;
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = 60;
     s.conditions.sumTo = 120;
-    s.conditions.fixedActive = FlagOn;
-    s.conditions.fixedNumbers[5 - 1] = 1;
-    s.conditions.fixedNumbers[50 - 1] = 1; // not in play: dropped before developing
-    s.conditions.fixedCount = 2;
+    s.conditions.setFixedOn(true);
+    s.conditions.setFixed({5, 50}); // 50 is not in play: dropped before developing
     s.minimumDistance = {2, FlagOn};
     s.consecutive = {0b111110, FlagOn};
     s.filters[0].setMembers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});

@@ -12,9 +12,9 @@ SystemState busySystem() {
     s.header.euroCount = 2;
     s.header.systemType = "Integrale";
     s.columns.assign(21, Column{1, 2, 3, 4, 5});
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = 40;
-    s.conditions.fixedCount = 2;
+    s.conditions.setFixed({3, 5});
     s.filters[3].setOn(true);
     s.filterCount = 1;
     s.consecutive = {0b110, FlagOn};
@@ -37,8 +37,9 @@ TEST(SystemState, ClearEmptiesEverythingButWhatItKeeps) {
         EXPECT_EQ(s.header.euroCount, keepNumbers ? 2 : 0);
         EXPECT_EQ(s.columnCount(), 0);
         EXPECT_TRUE(s.header.systemType.empty());
-        EXPECT_FALSE(isOn(s.conditions.sumActive));
+        EXPECT_FALSE(s.conditions.sumOn());
         EXPECT_EQ(s.conditions.sumFrom, 0);
+        EXPECT_TRUE(s.conditions.fixed().empty());
         EXPECT_EQ(s.filterCount, 0);
         EXPECT_EQ(s.filters[3], FilterColumn{});
         EXPECT_FALSE(isOn(s.consecutive.consecutiveActive));

@@ -60,6 +60,29 @@ TEST(SystemFileReread, OddStoredValuesReadAsTheDevelopmentTakesThem) {
     EXPECT_EQ(f.hits(), CountSet{0});
 }
 
+// The same for the condition groups of the head (a file without a type: the groups start at
+// 79). The stored count of fixed numbers gives way to the marks; saving writes their count.
+TEST(SystemFileReread, OddConditionGroupsReadAsTheDevelopmentTakesThem) {
+    auto bytes = encodeSystemFile(SystemState{});
+    bytes[79] = 1;        // even/odd on
+    bytes[83] = 7;        // fixed numbers on
+    bytes[85 + 2 * 3] = 5; // three even numbers pass
+    bytes[101 + 3] = 1;   // number 4 fixed
+    bytes[101 + 6] = 2;   // number 7: not a mark
+    bytes[151] = 3;       // the stored count
+    const auto loaded = decodeSystemFile(bytes);
+    ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+    const ConditionSet& c = loaded.value().state.conditions;
+    EXPECT_TRUE(c.evenOddOn());
+    EXPECT_TRUE(c.fixedOn());
+    EXPECT_FALSE(c.sumOn());
+    EXPECT_EQ(c.evenCounts(), CountSet{3});
+    EXPECT_EQ(c.fixed(), NumberSet{4});
+    const auto saved = encodeSystemFile(loaded.value().state);
+    EXPECT_EQ(saved[107], 0);
+    EXPECT_EQ(saved[151], 1);
+}
+
 TEST(SystemFileReread, ASavedSystemReadsBackAsRead) {
     for (const auto& bytes : {fileWithFilterBlocks({false}), fileWithFilterBlocks({true, false}),
                               fileWithFilterBlocks({false, false, true})}) {

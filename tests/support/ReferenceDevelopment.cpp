@@ -46,26 +46,26 @@ ReferenceResult develop(const SystemState& state) {
         };
 
         bool pass = static_cast<int>(accepted.size()) < MaxColumns;
-        if (pass && isOn(cond.fixedActive)) {
+        if (pass && cond.fixedOn()) {
             int count = 0;
             for (auto v : cand) {
-                count += cond.fixedNumbers[v - 1] == 1 ? 1 : 0;
+                count += cond.fixed().contains(v) ? 1 : 0;
             }
-            pass = count == cond.fixedCount;
+            pass = count == cond.fixedCount();
         }
-        if (pass && isOn(cond.sumActive)) {
+        if (pass && cond.sumOn()) {
             int sum = 0;
             for (auto v : cand) {
                 sum += v;
             }
             pass = cond.sumFrom <= sum && sum <= cond.sumTo;
         }
-        if (pass && isOn(cond.evenOddActive)) {
+        if (pass && cond.evenOddOn()) {
             int even = 0;
             for (auto v : cand) {
                 even += v % 2 == 0 ? 1 : 0;
             }
-            pass = isOn(cond.evenCountAllowed[even]);
+            pass = cond.evenCounts().contains(even);
         }
         if (pass && isOn(state.excluded.excludedActive)) {
             for (int e = 0; e < state.excluded.excludedCount && pass; ++e) {
@@ -92,7 +92,7 @@ ReferenceResult develop(const SystemState& state) {
             }
             pass = runAllowed[longest];
         }
-        if (pass && isOn(cond.reducedActive)) {
+        if (pass && cond.reducedOn()) {
             const auto limit = static_cast<std::int16_t>(5 - cond.reducedN);
             for (auto j = accepted.size(); pass && j-- > 0;) {
                 std::int16_t count = 0;

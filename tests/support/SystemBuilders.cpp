@@ -42,26 +42,23 @@ void setEuroNumbers(SystemState& s, int first, int second) {
 
 void fixNumbers(SystemState& s, const std::vector<int>& numbers) {
     auto& c = s.conditions;
-    c.fixedActive = FlagOn;
-    for (int n : numbers) {
-        c.fixedNumbers[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    c.fixedCount =
-        static_cast<std::uint8_t>(std::count(c.fixedNumbers.begin(), c.fixedNumbers.end(), 1));
+    c.setFixedOn(true);
+    c.setFixed(NumberSet::of(numbers));
 }
 
 void limitSum(SystemState& s, int from, int to) {
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = static_cast<std::int16_t>(from);
     s.conditions.sumTo = static_cast<std::int16_t>(to);
 }
 
 void allowEvenCounts(SystemState& s, const std::vector<int>& counts) {
-    s.conditions.evenOddActive = FlagOn;
-    for (int k = 0; k <= NumbersPerColumn; ++k) {
-        const bool allowed = std::find(counts.begin(), counts.end(), k) != counts.end();
-        s.conditions.evenCountAllowed[static_cast<std::size_t>(k)] = toFlag(allowed);
+    s.conditions.setEvenOddOn(true);
+    CountSet allowed;
+    for (int k : counts) {
+        allowed.insert(k);
     }
+    s.conditions.setEvenCounts(allowed);
 }
 
 void allowRunLengths(SystemState& s, const std::vector<int>& lengths) {
@@ -85,7 +82,7 @@ FilterColumn& addFilter(SystemState& s, const std::vector<int>& members,
 }
 
 void reduceTo(SystemState& s, int level) {
-    s.conditions.reducedActive = FlagOn;
+    s.conditions.setReducedOn(true);
     s.conditions.reducedN = static_cast<std::uint8_t>(level);
 }
 
