@@ -59,13 +59,12 @@ std::unique_ptr<SystemState> systemWithConditions() {
     c.setFixed({9});
     c.setReducedOn(true);
     c.reducedN = 3;
-    state->excluded.excludedActive = FlagOn;
-    state->excluded.excludedColumns[0] = {1, 4, 9, 12, 17};
-    state->excluded.excludedColumns[1] = {23, 28, 35, 44, 50};
-    state->excluded.excludedCount = 2;
-    state->consecutive.consecutiveActive = FlagOn;
-    state->consecutive.allowedRuns = 0b000110;
-    state->minimumDistance.minDistanceActive = FlagOn;
+    state->excluded.setOn(true);
+    const std::array<Column, 2> excluded{Column{1, 4, 9, 12, 17}, Column{23, 28, 35, 44, 50}};
+    state->excluded.setColumns(excluded);
+    state->consecutive.setOn(true);
+    state->consecutive.setRuns({1, 2});
+    state->minimumDistance.setOn(true);
     state->minimumDistance.minDistance = 2;
     for (int i = 0; i < 3; ++i) {
         FilterColumn& f = state->filters[static_cast<std::size_t>(i)];

@@ -31,15 +31,15 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
         tallyOf_[n] = static_cast<Tally>(n) | static_cast<Tally>(even) << EvenShift |
                       static_cast<Tally>(fixed) << FixedShift;
     }
-    if (isOn(state.consecutive.consecutiveActive)) {
-        runs_ = RunLength{state.consecutive.allowedRuns};
+    if (state.consecutive.on()) {
+        runs_ = RunLength{static_cast<std::int32_t>(state.consecutive.runs().bits())};
     }
     // Reduced-N: no two columns share 5 - N numbers. Minimum distance d: none share more than
     // 5 - d (a distance outside 1..5 never conflicts).
     if (c.reducedOn()) {
         reduced_.emplace(NumbersPerColumn - static_cast<int>(c.reducedN));
     }
-    if (isOn(state.minimumDistance.minDistanceActive)) {
+    if (state.minimumDistance.on()) {
         const int d = state.minimumDistance.minDistance;
         distance_.emplace(d >= 1 && d <= 5 ? NumbersPerColumn + 1 - d : NumbersPerColumn + 1);
     }

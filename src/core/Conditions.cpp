@@ -87,7 +87,7 @@ int reducedLevelOnOpening(std::uint8_t stored) {
 
 bool closeMinimumDistance(SystemState& state, int distance) {
     state.minimumDistance.minDistance = static_cast<std::uint8_t>(std::clamp(distance, 1, 5));
-    if (isOn(state.minimumDistance.minDistanceActive) && state.conditions.reducedOn()) {
+    if (state.minimumDistance.on() && state.conditions.reducedOn()) {
         state.conditions.setReducedOn(false);
         return true;
     }
@@ -96,8 +96,8 @@ bool closeMinimumDistance(SystemState& state, int distance) {
 
 bool closeReduced(SystemState& state, int level) {
     state.conditions.reducedN = static_cast<std::uint8_t>(std::clamp(level, 0, 5));
-    if (state.conditions.reducedOn() && isOn(state.minimumDistance.minDistanceActive)) {
-        state.minimumDistance.minDistanceActive = FlagOff;
+    if (state.conditions.reducedOn() && state.minimumDistance.on()) {
+        state.minimumDistance.setOn(false);
         return true;
     }
     return false;

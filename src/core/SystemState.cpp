@@ -16,9 +16,7 @@ void clearSystemData(SystemState& state, bool keepNumbers) {
     state.filterCount = 0;
     state.consecutive = ConsecutiveCondition{};
     state.minimumDistance = MinimumDistance{};
-    state.excluded.excludedColumns.fill(Column{});
-    state.excluded.excludedActive = FlagOff;
-    state.excluded.excludedCount = 0;
+    state.excluded = ExcludedSet{};
     state.locked = false;
 }
 
@@ -72,16 +70,9 @@ void ConditionSet::setFixed(NumberSet numbers) {
     fixed_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
-std::span<const Column> ExcludedSet::columns() const {
-    return std::span(excludedColumns)
-        .first(static_cast<std::size_t>(std::clamp(excludedCount, 0, MaxExcluded)));
-}
-
 std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
     const auto kept = std::min<std::size_t>(columns.size(), MaxExcluded);
-    excludedColumns.fill(Column{});
-    std::copy_n(columns.begin(), kept, excludedColumns.begin());
-    excludedCount = static_cast<std::int32_t>(kept);
+    columns_.assign(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(kept));
     return kept;
 }
 

@@ -66,37 +66,48 @@ private:
     bool reducedOn_ = false;
 };
 
-struct ExcludedSet {
-    Flag excludedActive = FlagOff;
-    std::array<Column, MaxExcluded> excludedColumns{};
-    std::int32_t excludedCount = 0; // 0..MaxExcluded
-
-    bool on() const { return isOn(excludedActive); }
-    void setOn(bool on) { excludedActive = toFlag(on); }
-    std::span<const Column> columns() const;
+// The excluded-column condition: at most MaxExcluded columns, each as the file holds it.
+class ExcludedSet {
+public:
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+    std::span<const Column> columns() const { return columns_; }
     // Keeps at most MaxExcluded columns; returns how many were kept.
     std::size_t setColumns(std::span<const Column> columns);
+
+    bool operator==(const ExcludedSet&) const = default;
+
+private:
+    std::vector<Column> columns_;
+    bool on_ = false;
 };
 
-struct ConsecutiveCondition {
-    std::int32_t allowedRuns = 0; // bit k set: longest run of length k passes (k = 1..5)
-    Flag consecutiveActive = FlagOff;
+// The consecutive-numbers condition: the accepted lengths 1..5 of a column's longest run.
+class ConsecutiveCondition {
+public:
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+    CountSet runs() const { return runs_; }
+    void setRuns(CountSet runs) { runs_ = CountSet::fromBits(runs.bits() & 0x3EU); }
 
-    bool on() const { return isOn(consecutiveActive); }
-    void setOn(bool on) { consecutiveActive = toFlag(on); }
-    // The accepted lengths 1..5 of a column's longest run.
-    CountSet runs() const {
-        return CountSet::fromBits(static_cast<std::uint32_t>(allowedRuns) & 0x3EU);
-    }
-    void setRuns(CountSet runs) { allowedRuns = static_cast<std::int32_t>(runs.bits() & 0x3EU); }
+    bool operator==(const ConsecutiveCondition&) const = default;
+
+private:
+    CountSet runs_;
+    bool on_ = false;
 };
 
-struct MinimumDistance {
+class MinimumDistance {
+public:
     std::uint8_t minDistance = 0; // 1..5; 0 before the dialog was first opened
-    Flag minDistanceActive = FlagOff;
 
-    bool on() const { return isOn(minDistanceActive); }
-    void setOn(bool on) { minDistanceActive = toFlag(on); }
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+
+    bool operator==(const MinimumDistance&) const = default;
+
+private:
+    bool on_ = false;
 };
 
 // One filter column: its members (numbers 1..50), the accepted hit counts among them, and

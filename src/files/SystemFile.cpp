@@ -92,17 +92,16 @@ void writeFilter(ByteWriter& w, const FilterColumn& f) {
 }
 
 bool hasConditionsSection(const SystemState& s) {
-    return s.filterCount >= 1 || isOn(s.consecutive.consecutiveActive) ||
-           isOn(s.minimumDistance.minDistanceActive) || isOn(s.excluded.excludedActive);
+    return s.filterCount >= 1 || s.consecutive.on() || s.minimumDistance.on() || s.excluded.on();
 }
 
 // The typed blocks in the writer's order; switched-off filter columns are not written.
 void writeConditionsSection(ByteWriter& w, const SystemState& s) {
     w.i32(ConditionsMarker);
-    if (isOn(s.minimumDistance.minDistanceActive)) {
+    if (s.minimumDistance.on()) {
         w.i32(BlockMinimumDistance);
         w.u8(s.minimumDistance.minDistance);
-        w.i16(s.minimumDistance.minDistanceActive);
+        w.i16(FlagOn);
     }
     const int filters = std::clamp(s.filterCount, 0, MaxFilterColumns);
     for (int i = 0; i < filters; ++i) {
@@ -111,16 +110,16 @@ void writeConditionsSection(ByteWriter& w, const SystemState& s) {
             writeFilter(w, s.filters[i]);
         }
     }
-    if (isOn(s.consecutive.consecutiveActive)) {
+    if (s.consecutive.on()) {
         w.i32(BlockConsecutive);
-        w.i32(s.consecutive.allowedRuns);
-        w.i16(s.consecutive.consecutiveActive);
+        w.i32(static_cast<std::int32_t>(s.consecutive.runs().bits()));
+        w.i16(FlagOn);
     }
-    if (isOn(s.excluded.excludedActive)) {
-        const int count = std::clamp(s.excluded.excludedCount, 0, MaxExcluded);
+    if (s.excluded.on()) {
+        const auto columns = s.excluded.columns();
         w.i32(BlockExcluded);
-        w.i32(count);
-        writeColumns(w, std::span(s.excluded.excludedColumns).first(count));
+        w.i32(static_cast<std::int32_t>(columns.size()));
+        writeColumns(w, columns);
     }
     w.i32(BlockEnd1);
     w.i32(BlockEnd2);
@@ -245,7 +244,7 @@ enum class BlockRead { Kept, CutShort };
 BlockRead readMinimumDistance(ByteReader& r, MinimumDistance& out) {
     MinimumDistance d;
     d.minDistance = r.u8();
-    d.minDistanceActive = r.i16();
+    d.setOn(isOn(r.i16()));
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
@@ -254,9 +253,10 @@ BlockRead readMinimumDistance(ByteReader& r, MinimumDistance& out) {
 }
 
 BlockRead readConsecutive(ByteReader& r, ConsecutiveCondition& out) {
+    // Bits other than 1..5 stand for no run a column can have.
     ConsecutiveCondition c;
-    c.allowedRuns = r.i32();
-    c.consecutiveActive = r.i16();
+    c.setRuns(CountSet::fromBits(static_cast<std::uint32_t>(r.i32())));
+    c.setOn(isOn(r.i16()));
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
@@ -299,12 +299,12 @@ Result<BlockRead> readExcluded(ByteReader& r, ExcludedSet& out) {
     if (!r.has(static_cast<std::size_t>(count) * NumbersPerColumn)) {
         return BlockRead::CutShort;
     }
-    out.excludedColumns.fill(Column{});
-    for (auto& col : std::span(out.excludedColumns).first(static_cast<std::size_t>(count))) {
+    std::vector<Column> columns(static_cast<std::size_t>(count));
+    for (auto& col : columns) {
         r.take(col);
     }
-    out.excludedCount = count;
-    out.excludedActive = FlagOn;
+    out.setColumns(columns);
+    out.setOn(true);
     return BlockRead::Kept;
 }
 

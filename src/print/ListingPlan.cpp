@@ -163,7 +163,7 @@ void writeForecast(ListingWriter& w, const SystemState& state, const PrintWords&
     std::string runs;
     if (state.consecutive.on()) {
         for (int k = 0; k <= NumbersPerColumn; ++k) {
-            if ((state.consecutive.allowedRuns >> k) & 1) {
+            if (state.consecutive.runs().contains(k)) {
                 runs += (runs.empty() ? "" : " ") + twoDigits(k);
             }
         }

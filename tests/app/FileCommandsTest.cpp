@@ -55,15 +55,16 @@ SystemState sampleSystem(bool withColumns) {
     s.conditions.setEvenCounts({0, 1, 2, 3, 4});
     s.conditions.setFixedOn(true);
     s.conditions.setFixed({5});
-    s.minimumDistance = {2, FlagOn};
-    s.consecutive = {0b111110, FlagOn};
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
+    s.consecutive.setRuns(CountSet::fromBits(0b111110));
+    s.consecutive.setOn(true);
     s.filters[0].setMembers({1});
     s.filters[0].setHits({0, 1});
     s.filters[0].setOn(true);
     s.filterCount = 1;
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 1;
-    s.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{1, 2, 3, 4, 5}});
     return s;
 }
 

@@ -397,9 +397,8 @@ void MainWindowTest::openSystemFileMarksGridsAndLocks() {
     saved.conditions.setSumOn(true);
     saved.conditions.sumFrom = 50;
     saved.conditions.sumTo = 150;
-    saved.excluded.excludedActive = FlagOn;
-    saved.excluded.excludedCount = 1;
-    saved.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    saved.excluded.setOn(true);
+    saved.excluded.setColumns(std::vector{Column{1, 2, 3, 4, 5}});
     const QString path = context_->dataFolder.path(QStringLiteral("Mio Sistema.QSY"));
     QVERIFY(saveSystemFile(path.toStdString(), saved).ok());
 

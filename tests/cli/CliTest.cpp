@@ -41,8 +41,10 @@ SystemState conditioned() {
     s.conditions.sumTo = 120;
     s.conditions.setFixedOn(true);
     s.conditions.setFixed({5, 50}); // 50 is not in play: dropped before developing
-    s.minimumDistance = {2, FlagOn};
-    s.consecutive = {0b111110, FlagOn};
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
+    s.consecutive.setRuns(CountSet::fromBits(0b111110));
+    s.consecutive.setOn(true);
     s.filters[0].setMembers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     s.filters[0].setHits({0, 1, 2});
     s.filters[0].setOn(true);

@@ -139,16 +139,16 @@ TEST(Reductions, OpeningValuesAreClamped) {
 TEST(Reductions, ClosingOneSwitchesTheOtherOff) {
     SystemState s;
     s.conditions.setReducedOn(true);
-    s.minimumDistance.minDistanceActive = FlagOn;
+    s.minimumDistance.setOn(true);
     EXPECT_TRUE(closeMinimumDistance(s, 3));
     EXPECT_EQ(s.minimumDistance.minDistance, 3);
     EXPECT_FALSE(s.conditions.reducedOn());
-    EXPECT_TRUE(isOn(s.minimumDistance.minDistanceActive));
+    EXPECT_TRUE(s.minimumDistance.on());
 
     s.conditions.setReducedOn(true);
     EXPECT_TRUE(closeReduced(s, 2));
     EXPECT_EQ(s.conditions.reducedN, 2);
-    EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
+    EXPECT_FALSE(s.minimumDistance.on());
     EXPECT_TRUE(s.conditions.reducedOn());
 
     // Only one on: nothing to switch off.

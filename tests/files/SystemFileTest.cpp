@@ -42,12 +42,12 @@ SystemState withEveryCondition() {
     c.sumTo = 180;
     c.setFixed({4});
     c.reducedN = 2;
-    s.minimumDistance = {2, FlagOn};
-    s.consecutive = {0b1110, FlagOn};
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 2;
-    s.excluded.excludedColumns[0] = {1, 4, 7, 10, 13};
-    s.excluded.excludedColumns[1] = {28, 25, 22, 19, 16};
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
+    s.consecutive.setRuns(CountSet::fromBits(0b1110));
+    s.consecutive.setOn(true);
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{1, 4, 7, 10, 13}, Column{28, 25, 22, 19, 16}});
     for (int i = 0; i < 3; ++i) {
         s.filters[i].setMembers({i * 3 + 1, i * 3 + 2});
         s.filters[i].setHits(CountSet::fromBits(0b011U << i));
@@ -63,8 +63,8 @@ void expectSameStoredSystem(const SystemState& a, const SystemState& b) {
     EXPECT_EQ(a.header.systemType, b.header.systemType);
     EXPECT_EQ(a.columns, b.columns);
     EXPECT_EQ(a.filterCount, b.filterCount);
-    EXPECT_EQ(a.excluded.excludedCount, b.excluded.excludedCount);
-    EXPECT_EQ(a.consecutive.allowedRuns, b.consecutive.allowedRuns);
+    EXPECT_EQ(a.excluded.columns().size(), b.excluded.columns().size());
+    EXPECT_EQ(a.consecutive.runs(), b.consecutive.runs());
     EXPECT_EQ(a.minimumDistance.minDistance, b.minimumDistance.minDistance);
 }
 
@@ -164,15 +164,14 @@ TEST(SystemFile, RoundTripKeepsEverything) {
 
 TEST(SystemFile, OnlyExcludedColumnsComeBackSwitchedOn) {
     SystemState s;
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 1;
-    s.excluded.excludedColumns[0] = {5, 4, 3, 2, 1};
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{5, 4, 3, 2, 1}});
     const auto b = encodeSystemFile(s);
     EXPECT_EQ(b.size(), 155u + 4 + 4 + 4 + 5 + 8);
     const auto loaded = decodeSystemFile(b);
     ASSERT_TRUE(loaded.ok());
-    EXPECT_TRUE(isOn(loaded.value().state.excluded.excludedActive));
-    EXPECT_EQ(loaded.value().state.excluded.excludedColumns[0], (Column{5, 4, 3, 2, 1}));
+    EXPECT_TRUE(loaded.value().state.excluded.on());
+    EXPECT_EQ(loaded.value().state.excluded.columns()[0], (Column{5, 4, 3, 2, 1}));
 }
 
 TEST(SystemFile, BlocksInAnyOrderAndWithoutEndValues) {
@@ -199,10 +198,10 @@ TEST(SystemFile, BlocksInAnyOrderAndWithoutEndValues) {
     ASSERT_TRUE(loaded.ok());
     EXPECT_TRUE(loaded.value().warnings.empty());
     const auto& r = loaded.value().state;
-    EXPECT_EQ(r.consecutive.allowedRuns, s.consecutive.allowedRuns);
-    EXPECT_TRUE(isOn(r.consecutive.consecutiveActive));
+    EXPECT_EQ(r.consecutive.runs(), s.consecutive.runs());
+    EXPECT_TRUE(r.consecutive.on());
     EXPECT_EQ(r.minimumDistance.minDistance, 2);
-    EXPECT_TRUE(isOn(r.minimumDistance.minDistanceActive));
+    EXPECT_TRUE(r.minimumDistance.on());
     EXPECT_EQ(r.filterCount, 0);
 }
 

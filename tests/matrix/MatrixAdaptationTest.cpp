@@ -20,7 +20,8 @@ SystemState systemWith(const std::vector<std::uint8_t>& numbers) {
     s.header.systemType = "Integrale";
     s.columns.assign(3, Column{1, 2, 3, 4, 5});
     s.conditions.setSumOn(true);
-    s.minimumDistance = {2, FlagOn};
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
     s.filterCount = 1;
     s.filters[0].setOn(true);
     return s;
@@ -52,7 +53,7 @@ TEST(MatrixAdaptation, AppliedItReplacesTheSystemButKeepsItsNumbers) {
     EXPECT_EQ(s.header.euroNumbers[0], 4);
     EXPECT_EQ(s.header.euroNumbers[1], 9);
     EXPECT_FALSE(s.conditions.sumOn());
-    EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
+    EXPECT_FALSE(s.minimumDistance.on());
     EXPECT_EQ(s.filterCount, 0);
     EXPECT_FALSE(s.conditions.fixedOn());
 }

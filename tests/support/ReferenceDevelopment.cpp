@@ -12,7 +12,7 @@ ReferenceResult develop(const SystemState& state) {
     const auto& cond = state.conditions;
     std::array<bool, 6> runAllowed{};
     for (int k = 1; k <= 5; ++k) {
-        runAllowed[k] = (state.consecutive.allowedRuns & (1 << k)) != 0;
+        runAllowed[k] = state.consecutive.runs().contains(k);
     }
     std::array<bool, MainNumberCount + 1> present{};
     ReferenceResult result;
@@ -67,10 +67,10 @@ ReferenceResult develop(const SystemState& state) {
             }
             pass = cond.evenCounts().contains(even);
         }
-        if (pass && isOn(state.excluded.excludedActive)) {
-            for (int e = 0; e < state.excluded.excludedCount && pass; ++e) {
+        if (pass && state.excluded.on()) {
+            for (std::size_t e = 0; e < state.excluded.columns().size() && pass; ++e) {
                 int count = 0;
-                for (auto v : state.excluded.excludedColumns[e]) {
+                for (auto v : state.excluded.columns()[e]) {
                     count += isPresent(v) ? 1 : 0;
                 }
                 pass = count != 5;
@@ -83,7 +83,7 @@ ReferenceResult develop(const SystemState& state) {
             }
             pass = state.filters[f].hits().contains(hits);
         }
-        if (pass && isOn(state.consecutive.consecutiveActive)) {
+        if (pass && state.consecutive.on()) {
             int longest = 1;
             int run = 1;
             for (int p = 1; p < 5; ++p) {
@@ -102,7 +102,7 @@ ReferenceResult develop(const SystemState& state) {
                 pass = count < limit;
             }
         }
-        if (pass && isOn(state.minimumDistance.minDistanceActive)) {
+        if (pass && state.minimumDistance.on()) {
             const auto limit = static_cast<std::uint8_t>(5 - state.minimumDistance.minDistance);
             for (auto j = accepted.size(); pass && j-- > 0;) {
                 std::uint8_t count = 0;

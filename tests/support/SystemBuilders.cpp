@@ -62,13 +62,13 @@ void allowEvenCounts(SystemState& s, const std::vector<int>& counts) {
 }
 
 void allowRunLengths(SystemState& s, const std::vector<int>& lengths) {
-    s.consecutive = {bitsOf(lengths), FlagOn};
+    s.consecutive.setRuns(CountSet::fromBits(static_cast<std::uint32_t>(bitsOf(lengths))));
+    s.consecutive.setOn(true);
 }
 
 void excludeColumns(SystemState& s, const std::vector<Column>& columns) {
-    s.excluded.excludedActive = FlagOn;
-    std::copy(columns.begin(), columns.end(), s.excluded.excludedColumns.begin());
-    s.excluded.excludedCount = static_cast<std::int32_t>(columns.size());
+    s.excluded.setOn(true);
+    s.excluded.setColumns(columns);
 }
 
 FilterColumn& addFilter(SystemState& s, const std::vector<int>& members,
@@ -87,7 +87,8 @@ void reduceTo(SystemState& s, int level) {
 }
 
 void keepMinimumDistance(SystemState& s, int distance) {
-    s.minimumDistance = {static_cast<std::uint8_t>(distance), FlagOn};
+    s.minimumDistance.minDistance = static_cast<std::uint8_t>(distance);
+    s.minimumDistance.setOn(true);
 }
 
 Column randomColumn(std::mt19937& random) {
