@@ -63,8 +63,8 @@ std::optional<Message> developmentInputError(const SystemHeader& header) {
 
 std::string developedSystemType(const SystemState& state, bool stopped) {
     const auto& c = state.conditions;
-    const bool other = state.filterCount > 0 || state.consecutive.on() ||
-                       c.fixedOn() || c.evenOddOn();
+    const bool other =
+        state.filterCount > 0 || state.consecutive.on() || c.fixedOn() || c.evenOddOn();
     const bool any = other || c.sumOn();
     std::string name;
     if (c.reducedOn()) {

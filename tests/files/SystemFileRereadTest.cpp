@@ -47,10 +47,10 @@ TEST(SystemFileReread, SwitchedOffFilterBlocksAreDropped) {
 TEST(SystemFileReread, OddStoredValuesReadAsTheDevelopmentTakesThem) {
     auto bytes = fileWithFilterBlocks({true});
     const std::size_t members = bytes.size() - 8 - 2 - 4 - 50;
-    bytes[members + 1] = 2;      // number 2
-    bytes[members + 49] = 255;   // number 50
+    bytes[members + 1] = 2;         // number 2
+    bytes[members + 49] = 255;      // number 50
     bytes[members + 50 + 3] = 0x40; // bit 30 of the accepted hits
-    bytes[members + 54] = 1;     // the flag
+    bytes[members + 54] = 1;        // the flag
     bytes[members + 55] = 0;
     const auto loaded = decodeSystemFile(bytes);
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
@@ -64,12 +64,12 @@ TEST(SystemFileReread, OddStoredValuesReadAsTheDevelopmentTakesThem) {
 // 79). The stored count of fixed numbers gives way to the marks; saving writes their count.
 TEST(SystemFileReread, OddConditionGroupsReadAsTheDevelopmentTakesThem) {
     auto bytes = encodeSystemFile(SystemState{});
-    bytes[79] = 1;        // even/odd on
-    bytes[83] = 7;        // fixed numbers on
+    bytes[79] = 1;         // even/odd on
+    bytes[83] = 7;         // fixed numbers on
     bytes[85 + 2 * 3] = 5; // three even numbers pass
-    bytes[101 + 3] = 1;   // number 4 fixed
-    bytes[101 + 6] = 2;   // number 7: not a mark
-    bytes[151] = 3;       // the stored count
+    bytes[101 + 3] = 1;    // number 4 fixed
+    bytes[101 + 6] = 2;    // number 7: not a mark
+    bytes[151] = 3;        // the stored count
     const auto loaded = decodeSystemFile(bytes);
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
     const ConditionSet& c = loaded.value().state.conditions;
@@ -81,6 +81,17 @@ TEST(SystemFileReread, OddConditionGroupsReadAsTheDevelopmentTakesThem) {
     const auto saved = encodeSystemFile(loaded.value().state);
     EXPECT_EQ(saved[107], 0);
     EXPECT_EQ(saved[151], 1);
+
+    // A consecutive block's bits other than the run lengths 1..5 mean nothing.
+    SystemState runs;
+    runs.consecutive.setRuns({2});
+    runs.consecutive.setOn(true);
+    auto block = encodeSystemFile(runs);
+    block[163] |= 0x81; // run lengths 0 and 7
+    block[166] = 0x40;
+    const auto read = decodeSystemFile(block);
+    ASSERT_TRUE(read.ok()) << read.error().message;
+    EXPECT_EQ(read.value().state.consecutive.runs(), CountSet{2});
 }
 
 TEST(SystemFileReread, ASavedSystemReadsBackAsRead) {

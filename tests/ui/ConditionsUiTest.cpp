@@ -640,7 +640,7 @@ void ConditionsUiTest::shuffleAsksAndMovesWholeColumns() {
 // set directly on the document.
 
 void ConditionsUiTest::endToEnd_data() {
-    QTest::addColumn<int>("numbers");        // 1..numbers in play, Euro numbers 1 and 2
+    QTest::addColumn<int>("numbers");         // 1..numbers in play, Euro numbers 1 and 2
     QTest::addColumn<bool>("developedFirst"); // the dialogs work on a developed system
     QTest::addColumn<DialogSteps>("throughDialogs");
     QTest::addColumn<DirectSteps>("direct");
@@ -687,8 +687,7 @@ void ConditionsUiTest::endToEnd_data() {
            })
         << DirectSteps([](SystemDocument& direct, const SystemState&) {
                QVERIFY(direct.editCondition(SystemDocument::FixedEdit{true, NumberSet{5, 9}}));
-               QVERIFY(
-                   direct.editCondition(SystemDocument::ConsecutiveEdit{true, CountSet{1, 2}}));
+               QVERIFY(direct.editCondition(SystemDocument::ConsecutiveEdit{true, CountSet{1, 2}}));
            })
         << 1 << 119 << Columns{};
     QTest::newRow("minimum distance")
