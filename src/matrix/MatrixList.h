@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Message.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +20,7 @@ inline constexpr const char* MatrixListFileName = "lista.txt";
 
 struct InstalledMatrices {
     std::vector<std::string> installed; // stored names, in list order
-    std::vector<std::string> problems;  // "name: reason" of listed files not installed
+    std::vector<Message> problems;      // "name: reason" of listed files not installed
 };
 
 // Copies the matrices that come with the program into the matrix folder: the files named by

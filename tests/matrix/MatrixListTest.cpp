@@ -42,8 +42,8 @@ TEST(MatrixList, ShippedMatricesInstallOnceAndKeepWhatIsThere) {
     const auto result = installShippedMatrices({empty.path(), shipped.path()}, target.path());
     EXPECT_EQ(result.installed, (std::vector<std::string>{"V7.mzor"}));
     ASSERT_EQ(result.problems.size(), 2u);
-    EXPECT_EQ(result.problems[0].rfind("BROKEN.DAT: ", 0), 0u);
-    EXPECT_EQ(result.problems[1].rfind("MISSING.DAT: ", 0), 0u);
+    EXPECT_EQ(ownLanguageText(result.problems[0]).rfind("BROKEN.DAT: ", 0), 0u);
+    EXPECT_EQ(ownLanguageText(result.problems[1]).rfind("MISSING.DAT: ", 0), 0u);
     EXPECT_EQ(target.read("V7.mzor"), encodeMatrixFile(sevenMatrix()));
     EXPECT_EQ(target.read("KEPT.mzor"), textBytes("a newer download"));
     EXPECT_FALSE(std::filesystem::exists(target.file("BROKEN.mzor")));
