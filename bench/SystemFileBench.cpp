@@ -22,7 +22,7 @@ SystemState biggest() {
     }
     s.filterCount = 1000;
     for (auto& f : s.filters) {
-        f.active = FlagOn;
+        f.setOn(true);
     }
     return s;
 }

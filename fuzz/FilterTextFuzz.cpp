@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             continue;
         }
-        if (f.active != FlagOn || f.acceptedHits != acceptedHits) {
+        if (!f.on() || f.hits().bits() != static_cast<std::uint32_t>(acceptedHits)) {
             std::abort();
         }
-        for (const auto m : f.members) {
-            if (m > 1) {
+        for (const int m : f.memberSet().ascending()) {
+            if (!isMainNumber(m)) {
                 std::abort();
             }
         }

@@ -50,31 +50,27 @@ std::unique_ptr<SystemState> systemOf(const std::vector<std::uint8_t>& numbers, 
 std::unique_ptr<SystemState> systemWithConditions() {
     auto state = systemOf({1, 4, 9, 12, 17, 23, 28, 35, 44, 50}, 40, "Condizionato");
     auto& c = state->conditions;
-    c.sumActive = FlagOn;
+    c.setSumOn(true);
     c.sumFrom = 80;
     c.sumTo = 160;
-    c.evenOddActive = FlagOn;
-    c.evenCountAllowed = {FlagOff, FlagOff, FlagOn, FlagOn, FlagOff, FlagOff};
-    c.fixedActive = FlagOn;
-    c.fixedNumbers[8] = 1;
-    c.fixedCount = 1;
-    c.reducedActive = FlagOn;
+    c.setEvenOddOn(true);
+    c.setEvenCounts({2, 3});
+    c.setFixedOn(true);
+    c.setFixed({9});
+    c.setReducedOn(true);
     c.reducedN = 3;
-    state->excluded.excludedActive = FlagOn;
-    state->excluded.excludedColumns[0] = {1, 4, 9, 12, 17};
-    state->excluded.excludedColumns[1] = {23, 28, 35, 44, 50};
-    state->excluded.excludedCount = 2;
-    state->consecutive.consecutiveActive = FlagOn;
-    state->consecutive.allowedRuns = 0b000110;
-    state->minimumDistance.minDistanceActive = FlagOn;
+    state->excluded.setOn(true);
+    const std::array<Column, 2> excluded{Column{1, 4, 9, 12, 17}, Column{23, 28, 35, 44, 50}};
+    state->excluded.setColumns(excluded);
+    state->consecutive.setOn(true);
+    state->consecutive.setRuns({1, 2});
+    state->minimumDistance.setOn(true);
     state->minimumDistance.minDistance = 2;
     for (int i = 0; i < 3; ++i) {
         FilterColumn& f = state->filters[static_cast<std::size_t>(i)];
-        f.members[static_cast<std::size_t>(i)] = 1;
-        f.members[static_cast<std::size_t>(i + 10)] = 1;
-        f.members[static_cast<std::size_t>(i + 20)] = 1;
-        f.acceptedHits = 0b011;
-        f.active = FlagOn;
+        f.setMembers({i + 1, i + 11, i + 21});
+        f.setHits({0, 1});
+        f.setOn(true);
     }
     state->filterCount = 3;
     return state;

@@ -6,22 +6,14 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
     : filters_(state, inPlay, inPlayCount)
     , excluded_(state.excluded) {
     const auto& c = state.conditions;
-    if (isOn(c.fixedActive)) {
-        NumberMask fixed = 0;
-        for (int v = 1; v <= MainNumberCount; ++v) {
-            fixed |= c.fixedNumbers[v - 1] == 1 ? numberBit(v) : 0;
-        }
-        fixed_ = FixedNumbers{fixed, c.fixedCount};
+    if (c.fixedOn()) {
+        fixed_ = FixedNumbers{c.fixed().bits(), c.fixedCount()};
     }
-    if (isOn(c.sumActive)) {
+    if (c.sumOn()) {
         sum_ = SumRange{c.sumFrom, c.sumTo};
     }
-    if (isOn(c.evenOddActive)) {
-        int allowed = 0;
-        for (int e = 0; e < 6; ++e) {
-            allowed |= isOn(c.evenCountAllowed[e]) ? 1 << e : 0;
-        }
-        evenCount_ = EvenCount{allowed};
+    if (c.evenOddOn()) {
+        evenCount_ = EvenCount{static_cast<int>(c.evenCounts().bits())};
     }
     counted_ = fixed_ || sum_ || evenCount_;
     for (int sum = 0; sum <= MaxSumOfFour; ++sum) {
@@ -39,15 +31,15 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
         tallyOf_[n] = static_cast<Tally>(n) | static_cast<Tally>(even) << EvenShift |
                       static_cast<Tally>(fixed) << FixedShift;
     }
-    if (isOn(state.consecutive.consecutiveActive)) {
-        runs_ = RunLength{state.consecutive.allowedRuns};
+    if (state.consecutive.on()) {
+        runs_ = RunLength{static_cast<std::int32_t>(state.consecutive.runs().bits())};
     }
     // Reduced-N: no two columns share 5 - N numbers. Minimum distance d: none share more than
     // 5 - d (a distance outside 1..5 never conflicts).
-    if (isOn(c.reducedActive)) {
+    if (c.reducedOn()) {
         reduced_.emplace(NumbersPerColumn - static_cast<int>(c.reducedN));
     }
-    if (isOn(state.minimumDistance.minDistanceActive)) {
+    if (state.minimumDistance.on()) {
         const int d = state.minimumDistance.minDistance;
         distance_.emplace(d >= 1 && d <= 5 ? NumbersPerColumn + 1 - d : NumbersPerColumn + 1);
     }

@@ -54,12 +54,13 @@ int longestRun(std::span<const std::uint8_t> numbers) {
 }
 
 void storeFixedNumbers(ConditionSet& conditions, std::span<const bool, MainNumberCount> marks) {
-    int count = 0;
+    NumberSet fixed;
     for (int i = 0; i < MainNumberCount; ++i) {
-        conditions.fixedNumbers[i] = marks[i] ? 1 : 0;
-        count += marks[i] ? 1 : 0;
+        if (marks[i]) {
+            fixed.insert(i + 1);
+        }
     }
-    conditions.fixedCount = static_cast<std::uint8_t>(count);
+    conditions.setFixed(fixed);
 }
 
 std::int32_t runsMask(std::span<const bool, 5> runLengths1to5) {
@@ -86,8 +87,8 @@ int reducedLevelOnOpening(std::uint8_t stored) {
 
 bool closeMinimumDistance(SystemState& state, int distance) {
     state.minimumDistance.minDistance = static_cast<std::uint8_t>(std::clamp(distance, 1, 5));
-    if (isOn(state.minimumDistance.minDistanceActive) && isOn(state.conditions.reducedActive)) {
-        state.conditions.reducedActive = FlagOff;
+    if (state.minimumDistance.on() && state.conditions.reducedOn()) {
+        state.conditions.setReducedOn(false);
         return true;
     }
     return false;
@@ -95,8 +96,8 @@ bool closeMinimumDistance(SystemState& state, int distance) {
 
 bool closeReduced(SystemState& state, int level) {
     state.conditions.reducedN = static_cast<std::uint8_t>(std::clamp(level, 0, 5));
-    if (isOn(state.conditions.reducedActive) && isOn(state.minimumDistance.minDistanceActive)) {
-        state.minimumDistance.minDistanceActive = FlagOff;
+    if (state.conditions.reducedOn() && state.minimumDistance.on()) {
+        state.minimumDistance.setOn(false);
         return true;
     }
     return false;

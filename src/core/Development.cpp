@@ -63,13 +63,13 @@ std::optional<Message> developmentInputError(const SystemHeader& header) {
 
 std::string developedSystemType(const SystemState& state, bool stopped) {
     const auto& c = state.conditions;
-    const bool other = state.filterCount > 0 || isOn(state.consecutive.consecutiveActive) ||
-                       isOn(c.fixedActive) || isOn(c.evenOddActive);
-    const bool any = other || isOn(c.sumActive);
+    const bool other =
+        state.filterCount > 0 || state.consecutive.on() || c.fixedOn() || c.evenOddOn();
+    const bool any = other || c.sumOn();
     std::string name;
-    if (isOn(c.reducedActive)) {
+    if (c.reducedOn()) {
         name = "Ridotto N-" + std::to_string(c.reducedN) + (any ? " Condizionato" : "");
-    } else if (isOn(state.minimumDistance.minDistanceActive)) {
+    } else if (state.minimumDistance.on()) {
         name = "Distanza Minima [" + std::to_string(state.minimumDistance.minDistance) + "]" +
                (any ? " - Condizionato" : "");
     } else {

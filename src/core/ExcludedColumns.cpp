@@ -39,7 +39,7 @@ std::optional<Column> parseExcludedColumnText(std::string_view text) {
 
 ExcludedStoreResult storeExcludedColumns(ExcludedSet& excluded,
                                          std::span<const std::string> items) {
-    excluded.excludedColumns.fill(Column{});
+    std::vector<Column> kept;
     ExcludedStoreResult result;
     for (const auto& item : items) {
         const auto column = parseExcludedColumnText(item);
@@ -51,9 +51,10 @@ ExcludedStoreResult storeExcludedColumns(ExcludedSet& excluded,
             ++result.overLimit;
             continue;
         }
-        excluded.excludedColumns[static_cast<std::size_t>(result.stored++)] = *column;
+        kept.push_back(*column);
+        ++result.stored;
     }
-    excluded.excludedCount = result.stored;
+    excluded.setColumns(kept);
     return result;
 }
 

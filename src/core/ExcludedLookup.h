@@ -14,10 +14,8 @@ namespace quintora {
 class ExcludedLookup {
 public:
     explicit ExcludedLookup(const ExcludedSet& excluded) {
-        active_ = isOn(excluded.excludedActive);
-        const int count = std::clamp(excluded.excludedCount, 0, MaxExcluded);
-        for (int i = 0; i < count; ++i) {
-            const auto& c = excluded.excludedColumns[i];
+        active_ = excluded.on();
+        for (const auto& c : excluded.columns()) {
             if (!std::all_of(c.begin(), c.end(), [](auto n) { return isMainNumber(n); })) {
                 continue; // a number outside 1..50 is never in a candidate
             }

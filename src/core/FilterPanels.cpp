@@ -28,7 +28,7 @@ bool hitAccepted(std::int32_t acceptedHits, int hits) {
 
 int activeFilterCount(std::span<const FilterColumn> filters) {
     return static_cast<int>(std::count_if(filters.begin(), filters.end(),
-                                          [](const FilterColumn& f) { return isOn(f.active); }));
+                                          [](const FilterColumn& f) { return f.on(); }));
 }
 
 std::string formatFilterCount(int value) {

@@ -10,14 +10,9 @@ FilterTree::FilterTree(const SystemState& state, NumberMask inPlay, int inPlayCo
     const int count = std::clamp(state.filterCount, 0, MaxFilterColumns);
     for (int i = 0; i < count; ++i) {
         const auto& f = state.filters[i];
-        NumberMask m = 0;
-        for (int n = 1; n <= MainNumberCount; ++n) {
-            if (f.members[n - 1] == 1) {
-                m |= numberBit(n);
-            }
-        }
-        m &= inPlay; // a member that is not in play can never be hit
-        const FilterTest t{m, f.acceptedHits & 0b111111};
+        // A member that is not in play can never be hit.
+        const NumberMask m = f.memberSet().bits() & inPlay;
+        const FilterTest t{m, static_cast<std::int32_t>(f.hits().bits())};
         const int inside = std::popcount(m);
         const int low = std::max(0, 5 - (inPlayCount - inside));
         const int high = std::min(5, inside);

@@ -16,9 +16,7 @@ void clearSystemData(SystemState& state, bool keepNumbers) {
     state.filterCount = 0;
     state.consecutive = ConsecutiveCondition{};
     state.minimumDistance = MinimumDistance{};
-    state.excluded.excludedColumns.fill(Column{});
-    state.excluded.excludedActive = FlagOff;
-    state.excluded.excludedCount = 0;
+    state.excluded = ExcludedSet{};
     state.locked = false;
 }
 
@@ -62,67 +60,24 @@ void SystemHeader::setEuros(NumberSet euros) {
     euroCount = fillAscending(euroNumbers, euros, GameRules::widest().euroMax());
 }
 
-CountSet ConditionSet::evenCounts() const {
-    CountSet counts;
-    for (int k = 0; k < static_cast<int>(evenCountAllowed.size()); ++k) {
-        counts.set(k, isOn(evenCountAllowed[static_cast<std::size_t>(k)]));
-    }
-    return counts;
-}
+namespace {
 
-void ConditionSet::setEvenCounts(CountSet counts) {
-    for (int k = 0; k < static_cast<int>(evenCountAllowed.size()); ++k) {
-        evenCountAllowed[static_cast<std::size_t>(k)] = toFlag(counts.contains(k));
-    }
-}
+constexpr std::uint64_t MainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
 
-NumberSet ConditionSet::fixed() const {
-    NumberSet set;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (fixedNumbers[static_cast<std::size_t>(n - 1)] != 0) {
-            set.insert(n);
-        }
-    }
-    return set;
-}
+} // namespace
 
 void ConditionSet::setFixed(NumberSet numbers) {
-    int count = 0;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        const bool member = numbers.contains(n);
-        fixedNumbers[static_cast<std::size_t>(n - 1)] = member ? 1 : 0;
-        count += member ? 1 : 0;
-    }
-    fixedCount = static_cast<std::uint8_t>(count);
-}
-
-std::span<const Column> ExcludedSet::columns() const {
-    return std::span(excludedColumns)
-        .first(static_cast<std::size_t>(std::clamp(excludedCount, 0, MaxExcluded)));
+    fixed_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
 std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
     const auto kept = std::min<std::size_t>(columns.size(), MaxExcluded);
-    excludedColumns.fill(Column{});
-    std::copy_n(columns.begin(), kept, excludedColumns.begin());
-    excludedCount = static_cast<std::int32_t>(kept);
+    columns_.assign(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(kept));
     return kept;
 }
 
-NumberSet FilterColumn::memberSet() const {
-    NumberSet set;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (members[static_cast<std::size_t>(n - 1)] != 0) {
-            set.insert(n);
-        }
-    }
-    return set;
-}
-
 void FilterColumn::setMembers(NumberSet numbers) {
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        members[static_cast<std::size_t>(n - 1)] = numbers.contains(n) ? 1 : 0;
-    }
+    members_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
 namespace {
@@ -163,23 +118,13 @@ NumberMask numbersInPlayMask(const SystemHeader& header) {
 }
 
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay) {
-    NumberMask playing = 0;
-    for (auto n : inPlay) {
-        playing |= isMainNumber(n) ? numberBit(n) : 0;
-    }
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (conditions.fixedNumbers[n - 1] == 1 && (playing & numberBit(n)) == 0) {
-            conditions.fixedNumbers[n - 1] = 0;
-            if (conditions.fixedCount > 0) {
-                --conditions.fixedCount;
-            }
-        }
-    }
+    conditions.setFixed(
+        NumberSet::fromBits(conditions.fixed().bits() & NumberSet::of(inPlay).bits()));
 }
 
 std::int32_t rearrangeFilters(std::array<FilterColumn, MaxFilterColumns>& filters) {
     const auto end = std::stable_partition(filters.begin(), filters.end(),
-                                           [](const FilterColumn& f) { return isOn(f.active); });
+                                           [](const FilterColumn& f) { return f.on(); });
     return static_cast<std::int32_t>(end - filters.begin());
 }
 

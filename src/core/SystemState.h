@@ -32,79 +32,107 @@ struct SystemHeader {
     void setEuros(NumberSet euros);
 };
 
-struct ConditionSet {
-    Flag evenOddActive = FlagOff;
-    Flag sumActive = FlagOff;
-    Flag fixedActive = FlagOff;
-    std::array<Flag, 6> evenCountAllowed{}; // entry k: columns with exactly k even numbers pass
+// The sum, even/odd, fixed-number and reduced-N conditions.
+class ConditionSet {
+public:
     std::int16_t sumFrom = 0;
     std::int16_t sumTo = 0;
-    std::array<std::uint8_t, MainNumberCount> fixedNumbers{}; // entry n-1 is 1 when n is fixed
-    std::uint8_t fixedCount = 0;
-    Flag reducedActive = FlagOff;
     std::uint8_t reducedN = 0;
 
-    bool evenOddOn() const { return isOn(evenOddActive); }
-    bool sumOn() const { return isOn(sumActive); }
-    bool fixedOn() const { return isOn(fixedActive); }
-    bool reducedOn() const { return isOn(reducedActive); }
-    void setEvenOddOn(bool on) { evenOddActive = toFlag(on); }
-    void setSumOn(bool on) { sumActive = toFlag(on); }
-    void setFixedOn(bool on) { fixedActive = toFlag(on); }
-    void setReducedOn(bool on) { reducedActive = toFlag(on); }
-    CountSet evenCounts() const;
-    void setEvenCounts(CountSet counts);
-    NumberSet fixed() const;
-    // Marks exactly these numbers (1..50) as fixed and sets the count to match.
+    bool evenOddOn() const { return evenOddOn_; }
+    bool sumOn() const { return sumOn_; }
+    bool fixedOn() const { return fixedOn_; }
+    bool reducedOn() const { return reducedOn_; }
+    void setEvenOddOn(bool on) { evenOddOn_ = on; }
+    void setSumOn(bool on) { sumOn_ = on; }
+    void setFixedOn(bool on) { fixedOn_ = on; }
+    void setReducedOn(bool on) { reducedOn_ = on; }
+    // Count k in the set: columns with exactly k even numbers pass.
+    CountSet evenCounts() const { return evenCounts_; }
+    void setEvenCounts(CountSet counts) { evenCounts_ = counts; }
+    NumberSet fixed() const { return fixed_; }
+    int fixedCount() const { return fixed_.size(); }
+    // Exactly these numbers are fixed; numbers outside 1..50 are left out.
     void setFixed(NumberSet numbers);
+
+    bool operator==(const ConditionSet&) const = default;
+
+private:
+    CountSet evenCounts_;
+    NumberSet fixed_;
+    bool evenOddOn_ = false;
+    bool sumOn_ = false;
+    bool fixedOn_ = false;
+    bool reducedOn_ = false;
 };
 
-struct ExcludedSet {
-    Flag excludedActive = FlagOff;
-    std::array<Column, MaxExcluded> excludedColumns{};
-    std::int32_t excludedCount = 0; // 0..MaxExcluded
-
-    bool on() const { return isOn(excludedActive); }
-    void setOn(bool on) { excludedActive = toFlag(on); }
-    std::span<const Column> columns() const;
+// The excluded-column condition: at most MaxExcluded columns, each as the file holds it.
+class ExcludedSet {
+public:
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+    std::span<const Column> columns() const { return columns_; }
     // Keeps at most MaxExcluded columns; returns how many were kept.
     std::size_t setColumns(std::span<const Column> columns);
+
+    bool operator==(const ExcludedSet&) const = default;
+
+private:
+    std::vector<Column> columns_;
+    bool on_ = false;
 };
 
-struct ConsecutiveCondition {
-    std::int32_t allowedRuns = 0; // bit k set: longest run of length k passes (k = 1..5)
-    Flag consecutiveActive = FlagOff;
+// The consecutive-numbers condition: the accepted lengths 1..5 of a column's longest run.
+class ConsecutiveCondition {
+public:
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+    CountSet runs() const { return runs_; }
+    void setRuns(CountSet runs) { runs_ = CountSet::fromBits(runs.bits() & 0x3EU); }
 
-    bool on() const { return isOn(consecutiveActive); }
-    void setOn(bool on) { consecutiveActive = toFlag(on); }
-    // The accepted lengths 1..5 of a column's longest run.
-    CountSet runs() const {
-        return CountSet::fromBits(static_cast<std::uint32_t>(allowedRuns) & 0x3EU);
-    }
-    void setRuns(CountSet runs) { allowedRuns = static_cast<std::int32_t>(runs.bits() & 0x3EU); }
+    bool operator==(const ConsecutiveCondition&) const = default;
+
+private:
+    CountSet runs_;
+    bool on_ = false;
 };
 
-struct MinimumDistance {
+class MinimumDistance {
+public:
     std::uint8_t minDistance = 0; // 1..5; 0 before the dialog was first opened
-    Flag minDistanceActive = FlagOff;
 
-    bool on() const { return isOn(minDistanceActive); }
-    void setOn(bool on) { minDistanceActive = toFlag(on); }
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+
+    bool operator==(const MinimumDistance&) const = default;
+
+private:
+    bool on_ = false;
 };
 
-struct FilterColumn {
-    std::array<std::uint8_t, MainNumberCount> members{}; // entry n-1 is 1 when n is a member
-    std::int32_t acceptedHits = 0; // bit k set: exactly k hits among the members pass
-    Flag active = FlagOff;
-
-    bool on() const { return isOn(active); }
-    void setOn(bool on) { active = toFlag(on); }
-    NumberSet memberSet() const;
+// One filter column: its members (numbers 1..50), the accepted hit counts among them, and
+// whether it takes part in a development.
+class FilterColumn {
+public:
+    bool on() const { return on_; }
+    void setOn(bool on) { on_ = on; }
+    NumberSet memberSet() const { return members_; }
     void setMembers(NumberSet numbers); // numbers outside 1..50 are left out
-    CountSet hits() const { return CountSet::fromBits(static_cast<std::uint32_t>(acceptedHits)); }
-    void setHits(CountSet hits) { acceptedHits = static_cast<std::int32_t>(hits.bits()); }
+    void addMember(int n) {
+        if (isMainNumber(n)) {
+            members_.insert(n);
+        }
+    }
+    // Exactly k hits among the members pass when k is in the set.
+    CountSet hits() const { return hits_; }
+    void setHits(CountSet hits) { hits_ = hits; }
 
     bool operator==(const FilterColumn&) const = default;
+
+private:
+    NumberSet members_;
+    CountSet hits_;
+    bool on_ = false;
 };
 
 // The one system of the run: everything a system file stores plus the run-time fields.
@@ -150,8 +178,7 @@ std::span<const std::uint8_t> euroNumbers(const SystemHeader& header);
 // The numbers in play (those of 1..50) as a mask.
 NumberMask numbersInPlayMask(const SystemHeader& header);
 
-// Before a development: fixed numbers that are no longer in play are dropped and
-// fixedCount is lowered by one for each (never below 0).
+// Before a development: fixed numbers that are no longer in play are dropped.
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay);
 
 // Slots 0..filterCount-1 become the switched-on filter columns in their old order,

@@ -18,9 +18,35 @@ using namespace systemfile;
 constexpr std::size_t MaxFileBytes = 64u * 1024 * 1024;
 constexpr std::size_t MaxReportedUnknownBlocks = 5;
 constexpr std::size_t IdentifierBytes = sizeof Identifier - 1;
+constexpr int EvenCountFlags = NumbersPerColumn + 1; // one flag per even count 0..5
 
 std::span<const std::uint8_t> bytesOf(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// A file holds a flag as -1 (on) or 0 (off); any other nonzero value reads as on.
+Flag storedFlag(bool on) {
+    return on ? FlagOn : FlagOff;
+}
+
+// Sets of numbers 1..50 are stored as 50 bytes, entry n-1 being 1 when n is a member.
+std::array<std::uint8_t, MainNumberCount> storedMarks(NumberSet numbers) {
+    std::array<std::uint8_t, MainNumberCount> marks{};
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        marks[static_cast<std::size_t>(n - 1)] = numbers.contains(n) ? 1 : 0;
+    }
+    return marks;
+}
+
+// Only an entry of exactly 1 marks a member: the development never counted other values.
+NumberSet markedNumbers(std::span<const std::uint8_t, MainNumberCount> marks) {
+    NumberSet numbers;
+    for (int n = 1; n <= MainNumberCount; ++n) {
+        if (marks[static_cast<std::size_t>(n - 1)] == 1) {
+            numbers.insert(n);
+        }
+    }
+    return numbers;
 }
 
 // ---- Writing, section by section ----
@@ -39,17 +65,17 @@ void writeHead(ByteWriter& w, const SystemState& s) {
 }
 
 void writeConditionGroups(ByteWriter& w, const ConditionSet& c) {
-    w.i16(c.evenOddActive);
-    w.i16(c.sumActive);
-    w.i16(c.fixedActive);
-    for (auto f : c.evenCountAllowed) {
-        w.i16(f);
+    w.i16(storedFlag(c.evenOddOn()));
+    w.i16(storedFlag(c.sumOn()));
+    w.i16(storedFlag(c.fixedOn()));
+    for (int k = 0; k < EvenCountFlags; ++k) {
+        w.i16(storedFlag(c.evenCounts().contains(k)));
     }
     w.i16(c.sumFrom);
     w.i16(c.sumTo);
-    w.bytes(c.fixedNumbers);
-    w.u8(c.fixedCount);
-    w.i16(c.reducedActive);
+    w.bytes(storedMarks(c.fixed()));
+    w.u8(static_cast<std::uint8_t>(c.fixedCount()));
+    w.i16(storedFlag(c.reducedOn()));
     w.u8(c.reducedN);
 }
 
@@ -60,41 +86,40 @@ void writeColumns(ByteWriter& w, std::span<const Column> columns) {
 }
 
 void writeFilter(ByteWriter& w, const FilterColumn& f) {
-    w.bytes(f.members);
-    w.i32(f.acceptedHits);
-    w.i16(f.active);
+    w.bytes(storedMarks(f.memberSet()));
+    w.i32(static_cast<std::int32_t>(f.hits().bits()));
+    w.i16(storedFlag(f.on()));
 }
 
 bool hasConditionsSection(const SystemState& s) {
-    return s.filterCount >= 1 || isOn(s.consecutive.consecutiveActive) ||
-           isOn(s.minimumDistance.minDistanceActive) || isOn(s.excluded.excludedActive);
+    return s.filterCount >= 1 || s.consecutive.on() || s.minimumDistance.on() || s.excluded.on();
 }
 
 // The typed blocks in the writer's order; switched-off filter columns are not written.
 void writeConditionsSection(ByteWriter& w, const SystemState& s) {
     w.i32(ConditionsMarker);
-    if (isOn(s.minimumDistance.minDistanceActive)) {
+    if (s.minimumDistance.on()) {
         w.i32(BlockMinimumDistance);
         w.u8(s.minimumDistance.minDistance);
-        w.i16(s.minimumDistance.minDistanceActive);
+        w.i16(FlagOn);
     }
     const int filters = std::clamp(s.filterCount, 0, MaxFilterColumns);
     for (int i = 0; i < filters; ++i) {
-        if (isOn(s.filters[i].active)) {
+        if (s.filters[i].on()) {
             w.i32(BlockFilterColumn);
             writeFilter(w, s.filters[i]);
         }
     }
-    if (isOn(s.consecutive.consecutiveActive)) {
+    if (s.consecutive.on()) {
         w.i32(BlockConsecutive);
-        w.i32(s.consecutive.allowedRuns);
-        w.i16(s.consecutive.consecutiveActive);
+        w.i32(static_cast<std::int32_t>(s.consecutive.runs().bits()));
+        w.i16(FlagOn);
     }
-    if (isOn(s.excluded.excludedActive)) {
-        const int count = std::clamp(s.excluded.excludedCount, 0, MaxExcluded);
+    if (s.excluded.on()) {
+        const auto columns = s.excluded.columns();
         w.i32(BlockExcluded);
-        w.i32(count);
-        writeColumns(w, std::span(s.excluded.excludedColumns).first(count));
+        w.i32(static_cast<std::int32_t>(columns.size()));
+        writeColumns(w, columns);
     }
     w.i32(BlockEnd1);
     w.i32(BlockEnd2);
@@ -145,18 +170,24 @@ std::int32_t readHead(ByteReader& r, SystemHeader& h) {
     return columnCount;
 }
 
+// The stored count of fixed numbers is not kept: the program always writes the number of
+// marks, and the marks alone say which numbers a column must hold.
 void readConditionGroups(ByteReader& r, ConditionSet& c) {
-    c.evenOddActive = r.i16();
-    c.sumActive = r.i16();
-    c.fixedActive = r.i16();
-    for (auto& f : c.evenCountAllowed) {
-        f = r.i16();
+    c.setEvenOddOn(isOn(r.i16()));
+    c.setSumOn(isOn(r.i16()));
+    c.setFixedOn(isOn(r.i16()));
+    CountSet evenCounts;
+    for (int k = 0; k < EvenCountFlags; ++k) {
+        evenCounts.set(k, isOn(r.i16()));
     }
+    c.setEvenCounts(evenCounts);
     c.sumFrom = r.i16();
     c.sumTo = r.i16();
-    r.take(c.fixedNumbers);
-    c.fixedCount = r.u8();
-    c.reducedActive = r.i16();
+    std::array<std::uint8_t, MainNumberCount> fixed{};
+    r.take(fixed);
+    c.setFixed(markedNumbers(fixed));
+    r.u8();
+    c.setReducedOn(isOn(r.i16()));
     c.reducedN = r.u8();
 }
 
@@ -213,7 +244,7 @@ enum class BlockRead { Kept, CutShort };
 BlockRead readMinimumDistance(ByteReader& r, MinimumDistance& out) {
     MinimumDistance d;
     d.minDistance = r.u8();
-    d.minDistanceActive = r.i16();
+    d.setOn(isOn(r.i16()));
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
@@ -222,9 +253,10 @@ BlockRead readMinimumDistance(ByteReader& r, MinimumDistance& out) {
 }
 
 BlockRead readConsecutive(ByteReader& r, ConsecutiveCondition& out) {
+    // Bits other than 1..5 stand for no run a column can have.
     ConsecutiveCondition c;
-    c.allowedRuns = r.i32();
-    c.consecutiveActive = r.i16();
+    c.setRuns(CountSet::fromBits(static_cast<std::uint32_t>(r.i32())));
+    c.setOn(isOn(r.i16()));
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
@@ -235,20 +267,24 @@ BlockRead readConsecutive(ByteReader& r, ConsecutiveCondition& out) {
 // A filter column; switched-off ones take no part in a development, so they are dropped
 // and the table holds the switched-on ones in the file's order, as a save writes them.
 Result<BlockRead> readFilterColumn(ByteReader& r, std::int32_t type, SystemState& s) {
-    FilterColumn f;
-    r.take(f.members);
-    f.acceptedHits = r.i32();
-    f.active = r.i16();
+    std::array<std::uint8_t, MainNumberCount> members{};
+    r.take(members);
+    const std::int32_t hits = r.i32();
+    const bool on = isOn(r.i16());
     if (!r.ok()) {
         return BlockRead::CutShort;
     }
-    if (type != BlockFilterColumn || !isOn(f.active)) {
+    if (type != BlockFilterColumn || !on) {
         return BlockRead::Kept; // read over
     }
     if (s.filterCount >= MaxFilterColumns) {
         return refused(Message{736, {Message::count(MaxFilterColumns)}});
     }
-    s.filters[static_cast<std::size_t>(s.filterCount++)] = f;
+    // Bits above 5 stand for no hit count a column can have.
+    auto& f = s.filters[static_cast<std::size_t>(s.filterCount++)];
+    f.setMembers(markedNumbers(members));
+    f.setHits(CountSet::fromBits(static_cast<std::uint32_t>(hits)));
+    f.setOn(true);
     return BlockRead::Kept;
 }
 
@@ -263,12 +299,12 @@ Result<BlockRead> readExcluded(ByteReader& r, ExcludedSet& out) {
     if (!r.has(static_cast<std::size_t>(count) * NumbersPerColumn)) {
         return BlockRead::CutShort;
     }
-    out.excludedColumns.fill(Column{});
-    for (auto& col : std::span(out.excludedColumns).first(static_cast<std::size_t>(count))) {
+    std::vector<Column> columns(static_cast<std::size_t>(count));
+    for (auto& col : columns) {
         r.take(col);
     }
-    out.excludedCount = count;
-    out.excludedActive = FlagOn;
+    out.setColumns(columns);
+    out.setOn(true);
     return BlockRead::Kept;
 }
 

@@ -24,7 +24,7 @@ std::int32_t parseFilterLine(std::string_view line, FilterColumn& filter) {
         if (n == 0) {
             ++skipped;
         } else {
-            filter.members[n - 1] = 1;
+            filter.addMember(n);
         }
     }
     return skipped;
@@ -47,8 +47,8 @@ FilterImportResult loadTextToFilters(std::array<FilterColumn, MaxFilterColumns>&
         }
         FilterColumn& filter = table[static_cast<std::size_t>(result.loaded)];
         result.skippedPieces += parseFilterLine(*line, filter);
-        filter.acceptedHits = acceptedHits;
-        filter.active = FlagOn;
+        filter.setHits(CountSet::fromBits(static_cast<std::uint32_t>(acceptedHits)));
+        filter.setOn(true);
         ++result.loaded;
     }
     result.limitReached = result.loaded == MaxFilterColumns;

@@ -108,14 +108,11 @@ void applyAdaptation(SystemState& state, Adaptation&& adaptation) {
     state.columns = std::move(adaptation.columns);
     state.header.systemType = std::move(adaptation.systemType);
     if (!adaptation.fixedNumbers.empty()) {
-        for (const auto n : adaptation.fixedNumbers) {
-            state.conditions.fixedNumbers[n - 1] = 1;
-        }
-        state.conditions.fixedCount = static_cast<std::uint8_t>(adaptation.fixedNumbers.size());
-        state.conditions.fixedActive = FlagOn;
+        state.conditions.setFixed(NumberSet::of(adaptation.fixedNumbers));
+        state.conditions.setFixedOn(true);
     }
     if (adaptation.reducedN != 0) {
-        state.conditions.reducedActive = FlagOn;
+        state.conditions.setReducedOn(true);
         state.conditions.reducedN = adaptation.reducedN;
     }
 }

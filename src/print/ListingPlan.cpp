@@ -145,7 +145,7 @@ void writeForecast(ListingWriter& w, const SystemState& state, const PrintWords&
     std::string odd = words.odd;
     if (c.evenOddOn()) {
         for (int k = 0; k <= NumbersPerColumn; ++k) {
-            if (isOn(c.evenCountAllowed[static_cast<std::size_t>(k)])) {
+            if (c.evenCounts().contains(k)) {
                 even += twoDigits(k) + " ";
                 odd += twoDigits(NumbersPerColumn - k) + " ";
             }
@@ -155,17 +155,15 @@ void writeForecast(ListingWriter& w, const SystemState& state, const PrintWords&
     w.line(odd);
     std::string fixed = words.fixed;
     if (c.fixedOn()) {
-        for (int n = 1; n <= MainNumberCount; ++n) {
-            if (c.fixedNumbers[static_cast<std::size_t>(n - 1)] != 0) {
-                fixed += twoDigits(n) + " ";
-            }
+        for (const int n : c.fixed().ascending()) {
+            fixed += twoDigits(n) + " ";
         }
     }
     w.line(fixed);
     std::string runs;
     if (state.consecutive.on()) {
         for (int k = 0; k <= NumbersPerColumn; ++k) {
-            if ((state.consecutive.allowedRuns >> k) & 1) {
+            if (state.consecutive.runs().contains(k)) {
                 runs += (runs.empty() ? "" : " ") + twoDigits(k);
             }
         }

@@ -48,23 +48,23 @@ SystemState sampleSystem(bool withColumns) {
         s.header.systemType = "Condizionato";
         s.columns = {{2, 5, 11, 18, 23}, {5, 11, 27, 40, 50}, {18, 23, 34, 46, 50}};
     }
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = 40;
     s.conditions.sumTo = 200;
-    s.conditions.evenOddActive = FlagOn;
-    s.conditions.evenCountAllowed = {FlagOn, FlagOn, FlagOn, FlagOn, FlagOn, FlagOff};
-    s.conditions.fixedActive = FlagOn;
-    s.conditions.fixedNumbers[4] = 1;
-    s.conditions.fixedCount = 1;
-    s.minimumDistance = {2, FlagOn};
-    s.consecutive = {0b111110, FlagOn};
-    s.filters[0].members[0] = 1;
-    s.filters[0].acceptedHits = 0b11;
-    s.filters[0].active = FlagOn;
+    s.conditions.setEvenOddOn(true);
+    s.conditions.setEvenCounts({0, 1, 2, 3, 4});
+    s.conditions.setFixedOn(true);
+    s.conditions.setFixed({5});
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
+    s.consecutive.setRuns(CountSet::fromBits(0b111110));
+    s.consecutive.setOn(true);
+    s.filters[0].setMembers({1});
+    s.filters[0].setHits({0, 1});
+    s.filters[0].setOn(true);
     s.filterCount = 1;
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 1;
-    s.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{1, 2, 3, 4, 5}});
     return s;
 }
 

@@ -394,12 +394,11 @@ void MainWindowTest::openSystemFileMarksGridsAndLocks() {
     saved.header.euroNumbers[1] = 9;
     saved.header.systemType = "Integrale";
     saved.columns = {{3, 7, 12, 25, 33}, {3, 7, 12, 25, 41}, {7, 12, 25, 33, 41}};
-    saved.conditions.sumActive = FlagOn;
+    saved.conditions.setSumOn(true);
     saved.conditions.sumFrom = 50;
     saved.conditions.sumTo = 150;
-    saved.excluded.excludedActive = FlagOn;
-    saved.excluded.excludedCount = 1;
-    saved.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    saved.excluded.setOn(true);
+    saved.excluded.setColumns(std::vector{Column{1, 2, 3, 4, 5}});
     const QString path = context_->dataFolder.path(QStringLiteral("Mio Sistema.QSY"));
     QVERIFY(saveSystemFile(path.toStdString(), saved).ok());
 

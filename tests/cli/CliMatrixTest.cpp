@@ -19,7 +19,7 @@ SystemState sevenNumbers(int euroCount = 2) {
     s.header.numbersInPlayCount = 7;
     s.header.euroNumbers = {4, 9};
     s.header.euroCount = static_cast<std::uint8_t>(euroCount);
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = 10;
     s.conditions.sumTo = 200;
     return s;
@@ -125,10 +125,10 @@ TEST_F(CliMatrix, AdaptWithFixedNumbers) {
     const auto read = readSystemFile(folder_.file("out.qsy"));
     ASSERT_TRUE(read.ok());
     const auto& c = read.value().state.conditions;
-    EXPECT_TRUE(isOn(c.fixedActive));
-    EXPECT_EQ(c.fixedCount, 2);
-    EXPECT_EQ(c.fixedNumbers[8 - 1], 1);
-    EXPECT_EQ(c.fixedNumbers[41 - 1], 1);
+    EXPECT_TRUE(c.fixedOn());
+    EXPECT_EQ(c.fixedCount(), 2);
+    EXPECT_TRUE(c.fixed().contains(8));
+    EXPECT_TRUE(c.fixed().contains(41));
 }
 
 TEST_F(CliMatrix, AdaptRefusedWhereTheWindowWouldRefuse) {

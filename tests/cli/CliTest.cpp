@@ -36,18 +36,18 @@ SystemState conditioned() {
     s.header.numbersInPlayCount = 14;
     s.header.euroNumbers = {3, 8};
     s.header.euroCount = 2;
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = 60;
     s.conditions.sumTo = 120;
-    s.conditions.fixedActive = FlagOn;
-    s.conditions.fixedNumbers[5 - 1] = 1;
-    s.conditions.fixedNumbers[50 - 1] = 1; // not in play: dropped before developing
-    s.conditions.fixedCount = 2;
-    s.minimumDistance = {2, FlagOn};
-    s.consecutive = {0b111110, FlagOn};
-    s.filters[0].members = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    s.filters[0].acceptedHits = 0b0111;
-    s.filters[0].active = FlagOn;
+    s.conditions.setFixedOn(true);
+    s.conditions.setFixed({5, 50}); // 50 is not in play: dropped before developing
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
+    s.consecutive.setRuns(CountSet::fromBits(0b111110));
+    s.consecutive.setOn(true);
+    s.filters[0].setMembers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    s.filters[0].setHits({0, 1, 2});
+    s.filters[0].setOn(true);
     s.filterCount = 1;
     s.columns.assign(3, Column{1, 2, 3, 4, 5}); // old columns are ignored
     return s;

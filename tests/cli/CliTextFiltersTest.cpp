@@ -41,9 +41,9 @@ protected:
     std::string storedSystem() const {
         SystemState s;
         applyImportedColumns(s, {{1, 2, 3, 4, 5}, {6, 17, 28, 39, 50}}, {4, 9});
-        s.filters[0].members[0] = 1;
-        s.filters[0].acceptedHits = 1;
-        s.filters[0].active = FlagOn;
+        s.filters[0].setMembers({1});
+        s.filters[0].setHits({0});
+        s.filters[0].setOn(true);
         s.filterCount = 1;
         const auto file = path("in.qsy");
         EXPECT_TRUE(saveSystemFile(file, s).ok());
@@ -110,10 +110,10 @@ TEST_F(CliTextFilters, FiltersReplaceTheFilterColumns) {
     ASSERT_TRUE(loaded.ok()) << loaded.error().message;
     const auto& s = loaded.value().state;
     ASSERT_EQ(s.filterCount, 2);
-    EXPECT_EQ(s.filters[1].members[9], 1);
-    EXPECT_EQ(s.filters[1].members[19], 1);
-    EXPECT_EQ(s.filters[1].acceptedHits, 0b11);
-    EXPECT_TRUE(isOn(s.filters[1].active));
+    EXPECT_TRUE(s.filters[1].memberSet().contains(10));
+    EXPECT_TRUE(s.filters[1].memberSet().contains(20));
+    EXPECT_EQ(s.filters[1].hits(), (CountSet{0, 1}));
+    EXPECT_TRUE(s.filters[1].on());
     // Columns developed under the old filters do not survive the change.
     EXPECT_TRUE(s.columns.empty());
     EXPECT_EQ(s.header.numbersInPlayCount, 10);

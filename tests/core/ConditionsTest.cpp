@@ -112,13 +112,10 @@ TEST(FixedNumbers, FourAtMostAndStoredWithTheirCount) {
     std::array<bool, MainNumberCount> marks{};
     marks[0] = marks[9] = marks[49] = true;
     ConditionSet c;
-    c.fixedNumbers[20] = 1;
+    c.setFixed({21});
     storeFixedNumbers(c, marks);
-    EXPECT_EQ(c.fixedCount, 3);
-    EXPECT_EQ(c.fixedNumbers[0], 1);
-    EXPECT_EQ(c.fixedNumbers[9], 1);
-    EXPECT_EQ(c.fixedNumbers[49], 1);
-    EXPECT_EQ(c.fixedNumbers[20], 0);
+    EXPECT_EQ(c.fixedCount(), 3);
+    EXPECT_EQ(c.fixed(), (NumberSet{1, 10, 50}));
 }
 
 TEST(ConsecutiveRuns, MaskHasBitsOneToFive) {
@@ -141,23 +138,23 @@ TEST(Reductions, OpeningValuesAreClamped) {
 
 TEST(Reductions, ClosingOneSwitchesTheOtherOff) {
     SystemState s;
-    s.conditions.reducedActive = FlagOn;
-    s.minimumDistance.minDistanceActive = FlagOn;
+    s.conditions.setReducedOn(true);
+    s.minimumDistance.setOn(true);
     EXPECT_TRUE(closeMinimumDistance(s, 3));
     EXPECT_EQ(s.minimumDistance.minDistance, 3);
-    EXPECT_FALSE(isOn(s.conditions.reducedActive));
-    EXPECT_TRUE(isOn(s.minimumDistance.minDistanceActive));
+    EXPECT_FALSE(s.conditions.reducedOn());
+    EXPECT_TRUE(s.minimumDistance.on());
 
-    s.conditions.reducedActive = FlagOn;
+    s.conditions.setReducedOn(true);
     EXPECT_TRUE(closeReduced(s, 2));
     EXPECT_EQ(s.conditions.reducedN, 2);
-    EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
-    EXPECT_TRUE(isOn(s.conditions.reducedActive));
+    EXPECT_FALSE(s.minimumDistance.on());
+    EXPECT_TRUE(s.conditions.reducedOn());
 
     // Only one on: nothing to switch off.
     EXPECT_FALSE(closeReduced(s, 4));
     EXPECT_FALSE(closeMinimumDistance(s, 1));
-    EXPECT_TRUE(isOn(s.conditions.reducedActive));
+    EXPECT_TRUE(s.conditions.reducedOn());
 }
 
 } // namespace

@@ -188,11 +188,10 @@ TEST(Development, InputErrors) {
 
 TEST(Development, FixedNumbersNotInPlayAreDroppedBeforeDeveloping) {
     ConditionSet c;
-    c.fixedNumbers[2 - 1] = c.fixedNumbers[9 - 1] = c.fixedNumbers[40 - 1] = 1;
-    c.fixedCount = 3;
+    c.setFixed({2, 9, 40});
     const std::array<std::uint8_t, 6> inPlay{1, 2, 3, 4, 5, 9};
     dropFixedNumbersNotInPlay(c, inPlay);
-    EXPECT_EQ(c.fixedCount, 2);
-    EXPECT_EQ(c.fixedNumbers[40 - 1], 0);
-    EXPECT_EQ(c.fixedNumbers[9 - 1], 1);
+    EXPECT_EQ(c.fixedCount(), 2);
+    EXPECT_FALSE(c.fixed().contains(40));
+    EXPECT_TRUE(c.fixed().contains(9));
 }

@@ -26,19 +26,16 @@ TEST(ExcludedText, RefusesWhatIsNotAColumn) {
 
 TEST(ExcludedStore, ReplacesTheTableInOrder) {
     ExcludedSet set;
-    set.excludedCount = 3;
-    set.excludedColumns[2] = Column{9, 9, 9, 9, 9};
+    set.setColumns(std::vector{Column{}, Column{}, Column{9, 9, 9, 9, 9}});
     const std::vector<std::string> items{"01    02    03    04    05    ",
                                          "10    20    30    40    50    "};
     const auto r = storeExcludedColumns(set, items);
     EXPECT_EQ(r.stored, 2);
-    EXPECT_EQ(set.excludedCount, 2);
-    EXPECT_EQ(set.excludedColumns[0], (Column{1, 2, 3, 4, 5}));
-    EXPECT_EQ(set.excludedColumns[1], (Column{10, 20, 30, 40, 50}));
-    EXPECT_EQ(set.excludedColumns[2], Column{});
+    EXPECT_EQ(std::vector(set.columns().begin(), set.columns().end()),
+              (std::vector{Column{1, 2, 3, 4, 5}, Column{10, 20, 30, 40, 50}}));
 
     EXPECT_EQ(storeExcludedColumns(set, {}).stored, 0);
-    EXPECT_EQ(set.excludedCount, 0);
+    EXPECT_TRUE(set.columns().empty());
 }
 
 TEST(ExcludedStore, KeepsTheFirstThousandAndSaysHowManyWereLeftOut) {
@@ -53,8 +50,8 @@ TEST(ExcludedStore, KeepsTheFirstThousandAndSaysHowManyWereLeftOut) {
     EXPECT_EQ(r.stored, MaxExcluded);
     EXPECT_EQ(r.overLimit, 7);
     EXPECT_EQ(r.unreadable, 1);
-    EXPECT_EQ(set.excludedCount, MaxExcluded);
-    EXPECT_EQ(set.excludedColumns[1], (Column{1, 2, 3, 4, 6}));
+    EXPECT_EQ(set.columns().size(), std::size_t{MaxExcluded});
+    EXPECT_EQ(set.columns()[1], (Column{1, 2, 3, 4, 6}));
     const auto text = ownLanguageText(excludedRefusedText(r));
     EXPECT_NE(text.find("1.000"), std::string::npos);
     EXPECT_NE(text.find("7 colonne"), std::string::npos);

@@ -28,8 +28,8 @@ TEST(FilterPanels, HitsMaskHasBitsZeroToFive) {
 
 TEST(FilterPanels, CountsAndFormat) {
     std::array<FilterColumn, MaxFilterColumns> table{};
-    table[1].active = FlagOn;
-    table[999].active = 1; // any nonzero value reads as on
+    table[1].setOn(true);
+    table[999].setOn(true);
     EXPECT_EQ(activeFilterCount(table), 2);
     EXPECT_EQ(formatFilterCount(0), "00");
     EXPECT_EQ(formatFilterCount(7), "07");

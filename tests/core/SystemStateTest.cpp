@@ -12,16 +12,17 @@ SystemState busySystem() {
     s.header.euroCount = 2;
     s.header.systemType = "Integrale";
     s.columns.assign(21, Column{1, 2, 3, 4, 5});
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = 40;
-    s.conditions.fixedCount = 2;
-    s.filters[3].active = FlagOn;
+    s.conditions.setFixed({3, 5});
+    s.filters[3].setOn(true);
     s.filterCount = 1;
-    s.consecutive = {0b110, FlagOn};
-    s.minimumDistance = {3, FlagOn};
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 1;
-    s.excluded.excludedColumns[0] = {1, 2, 3, 4, 5};
+    s.consecutive.setRuns(CountSet::fromBits(0b110));
+    s.consecutive.setOn(true);
+    s.minimumDistance.minDistance = 3;
+    s.minimumDistance.setOn(true);
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{1, 2, 3, 4, 5}});
     s.locked = true;
     s.systemPath = "sistemi/x.qsy";
     return s;
@@ -37,14 +38,15 @@ TEST(SystemState, ClearEmptiesEverythingButWhatItKeeps) {
         EXPECT_EQ(s.header.euroCount, keepNumbers ? 2 : 0);
         EXPECT_EQ(s.columnCount(), 0);
         EXPECT_TRUE(s.header.systemType.empty());
-        EXPECT_FALSE(isOn(s.conditions.sumActive));
+        EXPECT_FALSE(s.conditions.sumOn());
         EXPECT_EQ(s.conditions.sumFrom, 0);
+        EXPECT_TRUE(s.conditions.fixed().empty());
         EXPECT_EQ(s.filterCount, 0);
         EXPECT_EQ(s.filters[3], FilterColumn{});
-        EXPECT_FALSE(isOn(s.consecutive.consecutiveActive));
-        EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
-        EXPECT_EQ(s.excluded.excludedCount, 0);
-        EXPECT_EQ(s.excluded.excludedColumns[0], Column{});
+        EXPECT_FALSE(s.consecutive.on());
+        EXPECT_FALSE(s.minimumDistance.on());
+        EXPECT_TRUE(s.excluded.columns().empty());
+        EXPECT_FALSE(s.excluded.on());
         EXPECT_FALSE(s.locked);
         EXPECT_EQ(s.systemPath, "sistemi/x.qsy");
         EXPECT_EQ(systemCost(s), 0);
@@ -76,14 +78,14 @@ TEST(SystemState, NumberListsFollowTheMarks) {
 
 TEST(SystemState, RearrangingPutsSwitchedOnFiltersFirstInTheirOrder) {
     std::array<FilterColumn, MaxFilterColumns> table{};
-    table[1].members[0] = 1; // panel 2
-    table[1].active = FlagOn;
-    table[4].members[4] = 1; // panel 5
-    table[4].active = FlagOn;
-    table[0].members[9] = 1; // panel 1, off
+    table[1].setMembers({1}); // panel 2
+    table[1].setOn(true);
+    table[4].setMembers({5}); // panel 5
+    table[4].setOn(true);
+    table[0].setMembers({10}); // panel 1, off
     EXPECT_EQ(rearrangeFilters(table), 2);
-    EXPECT_EQ(table[0].members[0], 1);
-    EXPECT_EQ(table[1].members[4], 1);
-    EXPECT_EQ(table[2].members[9], 1);
-    EXPECT_FALSE(isOn(table[2].active));
+    EXPECT_EQ(table[0].memberSet(), NumberSet{1});
+    EXPECT_EQ(table[1].memberSet(), NumberSet{5});
+    EXPECT_EQ(table[2].memberSet(), NumberSet{10});
+    EXPECT_FALSE(table[2].on());
 }

@@ -203,9 +203,9 @@ TEST(ColumnText, TheEuroPromptFollowsTheRules) {
 
 TEST(ColumnText, ApplyImportReplacesTheSystem) {
     SystemState state;
-    state.conditions.sumActive = FlagOn;
+    state.conditions.setSumOn(true);
     state.filterCount = 3;
-    state.filters[0].active = FlagOn;
+    state.filters[0].setOn(true);
     state.columns = {Column{1, 2, 3, 4, 5}};
     state.locked = true;
     state.header.systemType = "Integrale";
@@ -221,7 +221,7 @@ TEST(ColumnText, ApplyImportReplacesTheSystem) {
     EXPECT_EQ(state.header.euroCount, 2);
     EXPECT_EQ(state.header.euroNumbers[0], 2);
     EXPECT_EQ(state.header.euroNumbers[1], 8);
-    EXPECT_FALSE(isOn(state.conditions.sumActive));
+    EXPECT_FALSE(state.conditions.sumOn());
     EXPECT_EQ(state.filterCount, 0);
     EXPECT_EQ(state.filters[0], FilterColumn{});
 }

@@ -20,9 +20,11 @@ SystemState sample() {
     s.header.euroCount = 2;
     s.header.systemType = "Integrale";
     s.columns.assign(56, Column{1, 2, 3, 4, 5});
-    s.consecutive = {0b110, FlagOn};
-    s.excluded = {FlagOn, {}, 1};
-    s.filters[0].active = FlagOn;
+    s.consecutive.setRuns(CountSet::fromBits(0b110));
+    s.consecutive.setOn(true);
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{}});
+    s.filters[0].setOn(true);
     s.filterCount = 1;
     return s;
 }
@@ -114,7 +116,7 @@ TEST(SystemFileBadInput, UnknownBlocksAreReportedAndReadingGoesOn) {
     ASSERT_TRUE(r.ok());
     ASSERT_EQ(r.value().warnings.size(), 1u);
     EXPECT_EQ(ownLanguageText(r.value().warnings[0]), "Condizione non riconosciuta\r\nID : 77");
-    EXPECT_EQ(r.value().state.consecutive.allowedRuns, 0b100);
+    EXPECT_EQ(r.value().state.consecutive.runs(), CountSet{2});
 
     Bytes many = emptyWithSection();
     for (int i = 0; i < 100000; ++i) {
@@ -157,7 +159,7 @@ TEST(SystemFileBadInput, RandomBytesNeverCrash) {
             const auto& s = r.value().state;
             EXPECT_LE(s.columnCount(), MaxColumns);
             EXPECT_LE(s.filterCount, MaxFilterColumns);
-            EXPECT_LE(s.excluded.excludedCount, MaxExcluded);
+            EXPECT_LE(s.excluded.columns().size(), std::size_t{MaxExcluded});
             EXPECT_LE(s.header.numbersInPlayCount, MainNumberCount);
         } else {
             EXPECT_FALSE(r.error().message.empty());

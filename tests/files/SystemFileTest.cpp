@@ -34,26 +34,24 @@ SystemState withEveryCondition() {
     SystemState s = tenNumbersDeveloped();
     s.header.systemType = "Distanza Minima [2] - Condizionato - ***";
     auto& c = s.conditions;
-    c.evenOddActive = FlagOn;
-    c.sumActive = FlagOn;
-    c.fixedActive = FlagOn;
-    c.evenCountAllowed = {FlagOff, FlagOn, FlagOn, FlagOn, FlagOff, FlagOff};
+    c.setEvenOddOn(true);
+    c.setSumOn(true);
+    c.setFixedOn(true);
+    c.setEvenCounts({1, 2, 3});
     c.sumFrom = 60;
     c.sumTo = 180;
-    c.fixedNumbers[3] = 1;
-    c.fixedCount = 1;
+    c.setFixed({4});
     c.reducedN = 2;
-    s.minimumDistance = {2, FlagOn};
-    s.consecutive = {0b1110, FlagOn};
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 2;
-    s.excluded.excludedColumns[0] = {1, 4, 7, 10, 13};
-    s.excluded.excludedColumns[1] = {28, 25, 22, 19, 16};
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
+    s.consecutive.setRuns(CountSet::fromBits(0b1110));
+    s.consecutive.setOn(true);
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{1, 4, 7, 10, 13}, Column{28, 25, 22, 19, 16}});
     for (int i = 0; i < 3; ++i) {
-        s.filters[i].members[i * 3] = 1;
-        s.filters[i].members[i * 3 + 1] = 1;
-        s.filters[i].acceptedHits = 0b011 << i;
-        s.filters[i].active = FlagOn;
+        s.filters[i].setMembers({i * 3 + 1, i * 3 + 2});
+        s.filters[i].setHits(CountSet::fromBits(0b011U << i));
+        s.filters[i].setOn(true);
     }
     s.filterCount = 3;
     return s;
@@ -65,8 +63,8 @@ void expectSameStoredSystem(const SystemState& a, const SystemState& b) {
     EXPECT_EQ(a.header.systemType, b.header.systemType);
     EXPECT_EQ(a.columns, b.columns);
     EXPECT_EQ(a.filterCount, b.filterCount);
-    EXPECT_EQ(a.excluded.excludedCount, b.excluded.excludedCount);
-    EXPECT_EQ(a.consecutive.allowedRuns, b.consecutive.allowedRuns);
+    EXPECT_EQ(a.excluded.columns().size(), b.excluded.columns().size());
+    EXPECT_EQ(a.consecutive.runs(), b.consecutive.runs());
     EXPECT_EQ(a.minimumDistance.minDistance, b.minimumDistance.minDistance);
 }
 
@@ -129,7 +127,7 @@ TEST(SystemFile, EuroElevenAndTwelveAreStoredAsTheNumbersTheyAre) {
 
 TEST(SystemFile, ConditionsSectionInTheWritersOrder) {
     auto s = withEveryCondition();
-    s.filters[1].active = FlagOff; // switched-off filter columns are not saved
+    s.filters[1].setOn(false); // switched-off filter columns are not saved
     const auto b = encodeSystemFile(s);
     const std::size_t head = 155 + s.header.systemType.size() + 5 * 252;
     auto i32 = [&](std::size_t at) {
@@ -166,15 +164,14 @@ TEST(SystemFile, RoundTripKeepsEverything) {
 
 TEST(SystemFile, OnlyExcludedColumnsComeBackSwitchedOn) {
     SystemState s;
-    s.excluded.excludedActive = FlagOn;
-    s.excluded.excludedCount = 1;
-    s.excluded.excludedColumns[0] = {5, 4, 3, 2, 1};
+    s.excluded.setOn(true);
+    s.excluded.setColumns(std::vector{Column{5, 4, 3, 2, 1}});
     const auto b = encodeSystemFile(s);
     EXPECT_EQ(b.size(), 155u + 4 + 4 + 4 + 5 + 8);
     const auto loaded = decodeSystemFile(b);
     ASSERT_TRUE(loaded.ok());
-    EXPECT_TRUE(isOn(loaded.value().state.excluded.excludedActive));
-    EXPECT_EQ(loaded.value().state.excluded.excludedColumns[0], (Column{5, 4, 3, 2, 1}));
+    EXPECT_TRUE(loaded.value().state.excluded.on());
+    EXPECT_EQ(loaded.value().state.excluded.columns()[0], (Column{5, 4, 3, 2, 1}));
 }
 
 TEST(SystemFile, BlocksInAnyOrderAndWithoutEndValues) {
@@ -201,10 +198,10 @@ TEST(SystemFile, BlocksInAnyOrderAndWithoutEndValues) {
     ASSERT_TRUE(loaded.ok());
     EXPECT_TRUE(loaded.value().warnings.empty());
     const auto& r = loaded.value().state;
-    EXPECT_EQ(r.consecutive.allowedRuns, s.consecutive.allowedRuns);
-    EXPECT_TRUE(isOn(r.consecutive.consecutiveActive));
+    EXPECT_EQ(r.consecutive.runs(), s.consecutive.runs());
+    EXPECT_TRUE(r.consecutive.on());
     EXPECT_EQ(r.minimumDistance.minDistance, 2);
-    EXPECT_TRUE(isOn(r.minimumDistance.minDistanceActive));
+    EXPECT_TRUE(r.minimumDistance.on());
     EXPECT_EQ(r.filterCount, 0);
 }
 
@@ -224,10 +221,9 @@ TEST(SystemFile, ASwitchedOffFilterColumnIsDroppedOnReading) {
     s.columns.clear();
     s.header.systemType.clear();
     for (int i = 0; i < 3; ++i) {
-        s.filters[i].members[0] = 1; // number 1
-        s.filters[i].members[3 * i + 3] = 1;
-        s.filters[i].acceptedHits = i == 1 ? 0b100 : 0b011; // the middle one wants both
-        s.filters[i].active = FlagOn;
+        s.filters[i].setMembers({1, 3 * i + 4});
+        s.filters[i].setHits(i == 1 ? CountSet{2} : CountSet{0, 1}); // the middle one wants both
+        s.filters[i].setOn(true);
     }
     s.filterCount = 3;
     auto bytes = encodeSystemFile(s);

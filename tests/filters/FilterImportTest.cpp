@@ -13,13 +13,7 @@ namespace {
 using Table = std::array<FilterColumn, MaxFilterColumns>;
 
 std::vector<int> membersOf(const FilterColumn& f) {
-    std::vector<int> out;
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        if (f.members[n - 1] == 1) {
-            out.push_back(n);
-        }
-    }
-    return out;
+    return f.memberSet().ascending();
 }
 
 struct LineCase {
@@ -37,8 +31,8 @@ TEST_P(FilterLine, ParsesOneFilterColumn) {
     EXPECT_EQ(result.skippedPieces, GetParam().skipped);
     EXPECT_FALSE(result.limitReached);
     EXPECT_EQ(membersOf((*table)[0]), GetParam().members);
-    EXPECT_EQ((*table)[0].acceptedHits, 0b11);
-    EXPECT_EQ((*table)[0].active, FlagOn);
+    EXPECT_EQ((*table)[0].hits(), (CountSet{0, 1}));
+    EXPECT_TRUE((*table)[0].on());
     EXPECT_EQ((*table)[1], FilterColumn{});
 }
 
@@ -69,15 +63,15 @@ TEST(FilterImport, EmptyLinesDoNotCountAndEveryLineEndIsALineEnd) {
 TEST(FilterImport, ReplacesEveryPreviousFilterColumn) {
     auto table = std::make_unique<Table>();
     for (auto& f : *table) {
-        f.members.fill(1);
-        f.acceptedHits = 63;
-        f.active = FlagOn;
+        f.setMembers(NumberSet::fromBits(~std::uint64_t{0}));
+        f.setHits(CountSet::fromBits(63));
+        f.setOn(true);
     }
     const auto result = loadTextToFilters(*table, "7 8 9\n", 0);
     EXPECT_EQ(result.loaded, 1);
     EXPECT_EQ(membersOf((*table)[0]), (std::vector<int>{7, 8, 9}));
-    EXPECT_EQ((*table)[0].acceptedHits, 0);
-    EXPECT_EQ((*table)[0].active, FlagOn);
+    EXPECT_TRUE((*table)[0].hits().empty());
+    EXPECT_TRUE((*table)[0].on());
     for (std::size_t i = 1; i < table->size(); ++i) {
         ASSERT_EQ((*table)[i], FilterColumn{}) << "slot " << i;
     }
@@ -103,8 +97,8 @@ TEST(FilterImport, LoadsAtMostTheTableAndReportsTheLimit) {
 
 TEST(FilterImport, UnreadableFileLeavesTheTableUntouched) {
     auto table = std::make_unique<Table>();
-    (*table)[0].members[4] = 1;
-    (*table)[0].active = FlagOn;
+    (*table)[0].setMembers({5});
+    (*table)[0].setOn(true);
     const Table before = *table;
     const auto result = loadFileToFilters(*table, "/nonexistent/filtri.txt", 1);
     EXPECT_FALSE(result.ok());
@@ -125,7 +119,7 @@ TEST(FilterImport, ReadsAFile) {
     ASSERT_TRUE(result.ok()) << result.error().message;
     EXPECT_EQ(result.value().loaded, 2);
     EXPECT_EQ(membersOf((*table)[1]), (std::vector<int>{10, 20}));
-    EXPECT_EQ((*table)[1].acceptedHits, 0b101);
+    EXPECT_EQ((*table)[1].hits(), (CountSet{0, 2}));
 }
 
 TEST(FilterImport, AcceptedHitsFromAList) {

@@ -19,10 +19,11 @@ SystemState systemWith(const std::vector<std::uint8_t>& numbers) {
     s.header.euroCount = 2;
     s.header.systemType = "Integrale";
     s.columns.assign(3, Column{1, 2, 3, 4, 5});
-    s.conditions.sumActive = FlagOn;
-    s.minimumDistance = {2, FlagOn};
+    s.conditions.setSumOn(true);
+    s.minimumDistance.minDistance = 2;
+    s.minimumDistance.setOn(true);
     s.filterCount = 1;
-    s.filters[0].active = FlagOn;
+    s.filters[0].setOn(true);
     return s;
 }
 
@@ -51,10 +52,10 @@ TEST(MatrixAdaptation, AppliedItReplacesTheSystemButKeepsItsNumbers) {
     EXPECT_EQ(s.header.euroCount, 2);
     EXPECT_EQ(s.header.euroNumbers[0], 4);
     EXPECT_EQ(s.header.euroNumbers[1], 9);
-    EXPECT_FALSE(isOn(s.conditions.sumActive));
-    EXPECT_FALSE(isOn(s.minimumDistance.minDistanceActive));
+    EXPECT_FALSE(s.conditions.sumOn());
+    EXPECT_FALSE(s.minimumDistance.on());
     EXPECT_EQ(s.filterCount, 0);
-    EXPECT_FALSE(isOn(s.conditions.fixedActive));
+    EXPECT_FALSE(s.conditions.fixedOn());
 }
 
 TEST(MatrixAdaptation, TypeAndReducedLevelFollowT) {
@@ -73,7 +74,7 @@ TEST(MatrixAdaptation, TypeAndReducedLevelFollowT) {
         ASSERT_TRUE(adapted.ok());
         applyAdaptation(s, std::move(adapted.value()));
         EXPECT_EQ(s.header.systemType, c.type);
-        EXPECT_EQ(isOn(s.conditions.reducedActive), c.reducedN != 0) << int{c.t};
+        EXPECT_EQ(s.conditions.reducedOn(), c.reducedN != 0) << int{c.t};
         EXPECT_EQ(s.conditions.reducedN, c.reducedN);
     }
     // Whatever the language, the file keeps the program's own words; they are shown in the
@@ -95,10 +96,10 @@ TEST(MatrixAdaptation, FixedPositionsTakeTheChosenNumbers) {
     EXPECT_EQ(adapted.value().columns[0], (Column{3, 8, 15, 22, 41}));
     EXPECT_EQ(adapted.value().columns[1], (Column{8, 22, 30, 41, 49}));
     applyAdaptation(s, std::move(adapted.value()));
-    EXPECT_TRUE(isOn(s.conditions.fixedActive));
-    EXPECT_EQ(s.conditions.fixedCount, 2);
-    EXPECT_EQ(s.conditions.fixedNumbers[8 - 1], 1);
-    EXPECT_EQ(s.conditions.fixedNumbers[41 - 1], 1);
+    EXPECT_TRUE(s.conditions.fixedOn());
+    EXPECT_EQ(s.conditions.fixedCount(), 2);
+    EXPECT_TRUE(s.conditions.fixed().contains(8));
+    EXPECT_TRUE(s.conditions.fixed().contains(41));
     for (const auto& column : s.columns) {
         EXPECT_NE(std::find(column.begin(), column.end(), 8), column.end());
         EXPECT_NE(std::find(column.begin(), column.end(), 41), column.end());

@@ -12,7 +12,7 @@ ReferenceResult develop(const SystemState& state) {
     const auto& cond = state.conditions;
     std::array<bool, 6> runAllowed{};
     for (int k = 1; k <= 5; ++k) {
-        runAllowed[k] = (state.consecutive.allowedRuns & (1 << k)) != 0;
+        runAllowed[k] = state.consecutive.runs().contains(k);
     }
     std::array<bool, MainNumberCount + 1> present{};
     ReferenceResult result;
@@ -46,31 +46,31 @@ ReferenceResult develop(const SystemState& state) {
         };
 
         bool pass = static_cast<int>(accepted.size()) < MaxColumns;
-        if (pass && isOn(cond.fixedActive)) {
+        if (pass && cond.fixedOn()) {
             int count = 0;
             for (auto v : cand) {
-                count += cond.fixedNumbers[v - 1] == 1 ? 1 : 0;
+                count += cond.fixed().contains(v) ? 1 : 0;
             }
-            pass = count == cond.fixedCount;
+            pass = count == cond.fixedCount();
         }
-        if (pass && isOn(cond.sumActive)) {
+        if (pass && cond.sumOn()) {
             int sum = 0;
             for (auto v : cand) {
                 sum += v;
             }
             pass = cond.sumFrom <= sum && sum <= cond.sumTo;
         }
-        if (pass && isOn(cond.evenOddActive)) {
+        if (pass && cond.evenOddOn()) {
             int even = 0;
             for (auto v : cand) {
                 even += v % 2 == 0 ? 1 : 0;
             }
-            pass = isOn(cond.evenCountAllowed[even]);
+            pass = cond.evenCounts().contains(even);
         }
-        if (pass && isOn(state.excluded.excludedActive)) {
-            for (int e = 0; e < state.excluded.excludedCount && pass; ++e) {
+        if (pass && state.excluded.on()) {
+            for (std::size_t e = 0; e < state.excluded.columns().size() && pass; ++e) {
                 int count = 0;
-                for (auto v : state.excluded.excludedColumns[e]) {
+                for (auto v : state.excluded.columns()[e]) {
                     count += isPresent(v) ? 1 : 0;
                 }
                 pass = count != 5;
@@ -79,11 +79,11 @@ ReferenceResult develop(const SystemState& state) {
         for (int f = 0; pass && f < state.filterCount; ++f) {
             int hits = 0;
             for (auto v : cand) {
-                hits += state.filters[f].members[v - 1] == 1 ? 1 : 0;
+                hits += state.filters[f].memberSet().contains(v) ? 1 : 0;
             }
-            pass = (state.filters[f].acceptedHits & (1 << hits)) != 0;
+            pass = state.filters[f].hits().contains(hits);
         }
-        if (pass && isOn(state.consecutive.consecutiveActive)) {
+        if (pass && state.consecutive.on()) {
             int longest = 1;
             int run = 1;
             for (int p = 1; p < 5; ++p) {
@@ -92,7 +92,7 @@ ReferenceResult develop(const SystemState& state) {
             }
             pass = runAllowed[longest];
         }
-        if (pass && isOn(cond.reducedActive)) {
+        if (pass && cond.reducedOn()) {
             const auto limit = static_cast<std::int16_t>(5 - cond.reducedN);
             for (auto j = accepted.size(); pass && j-- > 0;) {
                 std::int16_t count = 0;
@@ -102,7 +102,7 @@ ReferenceResult develop(const SystemState& state) {
                 pass = count < limit;
             }
         }
-        if (pass && isOn(state.minimumDistance.minDistanceActive)) {
+        if (pass && state.minimumDistance.on()) {
             const auto limit = static_cast<std::uint8_t>(5 - state.minimumDistance.minDistance);
             for (auto j = accepted.size(); pass && j-- > 0;) {
                 std::uint8_t count = 0;

@@ -42,57 +42,53 @@ void setEuroNumbers(SystemState& s, int first, int second) {
 
 void fixNumbers(SystemState& s, const std::vector<int>& numbers) {
     auto& c = s.conditions;
-    c.fixedActive = FlagOn;
-    for (int n : numbers) {
-        c.fixedNumbers[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    c.fixedCount =
-        static_cast<std::uint8_t>(std::count(c.fixedNumbers.begin(), c.fixedNumbers.end(), 1));
+    c.setFixedOn(true);
+    c.setFixed(NumberSet::of(numbers));
 }
 
 void limitSum(SystemState& s, int from, int to) {
-    s.conditions.sumActive = FlagOn;
+    s.conditions.setSumOn(true);
     s.conditions.sumFrom = static_cast<std::int16_t>(from);
     s.conditions.sumTo = static_cast<std::int16_t>(to);
 }
 
 void allowEvenCounts(SystemState& s, const std::vector<int>& counts) {
-    s.conditions.evenOddActive = FlagOn;
-    for (int k = 0; k <= NumbersPerColumn; ++k) {
-        const bool allowed = std::find(counts.begin(), counts.end(), k) != counts.end();
-        s.conditions.evenCountAllowed[static_cast<std::size_t>(k)] = toFlag(allowed);
+    s.conditions.setEvenOddOn(true);
+    CountSet allowed;
+    for (int k : counts) {
+        allowed.insert(k);
     }
+    s.conditions.setEvenCounts(allowed);
 }
 
 void allowRunLengths(SystemState& s, const std::vector<int>& lengths) {
-    s.consecutive = {bitsOf(lengths), FlagOn};
+    s.consecutive.setRuns(CountSet::fromBits(static_cast<std::uint32_t>(bitsOf(lengths))));
+    s.consecutive.setOn(true);
 }
 
 void excludeColumns(SystemState& s, const std::vector<Column>& columns) {
-    s.excluded.excludedActive = FlagOn;
-    std::copy(columns.begin(), columns.end(), s.excluded.excludedColumns.begin());
-    s.excluded.excludedCount = static_cast<std::int32_t>(columns.size());
+    s.excluded.setOn(true);
+    s.excluded.setColumns(columns);
 }
 
 FilterColumn& addFilter(SystemState& s, const std::vector<int>& members,
                         const std::vector<int>& hits) {
     auto& f = s.filters[static_cast<std::size_t>(s.filterCount++)];
     f = FilterColumn{};
-    for (int n : members) {
-        f.members[static_cast<std::size_t>(n - 1)] = 1;
-    }
-    f.acceptedHits = bitsOf(hits);
-    f.active = FlagOn;
+    f.setMembers(NumberSet::of(members));
+    f.setHits(CountSet::fromBits(static_cast<std::uint32_t>(bitsOf(hits))));
+    f.setOn(true);
     return f;
 }
 
 void reduceTo(SystemState& s, int level) {
-    s.conditions.reducedActive = FlagOn;
+    s.conditions.setReducedOn(true);
     s.conditions.reducedN = static_cast<std::uint8_t>(level);
 }
 
 void keepMinimumDistance(SystemState& s, int distance) {
-    s.minimumDistance = {static_cast<std::uint8_t>(distance), FlagOn};
+    s.minimumDistance.minDistance = static_cast<std::uint8_t>(distance);
+    s.minimumDistance.setOn(true);
 }
 
 Column randomColumn(std::mt19937& random) {
