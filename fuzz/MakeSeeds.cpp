@@ -38,9 +38,7 @@ std::unique_ptr<SystemState> systemOf(const std::vector<std::uint8_t>& numbers, 
         marks[n - 1] = true;
     }
     setNumbersInPlay(state->header, marks);
-    state->header.euroNumbers[0] = 2;
-    state->header.euroNumbers[1] = 9;
-    state->header.euroCount = 2;
+    state->header.setEuros({2, 9});
     state->header.systemType = type;
     state->columns = combinations(numbers, columns);
     return state;

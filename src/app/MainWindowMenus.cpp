@@ -176,7 +176,7 @@ void MainWindow::openMinimumDistance() {
 // --- Operations, archive and printing ---
 void MainWindow::adaptMatrix() {
     if (document().canAdaptMatrix()) {
-        showMatrices(document().state().header.numbersInPlayCount);
+        showMatrices(document().state().header.numberCount());
     }
 }
 

@@ -63,9 +63,9 @@ void MainWindow::showNumbers() {
     const QString caption = numbersLabel_->text();
     const auto bracket = caption.indexOf(u'[');
     const QString words = bracket > 0 ? caption.left(bracket) : QStringLiteral("Numeri in gioco ");
-    numbersLabel_->setText(words + u'[' +
-                           QString::fromStdString(twoDigits(header.numbersInPlayCount)) + u']');
-    integralLabel_->setText(displayCount(integralSize(header.numbersInPlayCount)));
+    numbersLabel_->setText(words + u'[' + QString::fromStdString(twoDigits(header.numberCount())) +
+                           u']');
+    integralLabel_->setText(displayCount(integralSize(header.numberCount())));
 }
 
 void MainWindow::showConditionMarks() {

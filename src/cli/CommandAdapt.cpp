@@ -76,10 +76,10 @@ int runAdapt(const AdaptArgs& args) {
     }
     const MatrixMessages messages;
     const auto& header = entry.header;
-    if (header.v != state.header.numbersInPlayCount) {
+    if (header.v != state.header.numberCount()) {
         return fail(matrixPath + ": la matrice e' costruita per " + std::to_string(header.v) +
                     " numeri, i numeri in gioco sono " +
-                    std::to_string(state.header.numbersInPlayCount));
+                    std::to_string(state.header.numberCount()));
     }
     if (auto limit = checkMatrixColumnLimit(header, messages); !limit) {
         auto text = said(limit.error());

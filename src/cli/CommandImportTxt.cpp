@@ -42,7 +42,7 @@ int runImportTxt(const ImportTxtArgs& args) {
     }
     const SystemState& state = document.state();
     std::cout << formatCount(state.columnCount()) << " colonne | " << state.header.systemType
-              << " | numeri in gioco " << int{state.header.numbersInPlayCount} << "\n";
+              << " | numeri in gioco " << int{state.header.numberCount()} << "\n";
     return ExitSuccess;
 }
 

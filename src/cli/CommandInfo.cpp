@@ -65,7 +65,7 @@ int runInfo(const InfoArgs& args) {
     }
     const SystemState& s = document.state();
     std::ostringstream out;
-    out << "Numeri in gioco [" << int{s.header.numbersInPlayCount}
+    out << "Numeri in gioco [" << int{s.header.numberCount()}
         << "]: " << numberList(s.header.numbers()) << "\n";
     out << "Euro numeri: " << numberList(s.header.euros()) << "\n";
     // The rules the system needs: the Euro numbers a player must be allowed to choose.
@@ -74,7 +74,7 @@ int runInfo(const InfoArgs& args) {
     out << "Colonne: " << formatCount(s.columnCount()) << "\n";
     out << "Importo: " << formatEuro(document.cost()) << "\n";
     out << "Tipo Sistema: " << (s.header.systemType.empty() ? "-" : s.header.systemType) << "\n";
-    out << "Colonne Integrali: " << formatCount(integralSize(s.header.numbersInPlayCount)) << "\n";
+    out << "Colonne Integrali: " << formatCount(integralSize(s.header.numberCount())) << "\n";
     std::cout << out.str();
     return ExitSuccess;
 }

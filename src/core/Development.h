@@ -20,16 +20,17 @@ struct DevelopmentResult {
 };
 
 // Why the numbers of `header` cannot be developed (fewer than 5 numbers in play, not exactly
-// 2 Euro numbers, numbers out of range or repeated), or nullopt when they can.
+// 2 Euro numbers), or nullopt when they can. Numbers out of range or repeated never reach the
+// state: the system file's reader refuses them.
 std::optional<Message> developmentInputError(const SystemHeader& header);
 
 // Whole seconds from `start` (seconds since the epoch) to now.
 std::int64_t secondsSince(double start);
 double secondsSinceEpoch();
 
-// Develops the numbers in play of `state` (header.numbersInPlay, taken in ascending order, the
-// first numbersInPlayCount entries) through every condition of `state`. Reads state only, so it may
-// run on any thread; the result is the same on any thread. The combinations are enumerated here;
+// Develops the numbers in play of `state`, taken in ascending order, through every condition
+// of `state`. Reads state only, so it may run on any thread; the result is the same on any
+// thread. The combinations are enumerated here;
 // the conditions live in ConditionChain, keeping and progress in ColumnAcceptance.
 DevelopmentResult develop(const SystemState& state, const ProgressCallback& progress,
                           DevelopmentControl& control);

@@ -51,8 +51,8 @@ private:
     int euroMax_ = ClassicEuroMax;
 };
 
-// The Euro list of a system file and of SystemState: ten byte slots whatever the rules (only
-// the first euroCount, at most two, hold numbers).
+// The Euro list of a system file: ten byte slots whatever the rules (only the first ones, as
+// many as the count beside them says, at most two, hold numbers).
 inline constexpr int EuroListSlots = 10;
 
 } // namespace quintora

@@ -1,13 +1,15 @@
 #include "core/SystemState.h"
 
+#include "core/GameRules.h"
+
 #include <algorithm>
 
 namespace quintora {
 
 void clearSystemData(SystemState& state, bool keepNumbers) {
     if (!keepNumbers) {
-        state.header.numbersInPlayCount = 0;
-        state.header.euroCount = 0;
+        state.header.setNumbers({});
+        state.header.setEuros({});
     }
     state.columns.clear();
     state.header.systemType.clear();
@@ -28,43 +30,32 @@ Cents systemCost(const SystemState& state) {
     return state.pricePerColumn * state.columnCount();
 }
 
-NumberSet SystemHeader::numbers() const {
-    return NumberSet::of(quintora::numbersInPlay(*this));
-}
-
-NumberSet SystemHeader::euros() const {
-    return NumberSet::of(quintora::euroNumbers(*this));
-}
-
 namespace {
 
-template <std::size_t N>
-std::uint8_t fillAscending(std::array<std::uint8_t, N>& list, NumberSet numbers, int high) {
-    std::size_t count = 0;
+constexpr std::uint64_t MainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
+
+std::uint64_t numbersUpTo(int high) {
+    return ((std::uint64_t{1} << high) - 1) << 1;
+}
+
+std::vector<std::uint8_t> ascendingBytes(NumberSet numbers) {
+    std::vector<std::uint8_t> list;
+    list.reserve(static_cast<std::size_t>(numbers.size()));
     for (const int n : numbers.ascending()) {
-        if (n >= 1 && n <= high && count < N) {
-            list[count++] = static_cast<std::uint8_t>(n);
-        }
+        list.push_back(static_cast<std::uint8_t>(n));
     }
-    std::fill(list.begin() + static_cast<std::ptrdiff_t>(count), list.end(), std::uint8_t{0});
-    return static_cast<std::uint8_t>(count);
+    return list;
 }
 
 } // namespace
 
 void SystemHeader::setNumbers(NumberSet numbers) {
-    numbersInPlayCount = fillAscending(numbersInPlay, numbers, MainNumberCount);
+    numbers_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
 void SystemHeader::setEuros(NumberSet euros) {
-    euroCount = fillAscending(euroNumbers, euros, GameRules::widest().euroMax());
+    euros_ = NumberSet::fromBits(euros.bits() & numbersUpTo(GameRules::widest().euroMax()));
 }
-
-namespace {
-
-constexpr std::uint64_t MainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
-
-} // namespace
 
 void ConditionSet::setFixed(NumberSet numbers) {
     fixed_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
@@ -80,41 +71,26 @@ void FilterColumn::setMembers(NumberSet numbers) {
     members_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
 }
 
-namespace {
-
-template <std::size_t N>
-std::uint8_t fillFromMarks(std::array<std::uint8_t, N>& list, std::span<const bool> marks) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < marks.size() && count < N; ++i) {
-        if (marks[i]) {
-            list[count++] = static_cast<std::uint8_t>(i + 1);
+void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks) {
+    NumberSet marked;
+    for (std::size_t i = 0; i < mainMarks.size(); ++i) {
+        if (mainMarks[i]) {
+            marked.insert(static_cast<int>(i) + 1);
         }
     }
-    return static_cast<std::uint8_t>(count);
+    header.setNumbers(marked);
 }
 
-} // namespace
-
-void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks) {
-    header.numbersInPlayCount = fillFromMarks(header.numbersInPlay, mainMarks);
+std::vector<std::uint8_t> numbersInPlay(const SystemHeader& header) {
+    return ascendingBytes(header.numbers());
 }
 
-std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header) {
-    return std::span(header.numbersInPlay)
-        .first(std::min<std::size_t>(header.numbersInPlayCount, MainNumberCount));
-}
-
-std::span<const std::uint8_t> euroNumbers(const SystemHeader& header) {
-    return std::span(header.euroNumbers)
-        .first(std::min<std::size_t>(header.euroCount, EuroListSlots));
+std::vector<std::uint8_t> euroNumbers(const SystemHeader& header) {
+    return ascendingBytes(header.euros());
 }
 
 NumberMask numbersInPlayMask(const SystemHeader& header) {
-    NumberMask m = 0;
-    for (auto n : numbersInPlay(header)) {
-        m |= isMainNumber(n) ? numberBit(n) : 0;
-    }
-    return m;
+    return header.numbers().bits();
 }
 
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay) {

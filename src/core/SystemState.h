@@ -12,24 +12,28 @@
 
 namespace quintora {
 
-// The groups below keep the fields in the form a system file stores them (-1/0 flags, 0/1
-// byte arrays with their counts beside them, bit masks), so the file reader and writer copy
-// them field by field. Everything else reads and changes them through the typed accessors.
-// Arrays that the program numbers from 1 are stored from index 0 here:
-// numbersInPlay[0] is the first (smallest) number in play, fixedNumbers[n - 1] is number n.
+// The system's numbers and conditions as the program works with them: switches are bools,
+// numbers are number sets, accepted counts are count sets. The system file's own shapes (-1/0
+// flags, 0/1 mark tables, lists with their counts) live only in its reader and writer.
 
-struct SystemHeader {
-    std::uint8_t numbersInPlayCount = 0;                       // 0..50
-    std::uint8_t euroCount = 0;                                // 0..2
-    std::string systemType;                                    // UTF-8 inside the program
-    std::array<std::uint8_t, MainNumberCount> numbersInPlay{}; // ascending; stale behind the count
-    std::array<std::uint8_t, EuroListSlots> euroNumbers{};     // any Euro number the game draws
+// What the system plays: the numbers in play (1..50) and the Euro numbers (any the game draws).
+class SystemHeader {
+public:
+    std::string systemType; // UTF-8 inside the program
 
-    NumberSet numbers() const;
-    NumberSet euros() const;
-    // Fills the ascending list and its count (at most the table's size).
+    NumberSet numbers() const { return numbers_; }
+    NumberSet euros() const { return euros_; }
+    int numberCount() const { return numbers_.size(); }
+    int euroCount() const { return euros_.size(); }
+    // Numbers outside 1..50 (Euro numbers outside the widest rule's range) are left out.
     void setNumbers(NumberSet numbers);
     void setEuros(NumberSet euros);
+
+    bool operator==(const SystemHeader&) const = default;
+
+private:
+    NumberSet numbers_;
+    NumberSet euros_;
 };
 
 // The sum, even/odd, fixed-number and reduced-N conditions.
@@ -168,14 +172,13 @@ double integralSize(int numbersInPlay);
 // pricePerColumn x columnCount.
 Cents systemCost(const SystemState& state);
 
-// Rebuilds numbersInPlay from marks (one bool per grid cell, in grid order).
-// The count is set to the number of marks (at most the table size).
+// The numbers in play become the marked grid cells (one bool per cell, in grid order).
 void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks);
 
-// The numbers in play as a list (the first numbersInPlayCount entries).
-std::span<const std::uint8_t> numbersInPlay(const SystemHeader& header);
-std::span<const std::uint8_t> euroNumbers(const SystemHeader& header);
-// The numbers in play (those of 1..50) as a mask.
+// The numbers in play and the Euro numbers in ascending order.
+std::vector<std::uint8_t> numbersInPlay(const SystemHeader& header);
+std::vector<std::uint8_t> euroNumbers(const SystemHeader& header);
+// The numbers in play as a mask.
 NumberMask numbersInPlayMask(const SystemHeader& header);
 
 // Before a development: fixed numbers that are no longer in play are dropped.

@@ -52,8 +52,8 @@ Status SystemDocument::refuseUnlessEditable() const {
 }
 
 bool SystemDocument::hasNumbersToDevelop() const {
-    return state_.header.numbersInPlayCount >= NumbersPerColumn &&
-           state_.header.euroCount >= EuroNumbersPerSystem;
+    return state_.header.numberCount() >= NumbersPerColumn &&
+           state_.header.euroCount() >= EuroNumbersPerSystem;
 }
 
 bool SystemDocument::canOpenConditions() const {

@@ -220,9 +220,7 @@ void applyImportedColumns(SystemState& state, std::vector<Column> columns,
     }
     setNumbersInPlay(state.header, marks);
 
-    std::sort(euro.begin(), euro.end());
-    std::copy(euro.begin(), euro.end(), state.header.euroNumbers.begin());
-    state.header.euroCount = EuroNumbersPerSystem;
+    state.header.setEuros(NumberSet::of(euro));
 
     state.columns = std::move(columns);
     state.header.systemType = SystemTypeTextFile;

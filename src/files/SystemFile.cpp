@@ -49,19 +49,36 @@ NumberSet markedNumbers(std::span<const std::uint8_t, MainNumberCount> marks) {
     return numbers;
 }
 
+// A number list as the file keeps it: ascending from the first entry, zeros behind; returns
+// the count written beside it.
+template <std::size_t N>
+std::uint8_t storedList(std::array<std::uint8_t, N>& list, NumberSet numbers) {
+    std::size_t count = 0;
+    for (const int n : numbers.ascending()) {
+        if (count < N) {
+            list[count++] = static_cast<std::uint8_t>(n);
+        }
+    }
+    return static_cast<std::uint8_t>(count);
+}
+
 // ---- Writing, section by section ----
 
 void writeHead(ByteWriter& w, const SystemState& s) {
     const auto& h = s.header;
-    w.u8(h.numbersInPlayCount);
-    w.u8(h.euroCount);
+    std::array<std::uint8_t, MainNumberCount> numbers{};
+    std::array<std::uint8_t, EuroListSlots> euros{};
+    const auto numberCount = storedList(numbers, h.numbers());
+    const auto euroCount = storedList(euros, h.euros());
+    w.u8(numberCount);
+    w.u8(euroCount);
     w.i32(s.columnCount());
     std::string type = windows1252FromUtf8(h.systemType);
     type.resize(std::min<std::size_t>(type.size(), 0xFFFF));
     w.u16(static_cast<std::uint16_t>(type.size()));
     w.bytes(bytesOf(type));
-    w.bytes(h.numbersInPlay);
-    w.bytes(h.euroNumbers);
+    w.bytes(numbers);
+    w.bytes(euros);
 }
 
 void writeConditionGroups(ByteWriter& w, const ConditionSet& c) {
@@ -158,16 +175,34 @@ bool readIdentifier(ByteReader& r) {
     return r.text(IdentifierBytes) == std::string_view(Identifier, IdentifierBytes) && r.ok();
 }
 
-// The counts, the type and the number lists; returns the declared column count.
-std::int32_t readHead(ByteReader& r, SystemHeader& h) {
-    h.numbersInPlayCount = r.u8();
+// The head as the file stores it: the lists with their counts beside them, the entries behind
+// a count unused.
+struct StoredHead {
+    std::uint8_t numberCount = 0;
+    std::uint8_t euroCount = 0;
+    std::int32_t columnCount = 0;
+    std::string systemType;
+    std::array<std::uint8_t, MainNumberCount> numbers{};
+    std::array<std::uint8_t, EuroListSlots> euros{};
+
+    std::span<const std::uint8_t> numberList() const {
+        return std::span(numbers).first(std::min<std::size_t>(numberCount, numbers.size()));
+    }
+    std::span<const std::uint8_t> euroList() const {
+        return std::span(euros).first(std::min<std::size_t>(euroCount, euros.size()));
+    }
+};
+
+StoredHead readHead(ByteReader& r) {
+    StoredHead h;
+    h.numberCount = r.u8();
     h.euroCount = r.u8();
-    const std::int32_t columnCount = r.i32();
+    h.columnCount = r.i32();
     const std::uint16_t typeLength = r.u16();
     h.systemType = utf8FromWindows1252(r.text(typeLength));
-    r.take(h.numbersInPlay);
-    r.take(h.euroNumbers);
-    return columnCount;
+    r.take(h.numbers);
+    r.take(h.euros);
+    return h;
 }
 
 // The stored count of fixed numbers is not kept: the program always writes the number of
@@ -191,18 +226,19 @@ void readConditionGroups(ByteReader& r, ConditionSet& c) {
     c.reducedN = r.u8();
 }
 
-std::optional<Message> headProblem(const SystemHeader& h, std::int32_t columnCount) {
-    if (h.numbersInPlayCount > MainNumberCount) {
-        return Message{732, {std::to_string(h.numbersInPlayCount)}};
+std::optional<Message> headProblem(const StoredHead& h) {
+    const std::int32_t columnCount = h.columnCount;
+    if (h.numberCount > MainNumberCount) {
+        return Message{732, {std::to_string(h.numberCount)}};
     }
     if (h.euroCount > EuroNumbersPerSystem) {
         return Message{733, {std::to_string(h.euroCount)}};
     }
     // The file's sentence ends with a full stop; the list's entries have none.
-    if (auto p = listProblem(numbersInPlay(h), MainNumberCount, NumbersInPlayEntries)) {
+    if (auto p = listProblem(h.numberList(), MainNumberCount, NumbersInPlayEntries)) {
         return Message::lines({std::move(*p), "."}, "");
     }
-    if (auto p = listProblem(euroNumbers(h), GameRules::widest().euroMax(), EuroNumbersEntries)) {
+    if (auto p = listProblem(h.euroList(), GameRules::widest().euroMax(), EuroNumbersEntries)) {
         return Message::lines({std::move(*p), "."}, "");
     }
     if (columnCount < 0 || columnCount > MaxColumns) {
@@ -372,14 +408,18 @@ Result<LoadedSystem> decode(std::span<const std::uint8_t> bytes, std::vector<Col
     }
     LoadedSystem loaded;
     auto& s = loaded.state;
-    const std::int32_t columnCount = readHead(r, s.header);
+    const StoredHead head = readHead(r);
     readConditionGroups(r, s.conditions);
     if (!r.ok()) {
         return refused(Message{731});
     }
-    if (auto problem = headProblem(s.header, columnCount)) {
+    if (auto problem = headProblem(head)) {
         return refused(std::move(*problem));
     }
+    const std::int32_t columnCount = head.columnCount;
+    s.header.systemType = head.systemType;
+    s.header.setNumbers(NumberSet::of(head.numberList()));
+    s.header.setEuros(NumberSet::of(head.euroList()));
     if (auto table = readColumnTable(r, columnCount, s.columns, storage); !table) {
         return table.error();
     }

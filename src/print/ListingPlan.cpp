@@ -99,7 +99,7 @@ void writeSummary(ListingWriter& w, const SystemState& state, const std::string&
     w.stepDown();
     w.line(words.systemAmount + "\xE2\x82\xAC " + groupedAmount(systemCost(state), style));
     w.stepDown();
-    w.line(words.numbersInPlay + std::to_string(int{state.header.numbersInPlayCount}) + "\t" +
+    w.line(words.numbersInPlay + std::to_string(int{state.header.numberCount()}) + "\t" +
            words.systemType + shownSystemType(state.header.systemType, words.types));
     w.setBold(false);
     w.stepDown();

@@ -37,7 +37,7 @@ DevelopmentSession::~DevelopmentSession() {
 }
 
 void DevelopmentSession::start() {
-    dialog_->setIntegralCount(integralSize(snapshot_.header.numbersInPlayCount));
+    dialog_->setIntegralCount(integralSize(snapshot_.header.numberCount()));
     dialog_->show();
     // A child window of a disabled main window is disabled with it; this one must answer.
     dialog_->setEnabled(true);

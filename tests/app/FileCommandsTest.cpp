@@ -39,11 +39,8 @@ const QString TextFilter = QStringLiteral("File TXT (*.txt)|*.txt");
 SystemState sampleSystem(bool withColumns) {
     SystemState s;
     const std::uint8_t numbers[] = {2, 5, 11, 18, 23, 27, 34, 40, 46, 50};
-    s.header.numbersInPlayCount = 10;
-    std::copy(std::begin(numbers), std::end(numbers), s.header.numbersInPlay.begin());
-    s.header.euroCount = 2;
-    s.header.euroNumbers[0] = 4;
-    s.header.euroNumbers[1] = 10;
+    s.header.setNumbers(NumberSet::of(numbers));
+    s.header.setEuros({4, 10});
     if (withColumns) {
         s.header.systemType = "Condizionato";
         s.columns = {{2, 5, 11, 18, 23}, {5, 11, 27, 40, 50}, {18, 23, 34, 46, 50}};
@@ -146,8 +143,8 @@ private:
                 state().header.systemType,
                 state().systemPath,
                 state().systemFileName,
-                state().header.numbersInPlayCount,
-                state().header.euroCount,
+                state().header.numberCount(),
+                state().header.euroCount(),
                 state().locked,
                 window_->numberGrid()->markedCount() + window_->euroGrid()->markedCount(),
                 panel(1)};
@@ -196,8 +193,8 @@ void FileCommandsTest::openFromTheMenu() {
     QCOMPARE(window_->numberGrid()->markedCount(), 10);
     QVERIFY(window_->euroGrid()->marked(3) && window_->euroGrid()->marked(9));
     QCOMPARE(window_->euroGrid()->markedCount(), 2);
-    QCOMPARE(state().header.numbersInPlayCount, 10);
-    QCOMPARE(state().header.euroCount, 2);
+    QCOMPARE(state().header.numberCount(), 10);
+    QCOMPARE(state().header.euroCount(), 2);
 
     const auto& a = window_->actions();
     for (auto* ticked : {a.sum, a.evenOdd, a.fixedNumbers, a.minimumDistance, a.filterColumns,
@@ -329,11 +326,11 @@ void FileCommandsTest::exportAndImportColumns() {
     QCOMPARE(state().header.systemType, std::string(SystemTypeTextFile));
     // The numbers in play are those the columns hold; conditions are gone.
     QCOMPARE(window_->numberGrid()->markedCount(), 10);
-    QCOMPARE(state().header.numbersInPlayCount, 10);
+    QCOMPARE(state().header.numberCount(), 10);
     QVERIFY(window_->euroGrid()->marked(0) && window_->euroGrid()->marked(8));
-    QCOMPARE(state().header.euroCount, 2);
-    QCOMPARE(state().header.euroNumbers[0], 1);
-    QCOMPARE(state().header.euroNumbers[1], 9);
+    QCOMPARE(state().header.euroCount(), 2);
+    QCOMPARE(euroNumbers(state().header)[0], 1);
+    QCOMPARE(euroNumbers(state().header)[1], 9);
     QVERIFY(!window_->actions().sum->isChecked());
     QVERIFY(state().locked);
     QCOMPARE(panel(1), exported);
@@ -469,8 +466,8 @@ void FileCommandsTest::refusedImports() {
     QCOMPARE(shown, expected);
     if (imported) {
         QCOMPARE(state().columns.size(), 2u);
-        QCOMPARE(state().header.euroNumbers[0], 2);
-        QCOMPARE(state().header.euroNumbers[1], 10);
+        QCOMPARE(euroNumbers(state().header)[0], 2);
+        QCOMPARE(euroNumbers(state().header)[1], 10);
         QVERIFY(state().locked);
     } else {
         QVERIFY(snapshot() == before);

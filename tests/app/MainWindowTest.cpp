@@ -153,12 +153,12 @@ void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
     // A third Euro number is refused without a word.
     QTest::mouseClick(euro(5), Qt::LeftButton);
     QVERIFY(!euro(5)->marked());
-    QCOMPARE(state().header.euroCount, 2);
+    QCOMPARE(state().header.euroCount(), 2);
     QCOMPARE(euro(5)->property("Tag").toString(), QStringLiteral("0"));
     QCOMPARE(euro(3)->property("Tag").toString(), QStringLiteral("1"));
 
     QTest::mouseClick(euro(3), Qt::LeftButton);
-    QCOMPARE(state().header.euroCount, 1);
+    QCOMPARE(state().header.euroCount(), 1);
     verifyDevelopEnabled(false);
     QTest::mouseClick(euro(5), Qt::LeftButton);
     verifyDevelopEnabled(true);
@@ -199,7 +199,7 @@ void MainWindowTest::numbersLabelAndIntegral() {
     QTest::mouseClick(button("cmdCancella"), Qt::LeftButton);
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [00]"));
     QCOMPARE(window_->numberGrid()->markedCount(), 0);
-    QCOMPARE(state().header.numbersInPlayCount, 0);
+    QCOMPARE(state().header.numberCount(), 0);
     QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblIntegrale"))->text(),
              QStringLiteral("0"));
 }
@@ -221,7 +221,7 @@ void MainWindowTest::dragTogglesEachEnteredCellOnce() {
     QVERIFY(!number(12)->marked()); // entered twice
     QVERIFY(number(13)->marked());
     QCOMPARE(window_->numberGrid()->markedCount(), 2);
-    QCOMPARE(state().header.numbersInPlayCount, 2);
+    QCOMPARE(state().header.numberCount(), 2);
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [02]"));
 }
 
@@ -277,9 +277,9 @@ void MainWindowTest::developLocksAndModificheReopens() {
     QVERIFY(state().header.systemType.empty());
     QCOMPARE(panel(2), QStringLiteral("0"));
     QCOMPARE(panel(4), QString());
-    QCOMPARE(state().header.numbersInPlayCount, 6);
+    QCOMPARE(state().header.numberCount(), 6);
     QCOMPARE(window_->numberGrid()->markedCount(), 6);
-    QCOMPARE(state().header.euroCount, 2);
+    QCOMPARE(state().header.euroCount(), 2);
     QVERIFY(state().excluded.on());
     QCOMPARE(state().excluded.columns().size(), std::size_t{1});
     QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
@@ -387,11 +387,8 @@ void MainWindowTest::cancelQuestion() {
 void MainWindowTest::openSystemFileMarksGridsAndLocks() {
     SystemState saved;
     const std::uint8_t numbers[] = {3, 7, 12, 25, 33, 41};
-    saved.header.numbersInPlayCount = 6;
-    std::copy(std::begin(numbers), std::end(numbers), saved.header.numbersInPlay.begin());
-    saved.header.euroCount = 2;
-    saved.header.euroNumbers[0] = 2;
-    saved.header.euroNumbers[1] = 9;
+    saved.header.setNumbers(NumberSet::of(numbers));
+    saved.header.setEuros({2, 9});
     saved.header.systemType = "Integrale";
     saved.columns = {{3, 7, 12, 25, 33}, {3, 7, 12, 25, 41}, {7, 12, 25, 33, 41}};
     saved.conditions.setSumOn(true);
@@ -410,8 +407,8 @@ void MainWindowTest::openSystemFileMarksGridsAndLocks() {
         QVERIFY(number(n)->marked());
     }
     QVERIFY(euro(2)->marked() && euro(9)->marked());
-    QCOMPARE(state().header.numbersInPlayCount, 6);
-    QCOMPARE(state().header.euroCount, 2);
+    QCOMPARE(state().header.numberCount(), 6);
+    QCOMPARE(state().header.euroCount(), 2);
     QCOMPARE(numbersLabel(), QStringLiteral("Numeri in gioco [06]"));
     const auto& a = window_->actions();
     QVERIFY(a.sum->isChecked() && a.excludedColumns->isChecked());
@@ -439,7 +436,7 @@ void MainWindowTest::refusedSystemFileChangesNothing() {
     QCOMPARE(message.title, QStringLiteral("E R R O R E"));
     QCOMPARE(message.text, QStringLiteral("Questo file non puo' essere letto"));
     QCOMPARE(message.icon, Prompt::Icon::Critical);
-    QCOMPARE(state().header.numbersInPlayCount, 3);
+    QCOMPARE(state().header.numberCount(), 3);
     QCOMPARE(window_->numberGrid()->markedCount(), 3);
     QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
     QVERIFY(
@@ -544,7 +541,7 @@ void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
 
     // Nothing to lose: the file opens at once.
     window_->activateFromOtherCopy(path);
-    QCOMPARE(state().header.numbersInPlayCount, 6);
+    QCOMPARE(state().header.numberCount(), 6);
 
     // Work in hand: a question naming the file; No keeps the system.
     QVERIFY(document_->editCondition(SystemDocument::SumEdit{true, {}, {}}).ok());
@@ -553,11 +550,11 @@ void MainWindowTest::fileFromAnotherCopyAsksBeforeReplacingWork() {
     window_->activateFromOtherCopy(path);
     const auto question = prompt_->callsOf(ScriptedPrompt::Kind::Question).at(0);
     QVERIFY2(question.text.contains(QStringLiteral("altro.qsy")), qPrintable(question.text));
-    QCOMPARE(state().header.numbersInPlayCount, 7);
+    QCOMPARE(state().header.numberCount(), 7);
 
     prompt_->answerQuestion(true);
     window_->activateFromOtherCopy(path);
-    QCOMPARE(state().header.numbersInPlayCount, 6);
+    QCOMPARE(state().header.numberCount(), 6);
     QVERIFY(!state().conditions.sumOn());
 }
 

@@ -35,13 +35,8 @@ namespace {
 // A developed system of three columns, saved under `path`.
 void saveSmallSystem(const QString& path) {
     SystemState s;
-    s.header.numbersInPlayCount = 6;
-    for (int i = 0; i < 6; ++i) {
-        s.header.numbersInPlay[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(10 + i);
-    }
-    s.header.euroCount = 2;
-    s.header.euroNumbers[0] = 4;
-    s.header.euroNumbers[1] = 5;
+    s.header.setNumbers({10, 11, 12, 13, 14, 15});
+    s.header.setEuros({4, 5});
     s.header.systemType = "Integrale";
     s.columns = {{10, 11, 12, 13, 14}, {10, 11, 12, 13, 15}, {11, 12, 13, 14, 15}};
     QVERIFY(saveSystemFile(path.toStdString(), s).ok());

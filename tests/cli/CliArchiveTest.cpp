@@ -39,8 +39,7 @@ protected:
     // A system of the given columns played with Euro numbers 3 and 8.
     fs::path system(const char* name, std::vector<Column> columns) const {
         SystemState s;
-        s.header.euroNumbers = {3, 8};
-        s.header.euroCount = 2;
+        s.header.setEuros({3, 8});
         s.columns = std::move(columns);
         EXPECT_TRUE(saveSystemFile(file(name).string(), s).ok());
         return file(name);

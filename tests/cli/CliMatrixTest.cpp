@@ -15,10 +15,8 @@ const std::vector<std::uint8_t> inPlay7{3, 8, 15, 22, 30, 41, 49};
 
 SystemState sevenNumbers(int euroCount = 2) {
     SystemState s;
-    std::copy(inPlay7.begin(), inPlay7.end(), s.header.numbersInPlay.begin());
-    s.header.numbersInPlayCount = 7;
-    s.header.euroNumbers = {4, 9};
-    s.header.euroCount = static_cast<std::uint8_t>(euroCount);
+    s.header.setNumbers(NumberSet::of(inPlay7));
+    s.header.setEuros(euroCount == 2 ? NumberSet{4, 9} : NumberSet{4});
     s.conditions.setSumOn(true);
     s.conditions.sumFrom = 10;
     s.conditions.sumTo = 200;

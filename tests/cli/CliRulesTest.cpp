@@ -80,9 +80,9 @@ TEST_F(CliRules, ImportTxtTakesEuroElevenAndTwelveUnderTheirRulesOnly) {
     ASSERT_EQ(done.status, 0) << done.err;
     const auto loaded = readSystemFile(path("o.qsy"));
     ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded.value().state.header.euroNumbers[0], 11);
-    EXPECT_EQ(loaded.value().state.header.euroNumbers[1], 12);
-    EXPECT_EQ(loaded.value().state.header.euroCount, 2);
+    EXPECT_EQ(euroNumbers(loaded.value().state.header)[0], 11);
+    EXPECT_EQ(euroNumbers(loaded.value().state.header)[1], 12);
+    EXPECT_EQ(loaded.value().state.header.euroCount(), 2);
 
     const auto beyond =
         runCli("import-txt " + arg("cols.txt") + " --euro 3,13 --euro-max 12 -o " + arg("p.qsy"));

@@ -3,6 +3,7 @@
 #include "files/FileIo.h"
 #include "files/SystemFile.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace quintora;
@@ -30,12 +31,12 @@ protected:
 
 SystemState conditioned() {
     SystemState s;
+    NumberSet numbers;
     for (int i = 0; i < 14; ++i) {
-        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(2 * i + 3);
+        numbers.insert(2 * i + 3);
     }
-    s.header.numbersInPlayCount = 14;
-    s.header.euroNumbers = {3, 8};
-    s.header.euroCount = 2;
+    s.header.setNumbers(numbers);
+    s.header.setEuros({3, 8});
     s.conditions.setSumOn(true);
     s.conditions.sumFrom = 60;
     s.conditions.sumTo = 120;
@@ -76,12 +77,12 @@ TEST_F(Cli, DevelopWritesExactlyTheDevelopedSystem) {
 
 TEST_F(Cli, DevelopAtTheLimitMarksTheSystemAndWarns) {
     SystemState s;
-    for (int i = 0; i < 50; ++i) {
-        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(i + 1);
+    NumberSet numbers;
+    for (int n = 1; n <= 50; ++n) {
+        numbers.insert(n);
     }
-    s.header.numbersInPlayCount = 50;
-    s.header.euroNumbers = {1, 2};
-    s.header.euroCount = 2;
+    s.header.setNumbers(numbers);
+    s.header.setEuros({1, 2});
     const auto in = save("all.qsy", s);
     const auto r = runCli("develop " + quoted(in) + " -o " + quoted(file("all-out.qsy")));
     ASSERT_EQ(r.status, 0) << r.err;
@@ -94,20 +95,30 @@ TEST_F(Cli, DevelopRefusesWhatTheWindowRefuses) {
         const char* name;
         void (*change)(SystemState&);
         const char* containing;
+        bool repeatFirstEuro = false; // a file made by hand: the program never writes one
     };
     const Case cases[] = {
-        {"four numbers", [](SystemState& s) { s.header.numbersInPlayCount = 4; }, "almeno 5"},
-        {"one Euro number", [](SystemState& s) { s.header.euroCount = 1; }, "esattamente 2"},
-        {"same Euro numbers",
+        {"four numbers",
          [](SystemState& s) {
-             s.header.euroNumbers = {3, 3};
+             s.header.setNumbers({3, 5, 7, 9});
          },
-         "ripetuto"},
+         "almeno 5"},
+        {"one Euro number", [](SystemState& s) { s.header.setEuros({3}); }, "esattamente 2"},
+        {"same Euro numbers", [](SystemState&) {}, "ripetuto", true},
     };
     for (const auto& c : cases) {
         SystemState s = conditioned();
         c.change(s);
         const auto in = save("bad.qsy", s);
+        if (c.repeatFirstEuro) {
+            // The Euro list {3, 8} of `conditioned` becomes {3, 3}.
+            auto bytes = readWholeFile(in.string(), 1 << 20).value();
+            const std::vector<std::uint8_t> euros{3, 8, 0, 0, 0, 0, 0, 0, 0, 0};
+            const auto at = std::search(bytes.begin(), bytes.end(), euros.begin(), euros.end());
+            ASSERT_NE(at, bytes.end());
+            at[1] = 3;
+            ASSERT_TRUE(writeFileAtomically(in.string(), bytes).ok());
+        }
         const auto r = runCli("develop " + quoted(in) + " -o " + quoted(file("never.qsy")));
         EXPECT_EQ(r.status, 1) << c.name;
         EXPECT_NE(r.err.find(c.containing), std::string::npos) << c.name << ": " << r.err;

@@ -77,9 +77,9 @@ TEST_F(CliTextFilters, ImportMakesASystemWithTheEuroNumbers) {
     const auto& s = loaded.value().state;
     EXPECT_EQ(s.columns, (std::vector<Column>{{3, 8, 15, 22, 30}, {1, 2, 3, 4, 5}}));
     EXPECT_EQ(s.header.systemType, "FILE TXT");
-    EXPECT_EQ(s.header.euroCount, 2);
-    EXPECT_EQ(s.header.euroNumbers[0], 2);
-    EXPECT_EQ(s.header.euroNumbers[1], 7);
+    EXPECT_EQ(s.header.euroCount(), 2);
+    EXPECT_EQ(euroNumbers(s.header)[0], 2);
+    EXPECT_EQ(euroNumbers(s.header)[1], 7);
 }
 
 TEST_F(CliTextFilters, ImportRefusesBadTextAndBadEuroNumbers) {
@@ -116,7 +116,7 @@ TEST_F(CliTextFilters, FiltersReplaceTheFilterColumns) {
     EXPECT_TRUE(s.filters[1].on());
     // Columns developed under the old filters do not survive the change.
     EXPECT_TRUE(s.columns.empty());
-    EXPECT_EQ(s.header.numbersInPlayCount, 10);
+    EXPECT_EQ(s.header.numberCount(), 10);
 }
 
 TEST_F(CliTextFilters, FiltersWarnAtTheLimitAndRefuseUsageErrors) {

@@ -31,8 +31,8 @@ public:
     }
 
     int inPlay(const SystemState& s) {
-        return s.header
-            .numbersInPlay[static_cast<std::size_t>(between(0, s.header.numbersInPlayCount - 1))];
+        return numbersInPlay(
+            s.header)[static_cast<std::size_t>(between(0, s.header.numberCount() - 1))];
     }
 
     // The k whose bit k is set in a random mask: even counts, run lengths, hit counts. Bits no

@@ -161,19 +161,12 @@ TEST(Development, InputErrors) {
         SystemState state;
         const char* containing;
     };
+    // Numbers out of range or repeated cannot reach the state: the file reader refuses them.
     auto noEuro = firstNumbers(6);
-    noEuro.header.euroCount = 1;
-    auto sameEuro = firstNumbers(6);
-    setEuroNumbers(sameEuro, 4, 4);
-    auto bigEuro = firstNumbers(6);
-    setEuroNumbers(bigEuro, 4, 13);
+    noEuro.header.setEuros({4});
     const Case cases[] = {
         {firstNumbers(4), "almeno 5"},
         {noEuro, "esattamente 2"},
-        {sameEuro, "ripetuto"},
-        {bigEuro, "1..12"},
-        {systemOf({1, 2, 3, 4, 51}), "1..50"},
-        {systemOf({1, 2, 3, 3, 4}), "ripetuto"},
     };
     for (const auto& c : cases) {
         const auto error = developmentInputError(c.state.header);

@@ -8,8 +8,8 @@ namespace {
 
 SystemState busySystem() {
     SystemState s;
-    s.header.numbersInPlayCount = 7;
-    s.header.euroCount = 2;
+    s.header.setNumbers({1, 2, 3, 4, 5, 6, 7});
+    s.header.setEuros({1, 2});
     s.header.systemType = "Integrale";
     s.columns.assign(21, Column{1, 2, 3, 4, 5});
     s.conditions.setSumOn(true);
@@ -34,8 +34,8 @@ TEST(SystemState, ClearEmptiesEverythingButWhatItKeeps) {
     for (bool keepNumbers : {false, true}) {
         SystemState s = busySystem();
         clearSystemData(s, keepNumbers);
-        EXPECT_EQ(s.header.numbersInPlayCount, keepNumbers ? 7 : 0);
-        EXPECT_EQ(s.header.euroCount, keepNumbers ? 2 : 0);
+        EXPECT_EQ(s.header.numberCount(), keepNumbers ? 7 : 0);
+        EXPECT_EQ(s.header.euroCount(), keepNumbers ? 2 : 0);
         EXPECT_EQ(s.columnCount(), 0);
         EXPECT_TRUE(s.header.systemType.empty());
         EXPECT_FALSE(s.conditions.sumOn());
@@ -66,14 +66,12 @@ TEST(SystemState, IntegralSizeAndCost) {
 
 TEST(SystemState, NumberListsFollowTheMarks) {
     SystemHeader h;
-    h.numbersInPlay.fill(99); // stale entries behind the count stay as they were
+    h.setNumbers({1, 2, 4, 20}); // the marks replace what was there
     std::array<bool, 50> marks{};
     marks[2] = marks[9] = marks[49] = true;
     setNumbersInPlay(h, marks);
-    ASSERT_EQ(h.numbersInPlayCount, 3);
-    EXPECT_EQ((std::vector<int>(numbersInPlay(h).begin(), numbersInPlay(h).end())),
-              (std::vector<int>{3, 10, 50}));
-    EXPECT_EQ(h.numbersInPlay[3], 99);
+    ASSERT_EQ(h.numberCount(), 3);
+    EXPECT_EQ(numbersInPlay(h), (std::vector<std::uint8_t>{3, 10, 50}));
 }
 
 TEST(SystemState, RearrangingPutsSwitchedOnFiltersFirstInTheirOrder) {

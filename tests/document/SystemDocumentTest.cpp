@@ -106,7 +106,7 @@ TEST(SystemDocument, ALockedSystemRefusesChangesButItsExclusions) {
     EXPECT_FALSE(document.locked());
     EXPECT_EQ(document.state().columnCount(), 0);
     EXPECT_TRUE(document.state().header.systemType.empty());
-    EXPECT_EQ(document.state().header.numbersInPlayCount, 6);
+    EXPECT_EQ(document.state().header.numberCount(), 6);
     EXPECT_TRUE(document.state().excluded.on());
     develop(document);
     EXPECT_EQ(document.state().columnCount(), 5);
@@ -129,7 +129,7 @@ TEST(SystemDocument, TheWorkerDevelopsASnapshotWhileTheDocumentWaits) {
     EXPECT_FALSE(document.startDevelopment().ok());
     EXPECT_FALSE(document.open("whatever.qsy").ok());
     EXPECT_FALSE(document.clear(false));
-    EXPECT_EQ(document.state().header.numbersInPlayCount, 7);
+    EXPECT_EQ(document.state().header.numberCount(), 7);
 
     DevelopmentControl control;
     ASSERT_TRUE(document.finishDevelopment(quintora::develop(snapshot.value(), {}, control)));

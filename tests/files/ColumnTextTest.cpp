@@ -215,12 +215,11 @@ TEST(ColumnText, ApplyImportReplacesTheSystem) {
     EXPECT_EQ(state.columnCount(), 2);
     EXPECT_EQ(state.columns[0], (Column{12, 3, 40, 7, 9}));
     EXPECT_EQ(state.header.systemType, "FILE TXT");
-    const std::vector<std::uint8_t> inPlay(numbersInPlay(state.header).begin(),
-                                           numbersInPlay(state.header).end());
+    const std::vector<std::uint8_t> inPlay = numbersInPlay(state.header);
     EXPECT_EQ(inPlay, (std::vector<std::uint8_t>{3, 7, 9, 12, 40, 41}));
-    EXPECT_EQ(state.header.euroCount, 2);
-    EXPECT_EQ(state.header.euroNumbers[0], 2);
-    EXPECT_EQ(state.header.euroNumbers[1], 8);
+    EXPECT_EQ(state.header.euroCount(), 2);
+    EXPECT_EQ(euroNumbers(state.header)[0], 2);
+    EXPECT_EQ(euroNumbers(state.header)[1], 8);
     EXPECT_FALSE(state.conditions.sumOn());
     EXPECT_EQ(state.filterCount, 0);
     EXPECT_EQ(state.filters[0], FilterColumn{});
@@ -253,8 +252,7 @@ TEST_F(ColumnTextFileTest, ExportImportRoundTrip) {
     applyImportedColumns(state, std::move(read.value()), {1, 10});
     EXPECT_EQ(state.columns, columns);
     EXPECT_EQ(state.header.systemType, "FILE TXT");
-    const std::vector<std::uint8_t> inPlay(numbersInPlay(state.header).begin(),
-                                           numbersInPlay(state.header).end());
+    const std::vector<std::uint8_t> inPlay = numbersInPlay(state.header);
     EXPECT_EQ(inPlay, std::vector<std::uint8_t>(std::begin(ten), std::end(ten)));
 }
 

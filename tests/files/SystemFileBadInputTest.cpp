@@ -12,12 +12,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 SystemState sample() {
     SystemState s;
-    for (int i = 0; i < 8; ++i) {
-        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(i + 1);
-    }
-    s.header.numbersInPlayCount = 8;
-    s.header.euroNumbers = {1, 2};
-    s.header.euroCount = 2;
+    s.header.setNumbers({1, 2, 3, 4, 5, 6, 7, 8});
+    s.header.setEuros({1, 2});
     s.header.systemType = "Integrale";
     s.columns.assign(56, Column{1, 2, 3, 4, 5});
     s.consecutive.setRuns(CountSet::fromBits(0b110));
@@ -82,6 +78,15 @@ TEST(SystemFileBadInput, RefusedWithAMessage) {
     Bytes repeated = good;
     repeated[19 + 9 + 1] = 1;
     cases.push_back({"repeated number", repeated, "ripetuto"});
+    Bytes outside = good;
+    outside[19 + 9] = 51;
+    cases.push_back({"number 51", outside, "1..50: 51"});
+    Bytes sameEuro = good; // the Euro list follows the 50 entries of the numbers in play
+    sameEuro[19 + 9 + 50 + 1] = sameEuro[19 + 9 + 50];
+    cases.push_back({"repeated Euro number", sameEuro, "Euro numero ripetuto"});
+    Bytes bigEuro = good;
+    bigEuro[19 + 9 + 50 + 1] = 13;
+    cases.push_back({"Euro number 13", bigEuro, "1..12: 13"});
     Bytes excluded = emptyWithSection();
     append32(excluded, 4);
     append32(excluded, MaxExcluded + 1);
@@ -160,7 +165,7 @@ TEST(SystemFileBadInput, RandomBytesNeverCrash) {
             EXPECT_LE(s.columnCount(), MaxColumns);
             EXPECT_LE(s.filterCount, MaxFilterColumns);
             EXPECT_LE(s.excluded.columns().size(), std::size_t{MaxExcluded});
-            EXPECT_LE(s.header.numbersInPlayCount, MainNumberCount);
+            EXPECT_LE(s.header.numberCount(), MainNumberCount);
         } else {
             EXPECT_FALSE(r.error().message.empty());
         }

@@ -17,12 +17,11 @@ namespace {
 SystemState tenNumbersDeveloped() {
     SystemState s;
     for (int i = 0; i < 10; ++i) {
-        s.header.numbersInPlay[i] = static_cast<std::uint8_t>(3 * i + 1);
+        auto numbers = s.header.numbers();
+        numbers.insert(3 * i + 1);
+        s.header.setNumbers(numbers);
     }
-    s.header.numbersInPlayCount = 10;
-    s.header.euroNumbers[0] = 4;
-    s.header.euroNumbers[1] = 9;
-    s.header.euroCount = 2;
+    s.header.setEuros({4, 9});
     s.header.systemType = "Integrale";
     for (int i = 0; i < 252; ++i) {
         s.columns.push_back({1, 4, 7, 10, static_cast<std::uint8_t>(i % 50 + 1)});

@@ -13,10 +13,8 @@ const std::vector<std::uint8_t> inPlay7{3, 8, 15, 22, 30, 41, 49};
 
 SystemState systemWith(const std::vector<std::uint8_t>& numbers) {
     SystemState s;
-    std::copy(numbers.begin(), numbers.end(), s.header.numbersInPlay.begin());
-    s.header.numbersInPlayCount = static_cast<std::uint8_t>(numbers.size());
-    s.header.euroNumbers = {4, 9};
-    s.header.euroCount = 2;
+    s.header.setNumbers(NumberSet::of(numbers));
+    s.header.setEuros({4, 9});
     s.header.systemType = "Integrale";
     s.columns.assign(3, Column{1, 2, 3, 4, 5});
     s.conditions.setSumOn(true);
@@ -45,13 +43,11 @@ TEST(MatrixAdaptation, AppliedItReplacesTheSystemButKeepsItsNumbers) {
     ASSERT_TRUE(adapted.ok());
     applyAdaptation(s, std::move(adapted.value()));
     EXPECT_EQ(s.columnCount(), 5);
-    EXPECT_EQ(s.header.numbersInPlayCount, 7);
-    EXPECT_EQ(std::vector<std::uint8_t>(s.header.numbersInPlay.begin(),
-                                        s.header.numbersInPlay.begin() + 7),
-              inPlay7);
-    EXPECT_EQ(s.header.euroCount, 2);
-    EXPECT_EQ(s.header.euroNumbers[0], 4);
-    EXPECT_EQ(s.header.euroNumbers[1], 9);
+    EXPECT_EQ(s.header.numberCount(), 7);
+    EXPECT_EQ(numbersInPlay(s.header), inPlay7);
+    EXPECT_EQ(s.header.euroCount(), 2);
+    EXPECT_EQ(euroNumbers(s.header)[0], 4);
+    EXPECT_EQ(euroNumbers(s.header)[1], 9);
     EXPECT_FALSE(s.conditions.sumOn());
     EXPECT_FALSE(s.minimumDistance.on());
     EXPECT_EQ(s.filterCount, 0);

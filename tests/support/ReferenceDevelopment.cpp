@@ -7,8 +7,8 @@
 namespace quintora::reference {
 
 ReferenceResult develop(const SystemState& state) {
-    const int n = state.header.numbersInPlayCount;
-    const auto& list = state.header.numbersInPlay;
+    const int n = state.header.numberCount();
+    const auto list = numbersInPlay(state.header);
     const auto& cond = state.conditions;
     std::array<bool, 6> runAllowed{};
     for (int k = 1; k <= 5; ++k) {

@@ -19,9 +19,7 @@ std::int32_t bitsOf(const std::vector<int>& values) {
 
 SystemState systemOf(const std::vector<int>& numbers) {
     SystemState s;
-    for (int n : numbers) {
-        s.header.numbersInPlay[s.header.numbersInPlayCount++] = static_cast<std::uint8_t>(n);
-    }
+    s.header.setNumbers(NumberSet::of(numbers));
     setEuroNumbers(s, 3, 7);
     return s;
 }
@@ -35,9 +33,7 @@ SystemState firstNumbers(int n) {
 }
 
 void setEuroNumbers(SystemState& s, int first, int second) {
-    s.header.euroNumbers[0] = static_cast<std::uint8_t>(first);
-    s.header.euroNumbers[1] = static_cast<std::uint8_t>(second);
-    s.header.euroCount = 2;
+    s.header.setEuros({first, second});
 }
 
 void fixNumbers(SystemState& s, const std::vector<int>& numbers) {

@@ -258,7 +258,7 @@ void MatrixDialogTest::adaptLocksTheSystemWithTheMatrixColumns() {
     QCOMPARE(QString::fromStdString(s.header.systemType), QStringLiteral("Matrice Ridotta N-3"));
     QVERIFY(s.conditions.reducedOn());
     QCOMPARE(int(s.conditions.reducedN), 3);
-    QCOMPARE(s.header.numbersInPlayCount, std::uint8_t{7});
+    QCOMPARE(s.header.numberCount(), std::uint8_t{7});
     QCOMPARE(s.header.euros(), (NumberSet{2, 9}));
     QVERIFY(prompt_.calls().empty());
 }

@@ -165,7 +165,7 @@ void MatrixDialog::refresh() {
 bool MatrixDialog::adaptable(const CatalogueEntry& entry) const {
     // A matrix built for another count of numbers cannot take the numbers in play.
     return entry.canAdapt() && document_.canAdaptMatrix() &&
-           entry.header.v == document_.state().header.numbersInPlayCount;
+           entry.header.v == document_.state().header.numberCount();
 }
 
 void MatrixDialog::showEntry(int row) {
@@ -226,8 +226,7 @@ void MatrixDialog::adaptSelected() {
         showError(shownText(language_, limit.error().what));
         return;
     }
-    const auto played = numbersInPlay(document_.state().header);
-    const std::vector<std::uint8_t> inPlay(played.begin(), played.end());
+    const std::vector<std::uint8_t> inPlay = numbersInPlay(document_.state().header);
     std::vector<std::uint8_t> fixed;
     for (int n = 1; n <= entry.header.f; ++n) {
         const QString question = QString::fromStdString(fixedNumberQuestion(n, messages_));
