@@ -16,17 +16,6 @@ inline constexpr int MaxExcluded = 1000;      // capacity of the excluded-column
 inline constexpr int MaxFilterColumns = 1000; // slots of the filter-column table
 inline constexpr int MaxFixedNumbers = 4;
 
-// A flag as stored in system files: 0 = off, -1 = on; any nonzero value reads as on.
-using Flag = std::int16_t;
-inline constexpr Flag FlagOn = -1;
-inline constexpr Flag FlagOff = 0;
-constexpr bool isOn(Flag f) {
-    return f != 0;
-}
-constexpr Flag toFlag(bool on) {
-    return on ? FlagOn : FlagOff;
-}
-
 // One play: five main numbers. Developed columns are ascending; a column read from a
 // file is whatever the file holds, so code that indexes by number must check 1..50.
 using Column = std::array<std::uint8_t, NumbersPerColumn>;

@@ -25,7 +25,13 @@ std::span<const std::uint8_t> bytesOf(std::string_view text) {
 }
 
 // A file holds a flag as -1 (on) or 0 (off); any other nonzero value reads as on.
-Flag storedFlag(bool on) {
+using Flag = std::int16_t;
+constexpr Flag FlagOn = -1;
+constexpr Flag FlagOff = 0;
+constexpr bool isOn(Flag f) {
+    return f != 0;
+}
+constexpr Flag storedFlag(bool on) {
     return on ? FlagOn : FlagOff;
 }
 
