@@ -1,6 +1,7 @@
 #include "server/GuardedServer.h"
 
 #include "server/RequestHead.h"
+#include "server/RequestScreen.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -132,7 +133,8 @@ GuardedServer::GuardedServer()
     new_task_queue = [] {
         return new RunAtOnce;
     };
-    // Refused before a byte of the body is read; the limit stays as a second guard.
+    // Refused before a byte of the body is read (see RequestScreen.h); these stay as a second
+    // guard.
     set_payload_max_length(0);
     set_expect_100_continue_handler([](const httplib::Request&, httplib::Response& response) {
         response.status = 413;
@@ -226,10 +228,15 @@ void GuardedServer::collectHeads() {
                     const auto state =
                         connection.head.add({buffer.data(), static_cast<std::size_t>(n)});
                     if (state == RequestHead::State::Complete) {
-                        workers_.enqueue(
-                            [this, socket = connection.socket,
-                             received = connection.head.received()] { serve(socket, received); });
-                        gone = true;
+                        auto screened = screenRequest(connection.head.received());
+                        if (screened.refusal.empty()) {
+                            workers_.enqueue(
+                                [this, socket = connection.socket,
+                                 head = std::move(screened.head)] { serve(socket, head); });
+                            gone = true;
+                        } else {
+                            refuse(connection, screened.refusal);
+                        }
                     } else if (state == RequestHead::State::TooLarge) {
                         refuse(connection, "431 Request Header Fields Too Large");
                     }
@@ -261,7 +268,10 @@ void GuardedServer::collectHeads() {
 void GuardedServer::serve(int socket, const std::string& received) {
     ReceivedRequestStream stream(socket, received);
     bool closed = false;
-    process_request(stream, true, closed, nullptr);
+    // The route sends the one range itself (see ByteRange.h): the library's own range
+    // answers would repeat the file once per range asked for.
+    process_request(stream, true, closed,
+                    [](httplib::Request& request) { request.ranges.clear(); });
     handToCollector(socket, true);
 }
 

@@ -1,6 +1,7 @@
 // quintora-server: serves the program's server paths from a content folder, so that the
 // update, the version check and the downloads work without the maker's host.
 #include "files/FileKind.h"
+#include "server/ByteRange.h"
 #include "server/GuardedServer.h"
 #include "server/ServerRoutes.h"
 
@@ -64,9 +65,11 @@ private:
     int fd_;
 };
 
-// Sends `file` from the disk piece by piece, so that no client costs the server a whole file.
+// Sends `file` from the disk piece by piece, so that no client costs the server a whole file;
+// the one range the request may ask for (checked as it came in), or the whole file.
 // Messages name the file relative to the content folder: the server's own paths stay private.
-void sendFile(const std::string& file, const std::string& relative, httplib::Response& response) {
+void sendFile(const std::string& file, const std::string& relative, const httplib::Request& request,
+              httplib::Response& response) {
     const auto fail = [&](const std::string& why) {
         response.status = 500;
         response.set_content("Impossibile aprire " + relative + ": " + why + "\n", "text/plain");
@@ -88,14 +91,31 @@ void sendFile(const std::string& file, const std::string& relative, httplib::Res
         fail(quintora::ownLanguageText(quintora::notAFileText(status.st_mode)));
         return;
     }
+    const auto size = static_cast<std::uint64_t>(status.st_size);
+    quintora::ByteRange::Slice slice{0, size};
+    if (request.has_header("Range")) {
+        const auto range = quintora::ByteRange::parse(request.get_header_value("Range"));
+        const auto within = range ? range->within(size) : std::nullopt;
+        if (!within) {
+            response.status = 416;
+            response.set_header("Content-Range", "bytes */" + std::to_string(size));
+            return;
+        }
+        slice = *within;
+        response.status = 206;
+        response.set_header("Content-Range", "bytes " + std::to_string(slice.offset) + "-" +
+                                                 std::to_string(slice.offset + slice.length - 1) +
+                                                 "/" + std::to_string(size));
+    }
     // The length is the size at opening; a file cut meanwhile ends the answer short, which
     // the client sees against that length.
     response.set_content_provider(
-        static_cast<std::size_t>(status.st_size), contentType(relative),
-        [opened](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+        static_cast<std::size_t>(slice.length), contentType(relative),
+        [opened, start = slice.offset](std::size_t offset, std::size_t length,
+                                       httplib::DataSink& sink) {
             char piece[ServedPiece];
             const ssize_t n = ::pread(opened->fd(), piece, std::min(length, sizeof piece),
-                                      static_cast<off_t>(offset));
+                                      static_cast<off_t>(start + offset));
             return n > 0 && sink.write(piece, static_cast<std::size_t>(n));
         });
 }
@@ -111,7 +131,7 @@ void answer(const fs::path& root, const httplib::Request& request, httplib::Resp
         return;
     }
     // Opened at every request, so new content is served at once.
-    sendFile(file.string(), *relative, response);
+    sendFile(file.string(), *relative, request, response);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-#include "server/RawClient.h"
+#include "server/GuardedServerFixture.h"
 #include "server/RequestHead.h"
-#include "settings/ScratchFolder.h"
-#include "support/ServerProcess.h"
 
 #include <atomic>
 #include <filesystem>
@@ -17,44 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-const std::string VersionHead = "GET /public/quintora/ver.asp HTTP/1.1\r\nHost: 127.0.0.1\r\n";
-
-// Each test: a content folder served by its own quintora-server.
-class GuardedServerTest : public testing::Test {
-protected:
-    void SetUp() override {
-        std::filesystem::create_directories(content.file("matrici"));
-        content.write("version.txt", "1.0.0\r\n");
-        server = std::make_unique<ServerProcess>(QUINTORA_SERVER, content.path());
-        ASSERT_GT(server->port(), 0);
-    }
-
-    // Sends `request` whole and returns the answer, or what came of it within `limit`.
-    std::string exchange(const std::string& request, std::chrono::milliseconds limit = 2s) const {
-        const RawClient client(server->port());
-        client.send(request);
-        return client.receive(limit);
-    }
-
-    // The server's peak resident memory so far: what a test adds to it shows what its
-    // requests cost.
-    long peakMemoryMiB() const {
-        std::ifstream status("/proc/" + std::to_string(server->pid()) + "/status");
-        std::string word;
-        while (status >> word) {
-            if (word == "VmHWM:") {
-                long kib = 0;
-                status >> kib;
-                return kib / 1024;
-            }
-        }
-        return -1;
-    }
-
-    ScratchFolder content;
-    std::unique_ptr<ServerProcess> server;
-};
 
 TEST_F(GuardedServerTest, RequestsThatAnnounceABodyAreRefusedBeforeItIsSent) {
     // Only the head goes out: an answer now shows that the body was not waited for.
@@ -152,11 +112,64 @@ TEST_F(GuardedServerTest, OversizedHeadsAreRefused) {
         EXPECT_EQ(statusLineOf(answer), "HTTP/1.1 431 Request Header Fields Too Large") << name;
     }
 
-    std::string justAllowed = head;
+    // Within both limits, however the bytes are spread over the lines.
+    std::string mostLines = head;
     for (std::size_t i = 2; i < MaxRequestHeadLines; ++i) {
-        justAllowed += "X: 1\r\n";
+        mostLines += "X: 1\r\n";
     }
-    EXPECT_EQ(statusLineOf(exchange(justAllowed + "\r\n")), "HTTP/1.1 200 OK");
+    const auto field = [&](std::size_t headBytes) {
+        return head + "X-Long: " + std::string(headBytes - head.size() - 12, 'l') + "\r\n\r\n";
+    };
+    const std::pair<const char*, std::string> allowed[] = {
+        {"the most lines", mostLines + "\r\n"},
+        {"one field of 15,000 bytes", field(15000)},
+        {"one field filling the head to its last byte", field(MaxRequestHeadBytes)},
+    };
+    for (const auto& [name, request] : allowed) {
+        ASSERT_LE(request.size(), MaxRequestHeadBytes) << name;
+        EXPECT_EQ(statusLineOf(exchange(request)), "HTTP/1.1 200 OK") << name;
+    }
+    EXPECT_EQ(statusLineOf(exchange(field(MaxRequestHeadBytes + 1))),
+              "HTTP/1.1 431 Request Header Fields Too Large");
+}
+
+TEST_F(GuardedServerTest, AtMostOneRangeIsServedAndNoAnswerOutgrowsItsFile) {
+    const auto file = writePatterned("matrici/FILE.DAT", 33405);
+    const std::string target =
+        "GET /public/risorse/matrici/download.aspx?file=FILE.DAT HTTP/1.1\r\n";
+    std::string repeated = "bytes=0-33404";
+    for (int i = 0; i < 900; ++i) {
+        repeated += ",0-33404";
+    }
+    struct RangeCase {
+        std::string fields;
+        std::string status;
+        std::string contentRange;
+        std::size_t offset, length; // of the body in the file
+    };
+    const std::string partial = "HTTP/1.1 206 Partial Content";
+    const std::string refused = "HTTP/1.1 416 Range Not Satisfiable";
+    const RangeCase cases[] = {
+        {"", "HTTP/1.1 200 OK", "", 0, file.size()},
+        {"Range: bytes=10-19\r\n", partial, "bytes 10-19/33405", 10, 10},
+        {"Range: bytes=33400-\r\n", partial, "bytes 33400-33404/33405", 33400, 5},
+        {"Range: bytes=-7\r\n", partial, "bytes 33398-33404/33405", 33398, 7},
+        {"Range: bytes=33000-99999\r\n", partial, "bytes 33000-33404/33405", 33000, 405},
+        {"Range: bytes=33405-\r\n", refused, "bytes */33405", 0, 0},
+        {"Range: bytes=999999999-\r\n", refused, "bytes */33405", 0, 0},
+        {"Range: " + repeated + "\r\n", refused, "", 0, 0},
+        {"Range: bytes=0-9,5-20\r\n", refused, "", 0, 0},
+        {"Range: bytes=0-1\r\nRange: bytes=0-1\r\n", refused, "", 0, 0},
+        {"Range: bytes=0-99999999999999999999999\r\n", refused, "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto answer = exchange(target + "Host: a\r\n" + c.fields + "\r\n");
+        const auto name = c.fields.substr(0, 60);
+        EXPECT_EQ(statusLineOf(answer), c.status) << name;
+        EXPECT_EQ(headerOf(answer, "Content-Range"), c.contentRange) << name;
+        EXPECT_EQ(bodyOf(answer), file.substr(c.offset, c.length)) << name;
+        EXPECT_LT(answer.size(), file.size() + 1024) << name;
+    }
 }
 
 TEST_F(GuardedServerTest, ErrorAnswersNameFilesRelativeToTheContentFolder) {

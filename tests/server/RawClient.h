@@ -13,8 +13,12 @@
 // A loopback connection that sends exactly the bytes it is given, as a hostile client would.
 class RawClient {
 public:
-    explicit RawClient(int port) {
+    // A `receiveBuffer` in bytes keeps what the connection takes in unread small.
+    explicit RawClient(int port, int receiveBuffer = 0) {
         fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        if (receiveBuffer > 0) {
+            ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+        }
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -83,4 +87,15 @@ inline std::string statusLineOf(const std::string& answer) {
 inline std::string bodyOf(const std::string& answer) {
     const auto end = answer.find("\r\n\r\n");
     return end == std::string::npos ? std::string() : answer.substr(end + 4);
+}
+
+// The value of the first field `name` in an answer's head (names compared as written).
+inline std::string headerOf(const std::string& answer, const std::string& name) {
+    const auto head = answer.substr(0, answer.find("\r\n\r\n"));
+    const auto at = head.find("\r\n" + name + ": ");
+    if (at == std::string::npos) {
+        return {};
+    }
+    const auto from = at + name.size() + 4;
+    return head.substr(from, head.find("\r\n", from) - from);
 }
