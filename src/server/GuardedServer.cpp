@@ -133,6 +133,12 @@ GuardedServer::GuardedServer()
     new_task_queue = [] {
         return new RunAtOnce;
     };
+    // Without the library's shared port: a second server on a port in use must fail to bind,
+    // not take part of the requests.
+    set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     // Refused before a byte of the body is read (see RequestScreen.h); these stay as a second
     // guard.
     set_payload_max_length(0);
@@ -165,6 +171,11 @@ GuardedServer::~GuardedServer() {
     }
     ::close(wake_[0]);
     ::close(wake_[1]);
+}
+
+int GuardedServer::bindTo(const std::string& host, int port) {
+    const int bound = port == 0 ? bind_to_any_port(host) : (bind_to_port(host, port) ? port : -1);
+    return bound;
 }
 
 bool GuardedServer::process_and_close_socket(socket_t socket) {

@@ -21,6 +21,10 @@ public:
     GuardedServer(const GuardedServer&) = delete;
     GuardedServer& operator=(const GuardedServer&) = delete;
 
+    // Binds to `port` on `host` (0: any free port); the port bound, or -1 with errno telling
+    // why.
+    int bindTo(const std::string& host, int port);
+
 private:
     // Called on the accepting thread (see the constructor): hands the socket to the collector.
     bool process_and_close_socket(socket_t socket) override;

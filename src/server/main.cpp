@@ -122,6 +122,8 @@ void sendFile(const std::string& file, const std::string& relative, const httpli
 
 void answer(const fs::path& root, const httplib::Request& request, httplib::Response& response) {
     response.set_header("Cache-Control", "no-store");
+    // How scripts tell this server from another one on the same port.
+    response.set_header("Server", "quintora-server/" QUINTORA_VERSION);
     const auto relative = quintora::contentFileFor(request.target);
     std::error_code ec;
     const fs::path file = relative ? fs::weakly_canonical(root / *relative, ec) : fs::path();
@@ -181,10 +183,14 @@ int main(int argc, char** argv) {
     server.Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
         answer(rootPath, request, response);
     });
-    const int bound =
-        port == 0 ? server.bind_to_any_port(bind) : (server.bind_to_port(bind, port) ? port : -1);
+    const int bound = server.bindTo(bind, port);
     if (bound <= 0) {
-        std::cerr << "quintora-server: cannot listen on " << bind << ":" << port << "\n";
+        if (errno == EADDRINUSE) {
+            std::cerr << "quintora-server: port " << port << " on " << bind
+                      << " is in use by another program\n";
+        } else {
+            std::cerr << "quintora-server: cannot listen on " << bind << ":" << port << "\n";
+        }
         return 1;
     }
     std::cout << "quintora-server: http://" << bind << ":" << bound << "/ serving "
