@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
+#include <fstream>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -119,6 +120,14 @@ void refuse(Connection& connection, const std::string& status) {
     startClosing(connection);
 }
 
+// The longest listen queue the system allows: the kernel cuts a longer one to
+// net.core.somaxconn, so a burst of connections waits there instead of being turned away.
+int longestListenQueue() {
+    int allowed = 0;
+    std::ifstream("/proc/sys/net/core/somaxconn") >> allowed;
+    return std::max(allowed, SOMAXCONN);
+}
+
 bool announcesBody(const httplib::Request& request) {
     return request.has_header("Transfer-Encoding") ||
            (request.has_header("Content-Length") &&
@@ -175,6 +184,9 @@ GuardedServer::~GuardedServer() {
 
 int GuardedServer::bindTo(const std::string& host, int port) {
     const int bound = port == 0 ? bind_to_any_port(host) : (bind_to_port(host, port) ? port : -1);
+    if (bound > 0) {
+        ::listen(svr_sock_, longestListenQueue());
+    }
     return bound;
 }
 
@@ -195,17 +207,18 @@ void GuardedServer::collectHeads() {
     std::vector<Connection> connections;
     std::vector<pollfd> polled;
     std::vector<char> buffer(MaxRequestHeadBytes);
+    std::size_t waiting = 0; // connections still sending their heads
     while (!stopping_) {
         {
             const std::lock_guard lock(mutex_);
             for (const auto& [socket, answered] : arrived_) {
-                if (connections.size() == MaxWaitingHeads) {
-                    ::close(connections.front().socket);
-                    connections.erase(connections.begin());
-                }
                 connections.push_back({socket, Clock::now() + RequestHeadDeadline, false});
                 if (answered) {
                     startClosing(connections.back());
+                } else if (waiting == MaxWaitingHeads) {
+                    refuse(connections.back(), "503 Service Unavailable");
+                } else {
+                    ++waiting;
                 }
             }
             arrived_.clear();
@@ -234,12 +247,14 @@ void GuardedServer::collectHeads() {
                 if (n == 0 ||
                     (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
                     ::close(connection.socket);
+                    waiting -= connection.closing ? 0 : 1;
                     gone = true;
                 } else if (n > 0 && !connection.closing) {
                     const auto state =
                         connection.head.add({buffer.data(), static_cast<std::size_t>(n)});
                     if (state == RequestHead::State::Complete) {
                         auto screened = screenRequest(connection.head.received());
+                        --waiting;
                         if (screened.refusal.empty()) {
                             workers_.enqueue(
                                 [this, socket = connection.socket,
@@ -249,6 +264,7 @@ void GuardedServer::collectHeads() {
                             refuse(connection, screened.refusal);
                         }
                     } else if (state == RequestHead::State::TooLarge) {
+                        --waiting;
                         refuse(connection, "431 Request Header Fields Too Large");
                     }
                 }
@@ -258,6 +274,7 @@ void GuardedServer::collectHeads() {
                     ::close(connection.socket);
                     gone = true;
                 } else {
+                    --waiting;
                     refuse(connection, "408 Request Timeout");
                 }
             }

@@ -21,8 +21,8 @@ public:
     GuardedServer(const GuardedServer&) = delete;
     GuardedServer& operator=(const GuardedServer&) = delete;
 
-    // Binds to `port` on `host` (0: any free port); the port bound, or -1 with errno telling
-    // why.
+    // Binds to `port` on `host` (0: any free port) with the longest listen queue the system
+    // allows; the port bound, or -1 with errno telling why.
     int bindTo(const std::string& host, int port);
 
 private:

@@ -12,8 +12,8 @@ namespace quintora {
 inline constexpr std::chrono::milliseconds RequestHeadDeadline{5000};
 inline constexpr std::size_t MaxRequestHeadBytes = 16 * 1024;
 inline constexpr std::size_t MaxRequestHeadLines = 64; // the request line and the fields
-// Connections still sending their heads; past this the oldest one is dropped.
-inline constexpr std::size_t MaxWaitingHeads = 512;
+// Connections still sending their heads; past this a new one is answered 503 at once.
+inline constexpr std::size_t MaxWaitingHeads = 2048;
 // Threads that answer requests whose heads are complete.
 inline constexpr std::size_t ServerWorkers = 8;
 

@@ -14,6 +14,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -64,6 +65,16 @@ public:
 private:
     int fd_;
 };
+
+// Each connection costs a descriptor: a crowd of clients should meet the hard limit, not
+// the far lower soft one.
+void raiseDescriptorLimit() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
 
 // Sends `file` from the disk piece by piece, so that no client costs the server a whole file;
 // the one range the request may ask for (checked as it came in), or the whole file.
@@ -179,6 +190,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    raiseDescriptorLimit();
     quintora::GuardedServer server;
     server.Get(".*", [&](const httplib::Request& request, httplib::Response& response) {
         answer(rootPath, request, response);

@@ -16,6 +16,70 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
+// Raises this process's descriptor limit for `sockets` client sockets; false when the hard
+// limit is too low for them.
+bool roomForSockets(std::size_t sockets) {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_max < sockets + 64) {
+        return false;
+    }
+    limit.rlim_cur = limit.rlim_max;
+    return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
+
+// Opens `count` connections, each within what is left of `until`; fewer when time ran out.
+std::vector<std::unique_ptr<RawClient>> connectMany(int port, std::size_t count,
+                                                    Clock::time_point until) {
+    std::vector<std::unique_ptr<RawClient>> clients;
+    while (clients.size() < count && Clock::now() < until) {
+        clients.push_back(std::make_unique<RawClient>(port));
+        if (!clients.back()->connected()) {
+            clients.pop_back();
+            break;
+        }
+    }
+    return clients;
+}
+
+TEST_F(GuardedServerTest, ABurstOfClientsThatConnectThenSendIsAnsweredEveryOne) {
+    constexpr std::size_t Clients = 1000;
+    if (!roomForSockets(Clients)) {
+        GTEST_SKIP() << "the descriptor limit leaves no room for " << Clients << " sockets";
+    }
+    const auto until = Clock::now() + 10s;
+    const auto clients = connectMany(server->port(), Clients, until);
+    ASSERT_EQ(clients.size(), Clients) << "connections still refused or queued when time ran out";
+    for (const auto& client : clients) {
+        client->send(VersionHead + "\r\n");
+    }
+    std::map<std::string, int> statuses;
+    for (const auto& client : clients) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+        const auto answer = client->receive(std::max(left, 1ms));
+        ++statuses[answer.empty() ? "no answer" : statusLineOf(answer)];
+    }
+    EXPECT_EQ(statuses, (std::map<std::string, int>{{"HTTP/1.1 200 OK", int(Clients)}}));
+}
+
+TEST_F(GuardedServerTest, PastItsWaitingHeadsTheServerAnswers503AndKeepsTheOlderOnes) {
+    constexpr std::size_t Extra = 8;
+    if (!roomForSockets(MaxWaitingHeads + Extra)) {
+        GTEST_SKIP() << "the descriptor limit leaves no room for the waiting heads";
+    }
+    const auto until = Clock::now() + 10s;
+    auto waiting = connectMany(server->port(), MaxWaitingHeads, until);
+    ASSERT_EQ(waiting.size(), MaxWaitingHeads);
+    waiting.front()->send("GET /public/quintora/ver.asp HTTP/1.1\r\n");
+    // Connections are taken in the order they came: these find the server full.
+    for (const auto& late : connectMany(server->port(), Extra, until)) {
+        EXPECT_EQ(statusLineOf(late->receive(2s)), "HTTP/1.1 503 Service Unavailable");
+    }
+    // The oldest connection still has its turn.
+    waiting.front()->send("Host: a\r\n\r\n");
+    EXPECT_EQ(statusLineOf(waiting.front()->receive(2s)), "HTTP/1.1 200 OK");
+}
+
 // The exit status and what `command` printed, ended after `seconds` (status 124 then).
 std::pair<int, std::string> runBounded(const std::string& command, int seconds) {
     const std::string line = "timeout " + std::to_string(seconds) + " " + command + " 2>&1";
