@@ -24,8 +24,6 @@ using Clock = std::chrono::steady_clock;
 // How long a closing connection may still send: reading on until it stops lets the answer
 // reach the client instead of a reset. The same bound for an answered and a refused request.
 constexpr std::chrono::milliseconds LingerBeforeClose{1000};
-// How long an answer may wait for the client to take more bytes.
-constexpr int WriteTimeoutMs = 5000;
 
 // The server asks for a task queue for the accepted sockets: this one runs each task at once
 // on the accepting thread, which only hands the socket to the collector.
@@ -55,8 +53,8 @@ void addressOf(int (*query)(int, sockaddr*, socklen_t*), int socket, std::string
 }
 
 // One request as the collector received it, and nothing more: the server never waits on a
-// client for further bytes (it takes no bodies). Answers go to the socket, each write bounded
-// in time.
+// client for further bytes (it takes no bodies). Answers go to the socket; once the client has
+// taken no byte for SendStallLimit, the answer ends.
 class ReceivedRequestStream final : public httplib::Stream {
 public:
     ReceivedRequestStream(int socket, const std::string& received)
@@ -65,8 +63,14 @@ public:
 
     bool is_readable() const override { return at_ < received_.size(); }
     bool is_writable() const override {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            lastProgress_ + SendStallLimit - Clock::now());
         pollfd polled{socket_, POLLOUT, 0};
-        return ::poll(&polled, 1, WriteTimeoutMs) > 0 && (polled.revents & POLLOUT) != 0;
+        const bool writable = left.count() > 0 &&
+                              ::poll(&polled, 1, static_cast<int>(left.count())) > 0 &&
+                              (polled.revents & POLLOUT) != 0;
+        stalled_ = stalled_ || !writable;
+        return writable;
     }
     ssize_t read(char* ptr, size_t size) override {
         const std::size_t n = std::min(size, received_.size() - at_);
@@ -82,6 +86,9 @@ public:
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
             return 0;
         }
+        if (n > 0) {
+            lastProgress_ = Clock::now();
+        }
         return n;
     }
     void get_remote_ip_and_port(std::string& ip, int& port) const override {
@@ -91,11 +98,15 @@ public:
         addressOf(::getsockname, socket_, ip, port);
     }
     socket_t socket() const override { return socket_; }
+    // Whether the client stopped taking the answer.
+    bool stalled() const { return stalled_; }
 
 private:
     int socket_;
     const std::string& received_;
     std::size_t at_ = 0;
+    Clock::time_point lastProgress_ = Clock::now();
+    mutable bool stalled_ = false;
 };
 
 // A connection in the collector: one still sending its head, or one closing that may still
@@ -300,6 +311,13 @@ void GuardedServer::serve(int socket, const std::string& received) {
     // answers would repeat the file once per range asked for.
     process_request(stream, true, closed,
                     [](httplib::Request& request) { request.ranges.clear(); });
+    if (stream.stalled()) {
+        // What it left unread would wait in the server's buffers for nothing: reset at once.
+        const linger reset{1, 0};
+        ::setsockopt(socket, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        ::close(socket);
+        return;
+    }
     handToCollector(socket, true);
 }
 

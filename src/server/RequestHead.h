@@ -14,8 +14,12 @@ inline constexpr std::size_t MaxRequestHeadBytes = 16 * 1024;
 inline constexpr std::size_t MaxRequestHeadLines = 64; // the request line and the fields
 // Connections still sending their heads; past this a new one is answered 503 at once.
 inline constexpr std::size_t MaxWaitingHeads = 2048;
-// Threads that answer requests whose heads are complete.
-inline constexpr std::size_t ServerWorkers = 8;
+// Threads that answer requests whose heads are complete. A client that stops reading holds
+// one until its send stalls for SendStallLimit, so there are enough for a few such clients
+// beside the others.
+inline constexpr std::size_t ServerWorkers = 64;
+// How long an answer may wait for the client to take more bytes before the connection ends.
+inline constexpr std::chrono::milliseconds SendStallLimit{3000};
 
 // The bytes of a request head as they arrive, held to a size and a line count. The head ends
 // at the first empty line ("\r\n" or "\n").

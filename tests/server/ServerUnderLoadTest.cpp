@@ -80,6 +80,32 @@ TEST_F(GuardedServerTest, PastItsWaitingHeadsTheServerAnswers503AndKeepsTheOlder
     EXPECT_EQ(statusLineOf(waiting.front()->receive(2s)), "HTTP/1.1 200 OK");
 }
 
+TEST_F(GuardedServerTest, ClientsThatNeverReadHoldNoWorkerForLong) {
+    constexpr int NonReaders = 20;
+    constexpr std::size_t Size = 16 << 20;
+    writePatterned("matrici/GRANDE.DAT", Size);
+    const auto start = Clock::now();
+    std::vector<std::unique_ptr<RawClient>> nonReaders;
+    for (int i = 0; i < NonReaders; ++i) {
+        // A small receive buffer: the file cannot disappear into the connection unread.
+        nonReaders.push_back(std::make_unique<RawClient>(server->port(), 4096));
+        nonReaders.back()->send("GET /public/risorse/matrici/download.aspx?file=GRANDE.DAT "
+                                "HTTP/1.1\r\nHost: a\r\n\r\n");
+    }
+    std::this_thread::sleep_for(300ms);
+    for (int i = 0; i < 5; ++i) {
+        const auto answer = exchange(VersionHead + "\r\n", 1s);
+        EXPECT_EQ(statusLineOf(answer), "HTTP/1.1 200 OK") << "request " << i;
+        EXPECT_EQ(bodyOf(answer), "1.0.0\r\n") << "request " << i;
+    }
+    // Once their sends have stalled for the limit, their connections are over: what they
+    // read now ends short of the file.
+    std::this_thread::sleep_until(start + SendStallLimit + 1500ms);
+    for (const auto& client : nonReaders) {
+        EXPECT_LT(bodyOf(client->receive(2s)).size(), Size);
+    }
+}
+
 // The exit status and what `command` printed, ended after `seconds` (status 124 then).
 std::pair<int, std::string> runBounded(const std::string& command, int seconds) {
     const std::string line = "timeout " + std::to_string(seconds) + " " + command + " 2>&1";
