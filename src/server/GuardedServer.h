@@ -12,8 +12,9 @@ namespace quintora {
 // An HTTP server that slow, endless or oversized requests cannot wear down. One thread
 // collects the heads of all new connections, each within a deadline, a size and a line count
 // (see RequestHead.h), and only a whole head goes to a worker: clients that trickle their
-// headers hold no worker. The server takes no bodies: a request that announces one is refused
-// unread. Each connection carries one request.
+// headers hold no worker; past MaxWaitingHeads a new connection is answered 503 at once. The
+// server takes no bodies: a request that announces one is refused unread. Each connection
+// carries one request, and its answer ends once the client stops taking it (SendStallLimit).
 class GuardedServer : public httplib::Server {
 public:
     GuardedServer();

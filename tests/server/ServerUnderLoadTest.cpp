@@ -100,7 +100,7 @@ TEST_F(GuardedServerTest, ClientsThatNeverReadHoldNoWorkerForLong) {
     }
     // Once their sends have stalled for the limit, their connections are over: what they
     // read now ends short of the file.
-    std::this_thread::sleep_until(start + SendStallLimit + 1500ms);
+    std::this_thread::sleep_until(start + SendStallLimit + 2s);
     for (const auto& client : nonReaders) {
         EXPECT_LT(bodyOf(client->receive(2s)).size(), Size);
     }
