@@ -131,6 +131,9 @@ TEST_F(GuardedServerTest, OversizedHeadsAreRefused) {
     }
     EXPECT_EQ(statusLineOf(exchange(field(MaxRequestHeadBytes + 1))),
               "HTTP/1.1 431 Request Header Fields Too Large");
+    // The request line alone is held to the library's 8 KiB.
+    EXPECT_EQ(statusLineOf(exchange("GET /" + std::string(9000, 'a') + " HTTP/1.1\r\n\r\n")),
+              "HTTP/1.1 414 URI Too Long");
 }
 
 TEST_F(GuardedServerTest, AtMostOneRangeIsServedAndNoAnswerOutgrowsItsFile) {
