@@ -11,7 +11,7 @@ shift || true
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
   readers=(system_file column_text filter_text ini language_file archive matrix_file server_list calibration
-    download_content)
+    download_content server_request)
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
