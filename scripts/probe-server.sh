@@ -6,6 +6,7 @@ set -uo pipefail
 port=${1:-8642}
 
 answer=$(
+  exec 2>/dev/null
   exec 3<>"/dev/tcp/127.0.0.1/$port" || exit 1
   printf 'GET /public/quintora/ver.asp HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n' >&3
   while IFS= read -r -t 2 line <&3; do
@@ -13,7 +14,7 @@ answer=$(
     [ -z "$line" ] && break
     printf '%s\n' "$line"
   done
-) 2>/dev/null || { echo none; exit 0; }
+) || { echo none; exit 0; }
 
 if grep -qi '^server: quintora-server' <<<"$answer"; then
   echo quintora
