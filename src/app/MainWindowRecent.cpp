@@ -34,7 +34,7 @@ QString droppedSystemFile(const QMimeData* data) {
 } // namespace
 
 void MainWindow::buildRecentMenu() {
-    menus_.recent = new QMenu(QStringLiteral("File recenti"), menus_.file);
+    menus_.recent = new QMenu(QStringLiteral("File &recenti"), menus_.file);
     menus_.recent->setObjectName(QStringLiteral("menuFileRecenti"));
     menus_.recent->setToolTipsVisible(true);
     menus_.file->insertMenu(actions_.importColumns, menus_.recent);

@@ -106,6 +106,7 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, ArchiveDocument
     totals_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     totals_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     totals_->horizontalHeader()->setStretchLastSection(true);
+    totals_->setSpan(0, DateCell, 1, 2);
     totals_->verticalHeader()->setDefaultSectionSize(grid_->verticalHeader()->defaultSectionSize());
     totals_->setFixedHeight(totals_->verticalHeader()->defaultSectionSize() +
                             2 * totals_->frameWidth());
@@ -268,6 +269,18 @@ void ArchiveCheckDialog::autoSizeGrid() {
         totals_->setColumnWidth(c, width);
         total += width;
     }
+    // The totals' words fit over the date and the numbers: the draws' count as it may read.
+    const QString draws(QString::number(std::max(1, archives_.archive().count())).size(), u'0');
+    const QString words = totals_->item(0, DateCell) != nullptr
+                              ? totals_->item(0, DateCell)->text()
+                              : languageText(language_, "2300").arg(draws, draws);
+    const int missing = metrics.horizontalAdvance(words) + padding - grid_->columnWidth(DateCell) -
+                        grid_->columnWidth(NumbersCell);
+    if (missing > 0) {
+        grid_->setColumnWidth(NumbersCell, grid_->columnWidth(NumbersCell) + missing);
+        totals_->setColumnWidth(NumbersCell, grid_->columnWidth(NumbersCell));
+        total += missing;
+    }
     if (sized_) {
         return; // results never resize the window: a wider column scrolls
     }
@@ -289,21 +302,21 @@ void ArchiveCheckDialog::fillTotals() {
     if (!checked_) {
         return;
     }
-    QStringList cells;
-    cells << languageText(language_, "2300")
-          << languageText(language_, "2301").arg(result_.drawsChecked()).arg(result_.drawsWon)
-          << fromStd(prizeCategoryLabel(result_.best));
+    // The words over the date and numbers columns, the totals under their categories.
+    auto* caption = new QTableWidgetItem(
+        languageText(language_, "2300").arg(result_.drawsChecked()).arg(result_.drawsWon));
+    caption->setToolTip(caption->text());
+    totals_->setItem(0, DateCell, caption);
+    QStringList cells{fromStd(prizeCategoryLabel(result_.best))};
     for (const auto total : result_.totals) {
         cells << QString::number(total);
     }
-    for (int c = 0; c < DrawCheckCellCount; ++c) {
-        auto* item = new QTableWidgetItem(cells[c]);
+    for (int c = NumbersCell + 1; c < DrawCheckCellCount; ++c) {
+        auto* item = new QTableWidgetItem(cells[c - NumbersCell - 1]);
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);
-        if (c != DateCell && c != NumbersCell) {
-            item->setTextAlignment(Qt::AlignCenter);
-        }
+        item->setTextAlignment(Qt::AlignCenter);
         totals_->setItem(0, c, item);
     }
 }

@@ -95,6 +95,8 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
     systems_ = new QListWidget(systemsFrame);
     systems_->setObjectName(QStringLiteral("lstSistemi"));
     systems_->setMaximumHeight(systems_->fontMetrics().height() * 5 + 8);
+    // Room for a name and its slips and amount.
+    systems_->setMinimumWidth(systems_->fontMetrics().horizontalAdvance(QString(44, u'x')));
     auto* add = namedButton("cmdAggiungiSistemi", "&Aggiungi...", systemsFrame, 26);
     connect(add, &QPushButton::clicked, this, &SlipPrintDialog::addSystem);
     remove_ = namedButton("cmdTogliSistema", "T&ogli", systemsFrame, 26);
