@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "cli/PrintCommandsHere.h"
 #include "cli/PrintSupport.h"
+#include "core/Money.h"
 #include "core/SystemState.h"
 #include "print/CalibrationFile.h"
 #include "print/CalibrationTestPlan.h"
@@ -58,7 +59,8 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     if (!range) {
         return fail(said(range.error()));
     }
-    std::cout << said(slipRunSummary(range.value().count(), batch.amountOf(range.value())))
+    std::cout << said(slipRunSummary(range.value().count(),
+                                     formatEuro(batch.amountOf(range.value()))))
               << std::endl;
     PrintSession session;
     // One slip at a time: a run of thousands of slips holds one page.

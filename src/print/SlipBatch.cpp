@@ -82,12 +82,12 @@ Cents SlipBatch::amountOf(SlipRange range) const {
     return amount;
 }
 
-Message slipRunSummary(int slips, Cents amount) {
-    return Message{2302, {Message::count(slips), formatEuro(amount)}};
+Message slipRunSummary(int slips, std::string amount) {
+    return Message{2302, {Message::count(slips), std::move(amount)}};
 }
 
-Message slipSystemSummary(int slips, Cents amount) {
-    return Message{2303, {Message::count(slips), formatEuro(amount)}};
+Message slipSystemSummary(int slips, std::string amount) {
+    return Message{2303, {Message::count(slips), std::move(amount)}};
 }
 
 } // namespace quintora

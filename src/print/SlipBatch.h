@@ -59,9 +59,10 @@ private:
     std::vector<SlipContent> contents_; // borrow the columns of systems_
 };
 
-// "Totale schedine 12, importo € 24,00": what a run prints, said before it starts.
-Message slipRunSummary(int slips, Cents amount);
+// "Totale schedine 12, importo € 24,00": what a run prints, said before it starts. The amount
+// comes written as the caller shows money.
+Message slipRunSummary(int slips, std::string amount);
 // "3 schedine, € 6,00": one system of the run.
-Message slipSystemSummary(int slips, Cents amount);
+Message slipSystemSummary(int slips, std::string amount);
 
 } // namespace quintora

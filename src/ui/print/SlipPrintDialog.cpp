@@ -256,14 +256,16 @@ void SlipPrintDialog::showRun() {
     const SlipBatch run = batch();
     systems_->clear();
     for (std::size_t i = 0; i < run.systemCount(); ++i) {
-        systems_->addItem(QString::fromStdString(run.content(i).systemName) +
-                          QStringLiteral("  \u2014  ") +
-                          shownText(language_, slipSystemSummary(run.slipsOf(i), run.amountOf(i))));
+        systems_->addItem(
+            QString::fromStdString(run.content(i).systemName) + QStringLiteral("  \u2014  ") +
+            shownText(language_, slipSystemSummary(run.slipsOf(i),
+                                                   displayEuro(run.amountOf(i)).toStdString())));
     }
     remove_->setEnabled(systems_->currentRow() > 0);
     const int total = run.totalSlips();
     total_->setText(displayCount(total));
-    summary_->setText(shownText(language_, slipRunSummary(total, run.totalAmount())));
+    summary_->setText(
+        shownText(language_, slipRunSummary(total, displayEuro(run.totalAmount()).toStdString())));
     from_->setText(QStringLiteral("1"));
     to_->setText(QString::number(total));
 }
