@@ -261,7 +261,7 @@ void ArchiveCheckDialog::autoSizeGrid() {
             widest = std::max(widest,
                               metrics.horizontalAdvance(fromStd(row[static_cast<std::size_t>(c)])));
         }
-        if (const auto* item = totals_->item(0, c)) {
+        if (const auto* item = totals_->item(0, c); item != nullptr && c > NumbersCell) {
             widest = std::max(widest, metrics.horizontalAdvance(item->text()));
         }
         const int width = std::max(widest + padding, filterWidth);
