@@ -9,6 +9,8 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QDragEnterEvent;
+class QDropEvent;
 class QMenu;
 class QPushButton;
 
@@ -36,6 +38,7 @@ class MainWindow : public QMainWindow {
 public:
     struct Menus {
         QMenu* file = nullptr;       // menufile
+        QMenu* recent = nullptr;     // menuFileRecenti: the systems opened or saved last
         QMenu* conditions = nullptr; // menucondizioni
         QMenu* operations = nullptr; // menuoperazioni
         QMenu* print = nullptr;      // menustampa
@@ -50,6 +53,7 @@ public:
         QAction* matrixList = nullptr;    // mnu_Elenco
         QAction* settings = nullptr;      // menuImpostazioni
         QAction* exit = nullptr;          // menuesci
+        QAction* clearRecent = nullptr;   // menuSvuotaRecenti
         // menucondizioni: each carries the check mark of its condition
         QAction* filterColumns = nullptr;   // menuColonnaFiltro
         QAction* excludedColumns = nullptr; // menuEscludiColonne
@@ -108,6 +112,11 @@ public:
 
     // Opens a system file and reports a refused one. False when nothing was opened.
     bool openSystemFile(const QString& path);
+    // Opens a system file the way "Apri" does, asking first about unsaved work: a recent
+    // system, a file dropped on the window. False when nothing was opened.
+    bool openSystemAsked(const QString& path);
+    // The recent systems' entries, the latest first (menuRecente(1) ...).
+    QList<QAction*> recentActions() const;
     // Settings, language, the column price and the game rules from the settings file.
     void readConfiguration();
     // Before the settings dialog saves other rules: refused with a message on a developed
@@ -171,11 +180,15 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A system file dragged from the desktop opens as from the menu.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildGrids(QWidget* parent);
     QWidget* buildOperations(QWidget* parent);
     void buildMenus();
+    void buildRecentMenu();
     void buildStatusBar();
     void writeGridCaptions();
     void writeTitle();
@@ -193,6 +206,11 @@ private:
     QStringList printerNames() const;
     void showMatrices(std::uint8_t filterV);
     void showError(const Error& error);
+    // The recent systems: `path` goes first in the settings file and the menu.
+    void rememberRecent(const QString& path);
+    void clearRecent();
+    // The entries again from the settings, a missing file greyed.
+    void showRecentFiles();
     // Writes the system to `path`; false after a reported error.
     bool writeSystemFile(const QString& path);
     bool saveSystemNow();

@@ -135,6 +135,7 @@ bool MainWindow::openSystemFile(const QString& path) {
         }
         return false;
     }
+    rememberRecent(QString(path).remove(u'"'));
     for (const auto& warning : opened.value()) {
         context_.prompt.message(this, shownText(context_.language, ErrorTitle),
                                 shownText(context_.language, warning), Prompt::Icon::Critical);
@@ -157,6 +158,7 @@ void MainWindow::readConfiguration() {
     (void)document().setPricePerColumn(context_.settings.pricePerColumn);
     // Refused only on a developed system, which the settings dialog does not let switch.
     (void)document().setRules(context_.settings.rules);
+    showRecentFiles();
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

@@ -86,6 +86,7 @@ bool MainWindow::writeSystemFile(const QString& path) {
         showError(saved.error());
         return false;
     }
+    rememberRecent(path);
     return true;
 }
 

@@ -61,6 +61,7 @@ void MainWindow::buildMenus() {
          {&A::exportColumns, "menuEsportaColonne", "Esporta Colonne", &W::exportColumns, false},
          {&A::matrixList, "mnu_Elenco", "Elenco Sis&temi Immediati", &W::openMatrixList, false},
          {&A::settings, "menuImpostazioni", "&Impostazioni", &W::openSettings, false}});
+    buildRecentMenu();
     menus_.file->addSeparator();
     auto* exit = menus_.file->addAction(QStringLiteral("&Esci"));
     exit->setObjectName(QStringLiteral("menuesci"));

@@ -44,9 +44,7 @@ void MainWindow::printListing() {
     ListingDialog dialog(document(), context_.settings,
                          {pdfFolder(),
                           // The listing prints with the settings as saved there.
-                          [this] {
-                              openSettings();
-                          }},
+                          [this] { openSettings(); }, context_.dataFolder.settingsPath()},
                          context_.language, context_.prompt, this);
     dialog.exec();
 }

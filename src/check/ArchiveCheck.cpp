@@ -56,8 +56,9 @@ DrawCheckCounts ArchiveChecker::counts(const Draw& draw) const {
     return result;
 }
 
-DrawCheckRow ArchiveChecker::row(const Draw& draw) const {
-    const auto c = counts(draw);
+namespace {
+
+DrawCheckRow rowOf(const Draw& draw, const DrawCheckCounts& c) {
     DrawCheckRow row;
     row[0] = draw.drawDate;
     row[1] = drawNumbersCell(draw);
@@ -66,6 +67,12 @@ DrawCheckRow ArchiveChecker::row(const Draw& draw) const {
         row[3 + k] = std::to_string(c.perCategory[k]);
     }
     return row;
+}
+
+} // namespace
+
+DrawCheckRow ArchiveChecker::row(const Draw& draw) const {
+    return rowOf(draw, counts(draw));
 }
 
 std::vector<std::string> archiveCheckDates(const DrawArchive& archive) {
@@ -79,15 +86,29 @@ std::vector<std::string> archiveCheckDates(const DrawArchive& archive) {
 
 std::vector<DrawCheckRow> checkArchiveRange(const ArchiveChecker& checker,
                                             const DrawArchive& archive, int from, int to) {
-    std::vector<DrawCheckRow> rows;
+    return checkArchive(checker, archive, from, to).rows;
+}
+
+ArchiveCheckResult checkArchive(const ArchiveChecker& checker, const DrawArchive& archive, int from,
+                                int to) {
+    ArchiveCheckResult result;
     from = std::max(from, 0);
     to = std::min(to, archive.count() - 1);
     for (int p = from; p <= to; ++p) {
-        if (!archive.draws[p].isEmpty()) {
-            rows.push_back(checker.row(archive.draws[p]));
+        const Draw& draw = archive.draws[p];
+        if (draw.isEmpty()) {
+            continue;
         }
+        const auto c = checker.counts(draw);
+        for (int k = 0; k < PrizeCategoryCount; ++k) {
+            result.totals[k] += c.perCategory[k];
+        }
+        result.rows.push_back(rowOf(draw, c));
+        result.won.push_back(c.best != NoWinCategory);
+        result.drawsWon += c.best != NoWinCategory ? 1 : 0;
+        result.best = std::min(result.best, c.best);
     }
-    return rows;
+    return result;
 }
 
 } // namespace quintora

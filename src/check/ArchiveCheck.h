@@ -54,4 +54,17 @@ std::vector<std::string> archiveCheckDates(const DrawArchive& archive);
 std::vector<DrawCheckRow> checkArchiveRange(const ArchiveChecker& checker,
                                             const DrawArchive& archive, int from, int to);
 
+// The rows of a range with what they add up to over its draws.
+struct ArchiveCheckResult {
+    std::vector<DrawCheckRow> rows;
+    std::vector<bool> won; // per row: a column reached a category in that draw
+    // Columns per category over every draw of the range; the best category reached.
+    std::array<std::int64_t, PrizeCategoryCount> totals{};
+    int best = NoWinCategory;
+    int drawsWon = 0;
+    int drawsChecked() const { return static_cast<int>(rows.size()); }
+};
+ArchiveCheckResult checkArchive(const ArchiveChecker& checker, const DrawArchive& archive, int from,
+                                int to);
+
 } // namespace quintora

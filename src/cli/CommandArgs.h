@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quintora::cli {
 
@@ -116,7 +117,7 @@ struct PrintTargetArgs {
 };
 
 struct PrintSlipsArgs {
-    std::string system;
+    std::vector<std::string> systems; // printed one after the other, in this order
     SlipType type = SlipType::OneColumn;
     std::optional<std::string> calibration;
     std::optional<std::string> from; // slip numbers as the dialog's fields take them

@@ -3,13 +3,17 @@
 #include "cli/CliSupport.h"
 #include "cli/PrintCommandsHere.h"
 #include "cli/PrintSupport.h"
+#include "core/Money.h"
+#include "core/SystemState.h"
 #include "print/CalibrationFile.h"
 #include "print/CalibrationTestPlan.h"
 #include "print/ListingPlan.h"
+#include "print/SlipBatch.h"
 #include "print/SlipRun.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
+#include <iostream>
 #include <memory>
 
 namespace quintora::cli {
@@ -37,29 +41,34 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
         return fail(said(layout.error()));
     }
     const Settings settings = userSettings();
-    SystemDocument document;
-    (void)document.setPricePerColumn(settings.pricePerColumn);
-    if (!openOrReport(document, args.system)) {
-        return ExitFailure;
+    SlipBatch batch(type);
+    for (const auto& path : args.systems) {
+        SystemDocument document;
+        (void)document.setPricePerColumn(settings.pricePerColumn);
+        if (!openOrReport(document, path)) {
+            return ExitFailure;
+        }
+        batch.add(std::make_shared<const SystemState>(document.state()), document.shownFileName(),
+                  settings.header);
     }
-    // The dialog starts at 1 and ends at the total of slips.
-    const int total = slipCount(type, document.state().columnCount());
+    // The dialog starts at 1 and ends at the total of slips, numbered across the systems.
+    const int total = batch.totalSlips();
     const std::string from = args.from.value_or("1");
     const std::string to = args.to.value_or(std::to_string(total));
     const auto range = checkSlipRange(from, to, total);
     if (!range) {
         return fail(said(range.error()));
     }
-    const SlipContent content =
-        slipContentOf(document.state(), document.shownFileName(), settings.header);
+    std::cout << said(slipRunSummary(range.value().count(),
+                                     formatEuro(batch.amountOf(range.value()))))
+              << std::endl;
     PrintSession session;
     // One slip at a time: a run of thousands of slips holds one page.
-    const PagePlan run = slipRunPlan(type, layout.value(), content, SlipRange{1, 0});
     const int first = range.value().first;
     return printOrReport(
-        run, range.value().count(),
-        [&](int i) { return slipPage(type, layout.value(), content, first + i); },
-        printTargetOf(args.target), 1);
+        batch.settings(layout.value()), range.value().count(),
+        [&](int i) { return batch.page(layout.value(), first + i); }, printTargetOf(args.target),
+        1);
 }
 
 int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {

@@ -51,10 +51,10 @@ constexpr CommandInfo commands[] = {
      "-o FILE.mzor",
      "makes a matrix of 5-number columns over V numbers with T hits whenever M are drawn"},
     {"print-slips",
-     "quintora-cli print-slips IN.qsy --type 1|5 [--calibration FILE.cfg] [--from N --to N] "
-     "(--pdf OUT.pdf | --printer NAME)",
+     "quintora-cli print-slips IN.qsy [IN2.qsy ...] --type 1|5 [--calibration FILE.cfg] "
+     "[--from N --to N] (--pdf OUT.pdf | --printer NAME)",
      "prints the columns on 1-column or 5-column play slips, one page per slip, where the "
-     "slip type's calibration puts them"},
+     "slip type's calibration puts them; several systems one after the other in one run"},
     {"calibration-test",
      "quintora-cli calibration-test --type 1|5 [--calibration FILE.cfg] [--euro-max 10|12] "
      "(--pdf OUT.pdf | --printer NAME)",

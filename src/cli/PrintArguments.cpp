@@ -72,7 +72,9 @@ int refusedBeforePrinting(const PrintTargetArgs& target,
 void addPrintCommands(CommandSet& commands, PrintCommands& print) {
     commands.define("print-slips", [&print](CLI::App& sub) -> Runner {
         auto args = std::make_shared<PrintSlipsArgs>();
-        sub.add_option("IN.qsy", args->system, "the system")->required();
+        sub.add_option("IN.qsy", args->systems,
+                       "the systems: their slips one system after the other, in this order")
+            ->required();
         addSlipType(sub, args->type);
         addCalibration(sub, args->calibration);
         sub.add_option("--from", args->from, "the first slip (default 1)")

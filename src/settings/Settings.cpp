@@ -1,12 +1,15 @@
 #include "settings/Settings.h"
 
+#include "core/Encoding.h"
 #include "settings/IniSyntax.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <span>
@@ -113,10 +116,27 @@ constexpr Field rulesField{"NUMERI EURO", &Settings::rules};
 
 // Keys that windows remember for themselves: read with the rest, written only by the window
 // that keeps them, so the settings dialog leaves them as they are.
-constexpr std::array<Field, 2> rememberedFields{{
+constexpr std::array<Field, 4> rememberedFields{{
     {"DESTINAZIONE SCHEDINE", &Settings::slipOutput},
     {"CARTELLA PDF SCHEDINE", &Settings::slipPdfFolder},
+    {"DESTINAZIONE TABULATO", &Settings::listingOutput},
+    {"CARTELLA PDF TABULATO", &Settings::listingPdfFolder},
 }};
+
+// A path is longer than a setting's usual value.
+constexpr std::size_t PathLimit = 4096;
+
+std::string recentKey(std::size_t index) {
+    return "FILE RECENTE " + std::to_string(index + 1);
+}
+
+// What the settings file can keep and give back unchanged.
+bool storable(const std::string& path) {
+    return !path.empty() && path.size() <= PathLimit &&
+           path.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos &&
+           utf8FromWindows1252(windows1252FromUtf8(path)) == path &&
+           ini::trim(path).size() == path.size();
+}
 
 } // namespace
 
@@ -130,6 +150,12 @@ Settings readConfiguration(const IniFile& ini) {
             if (const auto value = document.find(SettingsSection, field.key)) {
                 std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
             }
+        }
+    }
+    for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
+        if (auto path = document.find(SettingsSection, recentKey(i), PathLimit);
+            path && !path->empty()) {
+            settings.recentFiles.push_back(std::move(*path));
         }
     }
     return settings;
@@ -154,6 +180,43 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder) {
     const std::pair<std::string, std::string> values[] = {{rememberedFields[0].key, output},
                                                           {rememberedFields[1].key, pdfFolder}};
+    return ini.setProperties(SettingsSection, values);
+}
+
+Status rememberListingOutput(IniFile& ini, const std::string& output,
+                             const std::string& pdfFolder) {
+    const std::pair<std::string, std::string> values[] = {{rememberedFields[2].key, output},
+                                                          {rememberedFields[3].key, pdfFolder}};
+    return ini.setProperties(SettingsSection, values);
+}
+
+std::vector<std::string> withRecentFile(std::vector<std::string> list, const std::string& path) {
+    std::erase(list, path);
+    if (storable(path)) {
+        list.insert(list.begin(), path);
+    }
+    if (list.size() > MaxRecentFiles) {
+        list.resize(MaxRecentFiles);
+    }
+    return list;
+}
+
+Status rememberRecentFiles(IniFile& ini, const std::vector<std::string>& list) {
+    std::vector<std::string> kept;
+    std::copy_if(list.begin(), list.end(), std::back_inserter(kept), storable);
+    const IniDocument document = ini.read();
+    std::vector<std::pair<std::string, std::string>> values;
+    for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
+        const std::string key = recentKey(i);
+        if (i < kept.size()) {
+            values.emplace_back(key, kept[i]);
+        } else if (document.find(SettingsSection, key)) {
+            values.emplace_back(key, std::string()); // an entry that went
+        }
+    }
+    if (values.empty()) {
+        return success();
+    }
     return ini.setProperties(SettingsSection, values);
 }
 

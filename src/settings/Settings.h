@@ -5,8 +5,10 @@
 #include "core/Result.h"
 #include "settings/IniFile.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quintora {
 
@@ -24,7 +26,14 @@ struct Settings {
     // of the last PDF of slips (empty: the Documents folder).
     std::string slipOutput;    // DESTINAZIONE SCHEDINE
     std::string slipPdfFolder; // CARTELLA PDF SCHEDINE
+    // The listing window's last choice, kept the same way.
+    std::string listingOutput;    // DESTINAZIONE TABULATO
+    std::string listingPdfFolder; // CARTELLA PDF TABULATO
+    // The systems opened or saved last, the latest first (FILE RECENTE 1 .. 8).
+    std::vector<std::string> recentFiles;
 };
+
+inline constexpr std::size_t MaxRecentFiles = 8;
 
 // How DESTINAZIONE SCHEDINE names the outputs of the slip printing window.
 inline constexpr const char* SlipOutputs[] = {"STAMPANTE", "ANTEPRIMA", "PDF"};
@@ -38,6 +47,16 @@ std::string standardSettingsPath();
 
 // Keeps the slip printing window's choice for the next time: only its two keys are written.
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder);
+
+// The same for the listing window.
+Status rememberListingOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder);
+
+// `list` with `path` in front, once, and at most MaxRecentFiles entries. A path the settings
+// file cannot hold as it is (a line break, a character outside its code page) is left out.
+std::vector<std::string> withRecentFile(std::vector<std::string> list, const std::string& path);
+// Writes the recent systems alone. Keys of entries no longer there are emptied; with no
+// entries and none in the file, the file stays as it was.
+Status rememberRecentFiles(IniFile& ini, const std::vector<std::string>& list);
 
 // Writes NUMERI EURO alone: the rules a question of the main window switched to.
 Status rememberRules(IniFile& ini, GameRules rules);

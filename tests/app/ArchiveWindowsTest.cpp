@@ -101,6 +101,7 @@ private slots:
     void aNewLanguageKeepsTheLatestDrawShown();
     void archiveCheckRowsAndFilterOnMax();
     void archiveCheckOfTheRealHistory();
+    void archiveCheckTotalsAndWinningDrawsOnly();
     void statisticsCsvWrittenAndStaleOnesRemoved();
     void statisticsCsvThatCannotBeWritten();
     void chartsOfTheSixTables();
@@ -464,6 +465,61 @@ void ArchiveWindowsTest::archiveCheckOfTheRealHistory() {
              QString::fromStdString(context_->archiveDocument.archive().draws.back().drawDate));
     QVERIFY(d->grid()->isVisible());
     QVERIFY(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni")->isEnabled());
+}
+
+void ArchiveWindowsTest::archiveCheckTotalsAndWinningDrawsOnly() {
+    DrawArchive archive = SmallArchive;
+    archive.draws.push_back(draw(5, "20/04/2012", {45, 46, 47, 48, 49}, {1, 2})); // no win
+    holdArchive(archive);
+    QVERIFY(document_->adoptImportedColumns(Columns, {3, 8}, "/tmp/prova.txt"));
+    window_->checkArchive();
+    auto* d = window_->archiveCheckDialog();
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QSize before = d->size();
+    auto* totals = d->totals();
+    QCOMPARE(totals->objectName(), QStringLiteral("flexTotali"));
+    auto totalTexts = [totals] {
+        QStringList texts;
+        for (int c = 0; c < totals->columnCount(); ++c) {
+            texts << (totals->item(0, c) ? totals->item(0, c)->text() : QString());
+        }
+        return texts;
+    };
+    QCOMPARE(totalTexts(), QStringList(DrawCheckCellCount, QString())); // nothing before a run
+
+    test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
+    QCOMPARE(d->grid()->rowCount(), 5);
+    // Per draw: 1+2; 5+1 4+1 3+1 2+1; 5+2 4+2 3+2 2+2 1+2; 5+1 4+1 3+1 2+1; nothing.
+    QCOMPARE(totalTexts(), (QStringList{"Totale su 5 estrazioni, 4 vincenti", "", "5+2", "1", "2",
+                                        "0", "1", "2", "0", "1", "2", "1", "0", "2", "2"}));
+    // Results fill the window it already was.
+    QCOMPARE(d->size(), before);
+    QCOMPARE(totals->columnWidth(1), d->grid()->columnWidth(1));
+
+    // Only the winning draws, alone and with the value filter.
+    auto* winsOnly = d->winsOnlySwitch();
+    QCOMPARE(winsOnly->objectName(), QStringLiteral("chkSoloVincenti"));
+    test::click(winsOnly);
+    QCOMPARE(shownColumn(d->grid(), 0),
+             (QStringList{"23/03/2012", "30/03/2012", "06/04/2012", "13/04/2012"}));
+    test::click(d->filterSwitch());
+    auto* day = d->filterBox(0);
+    day->setCurrentIndex(day->findText(QStringLiteral("20/04/2012")));
+    emit day->activated(day->currentIndex());
+    QVERIFY(shownColumn(d->grid(), 0).isEmpty());
+    test::click(d->filterSwitch()); // the value filter off: the winning draws stay alone
+    QCOMPARE(shownColumn(d->grid(), 0).size(), 4);
+    test::click(winsOnly);
+    QCOMPARE(shownColumn(d->grid(), 0).size(), 5);
+    // A new run keeps the choice.
+    test::click(winsOnly);
+    test::click(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni"));
+    QCOMPARE(shownColumn(d->grid(), 0).size(), 4);
+
+    // Changed columns empty the totals with the rows.
+    QVERIFY(document_->shuffle(5));
+    QCOMPARE(totalTexts(), QStringList(DrawCheckCellCount, QString()));
 }
 
 void ArchiveWindowsTest::statisticsCsvWrittenAndStaleOnesRemoved() {

@@ -108,7 +108,7 @@ void CheckDialogTest::enterMovesTheFocusAndSelects() {
     auto* run = test::child<QPushButton>(*d, "cmdSpoglio");
     QTRY_VERIFY(run->hasFocus());
     QCOMPARE(prompt_->calls().size(), std::size_t{0});
-    QCOMPARE(d->resultLabel()->text(), QStringLiteral("Massimo punteggio raggiunto"));
+    QVERIFY(d->resultLabel()->text().isEmpty()); // no check yet, no result line
 }
 
 void CheckDialogTest::refusedEntries_data() {
@@ -252,7 +252,7 @@ void CheckDialogTest::followsTheSystem() {
     // New column order: the listed numbers would be wrong.
     QVERIFY(document_->shuffle(7));
     QCOMPARE(d->winnersList(0)->count(), 0);
-    QCOMPARE(d->resultLabel()->text(), QStringLiteral("Massimo punteggio raggiunto"));
+    QVERIFY(d->resultLabel()->text().isEmpty()); // it went with the checked columns
 
     // A system without columns cannot be checked: the dialog goes.
     QVERIFY(document_->reopenForChanges());

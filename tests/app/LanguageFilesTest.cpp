@@ -240,7 +240,8 @@ public:
             nullptr));
         add(std::make_unique<PrintProgressDialog>(l, prompt_, nullptr));
         add(std::make_unique<ListingDialog>(document_, context_->settings,
-                                            ListingDialog::Setup{root, {}}, l, prompt_, nullptr));
+                                            ListingDialog::Setup{root, {}, {}}, l, prompt_,
+                                            nullptr));
     }
 
     QWidget* window(const QString& name) const {

@@ -5,7 +5,9 @@
 #include "app/MainWindow.h"
 #include "ArchiveScreenshots.h"
 #include "core/Development.h"
+#include "core/SystemState.h"
 #include "document/SystemDocument.h"
+#include "files/SystemFile.h"
 #include "matrix/MatrixFile.h"
 #include "matrix/MatrixList.h"
 #include "PrintScreenshots.h"
@@ -39,6 +41,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSpinBox>
 #include <QThread>
 #include <QUrl>
@@ -87,7 +90,21 @@ int main(int argc, char* argv[]) {
     if (!ini.open(QIODevice::WriteOnly)) {
         return 1;
     }
-    ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
+    // Three recent systems, the last of them gone since.
+    const QString systems = xdg.dataFolder() + QStringLiteral("/sistemi");
+    QDir().mkpath(systems);
+    QByteArray recent;
+    int entry = 0;
+    for (const char* recentName : {"ricevitoria-sabato.qsy", "integrale-10.qsy", "vecchio.qsy"}) {
+        const QString path = systems + u'/' + QString::fromUtf8(recentName);
+        if (entry < 2) {
+            SystemState recentSystem;
+            recentSystem.columns = {{1, 2, 3, 4, 5}};
+            (void)saveSystemFile(path.toStdString(), recentSystem);
+        }
+        recent += "FILE RECENTE " + QByteArray::number(++entry) + "=" + path.toUtf8() + "\r\n";
+    }
+    ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n" + recent);
     ini.close();
 
     SystemDocument document;
@@ -123,6 +140,26 @@ int main(int argc, char* argv[]) {
     settle();
     main.menus().conditions->grab().save(name("menu-conditions"));
     main.menus().conditions->hide();
+    // The recent systems, open beside the File menu: the screen around the window, menus
+    // included.
+    QMenu* fileMenu = main.menus().file;
+    fileMenu->popup(
+        main.mapToGlobal(main.menuBar()->actionGeometry(fileMenu->menuAction()).bottomLeft()));
+    settle();
+    fileMenu->setActiveAction(main.menus().recent->menuAction());
+    main.menus().recent->popup(fileMenu->mapToGlobal(
+        fileMenu->actionGeometry(main.menus().recent->menuAction()).topRight()));
+    settle();
+    const QRect shown = main.frameGeometry()
+                            .united(fileMenu->geometry())
+                            .united(main.menus().recent->geometry())
+                            .adjusted(0, 0, 8, 8);
+    if (QScreen* screen = main.screen()) {
+        screen->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+            .save(name("menu-recent"));
+    }
+    main.menus().recent->hide();
+    fileMenu->hide();
 
     Language& l = context.language;
     const QString texts = context.dataFolder.textFolder();

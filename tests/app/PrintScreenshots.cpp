@@ -3,7 +3,9 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "core/Development.h"
+#include "core/SystemState.h"
 #include "document/SystemDocument.h"
+#include "files/SystemFile.h"
 #include "print/CalibrationFile.h"
 #include "print/CalibrationTestPlan.h"
 #include "print/ListingPlan.h"
@@ -12,6 +14,7 @@
 #include "render/PrintJob.h"
 #include "ui/print/CalibrationDialog.h"
 #include "ui/print/ListingDialog.h"
+#include "ui/print/PdfNotice.h"
 #include "ui/print/PlanPrints.h"
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintProgressDialog.h"
@@ -19,6 +22,7 @@
 
 #include <cstdio>
 #include <QApplication>
+#include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 
@@ -77,13 +81,36 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
     save(&slips, QStringLiteral("slips1"));
     slips.findChild<QPushButton*>(QStringLiteral("optTipoScheda(1)"))->click();
     save(&slips, QStringLiteral("slips5"));
+    // An outlet's run: two more systems after this one, and the PDF of the last run named.
+    const QString systems = context.dataFolder.systemsFolder();
+    QDir().mkpath(systems);
+    int added = 0;
+    for (const char* systemName : {"cliente-rossi.qsy", "cliente-bianchi.qsy"}) {
+        SystemState other;
+        other.header.setEuros(
+            NumberSet{static_cast<std::uint8_t>(1 + added), static_cast<std::uint8_t>(5 + added)});
+        for (int first = 1; first <= 7 + 5 * added; ++first) {
+            const auto k = static_cast<std::uint8_t>(first);
+            other.columns.push_back(
+                {k, static_cast<std::uint8_t>(k + 1), static_cast<std::uint8_t>(k + 2),
+                 static_cast<std::uint8_t>(k + 3), static_cast<std::uint8_t>(k + 4)});
+        }
+        const QString path = systems + u'/' + QString::fromUtf8(systemName);
+        report(saveSystemFile(path.toStdString(), other), "system");
+        slips.addSystemFile(path);
+        ++added;
+    }
+    slips.pdfNotice()->showWritten(root + QStringLiteral("/schedine.pdf"));
+    save(&slips, QStringLiteral("slips-systems"));
     PrintProgressDialog progress(l, context.prompt, &window);
     progress.showSlip(17);
     save(&progress, QStringLiteral("printing"));
     progress.finish();
 
-    ListingDialog listing(document, context.settings, {root, {}}, l, context.prompt, &window);
+    ListingDialog listing(document, context.settings, {root, {}, {}}, l, context.prompt, &window);
     save(&listing, QStringLiteral("listing"));
+    listing.pdfNotice()->showWritten(root + QStringLiteral("/tabulato.pdf"));
+    save(&listing, QStringLiteral("listing-pdf"));
     const auto plan = listingPlan(document.state(), document.shownFileName(), header,
                                   ListingOptions{}, localeNumberStyle(), printWordsFor(l));
     if (plan) {

@@ -69,6 +69,52 @@ TEST(ArchiveCheck, RangeOfEntries) {
     EXPECT_TRUE(checkArchiveRange(checker, DrawArchive{}, 0, 0).empty());
 }
 
+TEST(ArchiveCheck, TotalsPerCategoryOverTheDrawsChecked) {
+    // Two columns; the empty record counts nothing, not even as a draw checked.
+    const std::vector<Column> columns{{1, 2, 3, 4, 5}, {1, 2, 3, 40, 41}};
+    const DrawArchive a{{draw("01/01/2013", {1, 2, 3, 4, 5}, {3, 8}), Draw{},
+                         draw("08/01/2013", {1, 2, 3, 4, 9}, {3, 1}),
+                         draw("15/01/2013", {20, 21, 22, 23, 24}, {5, 6}),
+                         draw("22/01/2013", {1, 2, 3, 40, 9}, {1, 2})}};
+    const ArchiveChecker checker(columns, systemEuro);
+    const struct {
+        const char* what;
+        int from, to;
+        std::array<std::int64_t, PrizeCategoryCount> totals;
+        int best, checked, won;
+        std::vector<bool> rowsWon;
+    } cases[] = {
+        // 5+2 and 3+2; then 4+1 and 3+1; nothing; 4 and 3.
+        {"every draw",
+         0,
+         4,
+         {1, 0, 0, 0, 1, 1, 1, 1, 0, 1, 0, 0},
+         0,
+         4,
+         3,
+         {true, true, false, true}},
+        {"from the second",
+         2,
+         4,
+         {0, 0, 0, 0, 1, 1, 0, 1, 0, 1, 0, 0},
+         4,
+         3,
+         2,
+         {true, false, true}},
+        {"a draw without a win", 3, 3, {}, NoWinCategory, 1, 0, {false}},
+        {"the wrong way round", 4, 0, {}, NoWinCategory, 0, 0, {}},
+    };
+    for (const auto& c : cases) {
+        const auto result = checkArchive(checker, a, c.from, c.to);
+        EXPECT_EQ(result.totals, c.totals) << c.what;
+        EXPECT_EQ(result.best, c.best) << c.what;
+        EXPECT_EQ(result.drawsChecked(), c.checked) << c.what;
+        EXPECT_EQ(result.drawsWon, c.won) << c.what;
+        EXPECT_EQ(result.won, c.rowsWon) << c.what;
+        EXPECT_EQ(result.rows, checkArchiveRange(checker, a, c.from, c.to)) << c.what;
+    }
+}
+
 TEST(ArchiveCheck, SameCountsAsThePresenceTableLoop) {
     std::mt19937 random(99);
     for (int round = 0; round < 30; ++round) {

@@ -94,6 +94,69 @@ TEST_F(CliPrint, PrintSlipsRangeErrorsWriteNothing) {
     EXPECT_EQ(probe::pdfPageCount(out("tre.pdf")), 3);
 }
 
+// Whether page `page` of `pdf` shows the word `text`.
+bool pageShows(const std::string& pdf, int page, const std::string& text) {
+    const auto words = probe::pdfWords(pdf, page);
+    return std::any_of(words.begin(), words.end(),
+                       [&](const probe::Word& w) { return w.text == text; });
+}
+
+TEST_F(CliPrint, SeveralSystemsPrintOneAfterTheOtherInTheOrderGiven) {
+    SystemState three = builders::firstNumbers(20);
+    builders::setEuroNumbers(three, 1, 2);
+    three.columns = {Column{16, 17, 18, 19, 20}, Column{15, 17, 18, 19, 20},
+                     Column{14, 17, 18, 19, 20}};
+    ASSERT_TRUE(saveSystemFile(out("tre.qsy"), three));
+    const struct {
+        const char* what;
+        std::string systems;
+        std::string range;
+        std::vector<std::string> names; // per page
+        const char* summary;
+    } cases[] = {
+        {"both",
+         arg(system()) + " " + arg(out("tre.qsy")),
+         "",
+         {"dodici.qsy", "dodici.qsy", "dodici.qsy", "tre.qsy"},
+         "Totale schedine 4, importo \xE2\x82\xAC 30,00\n"},
+        {"the other order",
+         arg(out("tre.qsy")) + " " + arg(system()),
+         "",
+         {"tre.qsy", "dodici.qsy", "dodici.qsy", "dodici.qsy"},
+         "Totale schedine 4, importo \xE2\x82\xAC 30,00\n"},
+        {"a range across the two",
+         arg(system()) + " " + arg(out("tre.qsy")),
+         " --from 3 --to 4",
+         {"dodici.qsy", "tre.qsy"},
+         // Slip 3 holds columns 11 and 12.
+         "Totale schedine 2, importo \xE2\x82\xAC 10,00\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string pdf = out("insieme.pdf");
+        const auto run =
+            runCli("print-slips " + c.systems + " --type 5" + c.range + " --pdf " + arg(pdf));
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, c.summary);
+        ASSERT_EQ(probe::pdfPageCount(pdf), static_cast<int>(c.names.size()));
+        for (std::size_t page = 0; page < c.names.size(); ++page) {
+            const int number = static_cast<int>(page) + 1;
+            EXPECT_TRUE(pageShows(pdf, number, c.names[page])) << number;
+        }
+    }
+    // The last page is the small system's only slip: its three columns with its own Euro
+    // numbers, numbered 1 within it.
+    const auto found = probe::findSquares(probe::renderPdfPage(out("insieme.pdf"), 2), 2.0);
+    EXPECT_EQ(found.size(), 3U * 7U);
+
+    // One system that cannot be read prints nothing.
+    const auto refused = runCli("print-slips " + arg(system()) + " " + arg(out("manca.qsy")) +
+                                " --type 1 --pdf " + arg(out("no.pdf")));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(refused.err, HasSubstr("manca.qsy"));
+    EXPECT_FALSE(std::filesystem::exists(out("no.pdf")));
+}
+
 TEST_F(CliPrint, CalibrationTestShowsTheDefaultsOfMeasuresStoredAsZero) {
     const std::string cfg = out("taratura.cfg");
     SlipLayout layout; // every measure 0

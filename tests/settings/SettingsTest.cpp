@@ -5,6 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 using namespace quintora;
 
@@ -177,6 +178,80 @@ TEST(Settings, ASavedFileStaysSavableWhateverItsValuesHold) {
     EXPECT_EQ(readConfiguration(ini).header, read.header);
     ASSERT_TRUE(writeConfiguration(ini, read).ok());
     EXPECT_EQ(folder.read(SettingsFileName), after);
+}
+
+TEST(Settings, RecentFilesPutTheLatestFirstOnceAndKeepEight) {
+    const struct {
+        const char* what;
+        std::vector<std::string> before;
+        std::string path;
+        std::vector<std::string> after;
+    } cases[] = {
+        {"first", {}, "/s/a.qsy", {"/s/a.qsy"}},
+        {"in front", {"/s/a.qsy"}, "/s/b.qsy", {"/s/b.qsy", "/s/a.qsy"}},
+        {"moved up, not twice",
+         {"/s/a.qsy", "/s/b.qsy", "/s/c.qsy"},
+         "/s/c.qsy",
+         {"/s/c.qsy", "/s/a.qsy", "/s/b.qsy"}},
+        {"the oldest goes",
+         {"1", "2", "3", "4", "5", "6", "7", "8"},
+         "9",
+         {"9", "1", "2", "3", "4", "5", "6", "7"}},
+        {"a line break cannot be kept", {"/s/a.qsy"}, "/s/a\nb.qsy", {"/s/a.qsy"}},
+        {"outside the code page", {"/s/a.qsy"}, "/s/\xE2\x88\x9E.qsy", {"/s/a.qsy"}},
+        {"blanks at the end would be trimmed", {}, "/s/a.qsy ", {}},
+        {"accents are kept", {}, "/s/citt\xC3\xA0.qsy", {"/s/citt\xC3\xA0.qsy"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(withRecentFile(c.before, c.path), c.after) << c.what;
+    }
+}
+
+TEST(Settings, RecentFilesComeBackFromTheFile) {
+    ScratchFolder folder;
+    IniFile ini(folder.write(SettingsFileName, "[IMPOSTAZIONI]\r\nLINGUA=english\r\n"));
+    const std::string longPath = "/" + std::string(600, 'x') + "/lungo.qsy";
+    const std::vector<std::string> list = {"/home/u/sistemi/citt\xC3\xA0.qsy", longPath,
+                                           "/home/u/\"quoted\".qsy", "/home/u/a=b;c.qsy"};
+    ASSERT_TRUE(rememberRecentFiles(ini, list).ok());
+    EXPECT_EQ(readConfiguration(ini).recentFiles, list);
+    EXPECT_EQ(readConfiguration(ini).language, "english");
+
+    // A shorter list empties the keys it no longer uses.
+    ASSERT_TRUE(rememberRecentFiles(ini, {"/home/u/uno.qsy"}).ok());
+    EXPECT_EQ(readConfiguration(ini).recentFiles, std::vector<std::string>{"/home/u/uno.qsy"});
+    EXPECT_EQ(ini.getProperty(SettingsSection, "FILE RECENTE 2"), "");
+
+    // The settings dialog's save leaves the list alone.
+    ASSERT_TRUE(writeConfiguration(ini, readConfiguration(ini)).ok());
+    EXPECT_EQ(readConfiguration(ini).recentFiles, std::vector<std::string>{"/home/u/uno.qsy"});
+}
+
+TEST(Settings, AnEmptyRecentListLeavesTheFileAsItWas) {
+    const std::string before = "; mine\n[IMPOSTAZIONI]\nLINGUA=english\n";
+    ScratchFolder folder;
+    IniFile ini(folder.write(SettingsFileName, before));
+    ASSERT_TRUE(rememberRecentFiles(ini, {}).ok());
+    EXPECT_EQ(folder.read(SettingsFileName), before);
+    Settings s = readConfiguration(ini);
+    EXPECT_TRUE(s.recentFiles.empty());
+    // Holes and blank entries of a hand-edited file are skipped.
+    folder.write(SettingsFileName,
+                 "[IMPOSTAZIONI]\nFILE RECENTE 2=/a.qsy\nFILE RECENTE 3=\nFILE RECENTE 8=/b.qsy\n"
+                 "FILE RECENTE 9=/c.qsy\n");
+    EXPECT_EQ(readConfiguration(ini).recentFiles, (std::vector<std::string>{"/a.qsy", "/b.qsy"}));
+}
+
+TEST(Settings, TheListingWindowRemembersItsOutput) {
+    ScratchFolder folder;
+    IniFile ini(folder.file(SettingsFileName));
+    ASSERT_TRUE(rememberSlipOutput(ini, "PDF", "/home/u/slips").ok());
+    ASSERT_TRUE(rememberListingOutput(ini, "ANTEPRIMA", "/home/u/listings").ok());
+    const Settings s = readConfiguration(ini);
+    EXPECT_EQ(s.slipOutput, "PDF");
+    EXPECT_EQ(s.slipPdfFolder, "/home/u/slips");
+    EXPECT_EQ(s.listingOutput, "ANTEPRIMA");
+    EXPECT_EQ(s.listingPdfFolder, "/home/u/listings");
 }
 
 } // namespace

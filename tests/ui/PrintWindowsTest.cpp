@@ -1,7 +1,9 @@
 // The printing windows with a scripted prompt and PDF output: the slip range messages, a stop
 // during a slip run, the listing's "no choice" message, and the calibration dialog's start,
 // messages and save.
+#include "core/SystemState.h"
 #include "document/SystemDocument.h"
+#include "files/SystemFile.h"
 #include "print/CalibrationFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
@@ -10,6 +12,7 @@
 #include "support/WidgetLookup.h"
 #include "ui/print/CalibrationDialog.h"
 #include "ui/print/ListingDialog.h"
+#include "ui/print/PdfNotice.h"
 #include "ui/print/PrintProgressDialog.h"
 #include "ui/print/PrintRun.h"
 #include "ui/print/SlipPrintDialog.h"
@@ -22,6 +25,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 using namespace quintora;
 using quintora::test::child;
@@ -87,6 +92,16 @@ std::vector<Column> columnsOf(int count) {
     return columns;
 }
 
+// The text of page `page` of a PDF as pdftotext reads it.
+QString pageText(const QString& pdf, int page) {
+    QProcess tool;
+    const QString number = QString::number(page);
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number, QStringLiteral("-l"),
+                                             number, pdf, QStringLiteral("-")});
+    return tool.waitForFinished(10000) ? QString::fromUtf8(tool.readAllStandardOutput())
+                                       : QString();
+}
+
 } // namespace
 
 class PrintWindowsTest : public QObject {
@@ -104,6 +119,8 @@ private slots:
     void slipsOfAFreshInstallLandWhereTheDialogShows();
     void theSlipWindowOffersTheLastOutputAgain();
     void listingNeedsAChoice();
+    void severalSystemsInOneSlipRun();
+    void aWrittenPdfIsNamedInTheWindow();
     void calibrationStartsFromDefaults();
     void calibrationPrinterMessages_data();
     void calibrationPrinterMessages();
@@ -351,7 +368,8 @@ void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
 void PrintWindowsTest::listingNeedsAChoice() {
     developColumns(20);
     Settings settings;
-    ListingDialog dialog(*document_, settings, {folder_->path(), {}}, *language_, prompt_, nullptr);
+    ListingDialog dialog(*document_, settings, {folder_->path(), {}, {}}, *language_, prompt_,
+                         nullptr);
     QCOMPARE(dialog.copies(), 1);
     child<QCheckBox>(dialog, "chkProno")->setChecked(false);
     child<QCheckBox>(dialog, "chkCol")->setChecked(false);
@@ -377,6 +395,133 @@ void PrintWindowsTest::listingNeedsAChoice() {
     QVERIFY(ended.wait(5000));
     QCOMPARE(pdfPages(pdf), 3);
     QVERIFY(child<QPushButton>(dialog, "cmdStampa")->isEnabled());
+}
+
+// An outlet adds further systems after the one of the window: the list, the total of slips
+// and amount before printing, and a run whose pages follow the list's order.
+void PrintWindowsTest::severalSystemsInOneSlipRun() {
+    developColumns(12); // Euro 3 and 8
+    SystemState small;
+    small.header.setNumbers(NumberSet::of(std::array<std::uint8_t, 7>{30, 31, 32, 33, 34, 35, 36}));
+    small.header.setEuros({1, 2});
+    small.columns = {{30, 31, 32, 33, 34}, {31, 32, 33, 34, 35}, {32, 33, 34, 35, 36}};
+    const QString b = folder_->filePath(QStringLiteral("b.qsy"));
+    QVERIFY(saveSystemFile(b.toStdString(), small).ok());
+    SystemState empty = small;
+    empty.columns.clear();
+    const QString none = folder_->filePath(QStringLiteral("vuoto.qsy"));
+    QVERIFY(saveSystemFile(none.toStdString(), empty).ok());
+    const QString notASystem = folder_->filePath(QStringLiteral("testo.qsy"));
+    {
+        QFile text(notASystem);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("1 2 3 4 5\n");
+    }
+
+    auto dialog = slipDialog();
+    dialog->chooseType(SlipType::FiveColumns);
+    auto* list = dialog->systemList();
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(child<QLabel>(*dialog, "labSchede")->text(), QStringLiteral("3"));
+
+    // Refused: a file of another kind, a system without columns, a cancelled choice.
+    prompt_.answerOpenFile(notASystem);
+    prompt_.acceptMessage();
+    QVERIFY(!dialog->addSystem());
+    prompt_.answerOpenFile(none);
+    prompt_.acceptMessage();
+    QVERIFY(!dialog->addSystem());
+    QCOMPARE(prompt_.callsOf(Kind::Message).back().text,
+             QStringLiteral("Il sistema vuoto.qsy non ha colonne da stampare"));
+    prompt_.answerOpenFile(QString());
+    QVERIFY(!dialog->addSystem());
+    QCOMPARE(list->count(), 1);
+
+    prompt_.answerOpenFile(b);
+    test::click(child<QPushButton>(*dialog, "cmdAggiungiSistemi"));
+    QCOMPARE(prompt_.callsOf(Kind::OpenFile).back().text,
+             xdg_->dataFolder() + QStringLiteral("/sistemi"));
+    QCOMPARE(list->count(), 2);
+    QVERIFY(list->item(1)->text().startsWith(QStringLiteral("b.qsy")));
+    QVERIFY(list->item(1)->text().endsWith(QStringLiteral("1 schedine, \u20AC 6,00")));
+    QCOMPARE(child<QLabel>(*dialog, "labSchede")->text(), QStringLiteral("4"));
+    QCOMPARE(dialog->runSummary()->text(),
+             QStringLiteral("Totale schedine 4, importo \u20AC 30,00"));
+    QCOMPARE(child<QLineEdit>(*dialog, "meA")->text(), QStringLiteral("4"));
+    // Another slip type counts again.
+    dialog->chooseType(SlipType::OneColumn);
+    QCOMPARE(child<QLabel>(*dialog, "labSchede")->text(), QStringLiteral("15"));
+    dialog->chooseType(SlipType::FiveColumns);
+
+    const QString pdf = choosePdf(*dialog, "insieme.pdf");
+    QSignalSpy ended(dialog.get(), &SlipPrintDialog::runEnded);
+    test::click(child<QPushButton>(*dialog, "cmdStampa"));
+    QVERIFY(ended.wait(5000));
+    QCOMPARE(pdfPages(pdf), 4);
+    for (int page = 1; page <= 3; ++page) {
+        QVERIFY2(pageText(pdf, page).contains(QStringLiteral("prova.txt")),
+                 qPrintable(pageText(pdf, page)));
+    }
+    // The added system's slip: its own name, numbered 1 within it.
+    const QString last = pageText(pdf, 4);
+    QVERIFY2(last.contains(QStringLiteral("b.qsy")), qPrintable(last));
+    QVERIFY2(last.contains(QStringLiteral("Scheda n. 1")), qPrintable(last));
+
+    // The window's own system stays; an added one can go.
+    list->setCurrentRow(0);
+    QVERIFY(!child<QPushButton>(*dialog, "cmdTogliSistema")->isEnabled());
+    list->setCurrentRow(1);
+    test::click(child<QPushButton>(*dialog, "cmdTogliSistema"));
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(child<QLabel>(*dialog, "labSchede")->text(), QStringLiteral("3"));
+}
+
+// After a PDF is written the window names it and opens its folder on request; the listing
+// window remembers its output and folder as the slip window does.
+void PrintWindowsTest::aWrittenPdfIsNamedInTheWindow() {
+    developColumns(5);
+    QVERIFY(QDir().mkpath(folder_->filePath(QStringLiteral("scelta"))));
+    const QString pdf = folder_->filePath(QStringLiteral("scelta/tab.pdf"));
+    const QString settings = xdg_->dataFolder() + QStringLiteral("/quintora.ini");
+    Settings values;
+    QList<QUrl> opened;
+    {
+        ListingDialog dialog(*document_, values, {folder_->path(), {}, settings}, *language_,
+                             prompt_, nullptr);
+        auto* notice = dialog.pdfNotice();
+        QVERIFY(notice->isHidden());
+        notice->setOpener([&](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        child<QRadioButton>(dialog, "optDestinazione(2)")->setChecked(true);
+        prompt_.answerSaveFile(pdf);
+        QSignalSpy ended(&dialog, &ListingDialog::runEnded);
+        test::click(child<QPushButton>(dialog, "cmdStampa"));
+        QVERIFY(notice->isHidden()); // not before the file is there
+        QVERIFY(ended.wait(5000));
+        QVERIFY(!notice->isHidden());
+        QCOMPARE(notice->label()->text(), QStringLiteral("PDF scritto in ") + pdf);
+        QCOMPARE(prompt_.callsOf(Kind::Message).size(), 0u); // said in the window, not a box
+        test::click(child<QPushButton>(dialog, "cmdApriCartella"));
+        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(pdf).absolutePath())});
+    }
+    ListingDialog again(*document_, values, {folder_->path(), {}, settings}, *language_, prompt_,
+                        nullptr);
+    QVERIFY(child<QRadioButton>(again, "optDestinazione(2)")->isChecked());
+    prompt_.answerSaveFile(QString());
+    test::click(child<QPushButton>(again, "cmdStampa"));
+    QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
+             QFileInfo(pdf).absolutePath());
+
+    // The slip window says it the same way; a stopped run names the slips it wrote too.
+    auto slips = slipDialog();
+    const QString slipPdf = choosePdf(*slips, "schede.pdf");
+    QSignalSpy ended(slips.get(), &SlipPrintDialog::runEnded);
+    test::click(child<QPushButton>(*slips, "cmdStampa"));
+    QVERIFY(ended.wait(5000));
+    QVERIFY(!slips->pdfNotice()->isHidden());
+    QCOMPARE(slips->pdfNotice()->path(), QFileInfo(slipPdf).absoluteFilePath());
 }
 
 void PrintWindowsTest::calibrationStartsFromDefaults() {

@@ -73,8 +73,16 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, ArchiveDocument
     filterSwitch_->setObjectName(QStringLiteral("chkFiltri"));
     connect(filterSwitch_, &QCheckBox::toggled, this, &ArchiveCheckDialog::setFilterOn);
 
+    winsOnly_ = new QCheckBox(QStringLiteral("Solo estrazioni vincenti"), this);
+    winsOnly_->setObjectName(QStringLiteral("chkSoloVincenti"));
+    connect(winsOnly_, &QCheckBox::toggled, this, &ArchiveCheckDialog::applyFilter);
+
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("lbElaborazione"));
+    // Its room is kept while hidden, so that the window does not widen when a run shows it.
+    QSizePolicy keepRoom = progress_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepRoom);
     progress_->hide();
 
     grid_ = new QTableWidget(0, DrawCheckCellCount, this);
@@ -87,6 +95,23 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, ArchiveDocument
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    // The totals: one row that scrolls with the grid's columns.
+    totals_ = new QTableWidget(1, DrawCheckCellCount, this);
+    totals_->setObjectName(QStringLiteral("flexTotali"));
+    totals_->horizontalHeader()->hide();
+    totals_->verticalHeader()->hide();
+    totals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    totals_->setSelectionMode(QAbstractItemView::NoSelection);
+    totals_->setFocusPolicy(Qt::NoFocus);
+    totals_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totals_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totals_->horizontalHeader()->setStretchLastSection(true);
+    totals_->setSpan(0, DateCell, 1, 2);
+    totals_->verticalHeader()->setDefaultSectionSize(grid_->verticalHeader()->defaultSectionSize());
+    totals_->setFixedHeight(totals_->verticalHeader()->defaultSectionSize() +
+                            2 * totals_->frameWidth());
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, totals_->horizontalScrollBar(),
+            &QScrollBar::setValue);
     writeMessageTexts();
     auto* head = grid_->horizontalHeader();
     connect(head, &QHeaderView::sectionResized, this, &ArchiveCheckDialog::placeFilterBoxes);
@@ -105,10 +130,13 @@ ArchiveCheckDialog::ArchiveCheckDialog(SystemDocument& document, ArchiveDocument
     range->addStretch();
     range->addWidget(progress_);
     range->addSpacing(12);
+    range->addWidget(winsOnly_);
+    range->addSpacing(12);
     range->addWidget(filterSwitch_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(range);
+    layout->addWidget(totals_);
     layout->addWidget(grid_, 1);
 
     loadWindowTexts(this, language, QSize(640, 600));
@@ -124,6 +152,7 @@ ArchiveCheckDialog::~ArchiveCheckDialog() {
     grid_->horizontalHeader()->disconnect(this);
     grid_->horizontalScrollBar()->disconnect(this);
     filterSwitch_->disconnect(this);
+    winsOnly_->disconnect(this);
 }
 
 void ArchiveCheckDialog::followDocument(Changes what) {
@@ -133,7 +162,9 @@ void ArchiveCheckDialog::followDocument(Changes what) {
         // The rows counted columns that are gone.
         filterSwitch_->setChecked(false);
         grid_->setRowCount(0);
-        rows_.clear();
+        result_ = {};
+        checked_ = false;
+        fillTotals();
     }
 }
 
@@ -176,26 +207,30 @@ void ArchiveCheckDialog::setBusy(bool busy) {
 void ArchiveCheckDialog::runCheck() {
     filterSwitch_->setChecked(false); // a run always starts without the filter
     grid_->setRowCount(0);
-    rows_.clear();
+    result_ = {};
     setBusy(true);
     const int from = from_->currentIndex();
     if (from >= 0) {
         const auto& state = document_.state();
         const ArchiveChecker checker(state.columns, euroNumbers(state.header));
-        rows_ = checkArchiveRange(checker, archives_.archive(), from, to_->currentIndex());
+        result_ = checkArchive(checker, archives_.archive(), from, to_->currentIndex());
     }
+    checked_ = true;
     fillGrid();
+    fillTotals();
     autoSizeGrid();
+    applyFilter();
     setBusy(false);
 }
 
 void ArchiveCheckDialog::fillGrid() {
     // Every row in one go with the grid frozen: one repaint at the end.
     grid_->setUpdatesEnabled(false);
-    grid_->setRowCount(static_cast<int>(rows_.size()));
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const auto& rows = result_.rows;
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < DrawCheckCellCount; ++c) {
-            auto* item = new QTableWidgetItem(fromStd(rows_[r][static_cast<std::size_t>(c)]));
+            auto* item = new QTableWidgetItem(fromStd(rows[r][static_cast<std::size_t>(c)]));
             if (c != DateCell && c != NumbersCell) {
                 item->setTextAlignment(Qt::AlignCenter);
             }
@@ -206,27 +241,52 @@ void ArchiveCheckDialog::fillGrid() {
 }
 
 void ArchiveCheckDialog::autoSizeGrid() {
-    // Each column as wide as its widest text (header included), the grid as wide as its columns.
+    // Each column as wide as its widest text (header included): the texts it holds, and
+    // before any run the widest it can hold, so the window takes its size once.
     const QFontMetrics metrics(font());
     const int padding = twips(this, 230);
     // Wide enough for a filter drop-down showing a count.
     QComboBox probe;
     probe.addItem(QStringLiteral("000"));
     const int filterWidth = probe.sizeHint().width();
+    const QString widestCount(QString::number(document_.state().columnCount()).size(), u'0');
+    const QString possible[] = {QStringLiteral("00/00/0000"),
+                                QStringLiteral("00-00-00-00-00 J 00-00"), QStringLiteral("5+2")};
     int total = 0;
     for (int c = 0; c < DrawCheckCellCount; ++c) {
-        int widest = metrics.horizontalAdvance(grid_->horizontalHeaderItem(c)->text());
-        for (const auto& row : rows_) {
+        int widest =
+            std::max(metrics.horizontalAdvance(grid_->horizontalHeaderItem(c)->text()),
+                     metrics.horizontalAdvance(c < NumbersCell + 2 ? possible[c] : widestCount));
+        for (const auto& row : result_.rows) {
             widest = std::max(widest,
                               metrics.horizontalAdvance(fromStd(row[static_cast<std::size_t>(c)])));
         }
+        if (const auto* item = totals_->item(0, c); item != nullptr && c > NumbersCell) {
+            widest = std::max(widest, metrics.horizontalAdvance(item->text()));
+        }
         const int width = std::max(widest + padding, filterWidth);
         grid_->setColumnWidth(c, width);
+        totals_->setColumnWidth(c, width);
         total += width;
     }
+    // The totals' words fit over the date and the numbers: the draws' count as it may read.
+    const QString draws(QString::number(std::max(1, archives_.archive().count())).size(), u'0');
+    const QString words = totals_->item(0, DateCell) != nullptr
+                              ? totals_->item(0, DateCell)->text()
+                              : languageText(language_, "2300").arg(draws, draws);
+    const int missing = metrics.horizontalAdvance(words) + padding - grid_->columnWidth(DateCell) -
+                        grid_->columnWidth(NumbersCell);
+    if (missing > 0) {
+        grid_->setColumnWidth(NumbersCell, grid_->columnWidth(NumbersCell) + missing);
+        totals_->setColumnWidth(NumbersCell, grid_->columnWidth(NumbersCell));
+        total += missing;
+    }
+    if (sized_) {
+        return; // results never resize the window: a wider column scrolls
+    }
+    sized_ = true;
     const int gridWidth = total + twips(this, 300) +
                           grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth();
-    grid_->setMinimumWidth(gridWidth);
     // The dialog a little wider than its grid, within the screen.
     int wanted = gridWidth + twips(this, 350);
     if (const QScreen* s = screen()) {
@@ -234,6 +294,30 @@ void ArchiveCheckDialog::autoSizeGrid() {
     }
     if (width() < wanted) {
         resize(wanted, height());
+    }
+}
+
+void ArchiveCheckDialog::fillTotals() {
+    totals_->clearContents();
+    if (!checked_) {
+        return;
+    }
+    // The words over the date and numbers columns, the totals under their categories.
+    auto* caption = new QTableWidgetItem(
+        languageText(language_, "2300").arg(result_.drawsChecked()).arg(result_.drawsWon));
+    caption->setToolTip(caption->text());
+    totals_->setItem(0, DateCell, caption);
+    QStringList cells{fromStd(prizeCategoryLabel(result_.best))};
+    for (const auto total : result_.totals) {
+        cells << QString::number(total);
+    }
+    for (int c = NumbersCell + 1; c < DrawCheckCellCount; ++c) {
+        auto* item = new QTableWidgetItem(cells[c - NumbersCell - 1]);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setTextAlignment(Qt::AlignCenter);
+        totals_->setItem(0, c, item);
     }
 }
 
@@ -257,7 +341,7 @@ void ArchiveCheckDialog::setFilterOn(bool on) {
             auto* box = new QComboBox(head->viewport());
             box->setObjectName(QStringLiteral("cmbFilter(%1)").arg(c));
             QStringList entries;
-            for (const auto& text : filterEntries(rows_, c)) {
+            for (const auto& text : filterEntries(result_.rows, c)) {
                 entries << fromStd(text);
             }
             box->addItems(entries);
@@ -283,11 +367,7 @@ void ArchiveCheckDialog::setFilterOn(bool on) {
         head->setDefaultAlignment(Qt::AlignCenter);
         head->setMinimumHeight(0);
         head->setMaximumHeight(QWIDGETSIZE_MAX);
-        grid_->setUpdatesEnabled(false);
-        for (int r = 0; r < grid_->rowCount(); ++r) {
-            grid_->setRowHidden(r, false);
-        }
-        grid_->setUpdatesEnabled(true);
+        applyFilter(); // every row, unless only the winning draws are asked for
         if (filterSwitch_->isChecked()) {
             filterSwitch_->setChecked(false);
         }
@@ -310,10 +390,11 @@ void ArchiveCheckDialog::applyFilter() {
     for (std::size_t c = 0; c < filters_.size(); ++c) {
         choice[c] = filters_[c]->currentText().toStdString();
     }
-    const auto shown = rowsShown(rows_, choice);
+    const auto shown = rowsShown(result_.rows, choice);
+    const bool winsOnly = winsOnly_->isChecked();
     grid_->setUpdatesEnabled(false);
     for (std::size_t r = 0; r < shown.size(); ++r) {
-        grid_->setRowHidden(static_cast<int>(r), !shown[r]);
+        grid_->setRowHidden(static_cast<int>(r), !shown[r] || (winsOnly && !result_.won[r]));
     }
     grid_->setUpdatesEnabled(true);
 }
@@ -334,6 +415,7 @@ void ArchiveCheckDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         writeMessageTexts();
+        fillTotals();
     }
 }
 

@@ -41,6 +41,10 @@ public:
     QComboBox* filterBox(int column) const;
 
     QTableWidget* grid() const { return grid_; }
+    // flexTotali: one row above the grid, the columns per category over the draws checked.
+    QTableWidget* totals() const { return totals_; }
+    // chkSoloVincenti: the draws without a win hidden.
+    QCheckBox* winsOnlySwitch() const { return winsOnly_; }
     QComboBox* fromBox() const { return from_; }
     QComboBox* toBox() const { return to_; }
     QCheckBox* filterSwitch() const { return filterSwitch_; }
@@ -52,6 +56,7 @@ protected:
 private:
     void writeMessageTexts();
     void fillGrid();
+    void fillTotals();
     void autoSizeGrid();
     void applyFilter();
     void placeFilterBoxes();
@@ -67,8 +72,12 @@ private:
     QPushButton* run_ = nullptr;
     QCheckBox* filterSwitch_ = nullptr;
     QLabel* progress_ = nullptr;
+    QCheckBox* winsOnly_ = nullptr;
+    QTableWidget* totals_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    std::vector<DrawCheckRow> rows_; // what the grid shows, for the filter
+    ArchiveCheckResult result_; // what the grid shows, for the filter
+    bool checked_ = false;      // a check ran since the columns last changed
+    bool sized_ = false;        // the window took its size
     std::vector<QComboBox*> filters_;
 };
 

@@ -61,7 +61,9 @@ CheckDialog::CheckDialog(SystemDocument& document, ArchiveDocument& archives, Pr
     layout->addWidget(result_);
 
     loadWindowTexts(this, language, QSize(720, 480));
-    resultCaption_ = result_->text();
+    // The result line speaks only after a check; its room stays.
+    result_->setMinimumHeight(result_->sizeHint().height());
+    showResult();
     init();
     field(0)->setFocus();
     connect(new DocumentSignals(document, this), &DocumentSignals::changed, this,
@@ -83,7 +85,8 @@ void CheckDialog::followDocument(Changes what) {
     } else if (what.has(Change::Columns)) {
         // The listed column numbers belong to the columns that were checked.
         clearLists();
-        result_->setText(resultCaption_);
+        best_.reset();
+        showResult();
     }
 }
 
@@ -262,9 +265,8 @@ void CheckDialog::runCheck() {
         winnersList(c)->addItems(lines);
         countLabel(c)->setText(QString::number(winners.size()));
     }
-    result_->setText(result.best == NoWinCategory ? languageText(language_, "0206")
-                                                  : languageText(language_, "0205") + u' ' +
-                                                        fromStd(prizeCategoryLabel(result.best)));
+    best_ = result.best;
+    showResult();
 
     setEnabled(true);
     QApplication::restoreOverrideCursor();
@@ -311,6 +313,24 @@ bool CheckDialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CheckDialog::showResult() {
+    if (!best_) {
+        result_->clear();
+    } else if (*best_ == NoWinCategory) {
+        result_->setText(languageText(language_, "0206"));
+    } else {
+        result_->setText(languageText(language_, "0205") + u' ' +
+                         fromStd(prizeCategoryLabel(*best_)));
+    }
+}
+
+void CheckDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && result_ != nullptr) {
+        showResult();
+    }
 }
 
 } // namespace quintora

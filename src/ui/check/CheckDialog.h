@@ -5,6 +5,7 @@
 #include "check/WinningCombination.h"
 
 #include <array>
+#include <optional>
 #include <QDialog>
 
 class QLabel;
@@ -50,6 +51,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: the result line in it, or none before a check.
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildFields();
@@ -58,6 +61,8 @@ private:
     EntryFields fieldTexts() const;
     void showFields(const EntryFields& texts);
     void clearLists();
+    // The result line of the last check; empty when there is none.
+    void showResult();
     QString problemText(const EntryProblem& problem);
     void followDocument(Changes what);
     void followArchive(ArchiveChanges what);
@@ -72,7 +77,7 @@ private:
     std::array<QListWidget*, PrizeCategoryCount> lists_{};
     std::array<QLabel*, PrizeCategoryCount> counts_{};
     QLabel* result_ = nullptr;
-    QString resultCaption_; // as loaded, shown again when the lists are emptied
+    std::optional<int> best_; // the best category of the last check
     QPushButton* check_ = nullptr;
 };
 

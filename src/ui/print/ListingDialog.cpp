@@ -2,9 +2,11 @@
 
 #include "document/SystemDocument.h"
 #include "print/PrintWords.h"
+#include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "ui/LanguageText.h"
 #include "ui/print/OutputChoice.h"
+#include "ui/print/PdfNotice.h"
 #include "ui/print/PlanPrints.h"
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintRun.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -101,10 +104,47 @@ ListingDialog::ListingDialog(const SystemDocument& document, const Settings& set
     bodyLayout->addLayout(options);
     bodyLayout->addWidget(output_);
     bodyLayout->addLayout(buttons);
+    notice_ = new PdfNotice(language_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(body_);
+    auto* noticeRow = new QHBoxLayout;
+    noticeRow->setContentsMargins(9, 0, 9, 9);
+    noticeRow->addWidget(notice_);
+    layout->addLayout(noticeRow);
     loadWindowTexts(this, language_, QSize(320, 0));
+    pdfFolder_ = setup_.pdfFolder;
+    offerLastOutput();
+}
+
+void ListingDialog::offerLastOutput() {
+    if (setup_.settingsPath.isEmpty()) {
+        return;
+    }
+    const Settings saved = readConfiguration(IniFile(setup_.settingsPath.toStdString()));
+    for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
+        if (saved.listingOutput == SlipOutputs[i]) {
+            output_->setTarget(static_cast<OutputKind>(i));
+        }
+    }
+    const QString folder = QString::fromStdString(saved.listingPdfFolder);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        pdfFolder_ = folder;
+    }
+}
+
+void ListingDialog::rememberOutput(const QString& pdfPath) {
+    if (!pdfPath.isEmpty()) {
+        pdfFolder_ = QFileInfo(pdfPath).absolutePath();
+    }
+    if (setup_.settingsPath.isEmpty()) {
+        return;
+    }
+    IniFile ini(setup_.settingsPath.toStdString());
+    // Not worth a message: the next print only offers the Documents folder again.
+    (void)rememberListingOutput(ini, SlipOutputs[static_cast<std::size_t>(output_->target())],
+                                pdfFolder_ == setup_.pdfFolder ? std::string()
+                                                               : pdfFolder_.toStdString());
 }
 
 ListingDialog::~ListingDialog() = default;
@@ -147,9 +187,13 @@ void ListingDialog::print() {
     order.target = output_->target();
     order.printerName = QString::fromStdString(settings_.listingPrinter);
     order.copies = copies();
-    order.pdfFolder = setup_.pdfFolder;
+    order.pdfFolder = pdfFolder_;
     order.pdfName = QStringLiteral("tabulato.pdf");
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
+    if (start.kind != PrintStart::Kind::Cancelled) {
+        rememberOutput(start.pdfPath);
+        notice_->clear();
+    }
     const auto failed = [this](const QString& error) {
         prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
                         Prompt::Icon::Critical);
@@ -165,10 +209,14 @@ void ListingDialog::print() {
     body_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     connect(run_, &PrintRun::finished, this,
-            [this, failed](PrintRun::Outcome outcome, const QString& error) {
+            [this, failed, pdf = start.pdfPath](PrintRun::Outcome outcome, const QString& error) {
                 run_ = nullptr; // it deletes itself; the next print may start now
                 QApplication::restoreOverrideCursor();
                 body_->setEnabled(true);
+                if (outcome != PrintRun::Outcome::Failed && !pdf.isEmpty() &&
+                    QFileInfo::exists(pdf)) {
+                    notice_->showWritten(pdf);
+                }
                 if (outcome == PrintRun::Outcome::Failed) {
                     failed(error);
                 }

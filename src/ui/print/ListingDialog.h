@@ -13,6 +13,7 @@ namespace quintora {
 
 class Language;
 class OutputChoice;
+class PdfNotice;
 class PrintRun;
 class Prompt;
 class SystemDocument;
@@ -27,6 +28,9 @@ public:
         QString pdfFolder; // where a PDF of the listing is offered
         // cmdImpostazioni: the settings dialog; `settings` is read again afterwards.
         std::function<void()> editSettings;
+        // The settings file where the window keeps its last output and PDF folder; none
+        // when empty.
+        QString settingsPath;
     };
 
     // `settings` gives the header and the listing printer at the moment of printing.
@@ -35,6 +39,9 @@ public:
     ~ListingDialog() override;
 
     int copies() const;
+    // Where the last PDF went, with the button that opens its folder.
+    PdfNotice* pdfNotice() const { return notice_; }
+    OutputChoice* outputChoice() const { return output_; }
     PrintRun* run() const;
 
     // cmdStampa.
@@ -46,6 +53,10 @@ signals:
 protected:
     // Not while a run prints: the run is stopped from its progress window or ends by itself.
     void reject() override;
+
+private:
+    void offerLastOutput();
+    void rememberOutput(const QString& pdfPath);
 
 private:
     const SystemDocument& document_;
@@ -61,6 +72,8 @@ private:
     OutputChoice* output_ = nullptr;
     QWidget* body_ = nullptr;
     QPointer<PrintRun> run_;
+    PdfNotice* notice_ = nullptr;
+    QString pdfFolder_; // where the PDF file dialog opens: the last one's folder
 };
 
 } // namespace quintora

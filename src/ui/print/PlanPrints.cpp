@@ -48,6 +48,18 @@ std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
     return pages;
 }
 
+std::shared_ptr<const PrintPages> slipBatchPrint(const SlipBatch& batch, SlipRange range,
+                                                 const SlipLayout& layout) {
+    auto run = std::make_shared<const SlipBatch>(batch);
+    auto pages = std::make_shared<PrintPages>();
+    pages->settings = run->settings(layout);
+    pages->count = std::max(0, std::min(range.last, run->totalSlips()) - range.first + 1);
+    pages->page = [run, layout, first = range.first](int index) {
+        return run->page(layout, first + index);
+    };
+    return pages;
+}
+
 Result<std::shared_ptr<const PrintPages>>
 listingPrint(const SystemState& system, const std::string& systemName,
              const ListingOptions& options, const std::string& header, const PrintWords& words) {

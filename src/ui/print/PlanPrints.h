@@ -3,6 +3,7 @@
 #include "core/GameRules.h"
 #include "core/Result.h"
 #include "print/ListingPlan.h"
+#include "print/SlipBatch.h"
 #include "print/SlipLayout.h"
 #include "print/SlipRun.h"
 #include "print/SlipType.h"
@@ -30,6 +31,11 @@ std::shared_ptr<const PrintPages> slipPrint(const SystemState& system,
                                             const std::string& systemName, SlipType type,
                                             SlipRange range, const SlipLayout& layout,
                                             const std::string& header, const PrintWords& words);
+
+// The slips of `range` of a run of several systems (numbered across the run), page i being
+// slip range.first + i. The batch is copied: the pages hold their systems.
+std::shared_ptr<const PrintPages> slipBatchPrint(const SlipBatch& batch, SlipRange range,
+                                                 const SlipLayout& layout);
 
 // One copy of the listing; refused when both parts are off.
 Result<std::shared_ptr<const PrintPages>>

@@ -1,5 +1,6 @@
 #include "ui/print/SlipPrintDialog.h"
 
+#include "core/SystemState.h"
 #include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "print/PrintWords.h"
@@ -9,6 +10,7 @@
 #include "ui/LanguageText.h"
 #include "ui/print/CalibrationDialog.h"
 #include "ui/print/OutputChoice.h"
+#include "ui/print/PdfNotice.h"
 #include "ui/print/PlanPrints.h"
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintProgressDialog.h"
@@ -21,10 +23,12 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -85,18 +89,51 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
     buttons->addStretch();
     buttons->addWidget(print_);
 
+    // Further systems whose slips follow the current system's in the same run.
+    auto* systemsFrame = new QGroupBox(QStringLiteral("Sistemi"), body_);
+    systemsFrame->setObjectName(QStringLiteral("frameSistemi"));
+    systems_ = new QListWidget(systemsFrame);
+    systems_->setObjectName(QStringLiteral("lstSistemi"));
+    systems_->setMaximumHeight(systems_->fontMetrics().height() * 5 + 8);
+    // Room for a name and its slips and amount.
+    systems_->setMinimumWidth(systems_->fontMetrics().horizontalAdvance(QString(44, u'x')));
+    auto* add = namedButton("cmdAggiungiSistemi", "&Aggiungi...", systemsFrame, 26);
+    connect(add, &QPushButton::clicked, this, &SlipPrintDialog::addSystem);
+    remove_ = namedButton("cmdTogliSistema", "T&ogli", systemsFrame, 26);
+    connect(remove_, &QPushButton::clicked, this, &SlipPrintDialog::removeChosenSystem);
+    connect(systems_, &QListWidget::currentRowChanged, this,
+            [this](int row) { remove_->setEnabled(row > 0); });
+    summary_ = namedLabel("labImporto", "", systemsFrame);
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+    auto* systemButtons = new QHBoxLayout;
+    systemButtons->addWidget(add);
+    systemButtons->addWidget(remove_);
+    systemButtons->addStretch();
+    auto* systemsLayout = new QVBoxLayout(systemsFrame);
+    systemsLayout->addWidget(systems_);
+    systemsLayout->addLayout(systemButtons);
+    systemsLayout->addWidget(summary_);
+
     auto* controls = new QVBoxLayout;
     controls->addWidget(typeOption_);
     controls->addLayout(range);
+    controls->addWidget(systemsFrame);
     controls->addWidget(output_);
     controls->addStretch();
     controls->addLayout(buttons);
     auto* bodyLayout = new QHBoxLayout(body_);
     bodyLayout->addWidget(picture_);
     bodyLayout->addLayout(controls, 1);
+    notice_ = new PdfNotice(language_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(body_);
+    auto* noticeRow = new QHBoxLayout;
+    noticeRow->setContentsMargins(9, 0, 9, 9);
+    noticeRow->addWidget(notice_);
+    layout->addLayout(noticeRow);
 
     loadWindowTexts(this, language_);
     chooseType(SlipType::OneColumn);
@@ -158,7 +195,79 @@ QLineEdit* SlipPrintDialog::makeField(const char* name) {
 }
 
 int SlipPrintDialog::totalSlips() const {
-    return slipCount(type_, static_cast<int>(document_.state().columns.size()));
+    int total = slipCount(type_, static_cast<int>(document_.state().columns.size()));
+    for (const auto& system : added_) {
+        total += slipCount(type_, static_cast<int>(system.state->columns.size()));
+    }
+    return total;
+}
+
+SlipBatch SlipPrintDialog::batch() const {
+    SlipBatch run(type_);
+    const auto words = printWordsFor(language_);
+    const auto style = localeNumberStyle();
+    run.add(std::make_shared<const SystemState>(document_.state()), document_.shownFileName(),
+            setup_.header, style, words);
+    for (const auto& system : added_) {
+        run.add(system.state, system.name, setup_.header, style, words);
+    }
+    return run;
+}
+
+bool SlipPrintDialog::addSystem() {
+    const QString path = prompt_.openFileName(this, setup_.dataFolder + QStringLiteral("/sistemi"),
+                                              QStringLiteral("File Quintora (*.qsy)|*.qsy"));
+    return !path.isEmpty() && addSystemFile(path);
+}
+
+bool SlipPrintDialog::addSystemFile(const QString& path) {
+    // A system of its own: the one of the window stays as it is. Its slips cost what the
+    // window's columns cost.
+    SystemDocument added;
+    (void)added.setPricePerColumn(document_.state().pricePerColumn);
+    const auto opened = added.open(path.toStdString());
+    if (!opened) {
+        prompt_.message(this, shownText(language_, opened.error().heading),
+                        shownText(language_, opened.error().what), Prompt::Icon::Critical);
+        return false;
+    }
+    if (added.state().columns.empty()) {
+        prompt_.message(this, {}, languageText(language_, "2304").arg(QFileInfo(path).fileName()),
+                        Prompt::Icon::Exclamation);
+        return false;
+    }
+    added_.push_back({std::make_shared<const SystemState>(added.state()), added.shownFileName()});
+    showRun();
+    systems_->setCurrentRow(systems_->count() - 1);
+    return true;
+}
+
+void SlipPrintDialog::removeChosenSystem() {
+    const int row = systems_->currentRow();
+    if (row < 1 || row > static_cast<int>(added_.size())) {
+        return; // the window's own system is always printed
+    }
+    added_.erase(added_.begin() + (row - 1));
+    showRun();
+    systems_->setCurrentRow(std::min(row, systems_->count() - 1));
+}
+
+void SlipPrintDialog::showRun() {
+    const SlipBatch run = batch();
+    systems_->clear();
+    for (std::size_t i = 0; i < run.systemCount(); ++i) {
+        systems_->addItem(
+            QString::fromStdString(run.content(i).systemName) + QStringLiteral("  \u2014  ") +
+            shownText(language_, slipSystemSummary(run.slipsOf(i),
+                                                   displayEuro(run.amountOf(i)).toStdString())));
+    }
+    remove_->setEnabled(systems_->currentRow() > 0);
+    const int total = run.totalSlips();
+    total_->setText(displayCount(total));
+    summary_->setText(
+        shownText(language_, slipRunSummary(total, displayEuro(run.totalAmount()).toStdString())));
+    from_->setText(QStringLiteral("1"));
+    to_->setText(QString::number(total));
 }
 
 void SlipPrintDialog::chooseType(SlipType type) {
@@ -166,10 +275,7 @@ void SlipPrintDialog::chooseType(SlipType type) {
     typeOption_->setOn(type == SlipType::OneColumn);
     picture_->setPixmap(QPixmap::fromImage(
         slipPicture(type, setup_.header, printWordsFor(language_), document_.rules())));
-    const int total = totalSlips();
-    total_->setText(displayCount(total));
-    from_->setText(QStringLiteral("1"));
-    to_->setText(QString::number(total));
+    showRun();
 }
 
 bool SlipPrintDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -223,8 +329,7 @@ void SlipPrintDialog::print() {
         return;
     }
     const int first = range.value().first;
-    const auto pages = slipPrint(document_.state(), document_.shownFileName(), type_, range.value(),
-                                 layout.value(), setup_.header, printWordsFor(language_));
+    const auto pages = slipBatchPrint(batch(), range.value(), layout.value());
     PrintOrder order;
     order.target = output_->target();
     order.printerName = QString::fromStdString(layout.value().printerName);
@@ -233,7 +338,9 @@ void SlipPrintDialog::print() {
     const PrintStart start = startPrint(pages, order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(order.target, start.pdfPath);
+        notice_->clear();
     }
+    pdfPath_ = start.pdfPath;
     if (start.kind == PrintStart::Kind::Refused) {
         runEnd(static_cast<int>(PrintRun::Outcome::Failed), start.error);
         return;
@@ -266,6 +373,12 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
         progress_->finish();
     }
     body_->setEnabled(true);
+    // A stopped run keeps the slips it wrote: the file is there all the same.
+    if (static_cast<PrintRun::Outcome>(outcome) != PrintRun::Outcome::Failed &&
+        !pdfPath_.isEmpty() && QFileInfo::exists(pdfPath_)) {
+        notice_->showWritten(pdfPath_);
+    }
+    pdfPath_.clear();
     if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {
         prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
                         Prompt::Icon::Critical);

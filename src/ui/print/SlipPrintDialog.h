@@ -1,15 +1,19 @@
 #pragma once
 
+#include "print/SlipBatch.h"
 #include "print/SlipType.h"
 #include "ui/print/OutputChoice.h"
 
+#include <memory>
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace quintora {
@@ -18,10 +22,12 @@ struct Error;
 class Language;
 class OnOffSwitch;
 class OutputChoice;
+class PdfNotice;
 class PrintProgressDialog;
 class PrintRun;
 class Prompt;
 class SystemDocument;
+struct SystemState;
 
 // frmStampa: prints the developed columns on the play slips of the chosen type, the slips
 // "Da" to "a". The run prints a snapshot of the system slip by slip from the event loop, with
@@ -41,7 +47,19 @@ public:
     ~SlipPrintDialog() override;
 
     SlipType slipType() const { return type_; }
+    // Slips of the whole run: the current system's and those of the systems added after it.
     int totalSlips() const;
+    // The run: the current system, then the added ones in the order listed.
+    SlipBatch batch() const;
+    // cmdAggiungiSistemi: a system file whose slips follow; false when refused or cancelled.
+    bool addSystem();
+    bool addSystemFile(const QString& path);
+    // cmdTogliSistema: the added system chosen in the list (the current one stays).
+    void removeChosenSystem();
+    QListWidget* systemList() const { return systems_; }
+    // Where the last PDF went, with the button that opens its folder.
+    PdfNotice* pdfNotice() const { return notice_; }
+    QLabel* runSummary() const { return summary_; }
     // The run in progress, nullptr when none.
     PrintRun* run() const;
     PrintProgressDialog* progressDialog() const;
@@ -70,6 +88,8 @@ private:
     void offerLastOutput();
     void rememberOutput(OutputKind output, const QString& pdfPath);
     void runEnd(int outcome, const QString& error);
+    // The list of systems, the total of slips and the run's amount, and the range 1..total.
+    void showRun();
 
     const SystemDocument& document_;
     Setup setup_;
@@ -84,6 +104,16 @@ private:
     QLineEdit* from_ = nullptr;         // meDa
     QLineEdit* to_ = nullptr;           // meA
     QPushButton* print_ = nullptr;      // cmdStampa
+    QListWidget* systems_ = nullptr;    // lstSistemi: the current system, then the added ones
+    QPushButton* remove_ = nullptr;     // cmdTogliSistema
+    QLabel* summary_ = nullptr;         // labImporto: the run's slips and amount
+    struct AddedSystem {
+        std::shared_ptr<const SystemState> state;
+        std::string name;
+    };
+    std::vector<AddedSystem> added_;
+    PdfNotice* notice_ = nullptr;
+    QString pdfPath_; // the PDF the run in progress writes
     OutputChoice* output_ = nullptr;
     QPointer<PrintRun> run_;
     QPointer<PrintProgressDialog> progress_;
