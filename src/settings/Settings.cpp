@@ -118,16 +118,47 @@ constexpr std::array<Field, 2> rememberedFields{{
     {"CARTELLA PDF SCHEDINE", &Settings::slipPdfFolder},
 }};
 
+// The key-value pairs of every key the settings dialog writes; NUMERI EURO once chosen.
+std::vector<std::pair<std::string, std::string>> configurationValues(const Settings& settings,
+                                                                     bool rulesStored) {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const Field& field : fields) {
+        values.emplace_back(
+            field.key,
+            std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    }
+    if (settings.rules != GameRules::classic() || rulesStored) {
+        values.emplace_back(rulesField.key, toText(settings.rules));
+    }
+    return values;
+}
+
+std::vector<std::pair<std::string, std::string>> slipOutputValues(const std::string& output,
+                                                                  const std::string& pdfFolder) {
+    return {{rememberedFields[0].key, output}, {rememberedFields[1].key, pdfFolder}};
+}
+
+std::vector<std::pair<std::string, std::string>> rulesValues(GameRules rules) {
+    return {{rulesField.key, toText(rules)}};
+}
+
+Error badPrice() {
+    return Error{Message{116}, Message{903}};
+}
+
 } // namespace
 
 Settings readConfiguration(const IniFile& ini) {
+    return readConfiguration(ini.read());
+}
+
+Settings readConfiguration(const IniDocument& file) {
     Settings settings;
-    const IniDocument document = ini.read();
     for (const auto& table :
          {std::span<const Field>(fields), std::span<const Field>(&rulesField, 1),
           std::span<const Field>(rememberedFields)}) {
         for (const Field& field : table) {
-            if (const auto value = document.find(SettingsSection, field.key)) {
+            if (const auto value = file.find(SettingsSection, field.key)) {
                 std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
             }
         }
@@ -137,28 +168,35 @@ Settings readConfiguration(const IniFile& ini) {
 
 Status writeConfiguration(IniFile& ini, const Settings& settings) {
     if (!validPrice(settings.pricePerColumn)) {
-        return Error{Message{116}, Message{903}};
+        return badPrice();
     }
-    std::vector<std::pair<std::string, std::string>> values;
-    for (const Field& field : fields) {
-        values.emplace_back(
-            field.key,
-            std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    const bool rulesStored = ini.find(SettingsSection, rulesField.key).has_value();
+    return ini.setProperties(SettingsSection, configurationValues(settings, rulesStored));
+}
+
+Result<std::string> writeConfiguration(const IniDocument& file, const Settings& settings) {
+    if (!validPrice(settings.pricePerColumn)) {
+        return badPrice();
     }
-    if (settings.rules != GameRules::classic() || ini.find(SettingsSection, rulesField.key)) {
-        values.emplace_back(rulesField.key, toText(settings.rules));
-    }
-    return ini.setProperties(SettingsSection, values);
+    const bool rulesStored = file.find(SettingsSection, rulesField.key).has_value();
+    return file.withValues(SettingsSection, configurationValues(settings, rulesStored));
 }
 
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder) {
-    const std::pair<std::string, std::string> values[] = {{rememberedFields[0].key, output},
-                                                          {rememberedFields[1].key, pdfFolder}};
-    return ini.setProperties(SettingsSection, values);
+    return ini.setProperties(SettingsSection, slipOutputValues(output, pdfFolder));
+}
+
+Result<std::string> rememberSlipOutput(const IniDocument& file, const std::string& output,
+                                       const std::string& pdfFolder) {
+    return file.withValues(SettingsSection, slipOutputValues(output, pdfFolder));
 }
 
 Status rememberRules(IniFile& ini, GameRules rules) {
-    return ini.setProperty(SettingsSection, rulesField.key, toText(rules));
+    return ini.setProperties(SettingsSection, rulesValues(rules));
+}
+
+Result<std::string> rememberRules(const IniDocument& file, GameRules rules) {
+    return file.withValues(SettingsSection, rulesValues(rules));
 }
 
 std::string standardSettingsPath() {
