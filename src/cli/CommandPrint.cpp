@@ -7,18 +7,12 @@
 #include "print/CalibrationTestPlan.h"
 #include "print/ListingPlan.h"
 #include "print/SlipRun.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 
 #include <memory>
 
 namespace quintora::cli {
 
 namespace {
-
-Settings userSettings() {
-    return readConfiguration(IniFile(standardSettingsPath()));
-}
 
 Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool applyDefaults) {
     auto layout = loadSlipLayout(path, type, applyDefaults);
@@ -36,7 +30,7 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     if (!layout) {
         return fail(said(layout.error()));
     }
-    const Settings settings = userSettings();
+    const Settings& settings = userSettings().settings();
     SystemDocument document;
     (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {
@@ -69,7 +63,7 @@ int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
         return fail(said(layout.error()));
     }
     PrintSession session;
-    const Settings settings = userSettings();
+    const Settings& settings = userSettings().settings();
     return printOrReport(calibrationTestPlan(type, layout.value(), settings.header, {}, {},
                                              args.rules ? *args.rules : settings.rules),
                          printTargetOf(args.target));
@@ -83,7 +77,7 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
         // The listing's own refusal, before the system is read.
         return fail(said(listingPlan(SystemState{}, "", "", options).error()));
     }
-    const Settings settings = userSettings();
+    const Settings& settings = userSettings().settings();
     SystemDocument document;
     (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {

@@ -221,11 +221,11 @@ int main(int argc, char* argv[]) {
                                                                 : QStringLiteral("english");
     QFile::copy(QStringLiteral(QUINTORA_SOURCE_DATA) + u'/' + other + QStringLiteral(".lng"),
                 xdg.dataFolder() + u'/' + other + QStringLiteral(".lng"));
-    if (ini.open(QIODevice::WriteOnly)) {
-        ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + other.toLatin1() + "\r\n");
-        ini.close();
+    Settings saved = context.settingsDocument.settings();
+    saved.language = other.toStdString();
+    if (!context.settingsDocument.save(saved)) {
+        return 1;
     }
-    main.applyLanguageChange();
     main.openArchive();
     save(main.archiveWindow(), name("archive-after-language-change"));
     return prompt.calls().empty() ? 0 : 1;

@@ -1,6 +1,7 @@
 // The printing windows with a scripted prompt and PDF output: the slip range messages, a stop
 // during a slip run, the listing's "no choice" message, and the calibration dialog's start,
 // messages and save.
+#include "document/SettingsDocument.h"
 #include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "settings/Language.h"
@@ -116,7 +117,7 @@ private:
     }
     std::unique_ptr<SlipPrintDialog> slipDialog() {
         return std::make_unique<SlipPrintDialog>(
-            *document_,
+            *document_, *settings_,
             SlipPrintDialog::Setup{
                 xdg_->dataFolder(), folder_->path(), "RICEVITORIA", {QStringLiteral("Laser")}},
             *language_, prompt_, nullptr);
@@ -137,10 +138,17 @@ private:
         return path;
     }
 
+    // The settings file of the data folder, read as the program reads it at start-up.
+    void readSettings() {
+        settings_ = std::make_unique<SettingsDocument>(
+            (xdg_->dataFolder() + QStringLiteral("/quintora.ini")).toStdString());
+    }
+
     std::unique_ptr<test::TemporaryXdg> xdg_;
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Language> language_;
     std::unique_ptr<SystemDocument> document_;
+    std::unique_ptr<SettingsDocument> settings_;
     ScriptedPrompt prompt_;
 };
 
@@ -150,12 +158,14 @@ void PrintWindowsTest::init() {
     QVERIFY(QDir().mkpath(xdg_->dataFolder()));
     language_ = std::make_unique<Language>(xdg_->dataFolder().toStdString());
     document_ = std::make_unique<SystemDocument>();
+    readSettings();
     prompt_.reset();
 }
 
 void PrintWindowsTest::cleanup() {
     QCOMPARE(prompt_.pending(), 0);
     document_.reset();
+    settings_.reset();
     language_.reset();
     folder_.reset();
     xdg_.reset();
@@ -340,6 +350,7 @@ void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
         QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
                  folder_->path());
     }
+    readSettings(); // the next run of the program
     auto again = slipDialog();
     QVERIFY(child<QRadioButton>(*again, "optDestinazione(2)")->isChecked());
     prompt_.answerSaveFile(QString()); // cancelled: nothing printed, the choice kept

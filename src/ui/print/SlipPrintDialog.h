@@ -21,6 +21,7 @@ class OutputChoice;
 class PrintProgressDialog;
 class PrintRun;
 class Prompt;
+class SettingsDocument;
 class SystemDocument;
 
 // frmStampa: prints the developed columns on the play slips of the chosen type, the slips
@@ -36,8 +37,9 @@ public:
         QStringList printers; // the installed printers, for the calibration dialogs
     };
 
-    SlipPrintDialog(const SystemDocument& document, Setup setup, Language& language, Prompt& prompt,
-                    QWidget* parent);
+    // `settings` offers the last output chosen and keeps the one chosen now.
+    SlipPrintDialog(const SystemDocument& document, SettingsDocument& settings, Setup setup,
+                    Language& language, Prompt& prompt, QWidget* parent);
     ~SlipPrintDialog() override;
 
     SlipType slipType() const { return type_; }
@@ -66,12 +68,12 @@ private:
     // A refused range's title and message in the chosen language.
     std::pair<QString, QString> rangeMessage(const Error& error) const;
     QString calibrationPath() const;
-    QString settingsPath() const;
     void offerLastOutput();
     void rememberOutput(OutputKind output, const QString& pdfPath);
     void runEnd(int outcome, const QString& error);
 
     const SystemDocument& document_;
+    SettingsDocument& settings_;
     Setup setup_;
     QString pdfFolder_; // where the PDF file dialog opens: the last one's folder
     Language& language_;
