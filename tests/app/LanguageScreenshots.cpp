@@ -87,7 +87,8 @@ int main(int argc, char* argv[]) {
     if (!ini.open(QIODevice::WriteOnly)) {
         return 1;
     }
-    ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
+    ini.write("[IMPOSTAZIONI]\r\nSTAMPANTE TABULATO=Laser\r\nLINGUA=" + language.toLatin1() +
+              "\r\n");
     ini.close();
 
     SystemDocument document;
@@ -126,9 +127,7 @@ int main(int argc, char* argv[]) {
 
     Language& l = context.language;
     const QString texts = context.dataFolder.textFolder();
-    Settings settings;
-    settings.listingPrinter = "Laser";
-    SettingsDialog settingsDialog(settings, std::string(), l, prompt,
+    SettingsDialog settingsDialog(context.settingsDocument, l, prompt,
                                   {QStringLiteral("Laser"), QStringLiteral("Ufficio")}, &main);
     save(&settingsDialog, name("settings"));
     // The condition dialogs over the system still being set up, so they are editable.
