@@ -2,8 +2,8 @@
 
 #include "app/DataFolder.h"
 #include "document/ArchiveDocument.h"
+#include "document/SettingsDocument.h"
 #include "settings/Language.h"
-#include "settings/Settings.h"
 #include "ui/Prompt.h"
 #include "ui/QtLanguage.h"
 #include "update/ServerUpdates.h"
@@ -16,15 +16,16 @@ namespace quintora {
 
 class SystemDocument;
 
-// What the windows of one run share: the system's document, the archive's document, the
-// prompts, the data folder, the settings and the current language. Created once at start-up and
-// passed by reference.
+// What the windows of one run share: the documents of the system, the archive and the
+// settings, the prompts, the data folder and the current language. Created once at start-up
+// and passed by reference.
 struct AppContext {
     AppContext(SystemDocument& systemDocument, Prompt& boxes, DataFolder folder)
         : document(systemDocument)
         , dataFolder(std::move(folder))
         , language(dataFolder.root().toStdString())
-        , prompt(boxes) {}
+        , prompt(boxes)
+        , settingsDocument(dataFolder.settingsPath().toStdString()) {}
 
     SystemDocument& document;
     DataFolder dataFolder;
@@ -33,7 +34,9 @@ struct AppContext {
     // the language's text table.
     Prompt& prompt;
     QtLanguage qtLanguage; // Qt's own texts and number formats in that language
-    Settings settings;
+    // The settings file, read as the context is made; every window reads and changes the
+    // settings through it.
+    SettingsDocument settingsDocument;
     QString editionText = QStringLiteral("Freeware");
     // The draw archive, read by the archive window as it loads and held for the whole run, and
     // the check's winning combination, which the check dialog and the archive window set.

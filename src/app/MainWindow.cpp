@@ -83,20 +83,29 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     connect(documentSignals_, &DocumentSignals::changed, this, &MainWindow::refresh);
 
     // The window's load, in the program's order.
+    settingsListener_ = context_.settingsDocument.addListener(
+        [this](SettingChanges changes) { settingsChanged(changes); });
+    settingsChanged(SettingChange::Language | SettingChange::Price | SettingChange::Rules |
+                    SettingChange::RecentFiles);
     writeTitle();
-    readConfiguration();
-    if (context_.askSettingsWithoutLanguage && context_.settings.language.empty()) {
+    if (const auto& problem = context_.settingsDocument.readProblem()) {
+        showError(*problem);
+    }
+    if (context_.askSettingsWithoutLanguage &&
+        context_.settingsDocument.settings().language.empty()) {
         askSettings(); // a first start: let the user choose a language
-        readConfiguration();
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
     (void)document().clear(false);
     writeGridCaptions();
     (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
     refresh(Changes::all());
+    loaded_ = true;
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    context_.settingsDocument.removeListener(settingsListener_);
+}
 
 void MainWindow::writeTitle() {
     setWindowTitle(programTitle() + QStringLiteral(" - ") +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameRules.h"
+#include "document/SettingsDocument.h"
 
 #include <cstdint>
 #include <QMainWindow>
@@ -117,8 +118,6 @@ public:
     bool openSystemAsked(const QString& path);
     // The recent systems' entries, the latest first (menuRecente(1) ...).
     QList<QAction*> recentActions() const;
-    // Settings, language, the column price and the game rules from the settings file.
-    void readConfiguration();
     // Before the settings dialog saves other rules: refused with a message on a developed
     // system, and asked first when marked Euro numbers would lose their marks.
     bool maySwitchRules(GameRules rules);
@@ -156,6 +155,7 @@ public slots:
     void exportColumns(); // menuEsportaColonne
     void openSettings();  // menuImpostazioni
     bool askSettings();   // true when the settings were saved
+    // Every window of the program takes the current language's texts again.
     void applyLanguageChange();
 
     // --- Conditions, operations and printing (MainWindowMenus.cpp) ---
@@ -192,6 +192,8 @@ private:
     void buildStatusBar();
     void writeGridCaptions();
     void writeTitle();
+    // What follows a change of the settings: the language, the column price, the game rules.
+    void settingsChanged(SettingChanges changes);
     // Redraws what `what` touched from the document.
     void refresh(quintora::Changes what);
     void showEuroCells(); // the Euro numbers of the rules
@@ -242,6 +244,8 @@ private:
     QPointer<CheckDialog> checkDialog_;
     QPointer<ArchiveCheckDialog> archiveCheckDialog_;
     QPointer<AnalysisDialog> analysisDialog_;
+    int settingsListener_ = 0;
+    bool loaded_ = false; // the window's load is over: a new language rewrites its texts
 };
 
 } // namespace quintora

@@ -50,7 +50,7 @@ void MainWindow::loadArchiveWindows() {
         [this](const std::string& url, const std::string& target, const DownloadLimits& limits) {
             return context_.download(url, target, limits);
         },
-        [this] { return context_.settings.server; });
+        [this] { return context_.settingsDocument.settings().server; });
     statisticsWindow_ = new StatisticsWindow(context_.archiveDocument, context_.prompt,
                                              context_.language, folder.tempFolder(), this);
 

@@ -5,7 +5,6 @@
 #include "core/Development.h"
 #include "document/SystemDocument.h"
 #include "files/SystemFile.h"
-#include "settings/IniFile.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/DevelopmentSession.h"
@@ -114,8 +113,9 @@ void MainWindow::openViewerIfLocked() {
 }
 
 void MainWindow::showAbout() {
-    auto* about = new AboutDialog(QUrl(QString::fromStdString(context_.settings.server)),
-                                  context_.language, this);
+    auto* about =
+        new AboutDialog(QUrl(QString::fromStdString(context_.settingsDocument.settings().server)),
+                        context_.language, this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
 }
@@ -143,22 +143,32 @@ bool MainWindow::openSystemFile(const QString& path) {
     return true;
 }
 
-void MainWindow::readConfiguration() {
-    const IniFile ini(context_.dataFolder.settingsPath().toStdString());
-    context_.settings = quintora::readConfiguration(ini);
-    if (!context_.settings.language.empty()) {
-        context_.language.select(context_.settings.language);
+void MainWindow::settingsChanged(SettingChanges changes) {
+    const Settings& settings = context_.settingsDocument.settings();
+    if (changes.has(SettingChange::Language)) {
+        if (!settings.language.empty()) {
+            context_.language.select(settings.language);
+        }
+        context_.qtLanguage.apply(context_.language.name());
+        // Until the user writes a header of their own, the placeholder that asks for one
+        // speaks the chosen language.
+        context_.settingsDocument.setHeaderPlaceholder(
+            languageText(context_.language, "2110").toStdString());
+        if (loaded_) {
+            applyLanguageChange();
+        }
     }
-    // Until the user writes a header of their own, the placeholder that asks for one speaks
-    // the chosen language.
-    if (!ini.find(SettingsSection, "INTESTAZIONE")) {
-        context_.settings.header = languageText(context_.language, "2110").toStdString();
+    if (changes.has(SettingChange::Price)) {
+        (void)document().setPricePerColumn(settings.pricePerColumn);
     }
-    context_.qtLanguage.apply(context_.language.name());
-    (void)document().setPricePerColumn(context_.settings.pricePerColumn);
-    // Refused only on a developed system, which the settings dialog does not let switch.
-    (void)document().setRules(context_.settings.rules);
-    showRecentFiles();
+    if (changes.has(SettingChange::Rules)) {
+        // Refused only on a developed system, which the settings dialog does not let switch;
+        // a file that needs the rules switches them itself as it opens.
+        (void)document().setRules(settings.rules);
+    }
+    if (changes.has(SettingChange::RecentFiles)) {
+        showRecentFiles();
+    }
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

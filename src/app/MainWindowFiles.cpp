@@ -168,15 +168,17 @@ bool MainWindow::importColumnsText(const QString& path) {
 }
 
 void MainWindow::openSettings() {
-    if (askSettings()) {
+    const std::string language = context_.language.name();
+    // A new language takes every window with it as it is saved; the same one is taken again,
+    // as a language update may have replaced its file.
+    if (askSettings() && context_.language.name() == language) {
         applyLanguageChange();
     }
 }
 
 bool MainWindow::askSettings() {
-    readConfiguration();
-    SettingsDialog dialog(context_.settings, context_.dataFolder.settingsPath().toStdString(),
-                          context_.language, context_.prompt, printerNames(), this);
+    SettingsDialog dialog(context_.settingsDocument, context_.language, context_.prompt,
+                          printerNames(), this);
     dialog.setDownload(context_.download, context_.dataFolder.tempFolder().toStdString());
     dialog.setRulesCheck([this](GameRules rules) { return maySwitchRules(rules); });
     return dialog.exec() == QDialog::Accepted;
@@ -185,7 +187,6 @@ bool MainWindow::askSettings() {
 // Saved settings may name another language: every window of the program takes it at once,
 // hidden ones included, and those that write texts of their own hear of it.
 void MainWindow::applyLanguageChange() {
-    readConfiguration();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName().isEmpty() || qobject_cast<QMenu*>(window)) {
             continue;

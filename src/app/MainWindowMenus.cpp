@@ -124,7 +124,7 @@ void MainWindow::openMatrixList() {
 void MainWindow::showMatrices(std::uint8_t filterV) {
     MatrixDialog dialog(document(), context_.prompt, context_.language,
                         context_.dataFolder.matrixFolder(), filterV, todayLocal(), this);
-    dialog.setDownload(context_.download, context_.settings.server,
+    dialog.setDownload(context_.download, context_.settingsDocument.settings().server,
                        context_.dataFolder.tempFolder().toStdString());
     dialog.exec();
     showConditionMarks();

@@ -30,10 +30,10 @@ void MainWindow::printSlips() {
     if (!document().canPrint()) {
         return;
     }
-    SlipPrintDialog dialog(
-        document(),
-        {context_.dataFolder.root(), pdfFolder(), context_.settings.header, printerNames()},
-        context_.language, context_.prompt, this);
+    SlipPrintDialog dialog(document(), context_.settingsDocument,
+                           {context_.dataFolder.root(), pdfFolder(),
+                            context_.settingsDocument.settings().header, printerNames()},
+                           context_.language, context_.prompt, this);
     dialog.exec();
 }
 
@@ -41,10 +41,10 @@ void MainWindow::printListing() {
     if (!document().canPrint()) {
         return;
     }
-    ListingDialog dialog(document(), context_.settings,
+    ListingDialog dialog(document(), context_.settingsDocument,
                          {pdfFolder(),
                           // The listing prints with the settings as saved there.
-                          [this] { openSettings(); }, context_.dataFolder.settingsPath()},
+                          [this] { openSettings(); }},
                          context_.language, context_.prompt, this);
     dialog.exec();
 }

@@ -1,8 +1,7 @@
 // frmMAIN's recent systems and the system files dropped on it.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
+#include "document/SettingsDocument.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -63,7 +62,7 @@ void MainWindow::showRecentFiles() {
     }
     menus_.recent->removeAction(actions_.clearRecent);
     menus_.recent->clear();
-    const auto& list = context_.settings.recentFiles;
+    const auto& list = context_.settingsDocument.settings().recentFiles;
     int number = 0;
     for (const auto& entry : list) {
         const QString path = QString::fromStdString(entry);
@@ -88,19 +87,14 @@ void MainWindow::showRecentFiles() {
 
 void MainWindow::rememberRecent(const QString& path) {
     const QString whole = QFileInfo(path).absoluteFilePath();
-    context_.settings.recentFiles =
-        withRecentFile(std::move(context_.settings.recentFiles), whole.toStdString());
-    IniFile ini(context_.dataFolder.settingsPath().toStdString());
-    // Not worth a message: the list is a convenience, the system was opened or saved.
-    (void)rememberRecentFiles(ini, context_.settings.recentFiles);
-    showRecentFiles();
+    // Not worth a message: the list is a convenience, the system was opened or saved. The
+    // menu follows the settings' change.
+    (void)context_.settingsDocument.setRecentFiles(
+        withRecentFile(context_.settingsDocument.settings().recentFiles, whole.toStdString()));
 }
 
 void MainWindow::clearRecent() {
-    context_.settings.recentFiles.clear();
-    IniFile ini(context_.dataFolder.settingsPath().toStdString());
-    (void)rememberRecentFiles(ini, context_.settings.recentFiles);
-    showRecentFiles();
+    (void)context_.settingsDocument.setRecentFiles({});
 }
 
 bool MainWindow::openSystemAsked(const QString& path) {

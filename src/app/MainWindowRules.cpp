@@ -4,7 +4,6 @@
 #include "app/MainWindow.h"
 #include "document/SystemDocument.h"
 #include "files/FileIo.h"
-#include "settings/IniFile.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 
@@ -44,11 +43,9 @@ bool MainWindow::askRulesForFile(const QString& path, GameRules needed) {
     QApplication::restoreOverrideCursor();
     if (yes) {
         // The choice is the user's setting from now on, as if made in the settings dialog.
-        IniFile ini(context_.dataFolder.settingsPath().toStdString());
-        if (const Status kept = rememberRules(ini, needed); !kept) {
+        if (const Status kept = context_.settingsDocument.setRules(needed); !kept) {
             showError(kept.error());
         }
-        context_.settings.rules = needed;
     }
     return yes;
 }

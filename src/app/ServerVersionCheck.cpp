@@ -1,8 +1,6 @@
 #include "app/ServerVersionCheck.h"
 
 #include "app/AppContext.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 #include "ui/NewVersionDialog.h"
 #include "ui/Prompt.h"
 #include "update/VersionCompare.h"
@@ -18,8 +16,7 @@ ServerVersionCheck::ServerVersionCheck(Download download, Announce announce)
     , announce_(std::move(announce)) {}
 
 bool ServerVersionCheck::run(AppContext& context) {
-    const Settings settings =
-        readConfiguration(IniFile(context.dataFolder.settingsPath().toStdString()));
+    const Settings& settings = context.settingsDocument.settings();
     const std::string local = localVersionText();
     const auto outcome = checkServerVersion(download_, settings.server,
                                             context.dataFolder.tempFolder().toStdString(), local);
@@ -48,8 +45,7 @@ bool ServerVersionCheck::run(AppContext& context) {
 
 void ServerVersionCheck::showNewVersion(AppContext& context, const QString& local,
                                         const QString& remote) {
-    const Settings settings =
-        readConfiguration(IniFile(context.dataFolder.settingsPath().toStdString()));
+    const Settings& settings = context.settingsDocument.settings();
     NewVersionDialog dialog(QUrl(QString::fromStdString(settings.server)), context.language);
     dialog.setLocalVersion(local);
     dialog.setRemoteVersion(remote);

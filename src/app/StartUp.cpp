@@ -8,8 +8,6 @@
 #include "app/VersionCheck.h"
 #include "archive/ShippedHistory.h"
 #include "document/SystemDocument.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 #include "ui/SplashWindow.h"
 
 #include <algorithm>
@@ -54,8 +52,7 @@ bool StartUp::run(const QStringList& arguments) {
     copyMissingLanguageFiles(shippedLanguageFolders(), context_->dataFolder.root());
     installMatricesOnFirstStart(shippedMatrixFolders(), context_->dataFolder.matrixFolder());
     // The splash already speaks the chosen language.
-    const auto chosen =
-        readConfiguration(IniFile(context_->dataFolder.settingsPath().toStdString())).language;
+    const std::string chosen = context_->settingsDocument.settings().language;
     if (!chosen.empty()) {
         context_->language.select(chosen);
     }

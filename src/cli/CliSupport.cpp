@@ -8,6 +8,12 @@
 
 namespace quintora::cli {
 
+const SettingsDocument& userSettings() {
+    // An unreadable file gives the defaults, as a missing one does: the commands never write it.
+    static const SettingsDocument settings(standardSettingsPath());
+    return settings;
+}
+
 bool openOrReport(SystemDocument& document, const std::string& path) {
     const auto opened = document.open(path);
     if (!opened) {

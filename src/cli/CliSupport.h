@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommands.h"
+#include "document/SettingsDocument.h"
 #include "document/SystemDocument.h"
 
 #include <string>
@@ -12,6 +13,9 @@ namespace quintora::cli {
 bool openOrReport(SystemDocument& document, const std::string& path);
 // Saves the document to `out`; false after reporting a failure.
 bool saveOrReport(SystemDocument& document, const std::string& out);
+
+// The user's settings file, read once for the whole command (commands only read it).
+const SettingsDocument& userSettings();
 
 // The limit warning on standard error, on one line.
 void warnLimit(double limit);

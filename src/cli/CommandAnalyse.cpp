@@ -9,7 +9,6 @@
 #include "cli/CommandLine.h"
 #include "core/Format.h"
 #include "document/ArchiveDocument.h"
-#include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
 
@@ -22,7 +21,9 @@ namespace {
 
 // The odds' words in the language of the settings file; Italian where it says nothing.
 OddsWords oddsWordsOfSettings() {
-    Language language(std::filesystem::path(standardSettingsPath()).parent_path().string());
+    const SettingsDocument& settings = userSettings();
+    Language language(std::filesystem::path(settings.path()).parent_path().string(),
+                      settings.settings().language);
     OddsWords words;
     const auto take = [&](const char* id, std::string& into) {
         if (auto text = language.getLangString(id); !text.empty()) {

@@ -3,8 +3,6 @@
 #include "cli/CliSupport.h"
 #include "core/Format.h"
 #include "core/Money.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 
 #include <iostream>
 #include <sstream>
@@ -55,9 +53,7 @@ void printConditions(std::ostream& out, const SystemState& s) {
 
 int runInfo(const InfoArgs& args) {
     // The price of a column: --price, else the settings file's, else the default.
-    const Cents price = args.price
-                            ? *args.price
-                            : readConfiguration(IniFile(standardSettingsPath())).pricePerColumn;
+    const Cents price = args.price ? *args.price : userSettings().settings().pricePerColumn;
     SystemDocument document;
     (void)document.setPricePerColumn(price);
     if (!openOrReport(document, args.file)) {

@@ -1,8 +1,7 @@
 // The command line of quintora-cli: the subcommands, their help, usage errors and the version.
 #include "cli/CommandLine.h"
 
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
+#include "cli/CliSupport.h"
 
 #include <algorithm>
 #include <iostream>
@@ -109,7 +108,7 @@ CLI::Option* addEuroMax(CLI::App& sub, std::optional<GameRules>& into) {
 }
 
 GameRules rulesOrSettings(const std::optional<GameRules>& given) {
-    return given ? *given : readConfiguration(IniFile(standardSettingsPath())).rules;
+    return given ? *given : userSettings().settings().rules;
 }
 
 CLI::Option* addOutput(CLI::App& sub, std::string& into, const std::string& help) {

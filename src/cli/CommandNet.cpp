@@ -3,12 +3,11 @@
 // quintora-cli update-languages [--server URL] --dir DIR
 // quintora-cli update-matrices [--server URL] --dir DIR
 #include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 #include "cli/ServerCommandsHere.h"
 #include "document/ArchiveDocument.h"
 #include "files/FileIo.h"
 #include "net/DownloadFile.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 #include "update/ServerUpdates.h"
 #include "update/VersionCompare.h"
 
@@ -101,7 +100,7 @@ std::string serverOf(const std::optional<std::string>& server) {
     if (server) {
         return *server;
     }
-    return readConfiguration(IniFile(standardSettingsPath())).server;
+    return userSettings().settings().server;
 }
 
 int printReport(const Result<UpdateReport>& report) {

@@ -10,8 +10,6 @@
 #include "print/ListingPlan.h"
 #include "print/SlipBatch.h"
 #include "print/SlipRun.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 
 #include <iostream>
 #include <memory>
@@ -19,10 +17,6 @@
 namespace quintora::cli {
 
 namespace {
-
-Settings userSettings() {
-    return readConfiguration(IniFile(standardSettingsPath()));
-}
 
 Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool applyDefaults) {
     auto layout = loadSlipLayout(path, type, applyDefaults);
@@ -40,7 +34,7 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     if (!layout) {
         return fail(said(layout.error()));
     }
-    const Settings settings = userSettings();
+    const Settings& settings = userSettings().settings();
     SlipBatch batch(type);
     for (const auto& path : args.systems) {
         SystemDocument document;
@@ -78,7 +72,7 @@ int PrintCommandsHere::calibrationTest(const CalibrationTestArgs& args) {
         return fail(said(layout.error()));
     }
     PrintSession session;
-    const Settings settings = userSettings();
+    const Settings& settings = userSettings().settings();
     return printOrReport(calibrationTestPlan(type, layout.value(), settings.header, {}, {},
                                              args.rules ? *args.rules : settings.rules),
                          printTargetOf(args.target));
@@ -92,7 +86,7 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
         // The listing's own refusal, before the system is read.
         return fail(said(listingPlan(SystemState{}, "", "", options).error()));
     }
-    const Settings settings = userSettings();
+    const Settings& settings = userSettings().settings();
     SystemDocument document;
     (void)document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {

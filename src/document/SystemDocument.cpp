@@ -152,6 +152,7 @@ Status SystemDocument::clear(bool keepNumbers) {
         return BusyError;
     }
     clearSystemData(state_, keepNumbers);
+    kept_ = {}; // a new system: no file's bytes to keep
     notify(Change::Numbers | Change::Conditions | Change::Columns | Change::Lock);
     // An empty system holds nothing to lose.
     modified_ = keepNumbers && !state_.header.numbers().empty();
@@ -315,6 +316,7 @@ Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
         return BusyError;
     }
     applyImportedColumns(state_, std::move(columns), euro);
+    kept_ = {};
     state_.systemPath = path;
     state_.systemFileName = path;
     shownFileName_ = path;
@@ -364,6 +366,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
     next.header.setNumbers(next.header.numbers());
     next.header.setEuros(next.header.euros());
     state_ = std::move(next);
+    kept_ = std::move(loaded.value().kept);
     if (switchRules) {
         rules_ = needed;
     }
@@ -378,7 +381,7 @@ Status SystemDocument::saveAs(const std::string& path) {
         return Error{ErrorTitle, Message{703}};
     }
     state_.systemPath = path;
-    const Status saved = saveSystemFile(path, state_);
+    const Status saved = saveSystemFile(path, state_, kept_);
     if (saved) {
         shownFileName_ = lowerCase(fileNamePart(path));
         modified_ = false;

@@ -5,6 +5,7 @@
 #include "core/NumberSet.h"
 #include "core/Result.h"
 #include "core/SystemState.h"
+#include "files/KeptPieces.h"
 
 #include <array>
 #include <cstdint>
@@ -212,6 +213,9 @@ private:
     void notify(Changes what);
 
     SystemState state_;
+    // The bytes of the file the system came from that the program does not use, written back
+    // where the system did not change them.
+    KeptPieces kept_;
     GameRules rules_ = GameRules::classic();
     std::string shownFileName_;
     bool developing_ = false;

@@ -4,6 +4,7 @@
 #include "core/Format.h"
 #include "files/BinaryIo.h"
 #include "files/FileIo.h"
+#include "files/PieceWriter.h"
 
 #include <algorithm>
 #include <cstring>
@@ -69,37 +70,51 @@ std::uint8_t storedList(std::array<std::uint8_t, N>& list, NumberSet numbers) {
 }
 
 // ---- Writing, section by section ----
+// The head is written as pieces that a file opened and saved unchanged keeps as it held them
+// (see KeptPieces): the sizes of the head's pieces, the system type's (2 + its length) aside.
+constexpr std::array<std::size_t, 15> HeadPieceSizes{2,  4, 0, 50, 10, 2, 2, 2,
+                                                     12, 2, 2, 50, 1,  2, 1};
+constexpr std::size_t SystemTypePiece = 2;
 
-void writeHead(ByteWriter& w, const SystemState& s) {
+void writeHead(PieceWriter& p, const SystemState& s) {
     const auto& h = s.header;
     std::array<std::uint8_t, MainNumberCount> numbers{};
     std::array<std::uint8_t, EuroListSlots> euros{};
     const auto numberCount = storedList(numbers, h.numbers());
     const auto euroCount = storedList(euros, h.euros());
-    w.u8(numberCount);
-    w.u8(euroCount);
-    w.i32(s.columnCount());
-    std::string type = windows1252FromUtf8(h.systemType);
-    type.resize(std::min<std::size_t>(type.size(), 0xFFFF));
-    w.u16(static_cast<std::uint16_t>(type.size()));
-    w.bytes(bytesOf(type));
-    w.bytes(numbers);
-    w.bytes(euros);
+    p.piece([&](ByteWriter& w) {
+        w.u8(numberCount);
+        w.u8(euroCount);
+    });
+    p.piece([&](ByteWriter& w) { w.i32(s.columnCount()); });
+    p.piece([&](ByteWriter& w) {
+        std::string type = windows1252FromUtf8(h.systemType);
+        type.resize(std::min<std::size_t>(type.size(), 0xFFFF));
+        w.u16(static_cast<std::uint16_t>(type.size()));
+        w.bytes(bytesOf(type));
+    });
+    p.piece([&](ByteWriter& w) { w.bytes(numbers); });
+    p.piece([&](ByteWriter& w) { w.bytes(euros); });
 }
 
-void writeConditionGroups(ByteWriter& w, const ConditionSet& c) {
-    w.i16(storedFlag(c.evenOddOn()));
-    w.i16(storedFlag(c.sumOn()));
-    w.i16(storedFlag(c.fixedOn()));
-    for (int k = 0; k < EvenCountFlags; ++k) {
-        w.i16(storedFlag(c.evenCounts().contains(k)));
-    }
-    w.i16(c.sumFrom);
-    w.i16(c.sumTo);
-    w.bytes(storedMarks(c.fixed()));
-    w.u8(static_cast<std::uint8_t>(c.fixedCount()));
-    w.i16(storedFlag(c.reducedOn()));
-    w.u8(c.reducedN);
+void writeConditionGroups(PieceWriter& p, const ConditionSet& c) {
+    const auto flag = [&p](bool on) {
+        p.piece([on](ByteWriter& w) { w.i16(storedFlag(on)); });
+    };
+    flag(c.evenOddOn());
+    flag(c.sumOn());
+    flag(c.fixedOn());
+    p.piece([&](ByteWriter& w) {
+        for (int k = 0; k < EvenCountFlags; ++k) {
+            w.i16(storedFlag(c.evenCounts().contains(k)));
+        }
+    });
+    p.piece([&](ByteWriter& w) { w.i16(c.sumFrom); });
+    p.piece([&](ByteWriter& w) { w.i16(c.sumTo); });
+    p.piece([&](ByteWriter& w) { w.bytes(storedMarks(c.fixed())); });
+    p.piece([&](ByteWriter& w) { w.u8(static_cast<std::uint8_t>(c.fixedCount())); });
+    flag(c.reducedOn());
+    p.piece([&](ByteWriter& w) { w.u8(c.reducedN); });
 }
 
 void writeColumns(ByteWriter& w, std::span<const Column> columns) {
@@ -391,18 +406,64 @@ Status readConditionsSection(ByteReader& r, LoadedSystem& loaded) {
 
 } // namespace
 
-std::vector<std::uint8_t> encodeSystemFile(const SystemState& s) {
+namespace {
+
+// Everything behind the identifier: the head's pieces, the columns, and what follows them as
+// one last piece (the conditions section, or nothing).
+void writeSystem(PieceWriter& p, const SystemState& s) {
+    writeHead(p, s);
+    writeConditionGroups(p, s.conditions);
+    p.plain([&](ByteWriter& w) { writeColumns(w, s.columns); });
+    p.piece([&](ByteWriter& w) {
+        if (hasConditionsSection(s)) {
+            writeConditionsSection(w, s);
+        }
+    });
+}
+
+// The file's own bytes of every piece beside the program's for the state as read. `head` is
+// the file from the end of the identifier to the columns, `tail` what follows the columns.
+KeptPieces keptPieces(const SystemState& state, std::span<const std::uint8_t> head,
+                      std::span<const std::uint8_t> tail) {
+    std::vector<std::vector<std::uint8_t>> normal;
+    PieceWriter record(normal);
+    writeSystem(record, state);
+    KeptPieces kept;
+    if (normal.size() != HeadPieceSizes.size() + 1) {
+        return kept;
+    }
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < HeadPieceSizes.size(); ++i) {
+        std::size_t size = HeadPieceSizes[i];
+        if (i == SystemTypePiece) {
+            size = 2 + (head.size() > at + 1 ? (head[at] | (head[at + 1] << 8)) : 0);
+        }
+        if (at + size > head.size()) {
+            return KeptPieces{};
+        }
+        kept.add(std::move(normal[i]), head.subspan(at, size));
+        at += size;
+    }
+    kept.add(std::move(normal.back()), tail);
+    return kept;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encodeSystemFile(const SystemState& s, const KeptPieces& kept) {
     ByteWriter w;
     w.reserve(200 + s.columns.size() * NumbersPerColumn +
               static_cast<std::size_t>(std::max(s.filterCount, 0)) * 62);
-    w.bytes(bytesOf(std::string_view(Identifier, IdentifierBytes)));
-    writeHead(w, s);
-    writeConditionGroups(w, s.conditions);
-    writeColumns(w, s.columns);
-    if (hasConditionsSection(s)) {
-        writeConditionsSection(w, s);
+    for (const char c : std::string_view(Identifier, IdentifierBytes)) {
+        w.u8(static_cast<std::uint8_t>(c));
     }
+    PieceWriter p(w, &kept);
+    writeSystem(p, s);
     return w.take();
+}
+
+std::vector<std::uint8_t> encodeSystemFile(const SystemState& s) {
+    return encodeSystemFile(s, KeptPieces{});
 }
 
 namespace {
@@ -426,24 +487,26 @@ Result<LoadedSystem> decode(std::span<const std::uint8_t> bytes, std::vector<Col
     s.header.systemType = head.systemType;
     s.header.setNumbers(NumberSet::of(head.numberList()));
     s.header.setEuros(NumberSet::of(head.euroList()));
+    // Taken before the columns move over the head in `storage`.
+    const std::vector<std::uint8_t> headBytes(bytes.begin() + IdentifierBytes,
+                                              bytes.begin() + static_cast<long>(r.position()));
     if (auto table = readColumnTable(r, columnCount, s.columns, storage); !table) {
         return table.error();
     }
-    const auto takeStorage = [&] {
-        if (storage != nullptr) {
-            storage->resize(static_cast<std::size_t>(columnCount));
-            s.columns = std::move(*storage);
+    const auto tailBytes = bytes.subspan(r.position());
+    const std::vector<std::uint8_t> tail(tailBytes.begin(), tailBytes.end());
+    // Anything after the columns that is not the section's marker is not ours: ignored, and
+    // kept for a save.
+    if (r.has(4) && r.i32() == ConditionsMarker) {
+        if (auto section = readConditionsSection(r, loaded); !section) {
+            return section.error();
         }
-    };
-    // Anything after the columns that is not the section's marker is not ours: ignored.
-    if (!r.has(4) || r.i32() != ConditionsMarker) {
-        takeStorage();
-        return loaded;
     }
-    if (auto section = readConditionsSection(r, loaded); !section) {
-        return section.error();
+    if (storage != nullptr) {
+        storage->resize(static_cast<std::size_t>(columnCount));
+        s.columns = std::move(*storage);
     }
-    takeStorage();
+    loaded.kept = keptPieces(s, headBytes, tail);
     return loaded;
 }
 
@@ -460,6 +523,10 @@ Status saveSystemFile(const std::string& path, const SystemState& state) {
 
 Status saveSystemFile(const std::string& path, const SystemState& state, SaveDevice& device) {
     return writeFileAtomically(path, encodeSystemFile(state), device);
+}
+
+Status saveSystemFile(const std::string& path, const SystemState& state, const KeptPieces& kept) {
+    return writeFileAtomically(path, encodeSystemFile(state, kept));
 }
 
 Result<LoadedSystem> readSystemFile(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 #include "core/SystemState.h"
+#include "files/KeptPieces.h"
 #include "files/SaveDevice.h"
 
 #include <cstdint>
@@ -30,10 +31,14 @@ inline const Message ErrorTitle{701};         // "E R R O R E"
 
 // The bytes of a system file for `state`.
 std::vector<std::uint8_t> encodeSystemFile(const SystemState& state);
+// The same, keeping the file's own bytes of every piece whose meaning `state` did not change
+// (see KeptPieces): the head's fields one by one, and what follows the columns as a whole.
+std::vector<std::uint8_t> encodeSystemFile(const SystemState& state, const KeptPieces& kept);
 
 struct LoadedSystem {
     SystemState state;             // the stored groups; run-time fields at their defaults
     std::vector<Message> warnings; // "Condizione non riconosciuta\r\nID : n", one per block
+    KeptPieces kept;               // the file's own bytes, for a save of the same system
 };
 
 // Reads the bytes of a system file. A wrong identifier, a file cut inside the head or the
@@ -45,6 +50,8 @@ Result<LoadedSystem> decodeSystemFile(std::span<const std::uint8_t> bytes);
 Status saveSystemFile(const std::string& path, const SystemState& state);
 // The same through `device` (tests pass one that fails).
 Status saveSystemFile(const std::string& path, const SystemState& state, SaveDevice& device);
+// Writes `state` keeping the pieces of the file it was read from.
+Status saveSystemFile(const std::string& path, const SystemState& state, const KeptPieces& kept);
 // Reads a system file; double quotes around or inside the path (a command line's) are removed.
 Result<LoadedSystem> readSystemFile(const std::string& path);
 

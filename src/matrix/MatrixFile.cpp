@@ -4,6 +4,7 @@
 #include "core/GameModel.h"
 #include "files/BinaryIo.h"
 #include "files/FileIo.h"
+#include "files/PieceWriter.h"
 #include "matrix/Crc32.h"
 
 #include <array>
@@ -48,6 +49,34 @@ MatrixHeader readHeader(ByteReader& in) {
     in.skip(2);
     h.formatId = in.text(IdentifierWidth);
     return h;
+}
+
+// The header as pieces that a file read and written again keeps as it held them: the numbers
+// and the count, the three texts, the two dates, the reserved field, the identifier.
+constexpr std::array<std::size_t, 8> HeaderPieceSizes{9, 10, 30, 60, 8, 8, 2, 15};
+
+void writeHeader(PieceWriter& p, const MatrixHeader& h, std::size_t columns) {
+    p.piece([&](ByteWriter& w) {
+        w.u8(h.v);
+        w.u8(h.k);
+        w.u8(h.t);
+        w.u8(h.m);
+        w.u8(h.f);
+        w.i32(static_cast<std::int32_t>(columns));
+    });
+    p.piece(
+        [&](ByteWriter& w) { w.fixedText(windows1252FromUtf8(h.percentage), PercentageWidth); });
+    p.piece([&](ByteWriter& w) { w.fixedText(windows1252FromUtf8(h.author), AuthorWidth); });
+    p.piece(
+        [&](ByteWriter& w) { w.fixedText(windows1252FromUtf8(h.description), DescriptionWidth); });
+    p.piece([&](ByteWriter& w) { w.f64(h.validFrom); });
+    p.piece([&](ByteWriter& w) { w.f64(h.validTo); });
+    p.piece([&](ByteWriter& w) { w.u16(0); });
+    p.piece([&](ByteWriter& w) { w.fixedText(h.formatId, IdentifierWidth); });
+}
+
+std::size_t columnsOf(const Matrix& matrix) {
+    return matrix.header.k == 0 ? 0 : matrix.body.size() / matrix.header.k;
 }
 
 std::string reason() {
@@ -128,7 +157,7 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
     if (!header) {
         return header.error();
     }
-    Matrix matrix{std::move(header.value()), {}};
+    Matrix matrix{std::move(header.value()), {}, {}};
     const MatrixHeader& h = matrix.header;
     if (!h.identifierValid()) {
         return Error{"", Message{864}};
@@ -169,27 +198,22 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
             seen |= std::uint64_t{1} << p;
         }
     }
+    std::vector<std::vector<std::uint8_t>> normal;
+    PieceWriter record(normal);
+    writeHeader(record, matrix.header, columnsOf(matrix));
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < HeaderPieceSizes.size(); ++i) {
+        matrix.kept.add(std::move(normal[i]), bytes.subspan(at, HeaderPieceSizes[i]));
+        at += HeaderPieceSizes[i];
+    }
     return matrix;
 }
 
 std::vector<std::uint8_t> encodeMatrixFile(const Matrix& matrix) {
-    const MatrixHeader& h = matrix.header;
-    const auto columns = h.k == 0 ? 0 : matrix.body.size() / h.k;
     ByteWriter out;
     out.reserve(HeaderSize + matrix.body.size() + TrailerSize);
-    out.u8(h.v);
-    out.u8(h.k);
-    out.u8(h.t);
-    out.u8(h.m);
-    out.u8(h.f);
-    out.i32(static_cast<std::int32_t>(columns));
-    out.fixedText(windows1252FromUtf8(h.percentage), PercentageWidth);
-    out.fixedText(windows1252FromUtf8(h.author), AuthorWidth);
-    out.fixedText(windows1252FromUtf8(h.description), DescriptionWidth);
-    out.f64(h.validFrom);
-    out.f64(h.validTo);
-    out.u16(0);
-    out.fixedText(h.formatId, IdentifierWidth);
+    PieceWriter pieces(out, &matrix.kept);
+    writeHeader(pieces, matrix.header, columnsOf(matrix));
     out.bytes(matrix.body);
     auto bytes = out.take();
     ByteWriter trailer;

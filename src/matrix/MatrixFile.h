@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "files/KeptPieces.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,6 +48,9 @@ struct MatrixHeader {
 struct Matrix {
     MatrixHeader header;
     std::vector<std::uint8_t> body;
+    // The header's own bytes of the file it was read from (text padding, the reserved field),
+    // written back where the header did not change them.
+    KeptPieces kept;
 
     std::uint8_t position(int k, int c) const {
         return body[static_cast<std::size_t>(k - 1) * static_cast<std::size_t>(header.columnCount) +
@@ -65,7 +69,8 @@ bool matrixChecksumMatches(std::span<const std::uint8_t> bytes);
 // refused with a message.
 Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes);
 
-// The bytes of a matrix file for `matrix` (header C is taken from the body's size).
+// The bytes of a matrix file for `matrix` (header C is taken from the body's size); header
+// fields whose meaning did not change keep the bytes the matrix was read with.
 std::vector<std::uint8_t> encodeMatrixFile(const Matrix& matrix);
 
 // What the catalogue needs of one file, read in one pass: the header as far as the file holds

@@ -5,6 +5,7 @@
 #include "files/FileIo.h"
 #include "settings/Settings.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
@@ -30,6 +31,22 @@ void padRecord(ByteWriter& out, std::size_t record) {
 std::array<float*, 8> measures(SlipLayout& l) {
     return {&l.spacingX, &l.spacingY, &l.gridTop, &l.gridLeft,
             &l.headerX,  &l.headerY,  &l.nameX,   &l.nameY};
+}
+
+constexpr std::size_t RecordCount = 10;
+
+// The ten records of a file's bytes, as far as it holds them; the last runs to the end.
+std::array<std::span<const std::uint8_t>, RecordCount>
+recordsOf(std::span<const std::uint8_t> bytes) {
+    std::array<std::span<const std::uint8_t>, RecordCount> records;
+    for (std::size_t k = 0; k < RecordCount; ++k) {
+        const std::size_t start = std::min(bytes.size(), k * CalibrationRecordSize);
+        const std::size_t end = k + 1 == RecordCount
+                                    ? bytes.size()
+                                    : std::min(bytes.size(), (k + 1) * CalibrationRecordSize);
+        records[k] = bytes.subspan(start, end - start);
+    }
+    return records;
 }
 
 } // namespace
@@ -62,6 +79,42 @@ std::vector<std::uint8_t> encodeCalibration(const SlipLayout& layout) {
     out.u16(static_cast<std::uint16_t>(name.size()));
     out.bytes(std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
     return out.take();
+}
+
+std::vector<std::uint8_t> encodeCalibration(const SlipLayout& layout, const KeptPieces& kept) {
+    const auto normal = encodeCalibration(layout);
+    const auto records = recordsOf(normal);
+    std::array<std::span<const std::uint8_t>, RecordCount> chosen;
+    // Each value sits at a fixed offset: a record the file holds cut short (it ended early)
+    // stays so only while nothing is written after it.
+    bool bytesAfter = false;
+    for (std::size_t k = RecordCount; k-- > 0;) {
+        chosen[k] = kept.choose(k, records[k]);
+        if (chosen[k].size() != records[k].size() && bytesAfter) {
+            chosen[k] = records[k];
+        }
+        bytesAfter = bytesAfter || !chosen[k].empty();
+    }
+    std::vector<std::uint8_t> out;
+    for (const auto& record : chosen) {
+        out.insert(out.end(), record.begin(), record.end());
+    }
+    return out;
+}
+
+Result<StoredCalibration> decodeStoredCalibration(std::span<const std::uint8_t> bytes) {
+    auto layout = decodeCalibration(bytes);
+    if (!layout) {
+        return layout.error();
+    }
+    StoredCalibration stored{std::move(layout.value()), {}};
+    const auto normal = encodeCalibration(stored.layout);
+    const auto normalRecords = recordsOf(normal);
+    const auto found = recordsOf(bytes);
+    for (std::size_t k = 0; k < RecordCount; ++k) {
+        stored.kept.add({normalRecords[k].begin(), normalRecords[k].end()}, found[k]);
+    }
+    return stored;
 }
 
 Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
@@ -108,26 +161,42 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     return layout;
 }
 
-Result<SlipLayout> loadSlipLayout(const std::string& path, SlipType type, bool applyDefaults) {
+Result<StoredCalibration> loadStoredCalibration(const std::string& path, SlipType type,
+                                                bool applyDefaults) {
     std::error_code ec;
-    SlipLayout layout;
+    StoredCalibration stored;
     // A dangling link counts as present, so the reader names what is wrong with it.
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
         auto bytes = readWholeFile(path, MaxCalibrationFileSize);
         if (!bytes) {
             return bytes.error();
         }
-        auto decoded = decodeCalibration(bytes.value());
+        auto decoded = decodeStoredCalibration(bytes.value());
         if (!decoded) {
             return decoded.error();
         }
-        layout = std::move(decoded.value());
+        stored = std::move(decoded.value());
     }
-    return applyDefaults ? withDefaults(std::move(layout), type) : layout;
+    if (applyDefaults) {
+        stored.layout = withDefaults(std::move(stored.layout), type);
+    }
+    return stored;
+}
+
+Result<SlipLayout> loadSlipLayout(const std::string& path, SlipType type, bool applyDefaults) {
+    auto stored = loadStoredCalibration(path, type, applyDefaults);
+    if (!stored) {
+        return stored.error();
+    }
+    return std::move(stored.value().layout);
 }
 
 Status saveSlipLayout(const std::string& path, const SlipLayout& layout) {
     return writeFileAtomically(path, encodeCalibration(layout));
+}
+
+Status saveSlipLayout(const std::string& path, const SlipLayout& layout, const KeptPieces& kept) {
+    return writeFileAtomically(path, encodeCalibration(layout, kept));
 }
 
 } // namespace quintora

@@ -125,8 +125,14 @@ IniDocument::withValues(std::string_view section,
     if (!validSection(section)) {
         return Error{ErrorTitle, Message{900, {std::string(section)}}};
     }
-    // The keys in the order first given, each with the value given last, in file bytes.
-    std::vector<std::pair<std::string, std::string>> pending;
+    // The keys in the order first given, each with the value given last, in file bytes:
+    // the key, the value as stored (quoted where needed) and as it reads back.
+    struct Pending {
+        std::string key;
+        std::string stored;
+        std::string value;
+    };
+    std::vector<Pending> pending;
     for (const auto& [key, value] : values) {
         if (!validKey(key)) {
             return Error{ErrorTitle, Message{901, {key}}};
@@ -135,14 +141,16 @@ IniDocument::withValues(std::string_view section,
             return Error{ErrorTitle, Message{902, {key}}};
         }
         std::string keyBytes = windows1252FromUtf8(key);
-        std::string stored = storedForm(windows1252FromUtf8(value));
-        const auto same = std::find_if(pending.begin(), pending.end(), [&](const auto& p) {
-            return ini::sameName(p.first, keyBytes);
+        std::string valueBytes = windows1252FromUtf8(value);
+        std::string stored = storedForm(valueBytes);
+        const auto same = std::find_if(pending.begin(), pending.end(), [&](const Pending& p) {
+            return ini::sameName(p.key, keyBytes);
         });
         if (same == pending.end()) {
-            pending.emplace_back(std::move(keyBytes), std::move(stored));
+            pending.push_back({std::move(keyBytes), std::move(stored), std::move(valueBytes)});
         } else {
-            same->second = std::move(stored);
+            same->stored = std::move(stored);
+            same->value = std::move(valueBytes);
         }
     }
 
@@ -150,12 +158,18 @@ IniDocument::withValues(std::string_view section,
     const Section* target = firstSection(sectionBytes);
     std::map<std::uint32_t, std::pair<std::uint32_t, const std::string*>> replaced; // by line
     std::string added; // new lines after the section's last line
-    for (const auto& [key, stored] : pending) {
+    for (const auto& [key, stored, value] : pending) {
         if (const Entry* e = target ? firstEntry(*target, key) : nullptr) {
-            replaced[e->line] = {e->kept, &stored};
+            // A line that already reads as the value keeps its quotes, blanks and the rest.
+            if (ini::cleanValue(view(e->value), std::max(ValueLimit, value.size())) != value) {
+                replaced[e->line] = {e->kept, &stored};
+            }
         } else {
             added += key + '=' + stored + "\r\n";
         }
+    }
+    if (target && replaced.empty() && added.empty()) {
+        return bytes_; // nothing to write: the file stays as it is, line ends and all
     }
 
     std::string out;

@@ -26,13 +26,18 @@ public:
     // Texts of 4 GiB or more read as empty.
     explicit IniDocument(std::string bytes);
 
+    // The file's bytes as read.
+    const std::string& bytes() const { return bytes_; }
+
     // The value (at most maxChars characters, cut at the first NUL); nullopt when missing.
     std::optional<std::string> find(std::string_view section, std::string_view key,
                                     std::size_t maxChars = ValueLimit) const;
 
     // The text with `values` written into `section`: a key already there keeps its line and
     // its spelling, a new key follows the section's last line, a new section goes at the end.
-    // Every line then ends with CR LF. Each value reads back exactly as given. Names may not
+    // A key that already reads as its value keeps its line; when nothing changes the text
+    // comes back byte for byte. Otherwise every line then ends with CR LF. Each value reads
+    // back exactly as given. Names may not
     // hold line breaks, NUL, '=' (keys) or ']' (sections); values may not hold LF or NUL.
     Result<std::string>
     withValues(std::string_view section,

@@ -36,6 +36,14 @@ IniDocument IniFile::read() const {
     return bytes ? IniDocument(std::move(bytes.value())) : IniDocument{};
 }
 
+Result<IniDocument> IniFile::load() const {
+    auto bytes = loadBytes(path_);
+    if (!bytes) {
+        return bytes.error();
+    }
+    return IniDocument(std::move(bytes.value()));
+}
+
 std::optional<std::string> IniFile::find(std::string_view section, std::string_view key,
                                          std::size_t maxChars) const {
     return read().find(section, key, maxChars);

@@ -30,6 +30,8 @@ public:
 
     // The whole file, parsed once.
     IniDocument read() const;
+    // The same, saying why a file that exists could not be read (a missing file is empty).
+    Result<IniDocument> load() const;
 
     // The value (at most ValueLimit characters, cut at the first NUL); empty when missing.
     std::string getProperty(std::string_view section, std::string_view key) const;

@@ -1,7 +1,5 @@
 #include "settings/Language.h"
 
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
 #include "settings/TextTable.h"
 
 #include <filesystem>
@@ -15,14 +13,6 @@ namespace {
 bool plainName(std::string_view name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
-
-std::string settingsPath(const std::string& dataFolder) {
-    std::string path = dataFolder;
-    if (path.empty() || path.back() != '/') {
-        path += '/';
-    }
-    return path + SettingsFileName;
 }
 
 } // namespace
@@ -43,15 +33,7 @@ LanguageFile Language::load() const {
     return plainName(name_) ? LanguageFile::load(filePath()) : LanguageFile{};
 }
 
-const std::string& Language::resolvedName() {
-    if (name_.empty()) {
-        name_ = readConfiguration(IniFile(settingsPath(dataFolder_))).language;
-    }
-    return name_;
-}
-
 std::string Language::getLangString(std::string_view id) {
-    resolvedName();
     if (!plainName(name_)) {
         return {};
     }
@@ -59,7 +41,6 @@ std::string Language::getLangString(std::string_view id) {
 }
 
 std::string Language::text(const Message& message) {
-    resolvedName();
     if (!plainName(name_)) {
         return TextTable::own().text(message);
     }

@@ -12,8 +12,8 @@
 
 namespace quintora {
 
-// The current language: its name (a language file's name without ".lng") and the data folder
-// that holds the files and the settings file.
+// The current language: its name (a language file's name without ".lng", chosen by the
+// settings) and the data folder that holds the files.
 class Language {
 public:
     explicit Language(std::string dataFolder, std::string name = {})
@@ -31,13 +31,10 @@ public:
     // The current file, read once for a window; empty when there is none.
     LanguageFile load() const;
 
-    // Message text id ("0001") of the section [Strings]; empty when missing. While the name is
-    // still empty it is first taken from LINGUA in the settings file of the data folder.
+    // Message text id ("0001") of the section [Strings]; empty when missing or with no name.
     std::string getLangString(std::string_view id);
     // The message in the current language (the program's own for what the file lacks).
     std::string text(const Message& message);
-    // The name, taken from the settings file first when it is still empty.
-    const std::string& resolvedName();
 
 private:
     // The current file, read again only when it changed on disk (a language update may

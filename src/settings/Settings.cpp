@@ -138,22 +138,76 @@ bool storable(const std::string& path) {
            ini::trim(path).size() == path.size();
 }
 
+// The key-value pairs of every key the settings dialog writes; NUMERI EURO once chosen.
+std::vector<std::pair<std::string, std::string>> configurationValues(const Settings& settings,
+                                                                     bool rulesStored) {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const Field& field : fields) {
+        values.emplace_back(
+            field.key,
+            std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    }
+    if (settings.rules != GameRules::classic() || rulesStored) {
+        values.emplace_back(rulesField.key, toText(settings.rules));
+    }
+    return values;
+}
+
+std::vector<std::pair<std::string, std::string>> slipOutputValues(const std::string& output,
+                                                                  const std::string& pdfFolder) {
+    return {{rememberedFields[0].key, output}, {rememberedFields[1].key, pdfFolder}};
+}
+
+std::vector<std::pair<std::string, std::string>> listingOutputValues(const std::string& output,
+                                                                     const std::string& pdfFolder) {
+    return {{rememberedFields[2].key, output}, {rememberedFields[3].key, pdfFolder}};
+}
+
+// The recent systems' keys: the storable entries, and emptied keys of entries that went; none
+// at all when the file holds no list and the list is empty.
+std::vector<std::pair<std::string, std::string>>
+recentFileValues(const IniDocument& file, const std::vector<std::string>& list) {
+    std::vector<std::string> kept;
+    std::copy_if(list.begin(), list.end(), std::back_inserter(kept), storable);
+    std::vector<std::pair<std::string, std::string>> values;
+    for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
+        const std::string key = recentKey(i);
+        if (i < kept.size()) {
+            values.emplace_back(key, kept[i]);
+        } else if (file.find(SettingsSection, key)) {
+            values.emplace_back(key, std::string()); // an entry that went
+        }
+    }
+    return values;
+}
+
+std::vector<std::pair<std::string, std::string>> rulesValues(GameRules rules) {
+    return {{rulesField.key, toText(rules)}};
+}
+
+Error badPrice() {
+    return Error{Message{116}, Message{903}};
+}
+
 } // namespace
 
 Settings readConfiguration(const IniFile& ini) {
+    return readConfiguration(ini.read());
+}
+
+Settings readConfiguration(const IniDocument& file) {
     Settings settings;
-    const IniDocument document = ini.read();
     for (const auto& table :
          {std::span<const Field>(fields), std::span<const Field>(&rulesField, 1),
           std::span<const Field>(rememberedFields)}) {
         for (const Field& field : table) {
-            if (const auto value = document.find(SettingsSection, field.key)) {
+            if (const auto value = file.find(SettingsSection, field.key)) {
                 std::visit([&](auto member) { fromText(settings.*member, *value); }, field.member);
             }
         }
     }
     for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
-        if (auto path = document.find(SettingsSection, recentKey(i), PathLimit);
+        if (auto path = file.find(SettingsSection, recentKey(i), PathLimit);
             path && !path->empty()) {
             settings.recentFiles.push_back(std::move(*path));
         }
@@ -163,31 +217,37 @@ Settings readConfiguration(const IniFile& ini) {
 
 Status writeConfiguration(IniFile& ini, const Settings& settings) {
     if (!validPrice(settings.pricePerColumn)) {
-        return Error{Message{116}, Message{903}};
+        return badPrice();
     }
-    std::vector<std::pair<std::string, std::string>> values;
-    for (const Field& field : fields) {
-        values.emplace_back(
-            field.key,
-            std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    const bool rulesStored = ini.find(SettingsSection, rulesField.key).has_value();
+    return ini.setProperties(SettingsSection, configurationValues(settings, rulesStored));
+}
+
+Result<std::string> writeConfiguration(const IniDocument& file, const Settings& settings) {
+    if (!validPrice(settings.pricePerColumn)) {
+        return badPrice();
     }
-    if (settings.rules != GameRules::classic() || ini.find(SettingsSection, rulesField.key)) {
-        values.emplace_back(rulesField.key, toText(settings.rules));
-    }
-    return ini.setProperties(SettingsSection, values);
+    const bool rulesStored = file.find(SettingsSection, rulesField.key).has_value();
+    return file.withValues(SettingsSection, configurationValues(settings, rulesStored));
 }
 
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder) {
-    const std::pair<std::string, std::string> values[] = {{rememberedFields[0].key, output},
-                                                          {rememberedFields[1].key, pdfFolder}};
-    return ini.setProperties(SettingsSection, values);
+    return ini.setProperties(SettingsSection, slipOutputValues(output, pdfFolder));
+}
+
+Result<std::string> rememberSlipOutput(const IniDocument& file, const std::string& output,
+                                       const std::string& pdfFolder) {
+    return file.withValues(SettingsSection, slipOutputValues(output, pdfFolder));
 }
 
 Status rememberListingOutput(IniFile& ini, const std::string& output,
                              const std::string& pdfFolder) {
-    const std::pair<std::string, std::string> values[] = {{rememberedFields[2].key, output},
-                                                          {rememberedFields[3].key, pdfFolder}};
-    return ini.setProperties(SettingsSection, values);
+    return ini.setProperties(SettingsSection, listingOutputValues(output, pdfFolder));
+}
+
+Result<std::string> rememberListingOutput(const IniDocument& file, const std::string& output,
+                                          const std::string& pdfFolder) {
+    return file.withValues(SettingsSection, listingOutputValues(output, pdfFolder));
 }
 
 std::vector<std::string> withRecentFile(std::vector<std::string> list, const std::string& path) {
@@ -202,26 +262,28 @@ std::vector<std::string> withRecentFile(std::vector<std::string> list, const std
 }
 
 Status rememberRecentFiles(IniFile& ini, const std::vector<std::string>& list) {
-    std::vector<std::string> kept;
-    std::copy_if(list.begin(), list.end(), std::back_inserter(kept), storable);
-    const IniDocument document = ini.read();
-    std::vector<std::pair<std::string, std::string>> values;
-    for (std::size_t i = 0; i < MaxRecentFiles; ++i) {
-        const std::string key = recentKey(i);
-        if (i < kept.size()) {
-            values.emplace_back(key, kept[i]);
-        } else if (document.find(SettingsSection, key)) {
-            values.emplace_back(key, std::string()); // an entry that went
-        }
-    }
+    const auto values = recentFileValues(ini.read(), list);
     if (values.empty()) {
         return success();
     }
     return ini.setProperties(SettingsSection, values);
 }
 
+Result<std::string> rememberRecentFiles(const IniDocument& file,
+                                        const std::vector<std::string>& list) {
+    const auto values = recentFileValues(file, list);
+    if (values.empty()) {
+        return file.bytes();
+    }
+    return file.withValues(SettingsSection, values);
+}
+
 Status rememberRules(IniFile& ini, GameRules rules) {
-    return ini.setProperty(SettingsSection, rulesField.key, toText(rules));
+    return ini.setProperties(SettingsSection, rulesValues(rules));
+}
+
+Result<std::string> rememberRules(const IniDocument& file, GameRules rules) {
+    return file.withValues(SettingsSection, rulesValues(rules));
 }
 
 std::string standardSettingsPath() {

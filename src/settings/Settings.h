@@ -45,11 +45,19 @@ inline constexpr const char* SettingsFileName = "quintora.ini";
 // ~/.local/share, as the desktop program keeps it.
 std::string standardSettingsPath();
 
+// The codec: the typed settings of a settings file's text, and the text with settings written
+// into it (every other line, key and section of the file stays as it was). The IniFile forms
+// read the file and write it atomically.
+
 // Keeps the slip printing window's choice for the next time: only its two keys are written.
 Status rememberSlipOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder);
+Result<std::string> rememberSlipOutput(const IniDocument& file, const std::string& output,
+                                       const std::string& pdfFolder);
 
 // The same for the listing window.
 Status rememberListingOutput(IniFile& ini, const std::string& output, const std::string& pdfFolder);
+Result<std::string> rememberListingOutput(const IniDocument& file, const std::string& output,
+                                          const std::string& pdfFolder);
 
 // `list` with `path` in front, once, and at most MaxRecentFiles entries. A path the settings
 // file cannot hold as it is (a line break, a character outside its code page) is left out.
@@ -57,14 +65,19 @@ std::vector<std::string> withRecentFile(std::vector<std::string> list, const std
 // Writes the recent systems alone. Keys of entries no longer there are emptied; with no
 // entries and none in the file, the file stays as it was.
 Status rememberRecentFiles(IniFile& ini, const std::vector<std::string>& list);
+Result<std::string> rememberRecentFiles(const IniDocument& file,
+                                        const std::vector<std::string>& list);
 
 // Writes NUMERI EURO alone: the rules a question of the main window switched to.
 Status rememberRules(IniFile& ini, GameRules rules);
+Result<std::string> rememberRules(const IniDocument& file, GameRules rules);
 
 // Every key with its default when missing; a COSTO_COLONNA that is not a price gives 200 cents.
 Settings readConfiguration(const IniFile& ini);
+Settings readConfiguration(const IniDocument& file);
 // Writes every key in one atomic write; COSTO_COLONNA as whole cents (2.5 -> "250").
 // Refuses a price that is not a number, negative or too large, writing nothing.
 Status writeConfiguration(IniFile& ini, const Settings& settings);
+Result<std::string> writeConfiguration(const IniDocument& file, const Settings& settings);
 
 } // namespace quintora

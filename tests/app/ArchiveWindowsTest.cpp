@@ -369,11 +369,9 @@ void ArchiveWindowsTest::aNewLanguageKeepsTheLatestDrawShown() {
     QCOMPARE(latest, w->list()->item(0)->text());
     QVERIFY(QFile::copy(QStringLiteral(QUINTORA_SHIPPED_DATA "/english.lng"),
                         context_->dataFolder.root() + QStringLiteral("/english.lng")));
-    QFile ini(context_->dataFolder.settingsPath());
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
-    ini.close();
-    window_->applyLanguageChange();
+    Settings english = context_->settingsDocument.settings();
+    english.language = "english";
+    QVERIFY(context_->settingsDocument.save(english).ok());
     QCOMPARE(test::child<QGroupBox>(*w, "frameUltima")->title(), QStringLiteral("Latest Draw"));
     QCOMPARE(test::child<QLabel>(*w, "lbLast")->text(), latest);
     QCOMPARE(test::child<QLabel>(*w, "lbTotale")->text(), total);

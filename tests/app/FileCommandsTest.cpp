@@ -478,6 +478,9 @@ void FileCommandsTest::refusedImports() {
 void FileCommandsTest::settingsFromTheMenu() {
     const QString ini = context_->dataFolder.settingsPath();
     writeFile(ini, "[IMPOSTAZIONI]\r\nCOSTO_COLONNA=100\r\nSTAMPANTE TABULATO=Laser\r\n");
+    // The program reads the settings file once, as it starts.
+    QVERIFY(context_->settingsDocument.open(ini.toStdString()).ok());
+    QCOMPARE(state().pricePerColumn, Cents{100});
     context_->printerNames = [] {
         return QStringList{QStringLiteral("Laser")};
     };
@@ -509,6 +512,8 @@ void FileCommandsTest::firstStartAsksForTheLanguage() {
     };
     writeFile(context_->dataFolder.settingsPath(),
               "[IMPOSTAZIONI]\r\nSTAMPANTE TABULATO=Laser\r\n");
+    QVERIFY(
+        context_->settingsDocument.open(context_->dataFolder.settingsPath().toStdString()).ok());
 
     QString offered;
     QString opened =

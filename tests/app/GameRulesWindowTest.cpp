@@ -47,9 +47,9 @@ private:
         }
     }
     void chooseInSettings(const char* euroMax) {
-        IniFile ini(context_->dataFolder.settingsPath().toStdString());
-        QVERIFY(ini.setProperty("IMPOSTAZIONI", "NUMERI EURO", euroMax).ok());
-        window_->readConfiguration();
+        Settings settings = context_->settingsDocument.settings();
+        settings.rules = *GameRules::withEuroMax(std::stoi(euroMax));
+        QVERIFY(context_->settingsDocument.save(settings).ok());
     }
     int visibleEuroCells() const {
         int n = 0;

@@ -286,24 +286,25 @@ void LanguageChangeTest::returnOnThePrinterBoxLeavesTheSettingsUnsaved() {
     QDir().mkpath(xdg.dataFolder());
     const QString ini = xdg.dataFolder() + QStringLiteral("/quintora.ini");
     Language language(xdg.dataFolder().toStdString());
+    SettingsDocument settings(ini.toStdString());
     QtPrompt boxes; // the real boxes: the keys must reach the box, not the dialog behind it
-    SettingsDialog dialog(Settings{}, ini.toStdString(), language, boxes, {}, nullptr);
+    SettingsDialog dialog(settings, language, boxes, {}, nullptr);
 
     bool dialogUpWhenAsked = false;
     bool dialogUpAfterTheBox = false;
-    const FirstShown watch(
-        [](QWidget& w) { return qobject_cast<QMessageBox*>(&w) != nullptr; },
-        [&](QWidget& box) {
-            dialogUpWhenAsked = dialog.isVisible();
-            // Once the box is done, the dialog must still wait for its user.
-            connect(static_cast<QMessageBox*>(&box), &QDialog::finished, &dialog,
-                    [&] {
-                        dialogUpAfterTheBox = dialog.isVisible();
-                        dialog.reject();
-                    },
-                    Qt::QueuedConnection);
-            QTest::keyClick(&box, Qt::Key_Return);
-        });
+    const FirstShown watch([](QWidget& w) { return qobject_cast<QMessageBox*>(&w) != nullptr; },
+                           [&](QWidget& box) {
+                               dialogUpWhenAsked = dialog.isVisible();
+                               // Once the box is done, the dialog must still wait for its user.
+                               connect(
+                                   static_cast<QMessageBox*>(&box), &QDialog::finished, &dialog,
+                                   [&] {
+                                       dialogUpAfterTheBox = dialog.isVisible();
+                                       dialog.reject();
+                                   },
+                                   Qt::QueuedConnection);
+                               QTest::keyClick(&box, Qt::Key_Return);
+                           });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(watch.seen());
     QVERIFY(dialogUpWhenAsked);
@@ -316,19 +317,19 @@ void LanguageChangeTest::returnOnThePrinterBoxLeavesTheSettingsUnsaved() {
 void LanguageChangeTest::aFreshInstallsHeaderSpeaksTheLanguage() {
     {
         Program english(QStringLiteral("english"));
-        QCOMPARE(english.context().settings.header,
+        QCOMPARE(english.context().settingsDocument.settings().header,
                  std::string("OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU"));
     }
     {
         Program italian(QStringLiteral("italiano"));
-        QCOMPARE(italian.context().settings.header,
+        auto& settings = italian.context().settingsDocument;
+        QCOMPARE(settings.settings().header,
                  std::string("RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE"));
-        QFile ini(italian.settingsPath());
-        QVERIFY(ini.open(QIODevice::Append));
-        ini.write("INTESTAZIONE=RICEVITORIA 7\r\nLINGUA=english\r\n");
-        ini.close();
-        italian.window().applyLanguageChange();
-        QCOMPARE(italian.context().settings.header, std::string("RICEVITORIA 7"));
+        Settings mine = settings.settings();
+        mine.header = "RICEVITORIA 7";
+        mine.language = "english";
+        QVERIFY(settings.save(mine).ok());
+        QCOMPARE(settings.settings().header, std::string("RICEVITORIA 7"));
     }
 }
 

@@ -168,11 +168,13 @@ public:
             QFile::copy(SourceData + u'/' + QString::fromUtf8(name),
                         xdg_.dataFolder() + u'/' + QString::fromUtf8(name));
         }
-        if (!language.isEmpty()) {
-            QFile ini(xdg_.dataFolder() + QStringLiteral("/quintora.ini"));
-            if (ini.open(QIODevice::WriteOnly)) {
-                ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n");
+        QFile ini(xdg_.dataFolder() + QStringLiteral("/quintora.ini"));
+        if (ini.open(QIODevice::WriteOnly)) {
+            ini.write("[IMPOSTAZIONI]\r\nSTAMPANTE TABULATO=Laser\r\n");
+            if (!language.isEmpty()) {
+                ini.write("LINGUA=" + language.toLatin1() + "\r\n");
             }
+            ini.close();
         }
         context_ = std::make_unique<AppContext>(document_, prompt_,
                                                 DataFolder(DataFolder::standardRoot()));
@@ -210,9 +212,7 @@ public:
         add(std::make_unique<MatrixDialog>(document_, prompt_, l, matrices, 8, todayLocal(),
                                            nullptr));
         add(std::make_unique<NewMatrixDialog>(prompt_, l, matrices, todayLocal(), 8, nullptr));
-        Settings settings;
-        settings.listingPrinter = "Laser";
-        add(std::make_unique<SettingsDialog>(settings, std::string(), l, prompt_,
+        add(std::make_unique<SettingsDialog>(context_->settingsDocument, l, prompt_,
                                              QStringList{QStringLiteral("Laser")}, nullptr));
         add(std::make_unique<CheckDialog>(document_, context_->archiveDocument, prompt_, l,
                                           nullptr));
@@ -236,12 +236,11 @@ public:
                                                     "RICEVITORIA", printers, l, prompt_, nullptr));
         }
         add(std::make_unique<SlipPrintDialog>(
-            document_, SlipPrintDialog::Setup{root, root, "RICEVITORIA", printers}, l, prompt_,
-            nullptr));
+            document_, context_->settingsDocument,
+            SlipPrintDialog::Setup{root, root, "RICEVITORIA", printers}, l, prompt_, nullptr));
         add(std::make_unique<PrintProgressDialog>(l, prompt_, nullptr));
-        add(std::make_unique<ListingDialog>(document_, context_->settings,
-                                            ListingDialog::Setup{root, {}, {}}, l, prompt_,
-                                            nullptr));
+        add(std::make_unique<ListingDialog>(document_, context_->settingsDocument,
+                                            ListingDialog::Setup{root, {}}, l, prompt_, nullptr));
     }
 
     QWidget* window(const QString& name) const {

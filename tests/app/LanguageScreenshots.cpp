@@ -104,7 +104,8 @@ int main(int argc, char* argv[]) {
         }
         recent += "FILE RECENTE " + QByteArray::number(++entry) + "=" + path.toUtf8() + "\r\n";
     }
-    ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + language.toLatin1() + "\r\n" + recent);
+    ini.write("[IMPOSTAZIONI]\r\nSTAMPANTE TABULATO=Laser\r\nLINGUA=" + language.toLatin1() +
+              "\r\n" + recent);
     ini.close();
 
     SystemDocument document;
@@ -163,9 +164,7 @@ int main(int argc, char* argv[]) {
 
     Language& l = context.language;
     const QString texts = context.dataFolder.textFolder();
-    Settings settings;
-    settings.listingPrinter = "Laser";
-    SettingsDialog settingsDialog(settings, std::string(), l, prompt,
+    SettingsDialog settingsDialog(context.settingsDocument, l, prompt,
                                   {QStringLiteral("Laser"), QStringLiteral("Ufficio")}, &main);
     save(&settingsDialog, name("settings"));
     // The condition dialogs over the system still being set up, so they are editable.
@@ -258,11 +257,11 @@ int main(int argc, char* argv[]) {
                                                                 : QStringLiteral("english");
     QFile::copy(QStringLiteral(QUINTORA_SOURCE_DATA) + u'/' + other + QStringLiteral(".lng"),
                 xdg.dataFolder() + u'/' + other + QStringLiteral(".lng"));
-    if (ini.open(QIODevice::WriteOnly)) {
-        ini.write("[IMPOSTAZIONI]\r\nLINGUA=" + other.toLatin1() + "\r\n");
-        ini.close();
+    Settings saved = context.settingsDocument.settings();
+    saved.language = other.toStdString();
+    if (!context.settingsDocument.save(saved)) {
+        return 1;
     }
-    main.applyLanguageChange();
     main.openArchive();
     save(main.archiveWindow(), name("archive-after-language-change"));
     return prompt.calls().empty() ? 0 : 1;

@@ -459,9 +459,9 @@ void MainWindowTest::reopeningColumnsWithoutNumbersKeepsDevelopOff() {
 }
 
 void MainWindowTest::columnPriceFollowsTheSettings() {
-    IniFile ini(context_->dataFolder.settingsPath().toStdString());
-    QVERIFY(ini.setProperty("IMPOSTAZIONI", "COSTO_COLONNA", "250").ok());
-    window_->readConfiguration();
+    Settings settings = context_->settingsDocument.settings();
+    settings.pricePerColumn = 250;
+    QVERIFY(context_->settingsDocument.save(settings).ok());
     clickNumbers({1, 2, 3, 4, 5, 6});
     QTest::mouseClick(euro(1), Qt::LeftButton);
     QTest::mouseClick(euro(2), Qt::LeftButton);

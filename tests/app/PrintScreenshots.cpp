@@ -53,7 +53,7 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
         (void)document.finishDevelopment(develop(input.value(), {}, control));
     }
     const QStringList printers{QStringLiteral("Laser"), QStringLiteral("Ufficio")};
-    const std::string header = context.settings.header;
+    const std::string header = context.settingsDocument.settings().header;
     const QString root = context.dataFolder.root();
     for (const SlipType type : {SlipType::OneColumn, SlipType::FiveColumns}) {
         const QString path = root + u'/' + QString::fromStdString(calibrationFileName(type));
@@ -77,7 +77,8 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
                "slips");
     }
 
-    SlipPrintDialog slips(document, {root, root, header, printers}, l, context.prompt, &window);
+    SlipPrintDialog slips(document, context.settingsDocument, {root, root, header, printers}, l,
+                          context.prompt, &window);
     save(&slips, QStringLiteral("slips1"));
     slips.findChild<QPushButton*>(QStringLiteral("optTipoScheda(1)"))->click();
     save(&slips, QStringLiteral("slips5"));
@@ -107,7 +108,8 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
     save(&progress, QStringLiteral("printing"));
     progress.finish();
 
-    ListingDialog listing(document, context.settings, {root, {}, {}}, l, context.prompt, &window);
+    ListingDialog listing(document, context.settingsDocument, {root, {}}, l, context.prompt,
+                          &window);
     save(&listing, QStringLiteral("listing"));
     listing.pdfNotice()->showWritten(root + QStringLiteral("/tabulato.pdf"));
     save(&listing, QStringLiteral("listing-pdf"));

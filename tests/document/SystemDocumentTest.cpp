@@ -204,6 +204,39 @@ TEST_F(DocumentFiles, OpenAndSaveKeepTheRunTimeFields) {
     EXPECT_FALSE(document.saveAs("").ok());
 }
 
+// The document keeps the bytes of the file it opened that it does not use: saved without a
+// change the file comes back as it went, through the reader, the document and the writer; a
+// cleared system keeps nothing of it.
+TEST_F(DocumentFiles, AnUnchangedSystemSavesTheFilesOwnBytes) {
+    SystemState stored;
+    stored.header.setNumbers({3, 9, 14, 22, 31, 47});
+    stored.header.setEuros({1, 10});
+    stored.consecutive.setRuns(CountSet{2});
+    stored.consecutive.setOn(true);
+    auto bytes = encodeSystemFile(stored);
+    bytes[19 + 6] = 40;      // a stale entry behind the count of numbers
+    bytes[155 + 4 + 4] |= 1; // bit 0 of the consecutive runs, which no run has
+    bytes.push_back(0x7F);   // a byte after the section's end
+    std::ofstream(path("odd.qsy"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    const auto read = [this](const char* name) {
+        std::ifstream in(path(name), std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    };
+
+    SystemDocument document;
+    ASSERT_TRUE(document.open(path("odd.qsy")).ok());
+    ASSERT_TRUE(document.saveAs(path("same.qsy")).ok());
+    EXPECT_EQ(read("same.qsy"), bytes);
+
+    ASSERT_TRUE(document.clear(true).ok());
+    ASSERT_TRUE(document.saveAs(path("cleared.qsy")).ok());
+    SystemState numbersOnly;
+    numbersOnly.header.setNumbers(stored.header.numbers());
+    numbersOnly.header.setEuros(stored.header.euros());
+    EXPECT_EQ(read("cleared.qsy"), encodeSystemFile(numbersOnly));
+}
+
 TEST(SystemDocument, APlainSaveGoesToTheSystemsFolder) {
     SystemDocument document;
     ASSERT_TRUE(document.nameNewSystem("/elsewhere/Colonne.txt"));

@@ -240,3 +240,43 @@ TEST(OleDate, ParseAndFormat) {
     }
     EXPECT_EQ(formatDate({2025, 3, 7}), "07/03/2025");
 }
+
+namespace {
+
+// Hand-made matrix files: whatever their header holds beside what the program reads, read and
+// written again they keep their bytes; a header change is written the program's way.
+TEST(MatrixFile, AFileReadAndWrittenAgainKeepsItsBytes) {
+    const auto patched = [](std::size_t at, std::string_view bytes) {
+        Bytes b = encodeMatrixFile(sevenMatrix());
+        std::copy(bytes.begin(), bytes.end(), b.begin() + static_cast<long>(at));
+        reseal(b);
+        return b;
+    };
+    const struct {
+        const char* name;
+        Bytes file;
+    } cases[] = {
+        {"as the program writes it", encodeMatrixFile(sevenMatrix())},
+        {"reserved field in use", patched(125, "\x12\x34")},
+        {"texts padded with NUL", patched(9, std::string("100%\0\0\0\0\0\0", 10))},
+        {"texts with leading blanks", patched(19, "  Prova")},
+        {"a text with an undefined byte", patched(49, "Matrice \x81")},
+        {"a date that is not a whole day", patched(109, "\x01\x00\x00\x00\x00\x00\xE5\x40")},
+        {"a date that is not a number", patched(117, "\x01\x00\x00\x00\x00\x00\xF8\x7F")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto read = decodeMatrixFile(c.file);
+        ASSERT_TRUE(read.ok()) << read.error().message;
+        EXPECT_EQ(encodeMatrixFile(read.value()), c.file);
+
+        Matrix changed = read.value();
+        changed.header.author = "Altro";
+        const auto again = decodeMatrixFile(encodeMatrixFile(changed));
+        ASSERT_TRUE(again.ok());
+        EXPECT_EQ(again.value().header.author, "Altro");
+        EXPECT_EQ(again.value().header.percentage, read.value().header.percentage);
+    }
+}
+
+} // namespace

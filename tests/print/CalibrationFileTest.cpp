@@ -157,3 +157,62 @@ TEST(CalibrationFile, WhatIsNotACalibrationFileIsRefusedAndTheOldFileStays) {
 
 } // namespace
 } // namespace quintora
+
+namespace quintora {
+namespace {
+
+// Hand-made calibration files: the bytes behind each value, a file that ends early, a quality
+// the dialog never writes: read and written again they keep their bytes.
+TEST(CalibrationFile, AFileReadAndWrittenAgainKeepsItsBytes) {
+    const auto full = encodeCalibration(sampleLayout());
+    const auto patched = [&full](std::size_t at, std::vector<std::uint8_t> bytes) {
+        auto b = full;
+        std::copy(bytes.begin(), bytes.end(), b.begin() + static_cast<long>(at));
+        return b;
+    };
+    const auto cut = [&full](std::size_t size) {
+        return std::vector<std::uint8_t>(full.begin(), full.begin() + static_cast<long>(size));
+    };
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> file;
+    } cases[] = {
+        {"as the program writes it", full},
+        {"bytes behind a measure", patched(4, {'V', 'B', '6'})},
+        {"bytes behind the quality", patched(8 * 128 + 4, {0xFF, 0x01})},
+        {"a quality the dialog never writes", patched(8 * 128 + 2, {0x07, 0x00})},
+        {"ends inside the third record", cut(2 * 128 + 60)},
+        {"ends after the measures", cut(8 * 128)},
+        {"ends before the printer name", cut(9 * 128)},
+        {"ends inside the last padding", cut(8 * 128 + 10)},
+        {"a printer name with an undefined byte", patched(9 * 128 + 2, {0x81})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto read = decodeStoredCalibration(c.file);
+        ASSERT_TRUE(read.ok()) << read.error().message;
+        EXPECT_EQ(encodeCalibration(read.value().layout, read.value().kept), c.file);
+
+        // A change of the quality moves nothing: every other value reads as before.
+        SlipLayout changed = read.value().layout;
+        changed.printQuality = QualityLow;
+        const auto again = decodeCalibration(encodeCalibration(changed, read.value().kept));
+        ASSERT_TRUE(again.ok()) << again.error().message;
+        EXPECT_EQ(again.value(), changed);
+    }
+}
+
+TEST(CalibrationFile, SavingTheLayoutAsLoadedKeepsTheFile) {
+    ScratchFolder folder;
+    auto bytes = encodeCalibration(sampleLayout());
+    bytes[200] = 0x5A; // inside the second record's padding
+    const std::string path =
+        folder.write("scheda1col.cfg", std::string(bytes.begin(), bytes.end()));
+    const auto loaded = loadStoredCalibration(path, SlipType::OneColumn, true);
+    ASSERT_TRUE(loaded.ok());
+    ASSERT_TRUE(saveSlipLayout(path, loaded.value().layout, loaded.value().kept));
+    EXPECT_EQ(folder.read("scheda1col.cfg"), std::string(bytes.begin(), bytes.end()));
+}
+
+} // namespace
+} // namespace quintora

@@ -130,11 +130,12 @@ TEST(Language, SelectNeedsAnExistingFile) {
     EXPECT_EQ(language.filePath(), folder.file("english.lng"));
 }
 
-TEST(Language, GetLangStringTakesTheNameFromTheSettingsFile) {
+TEST(Language, GetLangStringReadsTheNamedFile) {
     ScratchFolder folder;
-    folder.write("quintora.ini", "[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
+    // The name is the settings' business: a settings file beside the languages is not read.
+    folder.write("quintora.ini", "[IMPOSTAZIONI]\r\nLINGUA=italiano\r\n");
     folder.write("english.lng", "[Strings]\r\n0001=\"Hello\"\r\n0021=Bye\r\n");
-    Language language(folder.path());
+    Language language(folder.path(), "english");
     EXPECT_EQ(language.getLangString("0001"), "Hello");
     EXPECT_EQ(language.name(), "english");
     EXPECT_EQ(language.getLangString("0021"), "Bye");
@@ -144,7 +145,7 @@ TEST(Language, GetLangStringTakesTheNameFromTheSettingsFile) {
     folder.write("english.lng", "[Strings]\r\n0001=\"Hello again\"\r\n");
     EXPECT_EQ(language.getLangString("0001"), "Hello again");
 
-    Language unnamed(folder.file("elsewhere"));
+    Language unnamed(folder.path());
     EXPECT_EQ(unnamed.getLangString("0001"), "");
 }
 

@@ -255,3 +255,67 @@ TEST(Settings, TheListingWindowRemembersItsOutput) {
 }
 
 } // namespace
+
+namespace {
+
+// Files holding every key the settings dialog writes, as people and other programs leave
+// them: read and written back with the same settings, each keeps its bytes.
+TEST(Settings, AFileSavedWithTheSameSettingsKeepsItsBytes) {
+    const std::string keys = "INTESTAZIONE=RICEVITORIA 7\n"
+                             "STAMPANTE TABULATO=Laser\n"
+                             "SORGENTE RICALCOLO=2\n"
+                             "MODALITA' RICALCOLO=TRUE\n"
+                             "LINGUA=english\n"
+                             "COSTO_COLONNA=250\n"
+                             "SERVER=http://127.0.0.1:8642/\n";
+    const auto crlf = [](std::string text) {
+        for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) {
+            text.insert(at, "\r");
+        }
+        return text;
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"line ends LF", "[IMPOSTAZIONI]\n" + keys},
+        {"line ends CR LF", crlf("[IMPOSTAZIONI]\n" + keys)},
+        {"no line end at the end", "[IMPOSTAZIONI]\n" + keys + "NUMERI EURO=12"},
+        {"comments, other sections and unknown keys",
+         "; mine\n[ALTRO]\nx=1\n\n[IMPOSTAZIONI]\nTEMA=scuro\n" + keys + "; end\n"},
+        {"names in other cases, blanks around",
+         "[impostazioni]\n  lingua = english \nIntestazione= RICEVITORIA 7\n" + keys},
+        {"quoted values", "[IMPOSTAZIONI]\nLINGUA=\"english\"\nCOSTO_COLONNA='250'\n" + keys},
+        {"a key twice: the first counts", "[IMPOSTAZIONI]\n" + keys + "LINGUA=deutsch\n"},
+        {"a section twice", "[IMPOSTAZIONI]\n" + keys + "[IMPOSTAZIONI]\nLINGUA=deutsch\n"},
+        {"values that read as the same", "[IMPOSTAZIONI]\nMODALITA' RICALCOLO=TRUE\t\n"
+                                         "NUMERI EURO= 10\n" +
+                                             keys},
+        {"a value cut at a NUL",
+         "[IMPOSTAZIONI]\nSERVER=http://127.0.0.1:8642/" + std::string(1, '\0') + "old\n" + keys},
+        {"a header past the length read",
+         "[IMPOSTAZIONI]\nINTESTAZIONE=" + std::string(300, 'R') + "\n" + keys},
+    };
+    for (const auto& c : cases) {
+        const IniDocument file(c.bytes);
+        const auto written = writeConfiguration(file, readConfiguration(file));
+        ASSERT_TRUE(written.ok()) << c.name;
+        EXPECT_EQ(written.value(), c.bytes) << c.name;
+    }
+}
+
+// A real change writes the file in the program's own form (CR LF), keeping every other line.
+TEST(Settings, AChangedFileKeepsItsOtherLines) {
+    const IniDocument file("; mine\n[IMPOSTAZIONI]\nTEMA=scuro\nLINGUA=\"english\"\n");
+    Settings changed = readConfiguration(file);
+    changed.language = "italiano";
+    const auto written = writeConfiguration(file, changed);
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.value(), "; mine\r\n[IMPOSTAZIONI]\r\nTEMA=scuro\r\nLINGUA=italiano\r\n"
+                               "INTESTAZIONE=RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU "
+                               "FILE\r\nSTAMPANTE TABULATO=NESSUNA\r\nSORGENTE RICALCOLO=1\r\n"
+                               "MODALITA' RICALCOLO=FALSE\r\nCOSTO_COLONNA=200\r\n"
+                               "SERVER=http://127.0.0.1:8642/\r\n");
+}
+
+} // namespace

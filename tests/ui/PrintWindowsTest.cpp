@@ -2,6 +2,7 @@
 // during a slip run, the listing's "no choice" message, and the calibration dialog's start,
 // messages and save.
 #include "core/SystemState.h"
+#include "document/SettingsDocument.h"
 #include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "print/CalibrationFile.h"
@@ -133,7 +134,7 @@ private:
     }
     std::unique_ptr<SlipPrintDialog> slipDialog() {
         return std::make_unique<SlipPrintDialog>(
-            *document_,
+            *document_, *settings_,
             SlipPrintDialog::Setup{
                 xdg_->dataFolder(), folder_->path(), "RICEVITORIA", {QStringLiteral("Laser")}},
             *language_, prompt_, nullptr);
@@ -154,10 +155,17 @@ private:
         return path;
     }
 
+    // The settings file of the data folder, read as the program reads it at start-up.
+    void readSettings() {
+        settings_ = std::make_unique<SettingsDocument>(
+            (xdg_->dataFolder() + QStringLiteral("/quintora.ini")).toStdString());
+    }
+
     std::unique_ptr<test::TemporaryXdg> xdg_;
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Language> language_;
     std::unique_ptr<SystemDocument> document_;
+    std::unique_ptr<SettingsDocument> settings_;
     ScriptedPrompt prompt_;
 };
 
@@ -167,12 +175,14 @@ void PrintWindowsTest::init() {
     QVERIFY(QDir().mkpath(xdg_->dataFolder()));
     language_ = std::make_unique<Language>(xdg_->dataFolder().toStdString());
     document_ = std::make_unique<SystemDocument>();
+    readSettings();
     prompt_.reset();
 }
 
 void PrintWindowsTest::cleanup() {
     QCOMPARE(prompt_.pending(), 0);
     document_.reset();
+    settings_.reset();
     language_.reset();
     folder_.reset();
     xdg_.reset();
@@ -357,6 +367,7 @@ void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
         QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
                  folder_->path());
     }
+    readSettings(); // the next run of the program
     auto again = slipDialog();
     QVERIFY(child<QRadioButton>(*again, "optDestinazione(2)")->isChecked());
     prompt_.answerSaveFile(QString()); // cancelled: nothing printed, the choice kept
@@ -367,8 +378,7 @@ void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
 
 void PrintWindowsTest::listingNeedsAChoice() {
     developColumns(20);
-    Settings settings;
-    ListingDialog dialog(*document_, settings, {folder_->path(), {}, {}}, *language_, prompt_,
+    ListingDialog dialog(*document_, *settings_, {folder_->path(), {}}, *language_, prompt_,
                          nullptr);
     QCOMPARE(dialog.copies(), 1);
     child<QCheckBox>(dialog, "chkProno")->setChecked(false);
@@ -482,12 +492,10 @@ void PrintWindowsTest::aWrittenPdfIsNamedInTheWindow() {
     developColumns(5);
     QVERIFY(QDir().mkpath(folder_->filePath(QStringLiteral("scelta"))));
     const QString pdf = folder_->filePath(QStringLiteral("scelta/tab.pdf"));
-    const QString settings = xdg_->dataFolder() + QStringLiteral("/quintora.ini");
-    Settings values;
     QList<QUrl> opened;
     {
-        ListingDialog dialog(*document_, values, {folder_->path(), {}, settings}, *language_,
-                             prompt_, nullptr);
+        ListingDialog dialog(*document_, *settings_, {folder_->path(), {}}, *language_, prompt_,
+                             nullptr);
         auto* notice = dialog.pdfNotice();
         QVERIFY(notice->isHidden());
         notice->setOpener([&](const QUrl& url) {
@@ -506,7 +514,8 @@ void PrintWindowsTest::aWrittenPdfIsNamedInTheWindow() {
         test::click(child<QPushButton>(dialog, "cmdApriCartella"));
         QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(QFileInfo(pdf).absolutePath())});
     }
-    ListingDialog again(*document_, values, {folder_->path(), {}, settings}, *language_, prompt_,
+    readSettings(); // the next run of the program
+    ListingDialog again(*document_, *settings_, {folder_->path(), {}}, *language_, prompt_,
                         nullptr);
     QVERIFY(child<QRadioButton>(again, "optDestinazione(2)")->isChecked());
     prompt_.answerSaveFile(QString());

@@ -58,12 +58,12 @@ private:
     }
     // The dialog for the settings file as it is now, the way the main window opens it.
     std::unique_ptr<SettingsDialog> open(QStringList printers = {QStringLiteral("Laser")}) {
-        const Settings read = readConfiguration(IniFile(settingsPath().toStdString()));
-        if (!printers.contains(QString::fromStdString(read.listingPrinter))) {
+        settings_ = std::make_unique<SettingsDocument>(settingsPath().toStdString());
+        if (!printers.contains(QString::fromStdString(settings_->settings().listingPrinter))) {
             prompt_->acceptMessage();
         }
-        auto dialog = std::make_unique<SettingsDialog>(read, settingsPath().toStdString(),
-                                                       *language_, *prompt_, printers, nullptr);
+        auto dialog =
+            std::make_unique<SettingsDialog>(*settings_, *language_, *prompt_, printers, nullptr);
         // A printer problem is said once the dialog is up.
         dialog->show();
         (void)QTest::qWaitFor([this] { return prompt_->pending() == 0; }, 2000);
@@ -71,6 +71,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<SettingsDocument> settings_;
     std::unique_ptr<Language> language_;
     std::unique_ptr<ScriptedPrompt> prompt_;
 };

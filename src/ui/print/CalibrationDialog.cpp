@@ -111,10 +111,13 @@ CalibrationDialog::CalibrationDialog(SlipType type, Paths paths, std::string hea
     layout->addWidget(picture_);
     layout->addLayout(controls, 1);
 
-    const auto loaded =
-        loadSlipLayout(paths_.calibrationFile.toStdString(), type_, /*applyDefaults=*/true);
+    const auto loaded = loadStoredCalibration(paths_.calibrationFile.toStdString(), type_,
+                                              /*applyDefaults=*/true);
     const QString loadProblem = loaded ? QString() : shownText(language_, loaded.error().what);
-    layout_ = loaded ? loaded.value() : withDefaults(SlipLayout{}, type_);
+    layout_ = loaded ? loaded.value().layout : withDefaults(SlipLayout{}, type_);
+    if (loaded) {
+        kept_ = loaded.value().kept;
+    }
     const QString printerProblem = fillPrinters(printers);
     showLayout();
     loadWindowTexts(this, language_);
@@ -261,7 +264,7 @@ void CalibrationDialog::printTest() {
 }
 
 void CalibrationDialog::save() {
-    const Status saved = saveSlipLayout(paths_.calibrationFile.toStdString(), layout());
+    const Status saved = saveSlipLayout(paths_.calibrationFile.toStdString(), layout(), kept_);
     if (!saved) {
         prompt_.message(this, shownText(language_, saved.error().heading),
                         shownText(language_, saved.error().what), Prompt::Icon::Critical);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameRules.h"
+#include "files/KeptPieces.h"
 #include "print/SlipLayout.h"
 #include "print/SlipType.h"
 
@@ -79,6 +80,7 @@ private:
     Language& language_;
     Prompt& prompt_;
     SlipLayout layout_;
+    KeptPieces kept_; // the file's bytes the dialog does not use, written back unchanged
     GameRules rules_ = GameRules::classic();
     std::vector<Measure> measures_;
     QComboBox* printers_ = nullptr;  // cmbStampante

@@ -1,8 +1,8 @@
 #include "ui/print/ListingDialog.h"
 
+#include "document/SettingsDocument.h"
 #include "document/SystemDocument.h"
 #include "print/PrintWords.h"
-#include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "ui/LanguageText.h"
 #include "ui/print/OutputChoice.h"
@@ -40,8 +40,8 @@ QCheckBox* checkBox(const char* name, const char* text, QWidget* parent) {
 
 } // namespace
 
-ListingDialog::ListingDialog(const SystemDocument& document, const Settings& settings, Setup setup,
-                             Language& language, Prompt& prompt, QWidget* parent)
+ListingDialog::ListingDialog(const SystemDocument& document, SettingsDocument& settings,
+                             Setup setup, Language& language, Prompt& prompt, QWidget* parent)
     : QDialog(parent)
     , document_(document)
     , settings_(settings)
@@ -118,10 +118,7 @@ ListingDialog::ListingDialog(const SystemDocument& document, const Settings& set
 }
 
 void ListingDialog::offerLastOutput() {
-    if (setup_.settingsPath.isEmpty()) {
-        return;
-    }
-    const Settings saved = readConfiguration(IniFile(setup_.settingsPath.toStdString()));
+    const Settings& saved = settings_.settings();
     for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
         if (saved.listingOutput == SlipOutputs[i]) {
             output_->setTarget(static_cast<OutputKind>(i));
@@ -137,14 +134,10 @@ void ListingDialog::rememberOutput(const QString& pdfPath) {
     if (!pdfPath.isEmpty()) {
         pdfFolder_ = QFileInfo(pdfPath).absolutePath();
     }
-    if (setup_.settingsPath.isEmpty()) {
-        return;
-    }
-    IniFile ini(setup_.settingsPath.toStdString());
     // Not worth a message: the next print only offers the Documents folder again.
-    (void)rememberListingOutput(ini, SlipOutputs[static_cast<std::size_t>(output_->target())],
-                                pdfFolder_ == setup_.pdfFolder ? std::string()
-                                                               : pdfFolder_.toStdString());
+    (void)settings_.setListingOutput(SlipOutputs[static_cast<std::size_t>(output_->target())],
+                                     pdfFolder_ == setup_.pdfFolder ? std::string()
+                                                                    : pdfFolder_.toStdString());
 }
 
 ListingDialog::~ListingDialog() = default;
@@ -177,7 +170,7 @@ void ListingDialog::print() {
     options.columns = columns_->isChecked();
     options.colourLogo = colour_->isChecked();
     auto pages = listingPrint(document_.state(), document_.shownFileName(), options,
-                              settings_.header, printWordsFor(language_));
+                              settings_.settings().header, printWordsFor(language_));
     if (!pages) {
         prompt_.message(this, shownText(language_, pages.error().heading),
                         shownText(language_, pages.error().what), Prompt::Icon::Exclamation);
@@ -185,7 +178,7 @@ void ListingDialog::print() {
     }
     PrintOrder order;
     order.target = output_->target();
-    order.printerName = QString::fromStdString(settings_.listingPrinter);
+    order.printerName = QString::fromStdString(settings_.settings().listingPrinter);
     order.copies = copies();
     order.pdfFolder = pdfFolder_;
     order.pdfName = QStringLiteral("tabulato.pdf");

@@ -17,7 +17,7 @@ class PdfNotice;
 class PrintRun;
 class Prompt;
 class SystemDocument;
-struct Settings;
+class SettingsDocument;
 
 // frmTabulato: the listing of the system, with the forecast (numbers in play and conditions)
 // and the developed columns as options, in 1 to 20 copies, each its own print job.
@@ -26,15 +26,13 @@ class ListingDialog : public QDialog {
 public:
     struct Setup {
         QString pdfFolder; // where a PDF of the listing is offered
-        // cmdImpostazioni: the settings dialog; `settings` is read again afterwards.
+        // cmdImpostazioni: the settings dialog.
         std::function<void()> editSettings;
-        // The settings file where the window keeps its last output and PDF folder; none
-        // when empty.
-        QString settingsPath;
     };
 
-    // `settings` gives the header and the listing printer at the moment of printing.
-    ListingDialog(const SystemDocument& document, const Settings& settings, Setup setup,
+    // `settings` gives the header and the listing printer at the moment of printing, offers
+    // the last output chosen and keeps the one chosen now.
+    ListingDialog(const SystemDocument& document, SettingsDocument& settings, Setup setup,
                   Language& language, Prompt& prompt, QWidget* parent);
     ~ListingDialog() override;
 
@@ -60,7 +58,7 @@ private:
 
 private:
     const SystemDocument& document_;
-    const Settings& settings_;
+    SettingsDocument& settings_;
     Setup setup_;
     Language& language_;
     Prompt& prompt_;

@@ -1,10 +1,10 @@
 #include "ui/print/SlipPrintDialog.h"
 
 #include "core/SystemState.h"
+#include "document/SettingsDocument.h"
 #include "document/SystemDocument.h"
 #include "print/CalibrationFile.h"
 #include "print/PrintWords.h"
-#include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
@@ -37,10 +37,11 @@
 
 namespace quintora {
 
-SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, Language& language,
-                                 Prompt& prompt, QWidget* parent)
+SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, SettingsDocument& settings,
+                                 Setup setup, Language& language, Prompt& prompt, QWidget* parent)
     : QDialog(parent)
     , document_(document)
+    , settings_(settings)
     , setup_(std::move(setup))
     , language_(language)
     , prompt_(prompt) {
@@ -140,12 +141,8 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, Setup setup, La
     offerLastOutput();
 }
 
-QString SlipPrintDialog::settingsPath() const {
-    return setup_.dataFolder + u'/' + QString::fromUtf8(SettingsFileName);
-}
-
 void SlipPrintDialog::offerLastOutput() {
-    const Settings settings = readConfiguration(IniFile(settingsPath().toStdString()));
+    const Settings& settings = settings_.settings();
     for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
         if (settings.slipOutput == SlipOutputs[i]) {
             output_->setTarget(static_cast<OutputKind>(i));
@@ -161,11 +158,10 @@ void SlipPrintDialog::rememberOutput(OutputKind output, const QString& pdfPath) 
     if (!pdfPath.isEmpty()) {
         pdfFolder_ = QFileInfo(pdfPath).absolutePath();
     }
-    IniFile ini(settingsPath().toStdString());
     // Not worth a message: the next print only offers the Documents folder again.
-    (void)rememberSlipOutput(ini, SlipOutputs[static_cast<std::size_t>(output)],
-                             pdfFolder_ == setup_.pdfFolder ? std::string()
-                                                            : pdfFolder_.toStdString());
+    (void)settings_.setSlipOutput(SlipOutputs[static_cast<std::size_t>(output)],
+                                  pdfFolder_ == setup_.pdfFolder ? std::string()
+                                                                 : pdfFolder_.toStdString());
 }
 
 SlipPrintDialog::~SlipPrintDialog() = default;

@@ -26,6 +26,7 @@ class PdfNotice;
 class PrintProgressDialog;
 class PrintRun;
 class Prompt;
+class SettingsDocument;
 class SystemDocument;
 struct SystemState;
 
@@ -42,8 +43,9 @@ public:
         QStringList printers; // the installed printers, for the calibration dialogs
     };
 
-    SlipPrintDialog(const SystemDocument& document, Setup setup, Language& language, Prompt& prompt,
-                    QWidget* parent);
+    // `settings` offers the last output chosen and keeps the one chosen now.
+    SlipPrintDialog(const SystemDocument& document, SettingsDocument& settings, Setup setup,
+                    Language& language, Prompt& prompt, QWidget* parent);
     ~SlipPrintDialog() override;
 
     SlipType slipType() const { return type_; }
@@ -84,7 +86,6 @@ private:
     // A refused range's title and message in the chosen language.
     std::pair<QString, QString> rangeMessage(const Error& error) const;
     QString calibrationPath() const;
-    QString settingsPath() const;
     void offerLastOutput();
     void rememberOutput(OutputKind output, const QString& pdfPath);
     void runEnd(int outcome, const QString& error);
@@ -92,6 +93,7 @@ private:
     void showRun();
 
     const SystemDocument& document_;
+    SettingsDocument& settings_;
     Setup setup_;
     QString pdfFolder_; // where the PDF file dialog opens: the last one's folder
     Language& language_;

@@ -37,15 +37,15 @@ QString fromStd(const std::string& text) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(Settings settings, std::string settingsPath, Language& language,
-                               Prompt& prompt, QStringList printers, QWidget* parent)
+SettingsDialog::SettingsDialog(SettingsDocument& settings, Language& language, Prompt& prompt,
+                               QStringList printers, QWidget* parent)
     : QDialog(parent)
     , download_([](const std::string&, const std::string&) -> Status {
         return Error{"", "server not reachable"};
     })
     , tempFolder_(language.dataFolder() + "/temp")
-    , settings_(std::move(settings))
-    , settingsPath_(std::move(settingsPath))
+    , document_(settings)
+    , settings_(settings.settings())
     , language_(language)
     , prompt_(prompt)
     , header_(new QLineEdit(this))
@@ -286,8 +286,7 @@ void SettingsDialog::save() {
         rules_[settings_.rules == GameRules::current() ? 1 : 0]->setChecked(true);
         return;
     }
-    IniFile ini(settingsPath_);
-    if (const auto written = writeConfiguration(ini, edited); !written) {
+    if (const auto written = document_.save(edited); !written) {
         prompt_.message(this, shownText(language_, written.error().heading),
                         shownText(language_, written.error().what), Prompt::Icon::Critical);
         return;

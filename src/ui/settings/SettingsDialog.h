@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/Settings.h"
+#include "document/SettingsDocument.h"
 #include "update/ServerUpdates.h"
 
 #include <functional>
@@ -19,13 +19,13 @@ namespace quintora {
 class Language;
 class Prompt;
 
-// frmImpostazioni: shows the settings read last and writes every key of the settings file
-// when cmdSalva is pressed; the new values count from the next reading of the settings.
+// frmImpostazioni: shows the settings of the document and saves every key through it when
+// cmdSalva is pressed; the document's listeners take the new values at once.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
     // `printers` are the names of the installed printers (installedPrinters() in the program).
-    SettingsDialog(Settings settings, std::string settingsPath, Language& language, Prompt& prompt,
+    SettingsDialog(SettingsDocument& settings, Language& language, Prompt& prompt,
                    QStringList printers, QWidget* parent);
 
     // The printer queues the system knows.
@@ -59,8 +59,8 @@ private:
 
     Download download_;
     std::string tempFolder_;
-    Settings settings_;
-    std::string settingsPath_;
+    SettingsDocument& document_;
+    Settings settings_; // as the dialog opened
     Language& language_;
     Prompt& prompt_;
     QLineEdit* header_;       // mskIntestazione

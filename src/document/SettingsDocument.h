@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/Result.h"
+#include "settings/IniDocument.h"
+#include "settings/Settings.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quintora {
+
+// Which settings a change touched.
+enum class SettingChange : unsigned {
+    Language = 1U << 0,       // LINGUA
+    Rules = 1U << 1,          // NUMERI EURO
+    Price = 1U << 2,          // COSTO_COLONNA
+    Server = 1U << 3,         // SERVER
+    Header = 1U << 4,         // INTESTAZIONE, or whether the file holds one
+    SlipOutput = 1U << 5,     // the slip printing window's last output and PDF folder
+    ListingPrinter = 1U << 6, // STAMPANTE TABULATO
+    Recalculation = 1U << 7,  // the two recalculation keys
+    ListingOutput = 1U << 8,  // the listing window's last output and PDF folder
+    RecentFiles = 1U << 9,    // FILE RECENTE 1..8
+};
+
+class SettingChanges {
+public:
+    constexpr SettingChanges() = default;
+    constexpr SettingChanges(SettingChange c)
+        : bits_(static_cast<unsigned>(c)) {}
+    constexpr SettingChanges operator|(SettingChanges other) const {
+        SettingChanges both;
+        both.bits_ = bits_ | other.bits_;
+        return both;
+    }
+    constexpr bool has(SettingChange c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
+    constexpr bool empty() const { return bits_ == 0; }
+    constexpr bool operator==(const SettingChanges&) const = default;
+
+private:
+    unsigned bits_ = 0;
+};
+constexpr SettingChanges operator|(SettingChange a, SettingChange b) {
+    return SettingChanges(a) | SettingChanges(b);
+}
+
+// What differs between two readings of the settings.
+SettingChanges settingChanges(const Settings& before, const Settings& after);
+
+// The settings file of the run: read once, then asked by every window and command; every change
+// goes through here, is written atomically into the file (whose other lines, keys and sections
+// stay as they were) and reaches the listeners with the settings it changed. A failed write
+// leaves the settings and the file as they were.
+class SettingsDocument {
+public:
+    using Listener = std::function<void(SettingChanges)>;
+
+    // The defaults, with no file: changes are refused until a file is opened.
+    SettingsDocument() = default;
+    // Reads `path`; see open().
+    explicit SettingsDocument(const std::string& path);
+    SettingsDocument(const SettingsDocument&) = delete;
+    SettingsDocument& operator=(const SettingsDocument&) = delete;
+
+    const Settings& settings() const { return settings_; }
+    const std::string& path() const { return path_; }
+    // Whether the file holds a header of the user's.
+    bool holdsHeader() const;
+    // The header the settings give while the file holds none (the program's own when empty):
+    // the placeholder that asks for one, in the language of the windows. Written only when
+    // the settings are saved.
+    void setHeaderPlaceholder(const std::string& placeholder);
+    // Why the file could not be read, when it could not: the settings are the defaults then, and
+    // every change is refused so that the file is never overwritten.
+    const std::optional<Error>& readProblem() const { return readProblem_; }
+
+    // Returns an id for removeListener.
+    int addListener(Listener listener);
+    void removeListener(int id);
+
+    // Reads the file at `path` (a missing file gives the defaults); listeners hear what differs
+    // from the settings held before.
+    Status open(const std::string& path);
+
+    // The settings dialog's "Salva": every key of the dialog; the slip printing window's keys
+    // stay. Refuses a price that is not one.
+    Status save(const Settings& settings);
+    // The rules a question of the main window switched to.
+    Status setRules(GameRules rules);
+    // The slip printing window's last output (one of SlipOutputs) and PDF folder.
+    Status setSlipOutput(const std::string& output, const std::string& pdfFolder);
+    // The listing window's last output and PDF folder, kept the same way.
+    Status setListingOutput(const std::string& output, const std::string& pdfFolder);
+    // The recent systems, the latest first; entries the file cannot keep are left out.
+    Status setRecentFiles(const std::vector<std::string>& list);
+
+private:
+    // Writes `text` as the file's new bytes, then holds and announces what it reads as.
+    Status adopt(Result<std::string> text);
+    // Reads the file; readProblem_ says why it could not.
+    void load(const std::string& path);
+    // Holds what file_ reads as and tells the listeners what differs.
+    void take(IniDocument file);
+    void notify(SettingChanges what);
+
+    std::string path_;
+    IniDocument file_;
+    Settings settings_;
+    std::string placeholder_;
+    std::optional<Error> readProblem_;
+    std::vector<std::pair<int, Listener>> listeners_;
+    int nextListenerId_ = 1;
+};
+
+} // namespace quintora
