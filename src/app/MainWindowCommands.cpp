@@ -6,18 +6,40 @@
 #include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "settings/IniFile.h"
+#include "settings/LanguageFile.h"
+#include "settings/Settings.h"
+#include "settings/TextTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/DevelopmentSession.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace quintora {
+
+namespace {
+
+// The header placeholder of the program's own language or of a language file of the folder.
+bool isPlaceholder(const std::string& header, const std::string& dataFolder) {
+    if (header.empty()) {
+        return false;
+    }
+    if (header == TextTable::own().entry(HeaderPlaceholder)) {
+        return true;
+    }
+    const auto languages = availableLanguages(dataFolder);
+    return std::any_of(languages.begin(), languages.end(), [&](const std::string& name) {
+        return TextTable::forLanguage(dataFolder, name).entry(HeaderPlaceholder) == header;
+    });
+}
+
+} // namespace
 
 bool MainWindow::isDeveloping() const {
     return session_ != nullptr;
@@ -148,10 +170,10 @@ void MainWindow::readConfiguration() {
     if (!context_.settings.language.empty()) {
         context_.language.select(context_.settings.language);
     }
-    // Until the user writes a header of their own, the placeholder that asks for one speaks
-    // the chosen language.
-    if (!ini.find(SettingsSection, "INTESTAZIONE")) {
-        context_.settings.header = languageText(context_.language, "2110").toStdString();
+    // A placeholder stored by an earlier version is no header of the user's: left empty, the
+    // slips print the placeholder of the language in use.
+    if (isPlaceholder(context_.settings.header, context_.language.dataFolder())) {
+        context_.settings.header.clear();
     }
     context_.qtLanguage.apply(context_.language.name());
     (void)document().setPricePerColumn(context_.settings.pricePerColumn);

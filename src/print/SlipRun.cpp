@@ -115,7 +115,8 @@ PlanPage slipPage(SlipType type, const SlipLayout& layout, const SlipContent& co
                   int slipNumber) {
     PlanPage page;
     const double small = lineHeightMm(arial(SmallPoints));
-    addText(page, layout.headerX, layout.headerY, content.header, SmallPoints);
+    addText(page, layout.headerX, layout.headerY, printedHeader(content.header, content.words),
+            SmallPoints);
     if (type == SlipType::OneColumn) {
         addText(page, layout.headerX, double{layout.headerY} + small, creditLine(), SmallPoints);
     }

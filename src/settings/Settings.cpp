@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "settings/IniSyntax.h"
+#include "settings/TextTable.h"
 
 #include <array>
 #include <charconv>
@@ -144,6 +145,11 @@ Status writeConfiguration(IniFile& ini, const Settings& settings) {
         values.emplace_back(
             field.key,
             std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    }
+    for (auto& [key, value] : values) {
+        if (key == fields[0].key && value == TextTable::own().entry(HeaderPlaceholder)) {
+            value.clear();
+        }
     }
     if (settings.rules != GameRules::classic() || ini.find(SettingsSection, rulesField.key)) {
         values.emplace_back(rulesField.key, toText(settings.rules));

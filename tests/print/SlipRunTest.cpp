@@ -2,6 +2,7 @@
 
 #include "core/SystemState.h"
 #include "print/CalibrationTestPlan.h"
+#include "print/ListingPlan.h"
 #include "print/SlipGeometry.h"
 #include "support/SystemBuilders.h"
 
@@ -274,6 +275,46 @@ TEST(CalibrationTestPage, MarksEveryCellAndShowsTheSampleTexts) {
         calibrationTestPlan(SlipType::OneColumn, layout, "HEADER", english, NumberStyle{",", "."});
     EXPECT_THAT(textsOf(shown.pages[0]), ElementsAre("HEADER", testing::_, "systemName -----------",
                                                      "Slip no. 0,000", " \xE2\x82\xAC 0.00"));
+}
+
+
+// A header the user never wrote is the placeholder of the words in use, on every page that
+// prints a header; the user's own is printed as written.
+TEST(SlipRun, AnEmptyHeaderPrintsThePlaceholderOfTheWordsInUse) {
+    PrintWords english;
+    english.headerPlaceholder = "OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU";
+    const std::string own = PrintWords().headerPlaceholder;
+    EXPECT_EQ(own, "RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE");
+    struct Case {
+        std::string header;
+        const PrintWords* words;
+        std::string printed;
+    };
+    const PrintWords ownWords;
+    const Case cases[] = {
+        {"", &ownWords, own},
+        {"", &english, english.headerPlaceholder},
+        {"Bar Sport", &english, "Bar Sport"},
+    };
+    const SystemState s = twelveColumns();
+    for (const Case& c : cases) {
+        SlipContent content = slipContentOf(s, "dodici.qsy", c.header);
+        content.words = *c.words;
+        for (const SlipType type : {SlipType::OneColumn, SlipType::FiveColumns}) {
+            const SlipLayout layout = defaultSlipLayout(type);
+            EXPECT_EQ(slipPage(type, layout, content, 1).texts().front().text, c.printed);
+            EXPECT_EQ(calibrationTestPlan(type, layout, c.header, *c.words)
+                          .pages.front()
+                          .texts()
+                          .front()
+                          .text,
+                      c.printed);
+        }
+        const auto listing = listingPlan(s, "dodici.qsy", c.header, {}, {}, *c.words);
+        ASSERT_TRUE(listing);
+        EXPECT_THAT(listing.value().pages.front().texts().front().text,
+                    testing::HasSubstr(" " + c.printed));
+    }
 }
 
 } // namespace
