@@ -148,7 +148,7 @@ void ListingDialog::print() {
     order.printerName = QString::fromStdString(settings_.listingPrinter);
     order.copies = copies();
     order.pdfFolder = setup_.pdfFolder;
-    order.pdfName = QStringLiteral("tabulato.pdf");
+    order.pdfName = languageText(language_, "2353");
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     const auto failed = [this](const QString& error) {
         prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
