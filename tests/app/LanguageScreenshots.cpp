@@ -36,9 +36,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSpinBox>
 #include <QThread>
 #include <QUrl>
@@ -61,6 +63,16 @@ void save(QWidget* w, const QString& path) {
     settle();
     if (!w->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+    // On a real window system, the window with its frame too: a title cut short by the window
+    // manager shows only there.
+    if (QGuiApplication::platformName() == QStringLiteral("xcb") && w->isWindow()) {
+        QString framed = path;
+        framed.replace(QStringLiteral(".png"), QStringLiteral("-framed.png"));
+        const QRect frame = w->frameGeometry();
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            .save(framed);
     }
 }
 
