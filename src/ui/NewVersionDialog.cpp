@@ -30,7 +30,6 @@ NewVersionDialog::NewVersionDialog(const QUrl& programPage, Language& language, 
     // Pressing OK ends the program: the box says so before the user presses it.
     auto* closing =
         namedLabel("lblChiusura", "Il programma verrà chiuso: installare la nuova versione", this);
-    closing->setWordWrap(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
