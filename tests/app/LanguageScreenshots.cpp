@@ -69,6 +69,10 @@ void save(QWidget* w, const QString& path) {
     if (QGuiApplication::platformName() == QStringLiteral("xcb") && w->isWindow()) {
         QString framed = path;
         framed.replace(QStringLiteral(".png"), QStringLiteral("-framed.png"));
+        // Above the windows captured before it, which stay open.
+        w->raise();
+        w->activateWindow();
+        settle();
         const QRect frame = w->frameGeometry();
         QGuiApplication::primaryScreen()
             ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
@@ -219,6 +223,7 @@ int main(int argc, char* argv[]) {
     newVersion.setRemoteVersion(QStringLiteral("1.1.0"));
     newVersion.show();
     save(&newVersion, name("new-version"));
+    newVersion.hide(); // modal: it would stay above the windows captured after it
     SplashWindow splash(l);
     save(&splash, name("splash"));
     splash.hide(); // it stays on top: the windows captured after it would sit under it
