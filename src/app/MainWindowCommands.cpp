@@ -5,18 +5,35 @@
 #include "core/Development.h"
 #include "document/SystemDocument.h"
 #include "files/SystemFile.h"
+#include "settings/LanguageFile.h"
+#include "settings/Settings.h"
+#include "settings/TextTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/ColumnViewer.h"
 #include "ui/DevelopmentSession.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace quintora {
+
+namespace {
+
+// The header placeholders of the program's own language and of the language files of the folder.
+std::vector<std::string> headerPlaceholders(const std::string& dataFolder) {
+    std::vector<std::string> placeholders{TextTable::own().entry(HeaderPlaceholder)};
+    for (const std::string& name : availableLanguages(dataFolder)) {
+        placeholders.push_back(TextTable::forLanguage(dataFolder, name).entry(HeaderPlaceholder));
+    }
+    return placeholders;
+}
+
+} // namespace
 
 bool MainWindow::isDeveloping() const {
     return session_ != nullptr;
@@ -150,10 +167,10 @@ void MainWindow::settingsChanged(SettingChanges changes) {
             context_.language.select(settings.language);
         }
         context_.qtLanguage.apply(context_.language.name());
-        // Until the user writes a header of their own, the placeholder that asks for one
-        // speaks the chosen language.
-        context_.settingsDocument.setHeaderPlaceholder(
-            languageText(context_.language, "2110").toStdString());
+        // A placeholder stored by an earlier version is no header of the user's: left empty,
+        // the slips print the placeholder of the language in use.
+        context_.settingsDocument.setHeaderPlaceholders(
+            headerPlaceholders(context_.language.dataFolder()));
         if (loaded_) {
             applyLanguageChange();
         }

@@ -23,9 +23,6 @@ namespace quintora {
 
 namespace {
 
-const QString SystemFilter = QStringLiteral("File Quintora (*.qsy)|*.qsy");
-const QString TextFilter = QStringLiteral("File TXT (*.txt)|*.txt");
-
 QString fileNameOf(const std::string& path) {
     return QString::fromStdString(fileNamePart(path));
 }
@@ -45,8 +42,8 @@ void MainWindow::openSystem() {
     if (!mayReplaceWork()) {
         return;
     }
-    const QString path =
-        context_.prompt.openFileName(this, context_.dataFolder.systemsFolder(), SystemFilter);
+    const QString path = context_.prompt.openFileName(this, context_.dataFolder.systemsFolder(),
+                                                      languageText(context_.language, "2350"));
     if (!path.isEmpty()) {
         openSystemFile(path);
     }
@@ -66,7 +63,8 @@ void MainWindow::saveSystemAs() {
     QString proposed = fileNameOf(state().systemFileName);
     proposed.replace(QStringLiteral(".txt"), QStringLiteral(".qsy"));
     const QString path = context_.prompt.saveFileName(
-        this, context_.dataFolder.systemsFolder(), proposed, SystemFilter, QStringLiteral("qsy"));
+        this, context_.dataFolder.systemsFolder(), proposed,
+        languageText(context_.language, "2350"), QStringLiteral("qsy"));
     if (path.isEmpty()) {
         return;
     }
@@ -93,8 +91,9 @@ bool MainWindow::writeSystemFile(const QString& path) {
 void MainWindow::exportColumns() {
     QString proposed = fileNameOf(state().systemFileName);
     proposed.replace(QStringLiteral(".qsy"), QStringLiteral(".txt"));
-    const QString path = context_.prompt.saveFileName(this, context_.dataFolder.textFolder(),
-                                                      proposed, TextFilter, QStringLiteral("txt"));
+    const QString path = context_.prompt.saveFileName(
+        this, context_.dataFolder.textFolder(), proposed, languageText(context_.language, "2351"),
+        QStringLiteral("txt"));
     if (path.isEmpty()) {
         return;
     }
@@ -111,8 +110,8 @@ void MainWindow::importColumns() {
     if (!mayReplaceWork()) {
         return;
     }
-    const QString path =
-        context_.prompt.openFileName(this, context_.dataFolder.textFolder(), TextFilter);
+    const QString path = context_.prompt.openFileName(this, context_.dataFolder.textFolder(),
+                                                      languageText(context_.language, "2351"));
     importColumnsText(path);
 }
 

@@ -15,15 +15,37 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QStringList>
 
 namespace quintora {
+
+namespace {
+
+// How long the hint about a third Euro number stays in the status bar.
+constexpr int EuroHintMs = 6000;
+
+} // namespace
 
 void MainWindow::clickNumber(int index) {
     (void)document().toggleNumber(index + 1);
 }
 
 void MainWindow::clickEuro(int index) {
-    (void)document().toggleEuro(index + 1);
+    const int n = index + 1;
+    const NumberSet euros = document().state().header.euros();
+    // A third Euro number is not taken: say why instead of ignoring the click.
+    if (document().rules().isEuroNumber(n) && !euros.contains(n) &&
+        euros.size() >= EuroNumbersPerSystem) {
+        QStringList marked;
+        for (const int e : euros.ascending()) {
+            marked << QString::fromStdString(twoDigits(e));
+        }
+        statusBar()->showMessage(
+            languageText(context_.language, "2359").arg(marked.join(QStringLiteral(" - "))),
+            EuroHintMs);
+    }
+    (void)document().toggleEuro(n);
 }
 
 void MainWindow::refresh(Changes what) {

@@ -63,19 +63,23 @@ void SettingsDocument::take(IniDocument file) {
     const Settings before = settings_;
     file_ = std::move(file);
     settings_ = readConfiguration(file_);
-    if (!holdsHeader() && !placeholder_.empty()) {
-        settings_.header = placeholder_;
-    }
+    forgetPlaceholderHeader();
     notify(settingChanges(before, settings_));
 }
 
-void SettingsDocument::setHeaderPlaceholder(const std::string& placeholder) {
-    placeholder_ = placeholder;
-    if (!holdsHeader()) {
-        const Settings before = settings_;
-        settings_.header = placeholder_.empty() ? Settings{}.header : placeholder_;
-        notify(settingChanges(before, settings_));
+void SettingsDocument::forgetPlaceholderHeader() {
+    if (std::find(placeholders_.begin(), placeholders_.end(), settings_.header) !=
+        placeholders_.end()) {
+        settings_.header.clear();
     }
+}
+
+void SettingsDocument::setHeaderPlaceholders(std::vector<std::string> placeholders) {
+    std::erase(placeholders, std::string());
+    placeholders_ = std::move(placeholders);
+    const Settings before = settings_;
+    forgetPlaceholderHeader();
+    notify(settingChanges(before, settings_));
 }
 
 void SettingsDocument::load(const std::string& path) {

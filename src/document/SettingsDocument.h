@@ -69,10 +69,10 @@ public:
     const std::string& path() const { return path_; }
     // Whether the file holds a header of the user's.
     bool holdsHeader() const;
-    // The header the settings give while the file holds none (the program's own when empty):
-    // the placeholder that asks for one, in the language of the windows. Written only when
-    // the settings are saved.
-    void setHeaderPlaceholder(const std::string& placeholder);
+    // Headers that are no header of the user's: the placeholders that ask for one, in every
+    // language. A file that holds one of them (an earlier version stored it) reads as holding
+    // none, so the slips print the placeholder of the language in use.
+    void setHeaderPlaceholders(std::vector<std::string> placeholders);
     // Why the file could not be read, when it could not: the settings are the defaults then, and
     // every change is refused so that the file is never overwritten.
     const std::optional<Error>& readProblem() const { return readProblem_; }
@@ -105,11 +105,13 @@ private:
     // Holds what file_ reads as and tells the listeners what differs.
     void take(IniDocument file);
     void notify(SettingChanges what);
+    // Empties a header that is one of the placeholders.
+    void forgetPlaceholderHeader();
 
     std::string path_;
     IniDocument file_;
     Settings settings_;
-    std::string placeholder_;
+    std::vector<std::string> placeholders_;
     std::optional<Error> readProblem_;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;

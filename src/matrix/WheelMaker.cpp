@@ -116,13 +116,25 @@ Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
     return wheel;
 }
 
-std::string defaultWheelDescription(const WheelShape& s) {
-    std::string text = std::to_string(s.v) + " numeri, garanzia " + std::to_string(s.t) + " se " +
-                       std::to_string(s.m);
+Message wheelDescription(const WheelShape& s) {
+    // Plain digits, never grouped: the numbers are below 100.
+    std::vector<Message> values{std::to_string(s.v), std::to_string(s.t), std::to_string(s.m)};
     if (s.f > 0) {
-        text += ", " + std::to_string(s.f) + (s.f == 1 ? " fisso" : " fissi");
+        values.emplace_back(std::to_string(s.f));
     }
-    return text;
+    return Message{s.f == 0 ? 2356 : s.f == 1 ? 2357 : 2358, std::move(values)};
+}
+
+std::string defaultWheelDescription(const WheelShape& s) {
+    return ownLanguageText(wheelDescription(s));
+}
+
+Message matrixDescription(const MatrixHeader& h) {
+    const WheelShape shape{h.v, h.t, h.m, h.f};
+    if (h.description == defaultWheelDescription(shape)) {
+        return wheelDescription(shape);
+    }
+    return Message{h.description};
 }
 
 Matrix wheelMatrix(const WheelShape& shape, const Wheel& wheel, const WheelLabels& labels) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameModel.h"
+#include "core/Message.h"
 #include "core/Result.h"
 #include "matrix/CoveringSearch.h"
 #include "matrix/MatrixFile.h"
@@ -69,7 +70,13 @@ struct WheelLabels {
     CalendarDate validFrom;
     CalendarDate validTo{9999, 12, 31};
 };
+// The description a made matrix gets when none is given, from its numbers (2356-2358); the file
+// keeps it in the program's own language.
+Message wheelDescription(const WheelShape& shape);
 std::string defaultWheelDescription(const WheelShape& shape);
+// What a matrix' description reads in the language in use: one that is the default for its
+// own numbers is said again from those numbers, any other is shown as written.
+Message matrixDescription(const MatrixHeader& header);
 
 // The matrix file record of a wheel (K = 5, identifier, coverage "100%").
 Matrix wheelMatrix(const WheelShape& shape, const Wheel& wheel, const WheelLabels& labels);

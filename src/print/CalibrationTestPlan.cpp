@@ -10,7 +10,8 @@ PagePlan calibrationTestPlan(SlipType type, const SlipLayout& layout, const std:
     const TextFont small{FontFace::Arial, 8, false};
     const TextFont large{FontFace::Arial, 22, false};
     PlanPage page;
-    page.items.emplace_back(TextItem{layout.headerX, layout.headerY, header, small, false});
+    page.items.emplace_back(
+        TextItem{layout.headerX, layout.headerY, printedHeader(header, words), small, false});
     if (type == SlipType::OneColumn) {
         page.items.emplace_back(TextItem{layout.headerX,
                                          double{layout.headerY} + lineHeightMm(small), creditLine(),

@@ -88,7 +88,8 @@ void writeSummary(ListingWriter& w, const SystemState& state, const std::string&
                   const std::string& header, const ListingOptions& options,
                   const NumberStyle& style, const PrintWords& words) {
     w.setBold(true);
-    w.line(words.page + std::to_string(w.pageNumber()) + " " + header + creditSuffix());
+    w.line(words.page + std::to_string(w.pageNumber()) + " " + printedHeader(header, words) +
+           creditSuffix());
     w.setBold(false);
     w.line(separator());
     w.setBold(true);

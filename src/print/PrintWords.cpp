@@ -35,6 +35,7 @@ template <typename Lookup> void fill(PrintWords& words, Lookup text) {
         {2111, &words.listingTitle},
         {2112, &words.slipsTitle},
         {2113, &words.calibrationTitle},
+        {2110, &words.headerPlaceholder},
     };
     for (const auto& [id, word] : entries) {
         *word = text(id);

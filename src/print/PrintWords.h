@@ -37,7 +37,14 @@ struct PrintWords {
     std::string listingTitle;
     std::string slipsTitle;
     std::string calibrationTitle;
+    // What an empty header prints: the placeholder that asks for the outlet's own.
+    std::string headerPlaceholder;
 };
+
+// The header a slip or a listing prints: the user's own, or the placeholder of these words.
+inline const std::string& printedHeader(const std::string& header, const PrintWords& words) {
+    return header.empty() ? words.headerPlaceholder : header;
+}
 
 // The words of the current language; each word its file lacks is the program's own.
 PrintWords printWordsFor(Language& language);

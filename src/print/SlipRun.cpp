@@ -1,10 +1,12 @@
 #include "print/SlipRun.h"
 
 #include "core/SystemState.h"
+#include "print/CalibrationTestPlan.h"
 #include "print/SlipGeometry.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <variant>
 
 namespace quintora {
 
@@ -115,7 +117,8 @@ PlanPage slipPage(SlipType type, const SlipLayout& layout, const SlipContent& co
                   int slipNumber) {
     PlanPage page;
     const double small = lineHeightMm(arial(SmallPoints));
-    addText(page, layout.headerX, layout.headerY, content.header, SmallPoints);
+    addText(page, layout.headerX, layout.headerY, printedHeader(content.header, content.words),
+            SmallPoints);
     if (type == SlipType::OneColumn) {
         addText(page, layout.headerX, double{layout.headerY} + small, creditLine(), SmallPoints);
     }
@@ -140,6 +143,24 @@ PlanPage slipPage(SlipType type, const SlipLayout& layout, const SlipContent& co
     if (type == SlipType::FiveColumns) {
         addText(page, layout.nameX, numberY + lineHeightMm(arial(AmountPoints)), creditLine(),
                 SmallPoints);
+    }
+    return page;
+}
+
+PlanPage slipPicturePage(SlipType type, const SlipContent& content, GameRules rules) {
+    const SlipLayout layout = withDefaults(SlipLayout{}, type);
+    const PagePlan grid =
+        calibrationTestPlan(type, layout, content.header, content.words, content.style, rules);
+    PlanPage page;
+    for (const PageItem& item : grid.pages.front().items) {
+        if (std::holds_alternative<MarkItem>(item)) {
+            page.items.push_back(item);
+        }
+    }
+    for (PageItem& item : slipPage(type, layout, content, 1).items) {
+        if (std::holds_alternative<TextItem>(item)) {
+            page.items.push_back(std::move(item));
+        }
     }
     return page;
 }

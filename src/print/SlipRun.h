@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameModel.h"
+#include "core/GameRules.h"
 #include "core/Money.h"
 #include "core/Result.h"
 #include "print/PagePlan.h"
@@ -61,6 +62,12 @@ ColumnSpan slipColumns(SlipType type, int slipNumber, std::size_t columnCount);
 // The GUI builds one slip at a time, so it can show progress and stop between slips.
 PlanPage slipPage(SlipType type, const SlipLayout& layout, const SlipContent& content,
                   int slipNumber);
+
+// The slip printing window's picture of a slip type: every cell of the grid marked, as on the
+// calibration test page (default calibration), with the texts of the system's first slip: the
+// header, the system's name, its number and its amount.
+PlanPage slipPicturePage(SlipType type, const SlipContent& content,
+                         GameRules rules = GameRules::classic());
 
 // The amount of a slip: the price of a column times the panels that carry numbers.
 Cents slipAmount(SlipType type, const SlipContent& content, int slipNumber);

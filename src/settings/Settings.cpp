@@ -2,6 +2,7 @@
 
 #include "core/Encoding.h"
 #include "settings/IniSyntax.h"
+#include "settings/TextTable.h"
 
 #include <algorithm>
 #include <array>
@@ -146,6 +147,10 @@ std::vector<std::pair<std::string, std::string>> configurationValues(const Setti
         values.emplace_back(
             field.key,
             std::visit([&](auto member) { return toText(settings.*member); }, field.member));
+    }
+    // The program's own placeholder is no header of the user's.
+    if (values.front().second == TextTable::own().entry(HeaderPlaceholder)) {
+        values.front().second.clear();
     }
     if (settings.rules != GameRules::classic() || rulesStored) {
         values.emplace_back(rulesField.key, toText(settings.rules));

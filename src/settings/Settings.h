@@ -14,7 +14,9 @@ namespace quintora {
 
 // The program's settings, all kept in one section of the settings file.
 struct Settings {
-    std::string header = "RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE"; // INTESTAZIONE
+    // INTESTAZIONE: the user's own header; empty prints the placeholder of the language in use,
+    // which is never stored, so a later change of language changes it too.
+    std::string header;
     std::string listingPrinter = "NESSUNA";        // STAMPANTE TABULATO
     int recalcSource = 1;                          // SORGENTE RICALCOLO: 1 when exactly "1", else 2
     bool recalcMode = false;                       // MODALITA' RICALCOLO: on when exactly "TRUE"
@@ -37,6 +39,9 @@ inline constexpr std::size_t MaxRecentFiles = 8;
 
 // How DESTINAZIONE SCHEDINE names the outputs of the slip printing window.
 inline constexpr const char* SlipOutputs[] = {"STAMPANTE", "ANTEPRIMA", "PDF"};
+
+// The [Strings] id of the header placeholder, "RICEVITORIA XXXX - ..." in the language in use.
+inline constexpr int HeaderPlaceholder = 2110;
 
 inline constexpr const char* SettingsSection = "IMPOSTAZIONI";
 inline constexpr const char* SettingsFileName = "quintora.ini";
@@ -75,7 +80,8 @@ Result<std::string> rememberRules(const IniDocument& file, GameRules rules);
 // Every key with its default when missing; a COSTO_COLONNA that is not a price gives 200 cents.
 Settings readConfiguration(const IniFile& ini);
 Settings readConfiguration(const IniDocument& file);
-// Writes every key in one atomic write; COSTO_COLONNA as whole cents (2.5 -> "250").
+// Writes every key in one atomic write; COSTO_COLONNA as whole cents (2.5 -> "250"); a header
+// that is the program's own placeholder is written empty.
 // Refuses a price that is not a number, negative or too large, writing nothing.
 Status writeConfiguration(IniFile& ini, const Settings& settings);
 Result<std::string> writeConfiguration(const IniDocument& file, const Settings& settings);

@@ -27,6 +27,9 @@ NewVersionDialog::NewVersionDialog(const QUrl& programPage, Language& language, 
     remote_->setFont(bold);
 
     auto* link = pageLink("lbURL", programPage, this);
+    // Pressing OK ends the program: the box says so before the user presses it.
+    auto* closing =
+        namedLabel("lblChiusura", "Il programma verrà chiuso: installare la nuova versione", this);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -43,6 +46,8 @@ NewVersionDialog::NewVersionDialog(const QUrl& programPage, Language& language, 
     layout->addLayout(grid);
     layout->addSpacing(8);
     layout->addWidget(link);
+    layout->addSpacing(8);
+    layout->addWidget(closing);
     layout->addSpacing(8);
     layout->addWidget(ok, 0, Qt::AlignRight);
 

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLayout>
+#include <QSpacerItem>
+#include <QVariant>
 #include <QWidget>
 
 namespace quintora {
@@ -13,9 +16,29 @@ namespace {
 
 // Room a title bar takes besides the title: the icon and the close button, with a margin.
 constexpr int TitleBarExtras = 120;
+constexpr const char* TitleStrut = "quintoraTitleStrut";
 
 void fitTitle(QWidget* window) {
-    if (const int needed = widthForTitle(window->windowTitle()); window->width() < needed) {
+    const int needed = widthForTitle(window->windowTitle());
+    QLayout* layout = window->layout();
+    if (layout != nullptr && layout->sizeConstraint() == QLayout::SetFixedSize) {
+        // A fixed layout sets the window's size itself: an empty strut as wide as the title
+        // widens it, and follows the title when the language changes.
+        auto* strut =
+            reinterpret_cast<QSpacerItem*>(window->property(TitleStrut).value<quintptr>());
+        if (strut == nullptr) {
+            strut = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+            layout->addItem(strut);
+            window->setProperty(TitleStrut, QVariant::fromValue(reinterpret_cast<quintptr>(strut)));
+        }
+        const QMargins margins = layout->contentsMargins();
+        strut->changeSize(needed - margins.left() - margins.right(), 0, QSizePolicy::Fixed,
+                          QSizePolicy::Fixed);
+        layout->invalidate();
+        layout->activate();
+        return;
+    }
+    if (window->width() < needed) {
         window->resize(needed, window->height());
     }
 }

@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -666,6 +667,21 @@ void ArchiveWindowsTest::analysisWindowFromTheButton() {
     QVERIFY(!test::child<QProgressBar>(*dialog, "pbAnalisi")->isVisible());
     auto* guarantee = test::child<QTableWidget>(*dialog, "gridGaranzia");
     QCOMPARE(guarantee->rowCount(), 5);
+    // One headed column per count of hits, 5 down to 0: row "3 drawn" holds the sets reaching
+    // 3, 2, 1 and 0 hits under those headings, and nothing under 5 and 4.
+    QCOMPARE(guarantee->columnCount(), 8);
+    QCOMPARE(guarantee->horizontalHeaderItem(2)->text(), QStringLiteral("5 punti"));
+    QCOMPARE(guarantee->horizontalHeaderItem(6)->text(), QStringLiteral("1 punto"));
+    QCOMPARE(guarantee->horizontalHeaderItem(7)->text(), QStringLiteral("0 punti"));
+    const auto& three = expected->guarantee[2];
+    QCOMPARE(guarantee->item(2, 0)->text(), QStringLiteral("3"));
+    QVERIFY(guarantee->item(2, 2)->text().isEmpty());
+    QVERIFY(guarantee->item(2, 3)->text().isEmpty());
+    for (int hits = 3; hits >= 0; --hits) {
+        QCOMPARE(guarantee->item(2, 7 - hits)->text(),
+                 QLocale().toString(static_cast<qlonglong>(
+                     three.setsReaching[static_cast<std::size_t>(3 - hits)])));
+    }
 
     // A second request starts over on the system as it is then.
     window_->analyseSystem();

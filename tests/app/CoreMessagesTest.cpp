@@ -136,7 +136,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
         QStringLiteral("!!! More columns than the memory can hold\rMemory capacity 200,000 "
                        "columns"));
     const auto sum = checkSumFields(90, 80, SumRange{15, 240});
-    row("sum title, blanks kept", (sum.at(0).title), QStringLiteral(" !!! E R R O R !!! "));
+    row("sum title, trimmed in English", (sum.at(0).title), QStringLiteral("!!! E R R O R !!!"));
     row("sum", (sum.at(0).text), QStringLiteral("'FROM' is greater than 'TO'"));
     row("excluded limit", (excludedLimitText(3)),
         QStringLiteral("There can be at most 1,000 excluded columns: 3 columns were not added."));
@@ -230,8 +230,8 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("calibration file", messageOf(decodeCalibration(calibration)),
         QStringLiteral("The calibration file is damaged: a measure lies outside 0 - 300 mm"));
     const auto range = checkSlipRange("3", "2", 5);
-    row("slip range title, blanks kept", range.error().heading,
-        QStringLiteral(" !!! E R R O R !!! "));
+    row("slip range title, trimmed in English", range.error().heading,
+        QStringLiteral("!!! E R R O R !!!"));
     row("slip range", messageOf(range), QStringLiteral("'FROM' is greater than 'TO'"));
     row("slip range, above the total", messageOf(checkSlipRange("1", "6", 5)),
         QStringLiteral("'TO' is above the maximum"));
@@ -239,7 +239,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     nothing.forecast = false;
     nothing.columns = false;
     const auto listing = listingPlan(SystemState{}, "", "", nothing);
-    row("listing title", listing.error().heading, QStringLiteral(" E R R O R "));
+    row("listing title", listing.error().heading, QStringLiteral("E R R O R"));
     row("listing choice", messageOf(listing), QStringLiteral("Nothing selected"));
 
     IniFile ini(path(QStringLiteral("quintora.ini")).toStdString());

@@ -4,6 +4,9 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "document/SystemDocument.h"
+#include "print/PrintWords.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "support/LanguagePieces.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TemporaryXdg.h"
@@ -33,10 +36,10 @@ namespace {
 const QString SourceData = QStringLiteral(QUINTORA_SOURCE_DATA);
 
 // A data folder with the shipped language files and a settings file naming `language` (none
-// when empty), and the main window over it.
+// when empty) and holding `moreSettings`, and the main window over it.
 class Program {
 public:
-    explicit Program(const QString& language) {
+    explicit Program(const QString& language, const QByteArray& moreSettings = {}) {
         QDir().mkpath(xdg_.dataFolder());
         for (const char* name : {"italiano.lng", "english.lng"}) {
             QFile::copy(SourceData + u'/' + QString::fromUtf8(name),
@@ -48,6 +51,7 @@ public:
             if (!language.isEmpty()) {
                 ini.write("LINGUA=" + language.toLatin1() + "\r\n");
             }
+            ini.write(moreSettings);
             ini.close();
         }
         context_ = std::make_unique<AppContext>(document_, prompt_,
@@ -180,7 +184,8 @@ private slots:
     void boxesSpeakTheChosenLanguage();
     void savedLanguageReachesEveryWindowAtOnce();
     void returnOnThePrinterBoxLeavesTheSettingsUnsaved();
-    void aFreshInstallsHeaderSpeaksTheLanguage();
+    void headerPlaceholderSpeaksTheLanguage_data();
+    void headerPlaceholderSpeaksTheLanguage();
 };
 
 void LanguageChangeTest::boxesSpeakTheChosenLanguage() {
@@ -312,25 +317,57 @@ void LanguageChangeTest::returnOnThePrinterBoxLeavesTheSettingsUnsaved() {
     QVERIFY(!QFile::exists(ini));
 }
 
-// Until the user writes a header of their own, the one the slips and the listing print asks
-// for it in the chosen language; a header of the user's stays as written.
-void LanguageChangeTest::aFreshInstallsHeaderSpeaksTheLanguage() {
-    {
-        Program english(QStringLiteral("english"));
-        QCOMPARE(english.context().settingsDocument.settings().header,
-                 std::string("OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU"));
-    }
-    {
-        Program italian(QStringLiteral("italiano"));
-        auto& settings = italian.context().settingsDocument;
-        QCOMPARE(settings.settings().header,
-                 std::string("RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE"));
-        Settings mine = settings.settings();
-        mine.header = "RICEVITORIA 7";
-        mine.language = "english";
-        QVERIFY(settings.save(mine).ok());
-        QCOMPARE(settings.settings().header, std::string("RICEVITORIA 7"));
-    }
+void LanguageChangeTest::headerPlaceholderSpeaksTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QByteArray>("saved");
+    const QString outlet = QStringLiteral("OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU");
+    const QString ricevitoria =
+        QStringLiteral("RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE");
+    QTest::newRow("english, no header")
+        << QStringLiteral("english") << QByteArray() << outlet << QByteArray();
+    QTest::newRow("italiano, no header")
+        << QStringLiteral("italiano") << QByteArray() << ricevitoria << QByteArray();
+    // What the first save of an earlier version wrote is no header of the user's.
+    QTest::newRow("english, Italian placeholder stored")
+        << QStringLiteral("english") << ricevitoria.toLatin1() << outlet << QByteArray();
+    QTest::newRow("italiano, English placeholder stored")
+        << QStringLiteral("italiano") << outlet.toLatin1() << ricevitoria << QByteArray();
+    QTest::newRow("english, the user's own")
+        << QStringLiteral("english") << QByteArray("Bar Sport 7") << QStringLiteral("Bar Sport 7")
+        << QByteArray("Bar Sport 7");
+}
+
+// A header the user never wrote prints the placeholder of the language in use, shown greyed in
+// the settings dialog; saving the settings never stores it, so it follows a later change of
+// language. A header of the user's stays as written.
+void LanguageChangeTest::headerPlaceholderSpeaksTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, printed);
+    QFETCH(QByteArray, saved);
+    Program program(language, stored.isNull() ? QByteArray() : "INTESTAZIONE=" + stored + "\r\n");
+    const auto printedNow = [&program] {
+        const PrintWords words = printWordsFor(program.context().language);
+        return QString::fromStdString(
+            printedHeader(program.context().settingsDocument.settings().header, words));
+    };
+    QCOMPARE(printedNow(), printed);
+
+    withModal(
+        QStringLiteral("frmImpostazioni"), [&] { program.window().actions().settings->trigger(); },
+        [&](QWidget& dialog) {
+            auto* header = test::child<QLineEdit>(dialog, "mskIntestazione");
+            QCOMPARE(header->text(), QString::fromLatin1(saved));
+            if (saved.isEmpty()) {
+                QCOMPARE(header->placeholderText(), printed);
+            }
+            test::click(test::child<QPushButton>(dialog, "cmdSalva"));
+        });
+    const IniFile ini(program.settingsPath().toStdString());
+    QCOMPARE(QByteArray::fromStdString(ini.getProperty(SettingsSection, "INTESTAZIONE")), saved);
+    QCOMPARE(printedNow(), printed);
 }
 
 QTEST_MAIN(LanguageChangeTest)

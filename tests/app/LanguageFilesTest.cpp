@@ -41,6 +41,7 @@
 #include "ui/SplashWindow.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/FileDates.h"
+#include "ui/WindowLoad.h"
 
 #include <algorithm>
 #include <functional>
@@ -49,6 +50,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
@@ -61,8 +63,11 @@
 #include <QMap>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -282,6 +287,9 @@ private slots:
     void fileDialogDatesFollowTheLanguage();
     void everyShownTextComesFromTheFile_data();
     void everyShownTextComesFromTheFile();
+    void englishTitlesAreTrimmedAndEnglish();
+    void captionsFitTheirControls_data();
+    void captionsFitTheirControls();
     void missingFilesAreCopiedAndOthersKept();
     void firstStartCopiesTheLanguagesAndOffersThem();
 };
@@ -475,6 +483,141 @@ void LanguageFilesTest::everyShownTextComesFromTheFile() {
         }
     }
     QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join(u'\n')));
+}
+
+// Words of the program's own language that have no place in an English text.
+const QStringList ItalianWords{
+    "Pronostico",   "Schedina",     "Schedine",    "Scheda",     "Stampa",     "Tabulato",
+    "Sistema",      "Sistemi",      "Colonna",     "Colonne",    "Numeri",     "Numero",
+    "Garanzia",     "Ridotto",      "Somma",       "Pari",       "Dispari",    "Fisse",
+    "Fissi",        "Fisso",        "Consecutivi", "Estrazioni", "Estrazione", "Archivio",
+    "Impostazioni", "Intestazione", "Ricevitoria", "Taratura",   "Annulla",    "Chiudi",
+    "Salva",        "Apri",         "Esci",        "Spoglio",    "Versione",   "Matrice",
+    "Matrici",      "Cancella",     "Elabora",     "Pannello",   "Condizione", "Attenzione",
+    "Errore",       "Minimo",       "Massimo",     "Distanza",   "Scegli",     "Importa",
+    "Aggiorna",     "Lingua",       "Lingue",      "Stampante",  "Copie",      "Sorgente",
+    "labelSistema", "verrà",        "chiuso",      "gioco",      "punti",      "della",
+};
+
+QStringList italianWordsIn(const QString& text) {
+    QStringList found;
+    for (const QString& word : ItalianWords) {
+        const QRegularExpression whole(QStringLiteral("(?<!\\p{L})") + word +
+                                           QStringLiteral("(?!\\p{L})"),
+                                       QRegularExpression::CaseInsensitiveOption);
+        if (whole.match(text).hasMatch()) {
+            found << word;
+        }
+    }
+    return found;
+}
+
+// Every window title, control caption and box title of the English file: no blank at either
+// end, no word of the program's Italian; and no Italian word on an English window either.
+void LanguageFilesTest::englishTitlesAreTrimmedAndEnglish() {
+    const QString path = SourceData + QStringLiteral("/english.lng");
+    const LanguageFile file = LanguageFile::load(path.toStdString());
+    // The message ids that are the titles of boxes.
+    const QStringList boxTitles{"0100", "0116", "0201", "0219", "0552",
+                                "0556", "0562", "0700", "0701", "2002"};
+    QStringList faults;
+    for (const auto& [section, keys] : keysOf(path)) {
+        for (const QString& key : keys) {
+            const QString value =
+                QString::fromStdString(file.value(section.toStdString(), key.toStdString()));
+            const QString where = section + u'/' + key + QStringLiteral(": \"") + value + u'"';
+            if (const QStringList words = italianWordsIn(value); !words.isEmpty()) {
+                faults << where + QStringLiteral(" holds ") + words.join(QStringLiteral(", "));
+            }
+            const bool title = section == QStringLiteral("Strings")
+                                   ? boxTitles.contains(key)
+                                   : key.endsWith(QStringLiteral(".Caption")) ||
+                                         key.contains(QStringLiteral(".TabCaption("));
+            // The archive list's heading lines up with its fixed-pitch rows, blanks and all.
+            const bool alignedHeading = key == QStringLiteral("lbIntestazione.Caption");
+            if (title && !alignedHeading && value != value.trimmed()) {
+                faults << where + QStringLiteral(" has blanks at an end");
+            }
+        }
+    }
+    const AllWindows english(QStringLiteral("english"));
+    for (const auto& w : english.windows()) {
+        for (const auto& [name, text] : shownTexts(w.get())) {
+            if (const QStringList words = italianWordsIn(text); !words.isEmpty()) {
+                faults << w->objectName() + u'/' + name + QStringLiteral(": ") + text;
+            }
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+void LanguageFilesTest::captionsFitTheirControls_data() {
+    everyKeyReachesItsControl_data();
+}
+
+// At each window's default size, in either language, every caption has the room its control
+// gives it, measured with the control's own font: nothing is cut short.
+void LanguageFilesTest::captionsFitTheirControls() {
+    QFETCH(QString, language);
+    const AllWindows windows(language);
+    QStringList cut;
+    for (const auto& window : windows.windows()) {
+        window->show();
+        QApplication::processEvents();
+        if (window->width() < widthForTitle(window->windowTitle())) {
+            cut << window->objectName() + QStringLiteral(" title: ") + window->windowTitle();
+        }
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window.get()) || widget->window() != window.get()) {
+                continue;
+            }
+            const QStyle* style = widget->style();
+            QString text;
+            int room = widget->contentsRect().width();
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                if (label->wordWrap() || label->textFormat() == Qt::RichText ||
+                    Qt::mightBeRichText(label->text()) ||
+                    label->inherits("quintora::ElidedLabel")) {
+                    continue;
+                }
+                text = label->text();
+                room -= 2 * label->margin() + std::max(label->indent(), 0);
+            } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+                text = box->title();
+            } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+                text = static_cast<QAbstractButton*>(widget)->text();
+                room -= style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget) +
+                        style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget);
+            } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                text = button->text();
+                // The part of the button its style draws the caption in.
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                room =
+                    style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+                if (!button->icon().isNull()) {
+                    room -= button->iconSize().width() + 4;
+                }
+            } else {
+                continue;
+            }
+            text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+            const QFontMetrics metrics(widget->font());
+            int needed = 0;
+            for (const QString& line : text.split(u'\n')) {
+                needed = std::max(needed, metrics.horizontalAdvance(line));
+            }
+            if (needed > room) {
+                cut << QStringLiteral("%1/%2 \"%3\": %4 px in %5")
+                           .arg(window->objectName(), widget->objectName(), text)
+                           .arg(needed)
+                           .arg(room);
+            }
+        }
+        window->hide();
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 
 void LanguageFilesTest::missingFilesAreCopiedAndOthersKept() {

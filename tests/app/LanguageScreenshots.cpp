@@ -38,6 +38,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,6 +65,20 @@ void save(QWidget* w, const QString& path) {
     settle();
     if (!w->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+    // On a real window system, the window with its frame too: a title cut short by the window
+    // manager shows only there.
+    if (QGuiApplication::platformName() == QStringLiteral("xcb") && w->isWindow()) {
+        QString framed = path;
+        framed.replace(QStringLiteral(".png"), QStringLiteral("-framed.png"));
+        // Above the windows captured before it, which stay open.
+        w->raise();
+        w->activateWindow();
+        settle();
+        const QRect frame = w->frameGeometry();
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            .save(framed);
     }
 }
 
@@ -243,8 +258,10 @@ int main(int argc, char* argv[]) {
     newVersion.setRemoteVersion(QStringLiteral("1.1.0"));
     newVersion.show();
     save(&newVersion, name("new-version"));
+    newVersion.hide(); // modal: it would stay above the windows captured after it
     SplashWindow splash(l);
     save(&splash, name("splash"));
+    splash.hide(); // it stays on top: the windows captured after it would sit under it
     test::saveArchiveScreenshots(
         main, QStringLiteral(QUINTORA_SOURCE_DATA "/eurojackpot-draws.txt"),
         [&](QWidget* w, const QString& what) { save(w, name(qPrintable(what))); });

@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -150,9 +151,15 @@ void MainWindowTest::developNeedsFiveNumbersAndTwoEuroNumbers() {
     clickNumbers({1});
     verifyDevelopEnabled(true);
 
-    // A third Euro number is refused without a word.
+    // Until then no hint; a third Euro number is refused with a hint in the status bar that
+    // names the two marked, and no box to answer.
+    QVERIFY(window_->statusBar()->currentMessage().isEmpty());
     QTest::mouseClick(euro(5), Qt::LeftButton);
     QVERIFY(!euro(5)->marked());
+    QCOMPARE(window_->statusBar()->currentMessage(),
+             QStringLiteral("Sono già segnati due numeri Euro (03 - 10): togline uno per "
+                            "sceglierne un altro"));
+    QVERIFY(prompt_->calls().empty());
     QCOMPARE(state().header.euroCount(), 2);
     QCOMPARE(euro(5)->property("Tag").toString(), QStringLiteral("0"));
     QCOMPARE(euro(3)->property("Tag").toString(), QStringLiteral("1"));

@@ -9,6 +9,7 @@
 #include "update/VersionCompare.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,8 @@ private slots:
     void outcomes_data();
     void outcomes();
     void dialogShowsBothVersions();
+    void dialogSaysTheProgramCloses_data();
+    void dialogSaysTheProgramCloses();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -93,6 +96,40 @@ void VersionCheckTest::dialogShowsBothVersions() {
     QCOMPARE(test::child<QLabel>(dialog, "lbRemoteVersion")->text(), QStringLiteral("1.3.0 "));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Nuova Versione Disponibile!!"));
     QVERIFY(test::child<QLabel>(dialog, "lbURL")->text().contains(QStringLiteral("127.0.0.1")));
+}
+
+void VersionCheckTest::dialogSaysTheProgramCloses_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("closing");
+    QTest::newRow("program's own") << QString()
+                                   << QStringLiteral("Il programma verrà chiuso: installare la "
+                                                     "nuova versione");
+    QTest::newRow("italiano") << QStringLiteral("italiano")
+                              << QStringLiteral("Il programma verrà chiuso: installare la "
+                                                "nuova versione");
+    QTest::newRow("english") << QStringLiteral("english")
+                             << QStringLiteral("The program will now close: install the new "
+                                               "version");
+}
+
+// OK ends the program: the box says so, in the language in use, where the user reads it.
+void VersionCheckTest::dialogSaysTheProgramCloses() {
+    QFETCH(QString, language);
+    QFETCH(QString, closing);
+    if (!language.isEmpty()) {
+        const QString file = language + QStringLiteral(".lng");
+        QVERIFY(QFile::copy(QStringLiteral(QUINTORA_SOURCE_DATA) + u'/' + file,
+                            context_->dataFolder.root() + u'/' + file));
+        QVERIFY(context_->language.select(language.toStdString()));
+    }
+    NewVersionDialog dialog(QUrl(QStringLiteral("http://127.0.0.1:8642/")), context_->language);
+    dialog.show();
+    auto* label = test::child<QLabel>(dialog, "lblChiusura");
+    QCOMPARE(label->text(), closing);
+    QVERIFY(label->isVisible());
+    // The whole sentence is on one line of the box, not cut at its edge.
+    QVERIFY(label->fontMetrics().horizontalAdvance(closing) <= label->contentsRect().width());
+    QVERIFY(label->geometry().right() <= dialog.contentsRect().right());
 }
 
 QTEST_MAIN(VersionCheckTest)

@@ -129,19 +129,21 @@ TEST_F(SettingsDocumentTest, ReadsOnceAndHoldsTheDefaultsWithoutAFile) {
     EXPECT_NE(bytes().find("COSTO_COLONNA=200\r\n"), std::string::npos);
 }
 
-// Until the file holds a header of the user's, the settings give the windows' placeholder;
-// saving them writes it, as the user saw it.
-TEST_F(SettingsDocumentTest, AHeaderPlaceholderStandsInUntilTheFileHoldsOne) {
+// A placeholder in the file (an earlier version stored it) is no header of the user's: it reads
+// as none, and saving writes none; a header of the user's stays as written.
+TEST_F(SettingsDocumentTest, AStoredPlaceholderReadsAsNoHeader) {
+    write("[IMPOSTAZIONI]\r\nINTESTAZIONE=OUTLET XXXX\r\n");
     SettingsDocument document(path());
-    listen(document);
-    document.setHeaderPlaceholder("OUTLET XXXX");
     EXPECT_EQ(document.settings().header, "OUTLET XXXX");
+    listen(document);
+    document.setHeaderPlaceholders({"RICEVITORIA XXXX", "OUTLET XXXX"});
+    EXPECT_EQ(document.settings().header, "");
     ASSERT_EQ(heard_.size(), 1u);
     EXPECT_EQ(heard_[0], SettingChanges(SettingChange::Header));
     Settings mine = document.settings();
     mine.header = "RICEVITORIA 7";
     ASSERT_TRUE(document.save(mine).ok());
-    document.setHeaderPlaceholder("PUNTO XXXX");
+    document.setHeaderPlaceholders({"PUNTO XXXX"});
     EXPECT_EQ(document.settings().header, "RICEVITORIA 7");
     EXPECT_EQ(heard_.size(), 2u);
 }

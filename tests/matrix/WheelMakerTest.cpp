@@ -3,6 +3,8 @@
 
 #include "matrix/MatrixFile.h"
 #include "matrix/MatrixSamples.h"
+#include "settings/LanguageFile.h"
+#include "settings/TextTable.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +139,44 @@ TEST(WheelMaker, MatrixRecordOfAWheel) {
                                                        c - 1)][static_cast<std::size_t>(k - 1)]);
         }
     }
+}
+
+// A description that is the default for the matrix' own numbers is said again from those numbers
+// in the language in use; any other is the author's text, shown as written.
+TEST(WheelMaker, DefaultDescriptionsSpeakTheLanguageInUse) {
+    const std::string shippedDir = QUINTORA_SHIPPED_MATRICES;
+    const TextTable english(
+        LanguageFile::load(shippedDir.substr(0, shippedDir.rfind("/server/")) + "/english.lng"),
+        ',');
+    struct Case {
+        MatrixHeader header;
+        std::string english;
+    };
+    const auto header = [](int v, int t, int m, int f, std::string description) {
+        MatrixHeader h;
+        h.v = static_cast<std::uint8_t>(v);
+        h.t = static_cast<std::uint8_t>(t);
+        h.m = static_cast<std::uint8_t>(m);
+        h.f = static_cast<std::uint8_t>(f);
+        h.description = std::move(description);
+        return h;
+    };
+    const Case cases[] = {
+        {header(7, 3, 3, 0, "7 numeri, garanzia 3 se 3"), "7 numbers, guarantee 3 if 3"},
+        {header(10, 3, 3, 1, "10 numeri, garanzia 3 se 3, 1 fisso"),
+         "10 numbers, guarantee 3 if 3, 1 fixed"},
+        {header(12, 4, 4, 2, "12 numeri, garanzia 4 se 4, 2 fissi"),
+         "12 numbers, guarantee 4 if 4, 2 fixed"},
+        // Not the default of its own numbers: the author's words.
+        {header(8, 3, 3, 0, "7 numeri, garanzia 3 se 3"), "7 numeri, garanzia 3 se 3"},
+        {header(8, 2, 2, 0, "Matrice di prova"), "Matrice di prova"},
+    };
+    for (const Case& c : cases) {
+        const Message described = matrixDescription(c.header);
+        EXPECT_EQ(ownLanguageText(described), c.header.description) << c.header.description;
+        EXPECT_EQ(english.text(described), c.english) << c.header.description;
+    }
+    EXPECT_EQ(defaultWheelDescription({7, 3, 3, 0}), "7 numeri, garanzia 3 se 3");
 }
 
 TEST(WheelMaker, TheRecountAgreesWithTheDrawByDrawCheck) {

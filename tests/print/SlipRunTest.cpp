@@ -2,6 +2,7 @@
 
 #include "core/SystemState.h"
 #include "print/CalibrationTestPlan.h"
+#include "print/ListingPlan.h"
 #include "print/SlipGeometry.h"
 #include "support/SystemBuilders.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace quintora {
 namespace {
@@ -274,6 +276,70 @@ TEST(CalibrationTestPage, MarksEveryCellAndShowsTheSampleTexts) {
         calibrationTestPlan(SlipType::OneColumn, layout, "HEADER", english, NumberStyle{",", "."});
     EXPECT_THAT(textsOf(shown.pages[0]), ElementsAre("HEADER", testing::_, "systemName -----------",
                                                      "Slip no. 0,000", " \xE2\x82\xAC 0.00"));
+}
+
+// A header the user never wrote is the placeholder of the words in use, on every page that
+// prints a header; the user's own is printed as written.
+TEST(SlipRun, AnEmptyHeaderPrintsThePlaceholderOfTheWordsInUse) {
+    PrintWords english;
+    english.headerPlaceholder = "OUTLET XXXX - CHANGE THE SETTINGS FROM THE FILE MENU";
+    const std::string own = PrintWords().headerPlaceholder;
+    EXPECT_EQ(own, "RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE");
+    struct Case {
+        std::string header;
+        const PrintWords* words;
+        std::string printed;
+    };
+    const PrintWords ownWords;
+    const Case cases[] = {
+        {"", &ownWords, own},
+        {"", &english, english.headerPlaceholder},
+        {"Bar Sport", &english, "Bar Sport"},
+    };
+    const SystemState s = twelveColumns();
+    for (const Case& c : cases) {
+        SlipContent content = slipContentOf(s, "dodici.qsy", c.header);
+        content.words = *c.words;
+        for (const SlipType type : {SlipType::OneColumn, SlipType::FiveColumns}) {
+            const SlipLayout layout = defaultSlipLayout(type);
+            EXPECT_EQ(slipPage(type, layout, content, 1).texts().front().text, c.printed);
+            EXPECT_EQ(calibrationTestPlan(type, layout, c.header, *c.words)
+                          .pages.front()
+                          .texts()
+                          .front()
+                          .text,
+                      c.printed);
+        }
+        const auto listing = listingPlan(s, "dodici.qsy", c.header, {}, {}, *c.words);
+        ASSERT_TRUE(listing);
+        EXPECT_THAT(listing.value().pages.front().texts().front().text,
+                    testing::HasSubstr(" " + c.printed));
+    }
+}
+
+// The slip window's picture is the grid of the slip type with what the system's first slip
+// prints: its name, "Scheda n. 1" and the amount of that slip (five columns on the 5-column
+// slip, one on the other), never the calibration's sample texts.
+TEST(SlipRun, ThePictureShowsTheGridAndTheFirstSlipOfTheSystem) {
+    const SystemState s = twelveColumns(); // 2.50 a column
+    const SlipContent content = slipContentOf(s, "dodici.qsy", "RICEVITORIA");
+    const std::tuple<SlipType, std::size_t, const char*> cases[] = {
+        {SlipType::OneColumn, 70U, "   \xE2\x82\xAC 2,50"},
+        {SlipType::FiveColumns, 325U, "   \xE2\x82\xAC 12,50"},
+    };
+    for (const auto& [type, cells, amount] : cases) {
+        const PlanPage page = slipPicturePage(type, content);
+        EXPECT_EQ(page.marks().size(), cells);
+        const auto texts = textsOf(page);
+        EXPECT_EQ(texts.front(), "RICEVITORIA");
+        EXPECT_THAT(texts, testing::Contains("dodici.qsy"));
+        EXPECT_THAT(texts, testing::Contains("Scheda n. 1"));
+        EXPECT_THAT(texts, testing::Contains(amount));
+        EXPECT_THAT(texts, testing::Not(testing::Contains("labelSistema -----------")));
+    }
+    // Under Euro 1-12 the grid has the cells of Euro 11 and 12 too.
+    EXPECT_EQ(slipPicturePage(SlipType::OneColumn, content, GameRules::current()).marks().size(),
+              72U);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ Settings readFrom(const ScratchFolder& folder, const std::string& text) {
 TEST(Settings, DefaultsWithoutAFile) {
     ScratchFolder folder;
     const Settings s = readConfiguration(IniFile(folder.file(SettingsFileName)));
-    EXPECT_EQ(s.header, "RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE");
+    EXPECT_EQ(s.header, ""); // the placeholder of the language in use
     EXPECT_EQ(s.listingPrinter, "NESSUNA");
     EXPECT_EQ(s.pricePerColumn, 200);
     EXPECT_EQ(s.recalcSource, 1);
@@ -101,6 +101,25 @@ TEST(Settings, WritesEveryKeyAndKeepsTheRestOfTheFile) {
     EXPECT_EQ(back.recalcSource, 2);
     EXPECT_TRUE(back.recalcMode);
     EXPECT_EQ(back.pricePerColumn, 250);
+}
+
+// The header placeholder is never stored: the slips print it in the language in use.
+TEST(Settings, HeaderPlaceholderIsNeverStored) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU FILE", ""},
+        {"RICEVITORIA 7", "RICEVITORIA 7"},
+    };
+    for (const auto& [header, stored] : cases) {
+        ScratchFolder folder;
+        IniFile ini(folder.file(SettingsFileName));
+        Settings s;
+        s.header = header;
+        ASSERT_TRUE(writeConfiguration(ini, s).ok());
+        EXPECT_TRUE(ini.find(SettingsSection, "INTESTAZIONE")) << header;
+        EXPECT_EQ(ini.getProperty(SettingsSection, "INTESTAZIONE"), stored) << header;
+        EXPECT_EQ(readConfiguration(ini).header, stored) << header;
+    }
 }
 
 TEST(Settings, EuroNumbersAreTenUnlessTheFileSaysTwelve) {
@@ -311,11 +330,12 @@ TEST(Settings, AChangedFileKeepsItsOtherLines) {
     changed.language = "italiano";
     const auto written = writeConfiguration(file, changed);
     ASSERT_TRUE(written.ok());
-    EXPECT_EQ(written.value(), "; mine\r\n[IMPOSTAZIONI]\r\nTEMA=scuro\r\nLINGUA=italiano\r\n"
-                               "INTESTAZIONE=RICEVITORIA XXXX - CAMBIA LE IMPOSTAZIONI DAL MENU "
-                               "FILE\r\nSTAMPANTE TABULATO=NESSUNA\r\nSORGENTE RICALCOLO=1\r\n"
-                               "MODALITA' RICALCOLO=FALSE\r\nCOSTO_COLONNA=200\r\n"
-                               "SERVER=http://127.0.0.1:8642/\r\n");
+    // No header of the user's: the placeholder is never stored.
+    EXPECT_EQ(written.value(),
+              "; mine\r\n[IMPOSTAZIONI]\r\nTEMA=scuro\r\nLINGUA=italiano\r\n"
+              "INTESTAZIONE=\r\nSTAMPANTE TABULATO=NESSUNA\r\nSORGENTE RICALCOLO=1\r\n"
+              "MODALITA' RICALCOLO=FALSE\r\nCOSTO_COLONNA=200\r\n"
+              "SERVER=http://127.0.0.1:8642/\r\n");
 }
 
 } // namespace

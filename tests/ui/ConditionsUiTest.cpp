@@ -338,7 +338,10 @@ void ConditionsUiTest::evenOddCellsWriteAtOnceAndDrag() {
     clickCell(dialog, QStringLiteral("labPariDispari(0)"));
     QVERIFY(conditions.evenCounts().contains(0));
     QCOMPARE(dialog.grid()->cell(0)->property("Tag").toString(), QStringLiteral("1"));
-    QCOMPARE(dialog.grid()->cell(0)->palette().color(QPalette::Window), QColor(Qt::red));
+    // An accepted row is drawn in the selection colour of the filter grid, not in red.
+    QCOMPARE(dialog.grid()->cell(0)->palette().color(QPalette::Window),
+             CellLook::blue().markedBackground);
+    QCOMPARE(dialog.grid()->cell(1)->palette().color(QPalette::Window), QColor(Qt::white));
 
     // Drag from cell 2 down to cell 4: every cell entered toggles once.
     auto* first = dialog.grid()->cell(2);

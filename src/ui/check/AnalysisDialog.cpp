@@ -72,7 +72,8 @@ AnalysisDialog::AnalysisDialog(std::vector<Column> columns, std::vector<std::uin
     guaranteeCaption->setObjectName(QStringLiteral("lblGaranzia"));
     guaranteeCaption->setFont(bold);
     layout->addWidget(guaranteeCaption);
-    guarantee_ = table("gridGaranzia", 3, this);
+    // Numbers drawn, hits guaranteed, then one column per count of hits, from 5 down to 0.
+    guarantee_ = table("gridGaranzia", 2 + NumbersPerColumn + 1, this);
     guarantee_->setMinimumHeight(26 * (NumbersPerColumn + 2) + 6);
     layout->addWidget(guarantee_, 1);
 
@@ -139,9 +140,12 @@ void AnalysisDialog::writeTexts() {
     odds_->setHorizontalHeaderLabels(
         {languageText(language_, "1804"), languageText(language_, "1805"),
          languageText(language_, "1806"), languageText(language_, "1807")});
-    guarantee_->setHorizontalHeaderLabels({languageText(language_, "1810"),
-                                           languageText(language_, "1811"),
-                                           languageText(language_, "1812")});
+    QStringList guaranteeHeadings{languageText(language_, "1810"), languageText(language_, "1811")};
+    for (int hits = NumbersPerColumn; hits >= 0; --hits) {
+        guaranteeHeadings << (hits == 1 ? languageText(language_, "2361")
+                                        : languageText(language_, "2360").arg(hits));
+    }
+    guarantee_->setHorizontalHeaderLabels(guaranteeHeadings);
     progressText_->setText(languageText(language_, "0212") + u' ' +
                            languageText(language_, "0213"));
     if (result_) {
@@ -196,14 +200,19 @@ void AnalysisDialog::showResult() {
     guarantee_->setRowCount(static_cast<int>(result_->guarantee.size()));
     for (std::size_t i = 0; i < result_->guarantee.size(); ++i) {
         const auto& line = result_->guarantee[i];
-        QStringList sets;
-        for (auto n : line.setsReaching) {
-            sets << locale.toString(static_cast<qlonglong>(n));
-        }
         const int row = static_cast<int>(i);
         guarantee_->setItem(row, 0, cell(QString::number(line.drawn), true));
         guarantee_->setItem(row, 1, cell(QString::number(line.guaranteed), true));
-        guarantee_->setItem(row, 2, cell(sets.join(QStringLiteral("  "))));
+        // Entry j of the sets reaches drawn - j hits; counts above those drawn stay empty.
+        for (int hits = NumbersPerColumn; hits >= 0; --hits) {
+            const int j = line.drawn - hits;
+            const bool reached = j >= 0 && j < static_cast<int>(line.setsReaching.size());
+            guarantee_->setItem(row, 2 + NumbersPerColumn - hits,
+                                cell(reached ? locale.toString(static_cast<qlonglong>(
+                                                   line.setsReaching[static_cast<std::size_t>(j)]))
+                                             : QString(),
+                                     true));
+        }
     }
     guarantee_->resizeColumnsToContents();
     emit analysisDone();

@@ -35,7 +35,9 @@ EvenOddDialog::EvenOddDialog(SystemDocument& document, Language& language, QWidg
           },
           parent)
     , document_(document)
-    , grid_(new CellGrid(QStringLiteral("labPariDispari"), evenOddCaptions(), 1, CellLook::red(),
+    // Marked rows are the accepted ones: the selection colour, not the red that reads as
+    // excluded.
+    , grid_(new CellGrid(QStringLiteral("labPariDispari"), evenOddCaptions(), 1, CellLook::blue(),
                          true, panel())) {
     // Centre each heading over its column of digits in the cells' captions.
     auto* even = new QLabel(QStringLiteral("Pari"), panel());

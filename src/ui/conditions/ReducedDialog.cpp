@@ -25,7 +25,10 @@ ReducedDialog::ReducedDialog(SystemDocument& document, Prompt& prompt, Language&
                                     return edited.error();
                                 }
                                 return otherWasOn && !document.state().minimumDistance.on();
-                            }},
+                            },
+                            QStringLiteral("lblSpiegazioneNx"),
+                            QStringLiteral("garantisce 5-N punti se i 5 numeri estratti sono "
+                                           "tra quelli in gioco")},
                       parent) {}
 
 } // namespace quintora

@@ -45,6 +45,11 @@ ReductionDialog::ReductionDialog(SystemDocument& document, Prompt& prompt, Langu
     row->addWidget(scrollBar_, 1);
     row->addWidget(valueLabel_);
     panelLayout()->addLayout(row);
+    if (!setup_.explanation.isEmpty()) {
+        auto* explanation = new QLabel(setup_.explanation, panel());
+        explanation->setObjectName(setup_.explanationName);
+        panelLayout()->addWidget(explanation);
+    }
     loadWindowTexts(this, language);
 }
 

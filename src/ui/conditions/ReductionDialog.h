@@ -42,6 +42,9 @@ protected:
         std::function<void(bool)> switchCondition;
         // Stores the switch and the value; true when the other reduction had to be switched off.
         std::function<Result<bool>(bool, int)> close;
+        // A line under the scroll bar that says what its value means (none when empty).
+        QString explanationName = {};
+        QString explanation = {};
     };
     ReductionDialog(SystemDocument& document, Prompt& prompt, Language& language, Setup setup,
                     QWidget* parent);

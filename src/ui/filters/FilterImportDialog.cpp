@@ -70,7 +70,7 @@ FilterImportDialog::FilterImportDialog(std::array<FilterColumn, MaxFilterColumns
 }
 
 void FilterImportDialog::chooseFile() {
-    path_ = prompt_.openFileName(this, textFolder_, QStringLiteral("File TXT (*.txt)|*.txt"));
+    path_ = prompt_.openFileName(this, textFolder_, languageText(language_, "2351"));
     fileLabel_->setText(path_.isEmpty() ? QString()
                                         : QDir::toNativeSeparators(QFileInfo(path_).fileName()));
     fileLabel_->setToolTip(path_);

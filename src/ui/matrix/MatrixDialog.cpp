@@ -3,6 +3,7 @@
 #include "document/SystemDocument.h"
 #include "matrix/MatrixAdaptation.h"
 #include "matrix/MatrixFile.h"
+#include "matrix/WheelMaker.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
 #include "ui/matrix/NewMatrixDialog.h"
@@ -193,7 +194,7 @@ void MatrixDialog::showEntry(int row) {
     fields_.c->setText(displayCount(h.columnCount));
     fields_.percentage->setText(QString::fromStdString(h.percentage));
     fields_.author->setText(QString::fromStdString(h.author));
-    fields_.description->setText(QString::fromStdString(h.description));
+    fields_.description->setText(shownText(language_, matrixDescription(h)));
     fields_.validFrom->setText(dateText(h.validFrom));
     fields_.validTo->setText(dateText(h.validTo));
     fields_.fileName->setText(QString::fromStdString(entry.fileName));

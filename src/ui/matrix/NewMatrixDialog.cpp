@@ -110,7 +110,7 @@ NewMatrixDialog::NewMatrixDialog(Prompt& prompt, Language& language, QString mat
     // An empty description gets the default one: shown while the field is empty.
     const auto showDefaultDescription = [this] {
         const WheelShape shape{v_->value(), t_->value(), m_->value(), f_->value()};
-        description_->setPlaceholderText(QString::fromStdString(defaultWheelDescription(shape)));
+        description_->setPlaceholderText(shownText(language_, wheelDescription(shape)));
     };
     for (auto* box : {v_, t_, m_, f_}) {
         connect(box, &QSpinBox::valueChanged, this, showDefaultDescription);

@@ -237,8 +237,7 @@ void CalibrationDialog::printTest() {
     order.target = output_->target();
     order.printerName = QString::fromStdString(shown.printerName);
     order.pdfFolder = paths_.pdfFolder;
-    order.pdfName = type_ == SlipType::OneColumn ? QStringLiteral("taratura1col.pdf")
-                                                 : QStringLiteral("taratura5col.pdf");
+    order.pdfName = languageText(language_, type_ == SlipType::OneColumn ? "2354" : "2355");
     const auto failed = [this](const QString& error) {
         prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
                         Prompt::Icon::Critical);

@@ -181,7 +181,7 @@ void ListingDialog::print() {
     order.printerName = QString::fromStdString(settings_.settings().listingPrinter);
     order.copies = copies();
     order.pdfFolder = pdfFolder_;
-    order.pdfName = QStringLiteral("tabulato.pdf");
+    order.pdfName = languageText(language_, "2353");
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(start.pdfPath);

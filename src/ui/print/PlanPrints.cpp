@@ -115,11 +115,8 @@ QImage pagePicture(const PlanPage& page, double pixelsPerMm) {
     return image;
 }
 
-QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words,
-                   GameRules rules) {
-    const PagePlan plan = calibrationTestPlan(type, withDefaults(SlipLayout{}, type), header, words,
-                                              localeNumberStyle(), rules);
-    return pagePicture(plan.pages.front(), 2.0);
+QImage slipPicture(SlipType type, const SlipContent& content, GameRules rules) {
+    return pagePicture(slipPicturePage(type, content, rules), 2.0);
 }
 
 } // namespace quintora

@@ -48,8 +48,8 @@ NumberStyle localeNumberStyle();
 // A small picture of one page: the part that holds its items, at `pixelsPerMm`.
 QImage pagePicture(const PlanPage& page, double pixelsPerMm);
 
-// The picture of a slip type: its test page with the default calibration.
-QImage slipPicture(SlipType type, const std::string& header, const PrintWords& words,
+// The slip printing window's picture of a slip type (slipPicturePage).
+QImage slipPicture(SlipType type, const SlipContent& content,
                    GameRules rules = GameRules::classic());
 
 } // namespace quintora

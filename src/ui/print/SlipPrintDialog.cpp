@@ -269,8 +269,10 @@ void SlipPrintDialog::showRun() {
 void SlipPrintDialog::chooseType(SlipType type) {
     type_ = type;
     typeOption_->setOn(type == SlipType::OneColumn);
-    picture_->setPixmap(QPixmap::fromImage(
-        slipPicture(type, setup_.header, printWordsFor(language_), document_.rules())));
+    SlipContent first = slipContentOf(document_.state(), document_.shownFileName(), setup_.header,
+                                      localeNumberStyle());
+    first.words = printWordsFor(language_);
+    picture_->setPixmap(QPixmap::fromImage(slipPicture(type, first, document_.rules())));
     showRun();
 }
 
@@ -330,7 +332,7 @@ void SlipPrintDialog::print() {
     order.target = output_->target();
     order.printerName = QString::fromStdString(layout.value().printerName);
     order.pdfFolder = pdfFolder_;
-    order.pdfName = QStringLiteral("schedine.pdf");
+    order.pdfName = languageText(language_, "2352");
     const PrintStart start = startPrint(pages, order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(order.target, start.pdfPath);

@@ -65,7 +65,12 @@ SettingsDialog::SettingsDialog(SettingsDocument& settings, Language& language, P
     // The settings file keeps at most this many characters of a value.
     header_->setMaxLength(static_cast<int>(IniFile::ValueLimit));
     header_->setText(fromStd(settings_.header));
-    header_->setMinimumWidth(header_->fontMetrics().horizontalAdvance(header_->text()) + 24);
+    // An empty header prints the language's placeholder: shown greyed, never stored.
+    header_->setPlaceholderText(languageText(language_, "2110"));
+    header_->setMinimumWidth(
+        header_->fontMetrics().horizontalAdvance(
+            header_->text().isEmpty() ? header_->placeholderText() : header_->text()) +
+        24);
 
     price_->setObjectName(QStringLiteral("txtCostoCol"));
     price_->setText(displayPrice(settings_.pricePerColumn));
