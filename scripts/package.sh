@@ -10,9 +10,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 umask 022
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$jobs"
+cmake --build "$build" -j "$jobs" >&2
 rm -rf "$build/package"
-(cd "$build" && cpack -G DEB >/dev/null)
+(cd "$build" && cpack -G DEB >&2)
 deb=$(find "$build/package" -maxdepth 1 -name 'quintora_*.deb' -print -quit)
 if [ -z "$deb" ]; then
   echo "package.sh: CPack made no package" >&2
