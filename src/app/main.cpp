@@ -51,7 +51,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (options.quitAfterStart) {
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        // exit(), not quit(): quitting closes the windows, and the main window asks first.
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     }
     return QApplication::exec();
 }
