@@ -108,6 +108,9 @@ for file in italiano.lng english.lng archivio/quintora.dat; do
   [ -s "$data/$file" ] || fail "first start: no $file in the data folder"
 done
 compgen -G "$data/matrici/*.mzor" >/dev/null || fail "first start: no matrices in the data folder"
+for manual in it.md en.md images/it-main.png images/en-main.png; do
+  [ -s "/usr/share/quintora/manual/$manual" ] || fail "the manual's $manual is not installed"
+done
 
 # Found by man, the desktop, AppStream and the MIME database.
 man -w quintora-cli >/dev/null || fail "man -w quintora-cli"
