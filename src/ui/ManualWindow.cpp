@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMap>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -80,7 +81,17 @@ ManualWindow::ManualWindow(const Language& language, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    loadWindowTexts(this, language, QSize(760, 640));
+    // Wide enough for the pictures of the main window at their size.
+    loadWindowTexts(this, language, QSize(880, 680));
+}
+
+// Esc closes it, as it closes the program's dialogs.
+void ManualWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool ManualWindow::showSection(const QString& path, const QString& anchor) {

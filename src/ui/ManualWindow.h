@@ -24,6 +24,9 @@ public:
     // The file shown; empty before the first.
     const QString& file() const { return file_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
     QString file_;

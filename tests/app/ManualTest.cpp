@@ -179,6 +179,8 @@ private slots:
         QCOMPARE(manual->windowTitle(), title);
         QCOMPARE(manual->windowModality(), Qt::NonModal);
         QCOMPARE(manual->browser()->verticalScrollBar()->value(), 0);
+        QTest::keyClick(manual->browser(), Qt::Key_Escape);
+        QVERIFY(!manual->isVisible());
     }
 };
 
