@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 namespace quintora {
@@ -27,7 +28,12 @@ bool ManualKey::eventFilter(QObject* watched, QEvent* event) {
     }
     // The key is handled once, at the first widget it reaches, and not passed up again.
     if (!key->isAutoRepeat()) {
-        open_(widget->window()->objectName());
+        // An open menu is a window of its own: the section is that of the window it belongs to.
+        QWidget* window = widget->window();
+        while (qobject_cast<QMenu*>(window) != nullptr && window->parentWidget() != nullptr) {
+            window = window->parentWidget()->window();
+        }
+        open_(window->objectName());
     }
     return true;
 }

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
@@ -149,6 +150,18 @@ private slots:
         QCOMPARE(manual->windowModality(), Qt::ApplicationModal);
         QVERIFY(manual->browser()->verticalScrollBar()->value() > 0);
         QCOMPARE(topLine(manual), heading);
+    }
+
+    // F1 over an open menu is F1 in the window the menu belongs to.
+    void f1InAMenuOpensItsWindowsSection() {
+        Program program(QStringLiteral("english"));
+        QMenu* menu = program.window().menus().file;
+        menu->popup(program.window().mapToGlobal(QPoint(10, 10)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::keyClick(menu, Qt::Key_F1);
+        ManualWindow* manual = program.window().manualWindow();
+        QVERIFY(manual != nullptr && manual->isVisible());
+        QCOMPARE(topLine(manual), QStringLiteral("Marking and developing a system"));
     }
 
     // The Info menu's entry: the manual of the chosen language from its start, in a window
