@@ -12,7 +12,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   python3
   dpkg-dev go-md2man lintian desktop-file-utils appstream shared-mime-info man-db
-  librsvg2-bin pngquant
+  pngquant
 )
 
 missing=()
