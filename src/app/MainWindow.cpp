@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quintora {
@@ -129,6 +131,11 @@ void MainWindow::showManualSection(const QString& section) {
     manualWindow_->show();
     manualWindow_->raise();
     manualWindow_->activateWindow();
+    // A window shown for the first time is not on screen yet when asked to take the keys.
+    QTimer::singleShot(0, manualWindow_, [manual = manualWindow_] {
+        manual->activateWindow();
+        manual->browser()->setFocus(Qt::ActiveWindowFocusReason);
+    });
 }
 
 void MainWindow::writeTitle() {
