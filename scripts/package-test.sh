@@ -39,9 +39,10 @@ cleanup() {
     wait "$server_pid" 2>/dev/null || true
   fi
   if [ -n "$installed" ]; then
-    # Whatever the install pulled in goes too.
-    dpkg-query -W -f='${Package}\n' | sort >"$tmp/packages-after"
-    mapfile -t added < <(comm -13 "$tmp/packages-before" "$tmp/packages-after")
+    # Whatever the install pulled in goes too (noted right after it, so that nothing installed
+    # later by anyone else is taken).
+    added=(quintora)
+    [ -s "$tmp/added" ] && mapfile -t added <"$tmp/added"
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove --purge -y -qq "${added[@]}" >/dev/null ||
       status=1
   fi
@@ -58,6 +59,7 @@ echo "package-test: installing $(basename "$deb")"
 installed=yes
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "$deb" >"$tmp/apt.log" 2>&1 ||
   { cat "$tmp/apt.log" >&2; fail "apt-get install failed"; }
+dpkg-query -W -f='${Package}\n' | sort | comm -13 "$tmp/packages-before" - >"$tmp/added"
 dpkg -L quintora >"$tmp/files"
 
 # A fresh user: nothing of the build tree, nothing of an earlier run.
