@@ -41,10 +41,15 @@ cleanup() {
   if [ -n "$installed" ]; then
     # Whatever the install pulled in goes too (noted right after it, so that nothing installed
     # later by anyone else is taken).
-    added=(quintora)
+    local added=(quintora) left=() package
     [ -s "$tmp/added" ] && mapfile -t added <"$tmp/added"
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove --purge -y -qq "${added[@]}" >/dev/null ||
-      status=1
+    for package in "${added[@]}"; do
+      dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' && left+=("$package")
+    done
+    if [ ${#left[@]} -gt 0 ]; then
+      DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove --purge -y -qq "${left[@]}" >/dev/null ||
+        status=1
+    fi
   fi
   rm -rf "$tmp"
   exit "$status"
