@@ -11,6 +11,8 @@ packages=(
   fonts-liberation xvfb xauth qt6-translations-l10n openbox x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   python3
+  dpkg-dev go-md2man lintian desktop-file-utils appstream shared-mime-info man-db
+  pngquant
 )
 
 missing=()

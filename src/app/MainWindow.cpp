@@ -1,17 +1,21 @@
 #include "app/MainWindow.h"
 
 #include "app/AppContext.h"
+#include "app/ManualFiles.h"
+#include "app/ManualKey.h"
 #include "core/Format.h"
 #include "document/SystemDocument.h"
 #include "ui/DevelopmentSession.h"
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"
+#include "ui/ManualWindow.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramInfo.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/WindowLoad.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +23,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quintora {
@@ -79,6 +85,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
     buildMenus();
     buildStatusBar();
+    new ManualKey([this](const QString& section) { showManualSection(section); }, this);
     documentSignals_ = new DocumentSignals(context_.document, this);
     connect(documentSignals_, &DocumentSignals::changed, this, &MainWindow::refresh);
 
@@ -105,6 +112,39 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
 MainWindow::~MainWindow() {
     context_.settingsDocument.removeListener(settingsListener_);
+}
+
+void MainWindow::showManual() {
+    showManualSection({});
+}
+
+void MainWindow::showManualSection(const QString& section) {
+    const QString file = findManual(manualFolders(), context_.language.name());
+    if (file.isEmpty()) {
+        return; // an installation without its manual: the key does nothing
+    }
+    if (manualWindow_ == nullptr) {
+        manualWindow_ = new ManualWindow(context_.language, this);
+    } else if (section == manualWindow_->objectName()) {
+        return; // F1 in the manual itself
+    }
+    // Asked for from a dialog that holds the program, the manual must take input above it.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality =
+        modal != nullptr && modal != manualWindow_ ? Qt::ApplicationModal : Qt::NonModal;
+    if (manualWindow_->windowModality() != modality) {
+        manualWindow_->hide();
+        manualWindow_->setWindowModality(modality);
+    }
+    manualWindow_->showSection(file, section);
+    manualWindow_->show();
+    manualWindow_->raise();
+    manualWindow_->activateWindow();
+    // A window shown for the first time is not on screen yet when asked to take the keys.
+    QTimer::singleShot(0, manualWindow_, [manual = manualWindow_] {
+        manual->activateWindow();
+        manual->browser()->setFocus(Qt::ActiveWindowFocusReason);
+    });
 }
 
 void MainWindow::writeTitle() {

@@ -21,6 +21,7 @@ struct AppContext;
 class ArchiveCheckDialog;
 class AnalysisDialog;
 class ArchiveWindow;
+class ManualWindow;
 class CellGrid;
 class CheckDialog;
 class DevelopmentSession;
@@ -43,6 +44,7 @@ public:
         QMenu* conditions = nullptr; // menucondizioni
         QMenu* operations = nullptr; // menuoperazioni
         QMenu* print = nullptr;      // menustampa
+        QMenu* info = nullptr;       // menuinfo
     };
     struct Actions {
         // menufile
@@ -79,7 +81,8 @@ public:
         QAction* printListing = nullptr; // menutabulato
         QAction* printSlips = nullptr;   // menuschedine
         // menuinfo
-        QAction* about = nullptr;
+        QAction* manual = nullptr; // menuguida
+        QAction* about = nullptr;  // menuinformazioni
     };
     struct Buttons {
         QPushButton* archive = nullptr;          // cmdArchivio
@@ -145,7 +148,12 @@ public slots:
     void clearAll();           // cmdCancella
     void openViewer();         // menuvisualizza
     void openViewerIfLocked(); // cmdVisualizza
-    void showAbout();          // menuinfo
+    void showAbout();          // menuinformazioni
+    void showManual();         // menuguida: the manual from its start
+    // The manual in the chosen language at the section of the window named `section` (its
+    // objectName); at the start when the manual has no such section.
+    void showManualSection(const QString& section);
+    ManualWindow* manualWindow() const { return manualWindow_; }
 
     // --- File menu (MainWindowFiles.cpp) ---
     void openSystem();    // menuapri
@@ -246,6 +254,7 @@ private:
     QPointer<AnalysisDialog> analysisDialog_;
     int settingsListener_ = 0;
     bool loaded_ = false; // the window's load is over: a new language rewrites its texts
+    ManualWindow* manualWindow_ = nullptr; // made when first asked for
 };
 
 } // namespace quintora

@@ -6,6 +6,7 @@
 #include "files/FileIo.h"
 #include "ui/DisplayFormat.h"
 #include "ui/LanguageText.h"
+#include "ui/ManualWindow.h"
 #include "ui/Prompt.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/WindowLoad.h"
@@ -196,6 +197,10 @@ void MainWindow::applyLanguageChange() {
     }
     writeTitle();
     refresh(Changes::all());
+    // The manual, when open, changes language too.
+    if (manualWindow_ != nullptr && manualWindow_->isVisible()) {
+        showManual();
+    }
 }
 
 } // namespace quintora

@@ -102,10 +102,10 @@ void MainWindow::buildMenus() {
                {{&A::printListing, "menutabulato", "Stampa &Tabulato", &W::printListing, false},
                 {&A::printSlips, "menuschedine", "Stampa &Schedine", &W::printSlips, false}});
 
-    // "&Info" has no entries: choosing it opens the about box.
-    actions_.about = menuBar()->addAction(QStringLiteral("&Info"));
-    actions_.about->setObjectName(QStringLiteral("menuinfo"));
-    connect(actions_.about, &QAction::triggered, this, &MainWindow::showAbout);
+    menus_.info = addMenu("menuinfo", "&Info");
+    addEntries(menus_.info, {{&A::manual, "menuguida", "&Guida", &W::showManual, false},
+                             {&A::about, "menuinformazioni", "&Informazioni su Quintora",
+                              &W::showAbout, false}});
 
     // Keys of the usual desktop commands; an entry that is disabled ignores its key too.
     actions_.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -29,6 +29,7 @@
 #include "ui/conditions/SumDialog.h"
 #include "ui/filters/FilterDialog.h"
 #include "ui/filters/FilterImportDialog.h"
+#include "ui/ManualWindow.h"
 #include "ui/matrix/MatrixDialog.h"
 #include "ui/matrix/NewMatrixDialog.h"
 #include "ui/NewVersionDialog.h"
@@ -203,6 +204,7 @@ public:
         add(std::make_unique<ColumnViewer>(viewed_, l, nullptr));
         add(std::make_unique<AboutDialog>(QUrl(QStringLiteral("http://127.0.0.1/")), l, nullptr));
         add(std::make_unique<SplashWindow>(l));
+        add(std::make_unique<ManualWindow>(l));
         add(std::make_unique<NewVersionDialog>(QUrl(QStringLiteral("http://127.0.0.1/")), l));
         add(std::make_unique<SumDialog>(document_, prompt_, l, nullptr));
         add(std::make_unique<EvenOddDialog>(document_, l, nullptr));
