@@ -130,7 +130,7 @@ bool MainWindow::openSystemFile(const QString& path) {
     });
     QApplication::restoreOverrideCursor();
     if (!opened) {
-        if (!opened.error().what.empty()) { // empty: the user kept the rules
+        if (opened.failed()) { // otherwise the user kept the rules
             showError(opened.error());
         }
         return false;
