@@ -90,9 +90,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         readConfiguration();
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
-    (void)document().clear(false);
+    report(document().clear(false));
     writeGridCaptions();
-    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
     refresh(Changes::all());
 }
 

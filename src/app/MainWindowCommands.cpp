@@ -61,26 +61,39 @@ void MainWindow::reopenForChanges() {
                                   Prompt::Icon::Question)) {
         return;
     }
-    if (const auto reopened = document().reopenForChanges(); !reopened) {
-        showError(reopened.error());
+    report(document().reopenForChanges());
+}
+
+void MainWindow::report(const Status& status) {
+    if (status.failed()) {
+        showError(status.error());
     }
 }
 
+// A developed system too: one step, which undo takes back.
 void MainWindow::clearAll() {
-    if (hasUnsavedWork() &&
-        !context_.prompt.question(this, windowTitle(), languageText(context_.language, "2104"),
-                                  Prompt::Icon::Question)) {
+    if (isDeveloping() || !mayReplaceWork()) {
         return;
     }
-    (void)document().clear(false);
-    // What remains is a new system: a plain save must not write it over the file that was
-    // open.
-    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    const Status cleared = document().clear(false);
+    report(cleared);
+    if (cleared) {
+        // What remains is a new system: a plain save must not write it over the file that
+        // was open.
+        document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    }
+}
+
+void MainWindow::undo() {
+    report(document().undo());
+}
+
+void MainWindow::redo() {
+    report(document().redo());
 }
 
 bool MainWindow::hasUnsavedWork() const {
-    const SystemDocument& doc = context_.document;
-    return doc.modified() && doc.hasWork();
+    return context_.document.modified();
 }
 
 bool MainWindow::mayReplaceWork() {
@@ -154,9 +167,9 @@ void MainWindow::readConfiguration() {
         context_.settings.header = languageText(context_.language, "2110").toStdString();
     }
     context_.qtLanguage.apply(context_.language.name());
-    (void)document().setPricePerColumn(context_.settings.pricePerColumn);
+    document().setPricePerColumn(context_.settings.pricePerColumn);
     // Refused only on a developed system, which the settings dialog does not let switch.
-    (void)document().setRules(context_.settings.rules);
+    report(document().setRules(context_.settings.rules));
 }
 
 void MainWindow::activateFromOtherCopy(const QString& systemFile) {

@@ -59,7 +59,7 @@ int runInfo(const InfoArgs& args) {
                             ? *args.price
                             : readConfiguration(IniFile(standardSettingsPath())).pricePerColumn;
     SystemDocument document;
-    (void)document.setPricePerColumn(price);
+    document.setPricePerColumn(price);
     if (!openOrReport(document, args.file)) {
         return ExitFailure;
     }

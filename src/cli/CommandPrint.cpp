@@ -38,7 +38,7 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    (void)document.setPricePerColumn(settings.pricePerColumn);
+    document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {
         return ExitFailure;
     }
@@ -85,7 +85,7 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
     }
     const Settings settings = userSettings();
     SystemDocument document;
-    (void)document.setPricePerColumn(settings.pricePerColumn);
+    document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {
         return ExitFailure;
     }

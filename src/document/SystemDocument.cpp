@@ -336,10 +336,9 @@ Status SystemDocument::finishDevelopment(DevelopmentResult&& result) {
     return success();
 }
 
-Status SystemDocument::abandonDevelopment() {
+void SystemDocument::abandonDevelopment() {
     developing_ = false;
     notify(Change::Lock);
-    return success();
 }
 
 // --- Conditions ---
@@ -531,20 +530,18 @@ Status SystemDocument::exportColumns(const std::string& path) const {
     return saveColumnsText(path, state_.columns);
 }
 
-Status SystemDocument::nameNewSystem(const std::string& path) {
+void SystemDocument::nameNewSystem(const std::string& path) {
     state_.systemPath = path;
     state_.systemFileName = lowerCase(fileNamePart(path));
     shownFileName_ = state_.systemFileName;
     notify(Change::File);
-    return success();
 }
 
 // --- Money ---
 
-Status SystemDocument::setPricePerColumn(Cents price) {
+void SystemDocument::setPricePerColumn(Cents price) {
     state_.pricePerColumn = price;
     notify(Change::Price);
-    return success();
 }
 
 } // namespace quintora

@@ -141,7 +141,8 @@ public:
     // returns what the worker develops. Until finish/abandon the document refuses changes.
     Result<SystemState> startDevelopment();
     Status finishDevelopment(DevelopmentResult&& result);
-    Status abandonDevelopment();
+    // Cannot be refused: the system stays as it was before the start.
+    void abandonDevelopment();
 
     // --- Conditions (refused on a locked system, the exclusions excepted) ---
     // One value per condition, handed back in one call: the switch and, where given, the
@@ -218,7 +219,7 @@ public:
     std::string plainSavePath(const std::string& systemsFolder) const;
     Status exportColumns(const std::string& path) const;
     // Names a new, unsaved system: path and file name.
-    Status nameNewSystem(const std::string& path);
+    void nameNewSystem(const std::string& path);
     // The name the status bar shows.
     const std::string& shownFileName() const { return shownFileName_; }
 
@@ -231,7 +232,7 @@ public:
     Status setRules(GameRules rules);
 
     // --- Money ---
-    Status setPricePerColumn(Cents price);
+    void setPricePerColumn(Cents price);
     Cents cost() const { return systemCost(state_); }
 
 private:

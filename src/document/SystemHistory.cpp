@@ -12,7 +12,7 @@ SystemHistory::SystemHistory(std::size_t limit)
 void SystemHistory::reset(const SystemState& state) {
     points_.clear();
     Point start{Message{}, state, std::make_shared<const std::vector<Column>>(state.columns)};
-    start.state.columns.clear();
+    std::vector<Column>().swap(start.state.columns); // clear() would keep the memory
     points_.push_back(std::move(start));
     current_ = 0;
     saved_ = 0;
@@ -48,7 +48,7 @@ void SystemHistory::record(Message name, const SystemState& state, bool columnsC
     }
     // Copy everything but the columns.
     next.state = state;
-    next.state.columns = {};
+    std::vector<Column>().swap(next.state.columns); // clear() would keep the memory
     points_.push_back(std::move(next));
     current_ = points_.size() - 1;
     while (points_.size() > limit_ + 1) {
@@ -95,12 +95,16 @@ void SystemHistory::restore(const Point& point, SystemState& state) const {
     state = std::move(next);
 }
 
-std::size_t SystemHistory::columnListsHeld() const {
+std::size_t SystemHistory::columnsHeld() const {
     std::set<const std::vector<Column>*> lists;
+    std::size_t held = 0;
     for (const auto& point : points_) {
-        lists.insert(point.columns.get());
+        if (lists.insert(point.columns.get()).second) {
+            held += point.columns->capacity();
+        }
+        held += point.state.columns.capacity();
     }
-    return lists.size();
+    return held;
 }
 
 } // namespace quintora

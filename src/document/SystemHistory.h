@@ -40,8 +40,8 @@ public:
     void markSaved() { saved_ = current_; }
     bool atSaved() const { return saved_ == current_; }
     std::size_t steps() const { return points_.size() - 1; }
-    // How many distinct column lists the history holds (the memory it keeps).
-    std::size_t columnListsHeld() const;
+    // The room for columns the history holds in memory, each shared list counted once.
+    std::size_t columnsHeld() const;
 
 private:
     struct Point {
