@@ -4,13 +4,16 @@
 #include "files/SystemFile.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedPrompt.h"
+#include "support/WidgetLookup.h"
 #include "ui/widgets/CellGrid.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace quintora;
 using quintora::test::ScriptedPrompt;
@@ -26,6 +29,7 @@ private slots:
     void marksAloneAreAskedAbout_data();
     void marksAloneAreAskedAbout();
     void clearingADevelopedSystemIsOneStep();
+    void aConditionDialogIsOneStepAndEnterConfirmsIt();
     void theGridsAreDrivenByTheKeyboard_data();
     void theGridsAreDrivenByTheKeyboard();
     void tabGoesFromTheNumbersToTheEuroNumbersToTheButtons();
@@ -150,6 +154,34 @@ void UndoWindowTest::clearingADevelopedSystemIsOneStep() {
     QVERIFY(number(1)->marked());
     QVERIFY(window_->actions().view->isEnabled());
     QVERIFY(document_->modified());
+}
+
+// The switch clicked three times in the dialog: one step, named after the dialog.
+void UndoWindowTest::aConditionDialogIsOneStepAndEnterConfirmsIt() {
+    mark({1, 2, 3, 4, 5, 6});
+    QTest::mouseClick(window_->euroGrid()->cell(0), Qt::LeftButton);
+    QTest::mouseClick(window_->euroGrid()->cell(1), Qt::LeftButton);
+    bool closed = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        for (const char* option : {"optCondSomma(0)", "optCondSomma(1)", "optCondSomma(0)"}) {
+            test::click(test::child(*dialog, QString::fromUtf8(option)));
+        }
+        QTest::keyClick(dialog, Qt::Key_Return);
+        closed = !dialog->isVisible();
+        if (!closed) {
+            dialog->QDialog::done(QDialog::Rejected); // never hang the test
+        }
+    });
+    window_->actions().sum->trigger();
+    QVERIFY(closed);
+    QVERIFY(state().conditions.sumOn());
+    QCOMPARE(window_->actions().undo->text(), QStringLiteral("&Annulla Somma"));
+    window_->actions().undo->trigger();
+    QVERIFY(!state().conditions.sumOn());
+    QVERIFY(!window_->actions().sum->isChecked());
+    QCOMPARE(window_->actions().undo->text(), QStringLiteral("&Annulla Segna Euro 2"));
 }
 
 void UndoWindowTest::theGridsAreDrivenByTheKeyboard_data() {
