@@ -185,7 +185,7 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
     if (systemFile.isEmpty() || isDeveloping() || QApplication::activeModalWidget() != nullptr) {
         return;
     }
-    if (document().hasWork()) {
+    if (document().modified()) { // one marked number is work too
         const QString question =
             languageText(context_.language, "0102").arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -28,6 +29,7 @@ private slots:
     void theEditMenuNamesTheStepAndTakesItsKeys();
     void marksAloneAreAskedAbout_data();
     void marksAloneAreAskedAbout();
+    void aFileFromAnotherCopyAsksAboutMarks();
     void clearingADevelopedSystemIsOneStep();
     void aConditionDialogIsOneStepAndEnterConfirmsIt();
     void theGridsAreDrivenByTheKeyboard_data();
@@ -83,6 +85,13 @@ void UndoWindowTest::theEditMenuNamesTheStepAndTakesItsKeys() {
     QVERIFY(number(17)->marked());
     QCOMPARE(a.redo->text(), QStringLiteral("&Ripeti"));
     QVERIFY(!a.redo->isEnabled());
+
+    // Ctrl+N: a new system, after the question about the marked number.
+    prompt_->answerSaveQuestion(Prompt::SaveChoice::Discard);
+    QTest::keyClick(window_.get(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(!number(17)->marked());
+    QCOMPARE(a.undo->text(), QStringLiteral("&Annulla Cancella Sistema"));
+    QCOMPARE(a.printSlips->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 }
 
 void UndoWindowTest::marksAloneAreAskedAbout_data() {
@@ -129,6 +138,19 @@ void UndoWindowTest::marksAloneAreAskedAbout() {
     if (command != QLatin1String("quit")) {
         QCOMPARE(number(12)->marked(), kept);
     }
+}
+
+// Another copy of the program hands over a file: one marked number is asked about too.
+void UndoWindowTest::aFileFromAnotherCopyAsksAboutMarks() {
+    SystemState stored;
+    stored.header.setNumbers({1, 2, 3, 4, 5, 6});
+    const QString path = context_->dataFolder.path(QStringLiteral("altro.qsy"));
+    QVERIFY(saveSystemFile(path.toStdString(), stored).ok());
+    mark({12});
+    prompt_->answerQuestion(false);
+    window_->activateFromOtherCopy(path);
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::Question).size(), 1U);
+    QVERIFY(number(12)->marked());
 }
 
 void UndoWindowTest::clearingADevelopedSystemIsOneStep() {
