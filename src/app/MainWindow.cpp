@@ -103,9 +103,9 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         askSettings(); // a first start: let the user choose a language
     }
     loadWindowTexts(this, context_.language, QSize(760, 480));
-    (void)document().clear(false);
+    report(document().clear(false));
     writeGridCaptions();
-    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
     refresh(Changes::all());
     loaded_ = true;
 }

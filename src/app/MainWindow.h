@@ -24,12 +24,16 @@ class ArchiveWindow;
 class ManualWindow;
 class CellGrid;
 class CheckDialog;
+class ConditionDialog;
 class DevelopmentSession;
 class DocumentSignals;
 class StatisticsWindow;
 class SystemDocument;
 class Changes;
 struct Error;
+struct Done;
+template <typename T> class Result;
+using Status = Result<Done>;
 struct SystemState;
 
 // frmMAIN: the two number grids, the command buttons, the menus and the status bar. It shows
@@ -41,6 +45,7 @@ public:
     struct Menus {
         QMenu* file = nullptr;       // menufile
         QMenu* recent = nullptr;     // menuFileRecenti: the systems opened or saved last
+        QMenu* edit = nullptr;       // menumodifica
         QMenu* conditions = nullptr; // menucondizioni
         QMenu* operations = nullptr; // menuoperazioni
         QMenu* print = nullptr;      // menustampa
@@ -57,6 +62,9 @@ public:
         QAction* settings = nullptr;      // menuImpostazioni
         QAction* exit = nullptr;          // menuesci
         QAction* clearRecent = nullptr;   // menuSvuotaRecenti
+        // menumodifica: each names its step
+        QAction* undo = nullptr; // menuAnnulla
+        QAction* redo = nullptr; // menuRipeti
         // menucondizioni: each carries the check mark of its condition
         QAction* filterColumns = nullptr;   // menuColonnaFiltro
         QAction* excludedColumns = nullptr; // menuEscludiColonne
@@ -146,6 +154,8 @@ public slots:
     void develop();            // menucalcolo, cmdCalcolo
     void reopenForChanges();   // menumodifiche, cmdModifiche
     void clearAll();           // cmdCancella
+    void undo();               // menuAnnulla
+    void redo();               // menuRipeti
     void openViewer();         // menuvisualizza
     void openViewerIfLocked(); // cmdVisualizza
     void showAbout();          // menuinformazioni
@@ -208,6 +218,10 @@ private:
     void showNumbers();
     void showConditionMarks();
     void showStatusBar();
+    // The undo and redo entries name their steps, or are disabled.
+    void showHistory();
+    // Shows a refusal; an unchanged or cancelled command has nothing to show.
+    void report(const Status& status);
     // Enables every command by the document's rules.
     void enableCommands();
     void showWhatDevelopNeeds();
@@ -215,6 +229,8 @@ private:
     // The printers the printing windows offer.
     QStringList printerNames() const;
     void showMatrices(std::uint8_t filterV);
+    // Shows a condition dialog; what the document refuses it is shown here.
+    void showConditionDialog(ConditionDialog& dialog);
     void showError(const Error& error);
     // The recent systems: `path` goes first in the settings file and the menu.
     void rememberRecent(const QString& path);
@@ -224,7 +240,7 @@ private:
     // Writes the system to `path`; false after a reported error.
     bool writeSystemFile(const QString& path);
     bool saveSystemNow();
-    // Columns or conditions that no file holds yet.
+    // Numbers, conditions or columns that no file holds yet.
     bool hasUnsavedWork() const;
     // Before that work is replaced or left: save it, leave it, or stay (false).
     bool mayReplaceWork();

@@ -77,26 +77,39 @@ void MainWindow::reopenForChanges() {
                                   Prompt::Icon::Question)) {
         return;
     }
-    if (const auto reopened = document().reopenForChanges(); !reopened) {
-        showError(reopened.error());
+    report(document().reopenForChanges());
+}
+
+void MainWindow::report(const Status& status) {
+    if (status.failed()) {
+        showError(status.error());
     }
 }
 
+// A developed system too: one step, which undo takes back.
 void MainWindow::clearAll() {
-    if (hasUnsavedWork() &&
-        !context_.prompt.question(this, windowTitle(), languageText(context_.language, "2104"),
-                                  Prompt::Icon::Question)) {
+    if (isDeveloping() || !mayReplaceWork()) {
         return;
     }
-    (void)document().clear(false);
-    // What remains is a new system: a plain save must not write it over the file that was
-    // open.
-    (void)document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    const Status cleared = document().clear(false);
+    report(cleared);
+    if (cleared) {
+        // What remains is a new system: a plain save must not write it over the file that
+        // was open.
+        document().nameNewSystem(context_.dataFolder.newSystemPath().toStdString());
+    }
+}
+
+void MainWindow::undo() {
+    report(document().undo());
+}
+
+void MainWindow::redo() {
+    report(document().redo());
 }
 
 bool MainWindow::hasUnsavedWork() const {
-    const SystemDocument& doc = context_.document;
-    return doc.modified() && doc.hasWork();
+    return context_.document.modified();
 }
 
 bool MainWindow::mayReplaceWork() {
@@ -147,7 +160,7 @@ bool MainWindow::openSystemFile(const QString& path) {
     });
     QApplication::restoreOverrideCursor();
     if (!opened) {
-        if (!opened.error().what.empty()) { // empty: the user kept the rules
+        if (opened.failed()) { // otherwise the user kept the rules
             showError(opened.error());
         }
         return false;
@@ -176,12 +189,12 @@ void MainWindow::settingsChanged(SettingChanges changes) {
         }
     }
     if (changes.has(SettingChange::Price)) {
-        (void)document().setPricePerColumn(settings.pricePerColumn);
+        document().setPricePerColumn(settings.pricePerColumn);
     }
     if (changes.has(SettingChange::Rules)) {
         // Refused only on a developed system, which the settings dialog does not let switch;
         // a file that needs the rules switches them itself as it opens.
-        (void)document().setRules(settings.rules);
+        report(document().setRules(settings.rules));
     }
     if (changes.has(SettingChange::RecentFiles)) {
         showRecentFiles();
@@ -201,7 +214,7 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
     if (systemFile.isEmpty() || isDeveloping() || QApplication::activeModalWidget() != nullptr) {
         return;
     }
-    if (document().hasWork()) {
+    if (document().modified()) { // one marked number is work too
         const QString question =
             languageText(context_.language, "0102").arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {

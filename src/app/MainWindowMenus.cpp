@@ -68,6 +68,10 @@ void MainWindow::buildMenus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     actions_.exit = exit;
 
+    menus_.edit = addMenu("menumodifica", "&Modifica");
+    addEntries(menus_.edit, {{&A::undo, "menuAnnulla", "&Annulla", &W::undo, false},
+                             {&A::redo, "menuRipeti", "&Ripeti", &W::redo, false}});
+
     menus_.conditions = addMenu("menucondizioni", "&Condizioni");
     addEntries(
         menus_.conditions,
@@ -113,6 +117,16 @@ void MainWindow::buildMenus() {
     actions_.saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     actions_.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     actions_.develop->setShortcut(QKeySequence(Qt::Key_F5));
+    actions_.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actions_.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    actions_.printSlips->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // A new system: the window's clear command, which asks about unsaved work first.
+    auto* newSystem = new QAction(this);
+    newSystem->setObjectName(QStringLiteral("actionNuovo"));
+    newSystem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newSystem, &QAction::triggered, this, &MainWindow::clearAll);
+    addAction(newSystem);
 }
 
 // --- File ---
@@ -130,9 +144,11 @@ void MainWindow::showMatrices(std::uint8_t filterV) {
     showConditionMarks();
 }
 
-// --- Conditions: each entry shows its dialog. Triggering a checkable entry flips its mark,
-// so the marks are drawn again from the system when the dialog closes. ---
+// --- Conditions: each entry shows its dialog, whose changes are one step of the history.
+// Triggering a checkable entry flips its mark, so the marks are drawn again from the system
+// when the dialog closes. ---
 void MainWindow::openFilterColumns() {
+    const SystemDocument::EditStep step(document());
     FilterDialog(document(), context_.prompt, context_.language, context_.dataFolder.textFolder(),
                  this)
         .exec();
@@ -140,38 +156,56 @@ void MainWindow::openFilterColumns() {
 }
 
 void MainWindow::openExcludedColumns() {
+    const SystemDocument::EditStep step(document());
     ExcludedColumnsDialog(document(), context_.prompt, context_.language, this).exec();
     showConditionMarks();
 }
 
 void MainWindow::openConsecutive() {
-    ConsecutiveDialog(document(), context_.language, this).exec();
+    const SystemDocument::EditStep step(document());
+    ConsecutiveDialog dialog(document(), context_.language, this);
+    showConditionDialog(dialog);
     showConditionMarks();
 }
 
 void MainWindow::openFixedNumbers() {
-    FixedDialog(document(), context_.language, this).exec();
+    const SystemDocument::EditStep step(document());
+    FixedDialog dialog(document(), context_.language, this);
+    showConditionDialog(dialog);
     showConditionMarks();
 }
 
 void MainWindow::openEvenOdd() {
-    EvenOddDialog(document(), context_.language, this).exec();
+    const SystemDocument::EditStep step(document());
+    EvenOddDialog dialog(document(), context_.language, this);
+    showConditionDialog(dialog);
     showConditionMarks();
 }
 
 void MainWindow::openSum() {
-    SumDialog(document(), context_.prompt, context_.language, this).exec();
+    const SystemDocument::EditStep step(document());
+    SumDialog dialog(document(), context_.prompt, context_.language, this);
+    showConditionDialog(dialog);
     showConditionMarks();
 }
 
 void MainWindow::openReduced() {
-    ReducedDialog(document(), context_.prompt, context_.language, this).exec();
+    const SystemDocument::EditStep step(document());
+    ReducedDialog dialog(document(), context_.prompt, context_.language, this);
+    showConditionDialog(dialog);
     showConditionMarks();
 }
 
 void MainWindow::openMinimumDistance() {
-    MinimumDistanceDialog(document(), context_.prompt, context_.language, this).exec();
+    const SystemDocument::EditStep step(document());
+    MinimumDistanceDialog dialog(document(), context_.prompt, context_.language, this);
+    showConditionDialog(dialog);
     showConditionMarks();
+}
+
+void MainWindow::showConditionDialog(ConditionDialog& dialog) {
+    connect(&dialog, &ConditionDialog::refused, this, &MainWindow::showError);
+    dialog.exec();
 }
 
 // --- Operations, archive and printing ---
@@ -187,9 +221,7 @@ void MainWindow::shuffleColumns() {
                                   Prompt::Icon::None)) {
         return;
     }
-    if (const auto shuffled = document().shuffle(seedFromClock()); !shuffled) {
-        showError(shuffled.error());
-    }
+    report(document().shuffle(seedFromClock()));
 }
 
 } // namespace quintora

@@ -28,7 +28,7 @@ constexpr int EuroHintMs = 6000;
 } // namespace
 
 void MainWindow::clickNumber(int index) {
-    (void)document().toggleNumber(index + 1);
+    report(document().toggleNumber(index + 1));
 }
 
 void MainWindow::clickEuro(int index) {
@@ -45,7 +45,7 @@ void MainWindow::clickEuro(int index) {
             languageText(context_.language, "2359").arg(marked.join(QStringLiteral(" - "))),
             EuroHintMs);
     }
-    (void)document().toggleEuro(n);
+    report(document().toggleEuro(n));
 }
 
 void MainWindow::refresh(Changes what) {
@@ -75,12 +75,19 @@ void MainWindow::showNumbers() {
     const auto& header = state().header;
     const auto numbers = header.numbers();
     const auto euros = header.euros();
-    for (int i = 0; i < numberGrid_->count(); ++i) {
-        numberGrid_->setMarked(i, numbers.contains(i + 1));
-    }
-    for (int i = 0; i < euroGrid_->count(); ++i) {
-        euroGrid_->setMarked(i, euros.contains(i + 1));
-    }
+    // Each cell tells a screen reader its number and whether it is marked.
+    const auto show = [this](CellGrid* grid, NumberSet marked, const char* markedText,
+                             const char* unmarkedText) {
+        const QString texts[] = {languageText(context_.language, unmarkedText),
+                                 languageText(context_.language, markedText)};
+        for (int i = 0; i < grid->count(); ++i) {
+            const bool on = marked.contains(i + 1);
+            grid->setMarked(i, on);
+            grid->cell(i)->setAccessibleName(texts[on ? 1 : 0].arg(i + 1));
+        }
+    };
+    show(numberGrid_, numbers, "2273", "2274");
+    show(euroGrid_, euros, "2275", "2276");
     // The words come from the label's caption, which the language file may have replaced.
     const QString caption = numbersLabel_->text();
     const auto bracket = caption.indexOf(u'[');
@@ -116,6 +123,22 @@ void MainWindow::showStatusBar() {
                                                  type, systemTypeWordsFor(context_.language))));
 }
 
+void MainWindow::showHistory() {
+    const auto& doc = document();
+    const auto name = [this](QAction* action, const Message& step, const char* withStep) {
+        action->setEnabled(!step.empty());
+        // Without a step the entry keeps the caption the language file gave it.
+        if (!step.empty()) {
+            action->setText(
+                languageText(context_.language, withStep).arg(shownText(context_.language, step)));
+        } else {
+            action->setText(languageText(context_.language, withStep).arg(QString()).trimmed());
+        }
+    };
+    name(actions_.undo, doc.undoName(), "2250");
+    name(actions_.redo, doc.redoName(), "2251");
+}
+
 void MainWindow::showWhatDevelopNeeds() {
     // A new user sees the commands disabled: say what is missing where they look, on the
     // disabled buttons and in the system type's panel, empty until a system is developed.
@@ -133,7 +156,7 @@ void MainWindow::showWhatDevelopNeeds() {
 void MainWindow::enableCommands() {
     const auto& doc = document();
     numbersFrame_->setEnabled(doc.canEditNumbers());
-    buttons_.clear->setEnabled(doc.canEditNumbers());
+    buttons_.clear->setEnabled(!doc.developing());
     buttons_.develop->setEnabled(doc.canDevelop());
     actions_.develop->setEnabled(doc.canDevelop());
     buttons_.adaptMatrix->setEnabled(doc.canAdaptMatrix());
@@ -153,6 +176,7 @@ void MainWindow::enableCommands() {
     menus_.print->setEnabled(doc.canPrint());
     menus_.conditions->setEnabled(doc.canOpenConditions());
     showWhatDevelopNeeds();
+    showHistory();
     // The archive, its check and the statistics need no system: the menu stays reachable.
     menus_.operations->setEnabled(true);
 }

@@ -98,8 +98,7 @@ bool StartUp::run(const QStringList& arguments) {
         }
     }
     // Hidden for the whole run: the archive stays in memory, the statistics are ready.
-    window_->loadArchiveWindows();
-    (void)context_->document.clear(false);
+    window_->loadArchiveWindows(); // the window's load began with an empty system
 
     waitProcessingEvents(SplashMilliseconds);
     splash.close();

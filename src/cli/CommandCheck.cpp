@@ -41,7 +41,7 @@ int runCheck(const CheckArgs& args) {
         return ExitFailure;
     }
     ArchiveDocument archives; // the combination the check dialog would hold
-    (void)archives.setWinningCombination(entry.combination);
+    archives.setWinningCombination(entry.combination);
     const auto result =
         checkColumns(system->columns, euroNumbers(system->header), archives.winningCombination());
     std::string out;

@@ -38,7 +38,9 @@ int runDevelop(const DevelopArgs& args) {
         return ExitFailure;
     }
     // The stored columns are ignored: the system is developed again from its numbers.
-    (void)document.reopenForChanges();
+    if (const auto reopened = document.reopenForChanges(); !reopened) {
+        return fail(in + ": " + said(reopened.error()));
+    }
     auto snapshot = document.startDevelopment();
     if (!snapshot) {
         return fail(in + ": " + said(snapshot.error()));
@@ -57,7 +59,9 @@ int runDevelop(const DevelopArgs& args) {
     if (result.limitReached) {
         warnLimit(MaxColumns);
     }
-    (void)document.finishDevelopment(std::move(result));
+    if (const auto finished = document.finishDevelopment(std::move(result)); !finished) {
+        return fail(in + ": " + said(finished.error()));
+    }
     if (!saveOrReport(document, out)) {
         return ExitFailure;
     }

@@ -45,7 +45,9 @@ int runFilters(const FiltersArgs& args) {
     if (document.hasColumns()) {
         std::cerr << "quintora-cli: " << formatCount(document.state().columnCount())
                   << " colonne sviluppate rimosse: sviluppare di nuovo il sistema\n";
-        (void)document.reopenForChanges();
+        if (const auto reopened = document.reopenForChanges(); !reopened) {
+            return fail(in + ": " + said(reopened.error()));
+        }
     }
     if (const auto set = document.setFilters(*table); !set) {
         return fail(in + ": " + said(set.error()));

@@ -55,7 +55,7 @@ int runInfo(const InfoArgs& args) {
     // The price of a column: --price, else the settings file's, else the default.
     const Cents price = args.price ? *args.price : userSettings().settings().pricePerColumn;
     SystemDocument document;
-    (void)document.setPricePerColumn(price);
+    document.setPricePerColumn(price);
     if (!openOrReport(document, args.file)) {
         return ExitFailure;
     }

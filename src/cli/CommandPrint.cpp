@@ -38,7 +38,7 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     SlipBatch batch(type);
     for (const auto& path : args.systems) {
         SystemDocument document;
-        (void)document.setPricePerColumn(settings.pricePerColumn);
+        document.setPricePerColumn(settings.pricePerColumn);
         if (!openOrReport(document, path)) {
             return ExitFailure;
         }
@@ -88,7 +88,7 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
     }
     const Settings& settings = userSettings().settings();
     SystemDocument document;
-    (void)document.setPricePerColumn(settings.pricePerColumn);
+    document.setPricePerColumn(settings.pricePerColumn);
     if (!openOrReport(document, args.system)) {
         return ExitFailure;
     }

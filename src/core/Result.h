@@ -24,23 +24,38 @@ struct Error {
     std::string message;
 };
 
-// A value or an Error. Core functions return these instead of throwing or showing anything.
+// A command that had nothing to do: everything stays as it was and there is nothing to show
+// (a third Euro number, the rules already chosen).
+struct Unchanged {};
+// A command the user called off when asked: everything stays as it was, nothing to show.
+struct Cancelled {};
+
+// A value, an Error, or one of the two outcomes that leave everything as it was. Core
+// functions return these instead of throwing or showing anything.
 template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value)
         : data_(std::move(value)) {}
     Result(Error error)
         : data_(std::move(error)) {}
+    Result(Unchanged nothing)
+        : data_(nothing) {}
+    Result(Cancelled called)
+        : data_(called) {}
 
     bool ok() const { return std::holds_alternative<T>(data_); }
     explicit operator bool() const { return ok(); }
+    bool failed() const { return std::holds_alternative<Error>(data_); }
+    bool unchanged() const { return std::holds_alternative<Unchanged>(data_); }
+    bool cancelled() const { return std::holds_alternative<Cancelled>(data_); }
     T& value() & { return std::get<T>(data_); }
     const T& value() const& { return std::get<T>(data_); }
     T&& value() && { return std::get<T>(std::move(data_)); }
+    // Only when failed().
     const Error& error() const { return std::get<Error>(data_); }
 
 private:
-    std::variant<T, Error> data_;
+    std::variant<T, Error, Unchanged, Cancelled> data_;
 };
 
 struct Done {};

@@ -51,10 +51,9 @@ Status ArchiveDocument::updateFromServer(const Download& download, std::string_v
     return updated;
 }
 
-Status ArchiveDocument::setWinningCombination(const WinningCombination& combination) {
+void ArchiveDocument::setWinningCombination(const WinningCombination& combination) {
     winning_ = combination;
     notify(ArchiveChange::Winning);
-    return success();
 }
 
 } // namespace quintora

@@ -73,7 +73,8 @@ public:
     // The combination the check dialog shows and checks; a double click on an archive line
     // sets the draw's. Listeners hear it even when the combination was already the same, so an
     // open check dialog shows it afresh.
-    Status setWinningCombination(const WinningCombination& combination);
+    // Cannot be refused: any combination may be held, checked when it is used.
+    void setWinningCombination(const WinningCombination& combination);
 
 private:
     void notify(ArchiveChanges what);

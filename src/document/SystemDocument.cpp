@@ -15,8 +15,42 @@ namespace {
 
 const Error LockedError{Message{700}, Message{702}}; // the system is developed
 const Error BusyError{Message{700}, Message{212}};   // a development is running
-// A click the rules ignore (a third Euro number): refused without a message to show.
-const Error NothingChanged{"", ""};
+
+// The names of the steps of the history.
+enum StepName : int {
+    MarkStep = 2252,
+    UnmarkStep = 2253,
+    MarkEuroStep = 2254,
+    UnmarkEuroStep = 2255,
+    NumbersStep = 2256,
+    EurosStep = 2257,
+    SumStep = 2258,
+    EvenOddStep = 2259,
+    FixedStep = 2260,
+    ConsecutiveStep = 2261,
+    ReducedStep = 2262,
+    MinimumDistanceStep = 2263,
+    ExcludedStep = 2264,
+    FiltersStep = 2265,
+    ClearStep = 2266,
+    ShuffleStep = 2267,
+    DevelopStep = 2268,
+    ReopenStep = 2269,
+    ImportStep = 2270,
+    AdaptStep = 2271,
+    RulesStep = 2272,
+};
+
+Message numbered(int step, int n) {
+    return Message{step, {Message{std::to_string(n)}}};
+}
+
+constexpr Changes Editing = Change::Numbers | Change::Conditions | Change::Columns | Change::Lock;
+
+bool touchesEditing(Changes what) {
+    return what.has(Change::Numbers) || what.has(Change::Conditions) || what.has(Change::Columns) ||
+           what.has(Change::Lock);
+}
 
 } // namespace
 
@@ -30,10 +64,22 @@ void SystemDocument::removeListener(int id) {
     std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
 }
 
-void SystemDocument::notify(Changes what) {
-    if (what.has(Change::Numbers) || what.has(Change::Conditions) || what.has(Change::Columns)) {
-        modified_ = true;
+void SystemDocument::changed(Changes what, Message step) {
+    if (touchesEditing(what)) {
+        if (openSteps_ > 0) {
+            if (openStepName_.empty()) {
+                openStepName_ = std::move(step);
+            }
+            openStepColumns_ = openStepColumns_ || what.has(Change::Columns);
+        } else {
+            history_.record(std::move(step), state_, what.has(Change::Columns));
+            what = what | Change::History;
+        }
     }
+    notify(what);
+}
+
+void SystemDocument::notify(Changes what) {
     // A listener may remove itself (a closing dialog): walk a copy.
     const auto listeners = listeners_;
     for (const auto& [id, listener] : listeners) {
@@ -67,30 +113,106 @@ bool SystemDocument::hasWork() const {
            state_.filtersOn();
 }
 
+// --- History ---
+
+bool SystemDocument::canUndo() const {
+    return !developing_ && openSteps_ == 0 && history_.canUndo();
+}
+
+bool SystemDocument::canRedo() const {
+    return !developing_ && openSteps_ == 0 && history_.canRedo();
+}
+
+Status SystemDocument::undo() {
+    if (developing_) {
+        return BusyError;
+    }
+    if (!canUndo() || !history_.undo(state_)) {
+        return Unchanged{};
+    }
+    restored();
+    return success();
+}
+
+Status SystemDocument::redo() {
+    if (developing_) {
+        return BusyError;
+    }
+    if (!canRedo() || !history_.redo(state_)) {
+        return Unchanged{};
+    }
+    restored();
+    return success();
+}
+
+void SystemDocument::restored() {
+    // A step from before a switch of the rules may hold a Euro number they no longer allow.
+    if (const NumberSet outside = eurosOutside(rules_); !outside.empty()) {
+        state_.header.setEuros(NumberSet::fromBits(state_.header.euros().bits() & ~outside.bits()));
+    }
+    notify(Editing | Change::History);
+}
+
+SystemDocument::EditStep::EditStep(SystemDocument& document)
+    : document_(document) {
+    if (document_.openSteps_++ == 0) {
+        document_.openStepName_ = Message{};
+        document_.openStepColumns_ = false;
+    }
+}
+
+SystemDocument::EditStep::~EditStep() {
+    if (--document_.openSteps_ == 0) {
+        document_.closeStep();
+    }
+}
+
+void SystemDocument::closeStep() {
+    if (openStepName_.empty()) {
+        notify(Change::History);
+        return;
+    }
+    history_.record(std::move(openStepName_), state_, openStepColumns_);
+    openStepName_ = Message{};
+    notify(Change::History);
+}
+
 // --- Numbers ---
 
 Status SystemDocument::toggleNumber(int n) {
     if (!isMainNumber(n)) {
-        return NothingChanged;
+        return Unchanged{};
+    }
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
     }
     auto numbers = state_.header.numbers();
-    numbers.contains(n) ? numbers.erase(n) : numbers.insert(n);
-    return setNumbers(numbers);
+    const bool marking = !numbers.contains(n);
+    marking ? numbers.insert(n) : numbers.erase(n);
+    state_.header.setNumbers(numbers);
+    changed(Change::Numbers, numbered(marking ? MarkStep : UnmarkStep, n));
+    return success();
 }
 
 Status SystemDocument::toggleEuro(int n) {
     if (!rules_.isEuroNumber(n)) {
-        return NothingChanged;
+        return Unchanged{};
+    }
+    if (auto refused = refuseUnlessEditable(); !refused) {
+        return refused;
     }
     auto euros = state_.header.euros();
-    if (euros.contains(n)) {
+    const bool marking = !euros.contains(n);
+    if (!marking) {
         euros.erase(n);
     } else if (euros.size() < EuroNumbersPerSystem) {
         euros.insert(n);
     } else {
-        return NothingChanged;
+        return Unchanged{}; // a third Euro number: the rules ignore the click
     }
-    return setEuros(euros);
+    state_.header.setEuros(euros);
+    changed(Change::Numbers, numbered(marking ? MarkEuroStep : UnmarkEuroStep, n));
+    return success();
 }
 
 Status SystemDocument::setNumbers(NumberSet numbers) {
@@ -98,7 +220,7 @@ Status SystemDocument::setNumbers(NumberSet numbers) {
         return refused;
     }
     state_.header.setNumbers(numbers);
-    notify(Change::Numbers);
+    changed(Change::Numbers, Message{NumbersStep});
     return success();
 }
 
@@ -112,7 +234,7 @@ Status SystemDocument::setEuros(NumberSet euros) {
         }
     }
     state_.header.setEuros(euros);
-    notify(Change::Numbers);
+    changed(Change::Numbers, Message{EurosStep});
     return success();
 }
 
@@ -141,7 +263,7 @@ Status SystemDocument::setRules(GameRules rules) {
         state_.header.setEuros(NumberSet::fromBits(state_.header.euros().bits() & ~outside.bits()));
         what = what | Change::Numbers;
     }
-    notify(what);
+    changed(what, Message{RulesStep});
     return success();
 }
 
@@ -151,11 +273,15 @@ Status SystemDocument::clear(bool keepNumbers) {
     if (developing_) {
         return BusyError;
     }
+    if (openSteps_ > 0) {
+        return BusyError; // a dialog is changing the system
+    }
     clearSystemData(state_, keepNumbers);
     kept_ = {}; // a new system: no file's bytes to keep
-    notify(Change::Numbers | Change::Conditions | Change::Columns | Change::Lock);
-    // An empty system holds nothing to lose.
-    modified_ = keepNumbers && !state_.header.numbers().empty();
+    changed(Editing, Message{ClearStep});
+    if (!keepNumbers) {
+        history_.markSaved(); // a new system, with nothing to lose
+    }
     return success();
 }
 
@@ -165,7 +291,7 @@ Status SystemDocument::lock() {
     }
     if (!state_.locked) {
         state_.locked = true;
-        notify(Change::Lock);
+        changed(Change::Lock, Message{DevelopStep});
     }
     return success();
 }
@@ -177,7 +303,7 @@ Status SystemDocument::reopenForChanges() {
     state_.locked = false;
     state_.columns.clear();
     state_.header.systemType.clear();
-    notify(Change::Columns | Change::Lock);
+    changed(Change::Columns | Change::Lock, Message{ReopenStep});
     return success();
 }
 
@@ -186,6 +312,9 @@ Status SystemDocument::reopenForChanges() {
 Result<SystemState> SystemDocument::startDevelopment() {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused.error();
+    }
+    if (openSteps_ > 0) {
+        return BusyError;
     }
     if (const auto problem = developmentInputError(state_.header)) {
         return Error{"", *problem};
@@ -203,36 +332,37 @@ Status SystemDocument::finishDevelopment(DevelopmentResult&& result) {
     developing_ = false;
     adoptDevelopment(state_, std::move(result));
     state_.locked = hasColumns();
-    notify(Change::Columns | Change::Lock);
+    // The step takes back the development and the fixed numbers it dropped.
+    changed(Editing, Message{DevelopStep});
     return success();
 }
 
-Status SystemDocument::abandonDevelopment() {
+void SystemDocument::abandonDevelopment() {
     developing_ = false;
     notify(Change::Lock);
-    return success();
 }
 
 // --- Conditions ---
 
-Status SystemDocument::changeConditions(const std::function<void(SystemState&)>& change) {
+Status SystemDocument::changeConditions(Message step,
+                                        const std::function<void(SystemState&)>& change) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
     change(state_);
-    notify(Change::Conditions);
+    changed(Change::Conditions, std::move(step));
     return success();
 }
 
 Status SystemDocument::editCondition(const SumEdit& edit) {
-    return changeConditions([&edit](SystemState& s) {
+    return changeConditions(Message{SumStep}, [&edit](SystemState& s) {
         s.conditions.setSumOn(edit.on);
         storeSumFields(s.conditions, edit.from, edit.to);
     });
 }
 
 Status SystemDocument::editCondition(const EvenOddEdit& edit) {
-    return changeConditions([&edit](SystemState& s) {
+    return changeConditions(Message{EvenOddStep}, [&edit](SystemState& s) {
         s.conditions.setEvenOddOn(edit.on);
         if (edit.evenCounts) {
             s.conditions.setEvenCounts(*edit.evenCounts);
@@ -241,7 +371,7 @@ Status SystemDocument::editCondition(const EvenOddEdit& edit) {
 }
 
 Status SystemDocument::editCondition(const FixedEdit& edit) {
-    return changeConditions([&edit](SystemState& s) {
+    return changeConditions(Message{FixedStep}, [&edit](SystemState& s) {
         s.conditions.setFixedOn(edit.on);
         if (edit.numbers) {
             s.conditions.setFixed(*edit.numbers);
@@ -250,7 +380,7 @@ Status SystemDocument::editCondition(const FixedEdit& edit) {
 }
 
 Status SystemDocument::editCondition(const ConsecutiveEdit& edit) {
-    return changeConditions([&edit](SystemState& s) {
+    return changeConditions(Message{ConsecutiveStep}, [&edit](SystemState& s) {
         s.consecutive.setOn(edit.on);
         if (edit.runLengths) {
             s.consecutive.setRuns(*edit.runLengths);
@@ -259,7 +389,7 @@ Status SystemDocument::editCondition(const ConsecutiveEdit& edit) {
 }
 
 Status SystemDocument::editCondition(const MinimumDistanceEdit& edit) {
-    return changeConditions([&edit](SystemState& s) {
+    return changeConditions(Message{MinimumDistanceStep}, [&edit](SystemState& s) {
         s.minimumDistance.setOn(edit.on);
         if (edit.distance) {
             closeMinimumDistance(s, *edit.distance);
@@ -268,7 +398,7 @@ Status SystemDocument::editCondition(const MinimumDistanceEdit& edit) {
 }
 
 Status SystemDocument::editCondition(const ReducedEdit& edit) {
-    return changeConditions([&edit](SystemState& s) {
+    return changeConditions(Message{ReducedStep}, [&edit](SystemState& s) {
         s.conditions.setReducedOn(edit.on);
         if (edit.level) {
             closeReduced(s, *edit.level);
@@ -285,12 +415,12 @@ Status SystemDocument::editCondition(const ExcludedEdit& edit) {
     if (edit.columns) {
         state_.excluded.setColumns(*edit.columns);
     }
-    notify(Change::Conditions);
+    changed(Change::Conditions, Message{ExcludedStep});
     return success();
 }
 
 Status SystemDocument::setFilters(std::span<const FilterColumn> table) {
-    return changeConditions([table](SystemState& s) {
+    return changeConditions(Message{FiltersStep}, [table](SystemState& s) {
         s.filters.fill(FilterColumn{});
         const auto count = std::min<std::size_t>(table.size(), MaxFilterColumns);
         std::copy_n(table.begin(), count, s.filters.begin());
@@ -305,14 +435,14 @@ Status SystemDocument::shuffle(std::uint64_t seed) {
         return BusyError;
     }
     shuffleColumns(state_.columns, seed);
-    notify(Change::Columns);
+    changed(Change::Columns, Message{ShuffleStep});
     return success();
 }
 
 Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
                                             std::array<std::uint8_t, EuroNumbersPerSystem> euro,
                                             const std::string& path) {
-    if (developing_) {
+    if (developing_ || openSteps_ > 0) {
         return BusyError;
     }
     applyImportedColumns(state_, std::move(columns), euro);
@@ -321,8 +451,9 @@ Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
     state_.systemFileName = path;
     shownFileName_ = path;
     state_.locked = true;
-    notify(Changes::all());
-    modified_ = false; // the text file holds the columns, as a system file would
+    changed(Changes::all(), Message{ImportStep});
+    history_.markSaved(); // the text file holds the columns, as a system file would
+    notify(Change::History);
     return success();
 }
 
@@ -332,7 +463,7 @@ Status SystemDocument::adoptAdaptation(Adaptation&& adaptation) {
     }
     applyAdaptation(state_, std::move(adaptation));
     state_.locked = true;
-    notify(Changes::all());
+    changed(Changes::all(), Message{AdaptStep});
     return success();
 }
 
@@ -345,7 +476,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
     if (path.empty()) {
         return Error{"", Message{703}};
     }
-    if (developing_) {
+    if (developing_ || openSteps_ > 0) {
         return BusyError;
     }
     auto loaded = readSystemFile(path);
@@ -356,7 +487,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
     const GameRules needed = GameRules::neededFor(euroNumbers(next.header));
     const bool switchRules = !rules_.covers(needed);
     if (switchRules && askRules && !askRules(needed)) {
-        return NothingChanged;
+        return Cancelled{};
     }
     next.systemPath = path;
     next.systemFileName = lowerCase(fileNamePart(path));
@@ -371,8 +502,8 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
         rules_ = needed;
     }
     shownFileName_ = state_.systemFileName;
+    history_.reset(state_); // a new history, unmodified: as the file holds it
     notify(Changes::all());
-    modified_ = false; // as the file holds it
     return std::move(loaded.value().warnings);
 }
 
@@ -384,9 +515,9 @@ Status SystemDocument::saveAs(const std::string& path) {
     const Status saved = saveSystemFile(path, state_, kept_);
     if (saved) {
         shownFileName_ = lowerCase(fileNamePart(path));
-        modified_ = false;
+        history_.markSaved();
     }
-    notify(Change::File);
+    notify(Change::File | Change::History);
     return saved;
 }
 
@@ -402,20 +533,18 @@ Status SystemDocument::exportColumns(const std::string& path) const {
     return saveColumnsText(path, state_.columns);
 }
 
-Status SystemDocument::nameNewSystem(const std::string& path) {
+void SystemDocument::nameNewSystem(const std::string& path) {
     state_.systemPath = path;
     state_.systemFileName = lowerCase(fileNamePart(path));
     shownFileName_ = state_.systemFileName;
     notify(Change::File);
-    return success();
 }
 
 // --- Money ---
 
-Status SystemDocument::setPricePerColumn(Cents price) {
+void SystemDocument::setPricePerColumn(Cents price) {
     state_.pricePerColumn = price;
     notify(Change::Price);
-    return success();
 }
 
 } // namespace quintora

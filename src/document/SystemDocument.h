@@ -5,6 +5,7 @@
 #include "core/NumberSet.h"
 #include "core/Result.h"
 #include "core/SystemState.h"
+#include "document/SystemHistory.h"
 #include "files/KeptPieces.h"
 
 #include <array>
@@ -28,6 +29,7 @@ enum class Change : unsigned {
     File = 1U << 4,       // path, file name, the name the status bar shows
     Price = 1U << 5,      // the price of a column
     Rules = 1U << 6,      // the game rules: the Euro numbers that may be chosen
+    History = 1U << 7,    // what undo and redo would do, and whether the system is modified
 };
 
 class Changes {
@@ -35,7 +37,7 @@ public:
     constexpr Changes() = default;
     constexpr Changes(Change c)
         : bits_(static_cast<unsigned>(c)) {}
-    static constexpr Changes all() { return fromBits(0x7FU); }
+    static constexpr Changes all() { return fromBits(0xFFU); }
     constexpr Changes operator|(Changes other) const { return fromBits(bits_ | other.bits_); }
     constexpr bool has(Change c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
     constexpr bool empty() const { return bits_ == 0; }
@@ -56,7 +58,8 @@ constexpr Changes operator|(Change a, Change b) {
 // quintora-cli change the system only through here, so the number lists, the lock and the
 // enable rules can never disagree. Commands that can fail return the program's message;
 // listeners hear what changed after each command. Every change returns a Status: refused
-// with the reason, or done. Not thread-safe: a development works on a
+// with the reason, unchanged, or done. Every change of what the system holds is a step of
+// its history, which undo and redo walk. Not thread-safe: a development works on a
 // snapshot and its result comes back through finishDevelopment.
 class SystemDocument {
 public:
@@ -89,9 +92,34 @@ public:
     bool canReopen() const { return locked() && !developing_; }
     // Worth a question before it is replaced: columns or conditions the user would lose.
     bool hasWork() const;
-    // Changed since it was opened, imported, saved or cleared: numbers, conditions or columns
-    // that no file holds yet (developed columns are such a change).
-    bool modified() const { return modified_; }
+    // Not at the step that was last opened, imported, saved or cleared: numbers, conditions or
+    // columns that no file holds yet. Undoing back to that step makes it unmodified again.
+    bool modified() const { return !history_.atSaved(); }
+
+    // --- History ---
+    bool canUndo() const;
+    bool canRedo() const;
+    // The step undo would take back, or redo would make again: e.g. "Segna 17". Empty when
+    // there is none.
+    Message undoName() const { return canUndo() ? history_.undoName() : Message{}; }
+    Message redoName() const { return canRedo() ? history_.redoName() : Message{}; }
+    // Restores the whole system of the step before (after): numbers, conditions, columns,
+    // type and lock. Unchanged when there is no such step.
+    Status undo();
+    Status redo();
+    // Every change made while an EditStep lives is one step of the history (a dialog's
+    // changes, however many clicks it took), named after the first of them. No step when
+    // nothing changed in the end.
+    class EditStep {
+    public:
+        explicit EditStep(SystemDocument& document);
+        ~EditStep();
+        EditStep(const EditStep&) = delete;
+        EditStep& operator=(const EditStep&) = delete;
+
+    private:
+        SystemDocument& document_;
+    };
 
     // --- Numbers ---
     // A click on number n (1..50): marks or unmarks it. Refused when nothing may change.
@@ -102,7 +130,8 @@ public:
     Status setEuros(NumberSet euros);
 
     // Empties the system: columns, type, conditions, filters, exclusions and the lock; the
-    // numbers too unless keepNumbers. Path and file name stay.
+    // numbers too unless keepNumbers. Path and file name stay. One step that undo takes
+    // back; emptied whole, what remains is a new, unmodified system.
     Status clear(bool keepNumbers);
     Status lock();
     // Drops the columns and the type and unlocks, keeping numbers and conditions.
@@ -113,7 +142,8 @@ public:
     // returns what the worker develops. Until finish/abandon the document refuses changes.
     Result<SystemState> startDevelopment();
     Status finishDevelopment(DevelopmentResult&& result);
-    Status abandonDevelopment();
+    // Cannot be refused: the system stays as it was before the start.
+    void abandonDevelopment();
 
     // --- Conditions (refused on a locked system, the exclusions excepted) ---
     // One value per condition, handed back in one call: the switch and, where given, the
@@ -190,7 +220,7 @@ public:
     std::string plainSavePath(const std::string& systemsFolder) const;
     Status exportColumns(const std::string& path) const;
     // Names a new, unsaved system: path and file name.
-    Status nameNewSystem(const std::string& path);
+    void nameNewSystem(const std::string& path);
     // The name the status bar shows.
     const std::string& shownFileName() const { return shownFileName_; }
 
@@ -203,23 +233,32 @@ public:
     Status setRules(GameRules rules);
 
     // --- Money ---
-    Status setPricePerColumn(Cents price);
+    void setPricePerColumn(Cents price);
     Cents cost() const { return systemCost(state_); }
 
 private:
     Status refuseUnlessEditable() const;
     // Refused unless editable; otherwise applies `change` and tells the listeners.
-    Status changeConditions(const std::function<void(SystemState&)>& change);
+    Status changeConditions(Message step, const std::function<void(SystemState&)>& change);
+    // After a change of what the system holds: a step named `step` (or part of the open
+    // EditStep), then the listeners hear it.
+    void changed(Changes what, Message step);
     void notify(Changes what);
+    void closeStep();
+    // After undo or redo put back a step.
+    void restored();
 
     SystemState state_;
     // The bytes of the file the system came from that the program does not use, written back
     // where the system did not change them.
     KeptPieces kept_;
+    SystemHistory history_;
+    int openSteps_ = 0;
+    Message openStepName_;
+    bool openStepColumns_ = false;
     GameRules rules_ = GameRules::classic();
     std::string shownFileName_;
     bool developing_ = false;
-    bool modified_ = false;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextListenerId_ = 1;
 };

@@ -74,9 +74,11 @@ ColumnViewer::ColumnViewer(const SystemState& state, Language& language, QWidget
     buttons->addWidget(first);
     for (auto* b : steppers_) {
         buttons->addWidget(b);
-        b->installEventFilter(this);
     }
     buttons->addWidget(lastButton);
+    for (auto* b : findChildren<QPushButton*>()) {
+        b->installEventFilter(this); // the paging keys work wherever the focus is
+    }
 
     connect(first, &QPushButton::clicked, this, [this] { showPanel(1); });
     connect(steppers_[0], &QPushButton::clicked, this, [this] { movePanels(-10); });
@@ -149,9 +151,47 @@ void ColumnViewer::showPanel(int panel) {
     panelLabel_->setText(QString::number(current_));
 }
 
+bool ColumnViewer::pageByKey(int key) {
+    switch (key) {
+    case Qt::Key_Home:
+        showPanel(1);
+        return true;
+    case Qt::Key_End:
+        showPanel(last_);
+        return true;
+    case Qt::Key_PageUp:
+        movePanels(-10);
+        return true;
+    case Qt::Key_PageDown:
+        movePanels(10);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        movePanels(-1);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        movePanels(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ColumnViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() == Qt::NoModifier && pageByKey(event->key())) {
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool ColumnViewer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const auto key = keyEvent->key();
+        if (keyEvent->modifiers() == Qt::NoModifier && pageByKey(key)) {
+            return true;
+        }
         // Tab still moves the focus and Escape still closes the viewer.
         const bool navigation =
             key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape;

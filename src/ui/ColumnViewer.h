@@ -13,6 +13,8 @@ class Language;
 struct SystemState;
 
 // frmVisualizza: the developed columns ten at a time ("panels"). Reads the system only.
+// Home and End show the first and the last panel, PageUp and PageDown move by ten panels,
+// the arrows by one.
 class ColumnViewer : public QDialog {
     Q_OBJECT
 public:
@@ -29,9 +31,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Moves as the paging key `key` asks; false for any other key.
+    bool pageByKey(int key);
     QPushButton* addButton(const char* name, const QString& caption, const char* tooltip);
 
     const SystemState& state_;

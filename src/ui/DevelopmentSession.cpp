@@ -31,7 +31,7 @@ DevelopmentSession::~DevelopmentSession() {
     delete runner_; // stop and join the worker before the dialog and the snapshot go
     runner_ = nullptr;
     if (running || !completed_) {
-        (void)document_.abandonDevelopment();
+        document_.abandonDevelopment();
     }
     delete dialog_;
 }
@@ -95,7 +95,10 @@ void DevelopmentSession::complete() {
     completed_ = true;
     auto result = runner_->takeResult();
     const bool limitReached = result.limitReached;
-    (void)document_.finishDevelopment(std::move(result));
+    if (const Status finished = document_.finishDevelopment(std::move(result)); finished.failed()) {
+        prompt_.message(dialog_, shownText(language_, finished.error().heading),
+                        shownText(language_, finished.error().what), Prompt::Icon::Critical);
+    }
     if (limitReached) {
         prompt_.message(dialog_, shownText(language_, LimitWarningTitle),
                         shownText(language_, limitWarningText(MaxColumns)), Prompt::Icon::Critical);

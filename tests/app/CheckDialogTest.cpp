@@ -44,7 +44,7 @@ private slots:
     void init();
     void cleanup();
 
-    void enterMovesTheFocusAndSelects();
+    void typingMovesOnAndEnterChecks();
     void refusedEntries_data();
     void refusedEntries();
     void checkListsTheWinningColumns();
@@ -88,27 +88,31 @@ void CheckDialogTest::cleanup() {
     closeWindow();
 }
 
-void CheckDialogTest::enterMovesTheFocusAndSelects() {
+// A combination typed in one go fills the fields one after the other; Enter checks it from
+// any field, and from the button the typing ends on.
+void CheckDialogTest::typingMovesOnAndEnterChecks() {
     auto* d = openDialog();
     QVERIFY(d);
     QVERIFY(d->field(0)->hasFocus());
-    type(d, {QStringLiteral("12"), QStringLiteral("34")});
-    d->field(0)->setFocus();
-    for (int k = 0; k < 6; ++k) {
-        QTest::keyClick(d->field(k), Qt::Key_Return);
-        QTRY_VERIFY2(d->field(k + 1)->hasFocus(), qPrintable(QString::number(k)));
+    for (const QChar digit : QStringLiteral("01020304050309")) {
+        QTest::keyClick(QApplication::focusWidget(), digit.toLatin1());
     }
-    // Entering a field selects what it holds.
-    d->field(1)->setFocus();
-    QTRY_COMPARE(d->field(1)->selectedText(), QStringLiteral("34"));
-
-    // Enter in the last field goes to cmdSpoglio without running the check.
-    d->field(6)->setFocus();
-    QTest::keyClick(d->field(6), Qt::Key_Enter);
+    QCOMPARE(fields(d), (QStringList{"01", "02", "03", "04", "05", "03", "09"}));
     auto* run = test::child<QPushButton>(*d, "cmdSpoglio");
-    QTRY_VERIFY(run->hasFocus());
+    QVERIFY(run->hasFocus());
     QCOMPARE(prompt_->calls().size(), std::size_t{0});
     QVERIFY(d->resultLabel()->text().isEmpty()); // no check yet, no result line
+    QTest::keyClick(run, Qt::Key_Return);
+    QCOMPARE(d->resultLabel()->text(), QStringLiteral("Massimo punteggio raggiunto 5+1"));
+
+    // Entering a field selects what it holds; Enter there checks what the fields hold.
+    d->field(1)->setFocus();
+    QTRY_COMPARE(d->field(1)->selectedText(), QStringLiteral("02"));
+    QTest::keyClicks(d->field(1), QStringLiteral("40"));
+    QVERIFY(d->field(2)->hasFocus());
+    QTest::keyClick(d->field(2), Qt::Key_Enter);
+    QCOMPARE(d->resultLabel()->text(), QStringLiteral("Massimo punteggio raggiunto 4+1"));
+    QCOMPARE(prompt_->calls().size(), std::size_t{0});
 }
 
 void CheckDialogTest::refusedEntries_data() {
@@ -226,7 +230,7 @@ void CheckDialogTest::leftFieldsAreKeptForTheNextOpening() {
     // An empty field keeps what is stored.
     WinningCombination stored = context_->archiveDocument.winningCombination();
     stored.numbers[0] = 9;
-    QVERIFY(context_->archiveDocument.setWinningCombination(stored));
+    context_->archiveDocument.setWinningCombination(stored);
     d->field(0)->clear(); // the dialog shows the stored 9: empty the field again
     d->field(0)->setFocus();
     d->field(1)->setFocus();
@@ -270,8 +274,8 @@ void CheckDialogTest::anArchivedDrawWithElevenIsCheckedUnderTheTenRule() {
     file.close();
     QVERIFY(context_->archiveDocument.importText(text.toStdString(),
                                                  context_->dataFolder.archivePath().toStdString()));
-    QVERIFY(context_->archiveDocument.setWinningCombination(
-        winningCombinationOf(context_->archiveDocument.archive().draws.front())));
+    context_->archiveDocument.setWinningCombination(
+        winningCombinationOf(context_->archiveDocument.archive().draws.front()));
     QCOMPARE(document_->rules(), GameRules::classic());
 
     auto* d = openDialog();

@@ -343,8 +343,8 @@ void FileCommandsTest::exportAndImportColumns() {
     QCOMPARE(contents(systems() + QStringLiteral("/colonne.qsy")).size(), 155 + 8 + 15);
 }
 
-// Clearing unsaved work asks first; a cleared system is a new one, so a plain save after it
-// never writes the empty system over the file that was open.
+// Clearing unsaved work offers to save it first; a cleared system is a new one, so a plain save
+// after it never writes the empty system over the file that was open.
 void FileCommandsTest::clearingAsksForUnsavedWorkAndNeverSavesOverTheOpenFile() {
     const SystemState saved = sampleSystem(true);
     const QString path = systems() + QStringLiteral("/Aperto.qsy");
@@ -360,16 +360,17 @@ void FileCommandsTest::clearingAsksForUnsavedWorkAndNeverSavesOverTheOpenFile() 
     openThroughMenu(saved, path);
     QVERIFY(document_->reopenForChanges());
     QVERIFY(document_->modified());
-    prompt_->answerQuestion(false);
+    prompt_->answerSaveQuestion(Prompt::SaveChoice::Cancel);
     window_->clearAll();
-    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::Question).back().text,
-             QStringLiteral("Cancellare il sistema e le sue modifiche non salvate?"));
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::SaveQuestion).back().text,
+             QStringLiteral("Salvare le modifiche al sistema aperto.qsy?"));
     QCOMPARE(panel(1), QStringLiteral("aperto.qsy"));
     QVERIFY(document_->hasWork());
-    prompt_->answerQuestion(true);
+    prompt_->answerSaveQuestion(Prompt::SaveChoice::Discard);
     window_->clearAll();
     QVERIFY(!document_->hasWork());
     QCOMPARE(panel(1), QStringLiteral("nuovo.qsy"));
+    QCOMPARE(contents(path), before); // discarded: the file stays as it was
 }
 
 void FileCommandsTest::refusedImports_data() {

@@ -31,6 +31,7 @@
 #include "ui/ProgressDialog.h"
 #include "ui/settings/SettingsDialog.h"
 #include "ui/SplashWindow.h"
+#include "ui/widgets/CellGrid.h"
 
 #include <cstdio>
 #include <memory>
@@ -176,6 +177,17 @@ int main(int argc, char* argv[]) {
     }
     main.menus().recent->hide();
     fileMenu->hide();
+
+    // The Edit menu naming the last step, and the number grid with the keyboard's frame.
+    QMenu* edit = main.menus().edit;
+    edit->popup(main.mapToGlobal(main.menuBar()->actionGeometry(edit->menuAction()).bottomLeft()));
+    settle();
+    edit->grab().save(name("menu-edit"));
+    edit->hide();
+    main.activateWindow();
+    main.numberGrid()->setFocus(Qt::TabFocusReason);
+    main.numberGrid()->setCurrentCell(16);
+    save(&main, name("main-focused-grid"));
 
     Language& l = context.language;
     const QString texts = context.dataFolder.textFolder();

@@ -47,7 +47,7 @@ void savePrintScreenshots(MainWindow& window, const QString& pdfPrefix, const Sa
     (void)document.setNumbers(NumberSet{3, 8, 15, 22, 30, 37, 41, 44, 49});
     (void)document.setEuros(NumberSet{2, 7});
     (void)document.editCondition(SystemDocument::EvenOddEdit{true, CountSet{2, 3}});
-    (void)document.nameNewSystem("/tmp/sistema-prova.qsy");
+    document.nameNewSystem("/tmp/sistema-prova.qsy");
     if (auto input = document.startDevelopment()) {
         DevelopmentControl control;
         (void)document.finishDevelopment(develop(input.value(), {}, control));

@@ -46,6 +46,8 @@ private slots:
     void steppingIsClamped();
     void withoutColumnsNothingIsRead();
     void aKeyOnAStepperClicksIt();
+    void pagingKeys_data();
+    void pagingKeys();
 
 private:
     QString row(ColumnViewer& v, int r) {
@@ -147,6 +149,49 @@ void ColumnViewerTest::aKeyOnAStepperClicksIt() {
     QCOMPARE(viewer.currentPanel(), 3);
     QTest::keyClick(next, Qt::Key_Tab); // moves the focus, no click
     QCOMPARE(viewer.currentPanel(), 3);
+}
+
+void ColumnViewerTest::pagingKeys_data() {
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus"); // the button that has the focus; empty: none
+    QTest::addColumn<int>("expected");
+    // 250 columns: panels 1..25.
+    QTest::newRow("Home") << 13 << int(Qt::Key_Home) << "" << 1;
+    QTest::newRow("End") << 13 << int(Qt::Key_End) << "" << 25;
+    QTest::newRow("PageDown") << 13 << int(Qt::Key_PageDown) << "" << 23;
+    QTest::newRow("PageDown near the end") << 20 << int(Qt::Key_PageDown) << "" << 25;
+    QTest::newRow("PageUp") << 13 << int(Qt::Key_PageUp) << "" << 3;
+    QTest::newRow("PageUp near the start") << 5 << int(Qt::Key_PageUp) << "" << 1;
+    QTest::newRow("Left") << 13 << int(Qt::Key_Left) << "" << 12;
+    QTest::newRow("Up") << 13 << int(Qt::Key_Up) << "" << 12;
+    QTest::newRow("Right") << 13 << int(Qt::Key_Right) << "" << 14;
+    QTest::newRow("Down on the last panel") << 25 << int(Qt::Key_Down) << "" << 25;
+    QTest::newRow("Home on the last-panel button") << 13 << int(Qt::Key_Home) << "cmdTOP" << 1;
+    QTest::newRow("Left on the first-panel button") << 13 << int(Qt::Key_Left) << "cmdBOTTOM" << 12;
+    QTest::newRow("End on a ten-panel stepper") << 13 << int(Qt::Key_End) << "cmdPrev2" << 25;
+}
+
+void ColumnViewerTest::pagingKeys() {
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(QString, focus);
+    QFETCH(int, expected);
+    const auto state = systemWith(250);
+    ColumnViewer viewer(*state, *language_, nullptr);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    viewer.showPanel(start);
+    QWidget* target = &viewer;
+    if (!focus.isEmpty()) {
+        target = button(viewer, focus);
+        target->setFocus();
+    } else {
+        viewer.setFocus();
+    }
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+    QCOMPARE(viewer.currentPanel(), expected);
+    QCOMPARE(row(viewer, 0), ColumnViewer::rowText(state->columns.at((expected - 1) * 10)));
 }
 
 QTEST_MAIN(ColumnViewerTest)

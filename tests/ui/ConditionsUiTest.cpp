@@ -123,6 +123,7 @@ private slots:
     void sumOpeningShowsRangeAndDefaults();
     void sumChecksOnClosing_data();
     void sumChecksOnClosing();
+    void sumTypedInOneGoAndEnterConfirms();
     void sumSwitchWritesTheFlagAtOnce();
     void lockedDialogsAreReadOnly();
 
@@ -251,6 +252,31 @@ void ConditionsUiTest::sumChecksOnClosing() {
     }
     QCOMPARE(document->state().conditions.sumFrom, storedFrom);
     QCOMPARE(document->state().conditions.sumTo, storedTo);
+}
+
+// The bounds typed in one go: the first field full, the second takes the digits; Enter
+// confirms and closes the dialog like its close box.
+void ConditionsUiTest::sumTypedInOneGoAndEnterConfirms() {
+    auto document = documentOneTo(10);
+    ScriptedPrompt prompt;
+    SumDialog dialog(*document, prompt, *language_, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* from = child<QLineEdit>(dialog, QStringLiteral("meDa"));
+    auto* to = child<QLineEdit>(dialog, QStringLiteral("meA"));
+    from->setFocus();
+    QTRY_VERIFY(from->hasSelectedText());
+    QTest::keyClicks(from, QStringLiteral("018"));
+    QVERIFY(to->hasFocus());
+    QTRY_VERIFY(to->hasSelectedText());
+    QTest::keyClicks(to, QStringLiteral("33"));
+    QVERIFY(to->hasFocus()); // two digits of three: not yet full
+    QTest::keyClick(to, Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(document->state().conditions.sumFrom, 18);
+    QCOMPARE(document->state().conditions.sumTo, 33);
+    QCOMPARE(prompt.calls().size(), std::size_t{0});
 }
 
 void ConditionsUiTest::sumSwitchWritesTheFlagAtOnce() {

@@ -234,7 +234,7 @@ void ArchiveWindow::chooseLine(int line) {
                          fromStd(drawMainNumbersText(*draw)) + u'\n' +
                          languageText(language_, "0216").arg(fromStd(draw->drawDate));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
-    (void)archives_.setWinningCombination(winningCombinationOf(*draw));
+    archives_.setWinningCombination(winningCombinationOf(*draw));
 }
 
 bool ArchiveWindow::mayClose() {

@@ -7,6 +7,7 @@
 #include "ui/DocumentSignals.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/MoveOnWhenFull.h"
 #include "ui/WindowLoad.h"
 
 #include <QApplication>
@@ -114,6 +115,7 @@ QWidget* CheckDialog::buildFields() {
         f->setAlignment(Qt::AlignCenter);
         f->setFixedWidth(QFontMetrics(digits).horizontalAdvance(QStringLiteral("000")) + 16);
         f->installEventFilter(this);
+        moveOnWhenFull(f);
         (isMain ? mainLayout : euroLayout)->addWidget(f);
         fields_[static_cast<std::size_t>(k)] = f;
     }
@@ -128,6 +130,7 @@ QWidget* CheckDialog::buildFields() {
         b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     }
     connect(check_, &QPushButton::clicked, this, &CheckDialog::runCheck);
+    check_->setDefault(true);
     connect(clear, &QPushButton::clicked, this, &CheckDialog::clearAll);
     clear->setAutoDefault(false);
 
@@ -184,7 +187,7 @@ void CheckDialog::followArchive(ArchiveChanges what) {
 
 void CheckDialog::storeCombination(const WinningCombination& combination) {
     storing_ = true;
-    (void)archives_.setWinningCombination(combination);
+    archives_.setWinningCombination(combination);
     storing_ = false;
 }
 
@@ -288,12 +291,8 @@ bool CheckDialog::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                // Taken here, so the dialog does not also press the button that gets the focus.
-                if (k + 1 < WinningCombination::FieldCount) {
-                    field(k + 1)->setFocus(Qt::TabFocusReason);
-                } else {
-                    check_->setFocus(Qt::TabFocusReason);
-                }
+                // The dialog's command: the fields are checked as they stand.
+                runCheck();
                 return true;
             }
             break;

@@ -3,13 +3,14 @@
 #include "ui/widgets/OnOffSwitch.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace quintora {
 
 ConditionDialog::ConditionDialog(const QString& formName, const QString& title,
                                  const QString& switchName, bool on, bool editable,
-                                 std::function<void(bool)> switchCondition, QWidget* parent)
+                                 std::function<Status(bool)> switchCondition, QWidget* parent)
     : QDialog(parent)
     , switch_(new OnOffSwitch(switchName, this))
     , panel_(new QGroupBox(this))
@@ -20,7 +21,8 @@ ConditionDialog::ConditionDialog(const QString& formName, const QString& title,
     panel_->setObjectName(QStringLiteral("framePanel"));
 
     switch_->setOn(on);
-    connect(switch_, &OnOffSwitch::toggled, this, std::move(switchCondition));
+    connect(switch_, &OnOffSwitch::toggled, this,
+            [this, change = std::move(switchCondition)](bool on) { report(change(on)); });
     switch_->setEnabled(editable);
     panel_->setEnabled(editable);
 
@@ -28,6 +30,21 @@ ConditionDialog::ConditionDialog(const QString& formName, const QString& title,
     layout->addWidget(switch_);
     layout->addWidget(panel_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ConditionDialog::report(const Status& status) {
+    if (status.failed()) {
+        emit refused(status.error());
+    }
+}
+
+void ConditionDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control took (a grid toggles its cell) confirms the dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace quintora

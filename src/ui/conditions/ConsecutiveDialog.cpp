@@ -20,7 +20,7 @@ ConsecutiveDialog::ConsecutiveDialog(SystemDocument& document, Language& languag
           QStringLiteral("optCond"), document.state().consecutive.on(),
           document.canEditConditions(),
           [&document](bool on) {
-              (void)document.editCondition(SystemDocument::ConsecutiveEdit{on, {}});
+              return document.editCondition(SystemDocument::ConsecutiveEdit{on, {}});
           },
           parent)
     , document_(document)
@@ -68,8 +68,8 @@ void ConsecutiveDialog::done(int result) {
         for (int k = 1; k <= 5; ++k) {
             runs.set(k, grid_->marked(k));
         }
-        (void)document_.editCondition(
-            SystemDocument::ConsecutiveEdit{conditionSwitch()->isOn(), runs});
+        report(document_.editCondition(
+            SystemDocument::ConsecutiveEdit{conditionSwitch()->isOn(), runs}));
     }
     ConditionDialog::done(result);
 }

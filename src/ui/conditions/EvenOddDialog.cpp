@@ -31,7 +31,7 @@ EvenOddDialog::EvenOddDialog(SystemDocument& document, Language& language, QWidg
           QStringLiteral("optCondizione"), document.state().conditions.evenOddOn(),
           document.canEditConditions(),
           [&document](bool on) {
-              (void)document.editCondition(SystemDocument::EvenOddEdit{on, {}});
+              return document.editCondition(SystemDocument::EvenOddEdit{on, {}});
           },
           parent)
     , document_(document)
@@ -78,8 +78,8 @@ void EvenOddDialog::toggle(int index) {
     grid_->setMarked(index, marked);
     auto counts = document_.state().conditions.evenCounts();
     counts.set(index, marked);
-    (void)document_.editCondition(
-        SystemDocument::EvenOddEdit{document_.state().conditions.evenOddOn(), counts});
+    report(document_.editCondition(
+        SystemDocument::EvenOddEdit{document_.state().conditions.evenOddOn(), counts}));
 }
 
 } // namespace quintora

@@ -69,7 +69,7 @@ ExcludedColumnsDialog::ExcludedColumnsDialog(SystemDocument& document, Prompt& p
     const auto& state = document.state();
     switch_->setOn(state.excluded.on());
     connect(switch_, &OnOffSwitch::toggled, this, [this](bool on) {
-        (void)document_.editCondition(SystemDocument::ExcludedEdit{on, {}});
+        report(document_.editCondition(SystemDocument::ExcludedEdit{on, {}}));
     });
 
     system_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -149,14 +149,21 @@ void ExcludedColumnsDialog::done(int result) {
     }
     ExcludedSet edited;
     const auto stored = storeExcludedColumns(edited, items);
-    (void)document_.editCondition(SystemDocument::ExcludedEdit{
-        switch_->isOn(), std::vector<Column>(edited.columns().begin(), edited.columns().end())});
+    report(document_.editCondition(SystemDocument::ExcludedEdit{
+        switch_->isOn(), std::vector<Column>(edited.columns().begin(), edited.columns().end())}));
     const auto refused = excludedRefusedText(stored);
     if (!refused.values().empty()) {
         prompt_.message(this, languageText(language_, "0116"), shownText(language_, refused),
                         Prompt::Icon::Exclamation);
     }
     QDialog::done(result);
+}
+
+void ExcludedColumnsDialog::report(const Status& status) {
+    if (status.failed()) {
+        prompt_.message(this, shownText(language_, status.error().heading),
+                        shownText(language_, status.error().what), Prompt::Icon::Critical);
+    }
 }
 
 } // namespace quintora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -28,6 +30,8 @@ public:
     QListWidget* excludedList() const { return excluded_; }
 
 private:
+    // A change the document refused is shown.
+    void report(const Status& status);
     void addSelected();
     void clearExcluded();
     void showCounts();

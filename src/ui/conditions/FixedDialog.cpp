@@ -18,7 +18,7 @@ FixedDialog::FixedDialog(SystemDocument& document, Language& language, QWidget* 
           QStringLiteral("frmFisse"), QStringLiteral(" Fisse"), QStringLiteral("optCondFisse"),
           document.state().conditions.fixedOn(), document.canEditConditions(),
           [&document](bool on) {
-              (void)document.editCondition(SystemDocument::FixedEdit{on, {}});
+              return document.editCondition(SystemDocument::FixedEdit{on, {}});
           },
           parent)
     , document_(document)
@@ -67,7 +67,8 @@ void FixedDialog::done(int result) {
                 fixed.insert(i + 1);
             }
         }
-        (void)document_.editCondition(SystemDocument::FixedEdit{conditionSwitch()->isOn(), fixed});
+        report(
+            document_.editCondition(SystemDocument::FixedEdit{conditionSwitch()->isOn(), fixed}));
     }
     ConditionDialog::done(result);
 }

@@ -16,7 +16,7 @@ MinimumDistanceDialog::MinimumDistanceDialog(SystemDocument& document, Prompt& p
                 minimumDistanceOnOpening(document.state().minimumDistance.minDistance), "0005",
                 document.state().minimumDistance.on(),
                 [&document](bool on) {
-                    (void)document.editCondition(SystemDocument::MinimumDistanceEdit{on, {}});
+                    return document.editCondition(SystemDocument::MinimumDistanceEdit{on, {}});
                 },
                 [&document](bool on, int value) -> Result<bool> {
                     const bool otherWasOn = document.state().conditions.reducedOn();

@@ -15,7 +15,7 @@ ReducedDialog::ReducedDialog(SystemDocument& document, Prompt& prompt, Language&
                             reducedLevelOnOpening(document.state().conditions.reducedN), "0021",
                             document.state().conditions.reducedOn(),
                             [&document](bool on) {
-                                (void)document.editCondition(SystemDocument::ReducedEdit{on, {}});
+                                return document.editCondition(SystemDocument::ReducedEdit{on, {}});
                             },
                             [&document](bool on, int value) -> Result<bool> {
                                 const bool otherWasOn = document.state().minimumDistance.on();

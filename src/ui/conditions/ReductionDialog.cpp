@@ -56,7 +56,9 @@ ReductionDialog::ReductionDialog(SystemDocument& document, Prompt& prompt, Langu
 void ReductionDialog::done(int result) {
     const auto switchedOther =
         editable() ? setup_.close(conditionSwitch()->isOn(), scrollBar_->value()) : false;
-    if (switchedOther && switchedOther.value()) {
+    if (switchedOther.failed()) {
+        emit refused(switchedOther.error());
+    } else if (switchedOther && switchedOther.value()) {
         prompt_.message(this, QString(), languageText(language_, setup_.warningId),
                         Prompt::Icon::Exclamation);
     }

@@ -39,7 +39,7 @@ protected:
         int value;
         const char* warningId;
         bool on;
-        std::function<void(bool)> switchCondition;
+        std::function<Status(bool)> switchCondition;
         // Stores the switch and the value; true when the other reduction had to be switched off.
         std::function<Result<bool>(bool, int)> close;
         // A line under the scroll bar that says what its value means (none when empty).

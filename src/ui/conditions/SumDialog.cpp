@@ -4,6 +4,7 @@
 #include "document/SystemDocument.h"
 #include "ui/LanguageText.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/MoveOnWhenFull.h"
 #include "ui/WindowLoad.h"
 
 #include <QEvent>
@@ -30,7 +31,7 @@ SumDialog::SumDialog(SystemDocument& document, Prompt& prompt, Language& languag
           QStringLiteral("frmSomma"), QStringLiteral("  Somma"), QStringLiteral("optCondSomma"),
           document.state().conditions.sumOn(), document.canEditConditions(),
           [&document](bool on) {
-              (void)document.editCondition(SystemDocument::SumEdit{on, {}, {}});
+              return document.editCondition(SystemDocument::SumEdit{on, {}, {}});
           },
           parent)
     , document_(document)
@@ -74,6 +75,7 @@ QLineEdit* SumDialog::makeField(const QString& name, int value) {
     field->setAlignment(Qt::AlignCenter);
     field->setMaximumWidth(56);
     field->installEventFilter(this);
+    moveOnWhenFull(field);
     return field;
 }
 
@@ -106,8 +108,8 @@ void SumDialog::done(int result) {
                         Prompt::Icon::Exclamation);
         (f.focus == SumField::From ? from_ : to_)->setFocus();
     }
-    (void)document_.editCondition(
-        SystemDocument::SumEdit{document_.state().conditions.sumOn(), from, to});
+    report(document_.editCondition(
+        SystemDocument::SumEdit{document_.state().conditions.sumOn(), from, to}));
     if (failures.empty()) {
         ConditionDialog::done(result);
     }

@@ -247,7 +247,10 @@ void FilterDialog::importFilters() {
 void FilterDialog::done(int result) {
     if (editable_) {
         storePanel();
-        (void)document_.setFilters(table_);
+        if (const Status stored = document_.setFilters(table_); stored.failed()) {
+            prompt_.message(this, shownText(language_, stored.error().heading),
+                            shownText(language_, stored.error().what), Prompt::Icon::Critical);
+        }
     }
     QDialog::done(result);
 }

@@ -1,6 +1,9 @@
 #include "ui/widgets/CellGrid.h"
 
+#include <algorithm>
+#include <QAccessible>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace quintora {
@@ -8,8 +11,10 @@ namespace quintora {
 CellGrid::CellGrid(const QString& name, const QStringList& captions, int columns,
                    const CellLook& look, bool dragToggles, QWidget* parent)
     : QWidget(parent)
+    , columns_(columns < 1 ? 1 : columns)
     , dragToggles_(dragToggles) {
     setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QGridLayout(this);
     layout->setSpacing(2);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -21,7 +26,10 @@ CellGrid::CellGrid(const QString& name, const QStringList& captions, int columns
         if (dragToggles_) {
             c->installEventFilter(this);
         } else {
-            connect(c, &ToggleCell::clicked, this, [this, i] { emit cellActivated(i); });
+            connect(c, &ToggleCell::clicked, this, [this, i] {
+                setCurrentCell(i);
+                emit cellActivated(i);
+            });
         }
     }
 }
@@ -61,6 +69,7 @@ bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
     // The pressed cell grabs the mouse, so every move of the drag arrives here.
     auto activate = [this](int index) {
         if (index >= 0 && cells_.at(index)->selectable() && isEnabled()) {
+            setCurrentCell(index);
             emit cellActivated(index);
         }
     };
@@ -95,6 +104,115 @@ bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quintora
+
+namespace quintora {
+
+void CellGrid::setCurrentCell(int index) {
+    if (index < 0 || index >= cells_.size()) {
+        return;
+    }
+    cells_.at(current_)->setCurrent(false);
+    current_ = index;
+    cells_.at(current_)->setCurrent(hasFocus());
+    if (hasFocus()) {
+        // A screen reader follows the current cell as it would a focused control.
+        QAccessibleEvent focus(cells_.at(current_), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+int CellGrid::shownCellFrom(int index, int step) const {
+    const int n = count();
+    for (int k = 1; k <= n; ++k) {
+        const int next = ((index + step * k) % n + n) % n;
+        if (!cells_.at(next)->isHidden()) {
+            return next;
+        }
+    }
+    return -1;
+}
+
+void CellGrid::activateCurrent() {
+    if (cells_.at(current_)->selectable() && !cells_.at(current_)->isHidden() && isEnabled()) {
+        emit cellActivated(current_);
+    }
+}
+
+void CellGrid::typeDigit(QChar digit) {
+    typed_ += digit;
+    if (typed_.size() < 2) {
+        return;
+    }
+    const QString caption = typed_;
+    typed_.clear();
+    for (int i = 0; i < count(); ++i) {
+        if (cells_.at(i)->text() == caption && !cells_.at(i)->isHidden()) {
+            setCurrentCell(i);
+            activateCurrent();
+            return;
+        }
+    }
+}
+
+void CellGrid::keyPressEvent(QKeyEvent* event) {
+    if (count() == 0 || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isDigit()) {
+        typeDigit(text.at(0));
+        return;
+    }
+    typed_.clear();
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -columns_;
+        break;
+    case Qt::Key_Down:
+        step = columns_;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        activateCurrent();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (const int next = shownCellFrom(current_, step); next >= 0) {
+        setCurrentCell(next);
+    }
+}
+
+void CellGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (cells_.isEmpty()) {
+        return;
+    }
+    if (cells_.at(current_)->isHidden()) {
+        current_ = std::max(shownCellFrom(current_, 1), 0);
+    }
+    setCurrentCell(current_);
+}
+
+void CellGrid::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    typed_.clear();
+    if (!cells_.isEmpty()) {
+        cells_.at(current_)->setCurrent(false);
+    }
 }
 
 } // namespace quintora

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace quintora {
 
@@ -61,6 +62,27 @@ void ToggleCell::setSelectable(bool selectable) {
 void ToggleCell::setLook(const CellLook& look) {
     look_ = look;
     refresh();
+}
+
+void ToggleCell::setCurrent(bool current) {
+    if (current_ != current) {
+        current_ = current;
+        update();
+    }
+}
+
+void ToggleCell::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!current_) {
+        return;
+    }
+    // A frame that stands out on the marked and the unmarked colours alike.
+    QPainter painter(this);
+    const QRect inside = rect().adjusted(2, 2, -3, -3);
+    painter.setPen(QPen(QColor(255, 160, 0), 3));
+    painter.drawRect(inside);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(inside.adjusted(-2, -2, 2, 2));
 }
 
 void ToggleCell::mousePressEvent(QMouseEvent* event) {

@@ -34,6 +34,9 @@ public:
     bool selectable() const { return selectable_; }
     void setSelectable(bool selectable);
     void setLook(const CellLook& look);
+    // The keyboard's place in a focused grid: drawn with a thick frame.
+    bool current() const { return current_; }
+    void setCurrent(bool current);
 
 signals:
     void clicked();
@@ -41,6 +44,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void refresh();
@@ -48,6 +52,7 @@ private:
     CellLook look_;
     bool marked_ = false;
     bool selectable_ = true;
+    bool current_ = false;
 };
 
 } // namespace quintora
