@@ -3,32 +3,21 @@
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
 
-#include <unordered_set>
+#include <set>
 
 namespace quintora {
-
-namespace {
-
-std::string withoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
-
-} // namespace
 
 std::optional<Message> shrinkProblem(const DrawArchive& held, const DrawArchive& downloaded) {
     if (downloaded.count() < held.count()) {
         return Message{1902, {std::to_string(downloaded.count()), std::to_string(held.count())}};
     }
-    std::unordered_set<std::string> dates;
+    std::set<CalendarDate> dates;
     for (const auto& d : downloaded.draws) {
-        dates.insert(d.drawDate);
+        dates.insert(d.date);
     }
     for (const auto& d : held.draws) {
-        if (!d.isEmpty() && !dates.contains(d.drawDate)) {
-            return Message{1903, {withoutTrailingBlanks(d.drawDate)}};
+        if (!d.isEmpty() && !dates.contains(d.date)) {
+            return Message{1903, {d.dateText()}};
         }
     }
     return std::nullopt;

@@ -59,7 +59,7 @@ DrawCheckCounts ArchiveChecker::counts(const Draw& draw) const {
 DrawCheckRow ArchiveChecker::row(const Draw& draw) const {
     const auto c = counts(draw);
     DrawCheckRow row;
-    row[0] = draw.drawDate;
+    row[0] = draw.dateText();
     row[1] = drawNumbersCell(draw);
     row[2] = prizeCategoryLabel(c.best);
     for (int k = 0; k < PrizeCategoryCount; ++k) {
@@ -72,7 +72,7 @@ std::vector<std::string> archiveCheckDates(const DrawArchive& archive) {
     std::vector<std::string> dates;
     dates.reserve(archive.draws.size());
     for (const auto& d : archive.draws) {
-        dates.push_back(d.drawDate);
+        dates.push_back(d.dateText());
     }
     return dates;
 }

@@ -44,7 +44,7 @@ namespace {
 
 Draw draw(int contest, const char* date, std::array<std::uint8_t, 5> numbers,
           std::array<std::uint8_t, 2> euro) {
-    return Draw{static_cast<std::int16_t>(contest), date, numbers, euro};
+    return Draw{static_cast<std::int16_t>(contest), parseDate(date).value(), numbers, euro};
 }
 
 // Against the system below: best "1+2", "5+1", "5+2", "5+1".

@@ -200,7 +200,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("archive would shrink", (*shrinkProblem(twoDraws, fewer)),
         QStringLiteral("The downloaded archive holds 1 draws, fewer than the 2 of the archive: "
                        "the archive was not changed"));
-    fewer.draws.push_back(Draw{3, "15/01/2024", {1, 2, 3, 4, 5}, {3, 4}});
+    fewer.draws.push_back(Draw{3, {2024, 1, 15}, {1, 2, 3, 4, 5}, {3, 4}});
     row("archive would lose a draw", (*shrinkProblem(twoDraws, fewer)),
         QStringLiteral("The downloaded archive lacks the draw of 08/01/2024: the archive was not "
                        "changed"));

@@ -44,7 +44,7 @@ protected:
         };
     }
 
-    static inline const DrawArchive OneDraw{{Draw{9, "01/01/2020", {1, 2, 3, 4, 5}, {1, 2}}}};
+    static inline const DrawArchive OneDraw{{Draw{9, {2020, 1, 1}, {1, 2, 3, 4, 5}, {1, 2}}}};
     std::filesystem::path dir_;
     ArchiveDocument document_;
     std::vector<ArchiveChanges> heard_;

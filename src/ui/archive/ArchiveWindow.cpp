@@ -232,7 +232,7 @@ void ArchiveWindow::chooseLine(int line) {
     }
     const QString text = languageText(language_, "0215") + u'\n' +
                          fromStd(drawMainNumbersText(*draw)) + u'\n' +
-                         languageText(language_, "0216").arg(fromStd(draw->drawDate));
+                         languageText(language_, "0216").arg(fromStd(draw->dateText()));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
     (void)archives_.setWinningCombination(winningCombinationOf(*draw));
 }
