@@ -33,7 +33,9 @@ struct ExportTxtArgs {
 struct ImportTxtArgs {
     std::string in;
     std::string out;
-    std::array<std::uint8_t, 2> euro{}; // any Euro number the game draws; the rules come later
+    // Two whole numbers: whether the rules allow them is checked when the command runs, with
+    // the rules' range, so that every Euro number out of range gets the same answer.
+    std::array<int, 2> euro{};
     std::optional<GameRules> rules;
 };
 
