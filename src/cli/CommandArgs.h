@@ -155,6 +155,7 @@ struct VersionCheckArgs {
 struct FolderUpdateArgs {
     std::optional<std::string> server;
     std::string dir;
+    int deadlineSeconds = 120; // the whole command's
 };
 
 } // namespace quintora::cli

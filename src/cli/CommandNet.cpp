@@ -1,7 +1,7 @@
 // quintora-cli update-archive [--server URL] -o ARCHIVE.dat
 // quintora-cli version-check [--server URL] [--local X.Y.Z]
-// quintora-cli update-languages [--server URL] --dir DIR
-// quintora-cli update-matrices [--server URL] --dir DIR
+// quintora-cli update-languages [--server URL] [--deadline S] --dir DIR
+// quintora-cli update-matrices [--server URL] [--deadline S] --dir DIR
 #include "cli/CliCommands.h"
 #include "cli/ServerCommandsHere.h"
 #include "document/ArchiveDocument.h"
@@ -13,6 +13,7 @@
 #include "update/VersionCompare.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -104,6 +105,7 @@ std::string serverOf(const std::optional<std::string>& server) {
     return readConfiguration(IniFile(standardSettingsPath())).server;
 }
 
+// A list update that stored nothing did nothing: a failure, whatever the reasons.
 int printReport(const Result<UpdateReport>& report) {
     if (!report) {
         return fail(said(report.error()));
@@ -113,6 +115,9 @@ int printReport(const Result<UpdateReport>& report) {
     }
     for (const auto& name : report.value().stored) {
         std::cout << name << "\n";
+    }
+    if (report.value().stored.empty()) {
+        return fail(said(Message{2202}));
     }
     return ExitSuccess;
 }
@@ -185,8 +190,10 @@ template <typename Update> int runFolderUpdate(const FolderUpdateArgs& args, Upd
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
-    return printReport(
-        update(makeDownload(), serverOf(args.server), session.tempFolder(), args.dir));
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(args.deadlineSeconds);
+    return printReport(update(withDeadline(makeDownload(), deadline), serverOf(args.server),
+                              session.tempFolder(), args.dir));
 }
 
 } // namespace

@@ -11,8 +11,14 @@ void addServer(CLI::App& sub, std::optional<std::string>& into) {
     sub.add_option("--server", into, "the server (else the SERVER setting)")->type_name("URL");
 }
 
-void addFolder(CLI::App& sub, std::string& into) {
-    sub.add_option("--dir", into, "the folder to store the files in")->required()->type_name("DIR");
+void addFolder(CLI::App& sub, FolderUpdateArgs& args) {
+    sub.add_option("--dir", args.dir, "the folder to store the files in")
+        ->required()
+        ->type_name("DIR");
+    addNumber(sub, "--deadline", args.deadlineSeconds,
+              "seconds the whole command may take, 1..3600 (default 120)")
+        ->check(CLI::Range(1, 3600))
+        ->type_name("SECONDS");
 }
 
 } // namespace
@@ -38,7 +44,7 @@ void addServerCommands(CommandSet& commands, ServerCommands& server) {
     commands.define("update-languages", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<FolderUpdateArgs>();
         addServer(sub, args->server);
-        addFolder(sub, args->dir);
+        addFolder(sub, *args);
         return [args, &server] {
             return server.updateLanguages(*args);
         };
@@ -46,7 +52,7 @@ void addServerCommands(CommandSet& commands, ServerCommands& server) {
     commands.define("update-matrices", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<FolderUpdateArgs>();
         addServer(sub, args->server);
-        addFolder(sub, args->dir);
+        addFolder(sub, *args);
         return [args, &server] {
             return server.updateMatrices(*args);
         };

@@ -67,5 +67,68 @@ TEST_F(NetFixture, UpdateLanguagesStoresNothingUnderALyingLength) {
     }
 }
 
+// A list update that stored nothing did nothing: exit 1, whatever the reason. Only a list
+// with a file stored succeeds.
+TEST_F(NetFixture, AListUpdateThatStoresNothingFails) {
+    const std::string served = data.file("served");
+    std::filesystem::create_directories(served);
+    data.write("served/italiano.txt", shipped("italiano.lng"));
+    std::filesystem::create_directories(data.file("lang"));
+    const struct {
+        const char* mode;
+        const char* list;
+        int status;
+        const char* out;
+    } cases[] = {
+        {"garbage", "italiano.txt\r\n", 1, ""},               // no file comes whole
+        {"whole", "<html><body>no</body></html>\r\n", 1, ""}, // a page, not a list
+        {"whole", "", 1, ""},                                 // an empty list
+        {"whole", "italiano.txt\r\nnessuno.txt\r\n", 0, "italiano.lng\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.mode) + " " + c.list);
+        data.write("served/lista.txt", c.list);
+        HostileServer hostile(c.mode, served);
+        const auto run =
+            runCli("update-languages --server " + hostile.url() + " --dir " + data.file("lang"));
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        if (c.status != 0) {
+            EXPECT_NE(run.err.find("Nessun file dell'elenco e' stato salvato"), std::string::npos)
+                << run.err;
+        }
+    }
+    HostileServer page("whole", data.write("page.txt", "<html><body>no</body></html>\r\n"));
+    const auto matrices =
+        runCli("update-matrices --server " + page.url() + " --dir " + data.file("lang"));
+    EXPECT_EQ(matrices.status, 1) << matrices.err;
+}
+
+// Files that never answer hold the command no longer than its deadline.
+TEST_F(NetFixture, AListUpdateEndsWithinItsDeadline) {
+    const std::string served = data.file("served");
+    std::filesystem::create_directories(served);
+    std::string list;
+    for (int i = 0; i < 20; ++i) {
+        list += "lingua" + std::to_string(i) + ".txt\r\n";
+    }
+    data.write("served/lista.txt", list);
+    std::filesystem::create_directories(data.file("lang"));
+    HostileServer hostile("hang", served);
+    const auto start = std::chrono::steady_clock::now();
+    const auto run = runCli("update-languages --deadline 2 --server " + hostile.url() + " --dir " +
+                            data.file("lang"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("il tempo del comando e' scaduto"), std::string::npos) << run.err;
+    for (const char* wrong : {"0", "3601", "x", "-1"}) {
+        EXPECT_EQ(runCli(std::string("update-languages --deadline ") + wrong +
+                         " --server http://127.0.0.1:1/ --dir " + data.file("lang"))
+                      .status,
+                  2)
+            << wrong;
+    }
+}
+
 } // namespace
 } // namespace quintora
