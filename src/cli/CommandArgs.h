@@ -144,6 +144,7 @@ struct ListingArgs {
 struct UpdateArchiveArgs {
     std::optional<std::string> server; // else the settings file's
     std::string out;
+    bool acceptChanges = false; // apply a download that changes or drops held draws
 };
 
 struct VersionCheckArgs {

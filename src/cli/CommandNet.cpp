@@ -1,4 +1,4 @@
-// quintora-cli update-archive [--server URL] -o ARCHIVE.dat
+// quintora-cli update-archive [--server URL] [--accept-changes] -o ARCHIVE.dat
 // quintora-cli version-check [--server URL] [--local X.Y.Z]
 // quintora-cli update-languages [--server URL] [--deadline S] --dir DIR
 // quintora-cli update-matrices [--server URL] [--deadline S] --dir DIR
@@ -143,11 +143,20 @@ int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     if (const auto opened = archives.open(out); !opened) {
         return fail(said(opened.error()));
     }
+    // What a correcting download would change goes to standard error, applied or not.
+    const CorrectionConsent consent = [&args](const ArchiveCorrections& corrections) {
+        for (const auto& line : correctionLines(corrections)) {
+            std::cerr << "quintora-cli: " << said(line) << "\n";
+        }
+        return args.acceptChanges;
+    };
     const auto updated = archives.updateFromServer(
         makeDownload(), serverOf(args.server),
-        (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out);
+        (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out, consent);
     if (!updated) {
-        return fail(said(updated.error()));
+        const bool corrections = updated.error().what.id() == 2209;
+        return fail(said(updated.error()) +
+                    (corrections ? " (--accept-changes applies the changes)" : ""));
     }
     std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;

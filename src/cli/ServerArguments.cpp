@@ -28,6 +28,8 @@ void addServerCommands(CommandSet& commands, ServerCommands& server) {
         auto args = std::make_shared<UpdateArchiveArgs>();
         addServer(sub, args->server);
         addOutput(sub, args->out, "the archive file to write")->type_name("ARCHIVE.dat");
+        sub.add_flag("--accept-changes", args->acceptChanges,
+                     "apply a download that changes or drops draws the archive holds");
         return [args, &server] {
             return server.updateArchive(*args);
         };

@@ -208,7 +208,7 @@ TEST(ArchiveUpdate, AnUpdateFromTheServerOnlyGrowsTheArchive) {
         const char* saying;
     } cases[] = {
         {"the first 490 draws", firstLines(490), 0, "490 estrazioni, meno delle 974"},
-        {"a date changed", renamed, 0, "non contiene l'estrazione del 30/03/2012"},
+        {"a date changed", renamed, 0, "(1 estrazioni aggiunte, 0 cambiate, 1 mancanti)"},
         {"the same draws", history, 974, ""},
         {"one draw more", history + "975|01/01/2030|1|2|3|4|5|1|2\n", 975, ""},
     };
@@ -232,5 +232,62 @@ TEST(ArchiveUpdate, AnUpdateFromTheServerOnlyGrowsTheArchive) {
         } else {
             EXPECT_EQ(archive.count(), c.draws);
         }
+    }
+}
+
+// Draws are matched by date: a date the archive lacks is added, a held date with another
+// contest or other numbers is changed, a held date the download lacks is missing. Only
+// changed or missing draws need the user's consent.
+TEST(ArchiveCorrections, DrawsAreMatchedByDate) {
+    const DrawArchive held = parseArchiveText("1|23/03/2012|5|8|21|37|46|6|8\n"
+                                              "2|30/03/2012|5|7|12|19|26|1|5\n")
+                                 .value();
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t added, changed, missing;
+    } cases[] = {
+        {"the same", "1|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|26|1|5\n", 0, 0, 0},
+        {"one more",
+         "1|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|26|1|5\n"
+         "3|06/04/2012|7|8|34|36|38|4|5\n",
+         1, 0, 0},
+        {"a number", "1|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|27|1|5\n", 0, 1, 0},
+        {"a Euro number", "1|23/03/2012|5|8|21|37|46|6|9\n2|30/03/2012|5|7|12|19|26|1|5\n", 0, 1,
+         0},
+        {"a contest", "7|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|26|1|5\n", 0, 1, 0},
+        {"a date", "1|23/03/2012|5|8|21|37|46|6|8\n2|31/03/2012|5|7|12|19|26|1|5\n", 1, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto got = archiveCorrections(held, parseArchiveText(c.text).value());
+        EXPECT_EQ(got.added.size(), c.added);
+        EXPECT_EQ(got.changed.size(), c.changed);
+        EXPECT_EQ(got.missing.size(), c.missing);
+        EXPECT_EQ(got.touchesHeldDraws(), c.changed + c.missing > 0);
+        EXPECT_EQ(correctionLines(got).size(), c.added + c.changed + c.missing);
+    }
+}
+
+// A correcting text is applied only when the consent agrees; it is asked only then.
+TEST(ArchiveCorrections, TheConsentDecides) {
+    ScratchFolder dir;
+    const auto path = dir.file("quintora.dat");
+    for (const bool agreed : {false, true}) {
+        DrawArchive archive;
+        ASSERT_TRUE(updateArchiveFromText(
+            archive, dir.write("held.txt", "1|23/03/2012|5|8|21|37|46|6|8\n"), path));
+        const auto bytes = dir.read("quintora.dat");
+        int asked = 0;
+        const auto status = updateArchiveFromText(
+            archive, dir.write("new.txt", "1|23/03/2012|5|8|21|37|46|6|9\n"), path,
+            ArchiveReplacement::OnlyGrowing, [&](const ArchiveCorrections& c) {
+                ++asked;
+                return agreed && c.changed.size() == 1;
+            });
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(status.ok(), agreed);
+        EXPECT_EQ(archive.draws.front().euro[1], agreed ? 9 : 8);
+        EXPECT_EQ(dir.read("quintora.dat") == bytes, !agreed);
     }
 }
