@@ -1,6 +1,5 @@
 #include "archive/ArchiveFile.h"
 
-#include "core/Encoding.h"
 #include "files/BinaryIo.h"
 #include "files/FileIo.h"
 
@@ -15,10 +14,17 @@ Error damaged(Message reason) {
     return Error{"", Message{800, {std::move(reason)}}};
 }
 
-Draw readRecord(ByteReader& in) {
+// A record and whether its date is a day written "DD/MM/YYYY"; a record whose date is not
+// keeps the default date and counts as invalid.
+Draw readRecord(ByteReader& in, bool& dateRead) {
     Draw d;
     d.contest = in.i16();
-    d.drawDate = utf8FromWindows1252(in.text(DrawDateWidth));
+    const std::string text = in.text(DrawDateWidth);
+    const auto date = parseDate(text);
+    dateRead = date && formatDate(*date) == text;
+    if (dateRead) {
+        d.date = *date;
+    }
     in.take(d.numbers);
     in.take(d.euro);
     return d;
@@ -31,7 +37,7 @@ std::vector<std::uint8_t> encodeArchive(const DrawArchive& archive) {
     out.reserve(archive.draws.size() * DrawRecordSize);
     for (const auto& d : archive.draws) {
         out.i16(d.contest);
-        out.fixedText(windows1252FromUtf8(d.drawDate), DrawDateWidth);
+        out.fixedText(d.dateText(), DrawDateWidth);
         out.bytes(d.numbers);
         out.bytes(d.euro);
     }
@@ -47,11 +53,12 @@ Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes, SkippedRe
     DrawArchive archive;
     ByteReader in(bytes.first(bytes.size() - skipped.strayBytes));
     while (!in.atEnd()) {
-        Draw d = readRecord(in);
+        bool dateRead = false;
+        Draw d = readRecord(in, dateRead);
         if (d.isEmpty()) {
             continue;
         }
-        if (drawProblem(d)) {
+        if (!dateRead || drawProblem(d)) {
             ++skipped.invalid;
             continue;
         }

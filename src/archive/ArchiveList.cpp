@@ -30,7 +30,7 @@ std::string drawMainNumbersText(const Draw& d) {
 }
 
 std::string drawListLine(const Draw& d) {
-    return " " + d.drawDate + " | " + threeDigits(d.contest) + " |  " + drawMainNumbersText(d) +
+    return " " + d.dateText() + " | " + threeDigits(d.contest) + " |  " + drawMainNumbersText(d) +
            "  | " + twoDigits(d.euro[0]) + " | " + twoDigits(d.euro[1]);
 }
 
@@ -71,7 +71,7 @@ std::string drawTotalText(const DrawArchive& archive) {
 }
 
 std::string chosenDrawMessage(const Draw& d) {
-    return "La Colonna \r\n" + drawMainNumbersText(d) + "\r\ndel " + d.drawDate +
+    return "La Colonna \r\n" + drawMainNumbersText(d) + "\r\ndel " + d.dateText() +
            " \xC3\xA8 stata imposta come nuova colonna di Spoglio";
 }
 

@@ -79,12 +79,6 @@ std::optional<int> integerIn(std::string_view field, int low, int high) {
     return static_cast<int>(value);
 }
 
-std::string dateText(std::string_view field) {
-    std::string date(field.substr(0, DrawDateWidth));
-    date.resize(DrawDateWidth, ' ');
-    return utf8FromWindows1252(date);
-}
-
 Error lineError(std::size_t line, Message reason) {
     return Error{"", Message{811, {std::to_string(line), reason}}};
 }
@@ -128,7 +122,6 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
         }
         Draw d;
         d.contest = static_cast<std::int16_t>(*contest);
-        d.drawDate = dateText(f[1]);
         for (std::size_t k = 0; k < 7; ++k) {
             const auto value = integerIn(f[2 + k], 0, 255);
             if (!value) {
@@ -140,6 +133,11 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
         if (d.isEmpty()) {
             continue;
         }
+        const auto date = parseDate(f[1]);
+        if (!date) {
+            return lineError(lineNumber, Message{2200, {quotedField(f[1])}});
+        }
+        d.date = *date;
         if (const auto problem = drawProblem(d)) {
             return lineError(lineNumber, *problem);
         }

@@ -3,39 +3,18 @@
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveText.h"
 
-#include <unordered_set>
-
 namespace quintora {
-
-namespace {
-
-std::string withoutTrailingBlanks(std::string text) {
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
-
-} // namespace
 
 std::optional<Message> shrinkProblem(const DrawArchive& held, const DrawArchive& downloaded) {
     if (downloaded.count() < held.count()) {
         return Message{1902, {std::to_string(downloaded.count()), std::to_string(held.count())}};
     }
-    std::unordered_set<std::string> dates;
-    for (const auto& d : downloaded.draws) {
-        dates.insert(d.drawDate);
-    }
-    for (const auto& d : held.draws) {
-        if (!d.isEmpty() && !dates.contains(d.drawDate)) {
-            return Message{1903, {withoutTrailingBlanks(d.drawDate)}};
-        }
-    }
     return std::nullopt;
 }
 
 Status updateArchiveFromText(DrawArchive& archive, const std::string& textPath,
-                             const std::string& archivePath, ArchiveReplacement replacement) {
+                             const std::string& archivePath, ArchiveReplacement replacement,
+                             const CorrectionConsent& consent) {
     auto downloaded = readArchiveText(textPath);
     if (!downloaded) {
         return downloaded.error();
@@ -43,6 +22,10 @@ Status updateArchiveFromText(DrawArchive& archive, const std::string& textPath,
     if (replacement == ArchiveReplacement::OnlyGrowing) {
         if (const auto problem = shrinkProblem(archive, downloaded.value())) {
             return Error{"", *problem};
+        }
+        const auto corrections = archiveCorrections(archive, downloaded.value());
+        if (corrections.touchesHeldDraws() && !(consent && consent(corrections))) {
+            return Error{"", Message{2209, {correctionsSummary(corrections)}}};
         }
     }
     if (auto saved = saveArchiveFile(archivePath, downloaded.value()); !saved) {

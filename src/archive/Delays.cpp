@@ -1,32 +1,10 @@
 #include "archive/Delays.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace quintora {
 
 namespace {
-
-// "DD/MM/YYYY" as yyyymmdd.
-std::optional<int> dayOf(const std::string& date) {
-    if (date.size() != DrawDateWidth || date[2] != '/' || date[5] != '/') {
-        return std::nullopt;
-    }
-    const auto field = [&](std::size_t at, std::size_t width) -> std::optional<int> {
-        int value = 0;
-        const char* first = date.data() + at;
-        const auto [end, error] = std::from_chars(first, first + width, value);
-        if (error != std::errc{} || end != first + width) {
-            return std::nullopt;
-        }
-        return value;
-    };
-    const auto day = field(0, 2), month = field(3, 2), year = field(6, 4);
-    if (!day || !month || !year || *day < 1 || *day > 31 || *month < 1 || *month > 12) {
-        return std::nullopt;
-    }
-    return *year * 10000 + *month * 100 + *day;
-}
 
 // Walks the draws one at a time and keeps, per number, where it was last seen.
 class DelayCounter {
@@ -69,15 +47,11 @@ private:
 
 } // namespace
 
-std::optional<EuroEra> euroEraOn(const std::string& date) {
-    const auto day = dayOf(date);
-    if (!day) {
-        return std::nullopt;
-    }
-    if (*day >= 20220325) {
+EuroEra euroEraOn(const CalendarDate& date) {
+    if (date >= CalendarDate{2022, 3, 25}) {
         return EuroEra{12, "25/03/2022"};
     }
-    if (*day >= 20141010) {
+    if (date >= CalendarDate{2014, 10, 10}) {
         return EuroEra{10, "10/10/2014"};
     }
     return EuroEra{8, {}};
@@ -94,9 +68,7 @@ ArchiveDelays computeDelays(const DrawArchive& archive) {
             continue;
         }
         main.add(draw.numbers);
-        if (const auto known = euroEraOn(draw.drawDate)) {
-            era = *known;
-        }
+        era = euroEraOn(draw.date);
         eras.push_back(era);
         counted.push_back(&draw);
     }

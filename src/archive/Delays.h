@@ -23,8 +23,8 @@ struct EuroEra {
     std::string from; // "10/10/2014"; empty for the first era
 };
 
-// The era a draw's date (DD/MM/YYYY) falls in; nullopt for a date that does not read.
-std::optional<EuroEra> euroEraOn(const std::string& date);
+// The era a draw's date falls in.
+EuroEra euroEraOn(const CalendarDate& date);
 
 struct ArchiveDelays {
     int draws = 0;                 // the draws counted for the main numbers
@@ -34,8 +34,7 @@ struct ArchiveDelays {
     std::vector<NumberDelay> euro; // 1..era.euroMax, over the draws of that era only
 };
 
-// Empty records are left out. A draw whose date does not read belongs to the era of the draw
-// before it. A number never drawn has current = longest = the draws counted.
+// Empty records are left out. A number never drawn has current = longest = the draws counted.
 ArchiveDelays computeDelays(const DrawArchive& archive);
 
 // Sort orders of the delay tables (ties keep the order by number).

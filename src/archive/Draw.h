@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CalendarDate.h"
 #include "core/GameModel.h"
 #include "core/Message.h"
 
@@ -18,18 +19,20 @@ inline constexpr int DrawnEuroMax = GameRules::widest().euroMax();
 // The archive's capacity: far beyond two draws a week for centuries, small enough that a
 // file claiming more is refused before it fills memory.
 inline constexpr int MaxDraws = 100000;
-// The date text of a draw is this many characters in the files.
+// The date of a draw is this many characters in the files: "DD/MM/YYYY".
 inline constexpr std::size_t DrawDateWidth = 10;
 
 // One archived draw.
 struct Draw {
     std::int16_t contest = 0;
-    std::string drawDate; // UTF-8; in the files exactly 10 Windows-1252 characters
+    CalendarDate date; // a real day; "DD/MM/YYYY" in the files and on the screen
     std::array<std::uint8_t, NumbersPerColumn> numbers{}; // in the order drawn
     std::array<std::uint8_t, EuroNumbersPerSystem> euro{};
 
     // A record whose first number is 0 holds no draw: never listed, never examined.
     bool isEmpty() const { return numbers[0] == 0; }
+    // "DD/MM/YYYY", as the files hold it.
+    std::string dateText() const { return formatDate(date); }
     bool operator==(const Draw&) const = default;
 };
 
@@ -41,9 +44,9 @@ struct DrawArchive {
     bool operator==(const DrawArchive&) const = default;
 };
 
-// Why a (non-empty) draw cannot be stored: a main number outside 1..50 or a Euro number
-// outside 1..12. nullopt otherwise. A number repeated within a draw is kept as the server sent
-// it: whatever reads the draws counts each number once.
+// Why a (non-empty) draw cannot be stored: a date that is not a day, a main number outside
+// 1..50 or a Euro number outside 1..12, or a number repeated within the draw (no draw holds
+// one twice). nullopt otherwise.
 std::optional<Message> drawProblem(const Draw& draw);
 
 // The main numbers of a draw (those in 1..50) and its Euro numbers (those in 1..12) as masks:

@@ -22,7 +22,7 @@ void appendNumber(std::string& out, int value) {
 }
 
 void appendCsvLine(std::string& out, const Draw& d, const DrawFigures& f) {
-    out += d.drawDate;
+    out += d.dateText();
     out += ';';
     appendNumber(out, d.contest);
     for (const int n : d.numbers) {

@@ -60,7 +60,7 @@ namespace {
 
 DrawCheckRow rowOf(const Draw& draw, const DrawCheckCounts& c) {
     DrawCheckRow row;
-    row[0] = draw.drawDate;
+    row[0] = draw.dateText();
     row[1] = drawNumbersCell(draw);
     row[2] = prizeCategoryLabel(c.best);
     for (int k = 0; k < PrizeCategoryCount; ++k) {
@@ -79,7 +79,7 @@ std::vector<std::string> archiveCheckDates(const DrawArchive& archive) {
     std::vector<std::string> dates;
     dates.reserve(archive.draws.size());
     for (const auto& d : archive.draws) {
-        dates.push_back(d.drawDate);
+        dates.push_back(d.dateText());
     }
     return dates;
 }

@@ -191,6 +191,17 @@ std::array<std::int64_t, 3> euroHitOutcomes(std::span<const std::uint8_t> system
     return out;
 }
 
+std::optional<Message> columnNumberProblem(std::span<const Column> columns) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        for (const int n : columns[c]) {
+            if (!isMainNumber(n)) {
+                return Message{2204, {std::to_string(c + 1), std::to_string(n)}};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<SystemAnalysis> analyseSystem(std::span<const Column> columns,
                                             std::span<const std::uint8_t> systemEuro, int euroMax,
                                             const AnalysisControl& control) {

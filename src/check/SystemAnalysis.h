@@ -2,6 +2,7 @@
 
 #include "check/PrizeCategory.h"
 #include "core/GameModel.h"
+#include "core/Message.h"
 
 #include <array>
 #include <atomic>
@@ -51,6 +52,10 @@ struct AnalysisControl {
 std::optional<SystemAnalysis> analyseSystem(std::span<const Column> columns,
                                             std::span<const std::uint8_t> systemEuro, int euroMax,
                                             const AnalysisControl& control = {});
+
+// The first number outside 1..50 in the columns, named with its column (1-based), as the
+// readers of column files refuse it; nullopt when every number is one of the game's.
+std::optional<Message> columnNumberProblem(std::span<const Column> columns);
 
 // The Euro range the analysis takes: 12 when the system plays 11 or 12, else the rules'.
 int analysisEuroMax(std::span<const std::uint8_t> systemEuro, GameRules asked);

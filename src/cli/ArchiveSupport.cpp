@@ -27,4 +27,15 @@ bool openArchiveOrReport(ArchiveDocument& archives, const std::string& path) {
     return true;
 }
 
+bool openDrawsOrReport(ArchiveDocument& archives, const std::string& path) {
+    if (!openArchiveOrReport(archives, path)) {
+        return false;
+    }
+    if (archives.archive().draws.empty()) {
+        fail(said(Message{2203, {path}}));
+        return false;
+    }
+    return true;
+}
+
 } // namespace quintora::cli

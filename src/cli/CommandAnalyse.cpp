@@ -48,6 +48,9 @@ int runAnalyse(const AnalyseArgs& args) {
         return fail(args.in + ": il sistema non contiene colonne");
     }
     const auto& system = document.state();
+    if (const auto problem = columnNumberProblem(system.columns)) {
+        return fail(args.in + ": " + said(*problem));
+    }
     const auto euro = euroNumbers(system.header);
     const auto analysis =
         analyseSystem(system.columns, euro, analysisEuroMax(euro, rulesOrSettings(args.rules)));
@@ -79,7 +82,7 @@ int runAnalyse(const AnalyseArgs& args) {
 
 int runDelays(const DelaysArgs& args) {
     ArchiveDocument archives;
-    if (!openArchiveOrReport(archives, args.archive)) {
+    if (!openDrawsOrReport(archives, args.archive)) {
         return ExitFailure;
     }
     const auto delays = computeDelays(archives.archive());

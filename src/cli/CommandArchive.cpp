@@ -26,7 +26,7 @@ int runArchiveImport(const ArchiveImportArgs& args) {
 
 int runArchiveList(const ArchiveListArgs& args) {
     ArchiveDocument archives;
-    if (!openArchiveOrReport(archives, args.archive)) {
+    if (!openDrawsOrReport(archives, args.archive)) {
         return ExitFailure;
     }
     std::string out;

@@ -34,7 +34,9 @@ struct ExportTxtArgs {
 struct ImportTxtArgs {
     std::string in;
     std::string out;
-    std::array<std::uint8_t, 2> euro{}; // any Euro number the game draws; the rules come later
+    // Two whole numbers: whether the rules allow them is checked when the command runs, with
+    // the rules' range, so that every Euro number out of range gets the same answer.
+    std::array<int, 2> euro{};
     std::optional<GameRules> rules;
 };
 
@@ -143,6 +145,7 @@ struct ListingArgs {
 struct UpdateArchiveArgs {
     std::optional<std::string> server; // else the settings file's
     std::string out;
+    bool acceptChanges = false; // apply a download that changes or drops held draws
 };
 
 struct VersionCheckArgs {
@@ -154,6 +157,7 @@ struct VersionCheckArgs {
 struct FolderUpdateArgs {
     std::optional<std::string> server;
     std::string dir;
+    int deadlineSeconds = 120; // the whole command's
 };
 
 } // namespace quintora::cli

@@ -73,11 +73,11 @@ int runArchiveCheck(const ArchiveCheckArgs& args) {
     int from = args.from ? archive.count() : 0;
     int to = args.to ? -1 : archive.count() - 1;
     for (int i = 0; i < archive.count(); ++i) {
-        const auto day = parseDate(draws[i].drawDate);
-        if (args.from && from == archive.count() && day && *day >= *args.from) {
+        const CalendarDate day = draws[i].date;
+        if (args.from && from == archive.count() && day >= *args.from) {
             from = i;
         }
-        if (args.to && day && *day <= *args.to) {
+        if (args.to && day <= *args.to) {
             to = i;
         }
     }

@@ -33,7 +33,7 @@ int runImportTxt(const ImportTxtArgs& args) {
     }
     SystemDocument document;
     if (auto adopted =
-            document.adoptImportedColumns(std::move(imported.value().columns), args.euro, in);
+            document.adoptImportedColumns(std::move(imported.value().columns), euro.value(), in);
         !adopted) {
         return fail(in + ": " + said(adopted.error()));
     }

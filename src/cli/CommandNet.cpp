@@ -1,7 +1,7 @@
-// quintora-cli update-archive [--server URL] -o ARCHIVE.dat
+// quintora-cli update-archive [--server URL] [--accept-changes] -o ARCHIVE.dat
 // quintora-cli version-check [--server URL] [--local X.Y.Z]
-// quintora-cli update-languages [--server URL] --dir DIR
-// quintora-cli update-matrices [--server URL] --dir DIR
+// quintora-cli update-languages [--server URL] [--deadline S] --dir DIR
+// quintora-cli update-matrices [--server URL] [--deadline S] --dir DIR
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 #include "cli/ServerCommandsHere.h"
@@ -12,6 +12,7 @@
 #include "update/VersionCompare.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -103,6 +104,7 @@ std::string serverOf(const std::optional<std::string>& server) {
     return userSettings().settings().server;
 }
 
+// A list update that stored nothing did nothing: a failure, whatever the reasons.
 int printReport(const Result<UpdateReport>& report) {
     if (!report) {
         return fail(said(report.error()));
@@ -112,6 +114,9 @@ int printReport(const Result<UpdateReport>& report) {
     }
     for (const auto& name : report.value().stored) {
         std::cout << name << "\n";
+    }
+    if (report.value().stored.empty()) {
+        return fail(said(Message{2202}));
     }
     return ExitSuccess;
 }
@@ -137,11 +142,20 @@ int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
     if (const auto opened = archives.open(out); !opened) {
         return fail(said(opened.error()));
     }
+    // What a correcting download would change goes to standard error, applied or not.
+    const CorrectionConsent consent = [&args](const ArchiveCorrections& corrections) {
+        for (const auto& line : correctionLines(corrections)) {
+            std::cerr << "quintora-cli: " << said(line) << "\n";
+        }
+        return args.acceptChanges;
+    };
     const auto updated = archives.updateFromServer(
         makeDownload(), serverOf(args.server),
-        (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out);
+        (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out, consent);
     if (!updated) {
-        return fail(said(updated.error()));
+        const bool corrections = updated.error().what.id() == 2209;
+        return fail(said(updated.error()) +
+                    (corrections ? " (--accept-changes applies the changes)" : ""));
     }
     std::cout << archives.archive().count() << " estrazioni | " << out << "\n";
     return ExitSuccess;
@@ -184,8 +198,10 @@ template <typename Update> int runFolderUpdate(const FolderUpdateArgs& args, Upd
     if (session.tempFolder().empty()) {
         return fail("cannot make a temporary folder");
     }
-    return printReport(
-        update(makeDownload(), serverOf(args.server), session.tempFolder(), args.dir));
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(args.deadlineSeconds);
+    return printReport(update(withDeadline(makeDownload(), deadline), serverOf(args.server),
+                              session.tempFolder(), args.dir));
 }
 
 } // namespace

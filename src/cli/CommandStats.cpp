@@ -12,7 +12,7 @@ namespace quintora::cli {
 
 int runStats(const StatsArgs& args) {
     ArchiveDocument archives;
-    if (!openArchiveOrReport(archives, args.archive)) {
+    if (!openDrawsOrReport(archives, args.archive)) {
         return ExitFailure;
     }
     const std::string& csv = args.csv;

@@ -11,8 +11,14 @@ void addServer(CLI::App& sub, std::optional<std::string>& into) {
     sub.add_option("--server", into, "the server (else the SERVER setting)")->type_name("URL");
 }
 
-void addFolder(CLI::App& sub, std::string& into) {
-    sub.add_option("--dir", into, "the folder to store the files in")->required()->type_name("DIR");
+void addFolder(CLI::App& sub, FolderUpdateArgs& args) {
+    sub.add_option("--dir", args.dir, "the folder to store the files in")
+        ->required()
+        ->type_name("DIR");
+    addNumber(sub, "--deadline", args.deadlineSeconds,
+              "seconds the whole command may take, 1..3600 (default 120)")
+        ->check(CLI::Range(1, 3600))
+        ->type_name("SECONDS");
 }
 
 } // namespace
@@ -22,6 +28,8 @@ void addServerCommands(CommandSet& commands, ServerCommands& server) {
         auto args = std::make_shared<UpdateArchiveArgs>();
         addServer(sub, args->server);
         addOutput(sub, args->out, "the archive file to write")->type_name("ARCHIVE.dat");
+        sub.add_flag("--accept-changes", args->acceptChanges,
+                     "apply a download that changes or drops draws the archive holds");
         return [args, &server] {
             return server.updateArchive(*args);
         };
@@ -38,7 +46,7 @@ void addServerCommands(CommandSet& commands, ServerCommands& server) {
     commands.define("update-languages", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<FolderUpdateArgs>();
         addServer(sub, args->server);
-        addFolder(sub, args->dir);
+        addFolder(sub, *args);
         return [args, &server] {
             return server.updateLanguages(*args);
         };
@@ -46,7 +54,7 @@ void addServerCommands(CommandSet& commands, ServerCommands& server) {
     commands.define("update-matrices", [&server](CLI::App& sub) -> Runner {
         auto args = std::make_shared<FolderUpdateArgs>();
         addServer(sub, args->server);
-        addFolder(sub, args->dir);
+        addFolder(sub, *args);
         return [args, &server] {
             return server.updateMatrices(*args);
         };

@@ -1,6 +1,5 @@
 // What develop, info, export-txt, import-txt, filters and analyse take.
 #include "cli/CommandLine.h"
-#include "files/ColumnText.h"
 #include "filters/FilterImport.h"
 
 #include <memory>
@@ -16,15 +15,26 @@ Result<Cents> priceArgument(const std::string& text) {
     return Error{"", "not a price in euros, e.g. --price 2,10"};
 }
 
-// "A,B": the two Euro numbers, as the import's two questions take them; whether the rules
-// allow them is known only once every option is read.
-Result<std::array<std::uint8_t, 2>> euroArgument(const std::string& text) {
+// "A,B": two whole numbers. Whether the rules allow them is known only once every option is
+// read, and checked when the command runs.
+Result<std::array<int, 2>> euroArgument(const std::string& text) {
+    const Error wrong{"", "two numbers are needed, e.g. --euro 3,8"};
     const auto comma = text.find(',');
     if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) {
-        return Error{"", "two numbers are needed, e.g. --euro 3,8"};
+        return wrong;
     }
-    const std::string_view view(text);
-    return parseEuroAnswers(view.substr(0, comma), view.substr(comma + 1), GameRules::widest());
+    std::array<int, 2> numbers{};
+    const std::string_view parts[] = {std::string_view(text).substr(0, comma),
+                                      std::string_view(text).substr(comma + 1)};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto part = parts[i];
+        if (part.empty() || part.size() > 9 ||
+            part.find_first_not_of("0123456789") != std::string_view::npos) {
+            return wrong;
+        }
+        numbers[i] = std::stoi(std::string(part));
+    }
+    return numbers;
 }
 
 Result<std::int32_t> hitsArgument(const std::string& text) {

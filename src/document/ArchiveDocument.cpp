@@ -44,8 +44,10 @@ Status ArchiveDocument::importText(const std::string& textPath, const std::strin
 
 Status ArchiveDocument::updateFromServer(const Download& download, std::string_view server,
                                          const std::string& downloadPath,
-                                         const std::string& archivePath) {
-    auto updated = updateArchiveFromServer(download, server, archive_, downloadPath, archivePath);
+                                         const std::string& archivePath,
+                                         const CorrectionConsent& consent) {
+    auto updated =
+        updateArchiveFromServer(download, server, archive_, downloadPath, archivePath, consent);
     notify(updated ? ArchiveChange::Update | ArchiveChange::Draws
                    : ArchiveChanges(ArchiveChange::Update));
     return updated;

@@ -66,9 +66,11 @@ public:
     // archive.
     Status importText(const std::string& textPath, const std::string& archivePath);
     // "Aggiorna": the complete archive from the server into downloadPath, converted and saved
-    // to archivePath. Listeners hear Update in any case, with Draws when the archive changed.
+    // to archivePath. A download that changes or drops held draws is applied only when
+    // `consent` agrees. Listeners hear Update in any case, with Draws when the archive changed.
     Status updateFromServer(const Download& download, std::string_view server,
-                            const std::string& downloadPath, const std::string& archivePath);
+                            const std::string& downloadPath, const std::string& archivePath,
+                            const CorrectionConsent& consent = {});
 
     // The combination the check dialog shows and checks; a double click on an archive line
     // sets the draw's. Listeners hear it even when the combination was already the same, so an

@@ -2,13 +2,16 @@
 #include "files/FileIo.h"
 #include "files/FileKind.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,9 +20,11 @@ namespace quintora {
 
 namespace {
 
-// Temporaries are hidden files named with our prefix and six letters or digits.
+// Temporaries are hidden files named with our prefix, the process id of their owner, a dash
+// and six letters or digits: ".quintora-1234-Ab3xYz". Older runs named them without the owner.
 constexpr std::string_view TemporaryPrefix = ".quintora-";
 constexpr std::size_t TemporaryLetters = 6;
+constexpr std::size_t MaxPidDigits = 10;
 // No save takes this long: a temporary of ours this old was left by a save that was killed.
 constexpr std::time_t StaleTemporarySeconds = 60 * 60;
 constexpr int MaxSymlinkHops = 40;
@@ -112,28 +117,62 @@ Result<SaveTarget> resolveTarget(const std::string& path) {
     }
 }
 
-bool isTemporaryName(std::string_view name) {
-    if (name.size() != TemporaryPrefix.size() + TemporaryLetters ||
-        !name.starts_with(TemporaryPrefix)) {
-        return false;
+bool isLettersOrDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// What a name says of a temporary of ours.
+struct TemporaryName {
+    bool ours = false;
+    pid_t owner = 0; // 0: a name without its owner, from an older run
+};
+
+TemporaryName readTemporaryName(std::string_view name) {
+    if (!name.starts_with(TemporaryPrefix)) {
+        return {};
     }
-    for (const char c : name.substr(TemporaryPrefix.size())) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) {
-            return false;
+    name.remove_prefix(TemporaryPrefix.size());
+    if (name.size() == TemporaryLetters) {
+        return {isLettersOrDigits(name), 0};
+    }
+    const auto dash = name.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash > MaxPidDigits ||
+        name.size() != dash + 1 + TemporaryLetters || !isLettersOrDigits(name.substr(dash + 1))) {
+        return {};
+    }
+    long long pid = 0;
+    for (const char c : name.substr(0, dash)) {
+        if (c < '0' || c > '9') {
+            return {};
         }
+        pid = pid * 10 + (c - '0');
     }
-    return true;
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) {
+        return {};
+    }
+    return {true, static_cast<pid_t>(pid)};
 }
 
 std::string newTemporaryName() {
     static constexpr char Letters[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device random;
-    std::string name(TemporaryPrefix);
+    std::string name = std::string(TemporaryPrefix) + std::to_string(::getpid()) + "-";
     for (std::size_t i = 0; i < TemporaryLetters; ++i) {
         name += Letters[random() % (sizeof Letters - 1)];
     }
     return name;
+}
+
+// Whether a temporary was left by a save that can no longer finish: its owner process is
+// gone, or (a name without its owner, or an owner's id taken again) it is an hour old.
+bool isLeftBehind(const TemporaryName& name, const struct stat& st, std::time_t now) {
+    if (now - st.st_mtime > StaleTemporarySeconds) {
+        return true;
+    }
+    return name.owner != 0 && name.owner != ::getpid() && ::kill(name.owner, 0) != 0 &&
+           errno == ESRCH;
 }
 
 // Removes the temporaries of ours (by name and owner) that a killed save left in a folder.
@@ -149,13 +188,13 @@ void removeStaleTemporaries(int folder) {
     }
     const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryName(entry->d_name)) {
+        const TemporaryName name = readTemporaryName(entry->d_name);
+        if (!name.ours) {
             continue;
         }
         struct stat st {};
         if (::fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-            now - st.st_mtime > StaleTemporarySeconds) {
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && isLeftBehind(name, st, now)) {
             ::unlinkat(folder, entry->d_name, 0);
         }
     }

@@ -30,7 +30,8 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
 // the user may give it), a new one gets 0666 less the umask. An empty path, a read-only file
 // and whatever is not a regular file (folder, device, FIFO) are refused with a message.
 // Nothing is left behind: the temporary is unnamed until complete where the file system
-// allows it, and named temporaries of ours that a killed save left are removed later.
+// allows it, and a named one carries its process's id, so that the next save into the folder
+// removes it at once when a kill left it there.
 Status writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 Status writeFileAtomically(const std::string& path, const std::string& text);
 // The same through `device` (tests pass one that fails).

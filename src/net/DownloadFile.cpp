@@ -2,6 +2,7 @@
 
 #include "files/FileIo.h"
 
+#include <optional>
 #include <QByteArray>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -23,11 +24,32 @@ Error failure(const std::string& url, Message reason) {
     return Error{"", Message{1910, {url, std::move(reason)}}};
 }
 
+// One plain decimal number: no sign, no blank inside, no list. Anything else (a word, "-1",
+// "99999 9", two headers Qt joins with a comma) leaves the body's length unknown.
+std::optional<qint64> plainLength(const QByteArray& header) {
+    const QByteArray digits = header.trimmed();
+    if (digits.isEmpty() || digits.size() > 18) {
+        return std::nullopt;
+    }
+    qint64 value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 // Qt ends a body without a length at the first end of the connection, a reset as much as a
-// clean close, so such a body is never known to be whole. A length or chunks tell.
-bool endIsKnown(const QNetworkReply& reply) {
-    return reply.hasRawHeader(QByteArrayLiteral("Content-Length")) ||
-           reply.rawHeader(QByteArrayLiteral("Transfer-Encoding")).toLower().contains("chunked");
+// clean close, so such a body is never known to be whole. One true length, matched by the
+// bytes received, or chunks tell; a length that lies leaves Qt stopping where it pleases.
+bool endIsKnown(const QNetworkReply& reply, qint64 received) {
+    if (reply.hasRawHeader(QByteArrayLiteral("Content-Length"))) {
+        const auto length = plainLength(reply.rawHeader(QByteArrayLiteral("Content-Length")));
+        return length && *length == received;
+    }
+    return reply.rawHeader(QByteArrayLiteral("Transfer-Encoding")).toLower().contains("chunked");
 }
 
 } // namespace
@@ -129,7 +151,7 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
     if (status == 0) {
         return failure(url, Message{1915});
     }
-    if (!endIsKnown(*reply)) {
+    if (!endIsKnown(*reply, body.size())) {
         return failure(url, Message{1916});
     }
     const std::span<const std::uint8_t> bytes(

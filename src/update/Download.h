@@ -75,4 +75,8 @@ private:
     Function function_;
 };
 
+// `download` within a deadline for a whole command: each download gets no more time than is
+// left, and once none is left fails at once, without a connection.
+Download withDeadline(Download download, std::chrono::steady_clock::time_point deadline);
+
 } // namespace quintora

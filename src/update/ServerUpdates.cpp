@@ -77,15 +77,15 @@ VersionOutcome checkServerVersion(const Download& download, std::string_view ser
 
 Status updateArchiveFromServer(const Download& download, std::string_view server,
                                DrawArchive& archive, const std::string& downloadPath,
-                               const std::string& archivePath) {
+                               const std::string& archivePath, const CorrectionConsent& consent) {
     makeFolder(fs::path(downloadPath).parent_path().string());
     if (auto fetched =
             download(serverUrl(server, serverpath::Archive), downloadPath, downloadlimits::Archive);
         !fetched) {
         return Error{"", Message{WithReason, {Message{218}, fetched.error().what}}};
     }
-    auto updated =
-        updateArchiveFromText(archive, downloadPath, archivePath, ArchiveReplacement::OnlyGrowing);
+    auto updated = updateArchiveFromText(archive, downloadPath, archivePath,
+                                         ArchiveReplacement::OnlyGrowing, consent);
     removeQuietly(downloadPath);
     return updated;
 }

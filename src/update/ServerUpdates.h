@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveCorrections.h"
 #include "archive/Draw.h"
 #include "core/Result.h"
 #include "update/Download.h"
@@ -26,10 +27,12 @@ VersionOutcome checkServerVersion(const Download& download, std::string_view ser
 
 // "Aggiorna": the complete archive text into downloadPath, then parsed and saved. The archive
 // in memory and on disk change only when all of it succeeds, and only by growing: a text with
-// fewer draws than `archive`, or without a date it holds, is refused.
+// fewer draws than `archive` is refused, one that changes or drops held draws is applied only
+// when `consent` agrees.
 Status updateArchiveFromServer(const Download& download, std::string_view server,
                                DrawArchive& archive, const std::string& downloadPath,
-                               const std::string& archivePath);
+                               const std::string& archivePath,
+                               const CorrectionConsent& consent = {});
 
 // What a list update stored, and why the other listed files were not.
 struct UpdateReport {

@@ -45,7 +45,7 @@ namespace {
 
 Draw draw(int contest, const char* date, std::array<std::uint8_t, 5> numbers,
           std::array<std::uint8_t, 2> euro) {
-    return Draw{static_cast<std::int16_t>(contest), date, numbers, euro};
+    return Draw{static_cast<std::int16_t>(contest), parseDate(date).value(), numbers, euro};
 }
 
 // Against the system below: best "1+2", "5+1", "5+2", "5+1".
@@ -97,6 +97,7 @@ private slots:
     void updateWithoutServerKeepsTheArchive();
     void updateReplacesTheArchiveAndRefusesClosing();
     void updateAsksTheServerOfTheSettings();
+    void anUpdateThatCorrectsHeldDrawsAsksFirst();
     void aDamagedArchiveShowsWhatIsWhole();
     void anUpdateMovesNothingAndSaysWhatItAdded();
     void aNewLanguageKeepsTheLatestDrawShown();
@@ -285,6 +286,72 @@ void ArchiveWindowsTest::updateAsksTheServerOfTheSettings() {
     QCOMPARE(fileBytes(context_->dataFolder.archivePath()).size(), 5 * 19);
 }
 
+// A download as long as the archive or longer that changes held draws lists the changes and is
+// applied only when the user agrees; one with the same draws and more is applied without a
+// question; a shorter one stays refused.
+void ArchiveWindowsTest::anUpdateThatCorrectsHeldDrawsAsksFirst() {
+    test::FakeServer server;
+    const std::string url = "http://127.0.0.1:8642/quintora/archivio.asp";
+    context_->download = server.download();
+    loadWith(SmallArchive);
+    const QString path = context_->dataFolder.archivePath();
+    const QByteArray before = fileBytes(path);
+    window_->openArchive();
+    auto* update = test::child<QPushButton>(*window_->archiveWindow(), "cmdUpdate");
+    const std::string corrected = "1|23/03/2012|5|12|23|34|45|3|8\r\n"
+                                  "2|30/03/2012|1|2|3|4|7|3|9\r\n" // a number corrected
+                                  "3|06/04/2012|1|2|3|4|6|3|8\r\n"
+                                  "4|14/04/2012|1|2|3|4|5|3|11\r\n"; // a date corrected
+    const QString question =
+        QStringLiteral("L'archivio scaricato cambia estrazioni dell'archivio (1 estrazioni "
+                       "aggiunte, 1 cambiate, 1 mancanti):\n"
+                       "cambiata:  30/03/2012 | 002 |  01 02 03 04 05  | 03 | 09 ->  30/03/2012 "
+                       "| 002 |  01 02 03 04 07  | 03 | 09\n"
+                       "mancante:  13/04/2012 | 004 |  01 02 03 04 05  | 03 | 11\n"
+                       "aggiunta:  14/04/2012 | 004 |  01 02 03 04 05  | 03 | 11\n"
+                       "\nApplicare le correzioni all'archivio?");
+
+    // Declined: the archive stays, and the refusal says why.
+    (*server.files)[url] = corrected;
+    prompt_->reset();
+    prompt_->answerQuestion(false);
+    prompt_->acceptMessage();
+    test::click(update);
+    auto questions = prompt_->callsOf(ScriptedPrompt::Kind::Question);
+    QCOMPARE(questions.size(), std::size_t{1});
+    QCOMPARE(questions[0].text, question);
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
+    QCOMPARE(fileBytes(path), before);
+    QVERIFY(prompt_->calls().back().text.contains(QStringLiteral("non e' stato cambiato")));
+
+    // Shorter: refused without a question.
+    (*server.files)[url] = "1|23/03/2012|5|12|23|34|45|3|8\r\n";
+    prompt_->reset();
+    prompt_->acceptMessage();
+    test::click(update);
+    QVERIFY(prompt_->callsOf(ScriptedPrompt::Kind::Question).empty());
+    QCOMPARE(context_->archiveDocument.archive(), SmallArchive);
+
+    // The same draws and one more: applied without a question.
+    (*server.files)[url] = std::string(SmallArchiveText) + "5|20/04/2012|7|8|9|10|11|1|2\r\n";
+    prompt_->reset();
+    test::click(update);
+    QVERIFY(prompt_->calls().empty());
+    QCOMPARE(context_->archiveDocument.archive().count(), 5);
+
+    // Agreed: the corrections replace the archive in memory and on disk.
+    (*server.files)[url] = corrected + "5|20/04/2012|7|8|9|10|11|1|2\r\n";
+    prompt_->reset();
+    prompt_->answerQuestion(true);
+    test::click(update);
+    QCOMPARE(prompt_->callsOf(ScriptedPrompt::Kind::Question).size(), std::size_t{1});
+    const auto& draws = context_->archiveDocument.archive().draws;
+    QCOMPARE(draws.size(), std::size_t{5});
+    QCOMPARE(draws[1].numbers[4], std::uint8_t{7});
+    QCOMPARE(draws[3].dateText(), std::string("14/04/2012"));
+    QCOMPARE(readArchiveFile(path.toStdString()).value(), context_->archiveDocument.archive());
+}
+
 // One stray byte or one record out of range no longer empties the window: the valid draws are
 // listed and a warning says how many records were skipped.
 void ArchiveWindowsTest::aDamagedArchiveShowsWhatIsWhole() {
@@ -461,7 +528,7 @@ void ArchiveWindowsTest::archiveCheckOfTheRealHistory() {
     QCOMPARE(draws, 974);
     QCOMPARE(d->grid()->rowCount(), draws);
     QCOMPARE(d->grid()->item(draws - 1, 0)->text(),
-             QString::fromStdString(context_->archiveDocument.archive().draws.back().drawDate));
+             QString::fromStdString(context_->archiveDocument.archive().draws.back().dateText()));
     QVERIFY(d->grid()->isVisible());
     QVERIFY(test::child<QPushButton>(*d, "cmdSpoglioEstrazioni")->isEnabled());
 }

@@ -200,10 +200,13 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("archive would shrink", (*shrinkProblem(twoDraws, fewer)),
         QStringLiteral("The downloaded archive holds 1 draws, fewer than the 2 of the archive: "
                        "the archive was not changed"));
-    fewer.draws.push_back(Draw{3, "15/01/2024", {1, 2, 3, 4, 5}, {3, 4}});
-    row("archive would lose a draw", (*shrinkProblem(twoDraws, fewer)),
-        QStringLiteral("The downloaded archive lacks the draw of 08/01/2024: the archive was not "
-                       "changed"));
+    fewer.draws.push_back(Draw{3, {2024, 1, 15}, {1, 2, 3, 4, 5}, {3, 4}});
+    const auto corrections = archiveCorrections(twoDraws, fewer);
+    row("archive corrections", Message{2209, {correctionsSummary(corrections)}},
+        QStringLiteral("The downloaded archive changes draws of the archive (1 draws added, 0 "
+                       "changed, 1 missing): the archive was not changed"));
+    row("archive correction line", correctionLines(corrections).front(),
+        QStringLiteral("missing:  08/01/2024 | 002 |  01 02 03 04 05  | 03 | 04"));
     row("language file cut", (*languageFileProblem("[frmMAIN]\r\nx=\"a")),
         QStringLiteral("The downloaded language file is incomplete: its last line is cut short"));
     row("language file line", (*languageFileProblem("[frmMAIN]\r\n<html>\r\n")),

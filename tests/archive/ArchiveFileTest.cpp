@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 Draw draw(std::int16_t contest, const char* date, std::array<std::uint8_t, 5> numbers,
           std::array<std::uint8_t, 2> euro) {
-    return Draw{contest, date, numbers, euro};
+    return Draw{contest, parseDate(date).value(), numbers, euro};
 }
 
 DrawArchive sample() {
@@ -27,6 +27,10 @@ DrawArchive sample() {
              draw(2, "30/03/2012", {5, 7, 12, 19, 26}, {1, 5}),
              draw(600, "25/03/2022", {1, 2, 3, 49, 50}, {11, 12})}};
 }
+
+// A day, and numbers of a draw, for records whose other fields are on trial.
+const char* const Day = "13/04/2012";
+const std::array<std::uint8_t, 7> Numbers{1, 2, 3, 4, 5, 1, 2};
 
 Bytes record(std::int16_t contest, const std::string& date, std::array<std::uint8_t, 7> numbers) {
     Bytes b{static_cast<std::uint8_t>(contest & 0xFF),
@@ -67,19 +71,15 @@ TEST(ArchiveFile, SavedAndReadBackThroughTheFile) {
     EXPECT_EQ(read.value(), sample());
 }
 
-TEST(ArchiveFile, DatesAreTenWindows1252CharactersPaddedWithBlanks) {
-    DrawArchive a{{draw(-3, "1/1/13", {1, 2, 3, 4, 5}, {1, 2}),
-                   draw(7, "d\xC3\xA8 1/1/2013 and more", {1, 2, 3, 4, 5}, {1, 2})}};
-    const Bytes bytes = encodeArchive(a);
-    EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 12), "1/1/13    ");
-    EXPECT_EQ(std::string(bytes.begin() + 21, bytes.begin() + 31), "d\xE8 1/1/201");
+TEST(ArchiveFile, DatesAreWrittenAsTenCharacters) {
+    const Bytes bytes = encodeArchive(DrawArchive{{draw(-3, "1/2/2013", {1, 2, 3, 4, 5}, {1, 2})}});
+    EXPECT_EQ(bytes, record(-3, "01/02/2013", {1, 2, 3, 4, 5, 1, 2}));
     EXPECT_EQ(bytes[0], 0xFD); // -3, little-endian
     EXPECT_EQ(bytes[1], 0xFF);
     const auto back = decodeArchive(bytes);
     ASSERT_TRUE(back.ok());
-    EXPECT_EQ(back.value().draws[0].drawDate, "1/1/13    ");
-    EXPECT_EQ(back.value().draws[1].drawDate, "d\xC3\xA8 1/1/201");
-    EXPECT_EQ(back.value().draws[0].contest, -3);
+    EXPECT_EQ(back.value().draws[0].date, (CalendarDate{2013, 2, 1}));
+    EXPECT_EQ(encodeArchive(back.value()), bytes);
 }
 
 TEST(ArchiveFile, EmptyRecordsAreDroppedWhenRead) {
@@ -138,8 +138,8 @@ TEST(ArchiveFile, GrowthStartsAt2000AndDoubles) {
     EXPECT_EQ(draws.capacity(), 8001u);
 }
 
-// Every whole, valid record is kept; a record holding a number out of range, and bytes at the
-// end too few for a record, are skipped and counted.
+// Every whole, valid record is kept; a record holding a number out of range or twice, or a date
+// that is no day, and bytes at the end too few for a record, are skipped and counted.
 TEST(ArchiveFile, DamagedRecordsAreSkippedAndCounted) {
     const Bytes good = encodeArchive(sample());
     struct Case {
@@ -152,14 +152,29 @@ TEST(ArchiveFile, DamagedRecordsAreSkippedAndCounted) {
         {"cut inside a record", Bytes(good.begin(), good.end() - 1), 2, 1},
         {"one stray byte", good + Bytes{0}, 3, 1},
         {"half a record", good + Bytes(10, 7), 3, 1},
-        {"number 51", good + record(4, "x", {1, 2, 3, 4, 51, 1, 2}), 3, 1},
-        {"number 255", good + record(4, "x", {255, 2, 3, 4, 5, 1, 2}), 3, 1},
-        {"number 0 after the first", good + record(4, "x", {1, 0, 3, 4, 5, 1, 2}), 3, 1},
-        {"Euro 13", good + record(4, "x", {1, 2, 3, 4, 5, 13, 2}), 3, 1},
+        {"number 51", good + record(4, Day, {1, 2, 3, 4, 51, 1, 2}), 3, 1},
+        {"number 255", good + record(4, Day, {255, 2, 3, 4, 5, 1, 2}), 3, 1},
+        {"number 0 after the first", good + record(4, Day, {1, 0, 3, 4, 5, 1, 2}), 3, 1},
+        {"Euro 13", good + record(4, Day, {1, 2, 3, 4, 5, 13, 2}), 3, 1},
         {"Euro 0 in the middle",
-         record(4, "x", {1, 2, 3, 4, 5, 1, 0}) + good + record(5, "y", {9, 2, 3, 4, 5, 1, 99}), 3,
+         record(4, Day, {1, 2, 3, 4, 5, 1, 0}) + good + record(5, Day, {9, 2, 3, 4, 5, 1, 99}), 3,
          2},
-        {"repeated numbers are kept", good + record(4, "x", {1, 2, 3, 4, 4, 9, 9}), 4, 0},
+        {"a repeated number", good + record(4, Day, {1, 2, 3, 4, 4, 8, 9}), 3, 1},
+        {"a repeated Euro number", good + record(4, Day, {1, 2, 3, 4, 5, 9, 9}), 3, 1},
+        // Dates: a day of a leap year is kept; what is no day, or not "DD/MM/YYYY", is not.
+        {"29/02 of a leap year", good + record(4, "29/02/2024", Numbers), 4, 0},
+        {"29/02 of a common year", good + record(4, "29/02/2013", Numbers), 3, 1},
+        {"31/04", good + record(4, "31/04/2012", Numbers), 3, 1},
+        {"00/01", good + record(4, "00/01/2013", Numbers), 3, 1},
+        {"month 13", good + record(4, "01/13/2013", Numbers), 3, 1},
+        {"one-digit day", good + record(4, "1/1/2013", Numbers), 3, 1},
+        {"blanks", good + record(4, "", Numbers), 3, 1},
+        {"control bytes",
+         good + record(4,
+                       "30/0\n/20\x1b"
+                       "2",
+                       Numbers),
+         3, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

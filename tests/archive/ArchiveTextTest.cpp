@@ -23,7 +23,7 @@ TEST(ArchiveText, TheExampleLineIsListedAsTheWindowShowsIt) {
     ASSERT_TRUE(archive.ok()) << archive.error().message;
     ASSERT_EQ(archive.value().count(), 1);
     const Draw& d = archive.value().draws[0];
-    EXPECT_EQ(d, (Draw{1, "23/03/2012", {5, 12, 23, 34, 45}, {3, 8}}));
+    EXPECT_EQ(d, (Draw{1, {2012, 3, 23}, {5, 12, 23, 34, 45}, {3, 8}}));
     EXPECT_EQ(archiveListLines(archive.value()),
               std::vector<std::string>{" 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08"});
     EXPECT_EQ(lastDrawText(archive.value()), " 23/03/2012 | 001 |  05 12 23 34 45  | 03 | 08");
@@ -44,18 +44,18 @@ TEST(ArchiveText, LinesOfOtherFieldCountsAndEmptyDrawsAreSkipped) {
     ASSERT_TRUE(archive.ok()) << archive.error().message;
     ASSERT_EQ(archive.value().count(), 3);
     EXPECT_EQ(archive.value().draws[0].contest, 1);
-    EXPECT_EQ(archive.value().draws[1], (Draw{5, "20/04/2012", {10, 16, 30, 41, 45}, {2, 8}}));
+    EXPECT_EQ(archive.value().draws[1], (Draw{5, {2012, 4, 20}, {10, 16, 30, 41, 45}, {2, 8}}));
     EXPECT_EQ(archive.value().draws[2].euro, (std::array<std::uint8_t, 2>{11, 12}));
     EXPECT_EQ(archiveListLines(archive.value())[0],
               " 27/04/2012 | 006 |  01 02 03 04 05  | 11 | 12");
 }
 
-TEST(ArchiveText, DatesArePaddedOrCutToTenCharacters) {
-    const auto archive =
-        parseArchiveText("1|1/4/13|1|2|3|4|5|1|2\n2|01/04/2013 12:00|1|2|3|4|5|1|2");
-    ASSERT_TRUE(archive.ok());
-    EXPECT_EQ(archive.value().draws[0].drawDate, "1/4/13    ");
-    EXPECT_EQ(archive.value().draws[1].drawDate, "01/04/2013");
+// A day written with one digit for day or month is the same day, stored "DD/MM/YYYY".
+TEST(ArchiveText, DatesAreReadAsDays) {
+    const auto archive = parseArchiveText("1|1/4/2013|1|2|3|4|5|1|2\n2|29/2/2024|1|2|3|4|5|1|2");
+    ASSERT_TRUE(archive.ok()) << archive.error().message;
+    EXPECT_EQ(archive.value().draws[0].date, (CalendarDate{2013, 4, 1}));
+    EXPECT_EQ(archive.value().draws[1].dateText(), "29/02/2024");
 }
 
 TEST(ArchiveText, RefusedWithAMessageNamingTheLine) {
@@ -76,6 +76,14 @@ TEST(ArchiveText, RefusedWithAMessageNamingTheLine) {
         {good + "2|30/03/2012|5|7|12|19|26|1|99999999999999999999", "il campo 9"},
         {good + "2|30/03/2012|5|7|12|19|51|1|5", "riga 2: numero 51 fuori da 1..50"},
         {good + "2|30/03/2012|5|7|12|19|26|1|13", "numero Euro 13 fuori da 1..12"},
+        {good + "2|30/03/2012|5|7|19|19|26|1|5", "riga 2: numero 19 ripetuto"},
+        {good + "2|30/03/2012|5|7|12|19|26|4|4", "riga 2: numero Euro 4 ripetuto"},
+        // A date that is not a day, or not written DD/MM/YYYY.
+        {good + "2|31/04/2012|5|7|12|19|26|1|5", "riga 2: data \"31/04/2012\" non valida"},
+        {good + "2|29/02/2013|5|7|12|19|26|1|5", "riga 2: data \"29/02/2013\""},
+        {good + "2|1/4/13|5|7|12|19|26|1|5", "riga 2: data \"1/4/13\""},
+        {good + "2|01/04/2013 12:00|5|7|12|19|26|1|5", "riga 2: data"},
+        {good + "2||5|7|12|19|26|1|5", "riga 2: data \"\""},
         // The end of a text cut short: its last line has fewer than nine fields.
         {good + "2|30/03/2012|5|7|12", "riga 2: riga incompleta"},
         {good + "2|30/03/2012|5|7|12\r\n\r\n", "riga 2: riga incompleta"},
@@ -90,28 +98,16 @@ TEST(ArchiveText, RefusedWithAMessageNamingTheLine) {
     }
 }
 
-// A line with a repeated number is a well-formed record: stored as sent, read back as stored.
-TEST(ArchiveText, RepeatedNumbersAreKeptAsSent) {
-    const auto archive = parseArchiveText("1|23/03/2012|5|8|21|37|46|6|8\r\n"
-                                          "2|30/03/2012|5|7|19|19|26|4|4\r\n"
-                                          "3|06/04/2012|7|8|34|36|38|4|5\r\n");
-    ASSERT_TRUE(archive.ok()) << archive.error().message;
-    ASSERT_EQ(archive.value().count(), 3);
-    EXPECT_EQ(archive.value().draws[1], (Draw{2, "30/03/2012", {5, 7, 19, 19, 26}, {4, 4}}));
-    const auto back = decodeArchive(encodeArchive(archive.value()));
-    ASSERT_TRUE(back.ok());
-    EXPECT_EQ(back.value(), archive.value());
-}
-
 TEST(ArchiveText, ContestsUseAllSixteenBits) {
     const auto archive =
-        parseArchiveText("-32768|a|1|2|3|4|5|1|2\n32767|b|1|2|3|4|5|1|2\n+1234|c|1|2|3|4|5|1|2");
+        parseArchiveText("-32768|01/01/2020|1|2|3|4|5|1|2\n32767|02/01/2020|1|2|3|4|5|1|2\n"
+                         "+1234|03/01/2020|1|2|3|4|5|1|2");
     ASSERT_TRUE(archive.ok());
     EXPECT_EQ(archive.value().draws[0].contest, -32768);
     EXPECT_EQ(archive.value().draws[1].contest, 32767);
     const auto lines = archiveListLines(archive.value());
-    EXPECT_EQ(lines[0].substr(0, 19), " c          | 1234 ");
-    EXPECT_EQ(lines[2].substr(0, 21), " a          | -32768 ");
+    EXPECT_EQ(lines[0].substr(0, 19), " 03/01/2020 | 1234 ");
+    EXPECT_EQ(lines[2].substr(0, 21), " 01/01/2020 | -32768 ");
 }
 
 TEST(ArchiveText, MissingOrOddFilesAreRefused) {
@@ -122,9 +118,9 @@ TEST(ArchiveText, MissingOrOddFilesAreRefused) {
 }
 
 TEST(ArchiveList, LatestFirstAndTheDoubleClickedDraw) {
-    const DrawArchive a{{Draw{1, "23/03/2012", {5, 8, 21, 37, 46}, {6, 8}},
-                         Draw{2, "30/03/2012", {5, 7, 12, 19, 26}, {1, 5}},
-                         Draw{1000, "06/04/2012", {7, 8, 34, 36, 38}, {4, 12}}}};
+    const DrawArchive a{{Draw{1, {2012, 3, 23}, {5, 8, 21, 37, 46}, {6, 8}},
+                         Draw{2, {2012, 3, 30}, {5, 7, 12, 19, 26}, {1, 5}},
+                         Draw{1000, {2012, 4, 6}, {7, 8, 34, 36, 38}, {4, 12}}}};
     EXPECT_EQ(archiveListLines(a), (std::vector<std::string>{
                                        " 06/04/2012 | 1000 |  07 08 34 36 38  | 04 | 12",
                                        " 30/03/2012 | 002 |  05 07 12 19 26  | 01 | 05",
@@ -147,8 +143,8 @@ TEST(ShippedHistory, TheRealHistoryBuildsTheArchiveFile) {
     ASSERT_TRUE(built.ok()) << built.error().message;
     const auto& draws = built.value().draws;
     ASSERT_EQ(draws.size(), 974u);
-    EXPECT_EQ(draws.front(), (Draw{1, "23/03/2012", {5, 8, 21, 37, 46}, {6, 8}}));
-    EXPECT_EQ(draws.back(), (Draw{974, "21/07/2026", {4, 8, 10, 17, 37}, {5, 7}}));
+    EXPECT_EQ(draws.front(), (Draw{1, {2012, 3, 23}, {5, 8, 21, 37, 46}, {6, 8}}));
+    EXPECT_EQ(draws.back(), (Draw{974, {2026, 7, 21}, {4, 8, 10, 17, 37}, {5, 7}}));
     EXPECT_TRUE(std::any_of(draws.begin(), draws.end(),
                             [](const Draw& d) { return d.euro[0] > 10 || d.euro[1] > 10; }));
     EXPECT_EQ(std::filesystem::file_size(dir.file("quintora.dat")), 974u * 19u);
@@ -212,7 +208,7 @@ TEST(ArchiveUpdate, AnUpdateFromTheServerOnlyGrowsTheArchive) {
         const char* saying;
     } cases[] = {
         {"the first 490 draws", firstLines(490), 0, "490 estrazioni, meno delle 974"},
-        {"a date changed", renamed, 0, "non contiene l'estrazione del 30/03/2012"},
+        {"a date changed", renamed, 0, "(1 estrazioni aggiunte, 0 cambiate, 1 mancanti)"},
         {"the same draws", history, 974, ""},
         {"one draw more", history + "975|01/01/2030|1|2|3|4|5|1|2\n", 975, ""},
     };
@@ -236,5 +232,62 @@ TEST(ArchiveUpdate, AnUpdateFromTheServerOnlyGrowsTheArchive) {
         } else {
             EXPECT_EQ(archive.count(), c.draws);
         }
+    }
+}
+
+// Draws are matched by date: a date the archive lacks is added, a held date with another
+// contest or other numbers is changed, a held date the download lacks is missing. Only
+// changed or missing draws need the user's consent.
+TEST(ArchiveCorrections, DrawsAreMatchedByDate) {
+    const DrawArchive held = parseArchiveText("1|23/03/2012|5|8|21|37|46|6|8\n"
+                                              "2|30/03/2012|5|7|12|19|26|1|5\n")
+                                 .value();
+    const struct {
+        const char* name;
+        std::string text;
+        std::size_t added, changed, missing;
+    } cases[] = {
+        {"the same", "1|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|26|1|5\n", 0, 0, 0},
+        {"one more",
+         "1|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|26|1|5\n"
+         "3|06/04/2012|7|8|34|36|38|4|5\n",
+         1, 0, 0},
+        {"a number", "1|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|27|1|5\n", 0, 1, 0},
+        {"a Euro number", "1|23/03/2012|5|8|21|37|46|6|9\n2|30/03/2012|5|7|12|19|26|1|5\n", 0, 1,
+         0},
+        {"a contest", "7|23/03/2012|5|8|21|37|46|6|8\n2|30/03/2012|5|7|12|19|26|1|5\n", 0, 1, 0},
+        {"a date", "1|23/03/2012|5|8|21|37|46|6|8\n2|31/03/2012|5|7|12|19|26|1|5\n", 1, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto got = archiveCorrections(held, parseArchiveText(c.text).value());
+        EXPECT_EQ(got.added.size(), c.added);
+        EXPECT_EQ(got.changed.size(), c.changed);
+        EXPECT_EQ(got.missing.size(), c.missing);
+        EXPECT_EQ(got.touchesHeldDraws(), c.changed + c.missing > 0);
+        EXPECT_EQ(correctionLines(got).size(), c.added + c.changed + c.missing);
+    }
+}
+
+// A correcting text is applied only when the consent agrees; it is asked only then.
+TEST(ArchiveCorrections, TheConsentDecides) {
+    ScratchFolder dir;
+    const auto path = dir.file("quintora.dat");
+    for (const bool agreed : {false, true}) {
+        DrawArchive archive;
+        ASSERT_TRUE(updateArchiveFromText(
+            archive, dir.write("held.txt", "1|23/03/2012|5|8|21|37|46|6|8\n"), path));
+        const auto bytes = dir.read("quintora.dat");
+        int asked = 0;
+        const auto status = updateArchiveFromText(
+            archive, dir.write("new.txt", "1|23/03/2012|5|8|21|37|46|6|9\n"), path,
+            ArchiveReplacement::OnlyGrowing, [&](const ArchiveCorrections& c) {
+                ++asked;
+                return agreed && c.changed.size() == 1;
+            });
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(status.ok(), agreed);
+        EXPECT_EQ(archive.draws.front().euro[1], agreed ? 9 : 8);
+        EXPECT_EQ(dir.read("quintora.dat") == bytes, !agreed);
     }
 }

@@ -12,7 +12,7 @@ namespace {
 
 Draw draw(std::array<std::uint8_t, 5> numbers, std::int16_t contest = 1,
           std::array<std::uint8_t, 2> euro = {1, 2}, const char* date = "01/01/2013") {
-    return Draw{contest, date, numbers, euro};
+    return Draw{contest, parseDate(date).value(), numbers, euro};
 }
 
 } // namespace
@@ -112,13 +112,13 @@ TEST(Statistics, ChartLabelsNameWhatEachBarCounts) {
 
 TEST(StatisticsCsv, TheFileOfASmallArchive) {
     const DrawArchive a{{
-        Draw{1, "23/03/2012", {5, 8, 21, 37, 46}, {6, 8}},
-        Draw{2, "30/03/2012", {5, 7, 8, 9, 26}, {1, 5}},
-        Draw{600, "d\xC3\xA8/03/2022", {1, 2, 3, 49, 50}, {11, 12}},
+        Draw{1, {2012, 3, 23}, {5, 8, 21, 37, 46}, {6, 8}},
+        Draw{2, {2012, 3, 30}, {5, 7, 8, 9, 26}, {1, 5}},
+        Draw{600, {2022, 3, 25}, {1, 2, 3, 49, 50}, {11, 12}},
     }};
     EXPECT_EQ(statisticsCsvText(a),
               "Data;Concorso;P1;P2;P3;P4;P5;jck1;jck2;Ripetuti;Pari;Dispari;Consecutivi;Somma\r\n"
-              "d\xE8/03/2022;600;01;02;03;49;50;11;12;0;2;3;3;105\r\n"
+              "25/03/2022;600;01;02;03;49;50;11;12;0;2;3;3;105\r\n"
               "30/03/2012;2;05;07;08;09;26;1;5;2;2;3;3;55\r\n"
               "23/03/2012;1;05;08;21;37;46;6;8;;2;3;1;117\r\n");
 }

@@ -16,7 +16,7 @@ namespace {
 const std::array<std::uint8_t, 2> systemEuro{3, 8};
 
 Draw draw(const char* date, std::array<std::uint8_t, 5> numbers, std::array<std::uint8_t, 2> euro) {
-    return Draw{1, date, numbers, euro};
+    return Draw{1, parseDate(date).value(), numbers, euro};
 }
 
 } // namespace
@@ -39,12 +39,12 @@ TEST(ArchiveCheck, HeaderAndTheRowOfADraw) {
 TEST(ArchiveCheck, AcrossDrawsThreePlusOneRanksAboveTwoPlusTwo) {
     const std::vector<Column> columns{{1, 2, 3, 40, 41}};
     const ArchiveChecker checker(columns, systemEuro);
-    EXPECT_EQ(checker.row(draw("a", {1, 2, 3, 4, 5}, {3, 1}))[2], "3+1");
-    EXPECT_EQ(checker.row(draw("b", {1, 2, 9, 4, 5}, {3, 8}))[2], "2+2");
-    EXPECT_EQ(checker.counts(draw("a", {1, 2, 3, 4, 5}, {3, 1})).best, 7);
-    EXPECT_EQ(checker.counts(draw("b", {1, 2, 9, 4, 5}, {3, 8})).best, 8);
+    EXPECT_EQ(checker.row(draw("01/01/2013", {1, 2, 3, 4, 5}, {3, 1}))[2], "3+1");
+    EXPECT_EQ(checker.row(draw("08/01/2013", {1, 2, 9, 4, 5}, {3, 8}))[2], "2+2");
+    EXPECT_EQ(checker.counts(draw("01/01/2013", {1, 2, 3, 4, 5}, {3, 1})).best, 7);
+    EXPECT_EQ(checker.counts(draw("08/01/2013", {1, 2, 9, 4, 5}, {3, 8})).best, 8);
     // Euro numbers 11 and 12 are drawn but never match.
-    EXPECT_EQ(checker.row(draw("c", {1, 2, 3, 4, 5}, {11, 12}))[2], "3");
+    EXPECT_EQ(checker.row(draw("15/01/2013", {1, 2, 3, 4, 5}, {11, 12}))[2], "3");
     EXPECT_EQ(checker.counts(Draw{}).best, NoWinCategory);
 }
 
@@ -132,7 +132,7 @@ TEST(ArchiveCheck, SameCountsAsThePresenceTableLoop) {
             const std::array<std::uint8_t, 2> euro{static_cast<std::uint8_t>(random() % 12 + 1),
                                                    static_cast<std::uint8_t>(random() % 12 + 1)};
             const auto expected = reference::checkDraw(columns, sys, numbers, euro, false);
-            const auto got = checker.counts(Draw{1, "x", numbers, euro});
+            const auto got = checker.counts(Draw{1, {}, numbers, euro});
             ASSERT_EQ(got.perCategory, expected.counts) << round << "/" << k;
             ASSERT_EQ(got.best, expected.best) << round << "/" << k;
         }

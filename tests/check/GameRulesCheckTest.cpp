@@ -96,7 +96,7 @@ TEST(GameRules, AnArchivedDrawIsCheckedAsItWasDrawnUnderBothRules) {
     const auto draws = drawsWithElevenOrTwelve();
     ASSERT_EQ(draws.size(), 141U); // every one since 25/03/2022
     for (const Draw& d : draws) {
-        SCOPED_TRACE(d.drawDate);
+        SCOPED_TRACE(d.dateText());
         for (const GameRules rules : {GameRules::classic(), GameRules::current()}) {
             const auto entry = checkEntry(fieldsOf(d), rules, draws);
             ASSERT_FALSE(entry.problem) << entry.problem->message;
@@ -121,7 +121,7 @@ TEST(GameRules, RealDrawsWithElevenOrTwelveMatchTheSystemsEuroNumbers) {
     const auto draws = drawsWithElevenOrTwelve();
     ASSERT_FALSE(draws.empty());
     for (const Draw& d : draws) {
-        SCOPED_TRACE(d.drawDate);
+        SCOPED_TRACE(d.dateText());
         const Column drawn{d.numbers};
         const std::vector<Column> columns{drawn, Column{1, 2, 3, 4, 5}};
         // The draw's own Euro numbers: 5+2, in the single check and in the archive check.

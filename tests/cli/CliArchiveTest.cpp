@@ -384,3 +384,85 @@ TEST_F(CliArchive, FailuresAreSaidInTheSettingsLanguage) {
     EXPECT_EQ(english.status, 1);
     EXPECT_NE(english.err.find("This file cannot be read"), std::string::npos) << english.err;
 }
+
+namespace {
+
+// One archive record: contest 1, the date's ten bytes as given, then seven numbers.
+std::string archiveRecord(const std::string& date, const std::string& numbers) {
+    return std::string("\x01\x00", 2) + (date + std::string(10, ' ')).substr(0, 10) + numbers;
+}
+
+const std::string FirstDraw = archiveRecord("23/03/2012", "\x05\x08\x15\x25\x2e\x06\x08");
+
+// Records that are not draws: a date that is no day, raw control bytes in the date, a number
+// drawn twice.
+const std::string NoDraws = archiveRecord("31/04/2012", "\x01\x02\x03\x04\x05\x01\x02") +
+                            archiveRecord("30/0\n/20\x1b"
+                                          "2",
+                                          "\x01\x02\x03\x04\x05\x01\x02") +
+                            archiveRecord("29/02/2013", "\x01\x02\x03\x04\x05\x01\x02") +
+                            archiveRecord("06/04/2012", "\x07\x07\x22\x24\x26\x04\x05") +
+                            archiveRecord("13/04/2012", "\x01\x02\x03\x04\x05\x09\x09");
+
+} // namespace
+
+// An archive that holds no draw has no delays, list or statistics: each is refused.
+TEST_F(CliArchive, AnArchiveWithoutADrawIsRefused) {
+    std::string noise(1 << 16, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    }
+    const auto qsy = system("a.qsy", {{1, 2, 3, 4, 5}});
+    const std::pair<const char*, std::string> archives[] = {
+        {"zero.dat", ""}, {"noise.dat", noise}, {"a.qsy", readText(qsy)}, {"bad.dat", NoDraws}};
+    for (const auto& [name, bytes] : archives) {
+        const auto archive = write(name, bytes);
+        for (const std::string& command :
+             {"delays --archive " + quoted(archive), "archive-list " + quoted(archive),
+              "stats --archive " + quoted(archive) + " --csv " + quoted(file("x.csv"))}) {
+            SCOPED_TRACE(command);
+            const auto r = runCli(command);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.out, "");
+            EXPECT_NE(r.err.find("non contiene alcuna estrazione valida"), std::string::npos)
+                << r.err;
+        }
+    }
+    EXPECT_FALSE(fs::exists(file("x.csv")));
+}
+
+// A record whose date is no day, or whose numbers repeat, is skipped and counted like any
+// other bad record; nothing of it reaches the output.
+TEST_F(CliArchive, RecordsThatAreNoDrawsAreSkippedAndCounted) {
+    const auto archive = write("mixed.dat", FirstDraw + NoDraws);
+    const auto list = runCli("archive-list " + quoted(archive));
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.out, " 23/03/2012 | 001 |  05 08 21 37 46  | 06 | 08\n");
+    EXPECT_NE(list.err.find("Record non validi saltati nell'archivio estrazioni: 5"),
+              std::string::npos)
+        << list.err;
+
+    const auto delays = runCli("delays --archive " + quoted(archive));
+    EXPECT_EQ(delays.status, 0) << delays.err;
+    EXPECT_EQ(delays.out.substr(0, delays.out.find('\n')), "01\t1\t1\t0"); // one draw counted
+    for (const auto& r : {list, delays}) {
+        EXPECT_TRUE(std::none_of(r.out.begin(), r.out.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t';
+        }));
+    }
+}
+
+// A column byte outside 1..50 is refused, as the readers of column files refuse it.
+TEST_F(CliArchive, AnalyseRefusesColumnNumbersOutsideTheGame) {
+    const std::pair<Column, const char*> cases[] = {
+        {{1, 2, 3, 4, 51}, "colonna 2: il numero 51 e' fuori da 1..50"},
+        {{0, 2, 3, 4, 5}, "colonna 2: il numero 0 e' fuori da 1..50"},
+        {{255, 2, 3, 4, 5}, "colonna 2: il numero 255 e' fuori da 1..50"},
+    };
+    for (const auto& [column, saying] : cases) {
+        const auto r = runCli("analyse " + quoted(system("bad.qsy", {{1, 2, 3, 4, 5}, column})));
+        EXPECT_EQ(r.status, 1) << saying;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(saying), std::string::npos) << r.err;
+    }
+}

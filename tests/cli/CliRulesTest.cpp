@@ -83,11 +83,37 @@ TEST_F(CliRules, ImportTxtTakesEuroElevenAndTwelveUnderTheirRulesOnly) {
     EXPECT_EQ(euroNumbers(loaded.value().state.header)[0], 11);
     EXPECT_EQ(euroNumbers(loaded.value().state.header)[1], 12);
     EXPECT_EQ(loaded.value().state.header.euroCount(), 2);
+}
 
-    const auto beyond =
-        runCli("import-txt " + arg("cols.txt") + " --euro 3,13 --euro-max 12 -o " + arg("p.qsy"));
-    EXPECT_NE(beyond.status, 0);
-    EXPECT_FALSE(fs::exists(path("p.qsy")));
+// A Euro number out of the rules' range is one answer, whatever number it is: the rules'
+// range, exit 1. Only what is not two numbers is wrong usage.
+TEST_F(CliRules, ImportTxtGivesEveryEuroNumberOutOfRangeTheSameAnswer) {
+    const struct {
+        const char* euro;
+        const char* euroMax;
+        int status;
+        const char* saying;
+    } cases[] = {
+        {"3,13", "10", 1, "Il numero Euro deve essere compreso tra 1 e 10"},
+        {"3,11", "10", 1, "Il numero Euro deve essere compreso tra 1 e 10"},
+        {"13,3", "10", 1, "Il numero Euro deve essere compreso tra 1 e 10"},
+        {"3,999", "10", 1, "Il numero Euro deve essere compreso tra 1 e 10"},
+        {"3,13", "12", 1, "Il numero Euro deve essere compreso tra 1 e 12"},
+        {"0,3", "12", 1, "Il numero Euro deve essere compreso tra 1 e 12"},
+        {"3,3", "10", 1, "gia' stato scelto"},
+        {"x,3", "10", 2, "two numbers"},
+        {"3", "10", 2, "two numbers"},
+        {"3,-1", "10", 2, "two numbers"},
+        {"3,4,5", "10", 2, "two numbers"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.euro) + " under " + c.euroMax);
+        const auto r = runCli("import-txt " + arg("cols.txt") + " --euro '" + c.euro +
+                              "' --euro-max " + c.euroMax + " -o " + arg("p.qsy"));
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_NE(r.err.find(c.saying), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(path("p.qsy")));
+    }
 }
 
 TEST_F(CliRules, InfoSaysWhichEuroNumbersASystemNeeds) {

@@ -44,7 +44,7 @@ protected:
         };
     }
 
-    static inline const DrawArchive OneDraw{{Draw{9, "01/01/2020", {1, 2, 3, 4, 5}, {1, 2}}}};
+    static inline const DrawArchive OneDraw{{Draw{9, {2020, 1, 1}, {1, 2, 3, 4, 5}, {1, 2}}}};
     std::filesystem::path dir_;
     ArchiveDocument document_;
     std::vector<ArchiveChanges> heard_;
@@ -71,7 +71,8 @@ TEST_F(ArchiveDocumentTest, AnUpdateIsHeardAndReplacesOnlyWhenAllOfItSucceeds) {
         {"download fails", std::nullopt, 1},
         {"a field that does not convert", "1|23/03/2012|5|8|x|37|46|6|8\r\n", 1},
         {"a draw held is missing", "7|08/01/2020|10|20|30|40|50|1|2\r\n", 1},
-        {"two draws", "7|01/01/2020|10|20|30|40|50|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n", 2},
+        {"a draw held is changed", "7|01/01/2020|10|20|30|40|50|1|2\r\n", 1},
+        {"two draws", "9|01/01/2020|1|2|3|4|5|1|2\r\n8|08/01/2020|11|21|31|41|49|3|12\r\n", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

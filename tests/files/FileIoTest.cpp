@@ -327,16 +327,54 @@ TEST_F(FileIo, AnEmptyOrUnusablePathIsAnError) {
     EXPECT_FALSE(fs::exists(path("nuovo.qsy")));
 }
 
-TEST_F(FileIo, StaleTemporariesOfOursAreRemovedOthersStay) {
-    for (const char* name : {".quintora-Ab12cd", ".quintora-fresh1", ".quintora-old", "x.qsy"}) {
-        put(path(name), pattern(4, 1));
+// The id of a process that has ended: a child that exits at once, waited for.
+pid_t endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
     }
-    makeOld(path(".quintora-Ab12cd")); // left by a killed save
-    makeOld(path(".quintora-old"));    // not a name of ours
-    makeOld(path("x.qsy"));
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A temporary of ours is removed by the next save once its owner process is gone, at once; one
+// whose name has no owner (an older run's) once it is an hour old; nothing else is touched.
+TEST_F(FileIo, TemporariesLeftBehindAreRemovedOthersStay) {
+    const std::string ended = std::to_string(endedProcess());
+    const std::string alive = std::to_string(::getpid());
+    const struct {
+        std::string name;
+        bool old;
+        bool removed;
+    } cases[] = {
+        {".quintora-" + ended + "-Ab12cd", false, true}, // its owner is gone
+        {".quintora-" + ended + "-Ab12ce", true, true},
+        {".quintora-" + alive + "-Ab12cd", false, false}, // a save of this process still runs
+        {".quintora-" + alive + "-Ab12ce", true, true},   // none runs for an hour
+        {".quintora-1-Ab12cd", false, false},             // init runs
+        {".quintora-Ab12cd", true, true},                 // an older run's name: after an hour
+        {".quintora-fresh1", false, false},
+        {".quintora-" + ended + "-Ab12c", false, false}, // not names of ours
+        {".quintora-" + ended + "x-Ab12cd", false, false},
+        {".quintora--Ab12cd", false, false},
+        {".quintora-0-Ab12cd", false, false},
+        {".quintora-99999999999-Ab12cd", false, false},
+        {".quintora-old", true, false},
+        {"x.qsy", true, false},
+    };
+    std::set<std::string> staying{"s.qsy", ".quintora-" + ended + "-Folder"};
+    fs::create_directory(path(".quintora-" + ended + "-Folder")); // not a file: never removed
+    for (const auto& c : cases) {
+        put(path(c.name), pattern(4, 1));
+        if (c.old) {
+            makeOld(path(c.name));
+        }
+        if (!c.removed) {
+            staying.insert(c.name);
+        }
+    }
     ASSERT_TRUE(writeFileAtomically(path("s.qsy"), pattern(4, 2)).ok());
-    EXPECT_EQ(names(dir_),
-              (std::set<std::string>{".quintora-fresh1", ".quintora-old", "s.qsy", "x.qsy"}));
+    EXPECT_EQ(names(dir_), staying);
 }
 
 TEST_F(FileIo, AKilledSaveLeavesThePreviousFileAndNothingThatStays) {
@@ -374,10 +412,7 @@ TEST_F(FileIo, AKilledSaveLeavesThePreviousFileAndNothingThatStays) {
         if (unnamed && hasUnnamedTemporaries()) {
             EXPECT_EQ(left, std::set<std::string>{"s.qsy"}); // the temporary never had a name
         }
-        // Whatever a killed save left is removed by a later save once it is stale.
-        for (const auto& name : left) {
-            makeOld(path(name));
-        }
+        // Whatever a killed save left is removed by the next save, at once.
         ASSERT_TRUE(writeFileAtomically(target, pattern(10, 3)).ok());
         EXPECT_EQ(names(dir_), std::set<std::string>{"s.qsy"});
     }

@@ -231,16 +231,6 @@ TEST(OleDate, DaysSinceTheEpochBothWays) {
     }
 }
 
-TEST(OleDate, ParseAndFormat) {
-    EXPECT_EQ(parseDate("29/02/2024"), (CalendarDate{2024, 2, 29}));
-    EXPECT_EQ(parseDate("1/2/2025"), (CalendarDate{2025, 2, 1}));
-    for (const char* bad : {"29/02/2023", "31/04/2025", "00/01/2025", "01/13/2025", "01-02-2025",
-                            "1/2/25", "01/02/2025/", "", "aa/bb/cccc", "001/02/2025"}) {
-        EXPECT_FALSE(parseDate(bad).has_value()) << bad;
-    }
-    EXPECT_EQ(formatDate({2025, 3, 7}), "07/03/2025");
-}
-
 namespace {
 
 // Hand-made matrix files: whatever their header holds beside what the program reads, read and

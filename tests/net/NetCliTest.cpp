@@ -59,5 +59,48 @@ TEST_F(NetCliTest, UpdateLanguagesAndMatricesPrintEachStoredName) {
     EXPECT_EQ(cli("update-matrices", "--dir " + ::quoted(data.file("none"))).status, 1);
 }
 
+// The archive update's three cases: the same draws and more is applied; a download that
+// changes held draws is refused with the differences on standard error unless
+// --accept-changes; a shorter one is refused whatever the option.
+TEST_F(NetCliTest, UpdateArchiveAppliesCorrectionsOnlyWhenAccepted) {
+    const std::string held = "1|23/03/2012|5|8|21|37|46|6|8\r\n"
+                             "2|30/03/2012|5|7|12|19|26|1|5\r\n";
+    const std::string out = data.file("archivio.dat");
+    const std::string corrected = "1|23/03/2012|5|8|21|37|46|6|8\r\n"
+                                  "2|30/03/2012|5|7|12|19|27|1|5\r\n"
+                                  "3|06/04/2012|7|8|34|36|38|4|5\r\n";
+    const struct {
+        const char* name;
+        std::string served;
+        const char* option;
+        int status;
+        int draws; // in the file afterwards
+        const char* saying;
+    } cases[] = {
+        {"longer, same draws", held + "3|06/04/2012|7|8|34|36|38|4|5\r\n", "", 0, 3, ""},
+        {"changed draws", corrected, "", 1, 2,
+         "cambiata:  30/03/2012 | 002 |  05 07 12 19 26  | 01 | 05 ->  30/03/2012 | 002 |  05 "
+         "07 12 19 27  | 01 | 05\n"},
+        {"changed draws, accepted", corrected, "--accept-changes", 0, 3, "cambiata:"},
+        {"shorter", "1|23/03/2012|5|8|21|37|46|6|8\r\n", "--accept-changes", 1, 2,
+         "1 estrazioni, meno delle 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(out);
+        content.write("archivio.txt", held);
+        ASSERT_EQ(cli("update-archive", "-o " + ::quoted(out)).status, 0);
+        const std::string before = data.read("archivio.dat");
+        content.write("archivio.txt", c.served);
+        const auto run = cli("update-archive", std::string(c.option) + " -o " + ::quoted(out));
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.saying), std::string::npos) << run.err;
+        EXPECT_EQ(data.read("archivio.dat").size(), static_cast<std::size_t>(c.draws) * 19);
+        if (c.status != 0) {
+            EXPECT_EQ(data.read("archivio.dat"), before);
+        }
+    }
+}
+
 } // namespace
 } // namespace quintora

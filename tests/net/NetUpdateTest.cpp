@@ -19,8 +19,8 @@ class ArchiveUpdateTest : public NetFixture {
 protected:
     void SetUp() override {
         NetFixture::SetUp();
-        // Held by the outlet: a draw of the same date as the server's first.
-        archive = parseArchiveText("9|23/03/2012|1|2|3|4|5|1|2\n").value();
+        // Held by the outlet: the server's first draw.
+        archive = parseArchiveText("1|23/03/2012|5|8|21|37|46|6|8\n").value();
         ASSERT_TRUE(saveArchiveFile(archivePath(), archive));
         before = data.read("quintora.dat");
     }
@@ -35,7 +35,7 @@ protected:
             EXPECT_FALSE(status.error().message.empty());
         }
         EXPECT_EQ(archive.count(), 1);
-        EXPECT_EQ(archive.draws.front().contest, 9);
+        EXPECT_EQ(archive.draws.front(), (Draw{1, {2012, 3, 23}, {5, 8, 21, 37, 46}, {6, 8}}));
         EXPECT_EQ(data.read("quintora.dat"), before);
         EXPECT_EQ(filesIn(temp()), 0u);
     }

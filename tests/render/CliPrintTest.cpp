@@ -6,10 +6,16 @@
 #include "support/SystemBuilders.h"
 
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quintora {
 namespace {
@@ -237,6 +243,81 @@ TEST_F(CliPrint, WrongUsage) {
     const auto missing = runCli("calibration-test --type 1 --printer no-such-printer-here");
     EXPECT_EQ(missing.status, 1);
     EXPECT_THAT(missing.err, HasSubstr("Stampante non installata"));
+}
+
+// Names in a folder that start with `prefix`.
+std::vector<std::string> namesStarting(const std::string& folder, const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        if (e.path().filename().string().starts_with(prefix)) {
+            found.push_back(e.path().filename().string());
+        }
+    }
+    return found;
+}
+
+// Waits, at most 30 s, for a name starting with `prefix` to be made in the folder `watch`
+// watches (an inotify descriptor).
+void awaitNameStarting(int watch, const std::string& prefix) {
+    alignas(inotify_event) char buffer[4096];
+    for (int turns = 0; turns < 1000; ++turns) {
+        pollfd ready{watch, POLLIN, 0};
+        if (::poll(&ready, 1, 30000) <= 0) {
+            return;
+        }
+        const auto n = ::read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0 && std::string(event->name).starts_with(prefix)) {
+                return;
+            }
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+}
+
+// A print killed while it writes its PDF leaves its temporary beside the target; the next save
+// into that folder removes it at once, since its owner is gone.
+TEST_F(CliPrint, WhatAKilledPrintLeftIsRemovedByTheNextSave) {
+    SystemState many = builders::firstNumbers(20);
+    for (int k = 0; k < 3000; ++k) {
+        many.columns.push_back(Column{static_cast<std::uint8_t>(1 + k % 16),
+                                      static_cast<std::uint8_t>(17), static_cast<std::uint8_t>(18),
+                                      static_cast<std::uint8_t>(19),
+                                      static_cast<std::uint8_t>(20)});
+    }
+    ASSERT_TRUE(saveSystemFile(folder.file("molte.qsy"), many));
+    const std::string pdfs = folder.file("stampe");
+    std::filesystem::create_directories(pdfs);
+    const std::string target = pdfs + "/s.pdf";
+    const std::vector<std::vector<std::string>> commands = {
+        {"print-slips", system(), "--type", "5", "--pdf", target},
+        {"listing", system(), "--pdf", target},
+    };
+    for (int run = 0; run < 4; ++run) {
+        std::vector<std::string> words = commands[run % 2];
+        words[1] = folder.file("molte.qsy");
+        std::vector<char*> argv{const_cast<char*>(QUINTORA_CLI)};
+        for (auto& w : words) {
+            argv.push_back(w.data());
+        }
+        argv.push_back(nullptr);
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(watch, 0);
+        ASSERT_GE(::inotify_add_watch(watch, pdfs.c_str(), IN_CREATE), 0);
+        pid_t pid = 0;
+        ASSERT_EQ(::posix_spawn(&pid, QUINTORA_CLI, nullptr, nullptr, argv.data(), environ), 0);
+        // Killed once its temporary is made, i.e. while it prints.
+        awaitNameStarting(watch, ".quintora-");
+        ::close(watch);
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    const int leftBehind = static_cast<int>(namesStarting(pdfs, ".quintora-").size());
+    EXPECT_GT(leftBehind, 0); // else no print was caught in the middle
+    const auto saved = runCli("export-txt " + arg(system()) + " " + arg(pdfs + "/colonne.txt"));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(namesStarting(pdfs, ".quintora-").empty());
 }
 
 } // namespace

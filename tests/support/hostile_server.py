@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """A web server that misbehaves on purpose, for the download tests.
 
-Usage: hostile_server.py MODE [BODY_FILE]
+Usage: hostile_server.py MODE [BODY_FILE | FOLDER]
 Listens on a free loopback port, prints that port on one line, then answers every request
-(whatever its path) in the way MODE names, until it is killed:
+(whatever its path) in the way MODE names, until it is killed. With a FOLDER, the body is the
+file of that folder named by the request path's last part, and a list ("lista.txt") is always
+answered whole, so that only the files it names meet MODE:
 
   whole       200, Content-Length, the whole body, clean close (the good case)
   nolength    200, no Content-Length, the whole body, clean close
@@ -17,6 +19,13 @@ Listens on a free loopback port, prints that port on one line, then answers ever
   huge-length 200, Content-Length 1 GiB, zeros sent as fast as the client takes them
   huge-stream 200, no Content-Length, zeros sent as fast as the client takes them
   garbage     random bytes in place of an answer, then a clean close
+The lying lengths send the body's first lines up to its middle (HEAD), which read as a
+smaller whole:
+  length-word      200, Content-Length: abc, HEAD, clean close
+  length-negative  200, Content-Length: -1, HEAD, clean close
+  length-split     200, Content-Length: 99999 9, HEAD, clean close
+  length-twice     200, two Content-Length headers, HEAD's first, the whole body, clean close
+  length-list      200, Content-Length: HEAD, WHOLE in one header, the whole body, clean close
 """
 
 import os
@@ -36,12 +45,22 @@ def read_request(conn):
         if not chunk:
             break
         data += chunk
+    return data
 
 
-def header(length=None, chunked=False):
+def requested_name(request):
+    """The last part of the request's path, without its query."""
+    parts = request.split(b"\r\n", 1)[0].split(b" ")
+    path = parts[1] if len(parts) > 1 else b"/"
+    return os.path.basename(path.split(b"?", 1)[0].decode("latin-1"))
+
+
+def header(length=None, chunked=False, lengths=()):
     lines = ["HTTP/1.1 200 OK", "Content-Type: text/plain", "Connection: close"]
     if length is not None:
         lines.append("Content-Length: %d" % length)
+    for text in lengths:
+        lines.append("Content-Length: " + text)
     if chunked:
         lines.append("Transfer-Encoding: chunked")
     return ("\r\n".join(lines) + "\r\n\r\n").encode()
@@ -65,9 +84,17 @@ def reset(conn):
     conn.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
 
 
-def answer(conn, mode, body):
-    read_request(conn)
+def answer(conn, mode, source):
+    request = read_request(conn)
+    body = source
+    if isinstance(source, str):
+        name = requested_name(request)
+        path = os.path.join(source, name)
+        body = open(path, "rb").read() if name and os.path.isfile(path) else b""
+        if name == "lista.txt":
+            mode = "whole"
     half = body[: len(body) // 2]
+    head = body[: body.rfind(b"\n", 0, len(half)) + 1] or half
     if mode == "whole":
         conn.sendall(header(len(body)) + body)
     elif mode == "nolength":
@@ -99,6 +126,16 @@ def answer(conn, mode, body):
     elif mode == "huge-stream":
         conn.sendall(header())
         send_zeros(conn, None)
+    elif mode == "length-word":
+        conn.sendall(header(lengths=["abc"]) + head)
+    elif mode == "length-negative":
+        conn.sendall(header(lengths=["-1"]) + head)
+    elif mode == "length-split":
+        conn.sendall(header(lengths=["99999 9"]) + head)
+    elif mode == "length-twice":
+        conn.sendall(header(lengths=[str(len(head)), str(len(body))]) + body)
+    elif mode == "length-list":
+        conn.sendall(header(lengths=["%d, %d" % (len(head), len(body))]) + body)
     elif mode == "garbage":
         conn.sendall(os.urandom(4096))
 
@@ -114,7 +151,9 @@ def serve(conn, mode, body):
 
 def main():
     mode = sys.argv[1]
-    body = open(sys.argv[2], "rb").read() if len(sys.argv) > 2 else b"1.2.3\r\n"
+    body = b"1.2.3\r\n"
+    if len(sys.argv) > 2:
+        body = sys.argv[2] if os.path.isdir(sys.argv[2]) else open(sys.argv[2], "rb").read()
     listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
     listener.bind(("127.0.0.1", 0))

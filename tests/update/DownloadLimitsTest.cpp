@@ -66,5 +66,35 @@ TEST(DownloadLimits, EachUseAsksForItsOwnLimits) {
     }
 }
 
+// A command's deadline shortens each download to the time left, and once none is left the
+// downloads fail at once without being tried.
+TEST(DownloadLimits, ADeadlineBoundsEveryDownloadOfACommand) {
+    std::vector<DownloadLimits> given;
+    const Download recording = [&](const std::string&, const std::string&,
+                                   const DownloadLimits& limits) -> Status {
+        given.push_back(limits);
+        return success();
+    };
+    const auto now = std::chrono::steady_clock::now();
+    const Download soon = withDeadline(recording, now + 5s);
+    ASSERT_TRUE(soon("http://h/a", "a", downloadlimits::LanguageFile));
+    ASSERT_EQ(given.size(), 1u);
+    EXPECT_LE(given[0].total, 5s);
+    EXPECT_LE(given[0].idle, 5s);
+    EXPECT_GT(given[0].total, 0ms);
+    EXPECT_EQ(given[0].maxBytes, downloadlimits::LanguageFile.maxBytes);
+
+    const Download late = withDeadline(recording, now + 1h);
+    ASSERT_TRUE(late("http://h/a", "a", downloadlimits::LanguageFile));
+    EXPECT_EQ(given[1].total, downloadlimits::LanguageFile.total); // its own limits are shorter
+
+    const Download past = withDeadline(recording, now - 1ms);
+    const auto refused = past("http://h/b", "b", downloadlimits::LanguageFile);
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().message.find("il tempo del comando e' scaduto"), std::string::npos)
+        << refused.error().message;
+    EXPECT_EQ(given.size(), 2u);
+}
+
 } // namespace
 } // namespace quintora

@@ -1,5 +1,6 @@
 #include "ui/archive/ArchiveWindow.h"
 
+#include "archive/ArchiveCorrections.h"
 #include "archive/ArchiveList.h"
 #include "document/ArchiveDocument.h"
 #include "ui/ArchiveSignals.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <utility>
@@ -25,6 +27,9 @@
 namespace quintora {
 
 namespace {
+
+// A box lists this many differences at most; the summary counts them all.
+constexpr std::size_t MaxCorrectionLinesShown = 30;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -202,8 +207,21 @@ void ArchiveWindow::update() {
         downloadFailed = !fetched;
         return fetched;
     };
+    // A download that corrects held draws is shown and applied only when the user agrees.
+    const CorrectionConsent consent = [this](const ArchiveCorrections& corrections) {
+        QStringList lines{shownText(language_, Message{2210, {correctionsSummary(corrections)}})};
+        const auto changes = correctionLines(corrections);
+        for (std::size_t i = 0; i < changes.size() && i < MaxCorrectionLinesShown; ++i) {
+            lines << shownText(language_, changes[i]);
+        }
+        if (changes.size() > MaxCorrectionLinesShown) {
+            lines << QStringLiteral("...");
+        }
+        lines << QString() << languageText(language_, "2211");
+        return prompt_.question(this, windowTitle(), lines.join(QLatin1Char('\n')));
+    };
     const auto updated = archives_.updateFromServer(
-        download, server_(), paths_.download.toStdString(), paths_.archive.toStdString());
+        download, server_(), paths_.download.toStdString(), paths_.archive.toStdString(), consent);
     if (!updated) {
         prompt_.message(this, windowTitle(),
                         downloadFailed ? languageText(language_, "0218")
@@ -232,7 +250,7 @@ void ArchiveWindow::chooseLine(int line) {
     }
     const QString text = languageText(language_, "0215") + u'\n' +
                          fromStd(drawMainNumbersText(*draw)) + u'\n' +
-                         languageText(language_, "0216").arg(fromStd(draw->drawDate));
+                         languageText(language_, "0216").arg(fromStd(draw->dateText()));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
     archives_.setWinningCombination(winningCombinationOf(*draw));
 }

@@ -1,0 +1,18 @@
+#include "update/Download.h"
+
+namespace quintora {
+
+Download withDeadline(Download download, std::chrono::steady_clock::time_point deadline) {
+    return Download([download = std::move(download), deadline](const std::string& url,
+                                                               const std::string& targetPath,
+                                                               const DownloadLimits& limits) {
+        using namespace std::chrono;
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+        if (left <= milliseconds::zero()) {
+            return Status(Error{"", Message{1910, {url, Message{2201}}}});
+        }
+        return download(url, targetPath, limits.within({left, left, limits.maxBytes}));
+    });
+}
+
+} // namespace quintora
