@@ -24,8 +24,7 @@ const std::string smallFile = "[frmSpoglio]\r\n"
                               "[Strings]\r\n"
                               "0001=Caff\xE8\r\n";
 
-// Over the size limit of the INI reader, so every value is quoted and keys are found by a
-// line scan whatever their section.
+// Larger than the 64,000 bytes above which a language file once lost its sections.
 std::string largeFile() {
     std::string text = "[frmA]\r\n"
                        "shared.Caption=\"from A\"\r\n"
@@ -33,7 +32,7 @@ std::string largeFile() {
                        "lblX.Caption=\"short\"\r\n"
                        "bare.Tag=abc\r\n"
                        "empty.Caption=\r\n";
-    for (int i = 0; text.size() <= LanguageFile::SmallFileBytes; ++i) {
+    for (int i = 0; text.size() <= 64000; ++i) {
         text += "lbl(" + std::to_string(i) + ").Caption=\"Label " + std::to_string(i) + "\"\r\n";
     }
     text += "[frmB]\r\nshared.Caption=\"from B\"\r\nonlyB.Caption=\"B \xE8\"\r\n";
@@ -67,19 +66,29 @@ TEST(LanguageFile, SmallFileFollowsTheIniRules) {
                   {"Strings", "0001", "Caff\xC3\xA8"}});
 }
 
-TEST(LanguageFile, LargeFileIsScannedLineByLine) {
+TEST(LanguageFile, LargeFileFollowsTheIniRulesToo) {
     ScratchFolder folder;
-    const std::string text = largeFile();
-    ASSERT_GT(text.size(), LanguageFile::SmallFileBytes);
-    expectValues(folder.write("big.lng", text),
-                 {{"frmB", "shared.Caption", "from A"}, // the first line wins, any section
-                  {"frmA", "onlyB.Caption", "B \xC3\xA8"},
+    expectValues(folder.write("big.lng", largeFile()),
+                 {{"frmB", "shared.Caption", "from B"},
+                  {"frmA", "shared.Caption", "from A"},
+                  {"frmA", "onlyB.Caption", ""}, // another section's key
+                  {"frmB", "onlyB.Caption", "B \xC3\xA8"},
                   {"frmA", "lbl(123).Caption", "Label 123"},
-                  {"frmA", "lblX.Caption", "short"}, // not the line of lblX.CaptionLong
-                  {"frmA", "bare.Tag", "b"},         // unquoted values lose two characters
+                  {"frmA", "lblX.Caption", "short"},
+                  {"frmA", "bare.Tag", "abc"},
                   {"frmA", "empty.Caption", ""},
                   {"frmA", "missing.Caption", ""},
                   {"frmA", "", ""}});
+}
+
+TEST(LanguageFile, FileOverTheLimitAnswersEmpty) {
+    ScratchFolder folder;
+    std::string text = "[Strings]\r\n0001=\"first\"\r\n";
+    text.resize(LanguageFile::MaxFileBytes + 1, '\n');
+    EXPECT_TRUE(LanguageFile::fromBytes(text).empty());
+    EXPECT_EQ(readIniValue(folder.write("huge.lng", text), "Strings", "0001"), "");
+    text.resize(LanguageFile::MaxFileBytes);
+    EXPECT_EQ(LanguageFile::fromBytes(text).value("Strings", "0001"), "first");
 }
 
 TEST(LanguageFile, KeysOfASection) {
@@ -89,11 +98,9 @@ TEST(LanguageFile, KeysOfASection) {
               (std::vector<std::string>{"CMDOK.CAPTION", "FRMSPOGLIO.CAPTION",
                                         "LBLCATEGORIA(3).CAPTION", "LONG.TAG"}));
     EXPECT_TRUE(small.keys("none").empty());
-    // A large file knows no sections: every key of every line, once.
-    const auto large = LanguageFile::fromBytes(largeFile()).keys("frmA");
-    EXPECT_TRUE(std::binary_search(large.begin(), large.end(), "shared.Caption"));
-    EXPECT_TRUE(std::binary_search(large.begin(), large.end(), "onlyB.Caption"));
-    EXPECT_EQ(std::adjacent_find(large.begin(), large.end()), large.end());
+    // A large file keeps its sections.
+    EXPECT_EQ(LanguageFile::fromBytes(largeFile()).keys("frmB"),
+              (std::vector<std::string>{"ONLYB.CAPTION", "SHARED.CAPTION"}));
 }
 
 TEST(LanguageFile, MissingOrUnreadableFileAnswersEmpty) {
