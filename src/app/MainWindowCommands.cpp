@@ -56,8 +56,8 @@ void MainWindow::onDeveloped() {
 }
 
 void MainWindow::reopenForChanges() {
-    const QString text = languageText(context_.language, "0101");
-    if (!context_.prompt.question(this, languageText(context_.language, "0100"), text,
+    const QString text = languageText(context_.language, text::DeleteCombinationsQuestion);
+    if (!context_.prompt.question(this, languageText(context_.language, text::WarningTitle), text,
                                   Prompt::Icon::Question)) {
         return;
     }
@@ -68,7 +68,8 @@ void MainWindow::reopenForChanges() {
 
 void MainWindow::clearAll() {
     if (hasUnsavedWork() &&
-        !context_.prompt.question(this, windowTitle(), languageText(context_.language, "2104"),
+        !context_.prompt.question(this, windowTitle(),
+                                  languageText(context_.language, text::ClearSystemQuestion),
                                   Prompt::Icon::Question)) {
         return;
     }
@@ -87,7 +88,7 @@ bool MainWindow::mayReplaceWork() {
     if (!hasUnsavedWork()) {
         return true;
     }
-    const QString text = languageText(context_.language, "2103")
+    const QString text = languageText(context_.language, text::SaveChangesQuestion)
                              .arg(QString::fromStdString(document().shownFileName()));
     switch (context_.prompt.askToSave(this, windowTitle(), text)) {
     case Prompt::SaveChoice::Save:
@@ -151,7 +152,8 @@ void MainWindow::readConfiguration() {
     // Until the user writes a header of their own, the placeholder that asks for one speaks
     // the chosen language.
     if (!ini.find(SettingsSection, "INTESTAZIONE")) {
-        context_.settings.header = languageText(context_.language, "2110").toStdString();
+        context_.settings.header =
+            languageText(context_.language, text::DefaultHeader).toStdString();
     }
     context_.qtLanguage.apply(context_.language.name());
     (void)document().setPricePerColumn(context_.settings.pricePerColumn);
@@ -173,8 +175,8 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
         return;
     }
     if (document().hasWork()) {
-        const QString question =
-            languageText(context_.language, "0102").arg(QFileInfo(systemFile).fileName());
+        const QString question = languageText(context_.language, text::OpenFileInPlaceQuestion)
+                                     .arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {
             return;
         }
@@ -186,10 +188,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Unsaved work is offered to be saved first; without any, the program asks as it always has.
     const bool leave =
         !isDeveloping() &&
-        (hasUnsavedWork() ? mayReplaceWork()
-                          : context_.prompt.question(this, windowTitle(),
-                                                     languageText(context_.language, "0103"),
-                                                     Prompt::Icon::Question));
+        (hasUnsavedWork()
+             ? mayReplaceWork()
+             : context_.prompt.question(this, windowTitle(),
+                                        languageText(context_.language, text::ExitQuestion),
+                                        Prompt::Icon::Question));
     if (!leave) {
         event->ignore();
         return;

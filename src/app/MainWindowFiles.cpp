@@ -102,7 +102,7 @@ void MainWindow::exportColumns() {
         showError(saved.error());
         return;
     }
-    context_.prompt.message(this, {}, languageText(context_.language, "0115").arg(path),
+    context_.prompt.message(this, {}, languageText(context_.language, text::FileSaved).arg(path),
                             Prompt::Icon::Information);
 }
 
@@ -134,10 +134,12 @@ bool MainWindow::importColumnsText(const QString& path) {
         const std::span<const std::uint8_t> chosen(euro.data(), i);
         for (;;) {
             const auto answer = context_.prompt.inputText(
-                this, languageText(context_.language, "0112"),
-                languageText(context_.language, "0113").arg(static_cast<int>(i) + 1));
+                this, languageText(context_.language, text::EuroNumbersCaption),
+                languageText(context_.language, text::ValueNumberQuestion)
+                    .arg(static_cast<int>(i) + 1));
             if (!answer) {
-                context_.prompt.message(this, {}, languageText(context_.language, "0114"),
+                context_.prompt.message(this, {},
+                                        languageText(context_.language, text::ImportCancelled),
                                         Prompt::Icon::Information);
                 return false;
             }
@@ -158,9 +160,10 @@ bool MainWindow::importColumnsText(const QString& path) {
         return false;
     }
     if (extraLines > 0) {
-        const QString notice =
-            extraLines == 1 ? languageText(context_.language, "0106")
-                            : languageText(context_.language, "0107").arg(displayCount(extraLines));
+        const QString notice = extraLines == 1
+                                   ? languageText(context_.language, text::OneLineOverFiveValues)
+                                   : languageText(context_.language, text::LinesOverFiveValues)
+                                         .arg(displayCount(extraLines));
         context_.prompt.message(this, {}, notice, Prompt::Icon::Information);
     }
     return true;

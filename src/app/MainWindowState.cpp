@@ -99,7 +99,8 @@ void MainWindow::showWhatDevelopNeeds() {
     // disabled buttons and in the system type's panel, empty until a system is developed.
     const auto& doc = document();
     const bool needsNumbers = doc.canEditNumbers() && !doc.hasNumbersToDevelop();
-    const QString hint = needsNumbers ? languageText(context_.language, "2100") : QString();
+    const QString hint =
+        needsNumbers ? languageText(context_.language, text::MarkNumbersFirst) : QString();
     buttons_.develop->setToolTip(hint);
     buttons_.adaptMatrix->setToolTip(hint);
     menus_.conditions->setToolTip(hint);

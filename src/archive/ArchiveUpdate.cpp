@@ -20,7 +20,8 @@ std::string withoutTrailingBlanks(std::string text) {
 
 std::optional<Message> shrinkProblem(const DrawArchive& held, const DrawArchive& downloaded) {
     if (downloaded.count() < held.count()) {
-        return Message{1902, {std::to_string(downloaded.count()), std::to_string(held.count())}};
+        return Message{text::DownloadedArchiveShorter,
+                       {std::to_string(downloaded.count()), std::to_string(held.count())}};
     }
     std::unordered_set<std::string> dates;
     for (const auto& d : downloaded.draws) {
@@ -28,7 +29,7 @@ std::optional<Message> shrinkProblem(const DrawArchive& held, const DrawArchive&
     }
     for (const auto& d : held.draws) {
         if (!d.isEmpty() && !dates.contains(d.drawDate)) {
-            return Message{1903, {withoutTrailingBlanks(d.drawDate)}};
+            return Message{text::DownloadedArchiveLacksDraw, {withoutTrailingBlanks(d.drawDate)}};
         }
     }
     return std::nullopt;

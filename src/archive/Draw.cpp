@@ -11,12 +11,13 @@ constexpr std::size_t FirstCapacity = 2000;
 std::optional<Message> drawProblem(const Draw& draw) {
     for (const int n : draw.numbers) {
         if (!isMainNumber(n)) {
-            return Message{806, {std::to_string(n), "50"}};
+            return Message{text::ArchiveNumberOutOfRange, {std::to_string(n), "50"}};
         }
     }
     for (const int e : draw.euro) {
         if (e < 1 || e > DrawnEuroMax) {
-            return Message{808, {std::to_string(e), std::to_string(DrawnEuroMax)}};
+            return Message{text::ArchiveEuroOutOfRange,
+                           {std::to_string(e), std::to_string(DrawnEuroMax)}};
         }
     }
     return std::nullopt;

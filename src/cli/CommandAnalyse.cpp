@@ -24,15 +24,15 @@ namespace {
 OddsWords oddsWordsOfSettings() {
     Language language(std::filesystem::path(standardSettingsPath()).parent_path().string());
     OddsWords words;
-    const auto take = [&](const char* id, std::string& into) {
+    const auto take = [&](TextId id, std::string& into) {
         if (auto text = language.getLangString(id); !text.empty()) {
             into = text;
         }
     };
-    take("1800", words.oneIn);
-    take("1801", words.never);
-    take("1802", words.thousands);
-    take("1803", words.decimal);
+    take(text::OddsOneIn, words.oneIn);
+    take(text::Never, words.never);
+    take(text::ThousandsSeparatorWord, words.thousands);
+    take(text::DecimalSeparatorWord, words.decimal);
     return words;
 }
 

@@ -34,7 +34,7 @@ std::optional<SystemState> readCheckedSystem(const std::string& path) {
 int runCheck(const CheckArgs& args) {
     const auto entry = checkEntry(args.draw, rulesOrSettings(args.rules));
     if (entry.problem) {
-        return fail(entry.problem->message);
+        return fail(said(entry.problem->message));
     }
     const auto system = readCheckedSystem(args.in);
     if (!system) {

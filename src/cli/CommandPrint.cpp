@@ -23,7 +23,7 @@ Settings userSettings() {
 Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool applyDefaults) {
     auto layout = loadSlipLayout(path, type, applyDefaults);
     if (!layout) {
-        return Error{"", Message{2117, {path, said(layout.error())}}};
+        return Error{"", Message{text::AboutFile, {path, said(layout.error())}}};
     }
     return layout;
 }

@@ -35,8 +35,7 @@ std::string developedSystemType(const SystemState& state, bool stopped);
 void adoptDevelopment(SystemState& state, DevelopmentResult&& result);
 
 // The texts shown when the column limit is reached.
-inline constexpr int LimitAlarmEntry = 2116; // "Colonne superiori alla capienza della memoria"
-inline const Message LimitWarningTitle{700}; // "ATTENZIONE"
+inline const Message LimitWarningTitle{text::WarningTitleCapitals};
 // "!!! Colonne superiori alla capienza della memoria" CR "Capienza memoria" limit " colonne".
 Message limitWarningText(double limit);
 

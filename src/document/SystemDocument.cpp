@@ -13,8 +13,10 @@ namespace quintora {
 
 namespace {
 
-const Error LockedError{Message{700}, Message{702}}; // the system is developed
-const Error BusyError{Message{700}, Message{212}};   // a development is running
+const Error LockedError{Message{text::WarningTitleCapitals},
+                        Message{text::SystemLockedPressEdit}}; // the system is developed
+const Error BusyError{Message{text::WarningTitleCapitals},
+                      Message{text::Working}}; // a development is running
 // A click the rules ignore (a third Euro number): refused without a message to show.
 const Error NothingChanged{"", ""};
 
@@ -341,7 +343,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
     std::string path = argument;
     std::erase(path, '"');
     if (path.empty()) {
-        return Error{"", Message{703}};
+        return Error{"", Message{text::NoFileGiven}};
     }
     if (developing_) {
         return BusyError;
@@ -375,7 +377,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
 
 Status SystemDocument::saveAs(const std::string& path) {
     if (path.empty()) {
-        return Error{ErrorTitle, Message{703}};
+        return Error{ErrorTitle, Message{text::NoFileGiven}};
     }
     state_.systemPath = path;
     const Status saved = saveSystemFile(path, state_);

@@ -137,7 +137,7 @@ Settings readConfiguration(const IniFile& ini) {
 
 Status writeConfiguration(IniFile& ini, const Settings& settings) {
     if (!validPrice(settings.pricePerColumn)) {
-        return Error{Message{116}, Message{903}};
+        return Error{Message{text::WarningCapitals}, Message{text::InvalidColumnPrice}};
     }
     std::vector<std::pair<std::string, std::string>> values;
     for (const Field& field : fields) {

@@ -211,7 +211,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("language file section", (*languageFileProblem("[frmMAIN]\r\n")),
         QStringLiteral("The downloaded language file is incomplete: the section [Strings] is "
                        "missing"));
-    row("download", Message{1910, {"http://x/", Message{1916}}},
+    row("download", Message{text::DownloadFailed, {"http://x/", Message{text::ServerGaveNoLength}}},
         QStringLiteral("Download of http://x/ failed: the server did not give the length of the "
                        "file"));
 

@@ -4,6 +4,8 @@
 #include "settings/Language.h"
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -142,17 +144,40 @@ TEST(Language, GetLangStringTakesTheNameFromTheSettingsFile) {
     folder.write("quintora.ini", "[IMPOSTAZIONI]\r\nLINGUA=english\r\n");
     folder.write("english.lng", "[Strings]\r\n0001=\"Hello\"\r\n0021=Bye\r\n");
     Language language(folder.path());
-    EXPECT_EQ(language.getLangString("0001"), "Hello");
+    EXPECT_EQ(language.getLangString(text::IntegralColumns), "Hello");
     EXPECT_EQ(language.name(), "english");
-    EXPECT_EQ(language.getLangString("0021"), "Bye");
-    EXPECT_EQ(language.getLangString("0099"), "");
+    EXPECT_EQ(language.getLangString(text::GuaranteeAndDistanceExclusiveAgain), "Bye");
+    EXPECT_EQ(language.getLangString(TextId{99}), "");
     EXPECT_EQ(language.load().value("strings", "0001"), "Hello");
     // A file replaced while the program runs (a language update) is read again.
     folder.write("english.lng", "[Strings]\r\n0001=\"Hello again\"\r\n");
-    EXPECT_EQ(language.getLangString("0001"), "Hello again");
+    EXPECT_EQ(language.getLangString(text::IntegralColumns), "Hello again");
 
     Language unnamed(folder.file("elsewhere"));
-    EXPECT_EQ(unnamed.getLangString("0001"), "");
+    EXPECT_EQ(unnamed.getLangString(text::IntegralColumns), "");
+}
+
+// The text table is kept between messages, and built again when the language or its file
+// changes, even to a file of the same size.
+TEST(Language, TextsFollowTheLanguageAndItsFile) {
+    ScratchFolder folder;
+    const std::string english = folder.write("english.lng", "[Strings]\r\n0103=\"Quit?\"\r\n");
+    folder.write("other.lng", "[Strings]\r\n0103=\"Exit?\"\r\n");
+    Language language(folder.path(), "english");
+    const Message exit{text::ExitQuestion};
+    const Message counted{text::MemoryCapacityColumns, {Message::count(200000)}};
+    EXPECT_EQ(language.text(exit), "Quit?");
+    EXPECT_EQ(language.text(counted),
+              "Capienza memoria 200,000 colonne"); // own text, English digits
+
+    const auto written = std::filesystem::last_write_time(english);
+    folder.write("english.lng", "[Strings]\r\n0103=\"Stop?\"\r\n");
+    std::filesystem::last_write_time(english, written + std::chrono::seconds(1));
+    EXPECT_EQ(language.text(exit), "Stop?");
+
+    ASSERT_TRUE(language.select("other"));
+    EXPECT_EQ(language.text(exit), "Exit?");
+    EXPECT_EQ(language.text(counted), "Capienza memoria 200.000 colonne");
 }
 
 } // namespace

@@ -206,7 +206,7 @@ void ArchiveWindow::update() {
         download, server_(), paths_.download.toStdString(), paths_.archive.toStdString());
     if (!updated) {
         prompt_.message(this, windowTitle(),
-                        downloadFailed ? languageText(language_, "0218")
+                        downloadFailed ? languageText(language_, text::UpdateDownloadFailed)
                                        : shownText(language_, updated.error().what),
                         Prompt::Icon::Critical);
     }
@@ -218,8 +218,9 @@ void ArchiveWindow::update() {
     if (updated) {
         // What the update brought, said in the window: a box would only be in the way.
         const std::int32_t added = archives_.archive().count() - before;
-        progress_->setText(added > 0 ? languageText(language_, "2101").arg(displayCount(added))
-                                     : languageText(language_, "2102"));
+        progress_->setText(added > 0
+                               ? languageText(language_, text::DrawsAdded).arg(displayCount(added))
+                               : languageText(language_, text::ArchiveUpToDate));
     } else {
         progress_->hide();
     }
@@ -230,9 +231,10 @@ void ArchiveWindow::chooseLine(int line) {
     if (draw == nullptr) {
         return;
     }
-    const QString text = languageText(language_, "0215") + u'\n' +
-                         fromStd(drawMainNumbersText(*draw)) + u'\n' +
-                         languageText(language_, "0216").arg(fromStd(draw->drawDate));
+    const QString text =
+        languageText(language_, text::WinningColumnLead) + u'\n' +
+        fromStd(drawMainNumbersText(*draw)) + u'\n' +
+        languageText(language_, text::WinningColumnSet).arg(fromStd(draw->drawDate));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
     (void)archives_.setWinningCombination(winningCombinationOf(*draw));
 }
@@ -241,13 +243,14 @@ bool ArchiveWindow::mayClose() {
     if (!updating_ || (shuttingDown_ && shuttingDown_())) {
         return true;
     }
-    prompt_.message(this, windowTitle(), languageText(language_, "0217"),
+    prompt_.message(this, windowTitle(), languageText(language_, text::ArchiveUpdating),
                     Prompt::Icon::Information);
     return false;
 }
 
 void ArchiveWindow::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0214") + u'\n' + languageText(language_, "0213"));
+    progress_->setText(languageText(language_, text::Updating) + u'\n' +
+                       languageText(language_, text::PleaseWait));
 }
 
 void ArchiveWindow::changeEvent(QEvent* event) {

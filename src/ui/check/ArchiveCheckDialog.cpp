@@ -319,11 +319,13 @@ void ArchiveCheckDialog::applyFilter() {
 }
 
 void ArchiveCheckDialog::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0212") + u'\n' + languageText(language_, "0213"));
+    progress_->setText(languageText(language_, text::Working) + u'\n' +
+                       languageText(language_, text::PleaseWait));
     QStringList header;
-    header << languageText(language_, "0208") << languageText(language_, "0209")
-           << languageText(language_, "0210");
-    const QString points = languageText(language_, "0211");
+    header << languageText(language_, text::DateHeading)
+           << languageText(language_, text::NumbersHeading)
+           << languageText(language_, text::BestHeading);
+    const QString points = languageText(language_, text::PointsHeading);
     for (const auto& category : PrizeCategories) {
         header << points.arg(QString::fromUtf8(category.label));
     }

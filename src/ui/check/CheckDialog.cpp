@@ -218,28 +218,14 @@ void CheckDialog::showFields(const EntryFields& texts) {
     }
 }
 
-QString CheckDialog::problemText(const EntryProblem& problem) {
-    switch (problem.kind) {
-    case EntryProblemKind::DuplicateNumbers:
-        return languageText(language_, "0202");
-    case EntryProblemKind::EqualEuroNumbers:
-        return languageText(language_, "0203");
-    case EntryProblemKind::ValueNotAllowed:
-        return languageText(language_, "0204").arg(problem.value);
-    }
-    return fromStd(problem.message);
-}
-
 void CheckDialog::runCheck() {
     // An archived draw copied into the fields is checked as it was drawn, whatever the rules.
     const EntryCheck entry = checkEntry(fieldTexts(), document_.rules(), archives_.archive().draws);
     showFields(entry.fields); // sorted, also when a later step refuses them
     if (entry.problem) {
         const auto& p = *entry.problem;
-        const QString title = p.kind == EntryProblemKind::EqualEuroNumbers
-                                  ? languageText(language_, "0201")
-                                  : languageText(language_, "0200");
-        prompt_.message(this, title, problemText(p), Prompt::Icon::Exclamation);
+        prompt_.message(this, shownText(language_, p.title), shownText(language_, p.message),
+                        Prompt::Icon::Exclamation);
         field(p.focusField)->setFocus();
         return;
     }
@@ -251,7 +237,7 @@ void CheckDialog::runCheck() {
     const auto& state = document_.state();
     const DrawCheckResult result =
         checkColumns(state.columns, euroNumbers(state.header), entry.combination);
-    const QString line = languageText(language_, "0207");
+    const QString line = languageText(language_, text::CategoryCount);
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[static_cast<std::size_t>(c)];
         QStringList lines;
@@ -262,9 +248,10 @@ void CheckDialog::runCheck() {
         winnersList(c)->addItems(lines);
         countLabel(c)->setText(QString::number(winners.size()));
     }
-    result_->setText(result.best == NoWinCategory ? languageText(language_, "0206")
-                                                  : languageText(language_, "0205") + u' ' +
-                                                        fromStd(prizeCategoryLabel(result.best)));
+    result_->setText(result.best == NoWinCategory
+                         ? languageText(language_, text::NoWin)
+                         : languageText(language_, text::BestResultReached) + u' ' +
+                               fromStd(prizeCategoryLabel(result.best)));
 
     setEnabled(true);
     QApplication::restoreOverrideCursor();

@@ -58,7 +58,6 @@ private:
     EntryFields fieldTexts() const;
     void showFields(const EntryFields& texts);
     void clearLists();
-    QString problemText(const EntryProblem& problem);
     void followDocument(Changes what);
     void followArchive(ArchiveChanges what);
     void storeCombination(const WinningCombination& combination);

@@ -7,25 +7,25 @@ namespace quintora {
 
 ReducedDialog::ReducedDialog(SystemDocument& document, Prompt& prompt, Language& language,
                              QWidget* parent)
-    : ReductionDialog(document, prompt, language,
-                      Setup{QStringLiteral("frmRidotto"), QStringLiteral("Ridotto a Garanzia"),
-                            QStringLiteral("optCondizione"), QStringLiteral("frameNx"),
-                            QStringLiteral("N-"), QStringLiteral("hsRidottoNx"),
-                            QStringLiteral("lblRidottoNx"), 0, 5,
-                            reducedLevelOnOpening(document.state().conditions.reducedN), "0021",
-                            document.state().conditions.reducedOn(),
-                            [&document](bool on) {
-                                (void)document.editCondition(SystemDocument::ReducedEdit{on, {}});
-                            },
-                            [&document](bool on, int value) -> Result<bool> {
-                                const bool otherWasOn = document.state().minimumDistance.on();
-                                const auto edited =
-                                    document.editCondition(SystemDocument::ReducedEdit{on, value});
-                                if (!edited) {
-                                    return edited.error();
-                                }
-                                return otherWasOn && !document.state().minimumDistance.on();
-                            }},
-                      parent) {}
+    : ReductionDialog(
+          document, prompt, language,
+          Setup{QStringLiteral("frmRidotto"), QStringLiteral("Ridotto a Garanzia"),
+                QStringLiteral("optCondizione"), QStringLiteral("frameNx"), QStringLiteral("N-"),
+                QStringLiteral("hsRidottoNx"), QStringLiteral("lblRidottoNx"), 0, 5,
+                reducedLevelOnOpening(document.state().conditions.reducedN),
+                text::GuaranteeAndDistanceExclusiveAgain, document.state().conditions.reducedOn(),
+                [&document](bool on) {
+                    (void)document.editCondition(SystemDocument::ReducedEdit{on, {}});
+                },
+                [&document](bool on, int value) -> Result<bool> {
+                    const bool otherWasOn = document.state().minimumDistance.on();
+                    const auto edited =
+                        document.editCondition(SystemDocument::ReducedEdit{on, value});
+                    if (!edited) {
+                        return edited.error();
+                    }
+                    return otherWasOn && !document.state().minimumDistance.on();
+                }},
+          parent) {}
 
 } // namespace quintora

@@ -128,7 +128,8 @@ void ListingDialog::print() {
         return;
     }
     if (!forecast_->isChecked() && !columns_->isChecked()) {
-        prompt_.message(this, languageText(language_, "0562"), languageText(language_, "0561"),
+        prompt_.message(this, languageText(language_, text::ErrorSpaced),
+                        languageText(language_, text::NothingSelectedForSlips),
                         Prompt::Icon::Exclamation);
         return;
     }
@@ -151,8 +152,8 @@ void ListingDialog::print() {
     order.pdfName = QStringLiteral("tabulato.pdf");
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     const auto failed = [this](const QString& error) {
-        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, text::ErrorBanner),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     };
     if (start.kind == PrintStart::Kind::Refused) {
         failed(start.error);

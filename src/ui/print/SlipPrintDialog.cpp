@@ -205,7 +205,7 @@ void SlipPrintDialog::print() {
         checkSlipRange(from_->text().toStdString(), to_->text().toStdString(), totalSlips());
     // Two empty fields leave no slip: the same as "Da" above "a".
     if (range && range.value().count() == 0) {
-        range = Error{Message{556}, Message{555}};
+        range = Error{Message{text::SlipErrorBanner}, Message{text::SlipFromAboveTo}};
     }
     if (!range) {
         const auto [title, text] = rangeMessage(range.error());
@@ -267,8 +267,8 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
     }
     body_->setEnabled(true);
     if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {
-        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, text::ErrorBanner),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     }
     emit runEnded();
 }
