@@ -8,16 +8,31 @@
 
 namespace quintora::cli {
 
-bool openOrReport(SystemDocument& document, const std::string& path) {
-    const auto opened = document.open(path);
+std::unique_ptr<SystemDocument> openSystem(const std::string& path, SystemNeed need,
+                                           std::optional<Cents> price) {
+    auto document = std::make_unique<SystemDocument>();
+    if (price) {
+        (void)document->setPricePerColumn(*price); // a price in cents is always taken
+    }
+    const auto opened = document->open(path);
     if (!opened) {
         fail(path + ": " + said(opened.error()));
-        return false;
+        return nullptr;
     }
     for (const auto& w : opened.value()) {
         std::cerr << "quintora-cli: " << path << ": " << said(w) << "\n";
     }
-    return true;
+    if (need == SystemNeed::Columns && !document->hasColumns()) {
+        fail(path + ": " + said(Message{text::SystemHasNoColumns}));
+        return nullptr;
+    }
+    // A developed system is locked: the window's commands that change it are off until
+    // "Modifiche".
+    if (need == SystemNeed::Unlocked && document->locked()) {
+        fail(path + ": " + said(Message{text::SystemLockedRefusal}));
+        return nullptr;
+    }
+    return document;
 }
 
 bool saveOrReport(SystemDocument& document, const std::string& out) {

@@ -39,14 +39,11 @@ OddsWords oddsWordsOfSettings() {
 } // namespace
 
 int runAnalyse(const AnalyseArgs& args) {
-    SystemDocument document;
-    if (!openOrReport(document, args.in)) {
+    const auto document = openSystem(args.in, SystemNeed::Columns);
+    if (!document) {
         return ExitFailure;
     }
-    if (!document.hasColumns()) {
-        return fail(args.in + ": il sistema non contiene colonne");
-    }
-    const auto& system = document.state();
+    const auto& system = document->state();
     const auto euro = euroNumbers(system.header);
     const auto analysis =
         analyseSystem(system.columns, euro, analysisEuroMax(euro, rulesOrSettings(args.rules)));

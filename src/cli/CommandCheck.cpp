@@ -18,15 +18,11 @@ namespace {
 
 // A system with columns, read through a document as the window opens it.
 std::optional<SystemState> readCheckedSystem(const std::string& path) {
-    SystemDocument document;
-    if (!openOrReport(document, path)) {
+    const auto document = openSystem(path, SystemNeed::Columns);
+    if (!document) {
         return std::nullopt;
     }
-    if (!document.hasColumns()) {
-        fail(path + ": il sistema non contiene colonne");
-        return std::nullopt;
-    }
-    return document.state();
+    return document->state();
 }
 
 } // namespace

@@ -58,11 +58,11 @@ int runInfo(const InfoArgs& args) {
     const Cents price = args.price
                             ? *args.price
                             : readConfiguration(IniFile(standardSettingsPath())).pricePerColumn;
-    SystemDocument document;
-    (void)document.setPricePerColumn(price);
-    if (!openOrReport(document, args.file)) {
+    const auto opened = openSystem(args.file, SystemNeed::Anything, price);
+    if (!opened) {
         return ExitFailure;
     }
+    const SystemDocument& document = *opened;
     const SystemState& s = document.state();
     std::ostringstream out;
     out << "Numeri in gioco [" << int{s.header.numberCount()}

@@ -37,11 +37,11 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
         return fail(said(layout.error()));
     }
     const Settings settings = userSettings();
-    SystemDocument document;
-    (void)document.setPricePerColumn(settings.pricePerColumn);
-    if (!openOrReport(document, args.system)) {
+    const auto opened = openSystem(args.system, SystemNeed::Anything, settings.pricePerColumn);
+    if (!opened) {
         return ExitFailure;
     }
+    const SystemDocument& document = *opened;
     // The dialog starts at 1 and ends at the total of slips.
     const int total = slipCount(type, document.state().columnCount());
     const std::string from = args.from.value_or("1");
@@ -84,11 +84,11 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
         return fail(said(listingPlan(SystemState{}, "", "", options).error()));
     }
     const Settings settings = userSettings();
-    SystemDocument document;
-    (void)document.setPricePerColumn(settings.pricePerColumn);
-    if (!openOrReport(document, args.system)) {
+    const auto opened = openSystem(args.system, SystemNeed::Anything, settings.pricePerColumn);
+    if (!opened) {
         return ExitFailure;
     }
+    const SystemDocument& document = *opened;
     const auto pages = ListingPages::make(std::make_shared<const SystemState>(document.state()),
                                           document.shownFileName(), settings.header, options);
     if (!pages) {
