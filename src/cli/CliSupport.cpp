@@ -22,14 +22,15 @@ std::unique_ptr<SystemDocument> openSystem(const std::string& path, SystemNeed n
     for (const auto& w : opened.value()) {
         std::cerr << "quintora-cli: " << path << ": " << said(w) << "\n";
     }
+    // These refusals keep the program's own words in every language: scripts read them.
     if (need == SystemNeed::Columns && !document->hasColumns()) {
-        fail(path + ": " + said(Message{text::SystemHasNoColumns}));
+        fail(path + ": " + ownLanguageText(Message{text::SystemHasNoColumns}));
         return nullptr;
     }
     // A developed system is locked: the window's commands that change it are off until
     // "Modifiche".
     if (need == SystemNeed::Unlocked && document->locked()) {
-        fail(path + ": " + said(Message{text::SystemLockedRefusal}));
+        fail(path + ": " + ownLanguageText(Message{text::SystemLockedRefusal}));
         return nullptr;
     }
     return document;

@@ -30,7 +30,7 @@ std::optional<SystemState> readCheckedSystem(const std::string& path) {
 int runCheck(const CheckArgs& args) {
     const auto entry = checkEntry(args.draw, rulesOrSettings(args.rules));
     if (entry.problem) {
-        return fail(said(entry.problem->message));
+        return fail(ownLanguageText(entry.problem->message)); // in every language, as before
     }
     const auto system = readCheckedSystem(args.in);
     if (!system) {
