@@ -1,6 +1,6 @@
 // Any bytes as a language file, read by the INI rules as they stand and, for inputs of an
-// odd size (half of them, as the padding is slow), also by the line scan that files above
-// LanguageFile::SmallFileBytes get: the bytes followed by a long comment line.
+// odd size (half of them, as the padding is slow), also padded by a long comment line, as a
+// large file.
 #include "settings/LanguageFile.h"
 
 #include <cstddef>
@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     lookUp(LanguageFile::fromBytes(bytes));
     if (size % 2 == 1) {
-        lookUp(LanguageFile::fromBytes(bytes + "\r\n;" +
-                                       std::string(LanguageFile::SmallFileBytes, '-')));
+        lookUp(LanguageFile::fromBytes(bytes + "\r\n;" + std::string(64000, '-')));
     }
     return 0;
 }

@@ -149,8 +149,8 @@ void MainWindow::showManualSection(const QString& section) {
 
 void MainWindow::writeTitle() {
     setWindowTitle(programTitle() + QStringLiteral(" - ") +
-                   languageText(context_.language, "0108") + u' ' + programVersion() +
-                   QStringLiteral(" - ") + languageText(context_.language, "0124"));
+                   languageText(context_.language, text::VersionShort) + u' ' + programVersion() +
+                   QStringLiteral(" - ") + languageText(context_.language, text::Freeware));
 }
 
 SystemDocument& MainWindow::document() const {

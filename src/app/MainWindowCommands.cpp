@@ -26,9 +26,9 @@ namespace {
 
 // The header placeholders of the program's own language and of the language files of the folder.
 std::vector<std::string> headerPlaceholders(const std::string& dataFolder) {
-    std::vector<std::string> placeholders{TextTable::own().entry(HeaderPlaceholder)};
+    std::vector<std::string> placeholders{TextTable::own().entry(text::DefaultHeader)};
     for (const std::string& name : availableLanguages(dataFolder)) {
-        placeholders.push_back(TextTable::forLanguage(dataFolder, name).entry(HeaderPlaceholder));
+        placeholders.push_back(TextTable::forLanguage(dataFolder, name).entry(text::DefaultHeader));
     }
     return placeholders;
 }
@@ -72,8 +72,8 @@ void MainWindow::onDeveloped() {
 }
 
 void MainWindow::reopenForChanges() {
-    const QString text = languageText(context_.language, "0101");
-    if (!context_.prompt.question(this, languageText(context_.language, "0100"), text,
+    const QString text = languageText(context_.language, text::DeleteCombinationsQuestion);
+    if (!context_.prompt.question(this, languageText(context_.language, text::WarningTitle), text,
                                   Prompt::Icon::Question)) {
         return;
     }
@@ -116,7 +116,7 @@ bool MainWindow::mayReplaceWork() {
     if (!hasUnsavedWork()) {
         return true;
     }
-    const QString text = languageText(context_.language, "2103")
+    const QString text = languageText(context_.language, text::SaveChangesQuestion)
                              .arg(QString::fromStdString(document().shownFileName()));
     switch (context_.prompt.askToSave(this, windowTitle(), text)) {
     case Prompt::SaveChoice::Save:
@@ -215,8 +215,8 @@ void MainWindow::activateFromOtherCopy(const QString& systemFile) {
         return;
     }
     if (document().modified()) { // one marked number is work too
-        const QString question =
-            languageText(context_.language, "0102").arg(QFileInfo(systemFile).fileName());
+        const QString question = languageText(context_.language, text::OpenFileInPlaceQuestion)
+                                     .arg(QFileInfo(systemFile).fileName());
         if (!context_.prompt.question(this, windowTitle(), question, Prompt::Icon::Question)) {
             return;
         }
@@ -228,10 +228,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Unsaved work is offered to be saved first; without any, the program asks as it always has.
     const bool leave =
         !isDeveloping() &&
-        (hasUnsavedWork() ? mayReplaceWork()
-                          : context_.prompt.question(this, windowTitle(),
-                                                     languageText(context_.language, "0103"),
-                                                     Prompt::Icon::Question));
+        (hasUnsavedWork()
+             ? mayReplaceWork()
+             : context_.prompt.question(this, windowTitle(),
+                                        languageText(context_.language, text::ExitQuestion),
+                                        Prompt::Icon::Question));
     if (!leave) {
         event->ignore();
         return;

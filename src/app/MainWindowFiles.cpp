@@ -43,8 +43,9 @@ void MainWindow::openSystem() {
     if (!mayReplaceWork()) {
         return;
     }
-    const QString path = context_.prompt.openFileName(this, context_.dataFolder.systemsFolder(),
-                                                      languageText(context_.language, "2350"));
+    const QString path =
+        context_.prompt.openFileName(this, context_.dataFolder.systemsFolder(),
+                                     languageText(context_.language, text::SystemFileFilter));
     if (!path.isEmpty()) {
         openSystemFile(path);
     }
@@ -65,7 +66,7 @@ void MainWindow::saveSystemAs() {
     proposed.replace(QStringLiteral(".txt"), QStringLiteral(".qsy"));
     const QString path = context_.prompt.saveFileName(
         this, context_.dataFolder.systemsFolder(), proposed,
-        languageText(context_.language, "2350"), QStringLiteral("qsy"));
+        languageText(context_.language, text::SystemFileFilter), QStringLiteral("qsy"));
     if (path.isEmpty()) {
         return;
     }
@@ -93,8 +94,8 @@ void MainWindow::exportColumns() {
     QString proposed = fileNameOf(state().systemFileName);
     proposed.replace(QStringLiteral(".qsy"), QStringLiteral(".txt"));
     const QString path = context_.prompt.saveFileName(
-        this, context_.dataFolder.textFolder(), proposed, languageText(context_.language, "2351"),
-        QStringLiteral("txt"));
+        this, context_.dataFolder.textFolder(), proposed,
+        languageText(context_.language, text::TextFileFilter), QStringLiteral("txt"));
     if (path.isEmpty()) {
         return;
     }
@@ -103,7 +104,7 @@ void MainWindow::exportColumns() {
         showError(saved.error());
         return;
     }
-    context_.prompt.message(this, {}, languageText(context_.language, "0115").arg(path),
+    context_.prompt.message(this, {}, languageText(context_.language, text::FileSaved).arg(path),
                             Prompt::Icon::Information);
 }
 
@@ -111,8 +112,9 @@ void MainWindow::importColumns() {
     if (!mayReplaceWork()) {
         return;
     }
-    const QString path = context_.prompt.openFileName(this, context_.dataFolder.textFolder(),
-                                                      languageText(context_.language, "2351"));
+    const QString path =
+        context_.prompt.openFileName(this, context_.dataFolder.textFolder(),
+                                     languageText(context_.language, text::TextFileFilter));
     importColumnsText(path);
 }
 
@@ -135,10 +137,12 @@ bool MainWindow::importColumnsText(const QString& path) {
         const std::span<const std::uint8_t> chosen(euro.data(), i);
         for (;;) {
             const auto answer = context_.prompt.inputText(
-                this, languageText(context_.language, "0112"),
-                languageText(context_.language, "0113").arg(static_cast<int>(i) + 1));
+                this, languageText(context_.language, text::EuroNumbersCaption),
+                languageText(context_.language, text::ValueNumberQuestion)
+                    .arg(static_cast<int>(i) + 1));
             if (!answer) {
-                context_.prompt.message(this, {}, languageText(context_.language, "0114"),
+                context_.prompt.message(this, {},
+                                        languageText(context_.language, text::ImportCancelled),
                                         Prompt::Icon::Information);
                 return false;
             }
@@ -159,9 +163,10 @@ bool MainWindow::importColumnsText(const QString& path) {
         return false;
     }
     if (extraLines > 0) {
-        const QString notice =
-            extraLines == 1 ? languageText(context_.language, "0106")
-                            : languageText(context_.language, "0107").arg(displayCount(extraLines));
+        const QString notice = extraLines == 1
+                                   ? languageText(context_.language, text::OneLineOverFiveValues)
+                                   : languageText(context_.language, text::LinesOverFiveValues)
+                                         .arg(displayCount(extraLines));
         context_.prompt.message(this, {}, notice, Prompt::Icon::Information);
     }
     return true;

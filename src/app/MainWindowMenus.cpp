@@ -217,7 +217,8 @@ void MainWindow::adaptMatrix() {
 
 void MainWindow::shuffleColumns() {
     if (!document().canShuffle() ||
-        !context_.prompt.question(this, QString(), languageText(context_.language, "0104"),
+        !context_.prompt.question(this, QString(),
+                                  languageText(context_.language, text::ShuffleColumnsQuestion),
                                   Prompt::Icon::None)) {
         return;
     }

@@ -16,9 +16,10 @@ bool MainWindow::maySwitchRules(GameRules rules) {
     if (rules == doc.rules()) {
         return true;
     }
-    const QString title = languageText(context_.language, "2002");
+    const QString title = languageText(context_.language, text::EuroNumbersTitle);
     if (!doc.canEditNumbers()) {
-        context_.prompt.message(this, title, languageText(context_.language, "2005"),
+        context_.prompt.message(this, title,
+                                languageText(context_.language, text::SystemLockedEuroNumbers),
                                 Prompt::Icon::Exclamation);
         return false;
     }
@@ -27,8 +28,11 @@ bool MainWindow::maySwitchRules(GameRules rules) {
         return true;
     }
     const QString question =
-        lost.size() == 1 ? languageText(context_.language, "2003").arg(lost[0])
-                         : languageText(context_.language, "2004").arg(lost[0]).arg(lost[1]);
+        lost.size() == 1
+            ? languageText(context_.language, text::EuroNumberNotAllowedWith10).arg(lost[0])
+            : languageText(context_.language, text::EuroNumbersNotAllowedWith10)
+                  .arg(lost[0])
+                  .arg(lost[1]);
     return context_.prompt.question(this, title, question, Prompt::Icon::Question);
 }
 
@@ -36,8 +40,8 @@ bool MainWindow::askRulesForFile(const QString& path, GameRules needed) {
     // The question stands over the wait cursor of the reading.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const bool yes =
-        context_.prompt.question(this, languageText(context_.language, "2002"),
-                                 languageText(context_.language, "2006")
+        context_.prompt.question(this, languageText(context_.language, text::EuroNumbersTitle),
+                                 languageText(context_.language, text::SystemPlaysEuro11Or12)
                                      .arg(QString::fromStdString(fileNamePart(path.toStdString()))),
                                  Prompt::Icon::Question);
     QApplication::restoreOverrideCursor();

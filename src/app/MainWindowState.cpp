@@ -41,9 +41,9 @@ void MainWindow::clickEuro(int index) {
         for (const int e : euros.ascending()) {
             marked << QString::fromStdString(twoDigits(e));
         }
-        statusBar()->showMessage(
-            languageText(context_.language, "2359").arg(marked.join(QStringLiteral(" - "))),
-            EuroHintMs);
+        statusBar()->showMessage(languageText(context_.language, text::ThirdEuroHint)
+                                     .arg(marked.join(QStringLiteral(" - "))),
+                                 EuroHintMs);
     }
     report(document().toggleEuro(n));
 }
@@ -76,8 +76,8 @@ void MainWindow::showNumbers() {
     const auto numbers = header.numbers();
     const auto euros = header.euros();
     // Each cell tells a screen reader its number and whether it is marked.
-    const auto show = [this](CellGrid* grid, NumberSet marked, const char* markedText,
-                             const char* unmarkedText) {
+    const auto show = [this](CellGrid* grid, NumberSet marked, TextId markedText,
+                             TextId unmarkedText) {
         const QString texts[] = {languageText(context_.language, unmarkedText),
                                  languageText(context_.language, markedText)};
         for (int i = 0; i < grid->count(); ++i) {
@@ -86,8 +86,8 @@ void MainWindow::showNumbers() {
             grid->cell(i)->setAccessibleName(texts[on ? 1 : 0].arg(i + 1));
         }
     };
-    show(numberGrid_, numbers, "2273", "2274");
-    show(euroGrid_, euros, "2275", "2276");
+    show(numberGrid_, numbers, text::NumberCellMarked, text::NumberCellUnmarked);
+    show(euroGrid_, euros, text::EuroCellMarked, text::EuroCellUnmarked);
     // The words come from the label's caption, which the language file may have replaced.
     const QString caption = numbersLabel_->text();
     const auto bracket = caption.indexOf(u'[');
@@ -125,7 +125,7 @@ void MainWindow::showStatusBar() {
 
 void MainWindow::showHistory() {
     const auto& doc = document();
-    const auto name = [this](QAction* action, const Message& step, const char* withStep) {
+    const auto name = [this](QAction* action, const Message& step, TextId withStep) {
         action->setEnabled(!step.empty());
         // Without a step the entry keeps the caption the language file gave it.
         if (!step.empty()) {
@@ -135,8 +135,8 @@ void MainWindow::showHistory() {
             action->setText(languageText(context_.language, withStep).arg(QString()).trimmed());
         }
     };
-    name(actions_.undo, doc.undoName(), "2250");
-    name(actions_.redo, doc.redoName(), "2251");
+    name(actions_.undo, doc.undoName(), text::UndoStep);
+    name(actions_.redo, doc.redoName(), text::RedoStep);
 }
 
 void MainWindow::showWhatDevelopNeeds() {
@@ -144,7 +144,8 @@ void MainWindow::showWhatDevelopNeeds() {
     // disabled buttons and in the system type's panel, empty until a system is developed.
     const auto& doc = document();
     const bool needsNumbers = doc.canEditNumbers() && !doc.hasNumbersToDevelop();
-    const QString hint = needsNumbers ? languageText(context_.language, "2100") : QString();
+    const QString hint =
+        needsNumbers ? languageText(context_.language, text::MarkNumbersFirst) : QString();
     buttons_.develop->setToolTip(hint);
     buttons_.adaptMatrix->setToolTip(hint);
     menus_.conditions->setToolTip(hint);

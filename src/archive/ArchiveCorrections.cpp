@@ -42,7 +42,7 @@ ArchiveCorrections archiveCorrections(const DrawArchive& held, const DrawArchive
 }
 
 Message correctionsSummary(const ArchiveCorrections& c) {
-    return Message{2205,
+    return Message{text::CorrectionsSummary,
                    {std::to_string(c.added.size()), std::to_string(c.changed.size()),
                     std::to_string(c.missing.size())}};
 }
@@ -50,13 +50,14 @@ Message correctionsSummary(const ArchiveCorrections& c) {
 std::vector<Message> correctionLines(const ArchiveCorrections& c) {
     std::vector<Message> lines;
     for (const auto& [held, downloaded] : c.changed) {
-        lines.push_back(Message{2207, {drawListLine(held), drawListLine(downloaded)}});
+        lines.push_back(
+            Message{text::CorrectionChanged, {drawListLine(held), drawListLine(downloaded)}});
     }
     for (const auto& d : c.missing) {
-        lines.push_back(Message{2208, {drawListLine(d)}});
+        lines.push_back(Message{text::CorrectionMissing, {drawListLine(d)}});
     }
     for (const auto& d : c.added) {
-        lines.push_back(Message{2206, {drawListLine(d)}});
+        lines.push_back(Message{text::CorrectionAdded, {drawListLine(d)}});
     }
     return lines;
 }

@@ -11,7 +11,7 @@ namespace quintora {
 namespace {
 
 Error damaged(Message reason) {
-    return Error{"", Message{800, {std::move(reason)}}};
+    return Error{"", Message{text::ArchiveDamaged, {std::move(reason)}}};
 }
 
 // A record and whether its date is a day written "DD/MM/YYYY"; a record whose date is not
@@ -47,7 +47,7 @@ std::vector<std::uint8_t> encodeArchive(const DrawArchive& archive) {
 Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes, SkippedRecords& skipped) {
     skipped = {};
     if (bytes.size() > MaxArchiveFileBytes) {
-        return damaged(Message{803, {std::to_string(MaxDraws)}});
+        return damaged(Message{text::ArchiveTooManyDraws, {std::to_string(MaxDraws)}});
     }
     skipped.strayBytes = bytes.size() % DrawRecordSize;
     DrawArchive archive;
@@ -74,7 +74,7 @@ Result<DrawArchive> decodeArchive(std::span<const std::uint8_t> bytes) {
 }
 
 Message skippedRecordsText(const SkippedRecords& skipped) {
-    return Message{1901, {std::to_string(skipped.count())}};
+    return Message{text::InvalidRecordsSkipped, {std::to_string(skipped.count())}};
 }
 
 Result<DrawArchive> readArchiveFile(const std::string& path, SkippedRecords& skipped) {
@@ -85,7 +85,7 @@ Result<DrawArchive> readArchiveFile(const std::string& path, SkippedRecords& ski
         return DrawArchive{};
     }
     if (ec || !std::filesystem::is_regular_file(status)) {
-        return Error{"", Message{810, {path}}};
+        return Error{"", Message{text::ArchiveNotAFile, {path}}};
     }
     const auto bytes = readWholeFile(path, MaxArchiveFileBytes);
     if (!bytes) {
@@ -93,7 +93,7 @@ Result<DrawArchive> readArchiveFile(const std::string& path, SkippedRecords& ski
     }
     auto archive = decodeArchive(bytes.value(), skipped);
     if (!archive) {
-        return Error{"", Message{WithFileName, {archive.error().what, path}}};
+        return Error{"", Message{text::WithDetail, {archive.error().what, path}}};
     }
     return archive;
 }

@@ -80,7 +80,7 @@ std::optional<int> integerIn(std::string_view field, int low, int high) {
 }
 
 Error lineError(std::size_t line, Message reason) {
-    return Error{"", Message{811, {std::to_string(line), reason}}};
+    return Error{"", Message{text::ArchiveTextInvalidLine, {std::to_string(line), reason}}};
 }
 
 std::string quotedField(std::string_view field) {
@@ -118,7 +118,8 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
         const auto& f = *fields;
         const auto contest = integerIn(f[0], -32768, 32767);
         if (!contest) {
-            return lineError(lineNumber, Message{813, {quotedField(f[0])}});
+            return lineError(lineNumber,
+                             Message{text::ArchiveTextContestNotNumber, {quotedField(f[0])}});
         }
         Draw d;
         d.contest = static_cast<std::int16_t>(*contest);
@@ -126,7 +127,8 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
             const auto value = integerIn(f[2 + k], 0, 255);
             if (!value) {
                 return lineError(lineNumber,
-                                 Message{814, {std::to_string(3 + k), quotedField(f[2 + k])}});
+                                 Message{text::ArchiveTextFieldNotByte,
+                                         {std::to_string(3 + k), quotedField(f[2 + k])}});
             }
             (k < 5 ? d.numbers[k] : d.euro[k - 5]) = static_cast<std::uint8_t>(*value);
         }
@@ -135,22 +137,23 @@ Result<DrawArchive> parseArchiveText(std::string_view text) {
         }
         const auto date = parseDate(f[1]);
         if (!date) {
-            return lineError(lineNumber, Message{2200, {quotedField(f[1])}});
+            return lineError(lineNumber, Message{text::InvalidDate, {quotedField(f[1])}});
         }
         d.date = *date;
         if (const auto problem = drawProblem(d)) {
             return lineError(lineNumber, *problem);
         }
         if (archive.count() == MaxDraws) {
-            return Error{"", Message{815, {std::to_string(MaxDraws)}}};
+            return Error{"",
+                         Message{text::DownloadedArchiveTooManyDraws, {std::to_string(MaxDraws)}}};
         }
         appendDraw(archive.draws, std::move(d));
     }
     if (shortLastLine != 0 && !archive.draws.empty()) {
-        return lineError(shortLastLine, Message{1900});
+        return lineError(shortLastLine, Message{text::DownloadCutShort});
     }
     if (archive.draws.empty()) {
-        return Error{"", Message{816}};
+        return Error{"", Message{text::DownloadedArchiveEmpty}};
     }
     finishDraws(archive.draws);
     return archive;
@@ -160,10 +163,10 @@ Result<DrawArchive> readArchiveText(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status)) {
-        return Error{"", Message{817, {path}}};
+        return Error{"", Message{text::FileDoesNotExist, {path}}};
     }
     if (!std::filesystem::is_regular_file(status)) {
-        return Error{"", Message{818, {path}}};
+        return Error{"", Message{text::NotARegularFile, {path}}};
     }
     const auto bytes = readWholeFile(path, MaxArchiveTextBytes);
     if (!bytes) {
@@ -173,7 +176,7 @@ Result<DrawArchive> readArchiveText(const std::string& path) {
     auto archive =
         parseArchiveText(std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
     if (!archive) {
-        return Error{"", Message{WithFileName, {archive.error().what, path}}};
+        return Error{"", Message{text::WithDetail, {archive.error().what, path}}};
     }
     return archive;
 }

@@ -7,7 +7,8 @@ namespace quintora {
 
 std::optional<Message> shrinkProblem(const DrawArchive& held, const DrawArchive& downloaded) {
     if (downloaded.count() < held.count()) {
-        return Message{1902, {std::to_string(downloaded.count()), std::to_string(held.count())}};
+        return Message{text::DownloadedArchiveShorter,
+                       {std::to_string(downloaded.count()), std::to_string(held.count())}};
     }
     return std::nullopt;
 }
@@ -25,7 +26,7 @@ Status updateArchiveFromText(DrawArchive& archive, const std::string& textPath,
         }
         const auto corrections = archiveCorrections(archive, downloaded.value());
         if (corrections.touchesHeldDraws() && !(consent && consent(corrections))) {
-            return Error{"", Message{2209, {correctionsSummary(corrections)}}};
+            return Error{"", Message{text::CorrectionsRefused, {correctionsSummary(corrections)}}};
         }
     }
     if (auto saved = saveArchiveFile(archivePath, downloaded.value()); !saved) {

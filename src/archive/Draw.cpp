@@ -10,25 +10,26 @@ constexpr std::size_t FirstCapacity = 2000;
 
 std::optional<Message> drawProblem(const Draw& draw) {
     if (!isRealDay(draw.date)) {
-        return Message{2200, {draw.dateText()}};
+        return Message{text::InvalidDate, {draw.dateText()}};
     }
     std::uint64_t seen = 0;
     for (const int n : draw.numbers) {
         if (!isMainNumber(n)) {
-            return Message{806, {std::to_string(n), "50"}};
+            return Message{text::ArchiveNumberOutOfRange, {std::to_string(n), "50"}};
         }
         if (seen & (std::uint64_t{1} << n)) {
-            return Message{807, {std::to_string(n)}};
+            return Message{text::ArchiveNumberRepeated, {std::to_string(n)}};
         }
         seen |= std::uint64_t{1} << n;
     }
     seen = 0;
     for (const int e : draw.euro) {
         if (e < 1 || e > DrawnEuroMax) {
-            return Message{808, {std::to_string(e), std::to_string(DrawnEuroMax)}};
+            return Message{text::ArchiveEuroOutOfRange,
+                           {std::to_string(e), std::to_string(DrawnEuroMax)}};
         }
         if (seen & (std::uint64_t{1} << e)) {
-            return Message{809, {std::to_string(e)}};
+            return Message{text::ArchiveEuroRepeated, {std::to_string(e)}};
         }
         seen |= std::uint64_t{1} << e;
     }

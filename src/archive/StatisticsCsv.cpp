@@ -87,14 +87,14 @@ Status saveStatisticsCsv(const std::string& path, const DrawArchive& archive) {
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec) && ::access(path.c_str(), W_OK) != 0 &&
         (errno == EACCES || errno == EPERM)) {
-        return Error{Message{219}, Message{StatisticsCsvCloseEntry}};
+        return Error{Message{text::ErrorCapitals}, Message{text::CloseStatisticsFile}};
     }
-    return Error{Message{219}, saved.error().what};
+    return Error{Message{text::ErrorCapitals}, saved.error().what};
 }
 
 Status writeStatisticsCsv(const std::string& path, const DrawArchive& archive) {
     if (!saveStatisticsCsv(path, archive)) {
-        return Error{Message{219}, Message{StatisticsCsvCloseEntry}};
+        return Error{Message{text::ErrorCapitals}, Message{text::CloseStatisticsFile}};
     }
     return success();
 }

@@ -10,8 +10,6 @@ namespace quintora {
 // The statistics CSV: Windows-1252, CR LF, fields separated by ";", the latest draw first.
 inline constexpr const char* StatisticsCsvHeader =
     "Data;Concorso;P1;P2;P3;P4;P5;jck1;jck2;Ripetuti;Pari;Dispari;Consecutivi;Somma";
-// "Chiudere il file delle statistiche per proseguire !!!": the file may not be replaced.
-inline constexpr int StatisticsCsvCloseEntry = 220;
 
 // A local date and time, passed in so that tests fix the clock.
 struct CalendarTime {

@@ -9,10 +9,6 @@ namespace quintora {
 
 namespace {
 
-std::string notAllowed(int value) {
-    return "Valore " + std::to_string(value) + " non ammesso";
-}
-
 // The sorted main numbers and the Euro numbers are those of one of the draws.
 bool isDrawnCombination(const std::array<int, WinningCombination::FieldCount>& v,
                         std::span<const Draw> drawn) {
@@ -85,15 +81,15 @@ EntryCheck checkEntry(EntryFields fields, GameRules rules, std::span<const Draw>
 
     for (int i = 0; i < 4; ++i) {
         if (v[i] == v[i + 1]) {
-            result.problem = EntryProblem{EntryErrorTitle, DuplicateNumbersText, i,
-                                          EntryProblemKind::DuplicateNumbers};
+            result.problem =
+                EntryProblem{Message{text::WrongColumn}, Message{text::RepeatedNumbers}, i};
             return result;
         }
     }
     // The values, not the texts: "7" and "07" are the same Euro number.
     if (v[5] == v[6]) {
-        result.problem = EntryProblem{EntryEuroErrorTitle, WrongCombinationText, 0,
-                                      EntryProblemKind::EqualEuroNumbers};
+        result.problem =
+            EntryProblem{Message{text::ErrorBanner}, Message{text::WrongCombination}, 0};
         return result;
     }
     const int euroMax = rules.euroMax() < DrawnEuroMax && isDrawnCombination(v, drawn)
@@ -102,8 +98,9 @@ EntryCheck checkEntry(EntryFields fields, GameRules rules, std::span<const Draw>
     for (int k = 0; k < WinningCombination::FieldCount; ++k) {
         const int max = k < NumbersPerColumn ? MainNumberCount : euroMax;
         if (v[k] == 0 || v[k] > max) {
-            result.problem = EntryProblem{EntryErrorTitle, notAllowed(v[k]), k,
-                                          EntryProblemKind::ValueNotAllowed, v[k]};
+            result.problem =
+                EntryProblem{Message{text::WrongColumn},
+                             Message{text::ValueNotAllowed, {std::to_string(v[k])}}, k};
             return result;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/WinningCombination.h"
+#include "core/Message.h"
 
 #include <array>
 #include <optional>
@@ -14,11 +15,6 @@ namespace quintora {
 // and the validation of the check command.
 using EntryFields = std::array<std::string, WinningCombination::FieldCount>;
 
-inline constexpr const char* EntryErrorTitle = "Colonna Errata";
-inline constexpr const char* EntryEuroErrorTitle = "!!! E R R O R E !!!";
-inline constexpr const char* DuplicateNumbersText = "Duplicazione di numeri";
-inline constexpr const char* WrongCombinationText = "Combinazione errata";
-
 // A field's value: the number its leading digits form (blanks before them are skipped);
 // 0 when it has none.
 int entryFieldValue(std::string_view text);
@@ -30,16 +26,11 @@ EntryFields entryFieldsOf(const WinningCombination& combination);
 // Leaving field k: a value of 1..255 is stored at once; 0 (an empty field) keeps the stored one.
 void storeLeftField(WinningCombination& combination, int k, std::string_view text);
 
-// The first refused step: its message box and the field that gets the focus. The kind and
-// the refused value let a view say the same in another language.
-enum class EntryProblemKind { DuplicateNumbers, EqualEuroNumbers, ValueNotAllowed };
-
+// The first refused step: its message box and the field that gets the focus.
 struct EntryProblem {
-    std::string title;
-    std::string message;
+    Message title;
+    Message message;
     int focusField = 0; // 0..6
-    EntryProblemKind kind = EntryProblemKind::DuplicateNumbers;
-    int value = 0; // the refused value of ValueNotAllowed
 };
 
 struct EntryCheck {

@@ -195,7 +195,8 @@ std::optional<Message> columnNumberProblem(std::span<const Column> columns) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
         for (const int n : columns[c]) {
             if (!isMainNumber(n)) {
-                return Message{2204, {std::to_string(c + 1), std::to_string(n)}};
+                return Message{text::ColumnNumberOutOfRange,
+                               {std::to_string(c + 1), std::to_string(n)}};
             }
         }
     }

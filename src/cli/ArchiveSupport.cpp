@@ -32,7 +32,7 @@ bool openDrawsOrReport(ArchiveDocument& archives, const std::string& path) {
         return false;
     }
     if (archives.archive().draws.empty()) {
-        fail(said(Message{2203, {path}}));
+        fail(said(Message{text::ArchiveHoldsNoValidDraw, {path}}));
         return false;
     }
     return true;

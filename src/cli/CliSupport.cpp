@@ -14,16 +14,32 @@ const SettingsDocument& userSettings() {
     return settings;
 }
 
-bool openOrReport(SystemDocument& document, const std::string& path) {
-    const auto opened = document.open(path);
+std::unique_ptr<SystemDocument> openSystem(const std::string& path, SystemNeed need,
+                                           std::optional<Cents> price) {
+    auto document = std::make_unique<SystemDocument>();
+    if (price) {
+        document->setPricePerColumn(*price);
+    }
+    const auto opened = document->open(path);
     if (!opened) {
         fail(path + ": " + said(opened.error()));
-        return false;
+        return nullptr;
     }
     for (const auto& w : opened.value()) {
         std::cerr << "quintora-cli: " << path << ": " << said(w) << "\n";
     }
-    return true;
+    // These refusals keep the program's own words in every language: scripts read them.
+    if (need == SystemNeed::Columns && !document->hasColumns()) {
+        fail(path + ": " + ownLanguageText(Message{text::SystemHasNoColumns}));
+        return nullptr;
+    }
+    // A developed system is locked: the window's commands that change it are off until
+    // "Modifiche".
+    if (need == SystemNeed::Unlocked && document->locked()) {
+        fail(path + ": " + ownLanguageText(Message{text::SystemLockedRefusal}));
+        return nullptr;
+    }
+    return document;
 }
 
 bool saveOrReport(SystemDocument& document, const std::string& out) {

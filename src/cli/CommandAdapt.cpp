@@ -53,15 +53,12 @@ int runAdapt(const AdaptArgs& args) {
         return fail(said(usable.error())); // refused before any work is done
     }
 
-    SystemDocument document;
-    if (!openOrReport(document, systemPath)) {
+    const auto opened = openSystem(systemPath, SystemNeed::Unlocked);
+    if (!opened) {
         return ExitFailure;
     }
+    SystemDocument& document = *opened;
     const SystemState& state = document.state();
-    // A developed system is locked: the window's adapt command is off until "Modifiche".
-    if (document.locked()) {
-        return fail(systemPath + ": il sistema e' sviluppato: premere Modifiche per cambiarlo");
-    }
     if (const auto error = developmentInputError(state.header)) {
         return fail(systemPath + ": " + said(*error));
     }

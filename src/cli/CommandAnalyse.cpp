@@ -25,29 +25,26 @@ OddsWords oddsWordsOfSettings() {
     Language language(std::filesystem::path(settings.path()).parent_path().string(),
                       settings.settings().language);
     OddsWords words;
-    const auto take = [&](const char* id, std::string& into) {
+    const auto take = [&](TextId id, std::string& into) {
         if (auto text = language.getLangString(id); !text.empty()) {
             into = text;
         }
     };
-    take("1800", words.oneIn);
-    take("1801", words.never);
-    take("1802", words.thousands);
-    take("1803", words.decimal);
+    take(text::OddsOneIn, words.oneIn);
+    take(text::Never, words.never);
+    take(text::ThousandsSeparatorWord, words.thousands);
+    take(text::DecimalSeparatorWord, words.decimal);
     return words;
 }
 
 } // namespace
 
 int runAnalyse(const AnalyseArgs& args) {
-    SystemDocument document;
-    if (!openOrReport(document, args.in)) {
+    const auto document = openSystem(args.in, SystemNeed::Columns);
+    if (!document) {
         return ExitFailure;
     }
-    if (!document.hasColumns()) {
-        return fail(args.in + ": il sistema non contiene colonne");
-    }
-    const auto& system = document.state();
+    const auto& system = document->state();
     if (const auto problem = columnNumberProblem(system.columns)) {
         return fail(args.in + ": " + said(*problem));
     }

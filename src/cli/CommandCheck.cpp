@@ -18,15 +18,11 @@ namespace {
 
 // A system with columns, read through a document as the window opens it.
 std::optional<SystemState> readCheckedSystem(const std::string& path) {
-    SystemDocument document;
-    if (!openOrReport(document, path)) {
+    const auto document = openSystem(path, SystemNeed::Columns);
+    if (!document) {
         return std::nullopt;
     }
-    if (!document.hasColumns()) {
-        fail(path + ": il sistema non contiene colonne");
-        return std::nullopt;
-    }
-    return document.state();
+    return document->state();
 }
 
 } // namespace
@@ -34,7 +30,7 @@ std::optional<SystemState> readCheckedSystem(const std::string& path) {
 int runCheck(const CheckArgs& args) {
     const auto entry = checkEntry(args.draw, rulesOrSettings(args.rules));
     if (entry.problem) {
-        return fail(entry.problem->message);
+        return fail(ownLanguageText(entry.problem->message)); // in every language, as before
     }
     const auto system = readCheckedSystem(args.in);
     if (!system) {

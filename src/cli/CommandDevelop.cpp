@@ -33,10 +33,11 @@ int runDevelop(const DevelopArgs& args) {
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(said(usable.error())); // refused before any work is done
     }
-    SystemDocument document;
-    if (!openOrReport(document, in)) {
+    const auto opened = openSystem(in);
+    if (!opened) {
         return ExitFailure;
     }
+    SystemDocument& document = *opened;
     // The stored columns are ignored: the system is developed again from its numbers.
     if (const auto reopened = document.reopenForChanges(); !reopened) {
         return fail(in + ": " + said(reopened.error()));

@@ -17,15 +17,13 @@ int runExportTxt(const ExportTxtArgs& args) {
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(said(usable.error())); // refused before any work is done
     }
-    SystemDocument document;
-    if (!openOrReport(document, in)) {
+    // An empty text file could never be imported again.
+    const auto opened = openSystem(in, SystemNeed::Columns);
+    if (!opened) {
         return ExitFailure;
     }
+    SystemDocument& document = *opened;
     const auto& columns = document.state().columns;
-    // An empty text file could never be imported again.
-    if (columns.empty()) {
-        return fail(in + ": il sistema non contiene colonne");
-    }
     if (auto saved = document.exportColumns(out); !saved) {
         return fail(out + ": " + said(saved.error()));
     }

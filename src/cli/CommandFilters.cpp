@@ -22,10 +22,11 @@ int runFilters(const FiltersArgs& args) {
     if (auto usable = checkSaveTarget(out); !usable) {
         return fail(said(usable.error())); // refused before any work is done
     }
-    SystemDocument document;
-    if (!openOrReport(document, in)) {
+    const auto opened = openSystem(in);
+    if (!opened) {
         return ExitFailure;
     }
+    SystemDocument& document = *opened;
     auto table = std::make_unique<std::array<FilterColumn, MaxFilterColumns>>();
     auto imported = loadFileToFilters(*table, importPath, args.hits);
     if (!imported) {

@@ -54,11 +54,11 @@ void printConditions(std::ostream& out, const SystemState& s) {
 int runInfo(const InfoArgs& args) {
     // The price of a column: --price, else the settings file's, else the default.
     const Cents price = args.price ? *args.price : userSettings().settings().pricePerColumn;
-    SystemDocument document;
-    document.setPricePerColumn(price);
-    if (!openOrReport(document, args.file)) {
+    const auto opened = openSystem(args.file, SystemNeed::Anything, price);
+    if (!opened) {
         return ExitFailure;
     }
+    const SystemDocument& document = *opened;
     const SystemState& s = document.state();
     std::ostringstream out;
     out << "Numeri in gioco [" << int{s.header.numberCount()}

@@ -116,7 +116,7 @@ int printReport(const Result<UpdateReport>& report) {
         std::cout << name << "\n";
     }
     if (report.value().stored.empty()) {
-        return fail(said(Message{2202}));
+        return fail(said(Message{text::NoListedFileStored}));
     }
     return ExitSuccess;
 }
@@ -153,7 +153,7 @@ int ServerCommandsHere::updateArchive(const UpdateArchiveArgs& args) {
         makeDownload(), serverOf(args.server),
         (fs::path(session.tempFolder()) / "quintora_download.dat").string(), out, consent);
     if (!updated) {
-        const bool corrections = updated.error().what.id() == 2209;
+        const bool corrections = updated.error().what.id() == text::CorrectionsRefused;
         return fail(said(updated.error()) +
                     (corrections ? " (--accept-changes applies the changes)" : ""));
     }

@@ -21,7 +21,7 @@ namespace {
 Result<SlipLayout> layoutOrReport(const std::string& path, SlipType type, bool applyDefaults) {
     auto layout = loadSlipLayout(path, type, applyDefaults);
     if (!layout) {
-        return Error{"", Message{2117, {path, said(layout.error())}}};
+        return Error{"", Message{text::AboutFile, {path, said(layout.error())}}};
     }
     return layout;
 }
@@ -37,12 +37,11 @@ int PrintCommandsHere::printSlips(const PrintSlipsArgs& args) {
     const Settings& settings = userSettings().settings();
     SlipBatch batch(type);
     for (const auto& path : args.systems) {
-        SystemDocument document;
-        document.setPricePerColumn(settings.pricePerColumn);
-        if (!openOrReport(document, path)) {
+        const auto opened = openSystem(path, SystemNeed::Anything, settings.pricePerColumn);
+        if (!opened) {
             return ExitFailure;
         }
-        batch.add(std::make_shared<const SystemState>(document.state()), document.shownFileName(),
+        batch.add(std::make_shared<const SystemState>(opened->state()), opened->shownFileName(),
                   settings.header);
     }
     // The dialog starts at 1 and ends at the total of slips, numbered across the systems.
@@ -87,11 +86,11 @@ int PrintCommandsHere::listing(const ListingArgs& args) {
         return fail(said(listingPlan(SystemState{}, "", "", options).error()));
     }
     const Settings& settings = userSettings().settings();
-    SystemDocument document;
-    document.setPricePerColumn(settings.pricePerColumn);
-    if (!openOrReport(document, args.system)) {
+    const auto opened = openSystem(args.system, SystemNeed::Anything, settings.pricePerColumn);
+    if (!opened) {
         return ExitFailure;
     }
+    const SystemDocument& document = *opened;
     const auto pages = ListingPages::make(std::make_shared<const SystemState>(document.state()),
                                           document.shownFileName(), settings.header, options);
     if (!pages) {

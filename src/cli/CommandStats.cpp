@@ -19,8 +19,8 @@ int runStats(const StatsArgs& args) {
     if (auto written = saveStatisticsCsv(csv, archives.archive()); !written) {
         // The saver's messages name the file; the request to close it does not.
         const auto& message = said(written.error());
-        return fail(written.error().what.id() == StatisticsCsvCloseEntry ? csv + ": " + message
-                                                                         : message);
+        return fail(written.error().what.id() == text::CloseStatisticsFile ? csv + ": " + message
+                                                                           : message);
     }
     const auto stats = computeStatistics(archives.archive());
     std::string out;

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/ConditionChain.h"
-#include "core/Development.h"
+#include "core/DevelopmentControl.h"
+#include "core/DevelopmentResult.h"
 #include "core/ProgressReporter.h"
 
 #include <vector>

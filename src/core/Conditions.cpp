@@ -24,13 +24,16 @@ std::vector<SumCheckFailure> checkSumFields(std::optional<int> from, std::option
                                             const SumRange& range) {
     std::vector<SumCheckFailure> failures;
     if (from.value_or(0) > to.value_or(0)) {
-        failures.push_back({Message{556}, Message{713}, SumField::To});
+        failures.push_back(
+            {Message{text::SlipErrorBanner}, Message{text::FromAboveTo}, SumField::To});
     }
     if (from && *from < range.minimum) {
-        failures.push_back({Message{201}, Message{714}, SumField::From});
+        failures.push_back(
+            {Message{text::ErrorBanner}, Message{text::FromBelowLowest}, SumField::From});
     }
     if (to && *to > range.maximum) {
-        failures.push_back({Message{201}, Message{715}, SumField::To});
+        failures.push_back(
+            {Message{text::ErrorBanner}, Message{text::ToAboveHighest}, SumField::To});
     }
     return failures;
 }

@@ -22,21 +22,21 @@ std::int64_t secondsSince(double start) {
 
 Message limitWarningText(double limit) {
     // Two lines parted by a lone CR, as the box has always shown them.
-    return Message::lines(
-        {Message{711},
-         Message{712, {Message::count(static_cast<long long>(roundHalfEven(limit)))}}},
-        "\r");
+    return Message::lines({Message{text::OverMemoryCapacityBanner},
+                           Message{text::MemoryCapacityColumns,
+                                   {Message::count(static_cast<long long>(roundHalfEven(limit)))}}},
+                          "\r");
 }
 
 std::optional<Message> developmentInputError(const SystemHeader& header) {
     if (header.numberCount() < NumbersPerColumn) {
-        return Message{704, {std::to_string(header.numberCount())}};
+        return Message{text::TooFewNumbersInPlay, {std::to_string(header.numberCount())}};
     }
     if (header.numberCount() > MainNumberCount) {
-        return Message{705, {std::to_string(header.numberCount())}};
+        return Message{text::TooManyNumbersInPlay, {std::to_string(header.numberCount())}};
     }
     if (header.euroCount() != EuroNumbersPerSystem) {
-        return Message{706, {std::to_string(header.euroCount())}};
+        return Message{text::NeedTwoEuroNumbers, {std::to_string(header.euroCount())}};
     }
     return std::nullopt;
 }

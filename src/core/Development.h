@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DevelopmentControl.h"
+#include "core/DevelopmentResult.h"
 #include "core/Message.h"
 #include "core/SystemState.h"
 
@@ -10,14 +11,6 @@
 #include <vector>
 
 namespace quintora {
-
-struct DevelopmentResult {
-    std::vector<Column> columns; // the accepted columns, in enumeration order
-    std::string systemType;
-    bool stopped = false;        // by request or by the limit: the name carries " - ***"
-    bool limitReached = false;   // MaxColumns accepted: show the limit warning
-    double developmentStart = 0; // when it began, seconds since the epoch
-};
 
 // Why the numbers of `header` cannot be developed (fewer than 5 numbers in play, not exactly
 // 2 Euro numbers), or nullopt when they can. Numbers out of range or repeated never reach the
@@ -42,8 +35,7 @@ std::string developedSystemType(const SystemState& state, bool stopped);
 void adoptDevelopment(SystemState& state, DevelopmentResult&& result);
 
 // The texts shown when the column limit is reached.
-inline constexpr int LimitAlarmEntry = 2116; // "Colonne superiori alla capienza della memoria"
-inline const Message LimitWarningTitle{700}; // "ATTENZIONE"
+inline const Message LimitWarningTitle{text::WarningTitleCapitals};
 // "!!! Colonne superiori alla capienza della memoria" CR "Capienza memoria" limit " colonne".
 Message limitWarningText(double limit);
 

@@ -60,7 +60,9 @@ ExcludedStoreResult storeExcludedColumns(ExcludedSet& excluded,
 
 Message excludedLimitText(int notAdded) {
     const Message limit = Message::count(MaxExcluded);
-    return notAdded == 1 ? Message{716, {limit}} : Message{717, {limit, Message::count(notAdded)}};
+    return notAdded == 1
+               ? Message{text::ExcludedFullOneNotAdded, {limit}}
+               : Message{text::ExcludedFullSomeNotAdded, {limit, Message::count(notAdded)}};
 }
 
 Message excludedRefusedText(const ExcludedStoreResult& result) {
@@ -68,12 +70,14 @@ Message excludedRefusedText(const ExcludedStoreResult& result) {
     std::vector<Message> lines;
     if (result.overLimit > 0) {
         lines.push_back(result.overLimit == 1
-                            ? Message{718, {limit, limit}}
-                            : Message{719, {limit, limit, Message::count(result.overLimit)}});
+                            ? Message{text::ExcludedKeptFirstOneDropped, {limit, limit}}
+                            : Message{text::ExcludedKeptFirstSomeDropped,
+                                      {limit, limit, Message::count(result.overLimit)}});
     }
     if (result.unreadable > 0) {
-        lines.push_back(result.unreadable == 1 ? Message{720}
-                                               : Message{721, {Message::count(result.unreadable)}});
+        lines.push_back(result.unreadable == 1 ? Message{text::OneInvalidColumnDropped}
+                                               : Message{text::InvalidColumnsDropped,
+                                                         {Message::count(result.unreadable)}});
     }
     return Message::lines(std::move(lines));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Texts.h"
+
 #include <iosfwd>
 #include <string>
 #include <utility>
@@ -21,16 +23,18 @@ public:
         : text_(std::move(plain)) {}
     Message(const char* plain)
         : text_(plain) {}
-    Message(int id, std::vector<Message> values = {})
+    Message(TextId id, std::vector<Message> values = {})
         : kind_(Kind::Entry)
         , id_(id)
         , values_(std::move(values)) {}
+    // An entry is named (text::DrawsAdded), never a bare number.
+    Message(int) = delete;
     static Message count(long long value);
     // The messages one under the other, parted by `lineBreak`.
     static Message lines(std::vector<Message> lines, std::string lineBreak = "\r\n");
 
     Kind kind() const { return kind_; }
-    int id() const { return id_; }
+    TextId id() const { return id_; }
     long long countValue() const { return count_; }
     // The plain text, or the line break of Lines.
     const std::string& text() const { return text_; }
@@ -39,16 +43,11 @@ public:
 
 private:
     Kind kind_ = Kind::Plain;
-    int id_ = 0;
+    TextId id_;
     long long count_ = 0;
     std::string text_;
     std::vector<Message> values_;
 };
-
-// Entries that many messages share.
-inline constexpr int WithFileName = 2114; // "%1 (%2)": a message, then the file it is about
-inline constexpr int WithReason = 2114;   // "%1 (%2)": a message, then why
-inline constexpr int AboutFile = 2117;    // "%1: %2": a file, then what of it
 
 // The message in the program's own language (the text table's, built into the program).
 std::string ownLanguageText(const Message& message);

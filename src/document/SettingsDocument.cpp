@@ -110,7 +110,8 @@ Status SettingsDocument::adopt(Result<std::string> text) {
         return text.error();
     }
     if (path_.empty()) {
-        return Error{Message{701}, Message{2130}}; // "E R R O R E"
+        return Error{Message{text::ErrorTitle},
+                     Message{text::NoSettingsFileToWrite}}; // "E R R O R E"
     }
     if (text.value() != file_.bytes()) {
         if (const Status written = writeFileAtomically(path_, text.value()); !written) {

@@ -13,35 +13,35 @@ namespace quintora {
 
 namespace {
 
-const Error LockedError{Message{700}, Message{702}}; // the system is developed
-const Error BusyError{Message{700}, Message{212}};   // a development is running
+const Error LockedError{Message{text::WarningTitleCapitals},
+                        Message{text::SystemLockedPressEdit}}; // the system is developed
+const Error BusyError{Message{text::WarningTitleCapitals},
+                      Message{text::Working}}; // a development is running
 
 // The names of the steps of the history.
-enum StepName : int {
-    MarkStep = 2252,
-    UnmarkStep = 2253,
-    MarkEuroStep = 2254,
-    UnmarkEuroStep = 2255,
-    NumbersStep = 2256,
-    EurosStep = 2257,
-    SumStep = 2258,
-    EvenOddStep = 2259,
-    FixedStep = 2260,
-    ConsecutiveStep = 2261,
-    ReducedStep = 2262,
-    MinimumDistanceStep = 2263,
-    ExcludedStep = 2264,
-    FiltersStep = 2265,
-    ClearStep = 2266,
-    ShuffleStep = 2267,
-    DevelopStep = 2268,
-    ReopenStep = 2269,
-    ImportStep = 2270,
-    AdaptStep = 2271,
-    RulesStep = 2272,
-};
+constexpr TextId MarkStep = text::StepMark;
+constexpr TextId UnmarkStep = text::StepUnmark;
+constexpr TextId MarkEuroStep = text::StepMarkEuro;
+constexpr TextId UnmarkEuroStep = text::StepUnmarkEuro;
+constexpr TextId NumbersStep = text::StepNumbers;
+constexpr TextId EurosStep = text::StepEuros;
+constexpr TextId SumStep = text::StepSum;
+constexpr TextId EvenOddStep = text::StepEvenOdd;
+constexpr TextId FixedStep = text::StepFixed;
+constexpr TextId ConsecutiveStep = text::StepConsecutive;
+constexpr TextId ReducedStep = text::StepReduced;
+constexpr TextId MinimumDistanceStep = text::StepMinimumDistance;
+constexpr TextId ExcludedStep = text::StepExcluded;
+constexpr TextId FiltersStep = text::StepFilters;
+constexpr TextId ClearStep = text::StepClear;
+constexpr TextId ShuffleStep = text::StepShuffle;
+constexpr TextId DevelopStep = text::StepDevelop;
+constexpr TextId ReopenStep = text::StepReopen;
+constexpr TextId ImportStep = text::StepImport;
+constexpr TextId AdaptStep = text::StepAdapt;
+constexpr TextId RulesStep = text::StepRules;
 
-Message numbered(int step, int n) {
+Message numbered(TextId step, int n) {
     return Message{step, {Message{std::to_string(n)}}};
 }
 
@@ -474,7 +474,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
     std::string path = argument;
     std::erase(path, '"');
     if (path.empty()) {
-        return Error{"", Message{703}};
+        return Error{"", Message{text::NoFileGiven}};
     }
     if (developing_ || openSteps_ > 0) {
         return BusyError;
@@ -509,7 +509,7 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
 
 Status SystemDocument::saveAs(const std::string& path) {
     if (path.empty()) {
-        return Error{ErrorTitle, Message{703}};
+        return Error{ErrorTitle, Message{text::NoFileGiven}};
     }
     state_.systemPath = path;
     const Status saved = saveSystemFile(path, state_, kept_);

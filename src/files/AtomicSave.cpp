@@ -34,15 +34,15 @@ std::string reasonOf(int error) {
 }
 
 Error writeError(const std::string& path, int error) {
-    return Error{"", Message{760, {path, reasonOf(error)}}};
+    return Error{"", Message{text::WriteError, {path, reasonOf(error)}}};
 }
 
 Error folderError(const std::string& path, int error) {
-    return Error{"", Message{761, {path, reasonOf(error)}}};
+    return Error{"", Message{text::CannotWriteInFolder, {path, reasonOf(error)}}};
 }
 
 Error saveError(const std::string& path, int error) {
-    return Error{"", Message{762, {path, reasonOf(error)}}};
+    return Error{"", Message{text::CannotSaveFile, {path, reasonOf(error)}}};
 }
 
 std::string folderOf(const std::string& path) {
@@ -75,7 +75,7 @@ Result<std::string> linkTarget(const std::string& link) {
 
 Result<SaveTarget> resolveTarget(const std::string& path) {
     if (path.empty()) {
-        return Error{"", Message{766}};
+        return Error{"", Message{text::SaveFileNameMissing}};
     }
     std::string current = path;
     for (int hops = 0;; ++hops) {
@@ -87,7 +87,7 @@ Result<SaveTarget> resolveTarget(const std::string& path) {
             t.folder = folderOf(current);
             t.name = nameOf(current);
             if (t.name.empty()) {
-                return Error{"", Message{765, {path}}};
+                return Error{"", Message{text::SaveNameMissing, {path}}};
             }
             return t;
         }
@@ -97,18 +97,18 @@ Result<SaveTarget> resolveTarget(const std::string& path) {
             }
             auto next = linkTarget(current);
             if (!next) {
-                return Error{"", Message{762, {path, next.error().what}}};
+                return Error{"", Message{text::CannotSaveFile, {path, next.error().what}}};
             }
             current = std::move(next.value());
             continue;
         }
         if (!S_ISREG(t.status.st_mode)) {
-            return Error{"", Message{764, {path, notAFileText(t.status.st_mode)}}};
+            return Error{"", Message{text::CannotSave, {path, notAFileText(t.status.st_mode)}}};
         }
         // Replacing by a rename would ignore the file's own protection: refuse as a write would.
         if (::faccessat(AT_FDCWD, current.c_str(), W_OK, AT_EACCESS) != 0 &&
             (errno == EACCES || errno == EPERM)) {
-            return Error{"", Message{763, {path}}};
+            return Error{"", Message{text::FileIsReadOnly, {path}}};
         }
         t.folder = folderOf(current);
         t.name = nameOf(current);

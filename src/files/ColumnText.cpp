@@ -35,7 +35,7 @@ std::string quoted(std::string_view piece) {
 }
 
 Error lineError(std::size_t lineNumber, Message what) {
-    return Error{ErrorTitle, Message{741, {std::to_string(lineNumber), what}}};
+    return Error{ErrorTitle, Message{text::AtLine, {std::to_string(lineNumber), what}}};
 }
 
 struct ColumnLine {
@@ -53,18 +53,18 @@ Result<ColumnLine> parseColumnLine(std::string_view line, std::size_t lineNumber
     for (std::size_t i = 0; i < NumbersPerColumn; ++i) {
         const auto piece = pieces.next();
         if (!piece) {
-            return lineError(lineNumber, Message{742, {std::to_string(i)}});
+            return lineError(lineNumber, Message{text::NeedFiveNumbers, {std::to_string(i)}});
         }
         const auto value = signedValue(*piece);
         if (!value) {
-            return lineError(lineNumber, Message{743, {quoted(*piece)}});
+            return lineError(lineNumber, Message{text::NotANumber, {quoted(*piece)}});
         }
         if (!isMainNumber(*value)) {
-            return lineError(lineNumber, Message{744, {quoted(*piece)}});
+            return lineError(lineNumber, Message{text::NumberOutOfRange, {quoted(*piece)}});
         }
         const NumberMask bit = NumberMask{1} << *value;
         if (seen & bit) {
-            return lineError(lineNumber, Message{745, {std::to_string(*value)}});
+            return lineError(lineNumber, Message{text::NumberRepeated, {std::to_string(*value)}});
         }
         seen |= bit;
         result.column[i] = static_cast<std::uint8_t>(*value);
@@ -105,7 +105,8 @@ Result<ColumnTextImport> importColumnsText(std::string_view content) {
             continue;
         }
         if (imported.columns.size() == MaxColumns) {
-            return Error{ErrorTitle, Message{746, {Message::count(MaxColumns)}}};
+            return Error{ErrorTitle,
+                         Message{text::TextOverColumnCapacity, {Message::count(MaxColumns)}}};
         }
         auto parsed = parseColumnLine(*line, lineNumber);
         if (!parsed) {
@@ -115,7 +116,7 @@ Result<ColumnTextImport> importColumnsText(std::string_view content) {
         imported.linesWithExtraPieces += parsed.value().extraPieces ? 1 : 0;
     }
     if (imported.columns.empty()) {
-        return Error{ErrorTitle, Message{747}};
+        return Error{ErrorTitle, Message{text::TextHoldsNoColumns}};
     }
     return imported;
 }
@@ -165,17 +166,19 @@ Result<std::uint8_t> parseEuroAnswer(std::string_view answer,
                                      std::span<const std::uint8_t> chosenSoFar, GameRules rules) {
     answer = text::trim(answer);
     if (answer.empty()) {
-        return Error{ErrorTitle, Message{rules.euroMax() == 12 ? 2000 : 748}};
+        return Error{ErrorTitle, Message{rules.euroMax() == 12 ? text::EnterEuroNumberTo12
+                                                               : text::EnterEuroNumberTo10}};
     }
     const auto value = signedValue(answer);
     if (!value) {
-        return Error{ErrorTitle, Message{743, {quoted(answer)}}};
+        return Error{ErrorTitle, Message{text::NotANumber, {quoted(answer)}}};
     }
     if (!rules.isEuroNumber(*value)) {
-        return Error{ErrorTitle, Message{rules.euroMax() == 12 ? 2001 : 749}};
+        return Error{ErrorTitle, Message{rules.euroMax() == 12 ? text::EuroNumberRangeTo12
+                                                               : text::EuroNumberRangeTo10}};
     }
     if (std::find(chosenSoFar.begin(), chosenSoFar.end(), *value) != chosenSoFar.end()) {
-        return Error{ErrorTitle, Message{750, {std::to_string(*value)}}};
+        return Error{ErrorTitle, Message{text::EuroNumberAlreadyChosen, {std::to_string(*value)}}};
     }
     return static_cast<std::uint8_t>(*value);
 }

@@ -18,11 +18,12 @@ std::string reasonOf(int error) {
 }
 
 Error notAFile(const std::string& path, mode_t mode) {
-    return Error{"", Message{752, {path, notAFileText(mode)}}};
+    return Error{"", Message{text::CannotOpen, {path, notAFileText(mode)}}};
 }
 
 Error tooLarge(const std::string& path, std::uint64_t size, std::size_t maxBytes) {
-    return Error{"", Message{754, {path, std::to_string(size), std::to_string(maxBytes)}}};
+    return Error{
+        "", Message{text::FileTooLarge, {path, std::to_string(size), std::to_string(maxBytes)}}};
 }
 
 class Descriptor {
@@ -46,18 +47,18 @@ private:
 
 Message notAFileText(mode_t mode) {
     if (S_ISDIR(mode)) {
-        return Message{755}; // "e' una cartella, non un file"
+        return Message{text::IsAFolder}; // "e' una cartella, non un file"
     }
     if (S_ISFIFO(mode)) {
-        return Message{756};
+        return Message{text::IsAFifo};
     }
     if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return Message{757};
+        return Message{text::IsADevice};
     }
     if (S_ISSOCK(mode)) {
-        return Message{758};
+        return Message{text::IsASocket};
     }
-    return Message{759}; // a special object
+    return Message{text::IsASpecialObject}; // a special object
 }
 
 Result<std::size_t>
@@ -66,7 +67,7 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
     // Looked at before opening: opening a FIFO without a writer would wait forever.
     struct stat before {};
     if (::stat(path.c_str(), &before) != 0) {
-        return Error{"", Message{751, {path, reasonOf(errno)}}};
+        return Error{"", Message{text::CannotOpenFile, {path, reasonOf(errno)}}};
     }
     if (!S_ISREG(before.st_mode)) {
         return notAFile(path, before.st_mode);
@@ -77,11 +78,11 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
     // Non-blocking and looked at again, in case something else took the name meanwhile.
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.fd() < 0) {
-        return Error{"", Message{751, {path, reasonOf(errno)}}};
+        return Error{"", Message{text::CannotOpenFile, {path, reasonOf(errno)}}};
     }
     struct stat opened {};
     if (::fstat(file.fd(), &opened) != 0) {
-        return Error{"", Message{753, {path, reasonOf(errno)}}};
+        return Error{"", Message{text::CannotReadFile, {path, reasonOf(errno)}}};
     }
     if (!S_ISREG(opened.st_mode)) {
         return notAFile(path, opened.st_mode);
@@ -103,7 +104,7 @@ readWholeFileInto(const std::string& path, std::size_t maxBytes,
             if (errno == EINTR) {
                 continue;
             }
-            return Error{"", Message{753, {path, reasonOf(errno)}}};
+            return Error{"", Message{text::CannotReadFile, {path, reasonOf(errno)}}};
         }
         if (n == 0) {
             break;

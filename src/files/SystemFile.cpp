@@ -171,11 +171,12 @@ Error refused(Message reason) {
 
 // The entries for a number out of range and a repeated number of the list.
 struct ListEntries {
-    int outOfRange;
-    int repeated;
+    TextId outOfRange;
+    TextId repeated;
 };
-constexpr ListEntries NumbersInPlayEntries{707, 708};
-constexpr ListEntries EuroNumbersEntries{709, 710};
+constexpr ListEntries NumbersInPlayEntries{text::NumberInPlayOutOfRange,
+                                           text::NumberInPlayRepeated};
+constexpr ListEntries EuroNumbersEntries{text::EuroNumberOutOfRange, text::EuroNumberRepeated};
 
 std::optional<Message> listProblem(std::span<const std::uint8_t> list, int high,
                                    ListEntries entries) {
@@ -250,10 +251,10 @@ void readConditionGroups(ByteReader& r, ConditionSet& c) {
 std::optional<Message> headProblem(const StoredHead& h) {
     const std::int32_t columnCount = h.columnCount;
     if (h.numberCount > MainNumberCount) {
-        return Message{732, {std::to_string(h.numberCount)}};
+        return Message{text::FileTooManyNumbersInPlay, {std::to_string(h.numberCount)}};
     }
     if (h.euroCount > EuroNumbersPerSystem) {
-        return Message{733, {std::to_string(h.euroCount)}};
+        return Message{text::FileTooManyEuroNumbers, {std::to_string(h.euroCount)}};
     }
     // The file's sentence ends with a full stop; the list's entries have none.
     if (auto p = listProblem(h.numberList(), MainNumberCount, NumbersInPlayEntries)) {
@@ -263,7 +264,8 @@ std::optional<Message> headProblem(const StoredHead& h) {
         return Message::lines({std::move(*p), "."}, "");
     }
     if (columnCount < 0 || columnCount > MaxColumns) {
-        return Message{734, {Message::count(columnCount), Message::count(MaxColumns)}};
+        return Message{text::FileTooManyColumns,
+                       {Message::count(columnCount), Message::count(MaxColumns)}};
     }
     return std::nullopt;
 }
@@ -275,7 +277,7 @@ Status readColumnTable(ByteReader& r, std::int32_t count, std::vector<Column>& c
                        std::vector<Column>* storage) {
     const auto wanted = static_cast<std::size_t>(count);
     if (!r.has(wanted * NumbersPerColumn)) {
-        return refused(Message{735,
+        return refused(Message{text::FileMissesColumns,
                                {Message::count(static_cast<long long>(r.left() / NumbersPerColumn)),
                                 Message::count(count)}});
     }
@@ -335,7 +337,7 @@ Result<BlockRead> readFilterColumn(ByteReader& r, std::int32_t type, SystemState
         return BlockRead::Kept; // read over
     }
     if (s.filterCount >= MaxFilterColumns) {
-        return refused(Message{736, {Message::count(MaxFilterColumns)}});
+        return refused(Message{text::FileTooManyFilterColumns, {Message::count(MaxFilterColumns)}});
     }
     // Bits above 5 stand for no hit count a column can have.
     auto& f = s.filters[static_cast<std::size_t>(s.filterCount++)];
@@ -351,7 +353,8 @@ Result<BlockRead> readExcluded(ByteReader& r, ExcludedSet& out) {
         return BlockRead::CutShort;
     }
     if (count < 0 || count > MaxExcluded) {
-        return refused(Message{737, {Message::count(count), Message::count(MaxExcluded)}});
+        return refused(Message{text::FileTooManyExcludedColumns,
+                               {Message::count(count), Message::count(MaxExcluded)}});
     }
     if (!r.has(static_cast<std::size_t>(count) * NumbersPerColumn)) {
         return BlockRead::CutShort;
@@ -386,20 +389,21 @@ Status readConditionsSection(ByteReader& r, LoadedSystem& loaded) {
             block = readExcluded(r, s.excluded);
         } else if (++unknownBlocks <= MaxReportedUnknownBlocks) {
             loaded.warnings.push_back(
-                Message::lines({Message{738}, "ID : " + std::to_string(type)}));
+                Message::lines({Message{text::UnknownCondition}, "ID : " + std::to_string(type)}));
         }
         if (!block) {
             return block.error();
         }
         if (block.value() == BlockRead::CutShort) {
-            loaded.warnings.push_back(Message{739});
+            loaded.warnings.push_back(Message{text::FileEndsInCondition});
             break;
         }
     }
     if (unknownBlocks > MaxReportedUnknownBlocks) {
-        loaded.warnings.push_back(Message::lines(
-            {Message{738},
-             Message{740, {std::to_string(unknownBlocks - MaxReportedUnknownBlocks)}}}));
+        loaded.warnings.push_back(
+            Message::lines({Message{text::UnknownCondition},
+                            Message{text::MoreUnknownConditions,
+                                    {std::to_string(unknownBlocks - MaxReportedUnknownBlocks)}}}));
     }
     return success();
 }
@@ -478,7 +482,7 @@ Result<LoadedSystem> decode(std::span<const std::uint8_t> bytes, std::vector<Col
     const StoredHead head = readHead(r);
     readConditionGroups(r, s.conditions);
     if (!r.ok()) {
-        return refused(Message{731});
+        return refused(Message{text::FileEndsInHeader});
     }
     if (auto problem = headProblem(head)) {
         return refused(std::move(*problem));

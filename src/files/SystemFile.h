@@ -26,8 +26,8 @@ inline constexpr std::int32_t BlockEnd1 = 100;
 inline constexpr std::int32_t BlockEnd2 = 200;
 } // namespace systemfile
 
-inline const Message UnreadableFileText{730}; // "Questo file non puo' essere letto"
-inline const Message ErrorTitle{701};         // "E R R O R E"
+inline const Message UnreadableFileText{text::FileCannotBeRead};
+inline const Message ErrorTitle{text::ErrorTitle};
 
 // The bytes of a system file for `state`.
 std::vector<std::uint8_t> encodeSystemFile(const SystemState& state);

@@ -73,7 +73,7 @@ Result<std::int32_t> parseAcceptedHits(std::string_view list) {
         const std::string_view piece = text::trim(list.substr(0, comma));
         list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
         if (piece.size() != 1 || piece[0] < '0' || piece[0] > '5') {
-            return Error{"", Message{780, {std::string(piece.substr(0, 20))}}};
+            return Error{"", Message{text::InvalidHitCount, {std::string(piece.substr(0, 20))}}};
         }
         hits |= std::int32_t{1} << (piece[0] - '0');
     }

@@ -18,21 +18,23 @@ Result<std::vector<std::uint8_t>> positionNumbers(const MatrixHeader& h,
                                                   std::span<const std::uint8_t> inPlay,
                                                   std::span<const std::uint8_t> fixed) {
     if (inPlay.size() != h.v) {
-        return Error{"", Message{850, {std::to_string(h.v), std::to_string(inPlay.size())}}};
+        return Error{"", Message{text::MatrixNumbersMismatch,
+                                 {std::to_string(h.v), std::to_string(inPlay.size())}}};
     }
     for (std::size_t i = 0; i < inPlay.size(); ++i) {
         if (!isMainNumber(inPlay[i]) || (i > 0 && inPlay[i] <= inPlay[i - 1])) {
-            return Error{"", Message{851}};
+            return Error{"", Message{text::NumbersInPlayInvalid}};
         }
     }
     if (fixed.size() != h.f) {
-        return Error{"", Message{852, {std::to_string(h.f), std::to_string(fixed.size())}}};
+        return Error{"", Message{text::MatrixFixedCountMismatch,
+                                 {std::to_string(h.f), std::to_string(fixed.size())}}};
     }
     std::vector<std::uint8_t> chosen(fixed.begin(), fixed.end());
     std::sort(chosen.begin(), chosen.end());
     for (std::size_t i = 0; i < chosen.size(); ++i) {
         if (!contains(inPlay, chosen[i]) || (i > 0 && chosen[i] == chosen[i - 1])) {
-            return Error{"", Message{853}};
+            return Error{"", Message{text::FixedNumbersInvalid}};
         }
     }
     std::vector<std::uint8_t> numbers = chosen;
@@ -50,7 +52,8 @@ Status checkMatrixColumnLimit(const MatrixHeader& header, const MatrixMessages& 
     if (header.columnCount > MaxColumns) {
         const Message tooMany =
             Message::lines({messages.tooManyColumns, Message::count(header.columnCount)}, " ");
-        return Error{Message{700}, Message::lines({tooMany, messages.columnLimit}, "\n")};
+        return Error{Message{text::WarningTitleCapitals},
+                     Message::lines({tooMany, messages.columnLimit}, "\n")};
     }
     return success();
 }
@@ -65,7 +68,7 @@ Result<Adaptation> adaptMatrix(const Matrix& matrix, std::span<const std::uint8_
     const auto columnCount = static_cast<std::size_t>(std::max(h.columnCount, 0));
     if (h.k != NumbersPerColumn || h.v > MainNumberCount ||
         matrix.body.size() != columnCount * NumbersPerColumn) {
-        return Error{"", Message{854}};
+        return Error{"", Message{text::MatrixNoColumns}};
     }
     const auto numbers = positionNumbers(h, numbersInPlay, fixedNumbers);
     if (!numbers) {
@@ -79,7 +82,7 @@ Result<Adaptation> adaptMatrix(const Matrix& matrix, std::span<const std::uint8_
         for (int k = 1; k <= NumbersPerColumn; ++k) {
             const int p = matrix.position(k, c);
             if (p < 1 || p > h.v || (positions & (std::uint64_t{1} << p))) {
-                return Error{"", Message{855, {std::to_string(c)}}};
+                return Error{"", Message{text::MatrixColumnBadPosition, {std::to_string(c)}}};
             }
             positions |= std::uint64_t{1} << p;
             column[static_cast<std::size_t>(k - 1)] =
@@ -87,7 +90,8 @@ Result<Adaptation> adaptMatrix(const Matrix& matrix, std::span<const std::uint8_
         }
         const std::uint64_t fixedPositions = ((std::uint64_t{1} << h.f) - 1) << 1;
         if ((positions & fixedPositions) != fixedPositions) {
-            return Error{"", Message{856, {std::to_string(c), std::to_string(h.f)}}};
+            return Error{"", Message{text::MatrixColumnMissesFixed,
+                                     {std::to_string(c), std::to_string(h.f)}}};
         }
         std::sort(column.begin(), column.end());
         result.columns.push_back(column);
@@ -133,16 +137,16 @@ Result<std::uint8_t> parseFixedNumberAnswer(std::string_view answer,
     int value = 0;
     if (answer.empty() || answer.size() > 2 ||
         !std::all_of(answer.begin(), answer.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return Error{"", Message{857}};
+        return Error{"", Message{text::EnterNumberInPlay}};
     }
     for (const char c : answer) {
         value = value * 10 + (c - '0');
     }
     if (!contains(numbersInPlay, value)) {
-        return Error{"", Message{858, {std::to_string(value)}}};
+        return Error{"", Message{text::NumberNotInPlay, {std::to_string(value)}}};
     }
     if (contains(chosenSoFar, value)) {
-        return Error{"", Message{859, {std::to_string(value)}}};
+        return Error{"", Message{text::NumberAlreadyChosen, {std::to_string(value)}}};
     }
     return static_cast<std::uint8_t>(value);
 }

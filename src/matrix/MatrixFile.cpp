@@ -99,14 +99,14 @@ public:
     // The file's size, or an error when it cannot be opened or is not a regular file.
     Result<std::uint64_t> size(const std::string& path) const {
         if (fd_ < 0) {
-            return Error{"", Message{751, {path, reason()}}};
+            return Error{"", Message{text::CannotOpenFile, {path, reason()}}};
         }
         struct stat st {};
         if (::fstat(fd_, &st) != 0) {
-            return Error{"", Message{753, {path, reason()}}};
+            return Error{"", Message{text::CannotReadFile, {path, reason()}}};
         }
         if (!S_ISREG(st.st_mode)) {
-            return Error{"", Message{860, {path}}};
+            return Error{"", Message{text::NotAFile, {path}}};
         }
         return static_cast<std::uint64_t>(st.st_size);
     }
@@ -138,7 +138,7 @@ Result<MatrixHeader> decodeMatrixHeader(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
     MatrixHeader h = readHeader(in);
     if (!in.ok()) {
-        return Error{"", Message{863}};
+        return Error{"", Message{text::MatrixHeaderIncomplete}};
     }
     return h;
 }
@@ -160,27 +160,27 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
     Matrix matrix{std::move(header.value()), {}, {}};
     const MatrixHeader& h = matrix.header;
     if (!h.identifierValid()) {
-        return Error{"", Message{864}};
+        return Error{"", Message{text::NotAMatrixFile}};
     }
     if (!matrixChecksumMatches(bytes)) {
-        return Error{"", Message{865}};
+        return Error{"", Message{text::MatrixCrcError}};
     }
     if (h.k != NumbersPerColumn) {
-        return Error{"", Message{866, {std::to_string(h.k)}}};
+        return Error{"", Message{text::MatrixColumnSizeWrong, {std::to_string(h.k)}}};
     }
     if (h.v < NumbersPerColumn || h.v > MainNumberCount) {
-        return Error{"", Message{867, {std::to_string(h.v)}}};
+        return Error{"", Message{text::MatrixNumbersOutOfRange, {std::to_string(h.v)}}};
     }
     if (h.f > MaxFixedNumbers) {
-        return Error{"", Message{868, {std::to_string(h.f)}}};
+        return Error{"", Message{text::MatrixTooManyFixed, {std::to_string(h.f)}}};
     }
     if (h.columnCount < 0) {
-        return Error{"", Message{869, {std::to_string(h.columnCount)}}};
+        return Error{"", Message{text::MatrixColumnCountInvalid, {std::to_string(h.columnCount)}}};
     }
     const std::uint64_t bodySize = std::uint64_t{h.k} * static_cast<std::uint64_t>(h.columnCount);
     if (bytes.size() != HeaderSize + bodySize + TrailerSize) {
-        return Error{"",
-                     Message{870, {std::to_string(bytes.size()), std::to_string(h.columnCount)}}};
+        return Error{"", Message{text::MatrixLengthMismatch,
+                                 {std::to_string(bytes.size()), std::to_string(h.columnCount)}}};
     }
     matrix.body.assign(bytes.begin() + HeaderSize,
                        bytes.begin() + static_cast<std::ptrdiff_t>(HeaderSize + bodySize));
@@ -189,11 +189,13 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
         for (int k = 1; k <= h.k; ++k) {
             const int p = matrix.position(k, c);
             if (p < 1 || p > h.v) {
-                return Error{
-                    "", Message{871, {std::to_string(c), std::to_string(p), std::to_string(h.v)}}};
+                return Error{"",
+                             Message{text::MatrixPositionOutOfRange,
+                                     {std::to_string(c), std::to_string(p), std::to_string(h.v)}}};
             }
             if (seen & (std::uint64_t{1} << p)) {
-                return Error{"", Message{872, {std::to_string(c), std::to_string(p)}}};
+                return Error{"", Message{text::MatrixPositionRepeated,
+                                         {std::to_string(c), std::to_string(p)}}};
             }
             seen |= std::uint64_t{1} << p;
         }
@@ -234,7 +236,7 @@ Result<MatrixFileSummary> inspectMatrixFile(const std::string& path) {
     const auto headBytes =
         static_cast<std::size_t>(std::min<std::uint64_t>(size.value(), HeaderSize));
     if (!file.readAt(0, std::span(head).first(headBytes))) {
-        return Error{"", Message{861, {path}}};
+        return Error{"", Message{text::CannotReadFileNamed, {path}}};
     }
     ByteReader in(std::span<const std::uint8_t>(head).first(headBytes));
     summary.header = readHeader(in);
@@ -248,14 +250,14 @@ Result<MatrixFileSummary> inspectMatrixFile(const std::string& path) {
             const auto n =
                 static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), dataSize - at));
             if (!file.readAt(at, std::span(chunk).first(n))) {
-                return Error{"", Message{861, {path}}};
+                return Error{"", Message{text::CannotReadFileNamed, {path}}};
             }
             crc = crc32Update(crc, std::span(chunk).first(n));
             at += n;
         }
         std::array<std::uint8_t, TrailerSize> stored{};
         if (!file.readAt(dataSize, stored)) {
-            return Error{"", Message{861, {path}}};
+            return Error{"", Message{text::CannotReadFileNamed, {path}}};
         }
         summary.checksumValid = crc == ByteReader(stored).u32();
     }
@@ -271,11 +273,11 @@ Result<std::vector<std::uint8_t>> readMatrixFileBytes(const std::string& path) {
     constexpr std::uint64_t largest =
         HeaderSize + std::uint64_t{NumbersPerColumn} * MaxColumns + TrailerSize;
     if (size.value() > largest) {
-        return Error{"", Message{862, {path, std::to_string(size.value())}}};
+        return Error{"", Message{text::MatrixFileTooLarge, {path, std::to_string(size.value())}}};
     }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.value()));
     if (!file.readAt(0, bytes)) {
-        return Error{"", Message{861, {path}}};
+        return Error{"", Message{text::CannotReadFileNamed, {path}}};
     }
     if (auto checked = decodeMatrixFile(bytes); !checked) {
         return checked.error();

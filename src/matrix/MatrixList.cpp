@@ -77,11 +77,11 @@ InstalledMatrices installShippedMatrices(const std::vector<std::string>& sourceF
             }
             const auto bytes = readMatrixFileBytes((fs::path(folder) / name).string());
             if (!bytes) {
-                result.problems.push_back(Message{AboutFile, {name, bytes.error().what}});
+                result.problems.push_back(Message{text::AboutFile, {name, bytes.error().what}});
                 continue;
             }
             if (auto saved = writeFileAtomically(target.string(), bytes.value()); !saved) {
-                result.problems.push_back(Message{AboutFile, {name, saved.error().what}});
+                result.problems.push_back(Message{text::AboutFile, {name, saved.error().what}});
                 continue;
             }
             result.installed.push_back(stored);

@@ -10,11 +10,18 @@ namespace quintora {
 namespace {
 
 template <typename Lookup> void fill(MatrixMessages& m, Lookup text) {
-    const std::pair<int, std::string*> ids[] = {
-        {8, &m.invalidIdentifier}, {9, &m.badChecksum},        {10, &m.expired},
-        {11, &m.notActive},        {12, &m.tooManyColumns},    {13, &m.columnLimit},
-        {14, &m.fixedChosen},      {15, &m.fixedQuestion},     {16, &m.fixedAmong},
-        {17, &m.matrixType},       {18, &m.reducedMatrixType},
+    const std::pair<TextId, std::string*> ids[] = {
+        {text::InvalidFileFormat, &m.invalidIdentifier},
+        {text::CrcErrorFileDamaged, &m.badChecksum},
+        {text::MatrixExpired, &m.expired},
+        {text::MatrixNotActiveYet, &m.notActive},
+        {text::MatrixTooManyColumns, &m.tooManyColumns},
+        {text::SystemHoldsAtMost200000, &m.columnLimit},
+        {text::FixedNumbersChosen, &m.fixedChosen},
+        {text::FixedNumberNo, &m.fixedQuestion},
+        {text::ChooseAmongNumbersInPlay, &m.fixedAmong},
+        {text::MatrixWord, &m.matrixType},
+        {text::ReducedMatrix, &m.reducedMatrixType},
     };
     for (const auto& [id, field] : ids) {
         *field = text(id);
@@ -24,12 +31,12 @@ template <typename Lookup> void fill(MatrixMessages& m, Lookup text) {
 } // namespace
 
 MatrixMessages::MatrixMessages() {
-    fill(*this, [](int id) { return TextTable::own().entry(id); });
+    fill(*this, [](TextId id) { return TextTable::own().entry(id); });
 }
 
 MatrixMessages MatrixMessages::fromLanguage(Language& language) {
     MatrixMessages m;
-    fill(m, [&language](int id) { return language.text(Message{id}); });
+    fill(m, [&language](TextId id) { return language.text(Message{id}); });
     return m;
 }
 

@@ -11,17 +11,17 @@ class Language;
 struct MatrixMessages {
     MatrixMessages();
 
-    std::string invalidIdentifier; // "0008"
-    std::string badChecksum;       // "0009"
-    std::string expired;           // "0010"
-    std::string notActive;         // "0011"
-    std::string tooManyColumns;    // "0012"
-    std::string columnLimit;       // "0013"
-    std::string fixedChosen;       // "0014"
-    std::string fixedQuestion;     // "0015"
-    std::string fixedAmong;        // "0016"
-    std::string matrixType;        // "0017"
-    std::string reducedMatrixType; // "0018"
+    std::string invalidIdentifier; // text::InvalidFileFormat
+    std::string badChecksum;       // text::CrcErrorFileDamaged
+    std::string expired;           // text::MatrixExpired
+    std::string notActive;         // text::MatrixNotActiveYet
+    std::string tooManyColumns;    // text::MatrixTooManyColumns
+    std::string columnLimit;       // text::SystemHoldsAtMost200000
+    std::string fixedChosen;       // text::FixedNumbersChosen
+    std::string fixedQuestion;     // text::FixedNumberNo
+    std::string fixedAmong;        // text::ChooseAmongNumbersInPlay
+    std::string matrixType;        // text::MatrixWord
+    std::string reducedMatrixType; // text::ReducedMatrix
 
     static MatrixMessages fromLanguage(Language& language);
 };

@@ -21,19 +21,19 @@ CoveringProblem freePart(const WheelShape& s) {
 
 std::optional<Message> wheelShapeError(const WheelShape& s) {
     if (s.v < NumbersPerColumn || s.v > MainNumberCount) {
-        return Message{873};
+        return Message{text::WheelVOutOfRange};
     }
     if (s.m < 1 || s.m > NumbersPerColumn) {
-        return Message{874};
+        return Message{text::WheelMOutOfRange};
     }
     if (s.t < 1 || s.t > s.m) {
-        return Message{875};
+        return Message{text::WheelTOutOfRange};
     }
     if (s.f < 0 || s.f > MaxFixedNumbers) {
-        return Message{876};
+        return Message{text::WheelFOutOfRange};
     }
     if (s.f >= s.t) {
-        return Message{877};
+        return Message{text::WheelFNotBelowT};
     }
     return std::nullopt;
 }
@@ -69,7 +69,7 @@ Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
         return Error{"", *error};
     }
     if (wheelLowerBound(shape) > MaxColumns) {
-        return Error{"", Message{878}};
+        return Error{"", Message{text::WheelTooLarge}};
     }
     const auto problem = freePart(shape);
     const auto started = std::chrono::steady_clock::now();
@@ -90,10 +90,10 @@ Result<Wheel> makeWheel(const WheelShape& shape, const WheelOptions& options) {
                        {seconds, options.steps, options.stop, wheelLowerBound(shape)}, search);
     // The search keeps its counts step by step; a recount from the columns alone guards them.
     if (found.blocks.empty() || uncoveredDraws(problem, found.blocks) != 0) {
-        return Error{"", Message{879}};
+        return Error{"", Message{text::WheelSearchFailed}};
     }
     if (found.blocks.size() > MaxColumns) {
-        return Error{"", Message{880}};
+        return Error{"", Message{text::WheelFoundTooLarge}};
     }
     Wheel wheel;
     wheel.construction = built.name;
@@ -122,7 +122,10 @@ Message wheelDescription(const WheelShape& s) {
     if (s.f > 0) {
         values.emplace_back(std::to_string(s.f));
     }
-    return Message{s.f == 0 ? 2356 : s.f == 1 ? 2357 : 2358, std::move(values)};
+    const TextId words = s.f == 0   ? text::WheelDescription
+                         : s.f == 1 ? text::WheelDescriptionOneFixed
+                                    : text::WheelDescriptionFixed;
+    return Message{words, std::move(values)};
 }
 
 std::string defaultWheelDescription(const WheelShape& s) {

@@ -21,7 +21,7 @@ namespace {
 constexpr qint64 ReadBufferBytes = 256 * 1024;
 
 Error failure(const std::string& url, Message reason) {
-    return Error{"", Message{1910, {url, std::move(reason)}}};
+    return Error{"", Message{text::DownloadFailed, {url, std::move(reason)}}};
 }
 
 // One plain decimal number: no sign, no blank inside, no list. Anything else (a word, "-1",
@@ -60,7 +60,7 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
     const QString scheme = address.scheme().toLower();
     if (!address.isValid() || address.host().isEmpty() ||
         (scheme != QStringLiteral("http") && scheme != QStringLiteral("https"))) {
-        return failure(url, Message{1911});
+        return failure(url, Message{text::InvalidAddress});
     }
     if (auto usable = checkSaveTarget(targetPath); !usable) {
         return usable.error();
@@ -136,23 +136,23 @@ Status downloadFile(const std::string& url, const std::string& targetPath,
     }
 
     if (timedOut) {
-        return failure(url, Message{1912});
+        return failure(url, Message{text::ServerTimedOut});
     }
     if (tooLarge) {
-        return failure(url, Message{1913});
+        return failure(url, Message{text::DownloadTooLarge});
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status != 0 && (status < 200 || status > 299)) {
-        return failure(url, Message{1914, {std::to_string(status)}});
+        return failure(url, Message{text::ServerAnswered, {std::to_string(status)}});
     }
     if (reply->error() != QNetworkReply::NoError) {
         return failure(url, reply->errorString().toStdString());
     }
     if (status == 0) {
-        return failure(url, Message{1915});
+        return failure(url, Message{text::NoHttpAnswer});
     }
     if (!endIsKnown(*reply, body.size())) {
-        return failure(url, Message{1916});
+        return failure(url, Message{text::ServerGaveNoLength});
     }
     const std::span<const std::uint8_t> bytes(
         reinterpret_cast<const std::uint8_t*>(body.constData()),

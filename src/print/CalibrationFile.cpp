@@ -18,8 +18,9 @@ namespace {
 constexpr std::uint16_t IntegerTypeCode = 2;
 constexpr float LargestMeasure = 300.0F;
 
-Error damaged(int reason) {
-    return Error{Message{701}, Message{500, {Message{reason}}}};
+Error damaged(TextId reason) {
+    return Error{Message{text::ErrorTitle},
+                 Message{text::CalibrationFileDamaged, {Message{reason}}}};
 }
 
 void padRecord(ByteWriter& out, std::size_t record) {
@@ -119,7 +120,7 @@ Result<StoredCalibration> decodeStoredCalibration(std::span<const std::uint8_t> 
 
 Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     if (bytes.size() > MaxCalibrationFileSize) {
-        return damaged(501);
+        return damaged(text::CalibrationTooLarge);
     }
     SlipLayout layout;
     std::size_t record = 0;
@@ -131,7 +132,7 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
         ByteReader in(bytes.subspan(start, 4));
         const float value = in.f32();
         if (!std::isfinite(value) || value < 0.0F || value > LargestMeasure) {
-            return damaged(502);
+            return damaged(text::CalibrationMeasureOutOfRange);
         }
         *m = value;
     }
@@ -141,7 +142,7 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     }
     ByteReader quality(bytes.subspan(qualityAt, 4));
     if (quality.u16() != IntegerTypeCode) {
-        return damaged(503);
+        return damaged(text::CalibrationQualityNotWhole);
     }
     layout.printQuality = quality.i16();
     const std::size_t nameAt = 9 * CalibrationRecordSize;
@@ -155,7 +156,7 @@ Result<SlipLayout> decodeCalibration(std::span<const std::uint8_t> bytes) {
     }
     const std::string name = in.text(length);
     if (!in.atEnd()) {
-        return damaged(504);
+        return damaged(text::CalibrationDataAfterPrinter);
     }
     layout.printerName = utf8FromWindows1252(name);
     return layout;

@@ -215,7 +215,7 @@ Result<ListingPages> ListingPages::make(std::shared_ptr<const SystemState> state
                                         const ListingOptions& options, const NumberStyle& style,
                                         PrintWords words) {
     if (!options.forecast && !options.columns) {
-        return Error{Message{562}, Message{509}};
+        return Error{Message{text::ErrorSpaced}, Message{text::NothingSelected}};
     }
     return ListingPages(std::move(state), std::move(systemName), std::move(header), options, style,
                         std::move(words));

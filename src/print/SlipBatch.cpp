@@ -83,11 +83,11 @@ Cents SlipBatch::amountOf(SlipRange range) const {
 }
 
 Message slipRunSummary(int slips, std::string amount) {
-    return Message{2302, {Message::count(slips), std::move(amount)}};
+    return Message{text::SlipRunTotal, {Message::count(slips), std::move(amount)}};
 }
 
 Message slipSystemSummary(int slips, std::string amount) {
-    return Message{2303, {Message::count(slips), std::move(amount)}};
+    return Message{text::SlipsOfSystem, {Message::count(slips), std::move(amount)}};
 }
 
 } // namespace quintora

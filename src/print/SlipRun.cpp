@@ -66,13 +66,13 @@ Result<SlipRange> checkSlipRange(std::string_view fromText, std::string_view toT
     const int from = fieldValue(fromText);
     const int to = fieldValue(toText);
     if (from > to) {
-        return Error{Message{556}, Message{555}};
+        return Error{Message{text::SlipErrorBanner}, Message{text::SlipFromAboveTo}};
     }
     if (!fieldEmpty(fromText) && from < 1) {
-        return Error{Message{201}, Message{557}};
+        return Error{Message{text::ErrorBanner}, Message{text::SlipFromBelowMinimum}};
     }
     if (!fieldEmpty(toText) && to > totalSlips) {
-        return Error{Message{201}, Message{558}};
+        return Error{Message{text::ErrorBanner}, Message{text::SlipToAboveMaximum}};
     }
     return SlipRange{std::max(from, 1), to};
 }

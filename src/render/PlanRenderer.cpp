@@ -212,12 +212,12 @@ QTransform planTransform(const QPagedPaintDevice& device, const PagePlan& plan) 
 Status paintPlan(QPagedPaintDevice& device, const PagePlan& plan) {
     QPainter painter;
     if (!painter.begin(&device)) {
-        return Error{Message{201}, Message{511}};
+        return Error{Message{text::ErrorBanner}, Message{text::PrinterNotInstalled}};
     }
     for (std::size_t i = 0; i < plan.pages.size(); ++i) {
         if (i > 0 && !device.newPage()) {
             painter.end();
-            return Error{Message{201}, Message{512}};
+            return Error{Message{text::ErrorBanner}, Message{text::PrinterRefusesNewPage}};
         }
         painter.setTransform(planTransform(device, plan));
         paintPlanPage(painter, plan.pages[i]);

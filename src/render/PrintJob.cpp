@@ -30,7 +30,7 @@ void keepPageBuffersInTheHeap() {
 }
 
 Error printerMissing() {
-    return Error{Message{201}, Message{511}};
+    return Error{Message{text::ErrorBanner}, Message{text::PrinterNotInstalled}};
 }
 
 QPageLayout wholePage(const PagePlan& plan) {
@@ -104,7 +104,9 @@ protected:
     QPagedPaintDevice& device() override { return writer_; }
     Status complete() override { return file_.commit(); }
 
-    Error openFailure() const override { return Error{Message{201}, Message{515}}; }
+    Error openFailure() const override {
+        return Error{Message{text::ErrorBanner}, Message{text::PdfNotCreated}};
+    }
 
 private:
     PdfFileDevice file_;
@@ -179,7 +181,7 @@ std::unique_ptr<PrintJob> PrintJob::withSettings(std::unique_ptr<PrintJob> job,
 
 Status PrintJob::addPage(const PlanPage& page) {
     if (finished_) {
-        return Error{Message{201}, Message{513}};
+        return Error{Message{text::ErrorBanner}, Message{text::PrintAlreadyEnded}};
     }
     // The job opens with its first page, so a job that gets none prints nothing.
     if (!painter_ && !beginPainting()) {
@@ -187,7 +189,7 @@ Status PrintJob::addPage(const PlanPage& page) {
         return openFailure();
     }
     if (pages_ > 0 && !device().newPage()) {
-        return Error{Message{201}, Message{512}};
+        return Error{Message{text::ErrorBanner}, Message{text::PrinterRefusesNewPage}};
     }
     painter_->setTransform(planTransform(device(), settings_));
     paintPlanPage(*painter_, page);
@@ -206,7 +208,7 @@ Status PrintJob::finish() {
         return success();
     }
     if (!painter_->end()) {
-        return Error{Message{201}, Message{514}};
+        return Error{Message{text::ErrorBanner}, Message{text::PrintEndedBadly}};
     }
     return complete();
 }

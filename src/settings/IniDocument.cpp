@@ -12,7 +12,7 @@ namespace quintora {
 
 namespace {
 
-const Message ErrorTitle{701}; // "E R R O R E"
+const Message ErrorTitle{text::ErrorTitle};
 
 bool hasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
@@ -123,7 +123,7 @@ Result<std::string>
 IniDocument::withValues(std::string_view section,
                         std::span<const std::pair<std::string, std::string>> values) const {
     if (!validSection(section)) {
-        return Error{ErrorTitle, Message{900, {std::string(section)}}};
+        return Error{ErrorTitle, Message{text::InvalidSectionName, {std::string(section)}}};
     }
     // The keys in the order first given, each with the value given last, in file bytes:
     // the key, the value as stored (quoted where needed) and as it reads back.
@@ -135,10 +135,10 @@ IniDocument::withValues(std::string_view section,
     std::vector<Pending> pending;
     for (const auto& [key, value] : values) {
         if (!validKey(key)) {
-            return Error{ErrorTitle, Message{901, {key}}};
+            return Error{ErrorTitle, Message{text::InvalidKeyName, {key}}};
         }
         if (!validValue(value)) {
-            return Error{ErrorTitle, Message{902, {key}}};
+            return Error{ErrorTitle, Message{text::InvalidValueForKey, {key}}};
         }
         std::string keyBytes = windows1252FromUtf8(key);
         std::string valueBytes = windows1252FromUtf8(value);

@@ -10,14 +10,14 @@ namespace quintora {
 
 namespace {
 
-const Message ErrorTitle{701}; // "E R R O R E"
+const Message ErrorTitle{text::ErrorTitle};
 
 // The file's bytes; empty when the file does not exist.
 Result<std::string> loadBytes(const std::string& path) {
     std::error_code ec;
     const bool exists = !path.empty() && std::filesystem::exists(path, ec);
     if (ec) {
-        return Error{ErrorTitle, Message{753, {path, ec.message()}}};
+        return Error{ErrorTitle, Message{text::CannotReadFile, {path, ec.message()}}};
     }
     if (!exists) {
         return std::string{};

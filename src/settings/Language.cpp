@@ -33,29 +33,30 @@ LanguageFile Language::load() const {
     return plainName(name_) ? LanguageFile::load(filePath()) : LanguageFile{};
 }
 
-std::string Language::getLangString(std::string_view id) {
+std::string Language::getLangString(TextId id) {
     if (!plainName(name_)) {
         return {};
     }
-    return currentFile().value("Strings", id);
+    return currentTable().file().value("Strings", entryKey(id));
 }
 
 std::string Language::text(const Message& message) {
     if (!plainName(name_)) {
         return TextTable::own().text(message);
     }
-    return TextTable(currentFile(), thousandsSeparatorOf(name_)).text(message);
+    return currentTable().text(message);
 }
 
-const LanguageFile& Language::currentFile() {
+const TextTable& Language::currentTable() {
     const std::string path = filePath();
     std::error_code ec;
     const auto modified = std::filesystem::last_write_time(path, ec);
     const std::uintmax_t size = ec ? 0 : std::filesystem::file_size(path, ec);
     if (!read_ || read_->path != path || read_->modified != modified || read_->size != size) {
-        read_ = ReadFile{path, modified, size, LanguageFile::load(path)};
+        read_ = ReadFile{path, modified, size,
+                         TextTable(LanguageFile::load(path), thousandsSeparatorOf(name_))};
     }
-    return read_->file;
+    return read_->table;
 }
 
 } // namespace quintora

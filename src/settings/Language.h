@@ -2,6 +2,7 @@
 
 #include "core/Message.h"
 #include "settings/LanguageFile.h"
+#include "settings/TextTable.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -31,21 +32,21 @@ public:
     // The current file, read once for a window; empty when there is none.
     LanguageFile load() const;
 
-    // Message text id ("0001") of the section [Strings]; empty when missing or with no name.
-    std::string getLangString(std::string_view id);
+    // The entry of the section [Strings] as the file has it; empty when missing or with no name.
+    std::string getLangString(TextId id);
     // The message in the current language (the program's own for what the file lacks).
     std::string text(const Message& message);
 
 private:
-    // The current file, read again only when it changed on disk (a language update may
-    // replace it while the program runs).
-    const LanguageFile& currentFile();
+    // The text table of the current file, built once and again only when the language or its
+    // file changes (a language update may replace the file while the program runs).
+    const TextTable& currentTable();
 
     struct ReadFile {
         std::string path;
         std::filesystem::file_time_type modified;
         std::uintmax_t size = 0;
-        LanguageFile file;
+        TextTable table;
     };
 
     std::string dataFolder_;

@@ -1,6 +1,7 @@
 #include "settings/LanguageFileCheck.h"
 
 #include "core/TextPieces.h"
+#include "settings/LanguageFile.h"
 
 #include <array>
 #include <cctype>
@@ -24,18 +25,21 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-Message lineProblem(std::size_t line, int reason) {
-    return Message{1905, {std::to_string(line), Message{reason}}};
+Message lineProblem(std::size_t line, TextId reason) {
+    return Message{text::LanguageFileBadLine, {std::to_string(line), Message{reason}}};
 }
 
 } // namespace
 
 std::optional<Message> languageFileProblem(std::string_view bytes) {
+    if (bytes.size() > LanguageFile::MaxFileBytes) {
+        return Message{text::DownloadTooLarge}; // it would be read as no file at all
+    }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     }
     if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
-        return Message{1904};
+        return Message{text::LanguageFileLastLineCut};
     }
     std::array<bool, NeededSections.size()> found{};
     std::size_t lineNumber = 0;
@@ -55,7 +59,7 @@ std::optional<Message> languageFileProblem(std::string_view bytes) {
         }
         if (line.front() == '[') {
             if (line.back() != ']') {
-                return lineProblem(lineNumber, 1906);
+                return lineProblem(lineNumber, text::SectionWithoutBracket);
             }
             const auto name = text::trim(line.substr(1, line.size() - 2));
             for (std::size_t i = 0; i < NeededSections.size(); ++i) {
@@ -65,16 +69,16 @@ std::optional<Message> languageFileProblem(std::string_view bytes) {
         }
         const auto equals = line.find('=');
         if (equals == std::string_view::npos || equals == 0) {
-            return lineProblem(lineNumber, 1907);
+            return lineProblem(lineNumber, text::NotKeyValue);
         }
         const auto value = text::trim(line.substr(equals + 1));
         if (value.starts_with('"') && (value.size() < 2 || !value.ends_with('"'))) {
-            return lineProblem(lineNumber, 1908);
+            return lineProblem(lineNumber, text::ValueWithoutClosingQuote);
         }
     }
     for (std::size_t i = 0; i < NeededSections.size(); ++i) {
         if (!found[i]) {
-            return Message{1909, {std::string(NeededSections[i])}};
+            return Message{text::LanguageFileMissesSection, {std::string(NeededSections[i])}};
         }
     }
     return std::nullopt;

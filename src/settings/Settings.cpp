@@ -149,7 +149,7 @@ std::vector<std::pair<std::string, std::string>> configurationValues(const Setti
             std::visit([&](auto member) { return toText(settings.*member); }, field.member));
     }
     // The program's own placeholder is no header of the user's.
-    if (values.front().second == TextTable::own().entry(HeaderPlaceholder)) {
+    if (values.front().second == TextTable::own().entry(text::DefaultHeader)) {
         values.front().second.clear();
     }
     if (settings.rules != GameRules::classic() || rulesStored) {
@@ -191,7 +191,7 @@ std::vector<std::pair<std::string, std::string>> rulesValues(GameRules rules) {
 }
 
 Error badPrice() {
-    return Error{Message{116}, Message{903}};
+    return Error{Message{text::WarningCapitals}, Message{text::InvalidColumnPrice}};
 }
 
 } // namespace

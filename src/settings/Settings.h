@@ -40,9 +40,6 @@ inline constexpr std::size_t MaxRecentFiles = 8;
 // How DESTINAZIONE SCHEDINE names the outputs of the slip printing window.
 inline constexpr const char* SlipOutputs[] = {"STAMPANTE", "ANTEPRIMA", "PDF"};
 
-// The [Strings] id of the header placeholder, "RICEVITORIA XXXX - ..." in the language in use.
-inline constexpr int HeaderPlaceholder = 2110;
-
 inline constexpr const char* SettingsSection = "IMPOSTAZIONI";
 inline constexpr const char* SettingsFileName = "quintora.ini";
 

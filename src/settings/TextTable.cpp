@@ -41,9 +41,9 @@ char thousandsSeparatorOf(const std::string& languageName) {
     return languageName == "english" ? ',' : '.';
 }
 
-std::string entryKey(int id) {
+std::string entryKey(TextId id) {
     char key[16];
-    std::snprintf(key, sizeof key, "%04d", id);
+    std::snprintf(key, sizeof key, "%04d", id.number());
     return key;
 }
 
@@ -68,11 +68,11 @@ TextTable TextTable::forLanguage(const std::string& dataFolder, const std::strin
                      thousandsSeparatorOf(name));
 }
 
-std::string TextTable::entryOf(int id) const {
+std::string TextTable::entryOf(TextId id) const {
     return withLineBreaks(file_.value("Strings", entryKey(id)));
 }
 
-std::string TextTable::entry(int id) const {
+std::string TextTable::entry(TextId id) const {
     std::string text = entryOf(id);
     if (text.empty() && !isOwn_) {
         text = own().entryOf(id);

@@ -22,12 +22,14 @@ public:
     static TextTable forLanguage(const std::string& dataFolder, const std::string& name);
 
     // The entry as it stands, its %N unfilled; empty when no language has it.
-    std::string entry(int id) const;
+    std::string entry(TextId id) const;
     std::string text(const Message& message) const;
+    // The language file the table was built from.
+    const LanguageFile& file() const { return file_; }
 
 private:
     TextTable() = default;
-    std::string entryOf(int id) const;
+    std::string entryOf(TextId id) const;
 
     LanguageFile file_;
     char thousands_ = '.';
@@ -37,7 +39,7 @@ private:
 // How the language groups thousands: ',' in English, '.' in the program's own language.
 char thousandsSeparatorOf(const std::string& languageName);
 
-// "0741" for 741: the key of an entry in the language files.
-std::string entryKey(int id);
+// "0741" for entry 741: its key in the language files.
+std::string entryKey(TextId id);
 
 } // namespace quintora

@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(const QUrl& programPage, Language& language, QWidget* p
     big.setBold(true);
     title->setFont(big);
 
-    auto* version = new QLabel(languageText(language, "0110") + programVersion(), this);
+    auto* version = new QLabel(languageText(language, text::VersionWord) + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
 
     auto* link = pageLink("lblURL", programPage, this);

@@ -6,20 +6,18 @@
 
 #include <QString>
 #include <string>
-#include <string_view>
 
 namespace quintora {
 
 // An entry of the current language's [Strings] section as it stands, its %N left for the
 // caller; the program's own text when the file has no such entry.
-inline QString languageText(Language& language, std::string_view id) {
-    return QString::fromStdString(language.text(Message{std::stoi(std::string(id))}));
+inline QString languageText(Language& language, TextId id) {
+    return QString::fromStdString(language.text(Message{id}));
 }
 
 // The same, from a language file already read.
-inline QString languageText(const LanguageFile& file, std::string_view id) {
-    const int entry = std::stoi(std::string(id));
-    return QString::fromStdString(TextTable(file, '.').entry(entry));
+inline QString languageText(const LanguageFile& file, TextId id) {
+    return QString::fromStdString(TextTable(file, '.').entry(id));
 }
 
 // A message of the core in the current language.

@@ -25,7 +25,7 @@ QLabel* addLabel(const QString& name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QString langString(Language& language, const char* id) {
+QString langString(Language& language, TextId id) {
     return languageText(language, id);
 }
 
@@ -67,7 +67,8 @@ ProgressDialog::ProgressDialog(Language& language, QWidget* parent)
         scale->addWidget(mark, 1);
     }
 
-    const char* captionIds[] = {"0001", "0002", "0003"};
+    const TextId captionIds[] = {text::IntegralColumns, text::ColumnsProcessed,
+                                 text::SystemColumns};
     const QStringList captions{QStringLiteral("Colonne Integrali"),
                                QStringLiteral("Colonne Elaborate"),
                                QStringLiteral("Colonne Sistema")};
@@ -114,7 +115,7 @@ void ProgressDialog::showProgress(const DevelopmentProgress& progress) {
     accepted_ = progress.accepted;
     bar_->setValue(std::clamp(progress.percent, 0, 100));
     if (progress.limitReached) {
-        alarmLabel_->setText(shownText(language_, Message{LimitAlarmEntry}));
+        alarmLabel_->setText(shownText(language_, Message{text::OverMemoryCapacity}));
     }
     refreshNumbers();
 }
@@ -127,10 +128,10 @@ void ProgressDialog::refreshNumbers() {
 
 QString ProgressDialog::cancelQuestionText() {
     const QString lineBreak = QStringLiteral("\r\n");
-    return langString(language_, "0001") + count(integral_) + lineBreak +
-           langString(language_, "0002") + count(processed_) + lineBreak +
-           langString(language_, "0003") + count(accepted_) + lineBreak +
-           langString(language_, "0004");
+    return langString(language_, text::IntegralColumns) + count(integral_) + lineBreak +
+           langString(language_, text::ColumnsProcessed) + count(processed_) + lineBreak +
+           langString(language_, text::SystemColumns) + count(accepted_) + lineBreak +
+           langString(language_, text::StopDevelopmentQuestion);
 }
 
 void ProgressDialog::closeEvent(QCloseEvent* event) {

@@ -35,7 +35,7 @@ public:
     // limit also the alarm text.
     void showProgress(const DevelopmentProgress& progress);
 
-    // The text of the cancel question, from the language strings "0001".."0004".
+    // The text of the cancel question, from text::IntegralColumns .. text::StopDevelopmentQuestion.
     QString cancelQuestionText();
 
 signals:

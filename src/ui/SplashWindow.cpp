@@ -43,7 +43,8 @@ SplashWindow::SplashWindow(const Language& language, QWidget* parent)
     game->setObjectName(QStringLiteral("lblSottotitolo"));
     game->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(languageText(language.load(), "0109") + programVersion(), this);
+    auto* version = new QLabel(
+        languageText(language.load(), text::VersionWordItalian) + programVersion(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignCenter);
 

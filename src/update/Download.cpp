@@ -9,7 +9,8 @@ Download withDeadline(Download download, std::chrono::steady_clock::time_point d
         using namespace std::chrono;
         const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
         if (left <= milliseconds::zero()) {
-            return Status(Error{"", Message{1910, {url, Message{2201}}}});
+            return Status(
+                Error{"", Message{text::DownloadFailed, {url, Message{text::CommandTimeRanOut}}}});
         }
         return download(url, targetPath, limits.within({left, left, limits.maxBytes}));
     });

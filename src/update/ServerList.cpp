@@ -51,7 +51,7 @@ NameList readNameList(std::string_view text, bool upperCase) {
             for (const char c : utf8FromWindows1252(line.substr(0, MaxNameLength))) {
                 shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
             }
-            list.skipped.push_back(Message{2120, {shown}});
+            list.skipped.push_back(Message{text::InvalidFileNameInList, {shown}});
         }
     }
     return list;

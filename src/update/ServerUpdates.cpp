@@ -82,7 +82,8 @@ Status updateArchiveFromServer(const Download& download, std::string_view server
     if (auto fetched =
             download(serverUrl(server, serverpath::Archive), downloadPath, downloadlimits::Archive);
         !fetched) {
-        return Error{"", Message{WithReason, {Message{218}, fetched.error().what}}};
+        return Error{"", Message{text::WithDetail,
+                                 {Message{text::UpdateDownloadFailed}, fetched.error().what}}};
     }
     auto updated = updateArchiveFromText(archive, downloadPath, archivePath,
                                          ArchiveReplacement::OnlyGrowing, consent);
@@ -97,38 +98,41 @@ Result<UpdateReport> updateLanguageFiles(const Download& download, std::string_v
         downloadText(download, serverUrl(server, serverpath::LanguageList),
                      inFolder(tempFolder, "risorselingue.txt"), downloadlimits::List);
     if (!listText) {
-        return Error{"", Message{WithReason, {Message{400}, listText.error().what}}};
+        return Error{"",
+                     Message{text::WithDetail,
+                             {Message{text::LanguageListDownloadFailed}, listText.error().what}}};
     }
     const NameList list = readNameList(listText.value(), false);
     UpdateReport report{{}, list.skipped};
     for (const auto& name : list.names) {
         const auto stored = storedLanguageName(name);
         if (!stored) {
-            report.problems.push_back(Message{AboutFile, {name, Message{2118}}});
+            report.problems.push_back(
+                Message{text::AboutFile, {name, Message{text::NotALanguageFile}}});
             continue;
         }
         const std::string temp = inFolder(tempFolder, name);
         if (auto fetched =
                 download(languageFileUrl(server, name), temp, downloadlimits::LanguageFile);
             !fetched) {
-            report.problems.push_back(Message{AboutFile, {name, fetched.error().what}});
+            report.problems.push_back(Message{text::AboutFile, {name, fetched.error().what}});
             continue;
         }
         const auto bytes = readWholeFile(temp, LanguageFile::MaxFileBytes);
         removeQuietly(temp);
         if (!bytes) {
-            report.problems.push_back(Message{AboutFile, {name, bytes.error().what}});
+            report.problems.push_back(Message{text::AboutFile, {name, bytes.error().what}});
             continue;
         }
         const auto& b = bytes.value();
         if (const auto problem = languageFileProblem(
                 std::string_view(reinterpret_cast<const char*>(b.data()), b.size()))) {
-            report.problems.push_back(Message{AboutFile, {name, *problem}});
+            report.problems.push_back(Message{text::AboutFile, {name, *problem}});
             continue;
         }
         if (auto saved = writeFileAtomically(inFolder(dataFolder, *stored), bytes.value());
             !saved) {
-            report.problems.push_back(Message{AboutFile, {name, saved.error().what}});
+            report.problems.push_back(Message{text::AboutFile, {name, saved.error().what}});
             continue;
         }
         report.stored.push_back(*stored);
@@ -143,7 +147,8 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
         downloadText(download, serverUrl(server, serverpath::MatrixList),
                      inFolder(tempFolder, "quintoramatrici.txt"), downloadlimits::List);
     if (!listText) {
-        return Error{"", Message{WithReason, {Message{404}, listText.error().what}}};
+        return Error{"", Message{text::WithDetail,
+                                 {Message{text::MatrixListDownloadFailed}, listText.error().what}}};
     }
     const NameList list = readNameList(listText.value(), true);
     UpdateReport report{{}, list.skipped};
@@ -151,19 +156,19 @@ Result<UpdateReport> updateMatrixFiles(const Download& download, std::string_vie
         const std::string temp = inFolder(tempFolder, name);
         if (auto fetched = download(matrixFileUrl(server, name), temp, downloadlimits::MatrixFile);
             !fetched) {
-            report.problems.push_back(Message{AboutFile, {name, fetched.error().what}});
+            report.problems.push_back(Message{text::AboutFile, {name, fetched.error().what}});
             continue;
         }
         const auto bytes = readMatrixFileBytes(temp);
         removeQuietly(temp);
         if (!bytes) {
-            report.problems.push_back(Message{AboutFile, {name, bytes.error().what}});
+            report.problems.push_back(Message{text::AboutFile, {name, bytes.error().what}});
             continue;
         }
         const std::string stored = storedMatrixName(name);
         if (auto saved = writeFileAtomically(inFolder(matrixFolder, stored), bytes.value());
             !saved) {
-            report.problems.push_back(Message{AboutFile, {name, saved.error().what}});
+            report.problems.push_back(Message{text::AboutFile, {name, saved.error().what}});
             continue;
         }
         report.stored.push_back(stored);

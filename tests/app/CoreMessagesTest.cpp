@@ -202,7 +202,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
                        "the archive was not changed"));
     fewer.draws.push_back(Draw{3, {2024, 1, 15}, {1, 2, 3, 4, 5}, {3, 4}});
     const auto corrections = archiveCorrections(twoDraws, fewer);
-    row("archive corrections", Message{2209, {correctionsSummary(corrections)}},
+    row("archive corrections", Message{text::CorrectionsRefused, {correctionsSummary(corrections)}},
         QStringLiteral("The downloaded archive changes draws of the archive (1 draws added, 0 "
                        "changed, 1 missing): the archive was not changed"));
     row("archive correction line", correctionLines(corrections).front(),
@@ -214,7 +214,7 @@ void CoreMessagesTest::englishHasEveryCoreMessage_data() {
     row("language file section", (*languageFileProblem("[frmMAIN]\r\n")),
         QStringLiteral("The downloaded language file is incomplete: the section [Strings] is "
                        "missing"));
-    row("download", Message{1910, {"http://x/", Message{1916}}},
+    row("download", Message{text::DownloadFailed, {"http://x/", Message{text::ServerGaveNoLength}}},
         QStringLiteral("Download of http://x/ failed: the server did not give the length of the "
                        "file"));
 

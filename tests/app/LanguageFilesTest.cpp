@@ -365,9 +365,9 @@ void LanguageFilesTest::italianIsTheProgramsOwnText() {
     }
     // The messages too, where the program has its own text for them.
     auto language = italian.language();
-    QCOMPARE(QString::fromStdString(language.getLangString("0001")),
+    QCOMPARE(QString::fromStdString(language.getLangString(text::IntegralColumns)),
              QStringLiteral("Colonne Integrali"));
-    QCOMPARE(QString::fromStdString(language.getLangString("0005")),
+    QCOMPARE(QString::fromStdString(language.getLangString(text::GuaranteeAndDistanceExclusive)),
              QStringLiteral("Il Ridotto a Garanzia e il Ridotto a Distanza Minima non possono "
                             "essere attivi insieme: il Ridotto a Garanzia è stato disattivato."));
 }
@@ -462,9 +462,9 @@ void LanguageFilesTest::englishTranslatesTheWindows() {
                  ->title(),
              QStringLiteral("Number 1"));
     auto language = english.language();
-    QCOMPARE(QString::fromStdString(language.getLangString("0559")),
+    QCOMPARE(QString::fromStdString(language.getLangString(text::StopPrintingQuestion)),
              QStringLiteral("Are you sure you want to stop printing?"));
-    QCOMPARE(QString::fromStdString(language.getLangString("0004")),
+    QCOMPARE(QString::fromStdString(language.getLangString(text::StopDevelopmentQuestion)),
              QStringLiteral("Do you want to stop generating the system?"));
 }
 

@@ -76,7 +76,7 @@ TEST(GameRules, TypedEuroNumbersFollowTheRules) {
             const auto entry = checkEntry(fields, rules);
             if (c.first == 0) { // an empty field is never a Euro number
                 ASSERT_TRUE(entry.problem);
-                EXPECT_EQ(entry.problem->message, "Valore 0 non ammesso");
+                EXPECT_EQ(ownLanguageText(entry.problem->message), "Valore 0 non ammesso");
                 continue;
             }
             if (refused == 0) {
@@ -84,7 +84,7 @@ TEST(GameRules, TypedEuroNumbersFollowTheRules) {
                 EXPECT_EQ(entry.combination.euro[1], c.second);
             } else {
                 ASSERT_TRUE(entry.problem);
-                EXPECT_EQ(entry.problem->message,
+                EXPECT_EQ(ownLanguageText(entry.problem->message),
                           "Valore " + std::to_string(refused) + " non ammesso");
                 EXPECT_EQ(entry.problem->focusField, refused == c.first ? 5 : 6);
             }
@@ -112,8 +112,9 @@ TEST(GameRules, AnArchivedDrawIsCheckedAsItWasDrawnUnderBothRules) {
     typed[0] = std::to_string(other);
     const auto entry = checkEntry(typed, GameRules::classic(), draws);
     ASSERT_TRUE(entry.problem);
-    EXPECT_EQ(entry.problem->kind, EntryProblemKind::ValueNotAllowed);
-    EXPECT_GT(entry.problem->value, 10);
+    EXPECT_EQ(entry.problem->message.id(), text::ValueNotAllowed);
+    ASSERT_EQ(entry.problem->message.values().size(), 1U);
+    EXPECT_GT(std::stoi(entry.problem->message.values()[0].text()), 10);
     EXPECT_FALSE(checkEntry(typed, GameRules::current(), draws).problem);
 }
 

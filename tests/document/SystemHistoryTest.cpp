@@ -251,7 +251,7 @@ TEST(SystemHistory, UndoAfterDevelopingTwoHundredThousandColumns) {
         ASSERT_TRUE(document.editCondition(SystemDocument::ExcludedEdit{k % 2 == 0, {}}));
     }
     ASSERT_TRUE(document.undo()); // the last exclusion switch
-    while (document.undoName().id() != 2268) {
+    while (document.undoName().id() != text::StepDevelop) {
         ASSERT_TRUE(document.undo());
     }
     EXPECT_EQ(editing(document.state()), developed);

@@ -1,6 +1,8 @@
 // A downloaded language file is stored only when it is whole.
 #include "settings/LanguageFileCheck.h"
 
+#include "settings/LanguageFile.h"
+
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -29,6 +31,11 @@ TEST(LanguageFileCheck, TheShippedFilesAreWhole) {
 TEST(LanguageFileCheck, PiecesOfAFileAreRefused) {
     const std::string whole = shipped("italiano.lng");
     const std::string strings = "[frmMAIN]\r\nfrmMAIN.Caption=Q\r\n[Strings]\r\n";
+    // Whole in every other way, but larger than a language file is ever read.
+    std::string huge = strings;
+    while (huge.size() <= LanguageFile::MaxFileBytes) {
+        huge += "0001=\"" + std::string(500, 'x') + "\"\r\n";
+    }
     const std::pair<std::string, const char*> cases[] = {
         {whole.substr(0, whole.size() / 2), "riga"},
         {whole.substr(0, whole.size() - 3), "l'ultima riga e' interrotta"},
@@ -40,6 +47,7 @@ TEST(LanguageFileCheck, PiecesOfAFileAreRefused) {
         {strings + "[Strin\r\n", "riga 4 (sezione senza \"]\")"},
         {strings + "<html>\r\n", "riga 4 (non e' chiave=valore)"},
         {strings + "=x\r\n", "riga 4 (non e' chiave=valore)"},
+        {huge, "il file e' troppo grande"},
     };
     for (const auto& [bytes, saying] : cases) {
         const auto problem = languageFileProblem(bytes);

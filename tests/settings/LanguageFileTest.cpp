@@ -4,6 +4,8 @@
 #include "settings/Language.h"
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -24,8 +26,7 @@ const std::string smallFile = "[frmSpoglio]\r\n"
                               "[Strings]\r\n"
                               "0001=Caff\xE8\r\n";
 
-// Over the size limit of the INI reader, so every value is quoted and keys are found by a
-// line scan whatever their section.
+// Larger than the 64,000 bytes above which a language file once lost its sections.
 std::string largeFile() {
     std::string text = "[frmA]\r\n"
                        "shared.Caption=\"from A\"\r\n"
@@ -33,7 +34,7 @@ std::string largeFile() {
                        "lblX.Caption=\"short\"\r\n"
                        "bare.Tag=abc\r\n"
                        "empty.Caption=\r\n";
-    for (int i = 0; text.size() <= LanguageFile::SmallFileBytes; ++i) {
+    for (int i = 0; text.size() <= 64000; ++i) {
         text += "lbl(" + std::to_string(i) + ").Caption=\"Label " + std::to_string(i) + "\"\r\n";
     }
     text += "[frmB]\r\nshared.Caption=\"from B\"\r\nonlyB.Caption=\"B \xE8\"\r\n";
@@ -67,19 +68,29 @@ TEST(LanguageFile, SmallFileFollowsTheIniRules) {
                   {"Strings", "0001", "Caff\xC3\xA8"}});
 }
 
-TEST(LanguageFile, LargeFileIsScannedLineByLine) {
+TEST(LanguageFile, LargeFileFollowsTheIniRulesToo) {
     ScratchFolder folder;
-    const std::string text = largeFile();
-    ASSERT_GT(text.size(), LanguageFile::SmallFileBytes);
-    expectValues(folder.write("big.lng", text),
-                 {{"frmB", "shared.Caption", "from A"}, // the first line wins, any section
-                  {"frmA", "onlyB.Caption", "B \xC3\xA8"},
+    expectValues(folder.write("big.lng", largeFile()),
+                 {{"frmB", "shared.Caption", "from B"},
+                  {"frmA", "shared.Caption", "from A"},
+                  {"frmA", "onlyB.Caption", ""}, // another section's key
+                  {"frmB", "onlyB.Caption", "B \xC3\xA8"},
                   {"frmA", "lbl(123).Caption", "Label 123"},
-                  {"frmA", "lblX.Caption", "short"}, // not the line of lblX.CaptionLong
-                  {"frmA", "bare.Tag", "b"},         // unquoted values lose two characters
+                  {"frmA", "lblX.Caption", "short"},
+                  {"frmA", "bare.Tag", "abc"},
                   {"frmA", "empty.Caption", ""},
                   {"frmA", "missing.Caption", ""},
                   {"frmA", "", ""}});
+}
+
+TEST(LanguageFile, FileOverTheLimitAnswersEmpty) {
+    ScratchFolder folder;
+    std::string text = "[Strings]\r\n0001=\"first\"\r\n";
+    text.resize(LanguageFile::MaxFileBytes + 1, '\n');
+    EXPECT_TRUE(LanguageFile::fromBytes(text).empty());
+    EXPECT_EQ(readIniValue(folder.write("huge.lng", text), "Strings", "0001"), "");
+    text.resize(LanguageFile::MaxFileBytes);
+    EXPECT_EQ(LanguageFile::fromBytes(text).value("Strings", "0001"), "first");
 }
 
 TEST(LanguageFile, KeysOfASection) {
@@ -89,11 +100,9 @@ TEST(LanguageFile, KeysOfASection) {
               (std::vector<std::string>{"CMDOK.CAPTION", "FRMSPOGLIO.CAPTION",
                                         "LBLCATEGORIA(3).CAPTION", "LONG.TAG"}));
     EXPECT_TRUE(small.keys("none").empty());
-    // A large file knows no sections: every key of every line, once.
-    const auto large = LanguageFile::fromBytes(largeFile()).keys("frmA");
-    EXPECT_TRUE(std::binary_search(large.begin(), large.end(), "shared.Caption"));
-    EXPECT_TRUE(std::binary_search(large.begin(), large.end(), "onlyB.Caption"));
-    EXPECT_EQ(std::adjacent_find(large.begin(), large.end()), large.end());
+    // A large file keeps its sections.
+    EXPECT_EQ(LanguageFile::fromBytes(largeFile()).keys("frmB"),
+              (std::vector<std::string>{"ONLYB.CAPTION", "SHARED.CAPTION"}));
 }
 
 TEST(LanguageFile, MissingOrUnreadableFileAnswersEmpty) {
@@ -136,17 +145,40 @@ TEST(Language, GetLangStringReadsTheNamedFile) {
     folder.write("quintora.ini", "[IMPOSTAZIONI]\r\nLINGUA=italiano\r\n");
     folder.write("english.lng", "[Strings]\r\n0001=\"Hello\"\r\n0021=Bye\r\n");
     Language language(folder.path(), "english");
-    EXPECT_EQ(language.getLangString("0001"), "Hello");
+    EXPECT_EQ(language.getLangString(text::IntegralColumns), "Hello");
     EXPECT_EQ(language.name(), "english");
-    EXPECT_EQ(language.getLangString("0021"), "Bye");
-    EXPECT_EQ(language.getLangString("0099"), "");
+    EXPECT_EQ(language.getLangString(text::GuaranteeAndDistanceExclusiveAgain), "Bye");
+    EXPECT_EQ(language.getLangString(TextId{99}), "");
     EXPECT_EQ(language.load().value("strings", "0001"), "Hello");
     // A file replaced while the program runs (a language update) is read again.
     folder.write("english.lng", "[Strings]\r\n0001=\"Hello again\"\r\n");
-    EXPECT_EQ(language.getLangString("0001"), "Hello again");
+    EXPECT_EQ(language.getLangString(text::IntegralColumns), "Hello again");
 
     Language unnamed(folder.path());
-    EXPECT_EQ(unnamed.getLangString("0001"), "");
+    EXPECT_EQ(unnamed.getLangString(text::IntegralColumns), "");
+}
+
+// The text table is kept between messages, and built again when the language or its file
+// changes, even to a file of the same size.
+TEST(Language, TextsFollowTheLanguageAndItsFile) {
+    ScratchFolder folder;
+    const std::string english = folder.write("english.lng", "[Strings]\r\n0103=\"Quit?\"\r\n");
+    folder.write("other.lng", "[Strings]\r\n0103=\"Exit?\"\r\n");
+    Language language(folder.path(), "english");
+    const Message exit{text::ExitQuestion};
+    const Message counted{text::MemoryCapacityColumns, {Message::count(200000)}};
+    EXPECT_EQ(language.text(exit), "Quit?");
+    EXPECT_EQ(language.text(counted),
+              "Capienza memoria 200,000 colonne"); // own text, English digits
+
+    const auto written = std::filesystem::last_write_time(english);
+    folder.write("english.lng", "[Strings]\r\n0103=\"Stop?\"\r\n");
+    std::filesystem::last_write_time(english, written + std::chrono::seconds(1));
+    EXPECT_EQ(language.text(exit), "Stop?");
+
+    ASSERT_TRUE(language.select("other"));
+    EXPECT_EQ(language.text(exit), "Exit?");
+    EXPECT_EQ(language.text(counted), "Capienza memoria 200.000 colonne");
 }
 
 } // namespace

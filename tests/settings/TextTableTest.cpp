@@ -1,18 +1,16 @@
 #include "settings/TextTable.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 using namespace quintora;
 
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string SourceRoot = QUINTORA_SOURCE_ROOT;
 
@@ -44,14 +42,18 @@ TEST(TextTable, FillsEntriesInTheirLanguage) {
         std::string italian;
     };
     const Case cases[] = {
-        {"a value that is an entry", Message{741, {"3", Message{743, {"\"x\""}}}},
+        {"a value that is an entry",
+         Message{text::AtLine, {"3", Message{text::NotANumber, {"\"x\""}}}},
          "Line 3: \"x\" is not a number", "Riga 3: \"x\" non e' un numero"},
-        {"values in the entry's order", Message{900, {"a", "b"}}, "b before a", "b before a"},
-        {"a value holding %2 stays", Message{741, {"%2", "x"}}, "Line %2: x", "Riga %2: x"},
-        {"a missing value keeps its place", Message{741, {"3"}}, "Line 3: %2", "Riga 3: %2"},
-        {"counts grouped by the language", Message{743, {Message::count(200000)}},
+        {"values in the entry's order", Message{TextId{900}, {"a", "b"}}, "b before a",
+         "b before a"},
+        {"a value holding %2 stays", Message{text::AtLine, {"%2", "x"}}, "Line %2: x",
+         "Riga %2: x"},
+        {"a missing value keeps its place", Message{text::AtLine, {"3"}}, "Line 3: %2",
+         "Riga 3: %2"},
+        {"counts grouped by the language", Message{text::NotANumber, {Message::count(200000)}},
          "200,000 is not a number", "200.000 non e' un numero"},
-        {"lines keep their break", Message::lines({Message{901}, "ID : 7"}, "\r"),
+        {"lines keep their break", Message::lines({Message{TextId{901}}, "ID : 7"}, "\r"),
          "Two\nlines\rID : 7", "Two\nlines\rID : 7"},
         {"plain text as it stands", Message{"a%1b"}, "a%1b", "a%1b"},
     };
@@ -67,15 +69,14 @@ TEST(TextTable, FillsEntriesInTheirLanguage) {
 
 TEST(TextTable, TakesWhatALanguageLacksFromTheProgramsOwn) {
     const auto partial = tableOf("0700=\"WARNING\"\r\n");
-    EXPECT_EQ(partial.text(Message{700}), "WARNING");
-    EXPECT_EQ(partial.text(Message{701}), "E R R O R E");
-    EXPECT_EQ(TextTable::own().text(Message{701}), "E R R O R E");
-    EXPECT_EQ(TextTable(LanguageFile{}, ',').text(Message{730}),
+    EXPECT_EQ(partial.text(Message{text::WarningTitleCapitals}), "WARNING");
+    EXPECT_EQ(partial.text(Message{text::ErrorTitle}), "E R R O R E");
+    EXPECT_EQ(TextTable::own().text(Message{text::ErrorTitle}), "E R R O R E");
+    EXPECT_EQ(TextTable(LanguageFile{}, ',').text(Message{text::FileCannotBeRead}),
               "Questo file non puo' essere letto");
 }
 
-// Every entry a message of the program names is in the program's own file, and every entry
-// of that file is in English with the same values.
+// Every entry of the program's own file is in English with the same values.
 TEST(TextTable, EveryEntryOfTheProgramIsInBothLanguages) {
     const auto italian = LanguageFile::load(SourceRoot + "/data/italiano.lng");
     const auto english = LanguageFile::load(SourceRoot + "/data/english.lng");
@@ -87,27 +88,43 @@ TEST(TextTable, EveryEntryOfTheProgramIsInBothLanguages) {
         EXPECT_FALSE(translated.empty()) << key;
         EXPECT_EQ(placeholdersOf(own), placeholdersOf(translated)) << key;
     }
-    for (const int named : {WithFileName, WithReason}) {
-        EXPECT_FALSE(TextTable::own().entry(named).empty()) << named;
-    }
-    static const std::regex named(R"(Message\{(\d{1,4})\b)");
-    int seen = 0;
-    for (const auto& file : fs::recursive_directory_iterator(SourceRoot + "/src")) {
-        const auto ext = file.path().extension();
-        if (ext != ".cpp" && ext != ".h") {
-            continue;
+}
+
+// Every entry the program names is in both files, its values numbered %1..%N without a gap,
+// and each language fills every value it is given.
+TEST(TextTable, EveryNamedEntryRendersInBothLanguages) {
+    const auto italian = LanguageFile::load(SourceRoot + "/data/italiano.lng");
+    const auto english = LanguageFile::load(SourceRoot + "/data/english.lng");
+    ASSERT_FALSE(italian.empty());
+    ASSERT_FALSE(english.empty());
+    const TextTable italianTable(italian, '.');
+    const TextTable englishTable(english, ',');
+    std::map<int, std::string_view> names;
+    for (const auto& [name, id] : text::allNamedTexts()) {
+        const auto [previous, added] = names.emplace(id.number(), name);
+        EXPECT_TRUE(added) << name << " and " << previous->second << " name the same entry "
+                           << entryKey(id);
+        const std::string key = entryKey(id);
+        const auto own = italian.value("Strings", key);
+        const auto translated = english.value("Strings", key);
+        EXPECT_FALSE(own.empty()) << name << ": entry " << key << " is missing in italiano.lng";
+        EXPECT_FALSE(translated.empty())
+            << name << ": entry " << key << " is missing in english.lng";
+        const auto values = placeholdersOf(own);
+        EXPECT_EQ(placeholdersOf(translated), values) << name << " (" << key << ")";
+        std::set<std::string> expected;
+        std::vector<Message> given;
+        for (std::size_t n = 1; n <= values.size(); ++n) {
+            expected.insert("%" + std::to_string(n));
+            given.emplace_back("<" + std::to_string(n) + ">");
         }
-        std::ifstream in(file.path());
-        std::stringstream text;
-        text << in.rdbuf();
-        const std::string source = text.str();
-        for (auto it = std::sregex_iterator(source.begin(), source.end(), named);
-             it != std::sregex_iterator(); ++it) {
-            const std::string id = (*it)[1].str();
-            ++seen;
-            EXPECT_FALSE(TextTable::own().entry(std::stoi(id)).empty())
-                << file.path().string() << ": entry " << id;
+        EXPECT_EQ(values, expected) << name << " (" << key << ") numbers its values with a gap";
+        for (const TextTable* table : {&italianTable, &englishTable}) {
+            const std::string shown = table->text(Message{id, given});
+            EXPECT_TRUE(placeholdersOf(shown).empty()) << name << ": " << shown;
+            for (const auto& value : given) {
+                EXPECT_NE(shown.find(value.text()), std::string::npos) << name << ": " << shown;
+            }
         }
     }
-    EXPECT_GT(seen, 0);
 }

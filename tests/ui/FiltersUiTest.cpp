@@ -56,7 +56,7 @@ using test::click;
 void press(const QWidget& dialog, const QString& name) {
     click(child(dialog, name));
 }
-QString text(const QWidget& dialog, const QString& name) {
+QString labelText(const QWidget& dialog, const QString& name) {
     return child<QLabel>(dialog, name)->text();
 }
 
@@ -119,10 +119,10 @@ void FiltersUiTest::opensOnPanelOneWithTotals() {
     QCOMPARE(dialog.objectName(), QStringLiteral("frmFiltri"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" Colonne Filtro"));
     QCOMPARE(dialog.panelNumber(), 1);
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltri")), QStringLiteral("1.000"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("02"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriOFF")), QStringLiteral("998"));
-    QCOMPARE(text(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("03"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltri")), QStringLiteral("1.000"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("02"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriOFF")), QStringLiteral("998"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("03"));
     QCOMPARE(dialog.numberGrid()->cell(0)->text(), QStringLiteral("01"));
     QVERIFY(dialog.numberGrid()->marked(2));
     QCOMPARE(dialog.numberGrid()->cell(2)->palette().color(QPalette::Window), QColor(Qt::blue));
@@ -173,7 +173,7 @@ void FiltersUiTest::movesAreClamped() {
     QCOMPARE(dialog.panelNumber(), start);
     press(dialog, button);
     QCOMPARE(dialog.panelNumber(), panel);
-    QCOMPARE(text(dialog, QStringLiteral("lblPannello")), QString::number(panel));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblPannello")), QString::number(panel));
 }
 
 void FiltersUiTest::moveButtonsHaveTipsAndRepeat() {
@@ -221,11 +221,11 @@ void FiltersUiTest::leavingAPanelStoresIt() {
     press(dialog, QStringLiteral("lbPresenze(0)"));
     press(dialog, QStringLiteral("lbPresenze(2)"));
     press(dialog, QStringLiteral("optCond(0)"));
-    QCOMPARE(text(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("02"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("02"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("cmdNext2"));
     // Panel 2 was stored when left: it counts, and it comes back as it was edited.
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("cmdBOTTOM"));
     press(dialog, QStringLiteral("cmdNext1"));
     QVERIFY(dialog.numberGrid()->marked(4));
@@ -253,7 +253,7 @@ void FiltersUiTest::onlyNumbersInPlayCanBeChosen() {
     // A member that is not in play still shows as chosen, so the count beside the grid adds up.
     QCOMPARE(dialog.numberGrid()->cell(29)->palette().color(QPalette::Window), QColor(Qt::blue));
     QCOMPARE(dialog.numberGrid()->cell(28)->palette().color(QPalette::Window), QColor(Qt::white));
-    QCOMPARE(text(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("02"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblNumSelezionati")), QStringLiteral("02"));
     press(dialog, QStringLiteral("labGriglia(29)"));
     press(dialog, QStringLiteral("labGriglia(39)"));
     QVERIFY(!dialog.numberGrid()->marked(39));
@@ -271,13 +271,13 @@ void FiltersUiTest::counterFollowsTheSwitch() {
     QVERIFY(dialog.panelSwitch()->isOn());
     press(dialog, QStringLiteral("cmdNext1")); // a switched-off panel
     QVERIFY(!dialog.panelSwitch()->isOn());
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("optCond(0)"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("02"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriOFF")), QStringLiteral("998"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("02"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriOFF")), QStringLiteral("998"));
     press(dialog, QStringLiteral("optCond(1)"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriOFF")), QStringLiteral("999"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriOFF")), QStringLiteral("999"));
 }
 
 void FiltersUiTest::clearPanelAndClearAll() {
@@ -293,7 +293,7 @@ void FiltersUiTest::clearPanelAndClearAll() {
     QCOMPARE(dialog.numberGrid()->markedCount(), 0);
     QCOMPARE(dialog.presenceGrid()->markedCount(), 0);
     QVERIFY(!dialog.panelSwitch()->isOn());
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
     press(dialog, QStringLiteral("cmdNext1"));
     press(dialog, QStringLiteral("cmdPrev1"));
     QCOMPARE(dialog.numberGrid()->markedCount(), 0); // the cleared panel was stored when left
@@ -306,12 +306,12 @@ void FiltersUiTest::clearPanelAndClearAll() {
     QCOMPARE(dialog.panelNumber(), 2);
     QVERIFY(dialog.numberGrid()->marked(2));
     QVERIFY(dialog.panelSwitch()->isOn());
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("01"));
 
     prompt.answerQuestion(true);
     press(dialog, QStringLiteral("cmdCancellaTutto"));
     QCOMPARE(dialog.panelNumber(), 1);
-    QCOMPARE(text(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("00"));
+    QCOMPARE(labelText(dialog, QStringLiteral("lblTotFiltriON")), QStringLiteral("00"));
     QCOMPARE(state.filterCount, 2); // the document takes the table on closing
     press(dialog, QStringLiteral("cmdNext1"));
     QCOMPARE(dialog.numberGrid()->markedCount(), 0);

@@ -209,7 +209,8 @@ void ArchiveWindow::update() {
     };
     // A download that corrects held draws is shown and applied only when the user agrees.
     const CorrectionConsent consent = [this](const ArchiveCorrections& corrections) {
-        QStringList lines{shownText(language_, Message{2210, {correctionsSummary(corrections)}})};
+        QStringList lines{shownText(
+            language_, Message{text::CorrectionsHeading, {correctionsSummary(corrections)}})};
         const auto changes = correctionLines(corrections);
         for (std::size_t i = 0; i < changes.size() && i < MaxCorrectionLinesShown; ++i) {
             lines << shownText(language_, changes[i]);
@@ -217,14 +218,14 @@ void ArchiveWindow::update() {
         if (changes.size() > MaxCorrectionLinesShown) {
             lines << QStringLiteral("...");
         }
-        lines << QString() << languageText(language_, "2211");
+        lines << QString() << languageText(language_, text::ApplyCorrectionsQuestion);
         return prompt_.question(this, windowTitle(), lines.join(QLatin1Char('\n')));
     };
     const auto updated = archives_.updateFromServer(
         download, server_(), paths_.download.toStdString(), paths_.archive.toStdString(), consent);
     if (!updated) {
         prompt_.message(this, windowTitle(),
-                        downloadFailed ? languageText(language_, "0218")
+                        downloadFailed ? languageText(language_, text::UpdateDownloadFailed)
                                        : shownText(language_, updated.error().what),
                         Prompt::Icon::Critical);
     }
@@ -236,8 +237,9 @@ void ArchiveWindow::update() {
     if (updated) {
         // What the update brought, said in the window: a box would only be in the way.
         const std::int32_t added = archives_.archive().count() - before;
-        progress_->setText(added > 0 ? languageText(language_, "2101").arg(displayCount(added))
-                                     : languageText(language_, "2102"));
+        progress_->setText(added > 0
+                               ? languageText(language_, text::DrawsAdded).arg(displayCount(added))
+                               : languageText(language_, text::ArchiveUpToDate));
     } else {
         progress_->hide();
     }
@@ -248,9 +250,10 @@ void ArchiveWindow::chooseLine(int line) {
     if (draw == nullptr) {
         return;
     }
-    const QString text = languageText(language_, "0215") + u'\n' +
-                         fromStd(drawMainNumbersText(*draw)) + u'\n' +
-                         languageText(language_, "0216").arg(fromStd(draw->dateText()));
+    const QString text =
+        languageText(language_, text::WinningColumnLead) + u'\n' +
+        fromStd(drawMainNumbersText(*draw)) + u'\n' +
+        languageText(language_, text::WinningColumnSet).arg(fromStd(draw->dateText()));
     prompt_.message(this, windowTitle(), text, Prompt::Icon::Information);
     archives_.setWinningCombination(winningCombinationOf(*draw));
 }
@@ -259,13 +262,14 @@ bool ArchiveWindow::mayClose() {
     if (!updating_ || (shuttingDown_ && shuttingDown_())) {
         return true;
     }
-    prompt_.message(this, windowTitle(), languageText(language_, "0217"),
+    prompt_.message(this, windowTitle(), languageText(language_, text::ArchiveUpdating),
                     Prompt::Icon::Information);
     return false;
 }
 
 void ArchiveWindow::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0214") + u'\n' + languageText(language_, "0213"));
+    progress_->setText(languageText(language_, text::Updating) + u'\n' +
+                       languageText(language_, text::PleaseWait));
 }
 
 void ArchiveWindow::changeEvent(QEvent* event) {

@@ -173,21 +173,26 @@ void StatisticsWindow::showTable(StatTable table) {
 }
 
 void StatisticsWindow::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0212") + u'\n' + languageText(language_, "0213"));
+    progress_->setText(languageText(language_, text::Working) + u'\n' +
+                       languageText(language_, text::PleaseWait));
 }
 
 void StatisticsWindow::writeDelayTexts() {
-    const QStringList headers{languageText(language_, "1814"), languageText(language_, "1815"),
-                              languageText(language_, "1816"), languageText(language_, "1817")};
+    const QStringList headers{languageText(language_, text::NumberHeading),
+                              languageText(language_, text::CurrentDelayHeading),
+                              languageText(language_, text::LongestDelayHeading),
+                              languageText(language_, text::DrawnHeading)};
     const QStringList series{headers[1], headers[2]};
-    mainDelays_->setTexts(languageText(language_, "1820").arg(delays_.draws), headers, series);
+    mainDelays_->setTexts(languageText(language_, text::NumberDelaysOverDraws).arg(delays_.draws),
+                          headers, series);
     const auto& era = delays_.era;
     const QString caption =
-        era.from.empty() ? languageText(language_, "1819").arg(era.euroMax).arg(delays_.eraDraws)
-                         : languageText(language_, "1818")
-                               .arg(era.euroMax)
-                               .arg(QString::fromStdString(era.from))
-                               .arg(delays_.eraDraws);
+        era.from.empty()
+            ? languageText(language_, text::EuroDelays).arg(era.euroMax).arg(delays_.eraDraws)
+            : languageText(language_, text::EuroDelaysSince)
+                  .arg(era.euroMax)
+                  .arg(QString::fromStdString(era.from))
+                  .arg(delays_.eraDraws);
     euroDelays_->setTexts(caption, headers, series);
 }
 
@@ -212,7 +217,8 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
 
 QString StatisticsWindow::tableTitle(StatTable table) {
     const auto i = static_cast<int>(table);
-    const char* ids[] = {"0221", "0222", "0223", "0224", "0225", "0226"};
+    const TextId ids[] = {text::Consecutive, text::Repeated, text::Even,
+                          text::Odd,         text::Sum,      text::NumberFrequency};
     return languageText(language_, ids[i]);
 }
 

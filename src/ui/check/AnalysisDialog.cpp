@@ -137,17 +137,19 @@ void AnalysisDialog::showProgress(int percent) {
 }
 
 void AnalysisDialog::writeTexts() {
-    odds_->setHorizontalHeaderLabels(
-        {languageText(language_, "1804"), languageText(language_, "1805"),
-         languageText(language_, "1806"), languageText(language_, "1807")});
-    QStringList guaranteeHeadings{languageText(language_, "1810"), languageText(language_, "1811")};
+    odds_->setHorizontalHeaderLabels({languageText(language_, text::CategoryHeading),
+                                      languageText(language_, text::OutcomesHeading),
+                                      languageText(language_, text::OddsHeading),
+                                      languageText(language_, text::LogScaleOdds)});
+    QStringList guaranteeHeadings{languageText(language_, text::NumbersDrawnHeading),
+                                  languageText(language_, text::HitsGuaranteedHeading)};
     for (int hits = NumbersPerColumn; hits >= 0; --hits) {
-        guaranteeHeadings << (hits == 1 ? languageText(language_, "2361")
-                                        : languageText(language_, "2360").arg(hits));
+        guaranteeHeadings << (hits == 1 ? languageText(language_, text::OneHitHeading)
+                                        : languageText(language_, text::HitsHeading).arg(hits));
     }
     guarantee_->setHorizontalHeaderLabels(guaranteeHeadings);
-    progressText_->setText(languageText(language_, "0212") + u' ' +
-                           languageText(language_, "0213"));
+    progressText_->setText(languageText(language_, text::Working) + u' ' +
+                           languageText(language_, text::PleaseWait));
     if (result_) {
         showResult();
     }
@@ -162,21 +164,21 @@ void AnalysisDialog::showResult() {
     }
     const QLocale locale;
     const auto& odds = result_->odds;
-    outcomes_->setText(languageText(language_, "1809")
+    outcomes_->setText(languageText(language_, text::OutcomesOfOneDraw)
                            .arg(locale.toString(static_cast<qlonglong>(odds.total)))
                            .arg(odds.euroMax));
     OddsWords words;
-    words.oneIn = languageText(language_, "1800").toStdString();
-    words.never = languageText(language_, "1801").toStdString();
-    words.thousands = languageText(language_, "1802").toStdString();
-    words.decimal = languageText(language_, "1803").toStdString();
+    words.oneIn = languageText(language_, text::OddsOneIn).toStdString();
+    words.never = languageText(language_, text::Never).toStdString();
+    words.thousands = languageText(language_, text::ThousandsSeparatorWord).toStdString();
+    words.decimal = languageText(language_, text::DecimalSeparatorWord).toStdString();
     const double floor = std::log10(static_cast<double>(odds.total));
     for (int c = 0; c <= PrizeCategoryCount; ++c) {
         const auto count = odds.outcomes[static_cast<std::size_t>(c)];
         const QString label =
             c < PrizeCategoryCount
                 ? QString::fromUtf8(PrizeCategories[static_cast<std::size_t>(c)].label)
-                : languageText(language_, "1808");
+                : languageText(language_, text::NoWinCategory);
         odds_->setItem(c, 0, cell(label));
         odds_->setItem(c, 1, cell(locale.toString(static_cast<qlonglong>(count)), true));
         odds_->setItem(c, 2,

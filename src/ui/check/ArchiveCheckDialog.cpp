@@ -273,7 +273,7 @@ void ArchiveCheckDialog::autoSizeGrid() {
     const QString draws(QString::number(std::max(1, archives_.archive().count())).size(), u'0');
     const QString words = totals_->item(0, DateCell) != nullptr
                               ? totals_->item(0, DateCell)->text()
-                              : languageText(language_, "2300").arg(draws, draws);
+                              : languageText(language_, text::ArchiveCheckTotal).arg(draws, draws);
     const int missing = metrics.horizontalAdvance(words) + padding - grid_->columnWidth(DateCell) -
                         grid_->columnWidth(NumbersCell);
     if (missing > 0) {
@@ -303,8 +303,9 @@ void ArchiveCheckDialog::fillTotals() {
         return;
     }
     // The words over the date and numbers columns, the totals under their categories.
-    auto* caption = new QTableWidgetItem(
-        languageText(language_, "2300").arg(result_.drawsChecked()).arg(result_.drawsWon));
+    auto* caption = new QTableWidgetItem(languageText(language_, text::ArchiveCheckTotal)
+                                             .arg(result_.drawsChecked())
+                                             .arg(result_.drawsWon));
     caption->setToolTip(caption->text());
     totals_->setItem(0, DateCell, caption);
     QStringList cells{fromStd(prizeCategoryLabel(result_.best))};
@@ -400,11 +401,13 @@ void ArchiveCheckDialog::applyFilter() {
 }
 
 void ArchiveCheckDialog::writeMessageTexts() {
-    progress_->setText(languageText(language_, "0212") + u'\n' + languageText(language_, "0213"));
+    progress_->setText(languageText(language_, text::Working) + u'\n' +
+                       languageText(language_, text::PleaseWait));
     QStringList header;
-    header << languageText(language_, "0208") << languageText(language_, "0209")
-           << languageText(language_, "0210");
-    const QString points = languageText(language_, "0211");
+    header << languageText(language_, text::DateHeading)
+           << languageText(language_, text::NumbersHeading)
+           << languageText(language_, text::BestHeading);
+    const QString points = languageText(language_, text::PointsHeading);
     for (const auto& category : PrizeCategories) {
         header << points.arg(QString::fromUtf8(category.label));
     }

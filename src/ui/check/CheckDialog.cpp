@@ -224,28 +224,14 @@ void CheckDialog::showFields(const EntryFields& texts) {
     }
 }
 
-QString CheckDialog::problemText(const EntryProblem& problem) {
-    switch (problem.kind) {
-    case EntryProblemKind::DuplicateNumbers:
-        return languageText(language_, "0202");
-    case EntryProblemKind::EqualEuroNumbers:
-        return languageText(language_, "0203");
-    case EntryProblemKind::ValueNotAllowed:
-        return languageText(language_, "0204").arg(problem.value);
-    }
-    return fromStd(problem.message);
-}
-
 void CheckDialog::runCheck() {
     // An archived draw copied into the fields is checked as it was drawn, whatever the rules.
     const EntryCheck entry = checkEntry(fieldTexts(), document_.rules(), archives_.archive().draws);
     showFields(entry.fields); // sorted, also when a later step refuses them
     if (entry.problem) {
         const auto& p = *entry.problem;
-        const QString title = p.kind == EntryProblemKind::EqualEuroNumbers
-                                  ? languageText(language_, "0201")
-                                  : languageText(language_, "0200");
-        prompt_.message(this, title, problemText(p), Prompt::Icon::Exclamation);
+        prompt_.message(this, shownText(language_, p.title), shownText(language_, p.message),
+                        Prompt::Icon::Exclamation);
         field(p.focusField)->setFocus();
         return;
     }
@@ -257,7 +243,7 @@ void CheckDialog::runCheck() {
     const auto& state = document_.state();
     const DrawCheckResult result =
         checkColumns(state.columns, euroNumbers(state.header), entry.combination);
-    const QString line = languageText(language_, "0207");
+    const QString line = languageText(language_, text::CategoryCount);
     for (int c = 0; c < PrizeCategoryCount; ++c) {
         const auto& winners = result.winners[static_cast<std::size_t>(c)];
         QStringList lines;
@@ -318,9 +304,9 @@ void CheckDialog::showResult() {
     if (!best_) {
         result_->clear();
     } else if (*best_ == NoWinCategory) {
-        result_->setText(languageText(language_, "0206"));
+        result_->setText(languageText(language_, text::NoWin));
     } else {
-        result_->setText(languageText(language_, "0205") + u' ' +
+        result_->setText(languageText(language_, text::BestResultReached) + u' ' +
                          fromStd(prizeCategoryLabel(*best_)));
     }
 }

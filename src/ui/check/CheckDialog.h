@@ -63,7 +63,6 @@ private:
     void clearLists();
     // The result line of the last check; empty when there is none.
     void showResult();
-    QString problemText(const EntryProblem& problem);
     void followDocument(Changes what);
     void followArchive(ArchiveChanges what);
     void storeCombination(const WinningCombination& combination);

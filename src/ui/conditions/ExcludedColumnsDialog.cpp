@@ -129,7 +129,7 @@ void ExcludedColumnsDialog::addSelected() {
     showCounts();
     if (moving < rows.size()) {
         prompt_.message(
-            this, languageText(language_, "0116"),
+            this, languageText(language_, text::WarningCapitals),
             shownText(language_, excludedLimitText(static_cast<int>(rows.size() - moving))),
             Prompt::Icon::Exclamation);
     }
@@ -153,8 +153,8 @@ void ExcludedColumnsDialog::done(int result) {
         switch_->isOn(), std::vector<Column>(edited.columns().begin(), edited.columns().end())}));
     const auto refused = excludedRefusedText(stored);
     if (!refused.values().empty()) {
-        prompt_.message(this, languageText(language_, "0116"), shownText(language_, refused),
-                        Prompt::Icon::Exclamation);
+        prompt_.message(this, languageText(language_, text::WarningCapitals),
+                        shownText(language_, refused), Prompt::Icon::Exclamation);
     }
     QDialog::done(result);
 }

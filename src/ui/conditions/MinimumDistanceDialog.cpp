@@ -13,8 +13,8 @@ MinimumDistanceDialog::MinimumDistanceDialog(SystemDocument& document, Prompt& p
                 QStringLiteral("optCond"), QStringLiteral("frameDistanza"),
                 QStringLiteral("Distanza"), QStringLiteral("hsDistanzaMinima"),
                 QStringLiteral("lblDistanzaMinima"), 1, 5,
-                minimumDistanceOnOpening(document.state().minimumDistance.minDistance), "0005",
-                document.state().minimumDistance.on(),
+                minimumDistanceOnOpening(document.state().minimumDistance.minDistance),
+                text::GuaranteeAndDistanceExclusive, document.state().minimumDistance.on(),
                 [&document](bool on) {
                     return document.editCondition(SystemDocument::MinimumDistanceEdit{on, {}});
                 },

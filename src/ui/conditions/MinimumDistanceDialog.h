@@ -5,7 +5,7 @@
 namespace quintora {
 
 // frmDistanzaMinima: the minimum distance 1..5 between kept columns. Closing with it on
-// switches the reduced-N guarantee off (language string "0005").
+// switches the reduced-N guarantee off (text::GuaranteeAndDistanceExclusive).
 class MinimumDistanceDialog : public ReductionDialog {
     Q_OBJECT
 public:

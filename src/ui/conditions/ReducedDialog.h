@@ -5,7 +5,7 @@
 namespace quintora {
 
 // frmRidotto: the level N 0..5 of the reduced-N guarantee. Closing with it on switches the
-// minimum distance off (language string "0021").
+// minimum distance off (text::GuaranteeAndDistanceExclusiveAgain).
 class ReducedDialog : public ReductionDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "core/TextId.h"
 #include "ui/conditions/ConditionDialog.h"
 
 #include <cstdint>
@@ -37,7 +38,7 @@ protected:
         int minimum;
         int maximum;
         int value;
-        const char* warningId;
+        TextId warningId;
         bool on;
         std::function<Status(bool)> switchCondition;
         // Stores the switch and the value; true when the other reduction had to be switched off.

@@ -230,7 +230,8 @@ void FilterDialog::clearPanel() {
 }
 
 void FilterDialog::clearAll() {
-    if (!prompt_.question(this, QString(), languageText(language_, "0117"))) {
+    if (!prompt_.question(this, QString(),
+                          languageText(language_, text::DeleteFilterColumnsQuestion))) {
         return;
     }
     table_.fill(FilterColumn{});

@@ -70,7 +70,7 @@ FilterImportDialog::FilterImportDialog(std::array<FilterColumn, MaxFilterColumns
 }
 
 void FilterImportDialog::chooseFile() {
-    path_ = prompt_.openFileName(this, textFolder_, languageText(language_, "2351"));
+    path_ = prompt_.openFileName(this, textFolder_, languageText(language_, text::TextFileFilter));
     fileLabel_->setText(path_.isEmpty() ? QString()
                                         : QDir::toNativeSeparators(QFileInfo(path_).fileName()));
     fileLabel_->setToolTip(path_);
@@ -83,7 +83,8 @@ void FilterImportDialog::runImport() {
         hits[static_cast<std::size_t>(k)] = presences_->marked(k);
     }
     const auto acceptedHits = hitsMask(hits);
-    if (!prompt_.question(this, QString(), languageText(language_, "0117"))) {
+    if (!prompt_.question(this, QString(),
+                          languageText(language_, text::DeleteFilterColumnsQuestion))) {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -104,9 +105,10 @@ void FilterImportDialog::runImport() {
     }
     if (r.skippedPieces > 0) {
         const auto n = displayCount(r.skippedPieces);
-        prompt_.message(this, languageText(language_, "0116"),
-                        r.skippedPieces == 1 ? languageText(language_, "0118")
-                                             : languageText(language_, "0119").arg(n),
+        prompt_.message(this, languageText(language_, text::WarningCapitals),
+                        r.skippedPieces == 1
+                            ? languageText(language_, text::OneValueNotANumber)
+                            : languageText(language_, text::ValuesNotNumbers).arg(n),
                         Prompt::Icon::Exclamation);
     }
     accept();

@@ -301,19 +301,20 @@ void MatrixDialog::updateMatrices() {
     QApplication::restoreOverrideCursor();
     updateMatrix_->setEnabled(true);
     if (!report) {
-        prompt_.message(this, windowTitle(), languageText(language_, "0404"),
+        prompt_.message(this, windowTitle(),
+                        languageText(language_, text::MatrixListDownloadFailed),
                         Prompt::Icon::Critical);
         return;
     }
     refresh();
     const auto& r = report.value();
-    QString text =
-        r.stored.empty() ? languageText(language_, "0406") : languageText(language_, "0405");
+    QString text = r.stored.empty() ? languageText(language_, text::NoMatrixDownloaded)
+                                    : languageText(language_, text::MatricesDownloaded);
     for (const auto& name : r.stored) {
         text += u'\n' + QString::fromStdString(name);
     }
     if (!r.problems.empty()) {
-        text += QStringLiteral("\n\n") + languageText(language_, "0403");
+        text += QStringLiteral("\n\n") + languageText(language_, text::FilesNotDownloaded);
         for (const auto& problem : r.problems) {
             text += u'\n' + shownText(language_, problem);
         }

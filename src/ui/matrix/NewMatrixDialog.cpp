@@ -156,7 +156,7 @@ void NewMatrixDialog::start() {
     QDir().mkpath(folder_);
     target_ = QDir(folder_).filePath(name);
     if (QFileInfo::exists(target_) &&
-        !prompt_.question(this, {}, languageText(language_, "0300").arg(name),
+        !prompt_.question(this, {}, languageText(language_, text::ReplaceFileQuestion).arg(name),
                           Prompt::Icon::Question)) {
         return;
     }

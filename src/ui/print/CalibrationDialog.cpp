@@ -127,7 +127,7 @@ CalibrationDialog::CalibrationDialog(SlipType type, Paths paths, std::string hea
                         Prompt::Icon::Exclamation);
     }
     if (!printerProblem.isEmpty()) {
-        prompt_.message(this, languageText(language_, "0552"), printerProblem,
+        prompt_.message(this, languageText(language_, text::ImportantTitle), printerProblem,
                         Prompt::Icon::Critical);
     }
 }
@@ -180,11 +180,11 @@ void CalibrationDialog::addMeasure(QWidget* group, QGridLayout* grid, int row,
 QString CalibrationDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        return languageText(language_, "0551");
+        return languageText(language_, text::NoPrinterInstalled);
     }
     const int match = printers_->findText(QString::fromStdString(layout_.printerName));
     printers_->setCurrentIndex(std::max(0, match));
-    return match < 0 ? languageText(language_, "0550") : QString();
+    return match < 0 ? languageText(language_, text::SelectAPrinter) : QString();
 }
 
 void CalibrationDialog::showLayout() {
@@ -237,10 +237,12 @@ void CalibrationDialog::printTest() {
     order.target = output_->target();
     order.printerName = QString::fromStdString(shown.printerName);
     order.pdfFolder = paths_.pdfFolder;
-    order.pdfName = languageText(language_, type_ == SlipType::OneColumn ? "2354" : "2355");
+    order.pdfName =
+        languageText(language_, type_ == SlipType::OneColumn ? text::CalibrationOneColumnPdfName
+                                                             : text::CalibrationFiveColumnsPdfName);
     const auto failed = [this](const QString& error) {
-        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, text::ErrorBanner),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     };
     const PrintStart start =
         startPrint(calibrationTestPrint(type_, shown, header_, printWordsFor(language_), rules_),

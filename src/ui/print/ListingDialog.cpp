@@ -161,7 +161,8 @@ void ListingDialog::print() {
         return;
     }
     if (!forecast_->isChecked() && !columns_->isChecked()) {
-        prompt_.message(this, languageText(language_, "0562"), languageText(language_, "0561"),
+        prompt_.message(this, languageText(language_, text::ErrorSpaced),
+                        languageText(language_, text::NothingSelectedForSlips),
                         Prompt::Icon::Exclamation);
         return;
     }
@@ -181,15 +182,15 @@ void ListingDialog::print() {
     order.printerName = QString::fromStdString(settings_.settings().listingPrinter);
     order.copies = copies();
     order.pdfFolder = pdfFolder_;
-    order.pdfName = languageText(language_, "2353");
+    order.pdfName = languageText(language_, text::ListingPdfName);
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(start.pdfPath);
         notice_->clear();
     }
     const auto failed = [this](const QString& error) {
-        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, text::ErrorBanner),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     };
     if (start.kind == PrintStart::Kind::Refused) {
         failed(start.error);

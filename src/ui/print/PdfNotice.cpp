@@ -51,7 +51,8 @@ void PdfNotice::openFolder() {
 }
 
 void PdfNotice::writeText() {
-    label_->setText(languageText(language_, "2305").arg(QDir::toNativeSeparators(path_)));
+    label_->setText(
+        languageText(language_, text::PdfWrittenTo).arg(QDir::toNativeSeparators(path_)));
     label_->setToolTip(path_);
 }
 

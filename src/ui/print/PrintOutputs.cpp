@@ -35,7 +35,7 @@ QPrintPreviewDialog* showPrintPreview(const PagePlan& pages, const QString& prin
 QString printFailureText(Language& language, const QString& error) {
     const QString notInstalled = QStringLiteral("Stampante non installata");
     if (error.isEmpty() || error == notInstalled) {
-        return languageText(language, "0553");
+        return languageText(language, text::PrinterNotInstalledForSlips);
     }
     return error;
 }
@@ -50,7 +50,7 @@ PrintStart startPrint(std::shared_ptr<const PrintPages> pages, const PrintOrder&
     case OutputKind::Pdf: {
         const QString path =
             prompt.saveFileName(parent, order.pdfFolder, order.pdfName,
-                                languageText(language, "0563"), QStringLiteral("pdf"));
+                                languageText(language, text::PdfFileFilter), QStringLiteral("pdf"));
         if (path.isEmpty()) {
             return {PrintStart::Kind::Cancelled, nullptr, {}, {}};
         }

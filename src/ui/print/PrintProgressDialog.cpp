@@ -34,7 +34,7 @@ PrintProgressDialog::PrintProgressDialog(Language& language, Prompt& prompt, QWi
     layout->addWidget(slip_);
     layout->addWidget(stop);
     loadWindowTexts(this, language_, QSize(300, 0));
-    slipCaption_ = languageText(language_, "0560");
+    slipCaption_ = languageText(language_, text::SlipNumberPrefix);
 }
 
 void PrintProgressDialog::showSlip(int slipNumber) {
@@ -53,8 +53,9 @@ void PrintProgressDialog::askStop() {
     asking_ = true;
     emit questionOpened();
     prompt_.beep();
-    const bool yes = prompt_.question(this, windowTitle(), languageText(language_, "0559"),
-                                      Prompt::Icon::Question);
+    const bool yes =
+        prompt_.question(this, windowTitle(), languageText(language_, text::StopPrintingQuestion),
+                         Prompt::Icon::Question);
     asking_ = false;
     if (yes) {
         emit stopRequested();

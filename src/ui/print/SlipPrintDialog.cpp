@@ -228,7 +228,9 @@ bool SlipPrintDialog::addSystemFile(const QString& path) {
         return false;
     }
     if (added.state().columns.empty()) {
-        prompt_.message(this, {}, languageText(language_, "2304").arg(QFileInfo(path).fileName()),
+        prompt_.message(this, {},
+                        languageText(language_, text::SystemHasNoColumnsToPrint)
+                            .arg(QFileInfo(path).fileName()),
                         Prompt::Icon::Exclamation);
         return false;
     }
@@ -309,7 +311,7 @@ void SlipPrintDialog::print() {
         checkSlipRange(from_->text().toStdString(), to_->text().toStdString(), totalSlips());
     // Two empty fields leave no slip: the same as "Da" above "a".
     if (range && range.value().count() == 0) {
-        range = Error{Message{556}, Message{555}};
+        range = Error{Message{text::SlipErrorBanner}, Message{text::SlipFromAboveTo}};
     }
     if (!range) {
         const auto [title, text] = rangeMessage(range.error());
@@ -332,7 +334,7 @@ void SlipPrintDialog::print() {
     order.target = output_->target();
     order.printerName = QString::fromStdString(layout.value().printerName);
     order.pdfFolder = pdfFolder_;
-    order.pdfName = languageText(language_, "2352");
+    order.pdfName = languageText(language_, text::SlipsPdfName);
     const PrintStart start = startPrint(pages, order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(order.target, start.pdfPath);
@@ -378,8 +380,8 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
     }
     pdfPath_.clear();
     if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {
-        prompt_.message(this, languageText(language_, "0201"), printFailureText(language_, error),
-                        Prompt::Icon::Critical);
+        prompt_.message(this, languageText(language_, text::ErrorBanner),
+                        printFailureText(language_, error), Prompt::Icon::Critical);
     }
     emit runEnded();
 }

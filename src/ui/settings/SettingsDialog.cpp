@@ -66,7 +66,7 @@ SettingsDialog::SettingsDialog(SettingsDocument& settings, Language& language, P
     header_->setMaxLength(static_cast<int>(IniFile::ValueLimit));
     header_->setText(fromStd(settings_.header));
     // An empty header prints the language's placeholder: shown greyed, never stored.
-    header_->setPlaceholderText(languageText(language_, "2110"));
+    header_->setPlaceholderText(languageText(language_, text::DefaultHeader));
     header_->setMinimumWidth(
         header_->fontMetrics().horizontalAdvance(
             header_->text().isEmpty() ? header_->placeholderText() : header_->text()) +
@@ -199,11 +199,11 @@ void SettingsDialog::fillLanguages() {
 QString SettingsDialog::fillPrinters(const QStringList& printers) {
     printers_->addItems(printers);
     if (printers.isEmpty()) {
-        return languageText(language_, "0120");
+        return languageText(language_, text::PrinterNotFound);
     }
     const int match = printers_->findText(fromStd(settings_.listingPrinter));
     printers_->setCurrentIndex(std::max(0, match));
-    return match < 0 ? languageText(language_, "0121") : QString();
+    return match < 0 ? languageText(language_, text::SelectPrinter) : QString();
 }
 
 void SettingsDialog::setDownload(Download download, std::string tempFolder) {
@@ -219,7 +219,8 @@ void SettingsDialog::updateLanguages() {
     QApplication::restoreOverrideCursor();
     langUpdate_->setEnabled(true);
     if (!report) {
-        prompt_.message(this, windowTitle(), languageText(language_, "0400"),
+        prompt_.message(this, windowTitle(),
+                        languageText(language_, text::LanguageListDownloadFailed),
                         Prompt::Icon::Critical);
         return;
     }
@@ -228,13 +229,14 @@ void SettingsDialog::updateLanguages() {
     if (const int index = languages_->findText(chosen); index >= 0) {
         languages_->setCurrentIndex(index);
     }
-    QString text = report.value().stored.empty() ? languageText(language_, "0402")
-                                                 : languageText(language_, "0401");
+    QString text = report.value().stored.empty()
+                       ? languageText(language_, text::NoLanguageFileUpdated)
+                       : languageText(language_, text::LanguageFilesUpdated);
     for (const auto& name : report.value().stored) {
         text += u'\n' + fromStd(name);
     }
     if (!report.value().problems.empty()) {
-        text += QStringLiteral("\n\n") + languageText(language_, "0403");
+        text += QStringLiteral("\n\n") + languageText(language_, text::FilesNotDownloaded);
         for (const auto& problem : report.value().problems) {
             text += u'\n' + shownText(language_, problem);
         }
@@ -254,7 +256,7 @@ void SettingsDialog::showLanguageInfo() {
     if (credits && !credits.value().empty()) {
         text = fromStd(credits.value()).trimmed() + QStringLiteral("\n\n");
     }
-    text += languageText(language_, "0122").arg(fromStd(language_.dataFolder()));
+    text += languageText(language_, text::LanguageFilesFolder).arg(fromStd(language_.dataFolder()));
     prompt_.message(this, {}, text, Prompt::Icon::Information);
 }
 
@@ -281,7 +283,8 @@ Settings SettingsDialog::editedSettings() const {
 void SettingsDialog::save() {
     const Settings edited = editedSettings();
     if (edited.pricePerColumn < 0) {
-        prompt_.message(this, languageText(language_, "0116"), languageText(language_, "0123"),
+        prompt_.message(this, languageText(language_, text::WarningCapitals),
+                        languageText(language_, text::InvalidColumnPriceHint),
                         Prompt::Icon::Exclamation);
         price_->setFocus();
         price_->selectAll();
