@@ -114,6 +114,7 @@ private slots:
 
     void rangeErrors_data();
     void rangeErrors();
+    void aFullRangeFieldMovesOn();
     void enterMovesThroughTheRange();
     void stopDuringSlipRun_data();
     void stopDuringSlipRun();
@@ -374,6 +375,22 @@ void PrintWindowsTest::theSlipWindowOffersTheLastOutputAgain() {
     test::click(child<QPushButton>(*again, "cmdStampa"));
     QCOMPARE(QFileInfo(prompt_.callsOf(Kind::SaveFile).back().text).absolutePath(),
              QFileInfo(pdf).absolutePath());
+}
+
+// Six digits fill "Da": the keyboard goes on to "a" by itself.
+void PrintWindowsTest::aFullRangeFieldMovesOn() {
+    developColumns(20);
+    auto dialog = slipDialog();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    dialog->activateWindow();
+    auto* from = child<QLineEdit>(*dialog, "meDa");
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, QStringLiteral("00000"));
+    QVERIFY(from->hasFocus());
+    QTest::keyClicks(from, QStringLiteral("1"));
+    QTRY_VERIFY(child<QLineEdit>(*dialog, "meA")->hasFocus());
 }
 
 void PrintWindowsTest::listingNeedsAChoice() {

@@ -16,6 +16,7 @@
 #include "ui/print/PrintProgressDialog.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/MoveOnWhenFull.h"
 #include "ui/widgets/NamedWidgets.h"
 #include "ui/widgets/OnOffSwitch.h"
 #include "ui/WindowLoad.h"
@@ -187,6 +188,7 @@ QLineEdit* SlipPrintDialog::makeField(const char* name) {
     field->setAlignment(Qt::AlignRight);
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
     field->installEventFilter(this);
+    moveOnWhenFull(field);
     return field;
 }
 
@@ -220,7 +222,7 @@ bool SlipPrintDialog::addSystemFile(const QString& path) {
     // A system of its own: the one of the window stays as it is. Its slips cost what the
     // window's columns cost.
     SystemDocument added;
-    (void)added.setPricePerColumn(document_.state().pricePerColumn);
+    added.setPricePerColumn(document_.state().pricePerColumn);
     const auto opened = added.open(path.toStdString());
     if (!opened) {
         prompt_.message(this, shownText(language_, opened.error().heading),
