@@ -1,5 +1,7 @@
 #include "server/ByteRange.h"
 
+#include "server/HttpText.h"
+
 #include <algorithm>
 
 namespace quintora {
@@ -7,19 +9,6 @@ namespace quintora {
 namespace {
 
 constexpr std::size_t MaxDigits = 18; // fits in 64 bits, and in any file offset
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) {
-        return c == ' ' || c == '\t';
-    };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::optional<std::uint64_t> number(std::string_view digits) {
     if (digits.empty() || digits.size() > MaxDigits) {
@@ -46,18 +35,18 @@ bool startsWithUnit(std::string_view value) {
 } // namespace
 
 std::optional<ByteRange> ByteRange::parse(std::string_view value) {
-    value = trimmed(value);
+    value = withoutHttpBlanks(value);
     if (!startsWithUnit(value)) {
         return std::nullopt;
     }
     // A comma means a second range (or an empty one): more than the server serves.
-    const auto spec = trimmed(value.substr(6));
-    const auto dash = spec.find('-');
-    if (dash == std::string_view::npos || spec.find(',') != std::string_view::npos) {
+    const auto ranges = withoutHttpBlanks(value.substr(6));
+    const auto dash = ranges.find('-');
+    if (dash == std::string_view::npos || ranges.find(',') != std::string_view::npos) {
         return std::nullopt;
     }
-    const auto firstText = spec.substr(0, dash);
-    const auto lastText = spec.substr(dash + 1);
+    const auto firstText = ranges.substr(0, dash);
+    const auto lastText = ranges.substr(dash + 1);
     if (firstText.empty()) {
         const auto suffix = number(lastText);
         return suffix ? std::optional(ByteRange(std::nullopt, *suffix)) : std::nullopt;

@@ -1,6 +1,7 @@
 #include "server/RequestScreen.h"
 
 #include "server/ByteRange.h"
+#include "server/HttpText.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,19 +15,6 @@ bool sameName(std::string_view name, std::string_view lowerCase) {
            std::equal(name.begin(), name.end(), lowerCase.begin(), [](char c, char l) {
                return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == l;
            });
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) {
-        return c == ' ' || c == '\t';
-    };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // Takes the next line off `rest`, without its line end; none when no line end is left.
@@ -72,7 +60,7 @@ ScreenedRequest screenRequest(std::string_view received) {
             name.find_first_of(" \t") != std::string_view::npos) {
             return refused("400 Bad Request");
         }
-        const auto value = trimmed(line->substr(colon + 1));
+        const auto value = withoutHttpBlanks(line->substr(colon + 1));
         if (sameName(name, "transfer-encoding") ||
             (sameName(name, "content-length") &&
              (value.empty() || value.find_first_not_of('0') != std::string_view::npos))) {
