@@ -1,5 +1,6 @@
 #include "document/SystemDocument.h"
 
+#include "document/DocumentFolder.h"
 #include "files/SystemFile.h"
 
 #include <filesystem>
@@ -31,20 +32,7 @@ void develop(SystemDocument& document) {
     ASSERT_TRUE(document.finishDevelopment(quintora::develop(snapshot.value(), {}, control)));
 }
 
-class DocumentFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("quintora-document-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string path(const char* name) const { return (dir_ / name).string(); }
-
-    std::filesystem::path dir_;
-};
+class DocumentFiles : public DocumentFolder {};
 
 } // namespace
 

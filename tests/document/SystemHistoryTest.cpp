@@ -1,6 +1,7 @@
 // Undo and redo in the system document: every kind of edit is one step that undo takes back
 // whole and redo makes again, the modified flag follows the saved step, and the history keeps
 // one copy of a column list however many steps share it.
+#include "document/DocumentFolder.h"
 #include "document/SystemDocument.h"
 #include "files/SystemFile.h"
 #include "matrix/MatrixAdaptation.h"
@@ -284,20 +285,7 @@ TEST(SystemHistory, StepsShareTheColumnsTheyDidNotChange) {
 
 namespace {
 
-class SavedStep : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("quintora-history-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string path(const char* name) const { return (dir_ / name).string(); }
-
-    std::filesystem::path dir_;
-};
+class SavedStep : public DocumentFolder {};
 
 } // namespace
 
