@@ -72,7 +72,7 @@ void SystemDocument::changed(Changes what, Message step) {
             }
             openStepColumns_ = openStepColumns_ || what.has(Change::Columns);
         } else {
-            history_.record(std::move(step), state_, what.has(Change::Columns));
+            history_.record(std::move(step), state_, what.has(Change::Columns), kept_);
             what = what | Change::History;
         }
     }
@@ -127,7 +127,7 @@ Status SystemDocument::undo() {
     if (developing_) {
         return BusyError;
     }
-    if (!canUndo() || !history_.undo(state_)) {
+    if (!canUndo() || !history_.undo(state_, kept_)) {
         return Unchanged{};
     }
     restored();
@@ -138,7 +138,7 @@ Status SystemDocument::redo() {
     if (developing_) {
         return BusyError;
     }
-    if (!canRedo() || !history_.redo(state_)) {
+    if (!canRedo() || !history_.redo(state_, kept_)) {
         return Unchanged{};
     }
     restored();
@@ -172,7 +172,7 @@ void SystemDocument::closeStep() {
         notify(Change::History);
         return;
     }
-    history_.record(std::move(openStepName_), state_, openStepColumns_);
+    history_.record(std::move(openStepName_), state_, openStepColumns_, kept_);
     openStepName_ = Message{};
     notify(Change::History);
 }
@@ -277,7 +277,7 @@ Status SystemDocument::clear(bool keepNumbers) {
         return BusyError; // a dialog is changing the system
     }
     clearSystemData(state_, keepNumbers);
-    kept_ = {}; // a new system: no file's bytes to keep
+    kept_ = nullptr; // a new system: no file's bytes to keep
     changed(Editing, Message{ClearStep});
     if (!keepNumbers) {
         history_.markSaved(); // a new system, with nothing to lose
@@ -446,7 +446,7 @@ Status SystemDocument::adoptImportedColumns(std::vector<Column> columns,
         return BusyError;
     }
     applyImportedColumns(state_, std::move(columns), euro);
-    kept_ = {};
+    kept_ = nullptr;
     state_.systemPath = path;
     state_.systemFileName = path;
     shownFileName_ = path;
@@ -497,12 +497,12 @@ Result<std::vector<Message>> SystemDocument::open(const std::string& argument,
     next.header.setNumbers(next.header.numbers());
     next.header.setEuros(next.header.euros());
     state_ = std::move(next);
-    kept_ = std::move(loaded.value().kept);
+    kept_ = std::make_shared<const KeptPieces>(std::move(loaded.value().kept));
     if (switchRules) {
         rules_ = needed;
     }
     shownFileName_ = state_.systemFileName;
-    history_.reset(state_); // a new history, unmodified: as the file holds it
+    history_.reset(state_, kept_); // a new history, unmodified: as the file holds it
     notify(Changes::all());
     return std::move(loaded.value().warnings);
 }
@@ -512,7 +512,8 @@ Status SystemDocument::saveAs(const std::string& path) {
         return Error{ErrorTitle, Message{text::NoFileGiven}};
     }
     state_.systemPath = path;
-    const Status saved = saveSystemFile(path, state_, kept_);
+    const Status saved =
+        kept_ ? saveSystemFile(path, state_, *kept_) : saveSystemFile(path, state_);
     if (saved) {
         shownFileName_ = lowerCase(fileNamePart(path));
         history_.markSaved();

@@ -251,7 +251,7 @@ private:
     SystemState state_;
     // The bytes of the file the system came from that the program does not use, written back
     // where the system did not change them.
-    KeptPieces kept_;
+    SystemHistory::Kept kept_; // the opened file's own bytes; null for a new system
     SystemHistory history_;
     int openSteps_ = 0;
     Message openStepName_;

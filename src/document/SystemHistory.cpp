@@ -9,9 +9,10 @@ SystemHistory::SystemHistory(std::size_t limit)
     reset(SystemState{});
 }
 
-void SystemHistory::reset(const SystemState& state) {
+void SystemHistory::reset(const SystemState& state, Kept kept) {
     points_.clear();
-    Point start{Message{}, state, std::make_shared<const std::vector<Column>>(state.columns)};
+    Point start{Message{}, state, std::make_shared<const std::vector<Column>>(state.columns),
+                std::move(kept)};
     std::vector<Column>().swap(start.state.columns); // clear() would keep the memory
     points_.push_back(std::move(start));
     current_ = 0;
@@ -29,16 +30,17 @@ bool sameEditing(const SystemState& a, const SystemState& b) {
 
 } // namespace
 
-void SystemHistory::record(Message name, const SystemState& state, bool columnsChanged) {
+void SystemHistory::record(Message name, const SystemState& state, bool columnsChanged, Kept kept) {
     const Point& now = points_[current_];
-    if (sameEditing(now.state, state) && (!columnsChanged || *now.columns == state.columns)) {
+    if (sameEditing(now.state, state) && (!columnsChanged || *now.columns == state.columns) &&
+        now.kept == kept) {
         return; // nothing changed: no step to undo
     }
     points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(current_) + 1, points_.end());
     if (saved_ != NoPoint && saved_ > current_) {
         saved_ = NoPoint; // the saved system was undone and then replaced
     }
-    Point next{std::move(name), SystemState{}, points_.back().columns};
+    Point next{std::move(name), SystemState{}, points_.back().columns, std::move(kept)};
     // A change that says it touched the columns may have left them as they were.
     if (columnsChanged && *next.columns == state.columns) {
         columnsChanged = false;
@@ -66,25 +68,25 @@ Message SystemHistory::redoName() const {
     return canRedo() ? points_[current_ + 1].name : Message{};
 }
 
-bool SystemHistory::undo(SystemState& state) {
+bool SystemHistory::undo(SystemState& state, Kept& kept) {
     if (!canUndo()) {
         return false;
     }
     --current_;
-    restore(points_[current_], state);
+    restore(points_[current_], state, kept);
     return true;
 }
 
-bool SystemHistory::redo(SystemState& state) {
+bool SystemHistory::redo(SystemState& state, Kept& kept) {
     if (!canRedo()) {
         return false;
     }
     ++current_;
-    restore(points_[current_], state);
+    restore(points_[current_], state, kept);
     return true;
 }
 
-void SystemHistory::restore(const Point& point, SystemState& state) const {
+void SystemHistory::restore(const Point& point, SystemState& state, Kept& kept) const {
     SystemState next = point.state;
     next.columns = *point.columns;
     // Where the system is stored and what a column costs are not part of its editing.
@@ -93,6 +95,7 @@ void SystemHistory::restore(const Point& point, SystemState& state) const {
     next.pricePerColumn = state.pricePerColumn;
     next.developmentStart = state.developmentStart;
     state = std::move(next);
+    kept = point.kept;
 }
 
 std::size_t SystemHistory::columnsHeld() const {

@@ -2,6 +2,7 @@
 
 #include "core/Message.h"
 #include "core/SystemState.h"
+#include "files/KeptPieces.h"
 
 #include <cstddef>
 #include <deque>
@@ -13,17 +14,23 @@ namespace quintora {
 // The steps of a system's editing, for undo and redo: after each step, what the system held.
 // A step keeps the columns only when it changed them; the others share the column list of
 // the step before, so a hundred marks after a large development hold one copy of its columns.
-// The oldest steps are dropped beyond the limit.
+// Each step also keeps the bytes of the opened file that the system was saved with then, so
+// undoing a clear or an import saves the file as it came again. The oldest steps are dropped
+// beyond the limit.
 class SystemHistory {
 public:
+    // The opened file's own bytes; null for a system that came from no file.
+    using Kept = std::shared_ptr<const KeptPieces>;
+
     static constexpr std::size_t DefaultLimit = 100;
 
     explicit SystemHistory(std::size_t limit = DefaultLimit);
 
     // Forgets every step: `state` is where the history starts, and the saved point.
-    void reset(const SystemState& state);
-    // A step named `name` led to `state`; the steps that could have been redone are dropped.
-    void record(Message name, const SystemState& state, bool columnsChanged);
+    void reset(const SystemState& state, Kept kept = nullptr);
+    // A step named `name` led to `state`, to be saved with `kept`; the steps that could have
+    // been redone are dropped.
+    void record(Message name, const SystemState& state, bool columnsChanged, Kept kept = nullptr);
 
     bool canUndo() const { return current_ > 0; }
     bool canRedo() const { return current_ + 1 < points_.size(); }
@@ -31,10 +38,10 @@ public:
     Message undoName() const;
     Message redoName() const;
     // Moves one step back or forward and writes what the system held there into `state`
-    // (numbers, conditions, columns, type and lock; path, name and price stay). False when
-    // there is no such step.
-    bool undo(SystemState& state);
-    bool redo(SystemState& state);
+    // (numbers, conditions, columns, type and lock; path, name and price stay) and the file
+    // bytes it was held with into `kept`. False when there is no such step.
+    bool undo(SystemState& state, Kept& kept);
+    bool redo(SystemState& state, Kept& kept);
 
     // The system as it is now was opened or saved.
     void markSaved() { saved_ = current_; }
@@ -48,10 +55,11 @@ private:
         Message name;      // of the step that led here; empty at the start
         SystemState state; // without its columns
         std::shared_ptr<const std::vector<Column>> columns;
+        Kept kept;
     };
     static constexpr std::size_t NoPoint = static_cast<std::size_t>(-1);
 
-    void restore(const Point& point, SystemState& state) const;
+    void restore(const Point& point, SystemState& state, Kept& kept) const;
 
     std::size_t limit_;
     std::deque<Point> points_;
