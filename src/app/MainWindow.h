@@ -235,6 +235,8 @@ private:
     // The recent systems: `path` goes first in the settings file and the menu.
     void rememberRecent(const QString& path);
     void clearRecent();
+    // A recent list the settings could not keep is said in the status bar.
+    void reportRecentKept(const Status& kept);
     // The entries again from the settings, a missing file greyed.
     void showRecentFiles();
     // Writes the system to `path`; false after a reported error.

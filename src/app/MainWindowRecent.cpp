@@ -2,6 +2,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 #include "document/SettingsDocument.h"
+#include "ui/LanguageText.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -9,11 +10,15 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace quintora {
 
 namespace {
+
+// Long enough to be read, as the message is no box.
+constexpr int RecentProblemMilliseconds = 15000;
 
 // The first local system file among the dragged ones; empty when there is none.
 QString droppedSystemFile(const QMimeData* data) {
@@ -87,14 +92,22 @@ void MainWindow::showRecentFiles() {
 
 void MainWindow::rememberRecent(const QString& path) {
     const QString whole = QFileInfo(path).absoluteFilePath();
-    // Not worth a message: the list is a convenience, the system was opened or saved. The
-    // menu follows the settings' change.
-    (void)context_.settingsDocument.setRecentFiles(
-        withRecentFile(context_.settingsDocument.settings().recentFiles, whole.toStdString()));
+    // The menu follows the settings' change.
+    reportRecentKept(context_.settingsDocument.setRecentFiles(
+        withRecentFile(context_.settingsDocument.settings().recentFiles, whole.toStdString())));
 }
 
 void MainWindow::clearRecent() {
-    (void)context_.settingsDocument.setRecentFiles({});
+    reportRecentKept(context_.settingsDocument.setRecentFiles({}));
+}
+
+void MainWindow::reportRecentKept(const Status& kept) {
+    // Said in the status bar, not in a box: the system was opened or saved all the same.
+    if (kept.failed()) {
+        statusBar()->showMessage(
+            shownText(context_.language, Message{text::RecentFilesNotSaved, {kept.error().what}}),
+            RecentProblemMilliseconds);
+    }
 }
 
 bool MainWindow::openSystemAsked(const QString& path) {

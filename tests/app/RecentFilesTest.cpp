@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
@@ -46,6 +47,7 @@ private slots:
     void aRecentSystemAsksAboutUnsavedWorkFirst();
     void droppedFiles_data();
     void droppedFiles();
+    void aListTheSettingsCannotKeepIsSaidInTheStatusBar();
 
 private:
     // A developed system written into the data home under `name`.
@@ -208,6 +210,22 @@ void RecentFilesTest::droppedFiles() {
         drop({QUrl::fromLocalFile(writeSystem(QStringLiteral("altro.qsy"), 4))}, true);
         QCOMPARE(state().columns, before);
     }
+}
+
+// The system opens all the same; the status bar says why the list did not change.
+void RecentFilesTest::aListTheSettingsCannotKeepIsSaidInTheStatusBar() {
+    const QString a = writeSystem(QStringLiteral("altrove/a.qsy"), 1);
+    // A folder where the settings file goes: no write can take its place.
+    const QString ini = QString::fromStdString(context_->settingsDocument.path());
+    QFile::remove(ini);
+    QVERIFY(QDir().mkpath(ini));
+    prompt_->answerOpenFile(a);
+    window_->actions().open->trigger();
+    QCOMPARE(state().columnCount(), 2);
+    QVERIFY(listed().isEmpty());
+    QVERIFY(window_->statusBar()->currentMessage().startsWith(
+        QStringLiteral("L'elenco dei file recenti non è stato salvato: ")));
+    QCOMPARE(prompt_->callsOf(Kind::Message).size(), 0u);
 }
 
 QTEST_MAIN(RecentFilesTest)

@@ -17,6 +17,7 @@
 #include "ui/print/PrintProgressDialog.h"
 #include "ui/print/PrintRun.h"
 #include "ui/print/SlipPrintDialog.h"
+#include "ui/widgets/MessageLine.h"
 
 #include <memory>
 #include <QCheckBox>
@@ -123,6 +124,7 @@ private slots:
     void listingNeedsAChoice();
     void severalSystemsInOneSlipRun();
     void aWrittenPdfIsNamedInTheWindow();
+    void anOutputTheSettingsCannotKeepIsSaidOnALine();
     void calibrationStartsFromDefaults();
     void calibrationPrinterMessages_data();
     void calibrationPrinterMessages();
@@ -548,6 +550,33 @@ void PrintWindowsTest::aWrittenPdfIsNamedInTheWindow() {
     QVERIFY(ended.wait(5000));
     QVERIFY(!slips->pdfNotice()->isHidden());
     QCOMPARE(slips->pdfNotice()->path(), QFileInfo(slipPdf).absoluteFilePath());
+}
+
+// Both printing windows print all the same and say on a line, in the window's language, that
+// the next print will not offer this output again.
+void PrintWindowsTest::anOutputTheSettingsCannotKeepIsSaidOnALine() {
+    developColumns(5);
+    settings_ = std::make_unique<SettingsDocument>(); // no file: every change is refused
+    const QString said = QStringLiteral("L'uscita scelta non sarà ricordata: ");
+    ListingDialog listing(*document_, *settings_, {folder_->path(), {}}, *language_, prompt_,
+                          nullptr);
+    QVERIFY(listing.outputProblem()->isHidden());
+    choosePdf(listing, "tab.pdf");
+    QSignalSpy listed(&listing, &ListingDialog::runEnded);
+    test::click(child<QPushButton>(listing, "cmdStampa"));
+    QVERIFY(listed.wait(5000));
+    QVERIFY(!listing.pdfNotice()->isHidden());
+    QVERIFY(!listing.outputProblem()->isHidden());
+    QVERIFY(listing.outputProblem()->text().startsWith(said));
+
+    auto slips = slipDialog();
+    choosePdf(*slips, "schede.pdf");
+    QSignalSpy printed(slips.get(), &SlipPrintDialog::runEnded);
+    test::click(child<QPushButton>(*slips, "cmdStampa"));
+    QVERIFY(printed.wait(5000));
+    QVERIFY(!slips->pdfNotice()->isHidden());
+    QVERIFY(slips->outputProblem()->text().startsWith(said));
+    QCOMPARE(prompt_.callsOf(Kind::Message).size(), 0u);
 }
 
 void PrintWindowsTest::calibrationStartsFromDefaults() {

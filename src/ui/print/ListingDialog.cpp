@@ -11,6 +11,7 @@
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/MessageLine.h"
 #include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
@@ -112,6 +113,10 @@ ListingDialog::ListingDialog(const SystemDocument& document, SettingsDocument& s
     noticeRow->setContentsMargins(9, 0, 9, 9);
     noticeRow->addWidget(notice_);
     layout->addLayout(noticeRow);
+    outputProblem_ = new MessageLine(language_, this);
+    outputProblem_->setObjectName(QStringLiteral("lblUscitaNonRicordata"));
+    outputProblem_->setContentsMargins(9, 0, 9, 9);
+    layout->addWidget(outputProblem_);
     loadWindowTexts(this, language_, QSize(320, 0));
     pdfFolder_ = setup_.pdfFolder;
     offerLastOutput();
@@ -134,10 +139,16 @@ void ListingDialog::rememberOutput(const QString& pdfPath) {
     if (!pdfPath.isEmpty()) {
         pdfFolder_ = QFileInfo(pdfPath).absolutePath();
     }
-    // Not worth a message: the next print only offers the Documents folder again.
-    (void)settings_.setListingOutput(SlipOutputs[static_cast<std::size_t>(output_->target())],
-                                     pdfFolder_ == setup_.pdfFolder ? std::string()
-                                                                    : pdfFolder_.toStdString());
+    // Said on a line, not in a box: the print goes on, only the next one offers the
+    // Documents folder again.
+    const Status kept = settings_.setListingOutput(
+        SlipOutputs[static_cast<std::size_t>(output_->target())],
+        pdfFolder_ == setup_.pdfFolder ? std::string() : pdfFolder_.toStdString());
+    if (kept.failed()) {
+        outputProblem_->showMessage(Message{text::OutputNotRemembered, {kept.error().what}});
+    } else {
+        outputProblem_->clear();
+    }
 }
 
 ListingDialog::~ListingDialog() = default;

@@ -13,6 +13,7 @@ namespace quintora {
 
 class Language;
 class OutputChoice;
+class MessageLine;
 class PdfNotice;
 class PrintRun;
 class Prompt;
@@ -39,6 +40,7 @@ public:
     int copies() const;
     // Where the last PDF went, with the button that opens its folder.
     PdfNotice* pdfNotice() const { return notice_; }
+    MessageLine* outputProblem() const { return outputProblem_; }
     OutputChoice* outputChoice() const { return output_; }
     PrintRun* run() const;
 
@@ -71,7 +73,8 @@ private:
     QWidget* body_ = nullptr;
     QPointer<PrintRun> run_;
     PdfNotice* notice_ = nullptr;
-    QString pdfFolder_; // where the PDF file dialog opens: the last one's folder
+    MessageLine* outputProblem_ = nullptr; // lblUscitaNonRicordata
+    QString pdfFolder_;                    // where the PDF file dialog opens: the last one's folder
 };
 
 } // namespace quintora

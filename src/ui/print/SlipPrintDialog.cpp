@@ -16,6 +16,7 @@
 #include "ui/print/PrintProgressDialog.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
+#include "ui/widgets/MessageLine.h"
 #include "ui/widgets/MoveOnWhenFull.h"
 #include "ui/widgets/NamedWidgets.h"
 #include "ui/widgets/OnOffSwitch.h"
@@ -136,6 +137,10 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, SettingsDocumen
     noticeRow->setContentsMargins(9, 0, 9, 9);
     noticeRow->addWidget(notice_);
     layout->addLayout(noticeRow);
+    outputProblem_ = new MessageLine(language_, this);
+    outputProblem_->setObjectName(QStringLiteral("lblUscitaNonRicordata"));
+    outputProblem_->setContentsMargins(9, 0, 9, 9);
+    layout->addWidget(outputProblem_);
 
     loadWindowTexts(this, language_);
     chooseType(SlipType::OneColumn);
@@ -159,10 +164,16 @@ void SlipPrintDialog::rememberOutput(OutputKind output, const QString& pdfPath) 
     if (!pdfPath.isEmpty()) {
         pdfFolder_ = QFileInfo(pdfPath).absolutePath();
     }
-    // Not worth a message: the next print only offers the Documents folder again.
-    (void)settings_.setSlipOutput(SlipOutputs[static_cast<std::size_t>(output)],
-                                  pdfFolder_ == setup_.pdfFolder ? std::string()
-                                                                 : pdfFolder_.toStdString());
+    // Said on a line, not in a box: the print goes on, only the next one offers the
+    // Documents folder again.
+    const Status kept = settings_.setSlipOutput(
+        SlipOutputs[static_cast<std::size_t>(output)],
+        pdfFolder_ == setup_.pdfFolder ? std::string() : pdfFolder_.toStdString());
+    if (kept.failed()) {
+        outputProblem_->showMessage(Message{text::OutputNotRemembered, {kept.error().what}});
+    } else {
+        outputProblem_->clear();
+    }
 }
 
 SlipPrintDialog::~SlipPrintDialog() = default;

@@ -22,6 +22,7 @@ struct Error;
 class Language;
 class OnOffSwitch;
 class OutputChoice;
+class MessageLine;
 class PdfNotice;
 class PrintProgressDialog;
 class PrintRun;
@@ -61,6 +62,7 @@ public:
     QListWidget* systemList() const { return systems_; }
     // Where the last PDF went, with the button that opens its folder.
     PdfNotice* pdfNotice() const { return notice_; }
+    MessageLine* outputProblem() const { return outputProblem_; }
     QLabel* runSummary() const { return summary_; }
     // The run in progress, nullptr when none.
     PrintRun* run() const;
@@ -115,7 +117,8 @@ private:
     };
     std::vector<AddedSystem> added_;
     PdfNotice* notice_ = nullptr;
-    QString pdfPath_; // the PDF the run in progress writes
+    MessageLine* outputProblem_ = nullptr; // lblUscitaNonRicordata
+    QString pdfPath_;                      // the PDF the run in progress writes
     OutputChoice* output_ = nullptr;
     QPointer<PrintRun> run_;
     QPointer<PrintProgressDialog> progress_;
