@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameRules.h"
+#include "document/DocumentChanges.h"
 #include "document/SettingsDocument.h"
 
 #include <cstdint>
@@ -29,7 +30,6 @@ class DevelopmentSession;
 class DocumentSignals;
 class StatisticsWindow;
 class SystemDocument;
-class Changes;
 struct Error;
 struct Done;
 template <typename T> class Result;

@@ -4,6 +4,7 @@
 #include "archive/Draw.h"
 #include "check/WinningCombination.h"
 #include "core/Result.h"
+#include "document/DocumentChanges.h"
 #include "update/ServerUpdates.h"
 
 #include <functional>
@@ -13,33 +14,6 @@
 #include <vector>
 
 namespace quintora {
-
-// What a change of the archive document touched.
-enum class ArchiveChange : unsigned {
-    Draws = 1U << 0,   // the draws were replaced
-    Winning = 1U << 1, // the check's winning combination was set
-    Update = 1U << 2,  // an update from the server ended, with new draws or without
-};
-
-class ArchiveChanges {
-public:
-    constexpr ArchiveChanges() = default;
-    constexpr ArchiveChanges(ArchiveChange c)
-        : bits_(static_cast<unsigned>(c)) {}
-    constexpr ArchiveChanges operator|(ArchiveChanges other) const {
-        ArchiveChanges both;
-        both.bits_ = bits_ | other.bits_;
-        return both;
-    }
-    constexpr bool has(ArchiveChange c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
-    constexpr bool empty() const { return bits_ == 0; }
-
-private:
-    unsigned bits_ = 0;
-};
-constexpr ArchiveChanges operator|(ArchiveChange a, ArchiveChange b) {
-    return ArchiveChanges(a) | ArchiveChanges(b);
-}
 
 // The draw archive of the run and the check's winning combination, and every command that
 // changes them. The archive window, the statistics, both checks and quintora-cli change them only

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Result.h"
+#include "document/DocumentChanges.h"
 #include "settings/IniDocument.h"
 #include "settings/Settings.h"
 
@@ -11,41 +12,6 @@
 #include <vector>
 
 namespace quintora {
-
-// Which settings a change touched.
-enum class SettingChange : unsigned {
-    Language = 1U << 0,       // LINGUA
-    Rules = 1U << 1,          // NUMERI EURO
-    Price = 1U << 2,          // COSTO_COLONNA
-    Server = 1U << 3,         // SERVER
-    Header = 1U << 4,         // INTESTAZIONE, or whether the file holds one
-    SlipOutput = 1U << 5,     // the slip printing window's last output and PDF folder
-    ListingPrinter = 1U << 6, // STAMPANTE TABULATO
-    Recalculation = 1U << 7,  // the two recalculation keys
-    ListingOutput = 1U << 8,  // the listing window's last output and PDF folder
-    RecentFiles = 1U << 9,    // FILE RECENTE 1..8
-};
-
-class SettingChanges {
-public:
-    constexpr SettingChanges() = default;
-    constexpr SettingChanges(SettingChange c)
-        : bits_(static_cast<unsigned>(c)) {}
-    constexpr SettingChanges operator|(SettingChanges other) const {
-        SettingChanges both;
-        both.bits_ = bits_ | other.bits_;
-        return both;
-    }
-    constexpr bool has(SettingChange c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
-    constexpr bool empty() const { return bits_ == 0; }
-    constexpr bool operator==(const SettingChanges&) const = default;
-
-private:
-    unsigned bits_ = 0;
-};
-constexpr SettingChanges operator|(SettingChange a, SettingChange b) {
-    return SettingChanges(a) | SettingChanges(b);
-}
 
 // What differs between two readings of the settings.
 SettingChanges settingChanges(const Settings& before, const Settings& after);

@@ -5,6 +5,7 @@
 #include "core/NumberSet.h"
 #include "core/Result.h"
 #include "core/SystemState.h"
+#include "document/DocumentChanges.h"
 #include "document/SystemHistory.h"
 #include "files/KeptPieces.h"
 
@@ -19,40 +20,6 @@
 namespace quintora {
 
 struct Adaptation;
-
-// What a change touched, so a view redraws only that.
-enum class Change : unsigned {
-    Numbers = 1U << 0,    // numbers in play, Euro numbers
-    Conditions = 1U << 1, // condition groups, filters, exclusions
-    Columns = 1U << 2,    // the developed columns and the system type
-    Lock = 1U << 3,       // locked or editable, developing or not
-    File = 1U << 4,       // path, file name, the name the status bar shows
-    Price = 1U << 5,      // the price of a column
-    Rules = 1U << 6,      // the game rules: the Euro numbers that may be chosen
-    History = 1U << 7,    // what undo and redo would do, and whether the system is modified
-};
-
-class Changes {
-public:
-    constexpr Changes() = default;
-    constexpr Changes(Change c)
-        : bits_(static_cast<unsigned>(c)) {}
-    static constexpr Changes all() { return fromBits(0xFFU); }
-    constexpr Changes operator|(Changes other) const { return fromBits(bits_ | other.bits_); }
-    constexpr bool has(Change c) const { return (bits_ & static_cast<unsigned>(c)) != 0; }
-    constexpr bool empty() const { return bits_ == 0; }
-
-private:
-    static constexpr Changes fromBits(unsigned bits) {
-        Changes c;
-        c.bits_ = bits;
-        return c;
-    }
-    unsigned bits_ = 0;
-};
-constexpr Changes operator|(Change a, Change b) {
-    return Changes(a) | Changes(b);
-}
 
 // The one system of the run and every command that changes it. The window, the dialogs and
 // quintora-cli change the system only through here, so the number lists, the lock and the

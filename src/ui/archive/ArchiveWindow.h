@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentChanges.h"
 #include "update/ServerUpdates.h"
 
 #include <functional>
@@ -13,7 +14,6 @@ class QPushButton;
 
 namespace quintora {
 
-class ArchiveChanges;
 class ArchiveDocument;
 class Language;
 class Prompt;

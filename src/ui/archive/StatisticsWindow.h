@@ -2,6 +2,7 @@
 
 #include "archive/Delays.h"
 #include "archive/Statistics.h"
+#include "document/DocumentChanges.h"
 
 #include <array>
 #include <QDialog>
@@ -15,7 +16,6 @@ class QTabWidget;
 
 namespace quintora {
 
-class ArchiveChanges;
 class ArchiveDocument;
 class Language;
 class Prompt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/ArchiveCheck.h"
+#include "document/DocumentChanges.h"
 
 #include <QDialog>
 #include <vector>
@@ -13,9 +14,7 @@ class QTableWidget;
 
 namespace quintora {
 
-class ArchiveChanges;
 class ArchiveDocument;
-class Changes;
 class Language;
 class SystemDocument;
 

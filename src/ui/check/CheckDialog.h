@@ -3,6 +3,7 @@
 #include "check/DrawEntry.h"
 #include "check/PrizeCategory.h"
 #include "check/WinningCombination.h"
+#include "document/DocumentChanges.h"
 
 #include <array>
 #include <optional>
@@ -15,9 +16,7 @@ class QPushButton;
 
 namespace quintora {
 
-class ArchiveChanges;
 class ArchiveDocument;
-class Changes;
 class Language;
 class Prompt;
 class SystemDocument;
