@@ -38,13 +38,15 @@ void saveArchiveScreenshots(MainWindow& window, const QString& historyPath, cons
     save(window.archiveWindow(), QStringLiteral("archive"));
     window.archiveWindow()->hide();
 
-    // The latest draw, typed in reverse order: the check sorts it.
+    // The latest draw, typed in reverse order with two digits each, as the fields show it: the
+    // check sorts it.
     window.checkDraw();
-    if (auto* check = window.checkDialog(); check && !context.archiveDocument.archive().draws.empty()) {
+    if (auto* check = window.checkDialog();
+        check && !context.archiveDocument.archive().draws.empty()) {
         const Draw& latest = context.archiveDocument.archive().draws.back();
         for (int k = 0; k < 5; ++k) {
             check->field(k)->setText(
-                QString::number(latest.numbers[static_cast<std::size_t>(4 - k)]));
+                QString::fromStdString(twoDigits(latest.numbers[static_cast<std::size_t>(4 - k)])));
         }
         for (int k = 0; k < 2; ++k) {
             check->field(5 + k)->setText(
