@@ -86,8 +86,8 @@ cmp installed.qsy "$tmp/built.qsy" || fail "develop: the installed program write
 quintora-cli print-slips installed.qsy --type 1 --pdf slips.pdf
 [ "$(head -c 4 slips.pdf)" = "%PDF" ] || fail "print-slips wrote no PDF"
 
-# The installed server serves the installed content.
-quintora-server --root /usr/share/quintora/server --port 0 >"$tmp/server.log" 2>&1 &
+# The installed server serves the installed content, though the build tree it came from is here.
+quintora-server --port 0 >"$tmp/server.log" 2>&1 &
 server_pid=$!
 port=""
 for _ in $(seq 50); do
@@ -96,6 +96,8 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [ -n "$port" ] || fail "quintora-server did not start: $(cat "$tmp/server.log")"
+grep -q "serving /usr/share/quintora/server\$" "$tmp/server.log" ||
+  fail "the installed server does not serve the installed content: $(cat "$tmp/server.log")"
 fetch() { # straight to the server, whatever proxy the environment names
   python3 -c 'import sys, urllib.request as u
 sys.stdout.buffer.write(u.build_opener(u.ProxyHandler({})).open(sys.argv[1]).read())' "$1"

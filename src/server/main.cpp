@@ -27,16 +27,6 @@ namespace fs = std::filesystem;
 constexpr std::size_t ServedPiece = 64 * 1024;
 constexpr const char* Usage = "Usage: quintora-server [--root DIR] [--port N] [--bind ADDR]\n";
 
-std::string defaultRoot() {
-    for (const char* folder : {QUINTORA_SERVER_ROOT_BUILD, QUINTORA_SERVER_ROOT_INSTALLED}) {
-        std::error_code ec;
-        if (fs::is_directory(folder, ec)) {
-            return folder;
-        }
-    }
-    return QUINTORA_SERVER_ROOT_INSTALLED;
-}
-
 bool inside(const fs::path& file, const fs::path& root) {
     auto f = file.begin();
     for (auto r = root.begin(); r != root.end(); ++r, ++f) {
@@ -45,6 +35,22 @@ bool inside(const fs::path& file, const fs::path& root) {
         }
     }
     return true;
+}
+
+// A server started from its build tree serves that build's content; an installed one serves
+// the content installed beside it, whatever build trees the machine holds and wherever the
+// package put it.
+std::string defaultRoot() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return QUINTORA_SERVER_ROOT_INSTALLED;
+    }
+    if (inside(self, QUINTORA_BUILD_TREE)) {
+        return QUINTORA_SERVER_ROOT_BUILD;
+    }
+    const fs::path beside = (self.parent_path() / QUINTORA_SERVER_ROOT_FROM_BIN).lexically_normal();
+    return fs::is_directory(beside, ec) ? beside.string() : QUINTORA_SERVER_ROOT_INSTALLED;
 }
 
 const char* contentType(const std::string& relative) {
