@@ -57,8 +57,12 @@ cleanup() {
 trap cleanup EXIT
 
 # Installed files must not hold errors for Debian's checker.
-lintian --fail-on error "$deb" 2>/dev/null ||
-  fail "lintian reports errors on $deb"
+lintian --fail-on error --display-info "$deb" >"$tmp/lintian.log" 2>/dev/null ||
+  { cat "$tmp/lintian.log" >&2; fail "lintian reports errors on $deb"; }
+# The programs are built hardened, as Debian's own packages are.
+if grep 'hardening-' "$tmp/lintian.log" >&2; then
+  fail "lintian finds programs built without hardening in $deb"
+fi
 
 echo "package-test: installing $(basename "$deb")"
 installed=yes
