@@ -1,5 +1,7 @@
 #include "core/NumberSet.h"
 
+#include "core/GameModel.h"
+
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -121,6 +123,45 @@ TEST(NumberSet, Combinations) {
     EXPECT_EQ(c, (NumberSet{1, 5, 63}));
     EXPECT_EQ((NumberSet{0, 1, 5, 63}).shiftedDown(1), (NumberSet{0, 4, 62}));
     EXPECT_EQ(NumberSet{63}.shiftedDown(63), NumberSet{0});
+}
+
+TEST(NumberSet, LongestRunOfConsecutiveMembers) {
+    struct Case {
+        NumberSet numbers;
+        int run;
+    };
+    const Case cases[] = {
+        {{}, 0},
+        {{7}, 1},
+        {{1, 3, 5, 7, 9}, 1},
+        {{10, 11, 20}, 2},
+        {{1, 2, 4, 5, 6}, 3},          // the gap parts two runs
+        {{1, 2, 3, 5, 6, 7, 8}, 4},    // the longer run after the gap counts
+        {{46, 47, 48, 49, 50}, 5},     // up to the last main number
+        {{1, 2, 3, 4, 5, 6, 7, 8}, 5}, // capped at five
+        {{0, 1, 62, 63}, 2},           // at both edges of the set
+        {{49, 50, 52, 53, 54}, 3},     // 51 missing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(members(c.numbers)));
+        EXPECT_EQ(longestRun(c.numbers), c.run);
+    }
+}
+
+TEST(NumberSet, AColumnsNumbersAreThoseOf1To50EachOnce) {
+    struct Case {
+        Column column;
+        NumberSet expected;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 4, 50}, {1, 2, 3, 4, 50}},
+        {{7, 7, 7, 7, 7}, {7}},     // a column read from a file may repeat a number
+        {{0, 51, 64, 255, 8}, {8}}, // bytes outside 1..50 are no numbers of the game
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.column));
+        EXPECT_EQ(numbersOf(c.column), c.expected);
+    }
 }
 
 } // namespace
