@@ -36,8 +36,8 @@ std::optional<Message> drawProblem(const Draw& draw) {
     return std::nullopt;
 }
 
-NumberMask mainMaskOf(const Draw& draw) {
-    return maskOf(draw.numbers);
+NumberSet mainNumbersOf(const Draw& draw) {
+    return numbersOf(draw.numbers);
 }
 
 std::uint32_t euroMaskOf(const Draw& draw) {

@@ -49,9 +49,9 @@ struct DrawArchive {
 // one twice). nullopt otherwise.
 std::optional<Message> drawProblem(const Draw& draw);
 
-// The main numbers of a draw (those in 1..50) and its Euro numbers (those in 1..12) as masks:
-// bit n stands for number n.
-NumberMask mainMaskOf(const Draw& draw);
+// The main numbers of a draw (those in 1..50), and its Euro numbers (those in 1..12) as a
+// mask: bit n stands for number n.
+NumberSet mainNumbersOf(const Draw& draw);
 std::uint32_t euroMaskOf(const Draw& draw);
 
 // Both readers grow the archive the same way: room for 2000 draws first, then doubled

@@ -2,7 +2,6 @@
 
 #include "core/Format.h"
 
-#include <bit>
 #include <cstdio>
 #include <span>
 
@@ -41,7 +40,7 @@ DrawFigures drawFigures(const Draw& draw, const Draw* previous) {
     }
     f.odd = NumbersPerColumn - f.even;
     if (previous) {
-        f.repeats = std::popcount(mainMaskOf(draw) & mainMaskOf(*previous));
+        f.repeats = (mainNumbersOf(draw) & mainNumbersOf(*previous)).size();
     }
     return f;
 }
@@ -73,11 +72,8 @@ ArchiveStats computeStatistics(const DrawArchive& archive) {
             ++s.repeats[*f.repeats];
         }
         // Each number once, even when a draw repeats it.
-        const NumberMask drawn = mainMaskOf(d);
-        for (int n = 1; n <= MainNumberCount; ++n) {
-            if (drawn & numberBit(n)) {
-                ++s.frequency[n - 1];
-            }
+        for (const int n : mainNumbersOf(d)) {
+            ++s.frequency[n - 1];
         }
         previous = &d;
     }

@@ -57,11 +57,11 @@ std::array<std::int32_t, NumbersPerColumn + 1>
 ColumnBits::hitCounts(std::span<const std::uint8_t> drawn) const {
     // Row 0 stays empty: it stands in for numbers missing from the draw.
     std::array<const std::uint64_t*, 5> rows{row(0), row(0), row(0), row(0), row(0)};
-    NumberMask seen = 0;
+    NumberSet seen;
     std::size_t used = 0;
     for (const int n : drawn) {
-        if (used < rows.size() && isMainNumber(n) && !(seen & numberBit(n))) {
-            seen |= numberBit(n);
+        if (used < rows.size() && isMainNumber(n) && !seen.contains(n)) {
+            seen.insert(n);
             rows[used++] = row(n);
         }
     }

@@ -9,24 +9,24 @@ namespace quintora {
 
 namespace {
 
-// Bit n for the main numbers 1..50, nothing for any other byte: a column's mask in five
+// The main numbers 1..50 alone, nothing for any other byte: a column's numbers in five
 // look-ups, whatever its bytes hold.
-constexpr std::array<NumberMask, 256> numberBits = [] {
-    std::array<NumberMask, 256> bits{};
+constexpr std::array<NumberSet, 256> numberAlone = [] {
+    std::array<NumberSet, 256> sets{};
     for (int n = 1; n <= MainNumberCount; ++n) {
-        bits[n] = numberBit(n);
+        sets[n] = NumberSet{n};
     }
-    return bits;
+    return sets;
 }();
 
 QUINTORA_POPCOUNT_CLONES
-void scanColumns(std::span<const Column> columns, NumberMask drawn,
+void scanColumns(std::span<const Column> columns, NumberSet drawn,
                  const std::array<int, NumbersPerColumn + 1>& category, DrawCheckResult& result) {
     for (std::size_t n = 0; n < columns.size(); ++n) {
         const auto& col = columns[n];
-        const NumberMask mask = numberBits[col[0]] | numberBits[col[1]] | numberBits[col[2]] |
-                                numberBits[col[3]] | numberBits[col[4]];
-        const int c = category[std::popcount(mask & drawn)];
+        const NumberSet numbers = numberAlone[col[0]] | numberAlone[col[1]] | numberAlone[col[2]] |
+                                  numberAlone[col[3]] | numberAlone[col[4]];
+        const int c = category[(numbers & drawn).size()];
         if (c != NoWinCategory) {
             result.winners[c].push_back(static_cast<std::int32_t>(n + 1));
             result.best = std::min(result.best, c);
@@ -60,15 +60,15 @@ std::uint32_t drawnEuroMask(const WinningCombination& winning) {
     return mask;
 }
 
-int mainHits(const Column& column, NumberMask drawn) {
-    return std::popcount(maskOf(column) & drawn);
+int mainHits(const Column& column, NumberSet drawn) {
+    return (numbersOf(column) & drawn).size();
 }
 
 DrawCheckResult checkColumns(std::span<const Column> columns,
                              std::span<const std::uint8_t> systemEuro,
                              const WinningCombination& winning) {
     DrawCheckResult result;
-    const NumberMask drawn = maskOf(winning.numbers);
+    const NumberSet drawn = numbersOf(winning.numbers);
     const int euro = euroHits(systemEuroMask(systemEuro), drawnEuroMask(winning));
     std::array<int, NumbersPerColumn + 1> category{};
     for (int hits = 0; hits <= NumbersPerColumn; ++hits) {

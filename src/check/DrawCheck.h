@@ -24,7 +24,7 @@ int euroHits(std::uint32_t systemEuro, std::uint32_t drawnEuro);
 std::uint32_t drawnEuroMask(const WinningCombination& winning);
 
 // MainHits: the distinct numbers of the column (those of 1..50) among the drawn ones.
-int mainHits(const Column& column, NumberMask drawn);
+int mainHits(const Column& column, NumberSet drawn);
 
 // One check of a system against one winning combination.
 struct DrawCheckResult {

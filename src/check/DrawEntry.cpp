@@ -12,12 +12,12 @@ namespace {
 // The sorted main numbers and the Euro numbers are those of one of the draws.
 bool isDrawnCombination(const std::array<int, WinningCombination::FieldCount>& v,
                         std::span<const Draw> drawn) {
-    NumberMask main = 0;
+    NumberSet main;
     for (int k = 0; k < NumbersPerColumn; ++k) {
         if (!isMainNumber(v[k])) {
             return false;
         }
-        main |= numberBit(v[k]);
+        main.insert(v[k]);
     }
     std::uint32_t euro = 0;
     for (int k = NumbersPerColumn; k < WinningCombination::FieldCount; ++k) {
@@ -27,7 +27,7 @@ bool isDrawnCombination(const std::array<int, WinningCombination::FieldCount>& v
         euro |= std::uint32_t{1} << v[k];
     }
     return std::any_of(drawn.begin(), drawn.end(), [&](const Draw& draw) {
-        return mainMaskOf(draw) == main && euroMaskOf(draw) == euro;
+        return mainNumbersOf(draw) == main && euroMaskOf(draw) == euro;
     });
 }
 

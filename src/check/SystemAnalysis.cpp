@@ -53,8 +53,8 @@ void markColumns(Reach& reach, std::span<const Column> columns) {
     for (const auto& column : columns) {
         std::array<int, NumbersPerColumn> numbers{};
         int size = 0;
-        for (auto m = maskOf(column); m != 0; m &= m - 1) {
-            numbers[static_cast<std::size_t>(size++)] = std::countr_zero(m) - 1;
+        for (const int n : numbersOf(column)) {
+            numbers[static_cast<std::size_t>(size++)] = n - 1;
         }
         for (unsigned pick = 1; pick < (1U << size); ++pick) {
             std::array<int, NumbersPerColumn> subset{};
@@ -241,13 +241,13 @@ std::optional<SystemAnalysis> analyseSystem(std::span<const Column> columns,
     }
     odds.total = binomial(MainNumberCount, NumbersPerColumn) * binomial(euroMax, 2);
 
-    NumberMask played = 0;
+    NumberSet played;
     for (const auto& column : columns) {
-        played |= maskOf(column);
+        played |= numbersOf(column);
     }
     std::vector<int> numbers;
-    for (auto m = played; m != 0; m &= m - 1) {
-        numbers.push_back(std::countr_zero(m) - 1);
+    for (const int n : played) {
+        numbers.push_back(n - 1);
     }
     const int most = std::min(NumbersPerColumn, static_cast<int>(numbers.size()));
     for (int drawn = 1; drawn <= most; ++drawn) {

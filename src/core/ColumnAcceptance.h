@@ -19,12 +19,12 @@ public:
     ColumnAcceptance(ConditionChain& chain, double total, const ProgressCallback& progress,
                      DevelopmentControl& control);
 
-    // Candidate `number`, an ascending column and its mask: kept when the chain admits it
+    // Candidate `number`, an ascending column and its numbers: kept when the chain admits it
     // below the limit. False once the development must end (stopped, or the limit reached);
     // then no more candidates may be offered.
-    bool offer(const Column& candidate, NumberMask mask, double number) {
+    bool offer(const Column& candidate, NumberSet numbers, double number) {
         const bool going = progress_.beforeCandidate(number, accepted_);
-        if (going && accepted_ < MaxColumns && chain_.admitsColumn(candidate, mask)) {
+        if (going && accepted_ < MaxColumns && chain_.admitsColumn(candidate, numbers)) {
             columns_.push_back(candidate);
             ++accepted_;
         }

@@ -2,12 +2,12 @@
 
 namespace quintora {
 
-ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int inPlayCount)
+ConditionChain::ConditionChain(const SystemState& state, NumberSet inPlay, int inPlayCount)
     : filters_(state, inPlay, inPlayCount)
     , excluded_(state.excluded) {
     const auto& c = state.conditions;
     if (c.fixedOn()) {
-        fixed_ = FixedNumbers{c.fixed().bits(), c.fixedCount()};
+        fixed_ = FixedNumbers{c.fixed(), c.fixedCount()};
     }
     if (c.sumOn()) {
         sum_ = SumRange{c.sumFrom, c.sumTo};
@@ -17,17 +17,17 @@ ConditionChain::ConditionChain(const SystemState& state, NumberMask inPlay, int 
     }
     counted_ = fixed_ || sum_ || evenCount_;
     for (int sum = 0; sum <= MaxSumOfFour; ++sum) {
-        sumAllowed_[sum] = sum_ ? sum_->allowedFifth(sum) : ~NumberMask{0};
+        sumAllowed_[sum] = sum_ ? sum_->allowedFifth(sum) : NumberSet::all();
     }
     for (int k = 0; k <= static_cast<int>(CountField); ++k) {
         evenAllowed_[k] =
-            evenCount_ && k < NumbersPerColumn ? evenCount_->allowedFifth(k) : ~NumberMask{0};
+            evenCount_ && k < NumbersPerColumn ? evenCount_->allowedFifth(k) : NumberSet::all();
         fixedAllowed_[k] =
-            fixed_ && k < NumbersPerColumn ? fixed_->allowedFifth(k) : ~NumberMask{0};
+            fixed_ && k < NumbersPerColumn ? fixed_->allowedFifth(k) : NumberSet::all();
     }
     for (int n = 1; n <= MainNumberCount; ++n) {
-        const bool even = (EvenCount::even & numberBit(n)) != 0;
-        const bool fixed = fixed_ && (fixed_->fixed & numberBit(n)) != 0;
+        const bool even = EvenCount::even.contains(n);
+        const bool fixed = fixed_ && fixed_->fixed.contains(n);
         tallyOf_[n] = static_cast<Tally>(n) | static_cast<Tally>(even) << EvenShift |
                       static_cast<Tally>(fixed) << FixedShift;
     }

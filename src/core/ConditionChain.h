@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -17,14 +16,14 @@ namespace quintora {
 // earliest of three stages that can decide it:
 // - prefix: the filter columns reject every column that starts with given numbers;
 // - fifth number: the fixed numbers, the sum, the even count and the filter columns decide,
-//   for a prefix of four numbers, all of its fifth numbers at once (as a mask);
+//   for a prefix of four numbers, all of its fifth numbers at once (as a set);
 // - whole column: the excluded columns and the consecutive runs, then the reductions, which
 //   compare the column with the columns admitted before it.
 // A column that passes all three is accepted. A new condition is added here and nowhere else.
 class ConditionChain {
 public:
-    // inPlay: the numbers in play as a mask; inPlayCount: how many there are.
-    ConditionChain(const SystemState& state, NumberMask inPlay, int inPlayCount);
+    // inPlayCount: how many numbers inPlay holds.
+    ConditionChain(const SystemState& state, NumberSet inPlay, int inPlayCount);
 
     // Prefix stage: `number` becomes the level-th number (1..4) of the prefix, after the
     // numbers of levels 1..level-1; false when no column that starts this way can pass.
@@ -40,7 +39,7 @@ public:
 
     // Fifth-number stage, after admitsPrefix(4, ...): the fifth numbers that pass after the
     // first four numbers, whose tally is `firstFour`. Conditions that are off allow all.
-    NumberMask allowedFifth(Tally firstFour) const {
+    NumberSet allowedFifth(Tally firstFour) const {
         if (!counted_) {
             return filters_.allowedFifth();
         }
@@ -49,10 +48,11 @@ public:
                fixedAllowed_[(firstFour >> FixedShift) & CountField];
     }
 
-    // Whole-column stage for an ascending column and its mask. An admitted column is accepted:
-    // the reductions compare every later column with it.
-    bool admitsColumn(const Column& column, NumberMask mask) {
-        if ((excluded_.active() && excluded_.rejects(mask)) || (runs_ && !runs_->admits(mask))) {
+    // Whole-column stage for an ascending column and its numbers. An admitted column is
+    // accepted: the reductions compare every later column with it.
+    bool admitsColumn(const Column& column, NumberSet numbers) {
+        if ((excluded_.active() && excluded_.rejects(numbers)) ||
+            (runs_ && !runs_->admits(numbers))) {
             return false;
         }
         // The flags are read once: the calls below cannot change them.
@@ -74,45 +74,45 @@ public:
 private:
     // The column holds exactly `count` of the fixed numbers.
     struct FixedNumbers {
-        NumberMask fixed;
+        NumberSet fixed;
         int count;
         // After four numbers of which f are fixed.
-        NumberMask allowedFifth(int f) const {
-            return (f == count ? ~fixed : 0) | (f + 1 == count ? fixed : 0);
+        NumberSet allowedFifth(int f) const {
+            return (f == count ? fixed.complement() : NumberSet{}) |
+                   (f + 1 == count ? fixed : NumberSet{});
         }
     };
     // The sum of the column lies in from..to.
     struct SumRange {
         int from;
         int to;
-        NumberMask allowedFifth(int sumOfFour) const {
+        NumberSet allowedFifth(int sumOfFour) const {
             // The numbers from - sumOfFour .. to - sumOfFour that lie in 1..50.
-            const int lo = std::max(from - sumOfFour, 1);
-            const int hi = std::min(to - sumOfFour, MainNumberCount);
-            return lo > hi ? 0 : ((numberBit(hi) << 1) - 1) & ~(numberBit(lo) - 1);
+            return NumberSet::range(std::max(from - sumOfFour, 1),
+                                    std::min(to - sumOfFour, MainNumberCount));
         }
     };
     // The column's count of even numbers is one of the allowed counts (bit k: k even numbers).
     struct EvenCount {
-        static constexpr NumberMask even = [] {
-            NumberMask m = 0;
+        static constexpr NumberSet even = [] {
+            NumberSet s;
             for (int n = 2; n <= MainNumberCount; n += 2) {
-                m |= numberBit(n);
+                s.insert(n);
             }
-            return m;
+            return s;
         }();
 
         int allowedCounts;
         // After four numbers of which e are even.
-        NumberMask allowedFifth(int e) const {
-            return (((allowedCounts >> e) & 1) != 0 ? ~even : 0) |
-                   (((allowedCounts >> (e + 1)) & 1) != 0 ? even : 0);
+        NumberSet allowedFifth(int e) const {
+            return (((allowedCounts >> e) & 1) != 0 ? even.complement() : NumberSet{}) |
+                   (((allowedCounts >> (e + 1)) & 1) != 0 ? even : NumberSet{});
         }
     };
     // The longest run of consecutive numbers has an allowed length (bit k: length k).
     struct RunLength {
         std::int32_t allowedRuns;
-        bool admits(NumberMask column) const {
+        bool admits(NumberSet column) const {
             return ((allowedRuns >> longestRun(column)) & 1) != 0;
         }
     };
@@ -134,9 +134,9 @@ private:
     // sumAllowed_[s]: the fifth numbers the sum allows after four numbers of sum s;
     // evenAllowed_[e] and fixedAllowed_[f]: those the even count allows after e even numbers,
     // and the fixed numbers after f fixed ones. All numbers where the condition is off.
-    std::array<NumberMask, MaxSumOfFour + 1> sumAllowed_{};
-    std::array<NumberMask, CountField + 1> evenAllowed_{};
-    std::array<NumberMask, CountField + 1> fixedAllowed_{};
+    std::array<NumberSet, MaxSumOfFour + 1> sumAllowed_{};
+    std::array<NumberSet, CountField + 1> evenAllowed_{};
+    std::array<NumberSet, CountField + 1> fixedAllowed_{};
     ExcludedLookup excluded_;
     std::optional<RunLength> runs_;
     std::optional<ReductionIndex> reduced_;

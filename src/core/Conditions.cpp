@@ -49,11 +49,13 @@ void storeSumFields(ConditionSet& conditions, std::optional<int> from, std::opti
 }
 
 int longestRun(std::span<const std::uint8_t> numbers) {
-    NumberMask m = 0;
+    NumberSet s;
     for (auto n : numbers) {
-        m |= isMainNumber(n) ? numberBit(n) : 0;
+        if (isMainNumber(n)) {
+            s.insert(n);
+        }
     }
-    return longestRun(m);
+    return longestRun(s);
 }
 
 void storeFixedNumbers(ConditionSet& conditions, std::span<const bool, MainNumberCount> marks) {

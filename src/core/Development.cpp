@@ -5,7 +5,6 @@
 #include "core/Format.h"
 
 #include <array>
-#include <bit>
 #include <chrono>
 #include <cmath>
 
@@ -74,7 +73,7 @@ namespace {
 // as early as it can: a prefix that no column can pass is skipped with its completions counted
 // as processed, and of a 4-number prefix only the fifth numbers that pass the fifth-number stage
 // are built and offered to the acceptance, each numbered by its place in the enumeration.
-// Every level walks a mask of the numbers still possible, lowest first.
+// Every level walks the set of the numbers still possible, lowest first.
 class Developer {
 public:
     Developer(const SystemState& state, const ProgressCallback& progress,
@@ -84,24 +83,24 @@ public:
 
 private:
     // Chooses the level-th number (1..3) of the candidate among `after`, the numbers above
-    // the one before it; `mask` and `tally` are those of the numbers before it. `processed`
+    // the one before it; `chosen` and `tally` are those of the numbers before it. `processed`
     // counts the combinations enumerated so far (kept by the caller, so that it stays in a
     // register). False once the development ends.
     template <int Level>
-    bool choose(NumberMask after, NumberMask mask, ConditionChain::Tally tally, double& processed);
+    bool choose(NumberSet after, NumberSet chosen, ConditionChain::Tally tally, double& processed);
     // As choose<4>. Where nearly all the time goes: the count after each prefix of four is
     // worked out from the fourth number's position rather than added up, so that no prefix
     // waits for the one before it.
-    bool chooseFourth(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+    bool chooseFourth(NumberSet after, NumberSet chosen, ConditionChain::Tally tally,
                       double& processed);
     // Offers the completions of the first four numbers: the fifth number at position p is
     // candidate number first + p; `done` is the count once they are all processed. False once
     // the development ends.
-    bool offerFifthNumbers(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+    bool offerFifthNumbers(NumberSet after, NumberSet chosen, ConditionChain::Tally tally,
                            double first, double done);
 
     int count_;
-    NumberMask inPlay_;
+    NumberSet inPlay_;
     bool usable_; // repeated numbers or numbers outside 1..50 develop nothing
     std::array<int, MainNumberCount + 1> position_{}; // of each number in the ascending list
     std::array<double, MainNumberCount + 1> positionCount_{}; // the same, ready to count with
@@ -110,7 +109,7 @@ private:
     std::array<double, MainNumberCount + 1> completedBefore_{};
     // roomFor_[k]: the numbers that can be the k-th of a column, leaving room for the
     // 5 - k larger ones after them.
-    std::array<NumberMask, NumbersPerColumn> roomFor_{};
+    std::array<NumberSet, NumbersPerColumn> roomFor_{};
     Column candidate_{}; // filled level by level, in place
     ConditionChain chain_;
     ColumnAcceptance acceptance_;
@@ -119,20 +118,20 @@ private:
 Developer::Developer(const SystemState& state, const ProgressCallback& progress,
                      DevelopmentControl& control)
     : count_(static_cast<int>(numbersInPlay(state.header).size()))
-    , inPlay_(numbersInPlayMask(state.header))
-    , usable_(count_ >= NumbersPerColumn && std::popcount(inPlay_) == count_)
+    , inPlay_(state.header.numbers())
+    , usable_(count_ >= NumbersPerColumn && inPlay_.size() == count_)
     , chain_(state, inPlay_, count_)
     , acceptance_(chain_, integralSize(count_), progress, control) {
     int i = 0;
-    for (NumberMask rest = inPlay_; rest != 0; rest &= rest - 1, ++i) {
-        const int number = std::countr_zero(rest);
+    for (const int number : inPlay_) {
         position_[number] = i;
         positionCount_[number] = i;
         for (int level = 1; level < NumbersPerColumn; ++level) {
             if (i <= count_ - 1 - (NumbersPerColumn - level)) {
-                roomFor_[level] |= numberBit(number);
+                roomFor_[level].insert(number);
             }
         }
+        ++i;
     }
     for (int p = 0; p < count_ && p < MainNumberCount; ++p) {
         completedBefore_[p + 1] = completedBefore_[p] + (count_ - 1 - p);
@@ -142,17 +141,18 @@ Developer::Developer(const SystemState& state, const ProgressCallback& progress,
 void Developer::run(DevelopmentResult& result) {
     if (usable_) {
         double processed = 0;
-        (void)choose<1>(inPlay_, 0, ConditionChain::Tally{0}, processed);
+        (void)choose<1>(inPlay_, NumberSet{}, ConditionChain::Tally{0}, processed);
     }
     acceptance_.finish(result);
 }
 
 template <int Level>
-bool Developer::choose(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+bool Developer::choose(NumberSet after, NumberSet chosen, ConditionChain::Tally tally,
                        double& processed) {
     bool going = true;
-    for (NumberMask rest = after & roomFor_[Level]; rest != 0 && going; rest &= rest - 1) {
-        const int number = std::countr_zero(rest);
+    for (NumberSet rest = after & roomFor_[Level]; !rest.empty() && going;
+         rest = rest.withoutLowest()) {
+        const int number = rest.lowest();
         if (!chain_.admitsPrefix(Level, number)) {
             const int later = count_ - 1 - position_[number];
             processed += static_cast<double>(binomial(later, NumbersPerColumn - Level));
@@ -160,26 +160,26 @@ bool Developer::choose(NumberMask after, NumberMask mask, ConditionChain::Tally 
             continue;
         }
         candidate_[Level - 1] = static_cast<std::uint8_t>(number);
-        const NumberMask above = inPlay_ & ~((numberBit(number) << 1) - 1);
+        const NumberSet above = inPlay_.above(number);
+        const NumberSet with = chosen | NumberSet::single(number);
         if constexpr (Level + 1 < NumbersPerColumn - 1) {
-            going = choose<Level + 1>(above, mask | numberBit(number),
-                                      tally + chain_.tallyOf(number), processed);
+            going = choose<Level + 1>(above, with, tally + chain_.tallyOf(number), processed);
         } else {
-            going = chooseFourth(above, mask | numberBit(number), tally + chain_.tallyOf(number),
-                                 processed);
+            going = chooseFourth(above, with, tally + chain_.tallyOf(number), processed);
         }
     }
     return going;
 }
 
-bool Developer::chooseFourth(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+bool Developer::chooseFourth(NumberSet after, NumberSet chosen, ConditionChain::Tally tally,
                              double& processed) {
     constexpr int Level = NumbersPerColumn - 1;
     // The count before the fourth number at position p is origin + completedBefore_[p].
-    const double origin = processed - completedBefore_[position_[std::countr_zero(after)]];
+    const double origin = processed - completedBefore_[position_[after.lowest()]];
     bool going = true;
-    for (NumberMask rest = after & roomFor_[Level]; rest != 0 && going; rest &= rest - 1) {
-        const int number = std::countr_zero(rest);
+    for (NumberSet rest = after & roomFor_[Level]; !rest.empty() && going;
+         rest = rest.withoutLowest()) {
+        const int number = rest.lowest();
         const int position = position_[number];
         processed = origin + completedBefore_[position + 1];
         if (!chain_.admitsPrefix(Level, number)) {
@@ -187,23 +187,23 @@ bool Developer::chooseFourth(NumberMask after, NumberMask mask, ConditionChain::
             continue;
         }
         candidate_[Level - 1] = static_cast<std::uint8_t>(number);
-        const NumberMask above = inPlay_ & ~((numberBit(number) << 1) - 1);
-        going = offerFifthNumbers(above, mask | numberBit(number), tally + chain_.tallyOf(number),
+        going = offerFifthNumbers(inPlay_.above(number), chosen | NumberSet::single(number),
+                                  tally + chain_.tallyOf(number),
                                   origin + completedBefore_[position] - position, processed);
     }
     return going;
 }
 
-bool Developer::offerFifthNumbers(NumberMask after, NumberMask mask, ConditionChain::Tally tally,
+bool Developer::offerFifthNumbers(NumberSet after, NumberSet chosen, ConditionChain::Tally tally,
                                   double first, double done) {
-    NumberMask todo = chain_.allowedFifth(tally) & after;
+    NumberSet todo = chain_.allowedFifth(tally) & after;
     bool going = true;
-    while (todo != 0 && going) {
-        const int fifth = std::countr_zero(todo);
-        todo &= todo - 1;
+    while (!todo.empty() && going) {
+        const int fifth = todo.lowest();
+        todo = todo.withoutLowest();
         candidate_[4] = static_cast<std::uint8_t>(fifth);
-        going =
-            acceptance_.offer(candidate_, mask | numberBit(fifth), first + positionCount_[fifth]);
+        going = acceptance_.offer(candidate_, chosen | NumberSet::single(fifth),
+                                  first + positionCount_[fifth]);
     }
     return going && acceptance_.skipTo(done);
 }

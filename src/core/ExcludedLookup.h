@@ -3,7 +3,6 @@
 #include "core/SystemState.h"
 
 #include <algorithm>
-#include <bit>
 #include <vector>
 
 namespace quintora {
@@ -19,26 +18,29 @@ public:
             if (!std::all_of(c.begin(), c.end(), [](auto n) { return isMainNumber(n); })) {
                 continue; // a number outside 1..50 is never in a candidate
             }
-            const auto m = maskOf(c);
-            (std::popcount(m) == 5 ? exact_ : partial_).push_back(m);
+            const NumberSet s = numbersOf(c);
+            (s.size() == 5 ? exact_ : partial_).push_back(s);
         }
-        std::sort(exact_.begin(), exact_.end());
+        std::sort(exact_.begin(), exact_.end(), byBits);
     }
 
     bool active() const { return active_; }
 
-    bool rejects(NumberMask candidate) const {
-        if (std::binary_search(exact_.begin(), exact_.end(), candidate)) {
+    bool rejects(NumberSet candidate) const {
+        if (std::binary_search(exact_.begin(), exact_.end(), candidate, byBits)) {
             return true;
         }
         return std::any_of(partial_.begin(), partial_.end(),
-                           [candidate](NumberMask m) { return (m & ~candidate) == 0; });
+                           [candidate](NumberSet s) { return s.isSubsetOf(candidate); });
     }
 
 private:
+    // Any strict order serves the binary search; the bit words give one.
+    static bool byBits(NumberSet a, NumberSet b) { return a.bits() < b.bits(); }
+
     bool active_ = false;
-    std::vector<NumberMask> exact_;
-    std::vector<NumberMask> partial_;
+    std::vector<NumberSet> exact_;
+    std::vector<NumberSet> partial_;
 };
 
 } // namespace quintora

@@ -1,19 +1,18 @@
 #include "core/FilterTree.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace quintora {
 
-FilterTree::FilterTree(const SystemState& state, NumberMask inPlay, int inPlayCount) {
+FilterTree::FilterTree(const SystemState& state, NumberSet inPlay, int inPlayCount) {
     active_ = state.filterCount > 0;
     const int count = std::clamp(state.filterCount, 0, MaxFilterColumns);
     for (int i = 0; i < count; ++i) {
         const auto& f = state.filters[i];
         // A member that is not in play can never be hit.
-        const NumberMask m = f.memberSet().bits() & inPlay;
+        const NumberSet m = f.memberSet() & inPlay;
         const FilterTest t{m, static_cast<std::int32_t>(f.hits().bits())};
-        const int inside = std::popcount(m);
+        const int inside = m.size();
         const int low = std::max(0, 5 - (inPlayCount - inside));
         const int high = std::min(5, inside);
         const int reachable = ((1 << (high + 1)) - 1) & ~((1 << low) - 1);
@@ -29,10 +28,8 @@ FilterTree::FilterTree(const SystemState& state, NumberMask inPlay, int inPlayCo
     }
     const auto size = tests_.size();
     for (std::size_t i = 0; i < size; ++i) {
-        for (int v = 1; v <= MainNumberCount; ++v) {
-            if (tests_[i].members & numberBit(v)) {
-                containing_[static_cast<std::size_t>(v)].push_back(static_cast<Id>(i));
-            }
+        for (const int v : tests_[i].members) {
+            containing_[static_cast<std::size_t>(v)].push_back(static_cast<Id>(i));
         }
     }
     for (auto& level : levels_) {
@@ -52,8 +49,8 @@ FilterTree::FilterTree(const SystemState& state, NumberMask inPlay, int inPlayCo
 
 bool FilterTree::choose(int k, int number) {
     const auto& parent = levels_[static_cast<std::size_t>(k - 1)];
-    const NumberMask b = numberBit(number);
-    if ((parent.allowedChildren & b) == 0) {
+    const NumberSet b = NumberSet::single(number);
+    if (!parent.allowedChildren.intersects(b)) {
         return false;
     }
     auto& level = levels_[static_cast<std::size_t>(k)];
@@ -61,7 +58,7 @@ bool FilterTree::choose(int k, int number) {
     ++level.generation;
     const int remaining = 5 - k;
     for (const auto i : parent.keepWithout) {
-        if ((tests_[i].members & b) == 0) {
+        if (!tests_[i].members.intersects(b)) {
             keep(level, i, parent.hits[i]);
         }
     }
@@ -83,7 +80,7 @@ bool FilterTree::choose(int k, int number) {
     if (k < 4) {
         prepareChildren(static_cast<std::size_t>(k));
     } else {
-        fifth_ = ~NumberMask{0};
+        fifth_ = NumberSet::all();
         for (const auto i : level.kept) {
             fifth_ &= verdictOnFifth(tests_[i], level.hits[i]);
         }
@@ -98,10 +95,10 @@ FilterTree::Status FilterTree::status(const FilterTest& t, int hits, int remaini
                          : (accepted == possible ? Status::Accepts : Status::Undecided);
 }
 
-NumberMask FilterTree::verdictOnFifth(const FilterTest& t, int h) {
+NumberSet FilterTree::verdictOnFifth(const FilterTest& t, int h) {
     const bool without = (t.acceptedHits >> h) & 1;
     const bool with = (t.acceptedHits >> (h + 1)) & 1;
-    return (without ? ~t.members : 0) | (with ? t.members : 0);
+    return (without ? t.members.complement() : NumberSet{}) | (with ? t.members : NumberSet{});
 }
 
 void FilterTree::keep(Level& level, Id i, std::uint8_t hits) {
@@ -113,7 +110,7 @@ void FilterTree::keep(Level& level, Id i, std::uint8_t hits) {
 void FilterTree::prepareChildren(std::size_t k) {
     auto& level = levels_[k];
     level.keepWithout.clear();
-    level.allowedChildren = ~NumberMask{0};
+    level.allowedChildren = NumberSet::all();
     const int remaining = 5 - static_cast<int>(k) - 1;
     for (const auto i : level.kept) {
         switch (status(tests_[i], level.hits[i], remaining)) {

@@ -10,7 +10,7 @@ namespace quintora {
 
 // One switched-on filter column, reduced to what the test needs.
 struct FilterTest {
-    NumberMask members;
+    NumberSet members;
     std::int32_t acceptedHits;
 };
 
@@ -23,7 +23,7 @@ struct FilterTest {
 // undecided ones that do not hold it.
 class FilterTree {
 public:
-    FilterTree(const SystemState& state, NumberMask inPlay, int inPlayCount);
+    FilterTree(const SystemState& state, NumberSet inPlay, int inPlayCount);
 
     bool active() const { return active_; }
 
@@ -33,7 +33,7 @@ public:
 
     // After choose(4, ...): the fifth numbers that every filter column accepts; every number
     // when no filter column is on.
-    NumberMask allowedFifth() const { return fifth_; }
+    NumberSet allowedFifth() const { return fifth_; }
 
 private:
     using Id = std::uint16_t;
@@ -46,13 +46,13 @@ private:
         std::uint32_t generation = 0;
         // Undecided one level down when the next number is not a member.
         std::vector<Id> keepWithout;
-        NumberMask allowedChildren = ~NumberMask{0};
+        NumberSet allowedChildren = NumberSet::all();
     };
 
     static Status status(const FilterTest& t, int hits, int remaining);
 
     // The fifth numbers a filter column accepts when the first four hold h of its members.
-    static NumberMask verdictOnFifth(const FilterTest& t, int h);
+    static NumberSet verdictOnFifth(const FilterTest& t, int h);
 
     void keep(Level& level, Id i, std::uint8_t hits);
 
@@ -62,7 +62,7 @@ private:
     std::vector<FilterTest> tests_;
     std::array<std::vector<Id>, MainNumberCount + 1> containing_;
     std::array<Level, 5> levels_;
-    NumberMask fifth_ = ~NumberMask{0};
+    NumberSet fifth_ = NumberSet::all();
     bool active_ = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameRules.h"
+#include "core/NumberSet.h"
 
 #include <array>
 #include <cstdint>
@@ -20,35 +21,29 @@ inline constexpr int MaxFixedNumbers = 4;
 // file is whatever the file holds, so code that indexes by number must check 1..50.
 using Column = std::array<std::uint8_t, NumbersPerColumn>;
 
-// A set of main numbers as bits: bit n stands for number n (1..50).
-using NumberMask = std::uint64_t;
-constexpr NumberMask numberBit(int n) {
-    return NumberMask{1} << n;
-}
-
 constexpr bool isMainNumber(int n) {
     return n >= 1 && n <= MainNumberCount;
 }
 
-// The numbers of a column that lie in 1..50, as a mask (duplicates collapse).
-constexpr NumberMask maskOf(const Column& c) {
-    NumberMask m = 0;
+// The numbers of a column that lie in 1..50 (duplicates collapse).
+constexpr NumberSet numbersOf(const Column& c) {
+    NumberSet s;
     for (auto n : c) {
         if (isMainNumber(n)) {
-            m |= numberBit(n);
+            s.insert(n);
         }
     }
-    return m;
+    return s;
 }
 
 // The longest run of consecutive numbers (each the previous plus one) in a set, capped at 5;
 // 0 for the empty set. Worked out with shifts, without a data-dependent loop.
-constexpr int longestRun(NumberMask m) {
-    const NumberMask two = m & (m >> 1);
-    const NumberMask three = two & (m >> 2);
-    const NumberMask four = three & (m >> 3);
-    const NumberMask five = four & (m >> 4);
-    return (m != 0) + (two != 0) + (three != 0) + (four != 0) + (five != 0);
+constexpr int longestRun(NumberSet s) {
+    const NumberSet two = s & s.shiftedDown(1);
+    const NumberSet three = two & s.shiftedDown(2);
+    const NumberSet four = three & s.shiftedDown(3);
+    const NumberSet five = four & s.shiftedDown(4);
+    return !s.empty() + !two.empty() + !three.empty() + !four.empty() + !five.empty();
 }
 
 // C(n, k), the number of ways to choose k of n; 0 when k < 0 or n < k. Exact while the

@@ -32,11 +32,7 @@ Cents systemCost(const SystemState& state) {
 
 namespace {
 
-constexpr std::uint64_t MainNumbers = ((std::uint64_t{1} << MainNumberCount) - 1) << 1;
-
-std::uint64_t numbersUpTo(int high) {
-    return ((std::uint64_t{1} << high) - 1) << 1;
-}
+constexpr NumberSet MainNumbers = NumberSet::range(1, MainNumberCount);
 
 std::vector<std::uint8_t> ascendingBytes(NumberSet numbers) {
     std::vector<std::uint8_t> list;
@@ -50,15 +46,15 @@ std::vector<std::uint8_t> ascendingBytes(NumberSet numbers) {
 } // namespace
 
 void SystemHeader::setNumbers(NumberSet numbers) {
-    numbers_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
+    numbers_ = numbers & MainNumbers;
 }
 
 void SystemHeader::setEuros(NumberSet euros) {
-    euros_ = NumberSet::fromBits(euros.bits() & numbersUpTo(GameRules::widest().euroMax()));
+    euros_ = euros & NumberSet::range(1, GameRules::widest().euroMax());
 }
 
 void ConditionSet::setFixed(NumberSet numbers) {
-    fixed_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
+    fixed_ = numbers & MainNumbers;
 }
 
 std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
@@ -68,7 +64,7 @@ std::size_t ExcludedSet::setColumns(std::span<const Column> columns) {
 }
 
 void FilterColumn::setMembers(NumberSet numbers) {
-    members_ = NumberSet::fromBits(numbers.bits() & MainNumbers);
+    members_ = numbers & MainNumbers;
 }
 
 void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks) {
@@ -89,13 +85,8 @@ std::vector<std::uint8_t> euroNumbers(const SystemHeader& header) {
     return ascendingBytes(header.euros());
 }
 
-NumberMask numbersInPlayMask(const SystemHeader& header) {
-    return header.numbers().bits();
-}
-
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay) {
-    conditions.setFixed(
-        NumberSet::fromBits(conditions.fixed().bits() & NumberSet::of(inPlay).bits()));
+    conditions.setFixed(conditions.fixed() & NumberSet::of(inPlay));
 }
 
 std::int32_t rearrangeFilters(std::array<FilterColumn, MaxFilterColumns>& filters) {

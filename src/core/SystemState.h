@@ -178,8 +178,6 @@ void setNumbersInPlay(SystemHeader& header, std::span<const bool> mainMarks);
 // The numbers in play and the Euro numbers in ascending order.
 std::vector<std::uint8_t> numbersInPlay(const SystemHeader& header);
 std::vector<std::uint8_t> euroNumbers(const SystemHeader& header);
-// The numbers in play as a mask.
-NumberMask numbersInPlayMask(const SystemHeader& header);
 
 // Before a development: fixed numbers that are no longer in play are dropped.
 void dropFixedNumbersNotInPlay(ConditionSet& conditions, std::span<const std::uint8_t> inPlay);

@@ -148,7 +148,7 @@ Status SystemDocument::redo() {
 void SystemDocument::restored() {
     // A step from before a switch of the rules may hold a Euro number they no longer allow.
     if (const NumberSet outside = eurosOutside(rules_); !outside.empty()) {
-        state_.header.setEuros(NumberSet::fromBits(state_.header.euros().bits() & ~outside.bits()));
+        state_.header.setEuros(state_.header.euros().without(outside));
     }
     notify(Editing | Change::History);
 }
@@ -260,7 +260,7 @@ Status SystemDocument::setRules(GameRules rules) {
     rules_ = rules;
     Changes what = Change::Rules;
     if (const NumberSet outside = eurosOutside(rules); !outside.empty()) {
-        state_.header.setEuros(NumberSet::fromBits(state_.header.euros().bits() & ~outside.bits()));
+        state_.header.setEuros(state_.header.euros().without(outside));
         what = what | Change::Numbers;
     }
     changed(what, Message{RulesStep});

@@ -49,7 +49,7 @@ struct ColumnLine {
 Result<ColumnLine> parseColumnLine(std::string_view line, std::size_t lineNumber) {
     ColumnLine result;
     text::PieceSplitter pieces(line);
-    NumberMask seen = 0;
+    NumberSet seen;
     for (std::size_t i = 0; i < NumbersPerColumn; ++i) {
         const auto piece = pieces.next();
         if (!piece) {
@@ -62,11 +62,10 @@ Result<ColumnLine> parseColumnLine(std::string_view line, std::size_t lineNumber
         if (!isMainNumber(*value)) {
             return lineError(lineNumber, Message{text::NumberOutOfRange, {quoted(*piece)}});
         }
-        const NumberMask bit = NumberMask{1} << *value;
-        if (seen & bit) {
+        if (seen.contains(*value)) {
             return lineError(lineNumber, Message{text::NumberRepeated, {std::to_string(*value)}});
         }
-        seen |= bit;
+        seen.insert(*value);
         result.column[i] = static_cast<std::uint8_t>(*value);
     }
     result.extraPieces = pieces.hasMore();
@@ -213,15 +212,11 @@ void applyImportedColumns(SystemState& state, std::vector<Column> columns,
     if (columns.size() > MaxColumns) {
         columns.resize(MaxColumns);
     }
-    NumberMask occurring = 0;
+    NumberSet occurring;
     for (const Column& column : columns) {
-        occurring |= maskOf(column);
+        occurring |= numbersOf(column);
     }
-    std::array<bool, MainNumberCount> marks{};
-    for (int n = 1; n <= MainNumberCount; ++n) {
-        marks[n - 1] = (occurring >> n) & 1;
-    }
-    setNumbersInPlay(state.header, marks);
+    state.header.setNumbers(occurring);
 
     state.header.setEuros(NumberSet::of(euro));
 

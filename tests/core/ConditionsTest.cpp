@@ -91,8 +91,8 @@ TEST(LongestRun, CountsAndCaps) {
     EXPECT_EQ(longestRun(Numbers{4, 10, 11, 12, 13}), 4);
     EXPECT_EQ(longestRun(Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), 5);
     EXPECT_EQ(longestRun(Numbers{0, 1, 51, 52}), 1); // only numbers of 1..50 count
-    EXPECT_EQ(longestRun(maskOf({46, 47, 48, 49, 50})), 5);
-    EXPECT_EQ(longestRun(maskOf({1, 2, 48, 49, 50})), 3);
+    EXPECT_EQ(longestRun(numbersOf({46, 47, 48, 49, 50})), 5);
+    EXPECT_EQ(longestRun(numbersOf({1, 2, 48, 49, 50})), 3);
 }
 
 TEST(Binomial, SmallCountsAndOutOfRange) {

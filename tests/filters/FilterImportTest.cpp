@@ -63,7 +63,7 @@ TEST(FilterImport, EmptyLinesDoNotCountAndEveryLineEndIsALineEnd) {
 TEST(FilterImport, ReplacesEveryPreviousFilterColumn) {
     auto table = std::make_unique<Table>();
     for (auto& f : *table) {
-        f.setMembers(NumberSet::fromBits(~std::uint64_t{0}));
+        f.setMembers(NumberSet::all());
         f.setHits(CountSet::fromBits(63));
         f.setOn(true);
     }

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -30,9 +29,9 @@ systemOdds(std::span<const Column> columns, std::span<const std::uint8_t> system
             ++pairs[static_cast<std::size_t>(hits)];
         }
     }
-    std::vector<NumberMask> masks;
+    std::vector<NumberSet> played;
     for (const auto& c : columns) {
-        masks.push_back(maskOf(c));
+        played.push_back(numbersOf(c));
     }
     std::array<std::int64_t, PrizeCategoryCount + 1> out{};
     int n[5];
@@ -41,15 +40,15 @@ systemOdds(std::span<const Column> columns, std::span<const std::uint8_t> system
             for (n[2] = n[1] + 1; n[2] <= 48; ++n[2])
                 for (n[3] = n[2] + 1; n[3] <= 49; ++n[3])
                     for (n[4] = n[3] + 1; n[4] <= 50; ++n[4]) {
-                        NumberMask draw = 0;
+                        NumberSet draw;
                         for (int k : n) {
-                            draw |= numberBit(k);
+                            draw.insert(k);
                         }
                         for (int euro = 0; euro <= 2; ++euro) {
                             int best = NoWinCategory;
-                            for (auto m : masks) {
+                            for (auto column : played) {
                                 best =
-                                    std::min(best, prizeCategoryOf(std::popcount(m & draw), euro));
+                                    std::min(best, prizeCategoryOf((column & draw).size(), euro));
                             }
                             out[static_cast<std::size_t>(best)] +=
                                 pairs[static_cast<std::size_t>(euro)];

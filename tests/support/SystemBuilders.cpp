@@ -89,12 +89,12 @@ void keepMinimumDistance(SystemState& s, int distance) {
 
 Column randomColumn(std::mt19937& random) {
     Column c{};
-    NumberMask used = 0;
+    NumberSet used;
     for (auto& n : c) {
         do {
             n = static_cast<std::uint8_t>(random() % 50 + 1);
-        } while ((used & numberBit(n)) != 0);
-        used |= numberBit(n);
+        } while (used.contains(n));
+        used.insert(n);
     }
     return c;
 }
