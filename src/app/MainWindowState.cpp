@@ -38,7 +38,7 @@ void MainWindow::clickEuro(int index) {
     if (document().rules().isEuroNumber(n) && !euros.contains(n) &&
         euros.size() >= EuroNumbersPerSystem) {
         QStringList marked;
-        for (const int e : euros.ascending()) {
+        for (const int e : euros) {
             marked << QString::fromStdString(twoDigits(e));
         }
         statusBar()->showMessage(languageText(context_.language, text::ThirdEuroHint)

@@ -12,26 +12,26 @@ std::optional<Message> drawProblem(const Draw& draw) {
     if (!isRealDay(draw.date)) {
         return Message{text::InvalidDate, {draw.dateText()}};
     }
-    std::uint64_t seen = 0;
+    NumberSet seen;
     for (const int n : draw.numbers) {
         if (!isMainNumber(n)) {
             return Message{text::ArchiveNumberOutOfRange, {std::to_string(n), "50"}};
         }
-        if (seen & (std::uint64_t{1} << n)) {
+        if (seen.contains(n)) {
             return Message{text::ArchiveNumberRepeated, {std::to_string(n)}};
         }
-        seen |= std::uint64_t{1} << n;
+        seen.insert(n);
     }
-    seen = 0;
+    seen = {};
     for (const int e : draw.euro) {
         if (e < 1 || e > DrawnEuroMax) {
             return Message{text::ArchiveEuroOutOfRange,
                            {std::to_string(e), std::to_string(DrawnEuroMax)}};
         }
-        if (seen & (std::uint64_t{1} << e)) {
+        if (seen.contains(e)) {
             return Message{text::ArchiveEuroRepeated, {std::to_string(e)}};
         }
-        seen |= std::uint64_t{1} << e;
+        seen.insert(e);
     }
     return std::nullopt;
 }

@@ -13,7 +13,7 @@ namespace {
 
 std::string numberList(NumberSet numbers) {
     std::string out;
-    for (const int n : numbers.ascending()) {
+    for (const int n : numbers) {
         out += (out.empty() ? "" : " ") + twoDigits(n);
     }
     return out.empty() ? "-" : out;

@@ -37,7 +37,7 @@ constexpr NumberSet MainNumbers = NumberSet::range(1, MainNumberCount);
 std::vector<std::uint8_t> ascendingBytes(NumberSet numbers) {
     std::vector<std::uint8_t> list;
     list.reserve(static_cast<std::size_t>(numbers.size()));
-    for (const int n : numbers.ascending()) {
+    for (const int n : numbers) {
         list.push_back(static_cast<std::uint8_t>(n));
     }
     return list;

@@ -228,7 +228,7 @@ Status SystemDocument::setEuros(NumberSet euros) {
     if (auto refused = refuseUnlessEditable(); !refused) {
         return refused;
     }
-    for (const int n : euros.ascending()) {
+    for (const int n : euros) {
         if (!rules_.isEuroNumber(n)) {
             euros.erase(n);
         }
@@ -242,7 +242,7 @@ Status SystemDocument::setEuros(NumberSet euros) {
 
 NumberSet SystemDocument::eurosOutside(GameRules rules) const {
     NumberSet outside;
-    for (const int n : state_.header.euros().ascending()) {
+    for (const int n : state_.header.euros()) {
         if (!rules.isEuroNumber(n)) {
             outside.insert(n);
         }

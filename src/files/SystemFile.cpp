@@ -61,7 +61,7 @@ NumberSet markedNumbers(std::span<const std::uint8_t, MainNumberCount> marks) {
 template <std::size_t N>
 std::uint8_t storedList(std::array<std::uint8_t, N>& list, NumberSet numbers) {
     std::size_t count = 0;
-    for (const int n : numbers.ascending()) {
+    for (const int n : numbers) {
         if (count < N) {
             list[count++] = static_cast<std::uint8_t>(n);
         }

@@ -156,7 +156,7 @@ void writeForecast(ListingWriter& w, const SystemState& state, const PrintWords&
     w.line(odd);
     std::string fixed = words.fixed;
     if (c.fixedOn()) {
-        for (const int n : c.fixed().ascending()) {
+        for (const int n : c.fixed()) {
             fixed += twoDigits(n) + " ";
         }
     }
