@@ -40,14 +40,14 @@ NumberSet mainNumbersOf(const Draw& draw) {
     return numbersOf(draw.numbers);
 }
 
-std::uint32_t euroMaskOf(const Draw& draw) {
-    std::uint32_t mask = 0;
-    for (const int e : draw.euro) {
+NumberSet eurosOf(std::span<const std::uint8_t, EuroNumbersPerSystem> euro) {
+    NumberSet euros;
+    for (const int e : euro) {
         if (e >= 1 && e <= DrawnEuroMax) {
-            mask |= std::uint32_t{1} << e;
+            euros.insert(e);
         }
     }
-    return mask;
+    return euros;
 }
 
 void appendDraw(std::vector<Draw>& draws, Draw draw) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,10 @@ struct DrawArchive {
 // one twice). nullopt otherwise.
 std::optional<Message> drawProblem(const Draw& draw);
 
-// The main numbers of a draw (those in 1..50), and its Euro numbers (those in 1..12) as a
-// mask: bit n stands for number n.
+// The main numbers of a draw (those in 1..50), and the Euro numbers of a draw or a winning
+// combination (those in 1..12).
 NumberSet mainNumbersOf(const Draw& draw);
-std::uint32_t euroMaskOf(const Draw& draw);
+NumberSet eurosOf(std::span<const std::uint8_t, EuroNumbersPerSystem> euro);
 
 // Both readers grow the archive the same way: room for 2000 draws first, then doubled
 // whenever it is full; finishDraws trims the spare room once reading ends.

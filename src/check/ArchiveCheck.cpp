@@ -37,14 +37,14 @@ std::string joinedRow(const DrawCheckRow& row) {
 ArchiveChecker::ArchiveChecker(std::span<const Column> columns,
                                std::span<const std::uint8_t> systemEuro)
     : bits_(columns)
-    , systemEuro_(systemEuroMask(systemEuro)) {}
+    , systemEuro_(systemEuros(systemEuro)) {}
 
 DrawCheckCounts ArchiveChecker::counts(const Draw& draw) const {
     DrawCheckCounts result;
     if (draw.isEmpty()) {
         return result;
     }
-    const int euro = euroHits(systemEuro_, euroMaskOf(draw));
+    const int euro = euroHits(systemEuro_, eurosOf(draw.euro));
     const auto hits = bits_.hitCounts(draw.numbers);
     for (int k = 0; k <= NumbersPerColumn; ++k) {
         const int c = prizeCategoryOf(k, euro);

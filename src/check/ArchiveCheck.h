@@ -42,7 +42,7 @@ public:
 
 private:
     ColumnBits bits_;
-    std::uint32_t systemEuro_;
+    NumberSet systemEuro_;
 };
 
 // The entries of the "from" and "to" drop-downs: the date of every draw in archive order, so

@@ -3,7 +3,6 @@
 #include "check/PopcountClones.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace quintora {
 
@@ -36,28 +35,22 @@ void scanColumns(std::span<const Column> columns, NumberSet drawn,
 
 } // namespace
 
-std::uint32_t systemEuroMask(std::span<const std::uint8_t> systemEuro) {
-    std::uint32_t mask = 0;
+NumberSet systemEuros(std::span<const std::uint8_t> systemEuro) {
+    NumberSet euros;
     for (const int e : systemEuro) {
         if (GameRules::widest().isEuroNumber(e)) {
-            mask |= std::uint32_t{1} << e;
+            euros.insert(e);
         }
     }
-    return mask;
+    return euros;
 }
 
-int euroHits(std::uint32_t systemEuro, std::uint32_t drawnEuro) {
-    return std::popcount(systemEuro & drawnEuro);
+int euroHits(NumberSet systemEuro, NumberSet drawnEuro) {
+    return (systemEuro & drawnEuro).size();
 }
 
-std::uint32_t drawnEuroMask(const WinningCombination& winning) {
-    std::uint32_t mask = 0;
-    for (const int e : winning.euro) {
-        if (e >= 1 && e <= DrawnEuroMax) {
-            mask |= std::uint32_t{1} << e;
-        }
-    }
-    return mask;
+NumberSet drawnEuros(const WinningCombination& winning) {
+    return eurosOf(winning.euro);
 }
 
 int mainHits(const Column& column, NumberSet drawn) {
@@ -69,7 +62,7 @@ DrawCheckResult checkColumns(std::span<const Column> columns,
                              const WinningCombination& winning) {
     DrawCheckResult result;
     const NumberSet drawn = numbersOf(winning.numbers);
-    const int euro = euroHits(systemEuroMask(systemEuro), drawnEuroMask(winning));
+    const int euro = euroHits(systemEuros(systemEuro), drawnEuros(winning));
     std::array<int, NumbersPerColumn + 1> category{};
     for (int hits = 0; hits <= NumbersPerColumn; ++hits) {
         category[hits] = prizeCategoryOf(hits, euro);

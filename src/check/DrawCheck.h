@@ -15,13 +15,13 @@ namespace quintora {
 inline constexpr const char* CheckResultInitialText = "Massimo punteggio raggiunto";
 inline constexpr const char* NoWinText = "Nessuna Vincita";
 
-// The system's Euro numbers that can match, as a mask (bit n for number n). Any number the
-// game draws (1..12) counts, each once: a system's 11 matches a drawn 11.
-std::uint32_t systemEuroMask(std::span<const std::uint8_t> systemEuro);
-// EuroHits: the system's Euro numbers among the drawn ones (drawn: bit n for number n).
-int euroHits(std::uint32_t systemEuro, std::uint32_t drawnEuro);
-// The winning combination's Euro numbers as a mask (bit n for number n, 1..12).
-std::uint32_t drawnEuroMask(const WinningCombination& winning);
+// The system's Euro numbers that can match. Any number the game draws (1..12) counts, each
+// once: a system's 11 matches a drawn 11.
+NumberSet systemEuros(std::span<const std::uint8_t> systemEuro);
+// EuroHits: the system's Euro numbers among the drawn ones.
+int euroHits(NumberSet systemEuro, NumberSet drawnEuro);
+// The winning combination's Euro numbers (those in 1..12).
+NumberSet drawnEuros(const WinningCombination& winning);
 
 // MainHits: the distinct numbers of the column (those of 1..50) among the drawn ones.
 int mainHits(const Column& column, NumberSet drawn);

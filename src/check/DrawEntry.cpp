@@ -19,15 +19,15 @@ bool isDrawnCombination(const std::array<int, WinningCombination::FieldCount>& v
         }
         main.insert(v[k]);
     }
-    std::uint32_t euro = 0;
+    NumberSet euro;
     for (int k = NumbersPerColumn; k < WinningCombination::FieldCount; ++k) {
         if (v[k] < 1 || v[k] > DrawnEuroMax) {
             return false;
         }
-        euro |= std::uint32_t{1} << v[k];
+        euro.insert(v[k]);
     }
     return std::any_of(drawn.begin(), drawn.end(), [&](const Draw& draw) {
-        return mainNumbersOf(draw) == main && euroMaskOf(draw) == euro;
+        return mainNumbersOf(draw) == main && eurosOf(draw.euro) == euro;
     });
 }
 

@@ -88,10 +88,10 @@ TEST(DrawCheck, EuroElevenAndTwelveMatchLikeAnyOther) {
     const std::array<std::uint8_t, 2> today{11, 12};
     const auto r = checkColumns(columns, today, winning({1, 2, 3, 4, 5}, {11, 12}));
     EXPECT_EQ(r.best, 0); // 5+2
-    EXPECT_EQ(systemEuroMask(today), (1u << 11) | (1u << 12));
+    EXPECT_EQ(systemEuros(today), (NumberSet{11, 12}));
     const std::array<std::uint8_t, 2> beyond{13, 200};
-    EXPECT_EQ(systemEuroMask(beyond), 0u);
-    EXPECT_EQ(euroHits(systemEuroMask(systemEuro), drawnEuroMask(winning({}, {3, 11}))), 1);
+    EXPECT_TRUE(systemEuros(beyond).empty());
+    EXPECT_EQ(euroHits(systemEuros(systemEuro), drawnEuros(winning({}, {3, 11}))), 1);
     // A system with one Euro number, or the same twice, counts it once.
     const std::array<std::uint8_t, 2> same{3, 3};
     EXPECT_EQ(checkColumns(columns, same, winning({1, 2, 3, 4, 5}, {3, 7})).best, 1);
