@@ -1,7 +1,6 @@
 #include "check/SystemAnalysis.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace quintora {
 
@@ -177,16 +176,12 @@ int analysisEuroMax(std::span<const std::uint8_t> systemEuro, GameRules asked) {
 }
 
 std::array<std::int64_t, 3> euroHitOutcomes(std::span<const std::uint8_t> systemEuro, int euroMax) {
-    std::uint32_t mask = 0;
-    for (auto e : systemEuro) {
-        if (e >= 1 && e <= euroMax) {
-            mask |= 1U << e;
-        }
-    }
-    const int mine = std::min(std::popcount(mask), EuroNumbersPerSystem);
+    const NumberSet mine =
+        NumberSet::of(systemEuro) & NumberSet::range(1, euroMax); // each counted once
+    const int count = std::min(mine.size(), EuroNumbersPerSystem);
     std::array<std::int64_t, 3> out{};
     for (int k = 0; k <= 2; ++k) {
-        out[static_cast<std::size_t>(k)] = binomial(mine, k) * binomial(euroMax - mine, 2 - k);
+        out[static_cast<std::size_t>(k)] = binomial(count, k) * binomial(euroMax - count, 2 - k);
     }
     return out;
 }

@@ -78,18 +78,17 @@ Result<Adaptation> adaptMatrix(const Matrix& matrix, std::span<const std::uint8_
     result.columns.reserve(columnCount);
     for (int c = 1; c <= static_cast<int>(columnCount); ++c) {
         Column column{};
-        std::uint64_t positions = 0;
+        NumberSet positions;
         for (int k = 1; k <= NumbersPerColumn; ++k) {
             const int p = matrix.position(k, c);
-            if (p < 1 || p > h.v || (positions & (std::uint64_t{1} << p))) {
+            if (p < 1 || p > h.v || positions.contains(p)) {
                 return Error{"", Message{text::MatrixColumnBadPosition, {std::to_string(c)}}};
             }
-            positions |= std::uint64_t{1} << p;
+            positions.insert(p);
             column[static_cast<std::size_t>(k - 1)] =
                 numbers.value()[static_cast<std::size_t>(p - 1)];
         }
-        const std::uint64_t fixedPositions = ((std::uint64_t{1} << h.f) - 1) << 1;
-        if ((positions & fixedPositions) != fixedPositions) {
+        if (!NumberSet::range(1, h.f).isSubsetOf(positions)) {
             return Error{"", Message{text::MatrixColumnMissesFixed,
                                      {std::to_string(c), std::to_string(h.f)}}};
         }

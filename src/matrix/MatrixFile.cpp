@@ -185,7 +185,7 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
     matrix.body.assign(bytes.begin() + HeaderSize,
                        bytes.begin() + static_cast<std::ptrdiff_t>(HeaderSize + bodySize));
     for (int c = 1; c <= h.columnCount; ++c) {
-        std::uint64_t seen = 0;
+        NumberSet seen;
         for (int k = 1; k <= h.k; ++k) {
             const int p = matrix.position(k, c);
             if (p < 1 || p > h.v) {
@@ -193,11 +193,11 @@ Result<Matrix> decodeMatrixFile(std::span<const std::uint8_t> bytes) {
                              Message{text::MatrixPositionOutOfRange,
                                      {std::to_string(c), std::to_string(p), std::to_string(h.v)}}};
             }
-            if (seen & (std::uint64_t{1} << p)) {
+            if (seen.contains(p)) {
                 return Error{"", Message{text::MatrixPositionRepeated,
                                          {std::to_string(c), std::to_string(p)}}};
             }
-            seen |= std::uint64_t{1} << p;
+            seen.insert(p);
         }
     }
     std::vector<std::vector<std::uint8_t>> normal;
