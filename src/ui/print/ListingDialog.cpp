@@ -8,10 +8,10 @@
 #include "ui/print/OutputChoice.h"
 #include "ui/print/PdfNotice.h"
 #include "ui/print/PlanPrints.h"
+#include "ui/print/PrintFooter.h"
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
-#include "ui/widgets/MessageLine.h"
 #include "ui/widgets/NamedWidgets.h"
 #include "ui/WindowLoad.h"
 
@@ -105,18 +105,11 @@ ListingDialog::ListingDialog(const SystemDocument& document, SettingsDocument& s
     bodyLayout->addLayout(options);
     bodyLayout->addWidget(output_);
     bodyLayout->addLayout(buttons);
-    notice_ = new PdfNotice(language_, this);
+    footer_ = new PrintFooter(language_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(body_);
-    auto* noticeRow = new QHBoxLayout;
-    noticeRow->setContentsMargins(9, 0, 9, 9);
-    noticeRow->addWidget(notice_);
-    layout->addLayout(noticeRow);
-    outputProblem_ = new MessageLine(language_, this);
-    outputProblem_->setObjectName(QStringLiteral("lblUscitaNonRicordata"));
-    outputProblem_->setContentsMargins(9, 0, 9, 9);
-    layout->addWidget(outputProblem_);
+    layout->addWidget(footer_);
     loadWindowTexts(this, language_, QSize(320, 0));
     pdfFolder_ = setup_.pdfFolder;
     offerLastOutput();
@@ -124,34 +117,27 @@ ListingDialog::ListingDialog(const SystemDocument& document, SettingsDocument& s
 
 void ListingDialog::offerLastOutput() {
     const Settings& saved = settings_.settings();
-    for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
-        if (saved.listingOutput == SlipOutputs[i]) {
-            output_->setTarget(static_cast<OutputKind>(i));
-        }
-    }
-    const QString folder = QString::fromStdString(saved.listingPdfFolder);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
-        pdfFolder_ = folder;
-    }
+    output_->setSavedTarget(saved.listingOutput);
+    pdfFolder_ = offeredPdfFolder(saved.listingPdfFolder, setup_.pdfFolder);
 }
 
 void ListingDialog::rememberOutput(const QString& pdfPath) {
     if (!pdfPath.isEmpty()) {
         pdfFolder_ = QFileInfo(pdfPath).absolutePath();
     }
-    // Said on a line, not in a box: the print goes on, only the next one offers the
-    // Documents folder again.
-    const Status kept = settings_.setListingOutput(
-        SlipOutputs[static_cast<std::size_t>(output_->target())],
-        pdfFolder_ == setup_.pdfFolder ? std::string() : pdfFolder_.toStdString());
-    if (kept.failed()) {
-        outputProblem_->showMessage(Message{text::OutputNotRemembered, {kept.error().what}});
-    } else {
-        outputProblem_->clear();
-    }
+    footer_->showOutputKept(settings_.setListingOutput(
+        output_->savedTarget(), pdfFolderToSave(pdfFolder_, setup_.pdfFolder)));
 }
 
 ListingDialog::~ListingDialog() = default;
+
+PdfNotice* ListingDialog::pdfNotice() const {
+    return footer_->notice();
+}
+
+MessageLine* ListingDialog::outputProblem() const {
+    return footer_->outputProblem();
+}
 
 void ListingDialog::reject() {
     if (!run_) {
@@ -197,7 +183,7 @@ void ListingDialog::print() {
     const PrintStart start = startPrint(pages.value(), order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(start.pdfPath);
-        notice_->clear();
+        footer_->notice()->clear();
     }
     const auto failed = [this](const QString& error) {
         prompt_.message(this, languageText(language_, text::ErrorBanner),
@@ -220,7 +206,7 @@ void ListingDialog::print() {
                 body_->setEnabled(true);
                 if (outcome != PrintRun::Outcome::Failed && !pdf.isEmpty() &&
                     QFileInfo::exists(pdf)) {
-                    notice_->showWritten(pdf);
+                    footer_->notice()->showWritten(pdf);
                 }
                 if (outcome == PrintRun::Outcome::Failed) {
                     failed(error);

@@ -14,6 +14,7 @@ namespace quintora {
 class Language;
 class OutputChoice;
 class MessageLine;
+class PrintFooter;
 class PdfNotice;
 class PrintRun;
 class Prompt;
@@ -39,8 +40,8 @@ public:
 
     int copies() const;
     // Where the last PDF went, with the button that opens its folder.
-    PdfNotice* pdfNotice() const { return notice_; }
-    MessageLine* outputProblem() const { return outputProblem_; }
+    PdfNotice* pdfNotice() const;
+    MessageLine* outputProblem() const;
     OutputChoice* outputChoice() const { return output_; }
     PrintRun* run() const;
 
@@ -72,9 +73,8 @@ private:
     OutputChoice* output_ = nullptr;
     QWidget* body_ = nullptr;
     QPointer<PrintRun> run_;
-    PdfNotice* notice_ = nullptr;
-    MessageLine* outputProblem_ = nullptr; // lblUscitaNonRicordata
-    QString pdfFolder_;                    // where the PDF file dialog opens: the last one's folder
+    PrintFooter* footer_ = nullptr;
+    QString pdfFolder_; // where the PDF file dialog opens: the last one's folder
 };
 
 } // namespace quintora

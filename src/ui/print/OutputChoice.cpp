@@ -1,5 +1,8 @@
 #include "ui/print/OutputChoice.h"
 
+#include "settings/Settings.h"
+
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QRadioButton>
 
@@ -32,6 +35,27 @@ OutputKind OutputChoice::target() const {
 
 void OutputChoice::setTarget(OutputKind target) {
     options_[static_cast<std::size_t>(target)]->setChecked(true);
+}
+
+void OutputChoice::setSavedTarget(const std::string& word) {
+    for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
+        if (word == SlipOutputs[i]) {
+            setTarget(static_cast<OutputKind>(i));
+        }
+    }
+}
+
+std::string OutputChoice::savedTarget() const {
+    return SlipOutputs[static_cast<std::size_t>(target())];
+}
+
+QString offeredPdfFolder(const std::string& saved, const QString& fallback) {
+    const QString folder = QString::fromStdString(saved);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;
+}
+
+std::string pdfFolderToSave(const QString& folder, const QString& fallback) {
+    return folder == fallback ? std::string() : folder.toStdString();
 }
 
 } // namespace quintora

@@ -12,11 +12,11 @@
 #include "ui/print/OutputChoice.h"
 #include "ui/print/PdfNotice.h"
 #include "ui/print/PlanPrints.h"
+#include "ui/print/PrintFooter.h"
 #include "ui/print/PrintOutputs.h"
 #include "ui/print/PrintProgressDialog.h"
 #include "ui/print/PrintRun.h"
 #include "ui/Prompt.h"
-#include "ui/widgets/MessageLine.h"
 #include "ui/widgets/MoveOnWhenFull.h"
 #include "ui/widgets/NamedWidgets.h"
 #include "ui/widgets/OnOffSwitch.h"
@@ -129,18 +129,11 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, SettingsDocumen
     auto* bodyLayout = new QHBoxLayout(body_);
     bodyLayout->addWidget(picture_);
     bodyLayout->addLayout(controls, 1);
-    notice_ = new PdfNotice(language_, this);
+    footer_ = new PrintFooter(language_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(body_);
-    auto* noticeRow = new QHBoxLayout;
-    noticeRow->setContentsMargins(9, 0, 9, 9);
-    noticeRow->addWidget(notice_);
-    layout->addLayout(noticeRow);
-    outputProblem_ = new MessageLine(language_, this);
-    outputProblem_->setObjectName(QStringLiteral("lblUscitaNonRicordata"));
-    outputProblem_->setContentsMargins(9, 0, 9, 9);
-    layout->addWidget(outputProblem_);
+    layout->addWidget(footer_);
 
     loadWindowTexts(this, language_);
     chooseType(SlipType::OneColumn);
@@ -148,35 +141,28 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, SettingsDocumen
 }
 
 void SlipPrintDialog::offerLastOutput() {
-    const Settings& settings = settings_.settings();
-    for (std::size_t i = 0; i < std::size(SlipOutputs); ++i) {
-        if (settings.slipOutput == SlipOutputs[i]) {
-            output_->setTarget(static_cast<OutputKind>(i));
-        }
-    }
-    const QString folder = QString::fromStdString(settings.slipPdfFolder);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
-        pdfFolder_ = folder;
-    }
+    const Settings& saved = settings_.settings();
+    output_->setSavedTarget(saved.slipOutput);
+    pdfFolder_ = offeredPdfFolder(saved.slipPdfFolder, setup_.pdfFolder);
 }
 
 void SlipPrintDialog::rememberOutput(OutputKind output, const QString& pdfPath) {
     if (!pdfPath.isEmpty()) {
         pdfFolder_ = QFileInfo(pdfPath).absolutePath();
     }
-    // Said on a line, not in a box: the print goes on, only the next one offers the
-    // Documents folder again.
-    const Status kept = settings_.setSlipOutput(
-        SlipOutputs[static_cast<std::size_t>(output)],
-        pdfFolder_ == setup_.pdfFolder ? std::string() : pdfFolder_.toStdString());
-    if (kept.failed()) {
-        outputProblem_->showMessage(Message{text::OutputNotRemembered, {kept.error().what}});
-    } else {
-        outputProblem_->clear();
-    }
+    footer_->showOutputKept(settings_.setSlipOutput(SlipOutputs[static_cast<std::size_t>(output)],
+                                                    pdfFolderToSave(pdfFolder_, setup_.pdfFolder)));
 }
 
 SlipPrintDialog::~SlipPrintDialog() = default;
+
+PdfNotice* SlipPrintDialog::pdfNotice() const {
+    return footer_->notice();
+}
+
+MessageLine* SlipPrintDialog::outputProblem() const {
+    return footer_->outputProblem();
+}
 
 void SlipPrintDialog::reject() {
     if (!run_) {
@@ -351,7 +337,7 @@ void SlipPrintDialog::print() {
     const PrintStart start = startPrint(pages, order, prompt_, language_, this);
     if (start.kind != PrintStart::Kind::Cancelled) {
         rememberOutput(order.target, start.pdfPath);
-        notice_->clear();
+        footer_->notice()->clear();
     }
     pdfPath_ = start.pdfPath;
     if (start.kind == PrintStart::Kind::Refused) {
@@ -389,7 +375,7 @@ void SlipPrintDialog::runEnd(int outcome, const QString& error) {
     // A stopped run keeps the slips it wrote: the file is there all the same.
     if (static_cast<PrintRun::Outcome>(outcome) != PrintRun::Outcome::Failed &&
         !pdfPath_.isEmpty() && QFileInfo::exists(pdfPath_)) {
-        notice_->showWritten(pdfPath_);
+        footer_->notice()->showWritten(pdfPath_);
     }
     pdfPath_.clear();
     if (static_cast<PrintRun::Outcome>(outcome) == PrintRun::Outcome::Failed) {

@@ -23,6 +23,7 @@ class Language;
 class OnOffSwitch;
 class OutputChoice;
 class MessageLine;
+class PrintFooter;
 class PdfNotice;
 class PrintProgressDialog;
 class PrintRun;
@@ -61,8 +62,8 @@ public:
     void removeChosenSystem();
     QListWidget* systemList() const { return systems_; }
     // Where the last PDF went, with the button that opens its folder.
-    PdfNotice* pdfNotice() const { return notice_; }
-    MessageLine* outputProblem() const { return outputProblem_; }
+    PdfNotice* pdfNotice() const;
+    MessageLine* outputProblem() const;
     QLabel* runSummary() const { return summary_; }
     // The run in progress, nullptr when none.
     PrintRun* run() const;
@@ -116,9 +117,8 @@ private:
         std::string name;
     };
     std::vector<AddedSystem> added_;
-    PdfNotice* notice_ = nullptr;
-    MessageLine* outputProblem_ = nullptr; // lblUscitaNonRicordata
-    QString pdfPath_;                      // the PDF the run in progress writes
+    PrintFooter* footer_ = nullptr;
+    QString pdfPath_; // the PDF the run in progress writes
     OutputChoice* output_ = nullptr;
     QPointer<PrintRun> run_;
     QPointer<PrintProgressDialog> progress_;

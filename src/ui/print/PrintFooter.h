@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quintora {
+
+class Language;
+class MessageLine;
+class PdfNotice;
+struct Done;
+template <typename T> class Result;
+using Status = Result<Done>;
+
+// The foot of a printing window: where the PDF just written went, and a line when the output
+// chosen could not be remembered for the next print.
+class PrintFooter : public QWidget {
+    Q_OBJECT
+public:
+    PrintFooter(Language& language, QWidget* parent);
+
+    PdfNotice* notice() const { return notice_; }
+    MessageLine* outputProblem() const { return outputProblem_; }
+    // What the settings said when told the output: a failure is said on the line, not in a
+    // box, since the print goes on; the next one only offers the default output again.
+    void showOutputKept(const Status& kept);
+
+private:
+    PdfNotice* notice_ = nullptr;
+    MessageLine* outputProblem_ = nullptr; // lblUscitaNonRicordata
+};
+
+} // namespace quintora
