@@ -107,7 +107,7 @@ ListingDialog::ListingDialog(const SystemDocument& document, SettingsDocument& s
     bodyLayout->addLayout(buttons);
     footer_ = new PrintFooter(language_, this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 9);
     layout->addWidget(body_);
     layout->addWidget(footer_);
     loadWindowTexts(this, language_, QSize(320, 0));

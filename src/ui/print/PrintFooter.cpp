@@ -4,6 +4,7 @@
 #include "ui/print/PdfNotice.h"
 #include "ui/widgets/MessageLine.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 namespace quintora {
@@ -14,9 +15,24 @@ PrintFooter::PrintFooter(Language& language, QWidget* parent)
     outputProblem_ = new MessageLine(language, this);
     outputProblem_->setObjectName(QStringLiteral("lblUscitaNonRicordata"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(9, 0, 9, 9);
+    layout->setContentsMargins(9, 0, 9, 0); // the window keeps the room below
     layout->addWidget(notice_);
     layout->addWidget(outputProblem_);
+    notice_->installEventFilter(this);
+    outputProblem_->installEventFilter(this);
+    hide();
+}
+
+bool PrintFooter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        setVisible(!notice_->isHidden() || !outputProblem_->isHidden());
+        // A line that comes grows the window rather than squeezing the controls above it.
+        QWidget* shown = window();
+        if (const int wanted = shown->sizeHint().height(); shown->height() < wanted) {
+            shown->resize(shown->width(), wanted);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PrintFooter::showOutputKept(const Status& kept) {

@@ -24,6 +24,10 @@ public:
     // box, since the print goes on; the next one only offers the default output again.
     void showOutputKept(const Status& kept);
 
+protected:
+    // Shown only while one of its lines is: an empty foot takes no room in the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     PdfNotice* notice_ = nullptr;
     MessageLine* outputProblem_ = nullptr; // lblUscitaNonRicordata

@@ -131,7 +131,7 @@ SlipPrintDialog::SlipPrintDialog(const SystemDocument& document, SettingsDocumen
     bodyLayout->addLayout(controls, 1);
     footer_ = new PrintFooter(language_, this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 9);
     layout->addWidget(body_);
     layout->addWidget(footer_);
 
