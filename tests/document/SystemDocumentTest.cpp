@@ -194,7 +194,7 @@ TEST_F(DocumentFiles, OpenAndSaveKeepTheRunTimeFields) {
 
 // The document keeps the bytes of the file it opened that it does not use: saved without a
 // change the file comes back as it went, through the reader, the document and the writer; a
-// cleared system keeps nothing of it.
+// cleared system keeps nothing of it, and undoing the clear brings them back with the step.
 TEST_F(DocumentFiles, AnUnchangedSystemSavesTheFilesOwnBytes) {
     SystemState stored;
     stored.header.setNumbers({3, 9, 14, 22, 31, 47});
@@ -223,6 +223,13 @@ TEST_F(DocumentFiles, AnUnchangedSystemSavesTheFilesOwnBytes) {
     numbersOnly.header.setNumbers(stored.header.numbers());
     numbersOnly.header.setEuros(stored.header.euros());
     EXPECT_EQ(read("cleared.qsy"), encodeSystemFile(numbersOnly));
+
+    ASSERT_TRUE(document.undo().ok());
+    ASSERT_TRUE(document.saveAs(path("again.qsy")).ok());
+    EXPECT_EQ(read("again.qsy"), bytes);
+    ASSERT_TRUE(document.redo().ok());
+    ASSERT_TRUE(document.saveAs(path("redone.qsy")).ok());
+    EXPECT_EQ(read("redone.qsy"), encodeSystemFile(numbersOnly));
 }
 
 TEST(SystemDocument, APlainSaveGoesToTheSystemsFolder) {

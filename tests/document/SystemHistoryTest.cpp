@@ -3,11 +3,9 @@
 // one copy of a column list however many steps share it.
 #include "document/DocumentFolder.h"
 #include "document/SystemDocument.h"
-#include "files/FileIo.h"
 #include "files/SystemFile.h"
 #include "matrix/MatrixAdaptation.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -361,38 +359,4 @@ TEST(SystemHistory, NothingIsUndoneWhileADevelopmentRuns) {
     EXPECT_TRUE(document.undo().failed());
     document.abandonDevelopment();
     EXPECT_TRUE(document.canUndo());
-}
-
-// A file's own bytes go with the step that held them: clearing starts a system of the
-// program's own, and undoing the clear saves the file as it came again.
-TEST_F(SavedStep, UndoingAClearKeepsTheFilesOwnBytes) {
-    SystemState stored;
-    stored.header.setNumbers({3, 9, 14, 22, 31, 47});
-    stored.header.setEuros({1, 10});
-    stored.consecutive.setRuns(CountSet{2});
-    stored.consecutive.setOn(true);
-    auto bytes = encodeSystemFile(stored);
-    // The runs word the program writes (runs of 2 only), given the bit 0 it never uses.
-    const std::vector<std::uint8_t> runs{2, 0, 0, 0, 0b100, 0, 0, 0, 0xFF, 0xFF};
-    const auto at = std::search(bytes.begin(), bytes.end(), runs.begin(), runs.end());
-    ASSERT_NE(at, bytes.end());
-    at[4] = 0b101;
-    ASSERT_TRUE(writeFileAtomically(path("spare.qsy"), bytes));
-    const auto saved = [this](const char* name) {
-        return readWholeFile(path(name), 1 << 20).value();
-    };
-
-    SystemDocument document;
-    ASSERT_TRUE(document.open(path("spare.qsy")));
-    ASSERT_TRUE(document.clear(true));
-    ASSERT_TRUE(document.saveAs(path("cleared.qsy")));
-    SystemState cleared = document.state();
-    EXPECT_EQ(saved("cleared.qsy"), encodeSystemFile(cleared)); // no stale bit
-
-    ASSERT_TRUE(document.undo());
-    ASSERT_TRUE(document.saveAs(path("again.qsy")));
-    EXPECT_EQ(saved("again.qsy"), bytes);
-    ASSERT_TRUE(document.redo());
-    ASSERT_TRUE(document.saveAs(path("redone.qsy")));
-    EXPECT_EQ(saved("redone.qsy"), encodeSystemFile(cleared));
 }
