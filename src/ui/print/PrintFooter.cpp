@@ -1,6 +1,5 @@
 #include "ui/print/PrintFooter.h"
 
-#include "core/Result.h"
 #include "ui/print/PdfNotice.h"
 #include "ui/widgets/MessageLine.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QWidget>
 
 namespace quintora {
@@ -7,9 +9,6 @@ namespace quintora {
 class Language;
 class MessageLine;
 class PdfNotice;
-struct Done;
-template <typename T> class Result;
-using Status = Result<Done>;
 
 // The foot of a printing window: where the PDF just written went, and a line when the output
 // chosen could not be remembered for the next print.
